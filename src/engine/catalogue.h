@@ -83,7 +83,7 @@ struct CCatalogues {
   std::vector<std::string> InsulationColumnNames;
   std::vector<std::string> StructureColumnNames;
 
-  int32_t DeviceCount = 0;                             // records of the seven device catalogues
+  int32_t DeviceCount = 0;                              // records of the seven device catalogues
   std::vector<std::vector<std::string>> ProducerLists;  // the five texts of each producer record
 
   // One entry per catalogue, in loading order: the table, its file (relative to the working

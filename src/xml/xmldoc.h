@@ -32,12 +32,12 @@ class Element {
   explicit operator bool() const { return node_ != nullptr; }
 
   std::string Name() const;
-  int ChildCount() const;                            // element children only
-  Element Child(int index) const;                    // throws Error when out of range
-  Element Child(std::string_view name) const;        // first child of that name, or a null element
-  std::vector<Element> Children() const;             // element children in document order
-  std::string Text() const;                          // concatenated text content, "" when none
-  void SetText(std::string_view text);               // replaces the content with one text node
+  int ChildCount() const;                      // element children only
+  Element Child(int index) const;              // throws Error when out of range
+  Element Child(std::string_view name) const;  // first child of that name, or a null element
+  std::vector<Element> Children() const;       // element children in document order
+  std::string Text() const;                    // concatenated text content, "" when none
+  void SetText(std::string_view text);         // replaces the content with one text node
   std::optional<std::string> Attribute(std::string_view name) const;
   void SetAttribute(std::string_view name, std::string_view value);
   // Appends a new element as the last element child. When the document's automatic indentation

@@ -1,13 +1,13 @@
 // Every test works in its own temporary folder, removed when the test ends.
 #pragma once
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
-
-#include <stdlib.h>
 
 class TempDir {
  public:
