@@ -1,0 +1,74 @@
+// The program's windows, each created once at start-up in this order and kept for the whole run
+// (the splash window only until it has shown the main window). Windows reach each other through
+// these instances and pass values through each other's controls.
+#pragma once
+
+class TForm1;
+class TWinLokalizacja;
+class TWinKolektor;
+class TWinZasobnik;
+class TWinSterownik;
+class TWinIzolacja;
+class TWinNaczynie;
+class TWinPompa;
+class TWinArmatura;
+class TWinKoszty;
+class TWinAddPompa;
+class TWinAddZasobnik;
+class TWinAddKolektor;
+class TWinAddSterownik;
+class TWinAddNaczynie;
+class TWinAddIzolacja;
+class TWinZestawy;
+class TWinInfo;
+class TForm2;
+class TWinOpenZestaw;
+class TWinSplash;
+class TForm3;
+class TWinRaport;
+class TWinWyniki;
+class TWinWykres;
+class TWinAddMiasta;
+class TWinAddKonstrukcja;
+class TWinAddProducent;
+class TWinGrubosci;
+class TWinPobierzZestawy;
+class TWinProducenci;
+class TDM;
+class TWinOferta;
+class TWinKalkulatorEkologiczny;
+
+extern TForm1* Form1;
+extern TWinLokalizacja* WinLokalizacja;
+extern TWinKolektor* WinKolektor;
+extern TWinZasobnik* WinZasobnik;
+extern TWinSterownik* WinSterownik;
+extern TWinIzolacja* WinIzolacja;
+extern TWinNaczynie* WinNaczynie;
+extern TWinPompa* WinPompa;
+extern TWinArmatura* WinArmatura;
+extern TWinKoszty* WinKoszty;
+extern TWinAddPompa* WinAddPompa;
+extern TWinAddZasobnik* WinAddZasobnik;
+extern TWinAddKolektor* WinAddKolektor;
+extern TWinAddSterownik* WinAddSterownik;
+extern TWinAddNaczynie* WinAddNaczynie;
+extern TWinAddIzolacja* WinAddIzolacja;
+extern TWinZestawy* WinZestawy;
+extern TWinInfo* WinInfo;
+extern TForm2* Form2;
+extern TWinOpenZestaw* WinOpenZestaw;
+extern TWinSplash* WinSplash;
+extern TForm3* Form3;
+extern TWinRaport* WinRaport;
+extern TWinWyniki* WinWyniki;
+extern TWinWykres* WinWykres;
+extern TWinAddMiasta* WinAddMiasta;
+extern TWinAddKonstrukcja* WinAddKonstrukcja;
+extern TWinAddProducent* WinAddProducent;
+extern TWinGrubosci* WinGrubosci;
+extern TWinPobierzZestawy* WinPobierzZestawy;
+extern TWinProducenci* WinProducenci;
+extern TDM* DM;
+extern TWinOferta* WinOferta;
+extern TWinKalkulatorEkologiczny* WinKalkulatorEkologiczny;
