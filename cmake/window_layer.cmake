@@ -1,0 +1,30 @@
+# A window layer (main, project, economics, report, editors, online) is one static library of every
+# .cpp, .h, .ui and .qrc file in its folder. Windows reach each other through their global
+# instances (src/app/windows.h), so the window layers also use each other: they are linked to one
+# another once all of them are known (vindargast_link_window_layers).
+set(VINDARGAST_WINDOW_LAYERS main project economics report editors online)
+
+function(vindargast_window_layer name)
+  file(GLOB sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.ui ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  if(NOT sources)
+    return()
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC engine platform windows_globals Qt6::Widgets Qt6::Network
+                                       Qt6::Sql)
+endfunction()
+
+function(vindargast_link_window_layers)
+  foreach(a ${VINDARGAST_WINDOW_LAYERS})
+    if(TARGET ${a})
+      foreach(b ${VINDARGAST_WINDOW_LAYERS})
+        if(TARGET ${b} AND NOT a STREQUAL b)
+          target_link_libraries(${a} PUBLIC ${b})
+        endif()
+      endforeach()
+    endif()
+  endforeach()
+endfunction()

@@ -1,0 +1,72 @@
+// The cost record embedded in the design as Engine.Costs: the heating type that solar heat
+// replaces with its fuel data, the economic assumptions of the cost window with their on/off
+// flags, and the yearly and lifetime costs and savings.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class CKoszty {
+ public:
+  // The design links its record to its own yearly heat loss (LinkAnnualHeatLoss); a record on its
+  // own reads the global Engine's.
+  CKoszty(int32_t typOgrzewania, float fuelPrice, float wartoscOpalowa, float sprawnoscProcesu);
+
+  int32_t TypOgrzewania = 0;  // 0 to 7 = row of the fuel catalogue; 7 is the heat pump
+  std::string FuelName;       // name of the chosen fuel
+  float FuelPrice = 0;        // purchase price of the fuel, net or gross as chosen
+  float WartoscOpalowa = 0;   // calorific value of the fuel
+  float SprawnoscProcesu = 0;  // efficiency of the replaced heating process, %
+  float AnnualCostWithoutSolar = 0;  // hot-water heating per year without solar heat
+  float AnnualCostWithSolar = 0;     // the same with solar heat
+  float HotWaterSaving = 0;          // yearly saving on hot water, never below 0
+  float PaybackYears = 0;
+  float HeatPumpCop = 0;  // coefficient of performance of the heat pump (type 7)
+  float IleDotacja = 0;   // direct subsidy
+  float IleEksploatacja = 0;  // yearly upkeep
+  float PumpEnergyCost = 0;   // yearly pump electricity as entered in the cost window
+  float AnnualAmortisation = 0;
+  float IleRocznyWzrost = 0;  // yearly growth of fuel and energy prices, %
+  float HeatingSaving = 0;    // yearly saving on central heating
+  float IleInflacja = 0;      // inflation of other prices, %
+  float IleCzasEksploatacji = 0;  // service life, years
+  float LifetimeHotWaterSavings = 0;
+  float LifetimeHeatingSavings = 0;
+  float AverageHotWaterSavings = 0;
+  float AverageHeatingSavings = 0;
+  float IleDyskont = 0;  // discount rate, %
+  float LifetimeRunningCosts = 0;
+  float AverageRunningCosts = 0;
+  float AverageCostWithoutSolar = 0;
+  float AverageCostWithSolar = 0;
+  uint8_t WzrostCenTakNie = 0;     // price growth taken into account
+  uint8_t AmortisationOn = 0;      // amortisation taken into account
+  uint8_t DotacjaTakNie = 0;       // direct subsidy taken into account
+  uint8_t EksploatacjaTakNie = 0;  // upkeep taken into account
+  uint8_t KosztPompyTakNie = 0;    // pump electricity taken into account
+  uint8_t DyskontTakNie = 0;       // discounting taken into account
+  uint8_t InflationOn = 0;         // inflation of other prices taken into account
+  uint8_t NPVTakNie = 0;           // NPV and IRR computed
+  uint8_t NfosigwSubsidyOn = 0;    // the subsidised-loan programme taken into account
+
+  // Prices the year's solar hot-water energy ew and central-heating energy eh (kWh) and the
+  // monthly hot-water demand e (kWh) for the heating type; the pool energy is not priced. Reads the
+  // design's AnnualHeatLoss. Returns 1, or -1 without changing anything when the type's unit cost
+  // has no value: a heat pump with a COP of 0 or less, a process efficiency of 0 or less (every
+  // type but the heat pump), or a calorific value of 0 or less (types 1 to 6 and unknown types).
+  int32_t ComputeFuelCosts(float ew, float eh, float poolEnergy, float e);
+
+  // Makes ComputeFuelCosts read the given yearly heat loss (the owning design's field).
+  void LinkAnnualHeatLoss(const float* annualHeatLoss) { heatLoss_.source = annualHeatLoss; }
+
+ private:
+  // A copied record keeps its own link, so assigning one design to another never makes this
+  // record read the other design's heat loss.
+  struct HeatLossLink {
+    HeatLossLink() = default;
+    HeatLossLink(const HeatLossLink&) {}
+    HeatLossLink& operator=(const HeatLossLink&) { return *this; }
+    const float* source = nullptr;
+  };
+  HeatLossLink heatLoss_;
+};
