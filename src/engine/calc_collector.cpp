@@ -15,7 +15,9 @@ namespace {
 constexpr double kClassValue[4] = {420, 350, 180, 50};
 constexpr double kClassWeight[4] = {0.42, 0.35, 0.18, 0.05};
 
-bool HeatingMonth(int m) { return m <= 3 || m >= 8; }  // January to April, September to December
+bool HeatingMonth(int m) {
+  return m <= 3 || m >= 8;
+}  // January to April, September to December
 
 double Weighted(const float (&perClass)[4]) {
   return kClassWeight[0] * perClass[0] + kClassWeight[1] * perClass[1] +
@@ -96,14 +98,14 @@ void CVindargast2::ComputeCollectorEfficiency(float hotWaterDemand, int32_t temp
     sunlit[m] = Naslonecznienie[m] > 0 && TiltFactor[m] > 0;
     const float dayLength = solar::DayLength(SzerokoscGeograficzna, m);
     for (int k = 0; k < 4; ++k) {
-      classIrradiance[m][k] = static_cast<float>(static_cast<double>(TiltFactor[m]) *
-                                                 kClassValue[k] * Naslonecznienie[m] /
-                                                 (static_cast<double>(dayLength) * 7.5));
+      classIrradiance[m][k] =
+          static_cast<float>(static_cast<double>(TiltFactor[m]) * kClassValue[k] *
+                             Naslonecznienie[m] / (static_cast<double>(dayLength) * 7.5));
     }
   }
   // Energy the tank can store between cold water and tank temperature, kWh.
-  const float storable = static_cast<float>((static_cast<double>(tankTemp) - coldWater) * 34.8 *
-                                            volume * 0.001);
+  const float storable =
+      static_cast<float>((static_cast<double>(tankTemp) - coldWater) * 34.8 * volume * 0.001);
 
   // 2. Step ladder: water temperatures from the cold water upwards, capped by what one day's
   // solar gain can raise the daily heated volume to.
@@ -112,10 +114,9 @@ void CVindargast2::ComputeCollectorEfficiency(float hotWaterDemand, int32_t temp
     const double dailyGain = n * Naslonecznienie[m] * 500 * area * TiltFactor[m];
     // The persons' daily hot water while the tank holds the month's demand and losses, else the
     // effective tank volume.
-    const double heatedVolume =
-        static_cast<double>(hotWaterDemand) + HeatLoss[m][0] <= storable
-            ? static_cast<double>(LiczbaOsob) * DCWU
-            : volume;
+    const double heatedVolume = static_cast<double>(hotWaterDemand) + HeatLoss[m][0] <= storable
+                                    ? static_cast<double>(LiczbaOsob) * DCWU
+                                    : volume;
     for (int j = 0; j < steps; ++j) {
       float t = static_cast<float>(j * (tankTemp / (steps * 0.5)) + coldWater);
       const float ceiling = static_cast<float>(dailyGain / (heatedVolume * 30 * 1.16) + 5);
@@ -140,8 +141,8 @@ void CVindargast2::ComputeCollectorEfficiency(float hotWaterDemand, int32_t temp
       for (int k = 0; k < 4; ++k) HotClassEfficiency[m][k] = 0;
       continue;
     }
-    float share = static_cast<float>(storable / (n * TiltFactor[m] * 0.5 *
-                                                 Naslonecznienie[m] * area));
+    float share =
+        static_cast<float>(storable / (n * TiltFactor[m] * 0.5 * Naslonecznienie[m] * area));
     if (share > 1) share = 1;
     StorageShare[m] = share;
     HotShare[m] = static_cast<float>(1.0 - share);
@@ -156,8 +157,7 @@ void CVindargast2::ComputeCollectorEfficiency(float hotWaterDemand, int32_t temp
       HotEfficiency[m] = weighted < 0 ? 0.0f : weighted;
     };
 
-    HotTemperature[m] =
-        LiczbaZasobnikow == 1 ? static_cast<float>(tankTemp + 10.0) : tankTemp;
+    HotTemperature[m] = LiczbaZasobnikow == 1 ? static_cast<float>(tankTemp + 10.0) : tankTemp;
     weigh(HotTemperature[m], 0.1f);
     if (Basen && BasenOd <= m && m <= BasenDo) {
       HotTemperature[m] = 30;  // pool water, stored only; the efficiency works at 25 degrees
@@ -165,8 +165,7 @@ void CVindargast2::ComputeCollectorEfficiency(float hotWaterDemand, int32_t temp
     }
     if (CWUCO == 1 && HeatingMonth(m)) {
       HotTemperature[m] = static_cast<float>(tankTemp + 10.0);
-      weigh((static_cast<double>(TemperaturaZasilania) + TemperaturaPowrotu) * 0.5 -
-                Temperatura[m],
+      weigh((static_cast<double>(TemperaturaZasilania) + TemperaturaPowrotu) * 0.5 - Temperatura[m],
             0.0f);
     }
   }

@@ -73,20 +73,18 @@ void CVindargast2::ComputeTiltFactors(float azimuth, float tilt, float latitude)
       const double bb = static_cast<double>(b) * b;
       // The radicand turns negative only where the plane never sees the sun set; clamped at 0.
       const double root = std::sqrt(std::fmax(aa - bb + 1, 0.0));
-      const float omegaPlane =
-          static_cast<float>(ClampedAcos((static_cast<double>(a) * b + root) / (aa + 1)) *
-                             kRadToDeg);
+      const float omegaPlane = static_cast<float>(
+          ClampedAcos((static_cast<double>(a) * b + root) / (aa + 1)) * kRadToDeg);
       omega = omegaPlane <= omegaS ? omegaPlane : omegaS;
     }
 
-    const float beamNumerator = static_cast<float>(
-        std::cos(phiMinusBeta) * std::cos(delta) * std::sin(Rad(omega)) +
-        omega * kPi / 180 * std::sin(phiMinusBeta) * std::sin(delta));
+    const float beamNumerator =
+        static_cast<float>(std::cos(phiMinusBeta) * std::cos(delta) * std::sin(Rad(omega)) +
+                           omega * kPi / 180 * std::sin(phiMinusBeta) * std::sin(delta));
     const float beamDenominator =
         static_cast<float>(std::cos(phi) * std::cos(delta) * std::sin(Rad(omegaS)) +
                            omegaS * kPi / 180 * std::sin(phi) * std::sin(delta));
     const float beam = static_cast<float>(static_cast<double>(beamNumerator) / beamDenominator);
-    TiltFactor[m] =
-        static_cast<float>(kBeamWeight[m] * beam + (1 - kBeamWeight[m]) * diffuse);
+    TiltFactor[m] = static_cast<float>(kBeamWeight[m] * beam + (1 - kBeamWeight[m]) * diffuse);
   }
 }

@@ -14,12 +14,14 @@ constexpr double kTwoPi = 6.283185307179586;
 constexpr double kOneTankMonthFactor[12] = {0.0007,  0.00075, 0.00075, 0.0008, 0.00085, 0.0009,
                                             0.00095, 0.0009,  0.00085, 0.0008, 0.00075, 0.0007};
 // With two tanks: weight of the first (a) and of the second (b), per month.
-constexpr double kFirstTankWeight[12] = {0.7, 0.75, 0.75, 0.8,  0.85, 0.9,
-                                         0.95, 0.9, 0.85, 0.8, 0.75, 0.7};
-constexpr double kSecondTankWeight[12] = {0.4, 0.45, 0.5, 0.55, 0.6, 0.6,
-                                          0.6, 0.6,  0.55, 0.5, 0.45, 0.4};
+constexpr double kFirstTankWeight[12] = {0.7,  0.75, 0.75, 0.8, 0.85, 0.9,
+                                         0.95, 0.9,  0.85, 0.8, 0.75, 0.7};
+constexpr double kSecondTankWeight[12] = {0.4, 0.45, 0.5,  0.55, 0.6,  0.6,
+                                          0.6, 0.6,  0.55, 0.5,  0.45, 0.4};
 
-std::string Num(float value) { return GeneralText(value, 6, 2); }
+std::string Num(float value) {
+  return GeneralText(value, 6, 2);
+}
 
 // The wall formula needs a positive inner diameter and a thickness that is no negative.
 void RequireTank(int number, float diameter, float thickness) {
@@ -41,9 +43,8 @@ void RequireTank(int number, float diameter, float thickness) {
 // Standby loss of one tank per day, Wh: side wall through the insulation plus the two lids.
 float TankDailyLoss(float d, float t, float h, float tankTemp, float ambient) {
   const float inner = static_cast<float>(static_cast<double>(d) - 2.0 * t);
-  const float resistance = static_cast<float>(1000 / (12.5 * d) + 14.285714285714285 *
-                                                                      std::log((d * 0.001) /
-                                                                               (inner * 0.001)));
+  const float resistance = static_cast<float>(
+      1000 / (12.5 * d) + 14.285714285714285 * std::log((d * 0.001) / (inner * 0.001)));
   const float wallCoefficient = static_cast<float>(kPi / resistance);
   const double difference = static_cast<double>(tankTemp) - ambient;
   const float side =
@@ -83,8 +84,7 @@ void CVindargast2::ComputeHeatLosses(const float* sunshineHours, const float* ai
     if (!(IndoorInsulationThickness > 0)) {
       throw DesignInputError("IndoorInsulationThickness",
                              "Grubość izolacji przewodów wewnątrz budynku (" +
-                                 Num(IndoorInsulationThickness) +
-                                 " mm) musi być większa od zera.");
+                                 Num(IndoorInsulationThickness) + " mm) musi być większa od zera.");
     }
   }
   if (Basen) {
@@ -107,10 +107,9 @@ void CVindargast2::ComputeHeatLosses(const float* sunshineHours, const float* ai
   const float ambient = TemperaturaOtoczeniaZasobnika;
   const float tank1 =
       TankDailyLoss(Tank1Diameter, Tank1InsulationThickness, Tank1Height, tankTemp, ambient);
-  const float tank2 =
-      twoTanks
-          ? TankDailyLoss(Tank2Diameter, Tank2InsulationThickness, Tank2Height, tankTemp, ambient)
-          : 0.0f;
+  const float tank2 = twoTanks ? TankDailyLoss(Tank2Diameter, Tank2InsulationThickness, Tank2Height,
+                                               tankTemp, ambient)
+                               : 0.0f;
 
   // Loss per metre and kelvin of the outdoor and indoor pipes, W/(m K).
   const double pipe = SrednicaPrzewodu * 0.001;  // m
@@ -120,8 +119,8 @@ void CVindargast2::ComputeHeatLosses(const float* sunshineHours, const float* ai
     // The film term uses the bare pipe's diameter.
     auto insulated = [&](float thickness) {
       const float outer = static_cast<float>((SrednicaPrzewodu + 2.0 * thickness) * 0.001);
-      return static_cast<float>(kPi / (std::log(outer / pipe) * (1 / (2.0 * InsulationLambda)) +
-                                       1 / (pipe * 12.5)));
+      return static_cast<float>(
+          kPi / (std::log(outer / pipe) * (1 / (2.0 * InsulationLambda)) + 1 / (pipe * 12.5)));
     };
     outdoorCoefficient = insulated(OutdoorInsulationThickness);
     indoorCoefficient = insulated(IndoorInsulationThickness);
@@ -149,8 +148,7 @@ void CVindargast2::ComputeHeatLosses(const float* sunshineHours, const float* ai
         (DlugoscPrzewodowCyrkulacyjnych == 0 || CzasPracyPompyCyrkulacyjnej == 0)
             ? 0.0f
             : static_cast<float>((static_cast<double>(pipeTemp) - ambient) * indoorCoefficient *
-                                 DlugoscPrzewodowCyrkulacyjnych * CzasPracyPompyCyrkulacyjnej *
-                                 30);
+                                 DlugoscPrzewodowCyrkulacyjnych * CzasPracyPompyCyrkulacyjnej * 30);
     const double withoutCirculation =
         static_cast<double>(tankLoss) + OutdoorPipeLoss[m] + IndoorPipeLoss[m];
     HeatLoss[m][0] = static_cast<float>((withoutCirculation + CirculationLoss[m]) * 0.001);

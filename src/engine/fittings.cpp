@@ -75,8 +75,8 @@ float CFittings::ComputeTotalPressureDrop(float d, int32_t tanks, float z, float
 float CFittings::ComputePipeWaterVolume(float d) {
   RequireBore(d);
   const float r = static_cast<float>((static_cast<double>(d) - 2.0) * 0.5);
-  PipeWaterVolume = static_cast<float>(static_cast<double>(r) * r * 3.141592653589793 * 0.001 *
-                                       DlugoscPrzewodow);
+  PipeWaterVolume =
+      static_cast<float>(static_cast<double>(r) * r * 3.141592653589793 * 0.001 * DlugoscPrzewodow);
   return PipeWaterVolume;
 }
 

@@ -14,17 +14,17 @@ class CFittings {
             float zasuwaOdcinajacaCena, int32_t zaworOdcinajacyLiczba, float zaworOdcinajacyCena,
             int32_t zaworZwrotnyLiczba, float zaworZwrotnyCena, int32_t rodzajPolaczenia);
 
-  int32_t KolankoLiczba = 0;           // elbows
-  float KolankoCena = 0;               // unit price of an elbow
-  int32_t TPrzeplywLiczba = 0;         // T-pieces passed straight through
+  int32_t KolankoLiczba = 0;    // elbows
+  float KolankoCena = 0;        // unit price of an elbow
+  int32_t TPrzeplywLiczba = 0;  // T-pieces passed straight through
   float TPrzeplywCena = 0;
-  int32_t TRozgaleznikLiczba = 0;      // T-pieces used as branches
+  int32_t TRozgaleznikLiczba = 0;  // T-pieces used as branches
   float TRozgaleznikCena = 0;
   int32_t ZasuwaOdcinajacaLiczba = 0;  // gate valves
   float ZasuwaOdcinajacaCena = 0;
-  int32_t ZaworOdcinajacyLiczba = 0;   // shut-off valves
+  int32_t ZaworOdcinajacyLiczba = 0;  // shut-off valves
   float ZaworOdcinajacyCena = 0;
-  int32_t ZaworZwrotnyLiczba = 0;      // check valves
+  int32_t ZaworZwrotnyLiczba = 0;  // check valves
   float ZaworZwrotnyCena = 0;
   float DlugoscPrzewodow = 0;          // pipe length for price, friction and water volume, m
   float CenaZaMetr = 0;                // pipe price per metre

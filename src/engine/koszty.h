@@ -12,23 +12,23 @@ class CKoszty {
   // own reads the global Engine's.
   CKoszty(int32_t typOgrzewania, float fuelPrice, float wartoscOpalowa, float sprawnoscProcesu);
 
-  int32_t TypOgrzewania = 0;  // 0 to 7 = row of the fuel catalogue; 7 is the heat pump
-  std::string FuelName;       // name of the chosen fuel
-  float FuelPrice = 0;        // purchase price of the fuel, net or gross as chosen
-  float WartoscOpalowa = 0;   // calorific value of the fuel
-  float SprawnoscProcesu = 0;  // efficiency of the replaced heating process, %
+  int32_t TypOgrzewania = 0;         // 0 to 7 = row of the fuel catalogue; 7 is the heat pump
+  std::string FuelName;              // name of the chosen fuel
+  float FuelPrice = 0;               // purchase price of the fuel, net or gross as chosen
+  float WartoscOpalowa = 0;          // calorific value of the fuel
+  float SprawnoscProcesu = 0;        // efficiency of the replaced heating process, %
   float AnnualCostWithoutSolar = 0;  // hot-water heating per year without solar heat
   float AnnualCostWithSolar = 0;     // the same with solar heat
   float HotWaterSaving = 0;          // yearly saving on hot water, never below 0
   float PaybackYears = 0;
-  float HeatPumpCop = 0;  // coefficient of performance of the heat pump (type 7)
-  float IleDotacja = 0;   // direct subsidy
+  float HeatPumpCop = 0;      // coefficient of performance of the heat pump (type 7)
+  float IleDotacja = 0;       // direct subsidy
   float IleEksploatacja = 0;  // yearly upkeep
   float PumpEnergyCost = 0;   // yearly pump electricity as entered in the cost window
   float AnnualAmortisation = 0;
-  float IleRocznyWzrost = 0;  // yearly growth of fuel and energy prices, %
-  float HeatingSaving = 0;    // yearly saving on central heating
-  float IleInflacja = 0;      // inflation of other prices, %
+  float IleRocznyWzrost = 0;      // yearly growth of fuel and energy prices, %
+  float HeatingSaving = 0;        // yearly saving on central heating
+  float IleInflacja = 0;          // inflation of other prices, %
   float IleCzasEksploatacji = 0;  // service life, years
   float LifetimeHotWaterSavings = 0;
   float LifetimeHeatingSavings = 0;

@@ -12,7 +12,9 @@ inline constexpr double kPi = 3.141592653589793;
 inline constexpr double kOneOver180 = 1.0 / 180.0;
 inline constexpr double kRadToDeg = 57.29577951308232;
 
-inline double Rad(double degrees) { return degrees * kPi * kOneOver180; }
+inline double Rad(double degrees) {
+  return degrees * kPi * kOneOver180;
+}
 
 // acos that never yields NaN: arguments outside [-1, 1] (and NaN, which compares false) are
 // clamped, as solar geometry does where a plane never sees the sun set or rise.

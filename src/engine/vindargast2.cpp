@@ -1,16 +1,13 @@
 #include "engine/vindargast2.h"
 
-CVindargast2::CVindargast2(float katGamma, float katBeta, int32_t liczbaOsob,
-                           float temperaturaWodySieci, float temperaturaWodyWZasobniku, float dcwu,
-                           float szerokoscGeograficzna, float hotWaterEnergy,
-                           float srednicaPrzewodu, int32_t liczbaKolektorow,
-                           int32_t liczbaZasobnikow, float wysokoscStatyczna,
-                           float dlugoscPrzewodowNaZewnatrz, float dlugoscPrzewodowWewnatrz,
-                           float temperaturaOtoczeniaZasobnika, float temperaturaCieplejWody,
-                           float wspolczynnikKrotnosci, float temperaturaZasilania,
-                           float temperaturaPowrotu, float basenDlugosc, float basenSzerokosc,
-                           float basenGlebokosc, float powierzchniaBudynku,
-                           float zapotrzebowanieEnergi)
+CVindargast2::CVindargast2(
+    float katGamma, float katBeta, int32_t liczbaOsob, float temperaturaWodySieci,
+    float temperaturaWodyWZasobniku, float dcwu, float szerokoscGeograficzna, float hotWaterEnergy,
+    float srednicaPrzewodu, int32_t liczbaKolektorow, int32_t liczbaZasobnikow,
+    float wysokoscStatyczna, float dlugoscPrzewodowNaZewnatrz, float dlugoscPrzewodowWewnatrz,
+    float temperaturaOtoczeniaZasobnika, float temperaturaCieplejWody, float wspolczynnikKrotnosci,
+    float temperaturaZasilania, float temperaturaPowrotu, float basenDlugosc, float basenSzerokosc,
+    float basenGlebokosc, float powierzchniaBudynku, float zapotrzebowanieEnergi)
     : Armatura(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1),  // no fittings, collectors in series
       Costs(0, 0.5f, 0, 99),                            // heat bought per kWh
       KatGamma(katGamma),
