@@ -34,10 +34,11 @@ constexpr TextRule General(int precision, int digits, const char* unit = "") {
 constexpr TextRule Currency(int precision) {
   return {TextRule::Currency, precision, 0, ""};
 }
-// The shortest general text that reads back the very float stored: for values whose few
-// significant digits matter to the results (a conductivity of 0.0375 must not come back as 0.038).
-constexpr TextRule RoundTrip() {
-  return {TextRule::RoundTrip, 0, 0, ""};
+// G(P, D) with the fewest significant digits from P on that read back the very float stored: for
+// values whose few significant digits matter to the results (a conductivity of 0.0375 must not
+// come back as 0.038). Where G(P, D) already reads back, the text is G(P, D) itself.
+constexpr TextRule RoundTrip(int precision, int digits) {
+  return {TextRule::RoundTrip, precision, digits, ""};
 }
 
 constexpr int kNo = -1;  // no column, no set-file position, no grid row
@@ -93,14 +94,14 @@ std::string IntegerText(int32_t value) {
   return GeneralText(value, 15, 0);
 }
 
-std::string RoundTripText(float value) {
+std::string RoundTripText(float value, int precision, int digits) {
   // G(9) always reads back a float; fewer digits are tried first so that the text stays the one
   // the catalogue holds.
-  for (int precision = 2; precision < 9; ++precision) {
-    std::string text = GeneralText(value, precision, 2);
+  for (; precision < 9; ++precision) {
+    std::string text = GeneralText(value, precision, digits);
     if (ReadFloat(text) == value) return text;
   }
-  return GeneralText(value, 9, 2);
+  return GeneralText(value, 9, digits);
 }
 
 template <class T>
@@ -119,7 +120,7 @@ std::string FormatField(const T& device, const Field<T>& field, const TextRule& 
     case TextRule::Currency:
       return CurrencyText(number, rule.precision, *currency);
     case TextRule::RoundTrip:
-      return RoundTripText(device.*field.real);
+      return RoundTripText(device.*field.real, rule.precision, rule.digits);
     case TextRule::None:
       break;
   }
@@ -349,7 +350,7 @@ const Descriptor<CIzolacja>& IzolacjaFields() {
       {
           {&CIzolacja::ID, 0, 0, kNo, kNone, "ID", Integer()},
           {&CIzolacja::NazwaProducenta, 1, 1, 0, Plain(), "Nazwa_producenta", Plain()},
-          {&CIzolacja::Lambda, 2, 2, 1, General(2, 4), "Lambda", RoundTrip()},
+          {&CIzolacja::Lambda, 2, 2, 1, General(2, 4), "Lambda", RoundTrip(2, 4)},
           {&CIzolacja::Material, 3, 3, 2, Plain(), "Material", Plain()},
           {&CIzolacja::Model, 4, 4, 3, Plain(), "Model", Plain()},
           {&CIzolacja::DopuszczalnaTemperatura, 5, 5, 4, General(4, 2, "  [° C]"),

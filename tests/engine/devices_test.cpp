@@ -321,6 +321,44 @@ TEST(DeviceXml, InsulationConductivityReadsBackExactly) {
   EXPECT_EQ(Grid(insulation)[1], "0.038");
 }
 
+// One catalogue value at a time, through the grid and the element: rounding to the row's and the
+// element's own significant digits, and exponent digits.
+TEST(DeviceXml, NumberTextsAtTheirEdges) {
+  struct Edge {
+    const char* device;
+    int column;
+    const char* value;
+    int gridRow;
+    const char* gridText;
+    int position;
+    const char* elementText;
+  };
+  const Edge edges[] = {
+      {"Kolektor", 6, "123.456", 5, "123.5  [%]", 6, "123.5"},
+      {"Kolektor", 5, "0.0123", 4, "0.012  [W/m2*K2]", 5, "0.0123"},
+      {"Zasobnik", 12, "123456.7", 11, "1.2346E05", 12, "123457"},
+      {"Zasobnik", 8, "10", 7, "10  [bar]", 8, "10"},
+      {"Naczynie", 6, "18", 5, "18 [l]", 6, "18"},
+      {"Izolacja", 2, "0.035", 1, "0.035", 2, "0.035"},
+      {"Izolacja", 2, "0.00001", 1, "1E-0005", 2, "1E-0005"},
+      {"Izolacja", 2, "0.0000123", 1, "1.2E-0005", 2, "1.23E-0005"},
+  };
+  for (const Edge& edge : edges) {
+    for (const DeviceCase& c : Cases()) {
+      if (c.name != edge.device) continue;
+      SCOPED_TRACE(c.name + " " + edge.value);
+      DeviceCase changed = c;
+      changed.row[edge.column] = edge.value;
+      auto device = FromRow(changed);
+      EXPECT_EQ(Grid(*device)[edge.gridRow], edge.gridText);
+      xml::Document document;
+      xml::Element root = document.Create("Projekt");
+      device->WriteToXml(root);
+      EXPECT_EQ(root.Child(0).Child(edge.position).Text(), edge.elementText);
+    }
+  }
+}
+
 TEST(DeviceXml, TankElementNameFollowsTankNumber) {
   for (int32_t number : {1, 2, 0, -1, 3}) {
     CZasobnik tank;
@@ -344,6 +382,16 @@ TEST(DeviceXml, TankElementNameFollowsTankNumber) {
 
 // A new device holds zeros and empty texts, and writes them as such.
 TEST(DeviceXml, FreshDeviceWritesZerosAndEmptyTexts) {
+  for (const DeviceCase& c : Cases()) {
+    SCOPED_TRACE(c.name);
+    xml::Document document;
+    xml::Element root = document.Create("Projekt");
+    c.make()->WriteToXml(root);
+    for (const xml::Element& field : root.Child(0).Children())
+      EXPECT_TRUE(field.Text().empty() || field.Text() == "0")
+          << field.Attribute("name").value_or("?") << "=" << field.Text();
+  }
+
   CPompaObiegowa pump;
   EXPECT_EQ(Written(pump),
             "Pompa\n  ID=0\n  Nazwa_producenta=\n  Model=\n  Maksymalna_wysokosc=0\n"
