@@ -4,8 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "engine/numtext.h"
-#include "engine/solar_geometry.h"
+#include "engine/calc_common.h"
 #include "engine/vindargast2.h"
 
 namespace {
@@ -14,10 +13,6 @@ namespace {
 // the share of the month's irradiation in the class.
 constexpr double kClassValue[4] = {420, 350, 180, 50};
 constexpr double kClassWeight[4] = {0.42, 0.35, 0.18, 0.05};
-
-bool HeatingMonth(int m) {
-  return m <= 3 || m >= 8;
-}  // January to April, September to December
 
 double Weighted(const float (&perClass)[4]) {
   return kClassWeight[0] * perClass[0] + kClassWeight[1] * perClass[1] +
@@ -34,14 +29,7 @@ void CVindargast2::ComputeCollectorEfficiency(float hotWaterDemand, int32_t temp
                                ") przekracza " + std::to_string(kMaxTemperatureSteps) +
                                ": temperatura wody w zasobniku jest zbyt wysoka.");
   }
-  if (LiczbaKolektorow <= 0) {
-    throw DesignInputError("LiczbaKolektorow", "Liczba kolektorów musi być większa od zera.");
-  }
-  if (!(CollectorArea > 0)) {
-    throw DesignInputError("CollectorArea", "Powierzchnia kolektora (" +
-                                                GeneralText(CollectorArea, 6, 2) +
-                                                " m2) musi być większa od zera.");
-  }
+  RequireCollectorField(LiczbaKolektorow);
   if (LiczbaOsob <= 0) {
     throw DesignInputError("LiczbaOsob", "Liczba osób musi być większa od zera.");
   }
@@ -55,14 +43,7 @@ void CVindargast2::ComputeCollectorEfficiency(float hotWaterDemand, int32_t temp
   if (LiczbaZasobnikow != 1 && !(Tank2Volume > 0)) {
     throw DesignInputError("Tank2Volume", "Pojemność zasobnika nr 2 musi być większa od zera.");
   }
-  if (!solar::LatitudeUsable(SzerokoscGeograficzna)) {
-    throw DesignInputError("SzerokoscGeograficzna",
-                           "Szerokość geograficzna lokalizacji (" +
-                               GeneralText(SzerokoscGeograficzna, 6, 2) +
-                               "°) jest poza zakresem metody obliczeń: w niektórych miesiącach "
-                               "panuje dzień lub noc polarna. Wybierz lokalizację położoną bliżej "
-                               "równika.");
-  }
+  calc::RequireUsableLatitude(SzerokoscGeograficzna);
 
   const int steps = temperatureSteps;
   const double n = LiczbaKolektorow;
@@ -95,7 +76,7 @@ void CVindargast2::ComputeCollectorEfficiency(float hotWaterDemand, int32_t temp
   float classIrradiance[12][4];
   bool sunlit[12];  // the collector plane receives insolation this month
   for (int m = 0; m < 12; ++m) {
-    sunlit[m] = Naslonecznienie[m] > 0 && TiltFactor[m] > 0;
+    sunlit[m] = calc::Sunlit(Naslonecznienie[m], TiltFactor[m]);
     const float dayLength = solar::DayLength(SzerokoscGeograficzna, m);
     for (int k = 0; k < 4; ++k) {
       classIrradiance[m][k] =
@@ -163,7 +144,7 @@ void CVindargast2::ComputeCollectorEfficiency(float hotWaterDemand, int32_t temp
       HotTemperature[m] = 30;  // pool water, stored only; the efficiency works at 25 degrees
       weigh(25.0 - Temperatura[m], 0.1f);
     }
-    if (CWUCO == 1 && HeatingMonth(m)) {
+    if (CWUCO == 1 && calc::HeatingMonth(m)) {
       HotTemperature[m] = static_cast<float>(tankTemp + 10.0);
       weigh((static_cast<double>(TemperaturaZasilania) + TemperaturaPowrotu) * 0.5 - Temperatura[m],
             0.0f);

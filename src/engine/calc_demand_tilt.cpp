@@ -1,8 +1,7 @@
 // Hot-water demand and the monthly tilt factors of the collector plane.
 #include <cmath>
 
-#include "engine/numtext.h"
-#include "engine/solar_geometry.h"
+#include "engine/calc_common.h"
 #include "engine/vindargast2.h"
 
 using solar::ClampedAcos;
@@ -26,13 +25,7 @@ float CVindargast2::ComputeHotWaterDemand(float persons, float litresPerPersonAn
 }
 
 void CVindargast2::ComputeTiltFactors(float azimuth, float tilt, float latitude) {
-  if (!solar::LatitudeUsable(latitude)) {
-    throw DesignInputError(
-        "SzerokoscGeograficzna",
-        "Szerokość geograficzna lokalizacji (" + GeneralText(latitude, 6, 2) +
-            "°) jest poza zakresem metody obliczeń: w niektórych miesiącach panuje dzień lub noc "
-            "polarna. Wybierz lokalizację położoną bliżej równika.");
-  }
+  calc::RequireUsableLatitude(latitude);
 
   // A horizontal collector sees exactly the horizontal insolation; with an azimuth the formulas
   // below would have no value.

@@ -53,12 +53,6 @@ float CVindargast2::ComputeRequiredTankVolume() {
   return RequiredTankVolume;
 }
 
-float CVindargast2::SumValues(const float* values, int32_t count) const {
-  float sum = 0;
-  for (int32_t i = 0; i < count; ++i) sum += values[i];
-  return sum;
-}
-
 float CVindargast2::ComputeTotalCost() const {
   if (SetPriceMode == 1) return CenaZestawu;
   float total = 0;
