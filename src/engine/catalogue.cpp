@@ -61,12 +61,20 @@ void LoadCatalogue(xml::Document& document, CatalogueRows& rows, int32_t rowCoun
   xml::Element root = document.DocumentElement();
   if (rowCount <= 0) return;
   const int32_t count = root.Child(0).ChildCount();
+  // Walk the child lists once: indexing a child by position walks the list from its start, which
+  // made large catalogues load in quadratic time. A missing record or field still fails through
+  // Child(), with its index error.
+  const std::vector<xml::Element> records = root.Children();
   for (int32_t i = 0; i < rowCount; ++i) {
-    xml::Element record = root.Child(i);
+    if (static_cast<size_t>(i) >= records.size()) root.Child(i);
+    const std::vector<xml::Element> fields = records[static_cast<size_t>(i)].Children();
     std::vector<std::string>& row = rows.at(static_cast<size_t>(i));
     // Fields beyond the row's columns are dropped: a row never grows past ColumnCount.
     const int32_t columns = std::min<int32_t>(count, static_cast<int32_t>(row.size()));
-    for (int32_t j = 0; j < columns; ++j) row[static_cast<size_t>(j)] = record.Child(j).Text();
+    for (int32_t j = 0; j < columns; ++j) {
+      if (static_cast<size_t>(j) >= fields.size()) records[static_cast<size_t>(i)].Child(j);
+      row[static_cast<size_t>(j)] = fields[static_cast<size_t>(j)].Text();
+    }
   }
 }
 

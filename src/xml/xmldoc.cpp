@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "xml/atomic_file.h"
 
@@ -169,8 +170,10 @@ void Document::LoadFile(const std::string& path) {
   fileName_ = path;
   std::ifstream in(path, std::ios::binary);
   if (!in) throw Error("Nie można otworzyć pliku " + path);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
   if (in.bad()) throw Error("Nie można odczytać pliku " + path);
+  const std::string bytes = std::move(buffer).str();
   try {
     LoadText(bytes);
   } catch (const Error& e) {
