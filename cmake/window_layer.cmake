@@ -12,7 +12,10 @@ function(vindargast_window_layer name)
     return()
   endif()
   add_library(${name} STATIC ${sources})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  # The generated form headers (ui_*.h) are public: a window's header holds its form, and other
+  # layers and the tests include window headers.
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src
+                                            ${CMAKE_CURRENT_BINARY_DIR}/${name}_autogen/include)
   target_link_libraries(${name} PUBLIC engine platform windows_globals Qt6::Widgets Qt6::Network
                                        Qt6::Sql)
 endfunction()
