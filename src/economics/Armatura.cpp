@@ -1,0 +1,327 @@
+#include "economics/Armatura.h"
+
+#include <QShowEvent>
+
+#include "economics/edit_filters.h"
+#include "economics/edit_text.h"
+#include "engine/numtext.h"
+#include "platform/guard.h"
+#include "platform/message_box.h"
+
+using economics::IntText;
+using economics::ReadFloat;
+using economics::ReadInt;
+using economics::SetText;
+
+namespace {
+
+const char* const kUnitRangeMessage = "Zakres danych możliwy do wprowadzenie to [1,1000]";
+const char* const kMixedSumMessage =
+    "Suma kolektorów w połączeniu mieszanym\nnie może być większa od wybranej liczby kolektorów";
+const char* const kMixedCountMessage =
+    "Liczba kolektorów w połączeniu mieszanym\nnie może być większa od wybranej liczby kolektorów";
+
+void Warn(const char* text) {
+  platform::MessageBox(QString::fromUtf8(text), QStringLiteral("Uwaga"), platform::Icon::Warning);
+}
+
+bool MixedCountsExceedCollectors() {
+  const CFittings& a = Engine.Armatura;
+  return static_cast<int64_t>(a.Rownolegle) + a.Szeregowo > Engine.LiczbaKolektorow;
+}
+
+}  // namespace
+
+TWinArmatura::TWinArmatura(QWidget* parent) : QDialog(parent) {
+  ui.setupUi(this);
+  ConnectHandlers();
+  platform::RunGuarded([this] { FormCreate(); });
+}
+
+std::array<TWinArmatura::FittingKind, 6> TWinArmatura::Kinds() const {
+  return {{
+      {ui.EKolankoLiczba, ui.EKolankoCena, &CFittings::KolankoLiczba, &CFittings::KolankoCena},
+      {ui.ETprzeplywLiczba, ui.ETprzeplywCena, &CFittings::TPrzeplywLiczba,
+       &CFittings::TPrzeplywCena},
+      {ui.ETrozgLiczba, ui.ETrozgCena, &CFittings::TRozgaleznikLiczba,
+       &CFittings::TRozgaleznikCena},
+      {ui.EZaswOdcLiczba, ui.EZasOdcCena, &CFittings::ZasuwaOdcinajacaLiczba,
+       &CFittings::ZasuwaOdcinajacaCena},
+      {ui.EZawrOdcLiczba, ui.EZawrOdcCena, &CFittings::ZaworOdcinajacyLiczba,
+       &CFittings::ZaworOdcinajacyCena},
+      {ui.EZawZwrLiczba, ui.EZawZwrCena, &CFittings::ZaworZwrotnyLiczba,
+       &CFittings::ZaworZwrotnyCena},
+  }};
+}
+
+void TWinArmatura::ConnectHandlers() {
+  // Counts, prices, the price per metre and the additional drop are stored as they are typed; an
+  // emptied edit leaves its field as it was.
+  auto storeInt = [this](QLineEdit* edit, int32_t CFittings::*field) {
+    platform::Connect(edit, &QLineEdit::textChanged, this, [edit, field] {
+      if (!edit->text().isEmpty()) Engine.Armatura.*field = ReadInt(edit);
+    });
+    economics::InstallKeyFilter(edit, economics::KeyRule::Digits);
+  };
+  auto storeFloat = [this](QLineEdit* edit, float CFittings::*field) {
+    platform::Connect(edit, &QLineEdit::textChanged, this, [edit, field] {
+      if (!edit->text().isEmpty()) Engine.Armatura.*field = ReadFloat(edit);
+    });
+    economics::InstallKeyFilter(edit, economics::KeyRule::Decimal);
+  };
+  for (const FittingKind& kind : Kinds()) {
+    storeInt(kind.count, kind.countField);
+    storeFloat(kind.price, kind.priceField);
+  }
+  storeFloat(ui.ECenaZaMetr, &CFittings::CenaZaMetr);
+  storeFloat(ui.EDodatkoweStratyCisn, &CFittings::DodatkowaStrataCisnienia);
+
+  // A radio's handler runs when it becomes selected, by the user or from code.
+  auto onSelected = [this](QRadioButton* radio, void (TWinArmatura::*handler)()) {
+    platform::Connect(radio, &QRadioButton::toggled, this, [this, handler](bool checked) {
+      if (checked) (this->*handler)();
+    });
+  };
+  onSelected(ui.RSeries, &TWinArmatura::RSeriesClick);
+  onSelected(ui.RPararell, &TWinArmatura::RPararellClick);
+  onSelected(ui.RadioMixed, &TWinArmatura::RadioMixedClick);
+
+  platform::Connect(ui.EKolRown, &QLineEdit::textChanged, this, &TWinArmatura::EKolRownChange);
+  platform::Connect(ui.EKolSzereg, &QLineEdit::textChanged, this, &TWinArmatura::EKolSzeregChange);
+  platform::Connect(ui.EJednostkoweNatezenie, &QLineEdit::textChanged, this,
+                    &TWinArmatura::EJednostkoweNatezenieChange);
+  platform::Connect(ui.EJednostkoweCisnienie, &QLineEdit::textChanged, this,
+                    &TWinArmatura::EJednostkoweCisnienieChange);
+  economics::OnExit(ui.EJednostkoweNatezenie, [this] { EJednostkoweNatezenieExit(); });
+  economics::OnExit(ui.EJednostkoweCisnienie, [this] { EJednostkoweCisnienieExit(); });
+
+  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinArmatura::BitBtn1Click);
+  platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinArmatura::BitBtn2Click);
+  platform::Connect(ui.BitBtn3, &QPushButton::clicked, this, &TWinArmatura::BitBtn3Click);
+  platform::Connect(ui.BitBtn4, &QPushButton::clicked, this, &TWinArmatura::BitBtn4Click);
+}
+
+void TWinArmatura::FormCreate() {
+  Engine.Armatura.RodzajPolaczenia = 2;
+  ui.RPararell->setChecked(true);
+  ShowFieldValues();
+  Engine.Armatura.Rownolegle = 1;
+  Engine.Armatura.Szeregowo = 1;
+  ui.EKolRown->setText(QStringLiteral("1"));
+  ui.EKolSzereg->setText(QStringLiteral("1"));
+}
+
+void TWinArmatura::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
+}
+
+void TWinArmatura::FormShow() {
+  CFittings& a = Engine.Armatura;
+  SetText(ui.EKolRown, IntText(a.Rownolegle));
+  SetText(ui.EKolSzereg, IntText(a.Szeregowo));
+  switch (a.RodzajPolaczenia) {
+    case 1:
+      SelectConnection(1);
+      break;
+    case 2:
+      SelectConnection(2);
+      ShowFieldValues();
+      break;
+    case 3:
+      SelectConnection(3);
+      SetText(ui.EKolRown, IntText(a.Rownolegle));
+      SetText(ui.EKolSzereg, IntText(a.Szeregowo));
+      break;
+    default:
+      a.RodzajPolaczenia = 2;
+      SelectConnection(2);
+      break;
+  }
+  if (Engine.FittingsComputed != 1 && Engine.ProjectLoaded != 1) return;
+
+  // Each write that changes an edit's text stores the value as shown, so the record holds the
+  // prices with 4 significant digits before the fittings cost is recomputed.
+  for (const FittingKind& kind : Kinds()) {
+    SetText(kind.count, IntText(a.*kind.countField));
+    SetText(kind.price, General4(a.*kind.priceField));
+  }
+  SetText(ui.ECenaZaMetr, General4(a.CenaZaMetr));
+  SetText(ui.EDlugoscPrzewodowRurowych, General4(a.DlugoscPrzewodow));
+  SetText(ui.EDodatkoweStratyCisn, General4(a.DodatkowaStrataCisnienia));
+  SetText(ui.ESumaStratCisnienia, General4(a.TotalPressureDrop));
+  SetText(ui.EWysokoscPodnoszenia, General4(a.PumpHead));
+  SetText(ui.EWydajnoscPompy, General4(a.PumpFlow));
+  SetText(ui.EPojemnoscWlasciwa, General4(a.VesselVolume));
+  SetText(ui.EPojemnoscWodnaWymiennika, General4(a.ExchangerWaterVolume));
+  SetText(ui.EPojemnoscWodnaKolektora, General4(a.CollectorWaterVolume));
+  SetText(ui.ECalkowitaPojWodna, General4(a.TotalWaterVolume));
+  SetText(ui.EPojemnoscWodnaRur, General4(a.PipeWaterVolume));
+  Engine.CenaArmatury = a.ComputePrice();
+}
+
+void TWinArmatura::BitBtn1Click() {
+  CFittings& a = Engine.Armatura;
+  const int32_t n = Engine.LiczbaKolektorow;
+  for (const FittingKind& kind : Kinds()) {
+    if (!kind.count->text().isEmpty() && !kind.price->text().isEmpty()) {
+      a.*kind.countField = ReadInt(kind.count);
+      a.*kind.priceField = ReadFloat(kind.price);
+    } else {
+      a.*kind.countField = 0;
+      a.*kind.priceField = 0;
+    }
+  }
+  if (!ui.ECenaZaMetr->text().isEmpty()) a.CenaZaMetr = ReadFloat(ui.ECenaZaMetr);
+  if (!ui.EDlugoscPrzewodowRurowych->text().isEmpty()) {
+    a.DlugoscPrzewodow = ReadFloat(ui.EDlugoscPrzewodowRurowych);
+  }
+  Engine.CenaArmatury = a.ComputePrice();
+  SetText(ui.ESumaCenaArmatura, FixedText(Engine.CenaArmatury, 4, 2));
+
+  a.DodatkowaStrataCisnienia =
+      ui.EDodatkoweStratyCisn->text().isEmpty() ? 0.0f : ReadFloat(ui.EDodatkoweStratyCisn);
+  const float localLosses = a.SumLocalLosses();
+  a.FieldPressureDrop = ui.ERazemCisnienie->text().isEmpty() ? 0.0f : ReadFloat(ui.ERazemCisnienie);
+  Engine.InstallationPressureDrop = a.ComputeTotalPressureDrop(
+      static_cast<float>(Engine.SrednicaPrzewodu), Engine.LiczbaZasobnikow, localLosses,
+      Engine.Tank1PressureLoss, Engine.Tank2PressureLoss);
+  SetText(ui.ESumaStratCisnienia, General4(Engine.InstallationPressureDrop));
+
+  // 100 mbar of pressure drop need 1 m of head.
+  a.PumpHead = static_cast<float>(0.01 * Engine.InstallationPressureDrop);
+  SetText(ui.EWysokoscPodnoszenia, General4(a.PumpHead));
+  // The pump moves every collector's flow, whatever the connection.
+  a.PumpFlow = static_cast<float>(static_cast<double>(n) * Engine.CollectorUnitFlow);
+  SetText(ui.EWydajnoscPompy, General4(a.PumpFlow));
+
+  const float pipes = a.ComputePipeWaterVolume(static_cast<float>(Engine.SrednicaPrzewodu));
+  float exchangers = 0;
+  if (Engine.LiczbaZasobnikow == 1) {
+    exchangers = Engine.Tank1ExchangerVolume;
+    SetText(ui.EPojemnoscWodnaWymiennika, FixedText(exchangers, 4, 2));
+  } else {
+    exchangers = static_cast<float>(static_cast<double>(Engine.Tank1ExchangerVolume) +
+                                    Engine.Tank2ExchangerVolume);
+    SetText(ui.EPojemnoscWodnaWymiennika, General4(exchangers));
+  }
+  // The stored volumes are the values as shown.
+  a.ExchangerWaterVolume = ReadFloat(ui.EPojemnoscWodnaWymiennika);
+
+  const double collectors = static_cast<double>(n) * Engine.CollectorAbsorberVolume;
+  const float total = static_cast<float>(collectors + pipes + exchangers);
+  const float vessel =
+      a.ComputeVesselVolume(Engine.WysokoscStatyczna, total, Engine.CollectorAbsorberVolume);
+  SetText(ui.EPojemnoscWlasciwa, FixedText(vessel, 4, 2));
+  a.VesselVolume = vessel;
+  SetText(ui.EPojemnoscWodnaKolektora, FixedText(collectors, 4, 2));
+  a.CollectorWaterVolume = ReadFloat(ui.EPojemnoscWodnaKolektora);
+  SetText(ui.EPojemnoscWodnaRur, FixedText(pipes, 4, 2));
+  a.PipeWaterVolume = ReadFloat(ui.EPojemnoscWodnaRur);
+  SetText(ui.ECalkowitaPojWodna, FixedText(total, 4, 2));
+  a.TotalWaterVolume = ReadFloat(ui.ECalkowitaPojWodna);
+  Engine.FittingsComputed = 1;
+}
+
+void TWinArmatura::ShowFieldValues() {
+  SetText(ui.ERazemNatezenie, General15(Engine.ComputeFieldFlow()));
+  SetText(ui.ERazemCisnienie, General15(Engine.ComputeFieldPressureDrop()));
+}
+
+void TWinArmatura::SelectConnection(int32_t type) {
+  switch (type) {
+    case 1:
+      ui.RSeries->setChecked(true);
+      break;
+    case 2:
+      ui.RPararell->setChecked(true);
+      break;
+    case 3:
+      ui.RadioMixed->setChecked(true);
+      break;
+    default:
+      break;
+  }
+}
+
+void TWinArmatura::RSeriesClick() {
+  Engine.Armatura.RodzajPolaczenia = 1;
+  ShowFieldValues();
+}
+
+void TWinArmatura::RPararellClick() {
+  Engine.Armatura.RodzajPolaczenia = 2;
+  ShowFieldValues();
+}
+
+void TWinArmatura::RadioMixedClick() {
+  CFittings& a = Engine.Armatura;
+  if (!ui.EKolSzereg->text().isEmpty()) a.Szeregowo = ReadInt(ui.EKolSzereg);
+  if (!ui.EKolRown->text().isEmpty()) a.Rownolegle = ReadInt(ui.EKolRown);
+  if (MixedCountsExceedCollectors()) {
+    Warn(kMixedSumMessage);
+    // The radios keep showing the connection that is in effect.
+    SelectConnection(a.RodzajPolaczenia);
+    return;
+  }
+  a.RodzajPolaczenia = 3;
+  a.Szeregowo = ReadInt(ui.EKolSzereg);
+  a.Rownolegle = ReadInt(ui.EKolRown);
+  ShowFieldValues();
+}
+
+void TWinArmatura::EKolRownChange() {
+  if (ui.EKolRown->text().isEmpty()) return;
+  const int32_t rows = ReadInt(ui.EKolRown);
+  if (rows <= 0) return;
+  Engine.Armatura.Rownolegle = rows;
+  if (MixedCountsExceedCollectors()) Warn(kMixedCountMessage);
+}
+
+void TWinArmatura::EKolSzeregChange() {
+  if (ui.EKolSzereg->text().isEmpty()) return;
+  const int32_t inSeries = ReadInt(ui.EKolSzereg);
+  if (inSeries <= 0) return;
+  Engine.Armatura.Szeregowo = inSeries;
+  if (MixedCountsExceedCollectors()) Warn(kMixedSumMessage);
+}
+
+void TWinArmatura::CheckUnitValue(QLineEdit* edit, float CVindargast2::*field, QLineEdit* result,
+                                  float (CVindargast2::*fieldValue)() const) {
+  if (!edit->text().isEmpty()) {
+    const float value = ReadFloat(edit);
+    if (value > 0 && value <= 1000) {
+      Engine.*field = value;
+      SetText(result, General15((Engine.*fieldValue)()));
+      return;
+    }
+  }
+  Warn(kUnitRangeMessage);
+  edit->setFocus();
+}
+
+void TWinArmatura::EJednostkoweNatezenieChange() {
+  CheckUnitValue(ui.EJednostkoweNatezenie, &CVindargast2::CollectorUnitFlow, ui.ERazemNatezenie,
+                 &CVindargast2::ComputeFieldFlow);
+}
+
+void TWinArmatura::EJednostkoweNatezenieExit() {
+  EJednostkoweNatezenieChange();
+}
+
+void TWinArmatura::EJednostkoweCisnienieChange() {
+  CheckUnitValue(ui.EJednostkoweCisnienie, &CVindargast2::CollectorUnitPressureDrop,
+                 ui.ERazemCisnienie, &CVindargast2::ComputeFieldPressureDrop);
+}
+
+void TWinArmatura::EJednostkoweCisnienieExit() {
+  EJednostkoweCisnienieChange();
+}
+
+void TWinArmatura::BitBtn2Click() {}
+
+void TWinArmatura::BitBtn3Click() {}
+
+void TWinArmatura::BitBtn4Click() {
+  close();
+}

@@ -1,0 +1,70 @@
+#include "economics/edit_filters.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QObject>
+#include <utility>
+
+#include "platform/guard.h"
+
+namespace economics {
+namespace {
+
+class KeyFilter : public QObject {
+ public:
+  KeyFilter(QLineEdit* edit, KeyRule rule) : QObject(edit), edit_(edit), rule_(rule) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != edit_ || event->type() != QEvent::KeyPress) return false;
+    const QString text = static_cast<QKeyEvent*>(event)->text();
+    if (text.isEmpty()) return false;
+    const QChar c = text.at(0);
+    if (c == u'\b' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\x1b') return false;
+    if (c >= u'0' && c <= u'9') return false;
+    if (rule_ == KeyRule::Decimal) {
+      if (c == u'.') return false;
+      if (c == u',') {
+        edit_->insert(QStringLiteral("."));
+        return true;
+      }
+    }
+    return true;  // dropped, clipboard shortcuts included, as a typed character would be
+  }
+
+ private:
+  QLineEdit* edit_;
+  KeyRule rule_;
+};
+
+class ExitFilter : public QObject {
+ public:
+  ExitFilter(QLineEdit* edit, std::function<void()> handler)
+      : QObject(edit), edit_(edit), handler_(std::move(handler)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == edit_ && event->type() == QEvent::FocusOut) {
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        platform::RunGuarded(handler_);
+      }
+    }
+    return false;
+  }
+
+ private:
+  QLineEdit* edit_;
+  std::function<void()> handler_;
+};
+
+}  // namespace
+
+void OnExit(QLineEdit* edit, std::function<void()> handler) {
+  edit->installEventFilter(new ExitFilter(edit, std::move(handler)));
+}
+
+void InstallKeyFilter(QLineEdit* edit, KeyRule rule) {
+  edit->installEventFilter(new KeyFilter(edit, rule));
+}
+
+}  // namespace economics
