@@ -218,27 +218,6 @@ TEST(HeatLosses, Pool) {
   }
 }
 
-// Every result a calculation step writes, as bits, to prove that a refused step stored nothing.
-std::string Results(const CVindargast2& d) {
-  std::string bits;
-  auto add = [&bits](const auto& value) {
-    bits.append(reinterpret_cast<const char*>(&value), sizeof value);
-  };
-  add(d.HotWaterEnergy), add(d.TiltFactor), add(d.OutdoorPipeLoss), add(d.IndoorPipeLoss);
-  add(d.CirculationLoss), add(d.HeatLoss), add(d.PoolWallLoss), add(d.PoolSurfaceLoss);
-  add(d.PoolEnergyDemand), add(d.EffectiveTankVolume), add(d.TotalTankVolume);
-  add(d.TemperatureCeiling), add(d.StepTemperature), add(d.StepClassEfficiency);
-  add(d.StorageShare), add(d.HotShare), add(d.HotTemperature), add(d.HotEfficiency);
-  add(d.HotClassEfficiency), add(d.CollectorEfficiency), add(d.SolarEnergy), add(d.UsefulEnergy);
-  add(d.HotWaterSolarEnergy), add(d.HotWaterCoverage), add(d.HeatingSolarEnergy);
-  add(d.PoolSolarEnergy), add(d.SystemEfficiency), add(d.AnnualHotWaterSolarEnergy);
-  add(d.AnnualHeatingSolarEnergy), add(d.AnnualPoolSolarEnergy), add(d.AnnualHeatLoss);
-  add(d.AnnualInsolation), add(d.AnnualHeatingDemand), add(d.AnnualHotWaterCoverage);
-  add(d.HeatingCoverage), add(d.PoolCoverage), add(d.YieldPerSquareMetre);
-  add(d.PumpElectricityCost);
-  return bits;
-}
-
 struct Refusal {
   const char* name;
   std::function<void(CVindargast2&)> breakInput;
@@ -324,7 +303,7 @@ TEST(DesignRefusals, NamedErrorAndNothingStored) {
   for (const Refusal& c : cases) {
     CVindargast2 d = design_example::Make();
     design_example::Run(d);
-    const std::string before = Results(d);
+    const std::string before = design_example::ResultBits(d);
     c.breakInput(d);
     if (c.field == nullptr) {
       EXPECT_NO_THROW(c.step(d)) << c.name;
@@ -337,7 +316,8 @@ TEST(DesignRefusals, NamedErrorAndNothingStored) {
       EXPECT_EQ(e.Field(), c.field) << c.name;
       EXPECT_FALSE(std::string(e.what()).empty()) << c.name;
     }
-    EXPECT_TRUE(Results(d) == before) << c.name << ": a refused step stored results";
+    EXPECT_TRUE(design_example::ResultBits(d) == before)
+        << c.name << ": a refused step stored results";
   }
 }
 

@@ -54,4 +54,25 @@ inline void Run(CVindargast2& d, const std::string& electricityPrice = kElectric
   d.ComputeMonthlyBalance(d.LiczbaKolektorow, d.CWUCO, d.HotWaterEnergy, electricityPrice);
 }
 
+// Every result a calculation step writes, as bits: equal texts mean identical results.
+inline std::string ResultBits(const CVindargast2& d) {
+  std::string bits;
+  auto add = [&bits](const auto& value) {
+    bits.append(reinterpret_cast<const char*>(&value), sizeof value);
+  };
+  add(d.HotWaterEnergy), add(d.TiltFactor), add(d.OutdoorPipeLoss), add(d.IndoorPipeLoss);
+  add(d.CirculationLoss), add(d.HeatLoss), add(d.PoolWallLoss), add(d.PoolSurfaceLoss);
+  add(d.PoolEnergyDemand), add(d.EffectiveTankVolume), add(d.TotalTankVolume);
+  add(d.TemperatureCeiling), add(d.StepTemperature), add(d.StepClassEfficiency);
+  add(d.StorageShare), add(d.HotShare), add(d.HotTemperature), add(d.HotEfficiency);
+  add(d.HotClassEfficiency), add(d.CollectorEfficiency), add(d.SolarEnergy), add(d.UsefulEnergy);
+  add(d.HotWaterSolarEnergy), add(d.HotWaterCoverage), add(d.HeatingSolarEnergy);
+  add(d.PoolSolarEnergy), add(d.SystemEfficiency), add(d.AnnualHotWaterSolarEnergy);
+  add(d.AnnualHeatingSolarEnergy), add(d.AnnualPoolSolarEnergy), add(d.AnnualHeatLoss);
+  add(d.AnnualInsolation), add(d.AnnualHeatingDemand), add(d.AnnualHotWaterCoverage);
+  add(d.HeatingCoverage), add(d.PoolCoverage), add(d.YieldPerSquareMetre);
+  add(d.PumpElectricityCost);
+  return bits;
+}
+
 }  // namespace design_example
