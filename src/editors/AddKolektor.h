@@ -1,0 +1,15 @@
+// The solar-collector catalogue editor ("Dane/kolektor.xml"), shown modeless.
+#pragma once
+
+#include "editors/editor_frame.h"
+#include "ui_AddKolektor.h"
+
+class TWinAddKolektor : public CatalogueEditorFrame {
+ public:
+  explicit TWinAddKolektor(QWidget* parent = nullptr);
+
+  Ui::TWinAddKolektor ui;
+  xml::Document& XMLKolektor = Document;
+
+  void FormCreate();
+};

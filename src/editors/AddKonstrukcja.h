@@ -1,0 +1,15 @@
+// The mounting-structure catalogue editor ("Dane/konstrukcje.xml"), shown modally.
+#pragma once
+
+#include "editors/editor_frame.h"
+#include "ui_AddKonstrukcja.h"
+
+class TWinAddKonstrukcja : public CatalogueEditorFrame {
+ public:
+  explicit TWinAddKonstrukcja(QWidget* parent = nullptr);
+
+  Ui::TWinAddKonstrukcja ui;
+  xml::Document& XMLKonstrukcja = Document;
+
+  void FormCreate();
+};

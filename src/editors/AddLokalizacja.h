@@ -1,0 +1,16 @@
+// The location catalogue editor ("Dane/miasta.xml"), shown modally: a name, twelve monthly values
+// each of insolation, air temperature and sunshine hours in a grid, and the latitude.
+#pragma once
+
+#include "editors/editor_frame.h"
+#include "ui_AddLokalizacja.h"
+
+class TWinAddMiasta : public CatalogueEditorFrame {
+ public:
+  explicit TWinAddMiasta(QWidget* parent = nullptr);
+
+  Ui::TWinAddMiasta ui;
+  xml::Document& XMLMiasta = Document;
+
+  void FormCreate();
+};

@@ -1,0 +1,15 @@
+// The expansion-vessel catalogue editor ("Dane/naczynie.xml"), shown modeless.
+#pragma once
+
+#include "editors/editor_frame.h"
+#include "ui_AddNaczynie.h"
+
+class TWinAddNaczynie : public CatalogueEditorFrame {
+ public:
+  explicit TWinAddNaczynie(QWidget* parent = nullptr);
+
+  Ui::TWinAddNaczynie ui;
+  xml::Document& XMLNaczynie = Document;
+
+  void FormCreate();
+};

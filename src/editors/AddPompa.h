@@ -1,0 +1,15 @@
+// The circulation-pump catalogue editor ("Dane/pompy.xml"), shown modally.
+#pragma once
+
+#include "editors/editor_frame.h"
+#include "ui_AddPompa.h"
+
+class TWinAddPompa : public CatalogueEditorFrame {
+ public:
+  explicit TWinAddPompa(QWidget* parent = nullptr);
+
+  Ui::TWinAddPompa ui;
+  xml::Document& XMLPompa = Document;
+
+  void FormCreate();
+};

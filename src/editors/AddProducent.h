@@ -1,0 +1,17 @@
+// The producer catalogue editor ("Dane/producenci.xml"), shown modally. It keeps the main
+// window's producer table and producer lists, from which the device editors take their
+// producers, equal to the file.
+#pragma once
+
+#include "editors/editor_frame.h"
+#include "ui_AddProducent.h"
+
+class TWinAddProducent : public CatalogueEditorFrame {
+ public:
+  explicit TWinAddProducent(QWidget* parent = nullptr);
+
+  Ui::TWinAddProducent ui;
+  xml::Document& XMLProducent = Document;
+
+  void FormCreate();
+};

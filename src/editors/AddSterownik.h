@@ -1,0 +1,15 @@
+// The solar-controller catalogue editor ("Dane/sterownik.xml"), shown modeless.
+#pragma once
+
+#include "editors/editor_frame.h"
+#include "ui_AddSterownik.h"
+
+class TWinAddSterownik : public CatalogueEditorFrame {
+ public:
+  explicit TWinAddSterownik(QWidget* parent = nullptr);
+
+  Ui::TWinAddSterownik ui;
+  xml::Document& XMLSterownik = Document;
+
+  void FormCreate();
+};

@@ -1,0 +1,15 @@
+// The storage-tank catalogue editor ("Dane/zasobnik.xml"), shown modeless.
+#pragma once
+
+#include "editors/editor_frame.h"
+#include "ui_AddZasobnik.h"
+
+class TWinAddZasobnik : public CatalogueEditorFrame {
+ public:
+  explicit TWinAddZasobnik(QWidget* parent = nullptr);
+
+  Ui::TWinAddZasobnik ui;
+  xml::Document& XMLZasobnik = Document;
+
+  void FormCreate();
+};

@@ -1,0 +1,121 @@
+#include "editors/editor_frame.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+
+#include "app/windows.h"
+#include "engine/numtext.h"
+#include "main/vindargast.h"
+
+CCatalogues& MainCatalogues() {
+  return *Form1;
+}
+
+void PrepareTitledGrid(QTableWidget* grid, int defaultColumnWidth, int defaultRowHeight) {
+  grid->horizontalHeader()->hide();
+  grid->verticalHeader()->hide();
+  grid->horizontalHeader()->setDefaultSectionSize(defaultColumnWidth);
+  grid->verticalHeader()->setDefaultSectionSize(defaultRowHeight);
+  grid->verticalHeader()->setMinimumSectionSize(1);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  const QBrush titleBrush = grid->palette().button();
+  const QBrush oddRowBrush(QColor(166, 202, 240));
+  for (int row = 0; row < grid->rowCount(); ++row) {
+    for (int col = 0; col < grid->columnCount(); ++col) {
+      auto* item = new QTableWidgetItem();
+      item->setTextAlignment(Qt::AlignCenter);
+      if (row % 2 == 1) item->setBackground(oddRowBrush);
+      if (row == 0 || col == 0) {
+        item->setFlags(Qt::ItemIsEnabled);
+        if (row == 0) item->setBackground(titleBrush);
+      }
+      grid->setItem(row, col, item);
+    }
+  }
+}
+
+CatalogueEditorFrame::CatalogueEditorFrame(QWidget* parent, const Parameters& parameters)
+    : QDialog(parent), parameters_(parameters) {}
+
+void CatalogueEditorFrame::BindFrame(QListWidget* list, QComboBox* producers,
+                                     QPlainTextEdit* description, QLabel* counter) {
+  list_ = list;
+  producers_ = producers;
+  description_ = description;
+  counter_ = counter;
+  if (counter_ && description_) {
+    connect(description_, &QPlainTextEdit::textChanged, this, [this] { OpisChange(); });
+  }
+}
+
+void CatalogueEditorFrame::CreateFrame() {
+  LoadDocument();
+  if (TableLoaded()) {
+    FillList();
+    FillProducerCombo();
+  }
+  if (description_) description_->clear();
+}
+
+void CatalogueEditorFrame::LoadDocument() {
+  Document.LoadFile(parameters_.fileName);
+  Root = Document.DocumentElement();
+  RowNodes = Root.Children();
+}
+
+bool CatalogueEditorFrame::TableLoaded() const {
+  return !(MainCatalogues().*parameters_.table).Rows.empty();
+}
+
+bool CatalogueEditorFrame::IsVendorRow(int row) const {
+  const xml::Element& node = RowNodes[row];
+  if (node.ChildCount() <= parameters_.flagColumn) return false;
+  try {
+    return ReadInt(node.Child(parameters_.flagColumn).Text()) == 1;
+  } catch (const NumberConversionError&) {
+    return false;  // a flag that is no number draws the record as the user's
+  }
+}
+
+void CatalogueEditorFrame::FillList() {
+  list_->clear();
+  for (int row = 0; row < static_cast<int>(RowNodes.size()); ++row) {
+    auto* item = new QListWidgetItem(
+        QString::fromStdString(RowNodes[row].Child(parameters_.listColumn).Text()));
+    if (IsVendorRow(row)) {
+      item->setForeground(QColor(128, 128, 128));
+      QFont font = list_->font();
+      font.setItalic(true);
+      item->setFont(font);
+    }
+    list_->addItem(item);
+  }
+}
+
+void CatalogueEditorFrame::FillProducerCombo() {
+  if (!producers_) return;
+  const CCatalogues& catalogues = MainCatalogues();
+  const QString text = producers_->currentText();
+  producers_->clear();
+  const int count = std::min<int>(catalogues.ProducerCatalogue.RowCount,
+                                  static_cast<int>(catalogues.ProducerLists.size()));
+  for (int j = 0; j < count; ++j) {
+    const auto& producer = catalogues.ProducerLists[j];
+    producers_->addItem(QString::fromStdString(producer.size() > 1 ? producer[1] : ""));
+  }
+  producers_->setCurrentIndex(-1);
+  if (producers_->isEditable()) producers_->setEditText(text);
+}
+
+void CatalogueEditorFrame::SetCounter(int charactersLeft) {
+  if (counter_) counter_->setText(QString::fromStdString(General15(charactersLeft)));
+}
+
+void CatalogueEditorFrame::OpisChange() {
+  SetCounter(kDescriptionLength - description_->toPlainText().length());
+}

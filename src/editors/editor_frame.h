@@ -1,0 +1,77 @@
+// The frame the nine row editors of the catalogues share: the editor's own XML document of its
+// catalogue file, the list of one column of every record (vendor records grey italic), the
+// producer combo filled from the main window's producer lists, and the description counter.
+// Each editor states only its parameters and what it does beyond the frame.
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "engine/catalogue.h"
+#include "xml/xmldoc.h"
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QTableWidget;
+
+// The main window's catalogue tables, which every editor keeps equal to its file.
+CCatalogues& MainCatalogues();
+
+// Prepares a string grid whose row 0 and column 0 hold titles: no headers and no scroll bars, an
+// item in every cell so that the (column, row) helpers reach each one, the title cells read-only,
+// every text centred and the odd rows light blue, as the editors' grids are drawn.
+void PrepareTitledGrid(QTableWidget* grid, int defaultColumnWidth, int defaultRowHeight);
+
+// Characters a description may hold; the counter beside it shows how many are left.
+inline constexpr int kDescriptionLength = 255;
+
+class CatalogueEditorFrame : public QDialog {
+ public:
+  struct Parameters {
+    const char* fileName;                 // relative to the working folder
+    CCatalogueTable CCatalogues::*table;  // the main window's table of the same file
+    int listColumn;                       // the column the list shows
+    int flagColumn;                       // origin flag: "1" vendor record, "0" the user's
+  };
+
+  const Parameters& Frame() const { return parameters_; }
+
+  // The editor's own copy of the catalogue file. Record element i, list entry i and row i of the
+  // main window's table are the same record, since all three follow the file order.
+  xml::Document Document;
+  xml::Element Root;
+  std::vector<xml::Element> RowNodes;
+  std::vector<std::string> RowBuffer;  // the values of the row being added or changed
+
+ protected:
+  CatalogueEditorFrame(QWidget* parent, const Parameters& parameters);
+
+  // The frame's controls; producers and counter may be null (editors without them). Connects the
+  // description to its counter.
+  void BindFrame(QListWidget* list, QComboBox* producers, QPlainTextEdit* description,
+                 QLabel* counter);
+
+  // The frame's creation: loads the document and, when the main window's table was loaded, lists
+  // the records and fills the producer combo; the description starts empty.
+  void CreateFrame();
+
+  void LoadDocument();
+  bool TableLoaded() const;
+  void FillList();
+  // The producer names, item 1 of each producer list; the combo's own text stays as it was.
+  void FillProducerCombo();
+  void SetCounter(int charactersLeft);
+  void OpisChange();
+
+ private:
+  bool IsVendorRow(int row) const;
+
+  Parameters parameters_;
+  QListWidget* list_ = nullptr;
+  QComboBox* producers_ = nullptr;
+  QPlainTextEdit* description_ = nullptr;
+  QLabel* counter_ = nullptr;
+};

@@ -1,0 +1,5 @@
+#include "online/oferta.h"
+
+TWinOferta::TWinOferta(QWidget* parent) : QDialog(parent) {
+  ui.setupUi(this);
+}

@@ -1,0 +1,18 @@
+// The window that downloads the list of device sets from the vendor's web server and a chosen set
+// into "Zestawy". Shown modally.
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "ui_pobierz_zestawy.h"
+
+class TWinPobierzZestawy : public QDialog {
+ public:
+  explicit TWinPobierzZestawy(QWidget* parent = nullptr);
+
+  Ui::TWinPobierzZestawy ui;
+
+  // The list line clicked last; kept while the window is closed and shown again.
+  std::string SelectedSetName;
+};

@@ -1,0 +1,14 @@
+// The producers that have an offer in the remote database; a double click shows a producer's
+// offer. Shown modally once the data module's connection is open.
+#pragma once
+
+#include <QDialog>
+
+#include "ui_producent.h"
+
+class TWinProducenci : public QDialog {
+ public:
+  explicit TWinProducenci(QWidget* parent = nullptr);
+
+  Ui::TWinProducenci ui;
+};

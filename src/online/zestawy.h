@@ -1,0 +1,61 @@
+// The set builder: lists every device of the seven device catalogues, lets the user put one of
+// each kind (two tanks in a two-tank set) into a set with its own numbers and texts, and saves it
+// as a set file in "Zestawy". It reads the main window's tables and never changes the design.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/catalogue.h"
+#include "engine/zestaw.h"
+#include "ui_zestawy.h"
+#include "xml/xmldoc.h"
+
+class TWinZestawy : public QDialog {
+ public:
+  explicit TWinZestawy(QWidget* parent = nullptr);
+
+  // One device kind: its text in the lists, the main window's table, the column the lists show,
+  // the table's column names and the element that holds the device in a set file (the tanks
+  // are numbered: "Zasobnik1", "Zasobnik2").
+  struct DeviceKind {
+    const char* kind;
+    CCatalogueTable CCatalogues::*table;
+    int displayColumn;
+    std::vector<std::string> CCatalogues::*columnNames;
+    const char* element;
+  };
+  // In the order the device list shows them.
+  static const std::array<DeviceKind, 7> DeviceKinds;
+
+  // A device entry: the kind, the display value, the producer (column 1), then the whole
+  // catalogue row from the id to the flag.
+  using DeviceEntry = std::vector<std::string>;
+
+  Ui::TWinZestawy ui;
+  xml::Document XMLZestaw;  // the document a set file is written through
+
+  std::vector<DeviceEntry> DeviceEntries;
+  std::vector<int>
+      DeviceListIndex;  // line k of ListaUrzadzen shows DeviceEntries[DeviceListIndex[k]]
+  std::array<DeviceEntry, 8> SetSlots;  // slot k: a copy of the entry on line k of ListaZestaw
+  int32_t SetSlotCount = 0;
+  CZestaw CurrentSet;  // the set's own numbers and texts; its device objects play no part here
+
+  void FormCreate();
+  void RadioButton1Click();
+  void RadioButton2Click();
+  void ELiczbaKolektorowChange();
+
+  void AppendCatalogueEntries(const std::string& kind, const CatalogueRows& rows, int displayColumn,
+                              int columnCount, int rowCount);
+
+ private:
+  void BuildDeviceEntries();
+  // Lists the entries that pass, in entry order, and shows their number.
+  void FillDeviceList(const std::function<bool(const DeviceEntry&)>& shown);
+};
