@@ -106,6 +106,18 @@ TEST(TiltFactors, NeverNaN) {
   }
 }
 
+// At the equator in May to July the sun stays north of a near-vertical plane turned slightly from
+// south: the plane's sunset formula has no real root there and its cosine lies above 1, so the
+// plane's sunset angle is 0 and the month gets the diffuse share alone.
+TEST(TiltFactors, PlaneThatNeverSeesTheBeam) {
+  const double diffuseShare = 0.5 * (std::cos(89.5 * 3.141592653589793 / 180) + 1) * 0.5;
+  for (float azimuth : {0.5f, -1.0f, 3.0f, 0.0f}) {
+    CVindargast2 d = MakeDefaultDesign();
+    d.ComputeTiltFactors(azimuth, 89.5f, 0);
+    for (int m : {5, 6}) EXPECT_NEAR(d.TiltFactor[m], diffuseShare, 1e-6) << azimuth << kMonth[m];
+  }
+}
+
 TEST(TiltFactors, RefusesPolarLatitudes) {
   for (float latitude : {67.5f, -67.5f, 80.0f, 90.0f}) {
     CVindargast2 d = MakeDefaultDesign();
