@@ -41,6 +41,11 @@ class TForm1 : public QMainWindow, public CCatalogues {
   void SetStatusText(int panel, const QString& text);
   QString StatusText(int panel) const;
 
+  // Draws a grid cell's text (src/main/gridcell.cpp): mode 0 centred, 1 right-aligned, 2
+  // left-aligned, 3 right-aligned only when the text is a number.
+  static void PaintGridCell(class QPainter& canvas, const QString& text, const class QRect& rect,
+                            uint8_t mode);
+
   void FormCreate();
   void FormShow();
   void Koniec1Click();

@@ -1,0 +1,123 @@
+#include "main/Unit3.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QPainter>
+#include <QShowEvent>
+#include <cmath>
+
+#include "app/windows.h"
+#include "engine/numtext.h"
+#include "main/lokalizacja.h"
+#include "main/vindargast.h"
+#include "platform/cellgrid_qt.h"
+#include "platform/guard.h"
+
+namespace {
+
+const char* const kRomanMonths[12] = {"I",   "II",   "III", "IV", "V",  "VI",
+                                      "VII", "VIII", "IX",  "X",  "XI", "XII"};
+
+// A track bar keeps its position within its range.
+int TrackPosition(const QString& text) {
+  const double value = std::trunc(double(ReadFloat(text.toStdString())));
+  return int(std::fmin(90.0, std::fmax(0.0, value)));
+}
+
+struct ChartFrame {
+  int height;               // the image's frame runs from (0, 0) to (497, height)
+  int axisY;                // the x axis and the bars' base
+  std::vector<int> dashes;  // y of the dashed lines
+  std::vector<std::pair<const char*, int>> scale;  // labels at x = 5
+};
+
+void DrawFrame(QLabel* image, const ChartFrame& frame) {
+  QImage picture(image->width(), image->height(), QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  painter.setPen(QPen(Qt::black, 1));
+  painter.drawRect(0, 0, 497, frame.height);
+  painter.setPen(QPen(Qt::black, 2));
+  painter.drawLine(15, 5, 15, frame.axisY);
+  painter.drawLine(15, frame.axisY, 495, frame.axisY);
+  painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+  for (int y : frame.dashes) painter.drawLine(15, y, 495, y);
+  painter.setPen(Qt::black);
+  const int ascent = painter.fontMetrics().ascent();
+  for (const auto& [text, y] : frame.scale) painter.drawText(5, y + ascent, text);
+  for (int m = 0; m < 12; ++m)
+    painter.drawText(m == 0 ? 43 : 40 * (m + 1), frame.axisY + 3 + ascent, kRomanMonths[m]);
+  painter.end();
+  image->setPixmap(QPixmap::fromImage(picture));
+}
+
+}  // namespace
+
+TForm3::TForm3(QWidget* parent) : QDialog(parent) {
+  ui.setupUi(this);
+  ui.Button1->hide();
+  for (int k = 0; k < 12; ++k) {
+    averageBars_[size_t(k)] = findChild<QFrame*>(QStringLiteral("Shape%1").arg(k + 1));
+    beamBars_[size_t(k)] = findChild<QFrame*>(QStringLiteral("Shape%1").arg(k + 14));
+    diffuseBars_[size_t(k)] = findChild<QFrame*>(QStringLiteral("Shape%1").arg(k + 26));
+  }
+  platform::Connect(ui.TrackBar1, &QSlider::valueChanged, this, &TForm3::TrackBar1Change);
+  platform::Connect(ui.TrackBar2, &QSlider::valueChanged, this, &TForm3::TrackBar2Change);
+  platform::Connect(ui.Edit1, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
+  platform::Connect(ui.Edit2, &QLineEdit::textChanged, this, &TForm3::Edit2Change);
+  platform::Connect(ui.Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
+}
+
+void TForm3::FormShow() {
+  QTableWidget* grid = ui.StringGrid1;
+  grid->verticalHeader()->setMinimumSectionSize(1);
+  for (int row = 0; row < grid->rowCount(); ++row) grid->setRowHeight(row, 17);
+  grid->setColumnWidth(0, 123);
+  for (int col = 1; col < 13; ++col) grid->setColumnWidth(col, 30);
+  platform::SetCell(grid, 0, 0, "Miesiąc");
+  const char* rowTitles[5] = {"wsp f", "wsp f p. bezpośrednie", "wsp f p. rozproszone",
+                              "Nasłonecznienie", "wsp f * nasłonecznienie"};
+  for (int row = 0; row < 5; ++row) platform::SetCell(grid, 0, row + 1, rowTitles[row]);
+  for (int m = 0; m < 12; ++m) platform::SetCell(grid, m + 1, 0, kRomanMonths[m]);
+
+  ui.Edit1->setText(Form1->ui.EBeta->text());
+  ui.Edit2->setText(Form1->ui.EGamma->text());
+  ui.TrackBar1->setValue(TrackPosition(ui.Edit1->text()));
+  ui.TrackBar2->setValue(TrackPosition(ui.Edit2->text()));
+  ui.Label4->setText(platform::Cell(WinLokalizacja->ui.TblMiasto, 0, 1));
+  ui.Label5->setText(platform::Cell(WinLokalizacja->ui.TblMiasto, 1, 1));
+  DrawChartFrames();
+}
+
+void TForm3::TrackBar1Change() {
+  ui.Edit1->setText(QString::fromStdString(General15(ui.TrackBar1->value())));
+}
+
+void TForm3::TrackBar2Change() {
+  ui.Edit2->setText(QString::fromStdString(General15(ui.TrackBar2->value())));
+}
+
+void TForm3::Edit1Change() {
+  ui.Button1->click();
+}
+
+void TForm3::Edit2Change() {
+  ui.Button1->click();
+}
+
+void TForm3::Button1Click() {}
+
+void TForm3::DrawChartFrames() {
+  DrawFrame(ui.Image1, {332, 312, {212, 112, 12}, {{"1", 212}, {"2", 112}, {"3", 12}}});
+  DrawFrame(ui.Image3, {332,
+                        312,
+                        {312, 262, 212, 162, 112, 62, 12},
+                        {{"1", 262}, {"2", 212}, {"3", 162}, {"4", 112}, {"5", 62}, {"6", 12}}});
+  DrawFrame(ui.Image4, {132, 112, {112, 12}, {{"1", 12}}});
+}

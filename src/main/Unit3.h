@@ -1,0 +1,40 @@
+// The insolation-correction window: how the collectors' tilt and azimuth change the insolation on
+// the collector plane at the chosen location, month by month, in a table and three bar charts.
+// It works on its own copies of tilt and azimuth and writes nothing back to the design.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "ui_Unit3.h"
+
+class QFrame;
+class QLabel;
+
+class TForm3 : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TForm3(QWidget* parent = nullptr);
+
+  Ui::TForm3 ui;
+
+  void FormShow();
+  void TrackBar1Change();
+  void TrackBar2Change();
+  void Edit1Change();
+  void Edit2Change();
+  void Button1Click();
+  void BitBtn1Click() { close(); }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // The frames, axes, dashed lines and labels of the three charts.
+  void DrawChartFrames();
+
+  std::array<QFrame*, 12> averageBars_{};
+  std::array<QFrame*, 12> beamBars_{};
+  std::array<QFrame*, 12> diffuseBars_{};
+};

@@ -1,0 +1,70 @@
+#include "main/gridcell.h"
+
+#include <QPainter>
+#include <QTableWidget>
+
+#include "engine/numtext.h"
+#include "main/vindargast.h"
+
+void TForm1::PaintGridCell(QPainter& canvas, const QString& text, const QRect& rect, uint8_t mode) {
+  const QFontMetrics metrics = canvas.fontMetrics();
+  const int textWidth = metrics.horizontalAdvance(text);
+  // A QRect's right() is its last pixel; the cell's right edge lies one pixel beyond.
+  const int left = rect.x();
+  const int right = rect.x() + rect.width();
+  const int dx = (rect.width() - textWidth) / 2;
+  const int dy = (rect.height() - metrics.height()) / 2;
+  if (mode == 3) {
+    try {
+      ReadFloat(text.toStdString());
+    } catch (const NumberConversionError&) {
+      return;
+    }
+    mode = 1;
+  }
+  canvas.fillRect(rect, canvas.brush().color());
+  int x;
+  switch (mode) {
+    case 0:
+      x = left + dx;
+      break;
+    case 1:
+      x = right - textWidth - 3;
+      break;
+    case 2:
+      x = left + 2;
+      break;
+    default:
+      return;
+  }
+  canvas.drawText(x, rect.y() + dy + metrics.ascent(), text);
+}
+
+GridCellDelegate::GridCellDelegate(QObject* parent, Background background, int headingRows)
+    : QStyledItemDelegate(parent), background_(std::move(background)), headingRows_(headingRows) {}
+
+void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+  QColor colour = background_ ? background_(index.column(), index.row()) : QColor();
+  if (!colour.isValid()) colour = option.palette.color(QPalette::Base);
+  const QString text = index.data(Qt::DisplayRole).toString();
+  painter->save();
+  painter->setFont(option.font);
+  painter->setPen(Qt::black);
+  painter->setBrush(colour);
+  if (index.row() < headingRows_) {
+    painter->fillRect(option.rect, colour);
+    painter->drawText(option.rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text);
+  } else {
+    TForm1::PaintGridCell(*painter, text, option.rect, 0);
+  }
+  painter->restore();
+}
+
+GridCellDelegate::Background OddRows(const QColor& colour) {
+  return [colour](int, int row) { return row % 2 == 1 ? colour : QColor(); };
+}
+
+void PaintCells(QTableWidget* grid, GridCellDelegate::Background background, int headingRows) {
+  grid->setItemDelegate(new GridCellDelegate(grid, std::move(background), headingRows));
+}

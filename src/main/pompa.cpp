@@ -1,0 +1,51 @@
+#include "main/pompa.h"
+
+#include "app/windows.h"
+#include "engine/vindargast2.h"
+#include "main/vindargast.h"
+#include "platform/guard.h"
+
+TWinPompa::TWinPompa(QWidget* parent) : TSelectionWindow(parent) {
+  ui.setupUi(this);
+  PrepareCombo(ui.ComboWyborPompy, "     ---- wybierz pompę ----");
+  panel_ = MakePanel(Engine.SelectedPump.get(), Form1->PumpCatalogue, 2, ui.ComboWyborPompy,
+                     ui.TabelaPomp, ui.Opis,
+                     {{ui.StaticText2, &CPompaObiegowa::StronaProducenta},
+                      {ui.StaticText4, &CPompaObiegowa::Certyfikat}});
+  platform::Connect(ui.ComboWyborPompy, &QComboBox::activated, this,
+                    &TWinPompa::ComboWyborPompySelect);
+  ConnectButtons(this);
+  ConnectLink(ui.StaticText2, [this] { StaticText2Click(); });
+  ConnectLink(ui.StaticText4, [this] { StaticText4Click(); });
+  platform::RunGuarded([this] { FormCreate(); });
+}
+
+void TWinPompa::FormCreate() {
+  SetUpGrid(ui.TabelaPomp, {180, 200},
+            {"Producent lub dystrybutor", "Producent-Model", "Maksymalna wysokość podnoszenia",
+             "Liczba zaworów odcinających", "Ciśnienie reakcji zaworu", "Maksymalna wydajność",
+             "Cena netto"});
+  if (CreatePanel(panel_, Engine.PumpIndex)) CopyIntoEngine();
+}
+
+void TWinPompa::ComboWyborPompySelect() {
+  if (!ChoosePanel(panel_, Engine.PumpIndex)) return;
+  CopyIntoEngine();
+  SetStatusText(QString::fromStdString("Wybrano Pompę obiegową: " + Engine.SelectedPump->Model));
+}
+
+void TWinPompa::FormShow() {
+  ShowPanel(panel_, Engine.SelectedPump->ID > 0);
+}
+
+void TWinPompa::BitBtn1Click() {
+  accept();
+  Form1->ui.Label77->setText(QString::fromStdString(Engine.SelectedPump->Model));
+}
+
+void TWinPompa::BitBtn3Click() {}
+
+void TWinPompa::CopyIntoEngine() {
+  Engine.CenaPompa = Engine.SelectedPump->Cena;
+  Form1->ui.Label77->setText(QString::fromStdString(Engine.SelectedPump->Model));
+}

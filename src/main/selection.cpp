@@ -1,0 +1,151 @@
+#include "main/selection.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "app/windows.h"
+#include "engine/vindargast2.h"
+#include "main/gridcell.h"
+#include "main/vindargast.h"
+#include "platform/cellgrid_qt.h"
+#include "platform/guard.h"
+#include "platform/system.h"
+
+platform::MessageBoxWarningNotifier TSelectionWindow::Notifier;
+
+TSelectionWindow::TSelectionWindow(QWidget* parent) : QDialog(parent) {}
+
+void TSelectionWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
+}
+
+bool TSelectionWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    auto found = linkHandlers_.find(watched);
+    if (found != linkHandlers_.end()) {
+      platform::RunGuarded(found->second);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TSelectionWindow::SetUpGrid(QTableWidget* grid, std::initializer_list<int> widths,
+                                 std::initializer_list<const char*> captions) {
+  int col = 0;
+  for (int width : widths) grid->setColumnWidth(col++, width);
+  grid->verticalHeader()->setMinimumSectionSize(1);
+  grid->verticalHeader()->setDefaultSectionSize(18);
+  for (int row = 0; row < grid->rowCount(); ++row) grid->setRowHeight(row, 18);
+  int row = 0;
+  for (const char* caption : captions) platform::SetCell(grid, 0, row++, caption);
+  PaintOddRowsBlue(grid);
+}
+
+void TSelectionWindow::PaintOddRowsBlue(QTableWidget* grid) {
+  PaintCells(grid, OddRows(kLightBlue));
+}
+
+void TSelectionWindow::FillCombo(const DevicePanel& panel) {
+  panel.combo->clear();
+  const int rows = Rows(panel);
+  for (int row = 0; row < rows; ++row) {
+    const std::vector<std::string>& cells = panel.table->Rows[size_t(row)];
+    panel.combo->addItem(size_t(panel.comboColumn) < cells.size()
+                             ? QString::fromStdString(cells[size_t(panel.comboColumn)])
+                             : QString());
+  }
+  panel.combo->setCurrentIndex(-1);
+  panel.combo->setEditText(QString());
+}
+
+int TSelectionWindow::Rows(const DevicePanel& panel) {
+  return std::max(0, std::min(panel.table->RowCount, int(panel.table->Rows.size())));
+}
+
+bool TSelectionWindow::TakeRow(const DevicePanel& panel, int row) {
+  if (row < 0 || row >= Rows(panel) || panel.table->Rows[size_t(row)].empty()) return false;
+  // The id first, so that the device finds the row it expects.
+  panel.id() = ReadInt(panel.table->Rows[size_t(row)][0]);
+  panel.device->LoadFromCatalogue(panel.table->Rows, row, Notifier);
+  ShowDevice(panel);
+  return true;
+}
+
+void TSelectionWindow::ShowDevice(const DevicePanel& panel) {
+  platform::TableCellGrid grid(panel.grid);
+  panel.device->ShowInGrid(grid, DotFormatSettings);
+  for (const auto& [label, text] : panel.links) label->setText(QString::fromStdString(text()));
+  panel.memo->setPlainText(QString::fromStdString(panel.device->Opis));
+}
+
+void TSelectionWindow::ShowEngineDevice(const DevicePanel& panel) {
+  ShowDevice(panel);
+  panel.combo->setCurrentIndex(-1);
+  panel.combo->setEditText(QString::fromStdString(panel.device->Model));
+}
+
+bool TSelectionWindow::ShowsEngineDevices() {
+  return Engine.ProjectLoaded == 1 || Engine.SetPriceMode == 1;
+}
+
+void TSelectionWindow::PrepareCombo(QComboBox* combo, const char* invitation) {
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->lineEdit()->setReadOnly(true);
+  combo->setCurrentIndex(-1);
+  combo->setEditText(QString::fromUtf8(invitation));
+}
+
+bool TSelectionWindow::CreatePanel(const DevicePanel& panel, int32_t& index, int row) {
+  FillCombo(panel);
+  index = row;
+  if (row < 0 || row >= Rows(panel)) return false;
+  panel.combo->setCurrentIndex(row);
+  return TakeRow(panel, row);
+}
+
+bool TSelectionWindow::ChoosePanel(const DevicePanel& panel, int32_t& index) {
+  const int row = panel.combo->currentIndex();
+  if (row < 0 || row >= Rows(panel)) return false;
+  index = row;
+  if (!TakeRow(panel, row)) return false;
+  Engine.SetPriceMode = 0;
+  return true;
+}
+
+void TSelectionWindow::ShowPanel(const DevicePanel& panel, bool showDevice) {
+  FillCombo(panel);
+  if (ShowsEngineDevices() && showDevice) ShowEngineDevice(panel);
+}
+
+void TSelectionWindow::SetStatusText(const QString& text) {
+  Form1->SetStatusText(0, text);
+}
+
+void TSelectionWindow::ConnectLink(QLabel* label, std::function<void()> handler, bool handCursor) {
+  linkHandlers_[label] = std::move(handler);
+  label->installEventFilter(this);
+  if (handCursor) label->setCursor(Qt::PointingHandCursor);
+}
+
+void TSelectionWindow::OpenLink(const QLabel* label) {
+  const QString text = label->text();
+  if (text.isEmpty() || text == "brak") return;
+  platform::ShellOpen(text);
+}
+
+void TSelectionWindow::ShowProducers() {
+  platform::PlainBox(
+      "Nieudane połączenie z bazą! Prawdopodobnie nie masz połączenia z Internetem ");
+}

@@ -1,0 +1,27 @@
+// The solar controller selection window.
+#pragma once
+
+#include "main/selection.h"
+#include "ui_sterownik.h"
+
+class TWinSterownik : public TSelectionWindow {
+  Q_OBJECT
+
+ public:
+  explicit TWinSterownik(QWidget* parent = nullptr);
+
+  Ui::TWinSterownik ui;
+
+  void FormCreate();
+  void ComboWyborSterownikaSelect();
+  void FormShow() override;
+  void StaticText2Click() { OpenLink(ui.StaticText2); }
+  void BitBtn1Click();
+  void BitBtn2Click() { ShowProducers(); }
+  void BitBtn3Click();
+
+ private:
+  void CopyIntoEngine();
+
+  DevicePanel panel_;
+};
