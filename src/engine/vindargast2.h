@@ -228,14 +228,18 @@ class CVindargast2 {
 
   // Mean collector efficiency of each month for the monthly hot-water demand and the number of
   // temperature steps (at most kMaxTemperatureSteps). A month without insolation on the collector
-  // plane gets 0.
+  // plane gets 0. Refuses no collectors or collector area, nobody using hot water, a tank in use
+  // without capacity and a latitude without a day length in some month.
   void ComputeCollectorEfficiency(float hotWaterDemand, int32_t temperatureSteps);
 
   // Splits the field's monthly energy between hot water, central heating (scheme 1) and pool, and
   // derives fractions, yearly sums, efficiencies, the yield per m2 and the pump's electricity cost.
-  // electricityPrice is the text of the electricity price (row 0, column 3 of the fuel
-  // catalogue); it is converted after every other result is stored, so a price that is not a
-  // number raises NumberConversionError with PumpElectricityCost left at 0.
+  // Hot water takes the energy first; a month's surplus goes to central heating in its months,
+  // else to the pool in its season, never to both. Refuses no collectors or collector area, a
+  // demand that is not positive, heating a building without area or demand, and a pool season
+  // without a pool need. electricityPrice is the text of the electricity price (row 0, column 3
+  // of the fuel catalogue); it is converted after every other result is stored, so a price that
+  // is not a number raises NumberConversionError with PumpElectricityCost left at 0.
   void ComputeMonthlyBalance(int32_t collectors, int32_t scheme, float hotWaterDemand,
                              const std::string& electricityPrice);
 
