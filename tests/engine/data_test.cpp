@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -423,6 +426,63 @@ TEST_F(ShippedData, FirstRecordsMakeASensibleDefaultInstallation) {
       listed.push_back(row[3]);
   ASSERT_GE(listed.size(), 4u);
   EXPECT_EQ(ReadFloat(listed[3]), 32);
+}
+
+// The pictures the program loads from "Grafika": the scheme buttons swap the bitmaps in one
+// picture control, so all four share one size; the report draws the logo into 100 x 32 points
+// and its PDF library embeds only baseline JPEGs.
+struct PictureSize {
+  int width = 0, height = 0;
+  bool baseline = false;  // JPEG only: a baseline (SOF0/SOF1) frame, not a progressive one
+};
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+PictureSize BmpSize(const std::string& bytes) {
+  auto little32 = [&](size_t at) {
+    return static_cast<int>(static_cast<uint8_t>(bytes[at]) |
+                            static_cast<uint8_t>(bytes[at + 1]) << 8 |
+                            static_cast<uint8_t>(bytes[at + 2]) << 16 |
+                            static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 3])) << 24);
+  };
+  if (bytes.size() < 26 || bytes.compare(0, 2, "BM") != 0) return {};
+  return {little32(18), std::abs(little32(22)), false};
+}
+
+PictureSize JpegSize(const std::string& bytes) {
+  auto byte = [&](size_t at) { return static_cast<uint8_t>(bytes[at]); };
+  if (bytes.size() < 4 || byte(0) != 0xFF || byte(1) != 0xD8) return {};
+  for (size_t at = 2; at + 9 < bytes.size();) {
+    if (byte(at) != 0xFF) return {};
+    const uint8_t marker = byte(at + 1);
+    const size_t length = byte(at + 2) << 8 | byte(at + 3);
+    if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
+      return {byte(at + 7) << 8 | byte(at + 8), byte(at + 5) << 8 | byte(at + 6),
+              marker == 0xC0 || marker == 0xC1};
+    at += 2 + length;
+  }
+  return {};
+}
+
+TEST(ShippedPictures, SchemesShareOneSizeAndTheLogoFitsTheReportHeader) {
+  const std::string folder = kData + "/Grafika/";
+  PictureSize first;
+  for (const char* scheme : {"CWU-1zasobnik.bmp", "CWU-2zasobniki.bmp", "CWU+CO-1zasobnik.bmp",
+                             "CWU+CO-2zasobniki.bmp"}) {
+    SCOPED_TRACE(scheme);
+    const PictureSize size = BmpSize(ReadBytes(folder + scheme));
+    ASSERT_GT(size.width, 0) << "no bitmap";
+    if (first.width == 0) first = size;
+    EXPECT_EQ(size.width, first.width);
+    EXPECT_EQ(size.height, first.height);
+  }
+  const PictureSize logo = JpegSize(ReadBytes(folder + "logowydruk.jpg"));
+  ASSERT_GT(logo.height, 0) << "no JPEG";
+  EXPECT_TRUE(logo.baseline);
+  EXPECT_NEAR(static_cast<double>(logo.width) / logo.height, 100.0 / 32, 0.02);
 }
 
 }  // namespace
