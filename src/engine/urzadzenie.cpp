@@ -94,12 +94,25 @@ std::string IntegerText(int32_t value) {
   return GeneralText(value, 15, 0);
 }
 
+// Whether text reads as a float at all, and as exactly value.
+bool Readable(const std::string& text) {
+  try {
+    ReadFloat(text);
+    return true;
+  } catch (const NumberConversionError&) {
+    return false;
+  }
+}
+bool ReadsBack(const std::string& text, float value) {
+  return Readable(text) && ReadFloat(text) == value;
+}
+
 std::string RoundTripText(float value, int precision, int digits) {
   // G(9) always reads back a float; fewer digits are tried first so that the text stays the one
   // the catalogue holds.
   for (; precision < 9; ++precision) {
     std::string text = GeneralText(value, precision, digits);
-    if (ReadFloat(text) == value) return text;
+    if (ReadsBack(text, value)) return text;
   }
   return GeneralText(value, 9, digits);
 }
@@ -174,7 +187,12 @@ void WriteFields(const T& device, const Descriptor<T>& descriptor, xml::Element 
   for (const Field<T>& field : descriptor.fields) {
     xml::Element child = element.AppendChild("field");
     child.SetAttribute("name", field.name);
-    child.SetText(FormatField(device, field, field.element, nullptr));
+    std::string text = FormatField(device, field, field.element, nullptr);
+    // Next to the largest float G(P, D) can round up beyond it, to a text no reader takes: the
+    // project saved could not be opened again. Such a value gets the digits it needs instead.
+    if (field.real && !Readable(text))
+      text = RoundTripText(device.*field.real, field.element.precision, field.element.digits);
+    child.SetText(text);
   }
 }
 

@@ -230,6 +230,14 @@ std::string Document::SaveText() const {
   if (!memory) throw Error("Nie można zapisać dokumentu w kodowaniu " + encoding);
   std::string bytes(reinterpret_cast<const char*>(memory), static_cast<size_t>(size));
   xmlFree(memory);
+  // libxml2 reads some declared encodings that it cannot write back readably (UTF-7 escapes even
+  // the declaration's "<"): such bytes would replace a good file with one no reader opens.
+  xmlDoc* check =
+      xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, kParseOptions);
+  if (!check)
+    throw Error("Nie można zapisać dokumentu w kodowaniu " + encoding +
+                ": zapisany plik nie dałby się odczytać");
+  xmlFreeDoc(check);
   return bytes;
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <utility>
@@ -357,6 +358,37 @@ TEST(DeviceXml, NumberTextsAtTheirEdges) {
       EXPECT_EQ(root.Child(0).Child(edge.position).Text(), edge.elementText);
     }
   }
+}
+
+// Next to the largest float the element's few significant digits round beyond it; the element
+// must still read back, or the project saved could not be opened again.
+TEST(DeviceXml, LargestFloatsAreWrittenSoThatTheyReadBack) {
+  const float largest = std::numeric_limits<float>::max();
+  CNaczynie vessel;
+  vessel.Pojemnosc = largest;
+  vessel.Cena = -largest;
+  vessel.CisnienieWstepne = 2.5f;
+  CIzolacja insulation;
+  insulation.Lambda = largest;
+  insulation.GruboscIzolacjiZew = ReadFloat("3.4E38");
+
+  xml::Document document;
+  xml::Element root = document.Create("Projekt");
+  vessel.WriteToXml(root);
+  insulation.WriteToXml(root);
+  EXPECT_EQ(root.Child(0).Child(6).Text(), "3.4028235E38");
+  EXPECT_EQ(root.Child(0).Child(7).Text(), "-3.4028235E38");
+  EXPECT_EQ(root.Child(0).Child(5).Text(), "2.5") << "ordinary values keep their digits";
+  EXPECT_EQ(root.Child(1).Child(2).Text(), "3.4028235E0038");
+  EXPECT_EQ(root.Child(1).Child(8).Text(), "3.4E38");
+
+  CNaczynie vesselRead;
+  vesselRead.ReadFromXml(root.Children(), 0, ProjectLayout);
+  EXPECT_EQ(vesselRead.Pojemnosc, largest);
+  EXPECT_EQ(vesselRead.Cena, -largest);
+  CIzolacja insulationRead;
+  insulationRead.ReadFromXml(root.Children(), 1, ProjectLayout);
+  EXPECT_EQ(insulationRead.Lambda, largest);
 }
 
 TEST(DeviceXml, TankElementNameFollowsTankNumber) {

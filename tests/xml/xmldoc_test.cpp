@@ -111,6 +111,20 @@ TEST(XmlDocument, ReadsAndWritesInTheDeclaredEncoding) {
   }
 }
 
+// An encoding libxml2 reads but cannot write back readably is refused at saving, and the file on
+// disk stays as it was.
+TEST(XmlDocument, SaveThatCouldNotBeReadBackIsRefused) {
+  TempDir dir;
+  const std::string original = "<?xml version=\"1.0\" encoding=\"UTF-7\"?>\n<k>\n</k>\n";
+  std::string path = dir.Write("k.xml", original);
+  xml::Document doc;
+  doc.LoadFile(path);
+  doc.DocumentElement().AppendChild("row").SetText("1");
+  EXPECT_THROW(doc.SaveText(), xml::Error);
+  EXPECT_THROW(doc.SaveFile(path), xml::Error);
+  EXPECT_EQ(ReadFileBytes(path), original);
+}
+
 TEST(XmlDocument, FileWithoutDeclarationIsSavedAsUtf8) {
   xml::Document doc;
   doc.LoadText("<k><row>ż</row></k>");
