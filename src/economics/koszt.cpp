@@ -1,0 +1,529 @@
+#include "economics/koszt.h"
+
+#include <QShowEvent>
+#include <algorithm>
+
+#include "app/windows.h"
+#include "economics/edit_filters.h"
+#include "economics/edit_text.h"
+#include "economics/fuel_table.h"
+#include "economics/kalkulatorEkologiczny.h"
+#include "engine/numtext.h"
+#include "platform/guard.h"
+#include "platform/message_box.h"
+
+using economics::FuelCell;
+using economics::ReadFloat;
+using economics::SetText;
+
+namespace {
+
+const char* const kGrossNote = "* do obliczeń wybrano sumę brutto";
+const char* const kNetNote = "* do obliczeń wybrano sumę netto";
+const char* const kTwoSubsidiesMessage = "Wykonujesz obliczenia dla dwóch dotacji jednocześnie!";
+const char* const kGrowthRangeMessage =
+    "Nieprawidłowy zakres danych.\nNależy wpisywać liczby większe od zera !!!";
+
+// The heating types with fixed meanings; a longer catalogue lists further rows without them.
+constexpr int32_t kLastHeatingType = 7;
+constexpr int32_t kHeatPump = 7;
+
+// Eligible cost of the environmental fund per m2 of collector, zł.
+constexpr float kEligibleCostPerSquareMetre = 2500;
+
+QString GrowthNote(bool otherThanInflation) {
+  return QString::fromUtf8(otherThanInflation
+                               ? "* wyniki obliczeń uwzględniają wzrost cen energii inny niż "
+                                 "inflacja"
+                               : "* wyniki obliczeń uwzględniają wzrost cen równy inflacji");
+}
+
+QString DiscountNote(bool discounted) {
+  return QString::fromUtf8(discounted ? "* wyniki obliczeń zdyskontowane"
+                                      : "* wyniki obliczeń niezdyskontowane");
+}
+
+void Notice(const char* text, const char* title) {
+  platform::MessageBox(QString::fromUtf8(text), QString::fromUtf8(title), platform::Icon::Warning);
+}
+
+// general(p) of the cost and fittings windows.
+std::string General(double value, int digits) {
+  return GeneralText(value, digits, 2);
+}
+
+}  // namespace
+
+TWinKoszty::TWinKoszty(QWidget* parent) : QDialog(parent) {
+  ui.setupUi(this);
+  ConnectHandlers();
+  platform::RunGuarded([this] { FormCreate(); });
+}
+
+std::array<TWinKoszty::CostItem, 9> TWinKoszty::CostItems() const {
+  return {{
+      {ui.EKosztKolektora, &CVindargast2::CenaKolektory},
+      {ui.EKosztZasobnika, &CVindargast2::CenaZasobnik},
+      {ui.EKosztSterownika, &CVindargast2::CenaSterownik},
+      {ui.EKosztNaczynia, &CVindargast2::CenaNaczynie},
+      {ui.EKosztPompy, &CVindargast2::CenaPompa},
+      {ui.EKosztArmatury, &CVindargast2::CenaArmatury},
+      {ui.EKosztPlyn, &CVindargast2::CenaPlynu},
+      {ui.EKosztMontaz, &CVindargast2::CenaMontazu},
+      {ui.EKosztInne, &CVindargast2::CenaInne},
+  }};
+}
+
+std::vector<TWinKoszty::Option> TWinKoszty::Options() const {
+  // In the order in which showing the window restores them.
+  return {
+      {ui.CheckWzrostCen, {ui.ERocznyWzrostCen}, &CKoszty::WzrostCenTakNie},
+      {ui.CheckKosztInstalacji, {ui.EKosztUtrzInstalacji}, &CKoszty::EksploatacjaTakNie},
+      {ui.CheckKredyt, {ui.EKredyt, ui.Edit2}, &CKoszty::DotacjaTakNie},
+      {ui.CheckEnergiaPompy, {ui.EEnergiaPompy}, &CKoszty::KosztPompyTakNie},
+      {ui.CheckInflacja, {ui.Einflacja}, &CKoszty::InflationOn},
+      {ui.CheckDyskont, {ui.Edyskont}, &CKoszty::DyskontTakNie},
+      {ui.npv, {}, &CKoszty::NPVTakNie},
+  };
+}
+
+void TWinKoszty::ConnectHandlers() {
+  for (int item = 0; item < 9; ++item) {
+    QLineEdit* edit = CostItems()[item].edit;
+    platform::Connect(edit, &QLineEdit::textChanged, this, [this, item] { CostItemChange(item); });
+  }
+  platform::Connect(ui.ESumaKoszt, &QLineEdit::textChanged, this, &TWinKoszty::ESumaKosztChange);
+  platform::Connect(ui.Evat, &QLineEdit::textChanged, this, &TWinKoszty::EvatChange);
+  platform::Connect(ui.RSumaBrutto, &QRadioButton::toggled, this, [this](bool checked) {
+    if (checked) RSumaBruttoClick();
+  });
+  platform::Connect(ui.RSumaNetto, &QRadioButton::toggled, this, [this](bool checked) {
+    if (checked) RSumaNettoClick();
+  });
+  const std::vector<Option> options = Options();
+  for (int option = 0; option < static_cast<int>(options.size()); ++option) {
+    platform::Connect(options[option].box, &QCheckBox::toggled, this,
+                      [this, option] { OptionClick(option); });
+  }
+  platform::Connect(ui.CheckDotacjaNFOSIGW, &QCheckBox::toggled, this,
+                    &TWinKoszty::CheckDotacjaNFOSIGWClick);
+  platform::Connect(ui.ERocznyWzrostCen, &QLineEdit::textChanged, this,
+                    &TWinKoszty::ERocznyWzrostCenChange);
+  economics::OnExit(ui.ERocznyWzrostCen, [this] { ERocznyWzrostCenExit(); });
+  platform::Connect(ui.Edit2, &QLineEdit::textChanged, this, &TWinKoszty::Edit2Change);
+  platform::Connect(ui.EKosztZakupu, &QLineEdit::textChanged, this,
+                    &TWinKoszty::EKosztZakupuChange);
+  platform::Connect(ui.EKosztZakupuNetto, &QLineEdit::textChanged, this,
+                    &TWinKoszty::EKosztZakupuNettoChange);
+  // A pick from the list is a choice; typing into the combo's field only changes the captions.
+  platform::Connect(ui.ComboRodzajOgrzewania, &QComboBox::activated, this,
+                    &TWinKoszty::ComboRodzajOgrzewaniaSelect);
+  platform::Connect(ui.ComboRodzajOgrzewania->lineEdit(), &QLineEdit::textEdited, this,
+                    &TWinKoszty::ComboRodzajOgrzewaniaChange);
+  platform::Connect(ui.ButtonDotacja, &QPushButton::clicked, this, &TWinKoszty::ButtonDotacjaClick);
+  platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinKoszty::BitBtn2Click);
+
+  // Every edit the user types into takes only a decimal number.
+  for (const CostItem& item : CostItems()) {
+    economics::InstallKeyFilter(item.edit, economics::KeyRule::Decimal);
+  }
+  for (QLineEdit* edit : {ui.ECenaZestaw,
+                          ui.ESumaKoszt,
+                          ui.Evat,
+                          ui.ESumaBrutto,
+                          ui.ESumaVat,
+                          ui.EKosztZakupu,
+                          ui.EKosztZakupuNetto,
+                          ui.EWartoscOpalowa,
+                          ui.ESprawnoscProcesu,
+                          ui.Einflacja,
+                          ui.ERocznyWzrostCen,
+                          ui.EKosztUtrzInstalacji,
+                          ui.ElataEksploatacji,
+                          ui.Edyskont,
+                          ui.EKredyt,
+                          ui.Edit2,
+                          ui.EEnergiaPompy,
+                          ui.PowKolektorow,
+                          ui.KosztyKwalifikowane,
+                          ui.ProcentDotacji,
+                          ui.WysokoscKredytu,
+                          ui.OprocentowanieKredytu,
+                          ui.ProwizjaKredytu,
+                          ui.IinneKosztyKredytu,
+                          ui.OkresKredytowania,
+                          ui.OczekiwanieDaDotacje}) {
+    economics::InstallKeyFilter(edit, economics::KeyRule::Decimal);
+  }
+}
+
+void TWinKoszty::FormCreate() {
+  economics::FillFuelCombo(ui.ComboRodzajOgrzewania);
+  SelectedFuelRow = Engine.Costs.TypOgrzewania;
+  ui.ComboRodzajOgrzewania->setCurrentIndex(SelectedFuelRow);
+  // The gross price fills the net price through its change handler.
+  ui.EKosztZakupu->setText(FuelCell(SelectedFuelRow, 3));
+  ui.EWartoscOpalowa->setText(FuelCell(SelectedFuelRow, 2));
+  ui.ESprawnoscProcesu->setText(FuelCell(SelectedFuelRow, 4));
+  Engine.Costs.FuelName = FuelCell(SelectedFuelRow, 1).toStdString();
+
+  ui.CheckInflacja->setChecked(true);
+  Engine.Costs.InflationOn = 1;
+  SetText(ui.EKosztKolektora, General15(Engine.CenaKolektory));
+}
+
+void TWinKoszty::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
+}
+
+void TWinKoszty::FormShow() {
+  CKoszty& costs = Engine.Costs;
+  const std::array<CostItem, 9> items = CostItems();
+  if (Engine.SetPriceMode != 1) {
+    SetItemEditsEnabled(true);
+    for (int item = 0; item < 5; ++item) {
+      SetText(items[item].edit, General15(Engine.*items[item].item));
+    }
+    SelectedFuelRow = costs.TypOgrzewania;
+    ui.ComboRodzajOgrzewania->setCurrentIndex(SelectedFuelRow);
+    if (Engine.CostsLoaded) {
+      SetText(ui.EWartoscOpalowa, General(costs.WartoscOpalowa, 4));
+      SetText(ui.ESprawnoscProcesu, General(costs.SprawnoscProcesu, 4));
+      if (costs.TypOgrzewania != 1 && costs.TypOgrzewania != kHeatPump) {
+        ui.EWartoscOpalowa->show();
+        ui.StaticText25->show();
+      }
+    }
+    ui.StaticText44->hide();
+    ui.StaticText45->hide();
+    ui.ECenaZestaw->hide();
+    SetText(ui.ESumaKoszt, FixedText(Engine.ComputeTotalCost(), 10, 2));
+  } else {
+    SetItemEditsEnabled(false);
+    ui.StaticText44->show();
+    ui.StaticText45->show();
+    ui.ECenaZestaw->show();
+    SetText(ui.ECenaZestaw, General15(Engine.CenaZestawu));
+    // The set's price and the four items a set does not include, added in single precision.
+    float total = Engine.CenaZestawu;
+    for (float item : {Engine.CenaArmatury, Engine.CenaPlynu, Engine.CenaMontazu, Engine.CenaInne})
+      total += item;
+    SetText(ui.ESumaKoszt, General15(total));
+    if (Engine.CostsLoaded) {
+      SetText(ui.EKosztZakupu, General(costs.FuelPrice, 4));
+      SetText(ui.EWartoscOpalowa, General(costs.WartoscOpalowa, 4));
+      SetText(ui.ESprawnoscProcesu, General(costs.SprawnoscProcesu, 4));
+    }
+  }
+
+  // Options that are on get their stored value, then their box is ticked; none is unticked.
+  struct StoredValue {
+    QLineEdit* edit;
+    float CKoszty::*value;
+  };
+  const StoredValue values[] = {
+      {ui.ERocznyWzrostCen, &CKoszty::IleRocznyWzrost},
+      {ui.EKosztUtrzInstalacji, &CKoszty::IleEksploatacja},
+      {ui.EKredyt, &CKoszty::IleDotacja},
+      {nullptr, nullptr},
+      {ui.Einflacja, &CKoszty::IleInflacja},
+      {ui.Edyskont, &CKoszty::IleDyskont},
+      {nullptr, nullptr},
+  };
+  const std::vector<Option> options = Options();
+  for (size_t i = 0; i < options.size(); ++i) {
+    if (costs.*options[i].flag != 1) continue;
+    if (values[i].edit) SetText(values[i].edit, General(costs.*values[i].value, 4));
+    options[i].box->setChecked(true);
+  }
+  if (costs.NfosigwSubsidyOn == 1) ui.CheckDotacjaNFOSIGW->setChecked(true);
+
+  SetText(ui.ElataEksploatacji, General(costs.IleCzasEksploatacji, 4));
+  // Each write that changes an item's text stores the item as shown and refreshes the total.
+  SetText(ui.EKosztArmatury, General(Engine.CenaArmatury, 4));
+  SetText(ui.EKosztPlyn, General15(Engine.CenaPlynu));
+  SetText(ui.EKosztMontaz, General15(Engine.CenaMontazu));
+  SetText(ui.EKosztInne, General15(Engine.CenaInne));
+
+  ui.StaticText82->setText(GrowthNote(costs.WzrostCenTakNie == 1));
+  ui.StaticText80->setText(DiscountNote(costs.DyskontTakNie == 1));
+  if (ui.RSumaBrutto->isChecked()) {
+    RSumaBruttoClick();
+  } else {
+    RSumaNettoClick();
+  }
+  ShowEligibleCost();
+  ShowHeatingTypeOfCalculator();
+}
+
+void TWinKoszty::SetItemEditsEnabled(bool enabled) {
+  for (const CostItem& item : CostItems()) item.edit->setEnabled(enabled);
+}
+
+void TWinKoszty::CostItemChange(int item) {
+  const CostItem cost = CostItems()[item];
+  if (cost.edit->text().isEmpty()) return;
+  Engine.*cost.item = ReadFloat(cost.edit);
+  SetText(ui.ESumaKoszt, General15(Engine.ComputeTotalCost()));
+}
+
+void TWinKoszty::ShowTotalWithVat() {
+  const double vat = ReadFloat(ui.Evat);
+  const double sum = ReadFloat(ui.ESumaKoszt);
+  SetText(ui.ESumaBrutto, FixedText(sum + vat * 0.01 * sum, 10, 2));
+  SetText(ui.ESumaVat, FixedText(vat * 0.01 * sum, 10, 2));
+}
+
+void TWinKoszty::ESumaKosztChange() {
+  ShowTotalWithVat();
+}
+
+void TWinKoszty::EvatChange() {
+  if (!ui.Evat->text().isEmpty()) ShowTotalWithVat();
+}
+
+void TWinKoszty::RSumaBruttoClick() {
+  ui.Label1->setText(QString::fromUtf8(kGrossNote));
+  ui.EKosztZakupu->setEnabled(true);
+  ui.EKosztZakupuNetto->setEnabled(false);
+}
+
+void TWinKoszty::RSumaNettoClick() {
+  ui.Label1->setText(QString::fromUtf8(kNetNote));
+  ui.EKosztZakupu->setEnabled(false);
+  ui.EKosztZakupuNetto->setEnabled(true);
+}
+
+void TWinKoszty::OptionClick(int option) {
+  const Option box = Options()[option];
+  const bool ticked = box.box->isChecked();
+  for (QWidget* edit : box.edits) edit->setEnabled(ticked);
+  Engine.Costs.*box.flag = ticked ? 1 : 0;
+  if (box.box == ui.CheckWzrostCen) {
+    ui.StaticText82->setText(GrowthNote(ticked));
+  } else if (box.box == ui.CheckDyskont) {
+    ui.StaticText80->setText(DiscountNote(ticked));
+  } else if (box.box == ui.CheckKredyt && ticked && ui.CheckDotacjaNFOSIGW->isChecked()) {
+    Notice(kTwoSubsidiesMessage, "Komunikat");
+  }
+}
+
+void TWinKoszty::ERocznyWzrostCenChange() {
+  if (!ui.ERocznyWzrostCen->text().isEmpty()) {
+    const float growth = ReadFloat(ui.ERocznyWzrostCen);
+    if (growth > 0) {
+      Engine.Costs.IleRocznyWzrost = growth;
+      return;
+    }
+  }
+  Notice(kGrowthRangeMessage, "Uwaga");
+  ui.ERocznyWzrostCen->setFocus();
+}
+
+void TWinKoszty::ERocznyWzrostCenExit() {
+  ERocznyWzrostCenChange();
+}
+
+void TWinKoszty::Edit2Change() {
+  if (ui.Edit2->text().isEmpty()) return;
+  const double percent = ReadFloat(ui.Edit2);
+  const double base = ReadFloat(ui.RSumaNetto->isChecked() ? ui.ESumaKoszt : ui.ESumaBrutto);
+  SetText(ui.EKredyt, General(0.01 * percent * base, 5));
+}
+
+void TWinKoszty::EKosztZakupuChange() {
+  if (!ui.RSumaBrutto->isChecked() || ui.EKosztZakupu->text().isEmpty()) return;
+  const double vat = ReadFloat(ui.Evat);
+  const double gross = ReadFloat(ui.EKosztZakupu);
+  SetText(ui.EKosztZakupuNetto, FixedText(gross / (vat * 0.01 + 1), 4, 2));
+}
+
+void TWinKoszty::EKosztZakupuNettoChange() {
+  if (!ui.RSumaNetto->isChecked() || ui.EKosztZakupuNetto->text().isEmpty()) return;
+  const double vat = ReadFloat(ui.Evat);
+  const double net = ReadFloat(ui.EKosztZakupuNetto);
+  SetText(ui.EKosztZakupu, FixedText(net + vat * 0.01 * net, 4, 2));
+}
+
+void TWinKoszty::SetUnitCaptions(int32_t type, CaptionMoment moment) {
+  if (type < 0 || type > kLastHeatingType) return;
+  const char* priceUnit = "[zł/kWh]";
+  const char* calorificUnit = nullptr;  // not shown for heat and the heat pump
+  switch (type) {
+    case 1:
+    case 2:
+    case 3:
+      priceUnit = moment == CaptionMoment::Typing ? "[zł/kg]" : "[zł/tona]";
+      calorificUnit = "[kWh/kg]";
+      break;
+    case 4:
+      priceUnit = moment == CaptionMoment::Show ? "[zł/tona]" : "[zł/kg]";
+      calorificUnit = "[kWh/kg]";
+      break;
+    case 5:
+      priceUnit = "[zł/litr]";
+      calorificUnit = "[kWh/litr]";
+      break;
+    case 6:
+      priceUnit = "[zł/m3]";
+      calorificUnit = "[kWh/m3]";
+      break;
+    default:
+      break;
+  }
+  ui.StaticText27->setText(QString::fromUtf8(priceUnit));
+  const bool calorific = calorificUnit != nullptr;
+  if (calorific) ui.StaticText28->setText(QString::fromUtf8(calorificUnit));
+  ui.StaticText25->setVisible(calorific);
+  ui.StaticText28->setVisible(calorific);
+  ui.EWartoscOpalowa->setVisible(calorific);
+  ui.StaticText26->setText(
+      QString::fromUtf8(type == kHeatPump ? "Współczynnik COP" : "Sprawność procesu"));
+  ui.StaticText29->setVisible(type != kHeatPump);
+}
+
+void TWinKoszty::ComboRodzajOgrzewaniaSelect(int index) {
+  ui.RSumaBrutto->setChecked(true);
+  SelectedFuelRow = index;
+  if (index >= 0 && index <= kLastHeatingType) {
+    Engine.NazwaPaliwa = index;
+    if (WinKalkulatorEkologiczny) WinKalkulatorEkologiczny->ChooseFuel(index);
+    SetUnitCaptions(index, CaptionMoment::Choice);
+    Engine.Costs.TypOgrzewania = index;
+  }
+  if (index < 0 || index >= economics::FuelRowCount()) return;
+  ui.EKosztZakupu->setText(FuelCell(index, 3));
+  ui.EWartoscOpalowa->setText(FuelCell(index, 2));
+  ui.ESprawnoscProcesu->setText(FuelCell(index, 4));
+  Engine.Costs.FuelName = FuelCell(index, 1).toStdString();
+}
+
+void TWinKoszty::ComboRodzajOgrzewaniaChange() {
+  SetUnitCaptions(ui.ComboRodzajOgrzewania->currentIndex(), CaptionMoment::Typing);
+}
+
+void TWinKoszty::ShowHeatingTypeOfCalculator() {
+  if (!WinKalkulatorEkologiczny) return;
+  const int32_t type = WinKalkulatorEkologiczny->ChosenFuel();
+  if (type < 0 || type > kLastHeatingType) return;
+  CKoszty& costs = Engine.Costs;
+  costs.TypOgrzewania = type;
+  ui.ComboRodzajOgrzewania->setCurrentIndex(type);
+  SetUnitCaptions(type, CaptionMoment::Show);
+  // The values of the last calculation belong to the type it was made for.
+  if (Engine.NazwaPaliwa == type) {
+    if (type == kHeatPump) {
+      SetText(ui.ESprawnoscProcesu, General(costs.WartoscOpalowa, 3));
+    } else {
+      SetText(ui.EWartoscOpalowa, General(costs.WartoscOpalowa, 3));
+      SetText(ui.ESprawnoscProcesu, General(costs.SprawnoscProcesu, 3));
+    }
+  } else {
+    if (type != kHeatPump) ui.EWartoscOpalowa->setText(FuelCell(type, 2));
+    ui.ESprawnoscProcesu->setText(FuelCell(type, 4));
+  }
+  costs.FuelName = FuelCell(type, 1).toStdString();
+}
+
+void TWinKoszty::ShowEligibleCost() {
+  const float gross = ui.ESumaBrutto->text().isEmpty() ? 0.0f : ReadFloat(ui.ESumaBrutto);
+  const float cap = static_cast<float>(static_cast<double>(Engine.LiczbaKolektorow) *
+                                       Engine.CollectorArea * kEligibleCostPerSquareMetre);
+  const std::string eligible = FixedText(gross < cap ? gross : cap, 8, 2);
+  SetText(ui.KosztyKwalifikowane, eligible);
+  SetText(ui.WysokoscKredytu, eligible);
+}
+
+void TWinKoszty::SetLoanEditsEnabled(bool enabled) {
+  for (QLineEdit* edit : {ui.PowKolektorow, ui.KosztyKwalifikowane, ui.ProcentDotacji,
+                          ui.OprocentowanieKredytu, ui.ProwizjaKredytu, ui.IinneKosztyKredytu,
+                          ui.OkresKredytowania, ui.OczekiwanieDaDotacje, ui.WysokoscKredytu}) {
+    edit->setEnabled(enabled);
+  }
+}
+
+void TWinKoszty::CheckDotacjaNFOSIGWClick() {
+  if (ui.CheckDotacjaNFOSIGW->isChecked()) {
+    SetLoanEditsEnabled(true);
+    Engine.Costs.NfosigwSubsidyOn = 1;
+    if (ui.CheckKredyt->isChecked()) Notice(kTwoSubsidiesMessage, "Komunikat");
+    ButtonDotacjaClick();
+  } else {
+    SetLoanEditsEnabled(false);
+    Engine.Costs.NfosigwSubsidyOn = 0;
+    NetSubsidy = 0;
+    GrossSubsidy = 0;
+    for (QLineEdit* edit : {ui.DotacjaBrutto, ui.KosztyKredytu, ui.PodatekDotacja, ui.DotacjaNetto})
+      edit->setText(QStringLiteral("0"));
+  }
+}
+
+void TWinKoszty::ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMessage) {
+  if (edit->text().isEmpty()) {
+    Notice(emptyMessage, "Uwaga");
+  } else {
+    value = ReadFloat(edit);
+  }
+}
+
+void TWinKoszty::ButtonDotacjaClick() {
+  NetSubsidy = 0;
+  CollectorAreaTotal = ReadFloat(ui.PowKolektorow);
+  EligibleCost = ReadFloat(ui.KosztyKwalifikowane);
+  const float cap =
+      static_cast<float>(static_cast<double>(kEligibleCostPerSquareMetre) * CollectorAreaTotal);
+  if (cap <= EligibleCost) EligibleCost = cap;
+  SetText(ui.KosztyKwalifikowane, FixedText(EligibleCost, 7, 2));
+
+  ReadLoanTerm(ui.ProcentDotacji, SubsidyPercent, "Puste pole wysokość procentowa dotacji!");
+  GrossSubsidy = static_cast<float>(0.01 * SubsidyPercent * EligibleCost);
+  SetText(ui.DotacjaBrutto, FixedText(GrossSubsidy, 8, 2));
+
+  ReadLoanTerm(ui.WysokoscKredytu, LoanAmount, "Puste pole wysokość kredytu!");
+  ReadLoanTerm(ui.OprocentowanieKredytu, LoanInterestRate, "Puste pole oprocentowanie kredytu!");
+  ReadLoanTerm(ui.ProwizjaKredytu, LoanCommissionRate,
+               "Puste pole prowizja za udzielenie kredytu!");
+  ReadLoanTerm(ui.IinneKosztyKredytu, OtherLoanCosts, "Puste pole inne koszty udzielenia kredytu!");
+  ReadLoanTerm(ui.OkresKredytowania, LoanMonths, "Puste pole okres kredytowania!");
+  ReadLoanTerm(ui.OczekiwanieDaDotacje, WaitingMonths, "Puste pole czas oczekiwania na dotacje!");
+
+  LoanCommission = static_cast<float>(0.01 * LoanCommissionRate * LoanAmount);
+  // Interest at a monthly rate of rate / 1200 on half the amount: on the whole loan until the
+  // subsidy arrives, then on the loan less the subsidy.
+  InterestBeforeSubsidy = static_cast<float>(static_cast<double>(LoanAmount) * LoanInterestRate *
+                                             (WaitingMonths + 1.0) / 2400.0);
+  InterestAfterSubsidy =
+      static_cast<float>((static_cast<double>(LoanAmount) - GrossSubsidy) * LoanInterestRate *
+                         (static_cast<double>(LoanMonths) - WaitingMonths + 1.0) / 2400.0);
+  SetText(ui.KosztyKredytu, FixedText(static_cast<double>(LoanCommission) + InterestBeforeSubsidy +
+                                          InterestAfterSubsidy + OtherLoanCosts,
+                                      7, 2));
+
+  // Income tax on the subsidy; a beneficiary without income is taxed above an allowance.
+  switch (economics::ChosenRow(ui.ComboStawkiPodatku)) {
+    case 0:
+      TaxRate = 0.18f;
+      SubsidyTax = static_cast<float>(static_cast<double>(GrossSubsidy) * 0.18f);
+      break;
+    case 1:
+      TaxRate = 0.32f;
+      SubsidyTax = static_cast<float>(static_cast<double>(GrossSubsidy) * 0.32f);
+      break;
+    case 2:
+      TaxRate = 0.18f;
+      SubsidyTax =
+          static_cast<float>(std::max(0.0, (static_cast<double>(GrossSubsidy) - 3090) * 0.18f));
+      break;
+    default:
+      break;
+  }
+  SetText(ui.PodatekDotacja, FixedText(SubsidyTax, 7, 2));
+  NetSubsidy = static_cast<float>(static_cast<double>(GrossSubsidy) - SubsidyTax - LoanCommission -
+                                  InterestBeforeSubsidy - InterestAfterSubsidy - OtherLoanCosts);
+  SetText(ui.DotacjaNetto, FixedText(NetSubsidy, 7, 2));
+}
+
+void TWinKoszty::BitBtn2Click() {
+  close();
+}

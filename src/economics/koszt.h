@@ -1,0 +1,97 @@
+// The cost window: the installation's cost items and VAT, the conventional heating that solar
+// heat replaces with its fuel data, the economic assumptions, the direct subsidy and the subsidised
+// loan of the environmental fund. The items, options and fuel data live in Engine and its cost
+// record Engine.Costs; the window shows them again each time it is shown.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/vindargast2.h"
+#include "ui_koszt.h"
+
+class QCheckBox;
+class QLineEdit;
+
+class TWinKoszty : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TWinKoszty(QWidget* parent = nullptr);
+
+  Ui::TWinKoszty ui;
+
+  // The subsidised loan, kept between clicks of "Przelicz Dotację".
+  float EligibleCost = 0;
+  float CollectorAreaTotal = 0;
+  float GrossSubsidy = 0;
+  float SubsidyPercent = 0;
+  float LoanAmount = 0;
+  float LoanInterestRate = 0;    // % a year
+  float LoanCommissionRate = 0;  // %
+  float OtherLoanCosts = 0;
+  float LoanMonths = 0;
+  float WaitingMonths = 0;  // until the subsidy is paid
+  float TaxRate = 0;
+  float LoanCommission = 0;
+  float InterestBeforeSubsidy = 0;
+  float InterestAfterSubsidy = 0;
+  float SubsidyTax = 0;
+  float NetSubsidy = 0;
+  float EffectiveCost = 0;  // installation cost after both subsidies
+
+  void FormCreate();
+  void FormShow();
+  void BitBtn2Click();  // "Zamknij"
+  // The nine cost items: store the typed value and refresh the total.
+  void CostItemChange(int item);
+  void ESumaKosztChange();
+  void EvatChange();
+  void RSumaBruttoClick();
+  void RSumaNettoClick();
+  // The option boxes, told apart by their row of Options().
+  void OptionClick(int option);
+  void ERocznyWzrostCenChange();
+  void ERocznyWzrostCenExit();
+  void Edit2Change();
+  void EKosztZakupuChange();
+  void EKosztZakupuNettoChange();
+  void ComboRodzajOgrzewaniaSelect(int index);
+  void ComboRodzajOgrzewaniaChange();
+  void CheckDotacjaNFOSIGWClick();
+  void ButtonDotacjaClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  struct CostItem {
+    QLineEdit* edit;
+    float CVindargast2::*item;
+  };
+  std::array<CostItem, 9> CostItems() const;
+
+  // An option box: the edits it enables and the flag of the cost record it keeps.
+  struct Option {
+    QCheckBox* box;
+    std::vector<QWidget*> edits;
+    uint8_t CKoszty::*flag;
+  };
+  std::vector<Option> Options() const;
+
+  // The moments at which the unit captions of the fuel data are set; the price unit of the
+  // solid fuels differs between them.
+  enum class CaptionMoment { Choice, Show, Typing };
+  void SetUnitCaptions(int32_t type, CaptionMoment moment);
+
+  void ShowTotalWithVat();
+  void ShowEligibleCost();
+  void ShowHeatingTypeOfCalculator();
+  void SetItemEditsEnabled(bool enabled);
+  void SetLoanEditsEnabled(bool enabled);
+  // Reads a loan term; an empty edit is reported and keeps the value of the previous click.
+  void ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMessage);
+  void ConnectHandlers();
+};

@@ -1,0 +1,180 @@
+#include "report/Wykres.h"
+
+#include <QFrame>
+#include <QPainter>
+#include <QPen>
+#include <cmath>
+#include <limits>
+
+#include "engine/numtext.h"
+#include "engine/vindargast2.h"
+#include "platform/guard.h"
+
+namespace {
+
+// Plot areas in their canvas's pixels: the energy axis is 250 pixels high at x 50 to 650, the
+// efficiency axis 220 pixels (2 per percent) at x 15 to 650.
+constexpr int kEnergyHeight = 250;
+constexpr int kEfficiencyHeight = 220;
+constexpr int kMonthStep = 50;  // pixels from one month to the next
+
+// A pixel position or size from a value: the fraction dropped; a value beyond the screen (or no
+// number at all) cannot become a widget's geometry and is held at the integer range.
+int Truncate(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  if (value <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+  return static_cast<int>(value);
+}
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+// Draws text with its top left corner at (x, y), as a canvas's text output does.
+void TextOut(QPainter& canvas, int x, int y, const QString& text) {
+  canvas.drawText(QRect(x, y, 1000, 100), Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+void SetPen(QPainter& canvas, int width, Qt::PenStyle style) {
+  canvas.setPen(QPen(Qt::black, width, style));
+}
+
+void DrawMonthNumbers(QPainter& canvas, int y) {
+  for (int month = 1; month <= 12; ++month) {
+    TextOut(canvas, 65 + kMonthStep * (month - 1), y, QString::number(month));
+  }
+}
+
+// A bar standing on the axis at baseline (window pixels), height pixels high.
+void PlaceBar(QWidget* bar, int left, double baseline, double height) {
+  const int pixels = Truncate(height);
+  bar->setGeometry(left, Truncate(baseline - height), bar->width(), pixels > 0 ? pixels : 0);
+}
+
+}  // namespace
+
+float ChartAxisTop(const CVindargast2& design) {
+  // The pool's candidate: the last month whose pool energy rises over the month before.
+  bool poolRises = false;
+  float poolTop = 0;
+  for (int month = 1; month < 12; ++month) {
+    if (design.PoolSolarEnergy[month] > design.PoolSolarEnergy[month - 1]) {
+      poolRises = true;
+      poolTop = static_cast<float>(static_cast<double>(design.PoolSolarEnergy[month]) + 50);
+    }
+  }
+  const float july = design.HotWaterSolarEnergy[6];
+  const float september = design.HeatingSolarEnergy[8];
+  float top = 0;
+  if (design.Basen == 1 && poolRises && poolTop > july) {
+    top = poolTop;
+  } else if (design.CWUCO == 1 && september > july) {
+    top = static_cast<float>(static_cast<double>(september) + 50);
+  } else {
+    top = static_cast<float>(static_cast<double>(july) + 50);
+  }
+  struct Step {
+    float bound;
+    float axisTop;
+  };
+  // 450, not 400, is the bound of the 400 kWh axis.
+  static const Step kLadder[] = {
+      {50, 50},     {100, 100},   {150, 150},   {200, 200},   {250, 250},   {300, 300},
+      {350, 350},   {450, 400},   {500, 500},   {750, 750},   {1000, 1000}, {1500, 1500},
+      {2000, 2000}, {3000, 3000}, {4000, 4000}, {5000, 5000}, {7000, 7000}, {10000, 10000}};
+  for (const Step& step : kLadder) {
+    if (top <= step.bound) return step.axisTop;
+  }
+  return 100000;
+}
+
+TWinWykres::TWinWykres(QWidget* parent) : QDialog(parent) {
+  ui.setupUi(this);
+  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinWykres::BitBtn1Click);
+  platform::RunGuarded([this] { FormCreate(); });
+}
+
+void TWinWykres::FormCreate() {
+  energyCanvas_ = QPixmap(ui.Image1->size());
+  energyCanvas_.fill(Qt::white);
+  {
+    QPainter canvas(&energyCanvas_);
+    SetPen(canvas, 1, Qt::SolidLine);
+    canvas.drawRect(50, 0, 600, kEnergyHeight);
+    SetPen(canvas, 1, Qt::DashLine);
+    for (int y = 25; y <= kEnergyHeight; y += 25) canvas.drawLine(50, y, 650, y);
+    SetPen(canvas, 2, Qt::SolidLine);
+    canvas.drawLine(50, 0, 50, kEnergyHeight);
+    canvas.drawLine(50, kEnergyHeight, 650, kEnergyHeight);
+    DrawMonthNumbers(canvas, 255);
+  }
+  ui.Image1->setPixmap(energyCanvas_);
+
+  efficiencyCanvas_ = QPixmap(ui.Image2->size());
+  efficiencyCanvas_.fill(Qt::white);
+  {
+    QPainter canvas(&efficiencyCanvas_);
+    SetPen(canvas, 1, Qt::SolidLine);
+    canvas.drawRect(15, 0, 635, kEfficiencyHeight);
+    SetPen(canvas, 2, Qt::SolidLine);
+    canvas.drawLine(15, 0, 15, kEfficiencyHeight);
+    canvas.drawLine(15, kEfficiencyHeight, 650, kEfficiencyHeight);
+    SetPen(canvas, 1, Qt::DashLine);
+    for (int y : {70, 120, 170, 20}) canvas.drawLine(15, y, 650, y);
+    SetPen(canvas, 1, Qt::SolidLine);
+    const char* const percents[4] = {"100%", "75%", "50%", "25%"};
+    for (int i = 0; i < 4; ++i) TextOut(canvas, 5, 15 + 50 * i, QString::fromLatin1(percents[i]));
+    DrawMonthNumbers(canvas, 222);
+  }
+  ui.Image2->setPixmap(efficiencyCanvas_);
+}
+
+void TWinWykres::LayOutCharts() {
+  const CVindargast2& design = Engine;
+  const float axisTop = ChartAxisTop(design);
+  const float scale = static_cast<float>(kEnergyHeight / static_cast<double>(axisTop));
+  const int left = ui.Image1->x();
+  const double baseline = ui.Image1->y() + kEnergyHeight;
+  for (int month = 0; month < 12; ++month) {
+    const int x = left + 60 + kMonthStep * month;
+    const double hotWater = static_cast<double>(scale) * design.HotWaterSolarEnergy[month];
+    PlaceBar(Shape(1 + month), x, baseline, hotWater);
+    QLabel* label = findChild<QLabel*>(QStringLiteral("Label%1").arg(1 + month));
+    label->setText(Text(GeneralText(design.HotWaterCoverage[month], 3, 2)) + QStringLiteral(" %"));
+    label->adjustSize();
+    label->move(x, Truncate(baseline - 15 - hotWater));
+    PlaceBar(Shape(13 + month), x + 17, baseline,
+             static_cast<double>(scale) * design.HeatingSolarEnergy[month]);
+    PlaceBar(Shape(25 + month), x + 17, baseline,
+             static_cast<double>(scale) * design.PoolSolarEnergy[month]);
+  }
+
+  // The axis values, each 5 pixels above its tenth's line; the previous layout's are cleared.
+  {
+    QPainter canvas(&energyCanvas_);
+    canvas.fillRect(0, 0, 49, kEnergyHeight + 1, Qt::white);
+    SetPen(canvas, 1, Qt::SolidLine);
+    const double tenths[9] = {0.9, 0.8, 0.7, 0.6, 0.5, 0.4, 0.3, 0.2, 0.1};
+    for (int i = 0; i < 9; ++i) {
+      TextOut(canvas, 20, 20 + 25 * i, Text(General15(tenths[i] * axisTop)));
+    }
+  }
+  ui.Image1->setPixmap(energyCanvas_);
+
+  const int left2 = ui.Image2->x();
+  const double baseline2 = ui.Image2->y() + kEfficiencyHeight;
+  for (int month = 0; month < 12; ++month) {
+    const int x = left2 + 60 + kMonthStep * month;
+    PlaceBar(Shape(40 + month), x, baseline2, 2.0 * design.CollectorEfficiency[month]);
+    PlaceBar(Shape(52 + month), x + 12, baseline2, 2.0 * design.SystemEfficiency[month]);
+  }
+}
+
+QWidget* TWinWykres::Shape(int number) const {
+  return findChild<QWidget*>(QStringLiteral("Shape%1").arg(number));
+}
+
+void TWinWykres::BitBtn1Click() {
+  close();
+}

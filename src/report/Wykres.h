@@ -1,0 +1,38 @@
+// The chart window: two monthly bar charts of a computed design, the solar energy for hot water
+// (with its coverage over each bar), central heating and the pool, and the efficiency of the
+// collectors and of the whole installation. The frames are drawn once, at creation; each layout
+// moves and sizes the same bars and labels.
+#pragma once
+
+#include <QDialog>
+
+#include "ui_Wykres.h"
+
+class CVindargast2;
+
+// Top of the energy axis in kWh, chosen from July's hot-water energy, September's heating energy
+// or the pool's last rising month (with a margin of 50 kWh) on a ladder of round values.
+float ChartAxisTop(const CVindargast2& design);
+
+class TWinWykres : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TWinWykres(QWidget* parent = nullptr);
+
+  Ui::TWinWykres ui;
+
+  void FormCreate();
+  // Positions and sizes every bar and coverage label from Engine's monthly results and writes
+  // the values of the energy axis.
+  void LayOutCharts();
+  void BitBtn1Click();  // "Zamknij okno"
+
+ private:
+  // The form's shape ShapeN: the bars 1 to 36 (hot water, heating, pool) and 40 to 63
+  // (collector and installation efficiency), January first.
+  QWidget* Shape(int number) const;
+
+  QPixmap energyCanvas_;
+  QPixmap efficiencyCanvas_;
+};

@@ -1,0 +1,83 @@
+#include "report/Wyniki.h"
+
+#include <QColor>
+
+#include "app/windows.h"
+#include "main/gridcell.h"
+#include "main/vindargast.h"
+#include "platform/cellgrid_qt.h"
+#include "platform/guard.h"
+#include "report/Wykres.h"
+#include "report/raport.h"
+
+namespace {
+
+// Row of the monthly table that holds the year's sums and means.
+constexpr int kYearRow = 13;
+const QColor kSilver(192, 192, 192);
+
+const char* const kMonthlyHeadings[10] = {"Miesiąc",
+                                          "Nasłonecznienie [kWh/m2/rok]",
+                                          "Sprawność kolektorów",
+                                          "Sprawność instalacji",
+                                          "Straty instalacji [kWh]",
+                                          "Energia na CWU [kWh]",
+                                          "Pokrycie CWU %",
+                                          "Energia na basen [kWh]",
+                                          "Energia na CO [kWh]",
+                                          "Suma energii słonecznej [kWh]"};
+const int kMonthlyWidths[7] = {60, 80, 70, 70, 60, 70, 60};
+
+const char* const kPollutants[8] = {"CO2", "SO2", "CO", "NOx", "pyły", "TOC", "16WWA", "BaP"};
+
+}  // namespace
+
+TWinWyniki::TWinWyniki(QWidget* parent) : QDialog(parent) {
+  ui.setupUi(this);
+  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinWyniki::BitBtn1Click);
+  platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinWyniki::BitBtn2Click);
+  platform::Connect(ui.BitBtn3, &QPushButton::clicked, this, &TWinWyniki::BitBtn3Click);
+  platform::RunGuarded([this] { FormCreate(); });
+}
+
+void TWinWyniki::FormCreate() {
+  QTableWidget* monthly = ui.TabZyskEnergetyczny;
+  for (int col = 0; col < 10; ++col) {
+    platform::SetCell(monthly, col, 0, kMonthlyHeadings[col]);
+  }
+  for (int month = 0; month < 12; ++month)
+    platform::SetCell(monthly, 0, month + 1, MonthNames[month]);
+  platform::SetCell(monthly, 0, kYearRow, "rocznie");
+  monthly->setRowHeight(0, 50);
+  for (int col = 0; col < 7; ++col) monthly->setColumnWidth(col, kMonthlyWidths[col]);
+  // White, odd months cream, the year silver.
+  PaintCells(
+      monthly,
+      [](int, int row) {
+        if (row == kYearRow) return kSilver;
+        return row % 2 == 1 ? kCream : QColor(Qt::white);
+      },
+      1);
+
+  QTableWidget* pollutants = ui.tabZanieczyszczenia;
+  for (int row = 0; row < 8; ++row) {
+    platform::SetCell(pollutants, 0, row, kPollutants[row]);
+    platform::SetCell(pollutants, 2, row, row == 0 ? "kg/rok" : "g/rok");
+  }
+  for (int col = 0; col < 3; ++col) pollutants->setColumnWidth(col, 60);
+  PaintCells(
+      pollutants, [](int, int row) { return row % 2 == 1 ? kCream : QColor(Qt::white); }, 1);
+}
+
+void TWinWyniki::BitBtn1Click() {
+  WinRaport->show();
+}
+
+void TWinWyniki::BitBtn3Click() {
+  WinWykres->LayOutCharts();
+  WinWykres->show();
+}
+
+void TWinWyniki::BitBtn2Click() {
+  close();
+}

@@ -1,0 +1,22 @@
+// The results window: a computed design at a glance. It computes nothing: the main window's
+// results command writes the design data, the energy summary and the monthly table into it, the
+// cost window and the ecological calculator write their results whenever they run.
+#pragma once
+
+#include <QDialog>
+
+#include "ui_Wyniki.h"
+
+class TWinWyniki : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TWinWyniki(QWidget* parent = nullptr);
+
+  Ui::TWinWyniki ui;
+
+  void FormCreate();
+  void BitBtn1Click();  // "Generuj raport "
+  void BitBtn2Click();  // "Zamknij okno"
+  void BitBtn3Click();  // "Wykres"
+};

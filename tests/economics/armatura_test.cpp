@@ -1,0 +1,261 @@
+// The fittings window: its creation, the connection radios, the unit-value checks, "PRZELICZ"
+// against an independent computation of the hydraulics, and its showing after a calculation.
+#include <QTest>
+#include <cmath>
+#include <string>
+
+#include "economics_fixture.h"
+#include "engine/numtext.h"
+
+namespace {
+
+const QString kMixedSum = QString::fromUtf8(
+    "Suma kolektorów w połączeniu mieszanym\nnie może być większa od wybranej liczby kolektorów");
+const QString kMixedCount = QString::fromUtf8(
+    "Liczba kolektorów w połączeniu mieszanym\nnie może być większa od wybranej liczby kolektorów");
+const QString kUnitRange = QString::fromUtf8("Zakres danych możliwy do wprowadzenie to [1,1000]");
+
+float Number(const QLineEdit* edit) {
+  return ReadFloat(edit->text().toStdString());
+}
+
+class ArmaturaTest : public EconomicsTest {
+ protected:
+  void SetUp() override {
+    EconomicsTest::SetUp();
+    Engine.LiczbaKolektorow = 4;
+    Engine.CollectorUnitFlow = 60;
+    Engine.CollectorUnitPressureDrop = 10;
+    Engine.SrednicaPrzewodu = 18;
+    Engine.LiczbaZasobnikow = 1;
+    Engine.Tank1PressureLoss = 5;
+    Engine.Tank2PressureLoss = 7;
+    Engine.Tank1ExchangerVolume = 5.5f;
+    Engine.Tank2ExchangerVolume = 6;
+    Engine.CollectorAbsorberVolume = 1.5f;
+    Engine.WysokoscStatyczna = 4;
+  }
+
+  // 4 elbows at 10 zł, 2 branch T-pieces at 20 zł, 1 check valve at 30 zł, 20 m of pipe at
+  // 12.5 zł per metre and an additional drop of 10 mbar.
+  void EnterFittings(Ui::TWinArmatura& ui) {
+    ui.EKolankoLiczba->setText("4");
+    ui.EKolankoCena->setText("10");
+    ui.ETrozgLiczba->setText("2");
+    ui.ETrozgCena->setText("20");
+    ui.EZawZwrLiczba->setText("1");
+    ui.EZawZwrCena->setText("30");
+    ui.ECenaZaMetr->setText("12.5");
+    ui.EDlugoscPrzewodowRurowych->setText("20");
+    ui.EDodatkoweStratyCisn->setText("10");
+  }
+};
+
+// The installation's pressure drop as the hydraulics define it: local losses, Blasius friction of
+// the pipe, the field drop and the exchanger drop(s), mbar.
+double ExpectedPressureDrop(double diameter, double length, double localLosses, double field,
+                            double exchangers) {
+  const float reynolds = static_cast<float>((diameter - 2) * 0.75 * 1353179.9729364004 * 0.001);
+  const float lambda = static_cast<float>(0.316 * std::pow(reynolds, -0.25));
+  const double friction = lambda * 571.275 * length / ((diameter - 2) * 0.002) * 0.01;
+  return exchangers + localLosses + friction + field;
+}
+
+TEST_F(ArmaturaTest, CreationConnectsInParallelAndShowsTheFieldValues) {
+  Engine.Armatura.RodzajPolaczenia = 1;
+  TWinArmatura& window = Armatura();
+
+  EXPECT_EQ(Engine.Armatura.RodzajPolaczenia, 2);
+  EXPECT_EQ(Engine.Armatura.Szeregowo, 1);
+  EXPECT_EQ(Engine.Armatura.Rownolegle, 1);
+  EXPECT_TRUE(window.ui.RPararell->isChecked());
+  EXPECT_EQ(window.ui.EKolRown->text(), "1");
+  EXPECT_EQ(window.ui.EKolSzereg->text(), "1");
+  EXPECT_EQ(window.ui.ERazemNatezenie->text(), "240");  // 4 collectors of 60 l/h in parallel
+  EXPECT_EQ(window.ui.ERazemCisnienie->text(), "10");
+  EXPECT_EQ(window.ui.ESumaCenaArmatura->text(), "0");
+  EXPECT_EQ(window.windowTitle(), "ARMATURA ");
+  EXPECT_TRUE(window.ui.ERazemNatezenie->isReadOnly());
+  EXPECT_EQ(Engine.FittingsComputed, 0);
+  EXPECT_EQ(Engine.InstallationPressureDrop, 0);
+}
+
+TEST_F(ArmaturaTest, PrzeliczComputesCostPressureDropPumpAndVolumes) {
+  TWinArmatura& window = Armatura();
+  EnterFittings(window.ui);
+  window.ui.BitBtn1->click();
+
+  const CFittings& a = Engine.Armatura;
+  EXPECT_EQ(a.KolankoLiczba, 4);
+  EXPECT_EQ(a.TRozgaleznikCena, 20);
+  EXPECT_FLOAT_EQ(Engine.CenaArmatury, 360);  // 40 + 40 + 30 + 20 x 12.5
+  EXPECT_EQ(window.ui.ESumaCenaArmatura->text(), "360.00");
+
+  const double local = 4 * 1.4 + 2 * 4.2 + 22.8 + 10;
+  const double drop = ExpectedPressureDrop(18, 20, local, 10, 5);
+  EXPECT_NEAR(Engine.InstallationPressureDrop, drop, 1e-3);
+  EXPECT_NEAR(a.TotalPressureDrop, drop, 1e-3);
+  EXPECT_EQ(window.ui.ESumaStratCisnienia->text().toStdString(), General4(drop));
+  EXPECT_NEAR(a.PumpHead, 0.01 * drop, 1e-5);
+  EXPECT_EQ(window.ui.EWysokoscPodnoszenia->text().toStdString(), General4(0.01 * drop));
+  EXPECT_FLOAT_EQ(a.PumpFlow, 240);
+  EXPECT_EQ(window.ui.EWydajnoscPompy->text(), "240");
+
+  const double pipes = 8 * 8 * M_PI * 0.001 * 20;  // inner radius 8 mm over 20 m
+  const double total = 4 * 1.5 + pipes + 5.5;
+  const double vessel = (total * 0.73 + 1.5) * (3.8 / (2.8 - (4 * 0.1 + 0.7)));
+  EXPECT_EQ(window.ui.EPojemnoscWodnaKolektora->text(), "6.00");
+  EXPECT_EQ(window.ui.EPojemnoscWodnaRur->text(), "4.02");
+  EXPECT_EQ(window.ui.EPojemnoscWodnaWymiennika->text(), "5.50");
+  EXPECT_EQ(window.ui.ECalkowitaPojWodna->text(), "15.52");
+  EXPECT_EQ(window.ui.EPojemnoscWlasciwa->text().toStdString(), FixedText(vessel, 4, 2));
+  // The volumes are stored as shown; the vessel from the unrounded total.
+  EXPECT_FLOAT_EQ(a.CollectorWaterVolume, 6);
+  EXPECT_FLOAT_EQ(a.PipeWaterVolume, 4.02f);
+  EXPECT_FLOAT_EQ(a.ExchangerWaterVolume, 5.5f);
+  EXPECT_FLOAT_EQ(a.TotalWaterVolume, 15.52f);
+  EXPECT_NEAR(a.VesselVolume, vessel, 1e-3);
+  EXPECT_EQ(Engine.FittingsComputed, 1);
+}
+
+TEST_F(ArmaturaTest, TwoTanksAddTheSecondExchangerAndItsDrop) {
+  Engine.LiczbaZasobnikow = 2;
+  TWinArmatura& window = Armatura();
+  EnterFittings(window.ui);
+  window.ui.BitBtn1->click();
+
+  const double local = 4 * 1.4 + 2 * 4.2 + 22.8 + 10;
+  EXPECT_NEAR(Engine.InstallationPressureDrop, ExpectedPressureDrop(18, 20, local, 10, 5 + 7),
+              1e-3);
+  EXPECT_EQ(window.ui.EPojemnoscWodnaWymiennika->text(), "11.5");  // general, not fixed
+  EXPECT_FLOAT_EQ(Engine.Armatura.ExchangerWaterVolume, 11.5f);
+}
+
+TEST_F(ArmaturaTest, PrzeliczCountsAKindOnlyWithCountAndPrice) {
+  TWinArmatura& window = Armatura();
+  window.ui.EKolankoLiczba->setText("2");  // stored at once
+  EXPECT_EQ(Engine.Armatura.KolankoLiczba, 2);
+  window.ui.ECenaZaMetr->setText("3");
+  window.ui.EDlugoscPrzewodowRurowych->setText("10");
+  window.ui.BitBtn1->click();
+
+  EXPECT_EQ(Engine.Armatura.KolankoLiczba, 0);
+  EXPECT_EQ(Engine.Armatura.KolankoCena, 0);
+  EXPECT_FLOAT_EQ(Engine.CenaArmatury, 30);  // the pipes alone
+  EXPECT_FLOAT_EQ(Engine.Armatura.DodatkowaStrataCisnienia, 0);
+}
+
+TEST_F(ArmaturaTest, ConnectionRadiosShowTheFieldValuesOfTheirType) {
+  TWinArmatura& window = Armatura();
+  window.ui.EKolSzereg->setText("2");
+  window.ui.EKolRown->setText("2");
+  struct Case {
+    QRadioButton* radio;
+    int type;
+    const char* flow;
+    const char* drop;
+  };
+  const Case cases[] = {
+      {window.ui.RSeries, 1, "60", "40"},
+      {window.ui.RPararell, 2, "240", "10"},
+      {window.ui.RadioMixed, 3, "120", "20"},
+      {window.ui.RSeries, 1, "60", "40"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.radio->text().toStdString());
+    c.radio->click();
+    EXPECT_EQ(Engine.Armatura.RodzajPolaczenia, c.type);
+    EXPECT_EQ(window.ui.ERazemNatezenie->text(), c.flow);
+    EXPECT_EQ(window.ui.ERazemCisnienie->text(), c.drop);
+  }
+}
+
+TEST_F(ArmaturaTest, MixedConnectionBeyondTheCollectorCountIsRefused) {
+  TWinArmatura& window = Armatura();
+  window.ui.EKolSzereg->setText("3");
+  dialogs.ExpectBox("Uwaga", kMixedCount, platform::Icon::Warning);
+  window.ui.EKolRown->setText("2");
+  EXPECT_EQ(Engine.Armatura.Rownolegle, 2);  // stored although refused
+
+  dialogs.ExpectBox("Uwaga", kMixedSum, platform::Icon::Warning);
+  window.ui.RadioMixed->click();
+  EXPECT_EQ(Engine.Armatura.RodzajPolaczenia, 2);
+  EXPECT_TRUE(window.ui.RPararell->isChecked());
+  EXPECT_EQ(window.ui.ERazemNatezenie->text(), "240");
+}
+
+TEST_F(ArmaturaTest, UnitValuesOutsideTheRangeAreRefused) {
+  TWinArmatura& window = Armatura();
+  for (const char* refused : {"0", "1500", ""}) {
+    SCOPED_TRACE(refused);
+    dialogs.ExpectBox("Uwaga", kUnitRange, platform::Icon::Warning);
+    window.ui.EJednostkoweNatezenie->setText(refused);
+    EXPECT_FLOAT_EQ(Engine.CollectorUnitFlow, 60);
+  }
+  window.ui.EJednostkoweNatezenie->setText("50");
+  EXPECT_FLOAT_EQ(Engine.CollectorUnitFlow, 50);
+  EXPECT_EQ(window.ui.ERazemNatezenie->text(), "200");
+
+  window.ui.EJednostkoweCisnienie->setText("12.5");
+  EXPECT_FLOAT_EQ(Engine.CollectorUnitPressureDrop, 12.5f);
+  EXPECT_EQ(window.ui.ERazemCisnienie->text(), "12.5");
+}
+
+TEST_F(ArmaturaTest, ShowingAfterACalculationRefillsTheEditsFromTheRecord) {
+  TWinArmatura& window = Armatura();
+  CFittings& a = Engine.Armatura;
+  a.KolankoLiczba = 3;
+  a.KolankoCena = 12.345f;
+  a.CenaZaMetr = 7.7777f;
+  a.DlugoscPrzewodow = 15;
+  a.PumpFlow = 240;
+  a.RodzajPolaczenia = 5;  // no connection type: back to parallel
+  Engine.FittingsComputed = 1;
+  window.show();
+
+  EXPECT_EQ(a.RodzajPolaczenia, 2);
+  EXPECT_TRUE(window.ui.RPararell->isChecked());
+  EXPECT_EQ(window.ui.EKolankoLiczba->text(), "3");
+  EXPECT_EQ(window.ui.EKolankoCena->text(), "12.35");
+  EXPECT_EQ(window.ui.ECenaZaMetr->text(), "7.778");
+  EXPECT_EQ(window.ui.EDlugoscPrzewodowRurowych->text(), "15");
+  EXPECT_EQ(window.ui.EWydajnoscPompy->text(), "240");
+  // The prices went back into the record as shown before the cost was recomputed.
+  EXPECT_FLOAT_EQ(a.KolankoCena, 12.35f);
+  EXPECT_NEAR(Engine.CenaArmatury, 3 * 12.35 + 15 * 7.778, 1e-3);
+  EXPECT_EQ(window.ui.ESumaCenaArmatura->text(), "0");  // not refilled
+  window.hide();
+}
+
+TEST_F(ArmaturaTest, KeysAreFilteredAndBadNumbersEndTheHandler) {
+  TWinArmatura& window = Armatura();
+  QTest::keyClicks(window.ui.EKolankoLiczba, "1a2.3,");
+  EXPECT_EQ(window.ui.EKolankoLiczba->text(), "123");
+  QTest::keyClicks(window.ui.EKolankoCena, "1,5x-");
+  EXPECT_EQ(window.ui.EKolankoCena->text(), "1.5");
+  EXPECT_FLOAT_EQ(Engine.Armatura.KolankoCena, 1.5f);
+
+  dialogs.ExpectError("'1.2.3' is not a valid floating point value");
+  window.ui.EKolankoCena->setText("1.2.3");
+  EXPECT_FLOAT_EQ(Engine.Armatura.KolankoCena, 1.5f);
+}
+
+TEST_F(ArmaturaTest, PipeWithoutBoreEndsPrzeliczWithTheEnginesMessage) {
+  Engine.SrednicaPrzewodu = 2;
+  std::string message;
+  try {
+    CFittings(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1).ComputeTotalPressureDrop(2, 1, 0, 0, 0);
+  } catch (const DesignInputError& error) {
+    message = error.what();
+  }
+  ASSERT_FALSE(message.empty());
+  TWinArmatura& window = Armatura();
+  EnterFittings(window.ui);
+  dialogs.ExpectError(QString::fromStdString(message));
+  window.ui.BitBtn1->click();
+  EXPECT_FLOAT_EQ(Engine.CenaArmatury, 360);  // stored before the drop was refused
+  EXPECT_EQ(Engine.FittingsComputed, 0);
+  EXPECT_EQ(window.ui.ESumaStratCisnienia->text(), "");
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+// The windows of the fittings, cost and ecology calculations as start-up creates them: over the
+// small catalogue set with Form1, a fresh Engine and a fuel table of the eight heating types whose
+// every cell tells its row and column ("3.05" is row 3, column 5).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/windows.h"
+#include "catalogue_set.h"
+#include "economics/Armatura.h"
+#include "economics/fuel_table.h"
+#include "economics/kalkulatorEkologiczny.h"
+#include "economics/koszt.h"
+#include "engine/vindargast2.h"
+
+inline QString FuelText(int row, int col) {
+  return QString::fromStdString(std::to_string(row) + "." + (col < 10 ? "0" : "") +
+                                std::to_string(col));
+}
+
+class EconomicsTest : public CatalogueSetTest {
+ protected:
+  void SetUp() override {
+    CatalogueSetTest::SetUp();
+    CCatalogueTable& fuels = Form1->FuelCatalogue;
+    fuels.Rows.clear();
+    for (int row = 0; row < 8; ++row) {
+      std::vector<std::string> fields;
+      for (int col = 0; col < fuels.ColumnCount; ++col) {
+        fields.push_back(col == 1 ? "Paliwo " + std::to_string(row)
+                                  : FuelText(row, col).toStdString());
+      }
+      fuels.Rows.push_back(fields);
+    }
+    fuels.RowCount = 8;
+    SelectedFuelRow = 0;
+  }
+
+  void TearDown() override {
+    WinKalkulatorEkologiczny = nullptr;
+    WinKoszty = nullptr;
+    WinArmatura = nullptr;
+    kalkulator_.reset();
+    koszty_.reset();
+    armatura_.reset();
+    CatalogueSetTest::TearDown();
+  }
+
+  // In the order of start-up.
+  TWinArmatura& Armatura() {
+    armatura_ = std::make_unique<TWinArmatura>();
+    WinArmatura = armatura_.get();
+    return *armatura_;
+  }
+  TWinKoszty& Koszty() {
+    koszty_ = std::make_unique<TWinKoszty>();
+    WinKoszty = koszty_.get();
+    return *koszty_;
+  }
+  TWinKalkulatorEkologiczny& Kalkulator() {
+    kalkulator_ = std::make_unique<TWinKalkulatorEkologiczny>();
+    WinKalkulatorEkologiczny = kalkulator_.get();
+    return *kalkulator_;
+  }
+
+ private:
+  std::unique_ptr<TWinArmatura> armatura_;
+  std::unique_ptr<TWinKoszty> koszty_;
+  std::unique_ptr<TWinKalkulatorEkologiczny> kalkulator_;
+};
