@@ -2,9 +2,12 @@
 
 #include <QShowEvent>
 
+#include "app/windows.h"
 #include "economics/edit_filters.h"
 #include "economics/edit_text.h"
 #include "engine/numtext.h"
+#include "main/naczynie.h"
+#include "main/pompa.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
 
@@ -318,9 +321,13 @@ void TWinArmatura::EJednostkoweCisnienieExit() {
   EJednostkoweCisnienieChange();
 }
 
-void TWinArmatura::BitBtn2Click() {}
+void TWinArmatura::BitBtn2Click() {
+  WinPompa->show();
+}
 
-void TWinArmatura::BitBtn3Click() {}
+void TWinArmatura::BitBtn3Click() {
+  WinNaczynie->show();
+}
 
 void TWinArmatura::BitBtn4Click() {
   close();
