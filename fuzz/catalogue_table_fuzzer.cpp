@@ -124,23 +124,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   TakeRows(table);
 
-  // The editors append one record; the catalogue update appends the user's rows again.
+  // The editors append one record; the catalogue update appends the user's rows again. Either
+  // one per input: each loads, saves and reloads the whole file.
   if (table.RowCount == 0) return 0;
   std::vector<std::string> values = table.Rows[0];
   values[0] = std::to_string(static_cast<int64_t>(largest) + 1);
   values[static_cast<size_t>(flagColumn)] = "0";
   const int32_t rowsBefore = table.RowCount;
-  try {
-    AppendCatalogueRow(document, CatalogueFile(), values, table.ColumnCount);
-  } catch (const xml::Error&) {
-    return 0;
-  } catch (const CatalogueError&) {
+  if (size % 2 == 0) {
+    try {
+      AppendCatalogueRow(document, CatalogueFile(), values, table.ColumnCount);
+    } catch (const xml::Error&) {
+      return 0;
+    } catch (const CatalogueError&) {
+      return 0;
+    }
+    fuzz::Expect(Load(document, table), "a catalogue appended to does not load again");
+    fuzz::Expect(table.RowCount == rowsBefore + 1, "appended record not counted");
+    fuzz::Expect(table.Rows.back() == values, "appended record reads back otherwise");
     return 0;
   }
-  fuzz::Expect(Load(document, table), "a catalogue appended to does not load again");
-  fuzz::Expect(table.RowCount == rowsBefore + 1, "appended record not counted");
-  fuzz::Expect(table.Rows.back() == values, "appended record reads back otherwise");
-
   CatalogueRows update{values, values};
   try {
     AppendCatalogueRows(document, CatalogueFile(), update, 2);
@@ -152,7 +155,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   fuzz::Expect(Load(document, table), "a catalogue updated does not load again");
-  fuzz::Expect(table.RowCount == rowsBefore + 3, "updated records not counted");
-  fuzz::Expect(table.Rows.back()[0] == update[1][0], "updated record's id differs");
+  fuzz::Expect(table.RowCount == rowsBefore + 2, "updated records not counted");
+  // The rows carry the ids the file gave them; the records have the first record's width, so a
+  // table wider than the file reads empty texts beyond it.
+  const size_t width = static_cast<size_t>(document.DocumentElement().Child(0).ChildCount());
+  std::vector<std::string> expected = update[1];
+  for (size_t j = width; j < expected.size(); ++j) expected[j].clear();
+  fuzz::Expect(table.Rows.back() == expected, "updated record reads back otherwise");
   return 0;
 }

@@ -1,8 +1,9 @@
 // ReadFromXml of the seven device classes, in the project layout (0) and the set-file layout (1),
-// on every element of the input's root, as the project reader and the set loader hand them over.
+// on the elements of the input's root, as the project reader and the set loader hand them over.
 // Bad input may raise only xml::Error or NumberConversionError, and then the device stays as it
 // was. A device that read an element shows itself in its grid, and the element it writes into a
 // saved project reads back into the same device: a project saved can always be opened again.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -70,6 +71,41 @@ void ReadOne(const std::vector<xml::Element>& nodes, int index, int layout) {
                                              "\nwrites again as\n" + Saved(reopened));
 }
 
+// The class that reads an element: by its name, as the project reader and the set loader find
+// device elements; any other element by its position, so that every class meets every shape.
+enum Kind { Collector, Tank, Controller, Vessel, Pump, Insulation, Structure, kKinds };
+
+Kind KindOf(const std::string& name, int index) {
+  if (name == "Kolektor") return Collector;
+  if (name == "Zasobnik" || name == "Zasobnik1" || name == "Zasobnik2") return Tank;
+  if (name == "Sterownik") return Controller;
+  if (name == "Naczynie") return Vessel;
+  if (name == "Pompa") return Pump;
+  if (name == "Izolacja") return Insulation;
+  if (name == "Konstrukcja_wsporcza" || name == "Konstrukcja") return Structure;
+  return static_cast<Kind>(index % kKinds);
+}
+
+void Read(Kind kind, const std::vector<xml::Element>& nodes, int index, int layout) {
+  switch (kind) {
+    case Collector:
+      return ReadOne<CKolektor>(nodes, index, layout);
+    case Tank:
+      return ReadOne<CZasobnik>(nodes, index, layout);
+    case Controller:
+      return ReadOne<CSterownik>(nodes, index, layout);
+    case Vessel:
+      return ReadOne<CNaczynie>(nodes, index, layout);
+    case Pump:
+      return ReadOne<CPompaObiegowa>(nodes, index, layout);
+    case Insulation:
+      return ReadOne<CIzolacja>(nodes, index, layout);
+    case Structure:
+    case kKinds:
+      return ReadOne<CKonstrukcjaWsporcza>(nodes, index, layout);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -80,18 +116,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   const std::vector<xml::Element> nodes = document.DocumentElement().Children();
-  const int count = static_cast<int>(nodes.size());
-  // One position past the end: the readers' own range check.
-  for (int index = 0; index <= count && index <= kMostElements; ++index) {
-    for (int layout : {ProjectLayout, SetFileLayout}) {
-      ReadOne<CKolektor>(nodes, index, layout);
-      ReadOne<CZasobnik>(nodes, index, layout);
-      ReadOne<CSterownik>(nodes, index, layout);
-      ReadOne<CNaczynie>(nodes, index, layout);
-      ReadOne<CPompaObiegowa>(nodes, index, layout);
-      ReadOne<CIzolacja>(nodes, index, layout);
-      ReadOne<CKonstrukcjaWsporcza>(nodes, index, layout);
-    }
+  const int count = std::min(static_cast<int>(nodes.size()), kMostElements);
+  for (int index = 0; index < count; ++index) {
+    const Kind kind = KindOf(nodes[static_cast<size_t>(index)].Name(), index);
+    Read(kind, nodes, index, ProjectLayout);
+    Read(kind, nodes, index, SetFileLayout);
   }
+  // A position past the end: the readers' own range check.
+  Read(static_cast<Kind>(size % kKinds), nodes, static_cast<int>(nodes.size()), ProjectLayout);
   return 0;
 }
