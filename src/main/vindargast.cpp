@@ -9,11 +9,11 @@
 #include <QPixmap>
 #include <QShowEvent>
 #include <QStatusBar>
-#include <QTableWidgetItem>
 #include <exception>
 #include <string>
 
 #include "engine/vindargast2.h"
+#include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
 #include "platform/version.h"
@@ -49,8 +49,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     statusPanels_[i]->setFixedWidth(widths[i]);
     ui.StatusBar1->addWidget(statusPanels_[i]);
   }
+  platform::Connect(ui.Koniec1, &QAction::triggered, this, &TForm1::Koniec1Click);
   // The column counts of the eleven tables are fixed by CCatalogues; the column-name lists start
-  // empty.
+  // empty. An error that ends the creation early ends the start as a missing catalogue does.
   if (!platform::RunGuarded([this] { FormCreate(); })) startFailed_ = true;
 }
 
@@ -132,9 +133,9 @@ void TForm1::SetUpMonthlyTable() {
   const QString headings[4] = {QStringLiteral("Miesiąc"), QStringLiteral("Średnia sprawność [%]"),
                                QStringLiteral("Energia na CWU [kWh]"),
                                QStringLiteral("% pokrycia solarnego CWU")};
-  for (int col = 0; col < 4; ++col) table->setItem(0, col, new QTableWidgetItem(headings[col]));
+  for (int col = 0; col < 4; ++col) platform::SetCell(table, col, 0, headings[col]);
   for (int month = 0; month < 12; ++month)
-    table->setItem(month + 1, 0, new QTableWidgetItem(MonthNames[month]));
+    platform::SetCell(table, 0, month + 1, MonthNames[month]);
 }
 
 void TForm1::ShowDesignDefaults() {

@@ -1,0 +1,191 @@
+#include "app/startup.h"
+
+#include <QLocale>
+#include <clocale>
+#include <type_traits>
+
+#include "app/windows.h"
+#include "economics/Armatura.h"
+#include "editors/AddIzolacja.h"
+#include "editors/AddKolektor.h"
+#include "editors/AddKonstrukcja.h"
+#include "editors/AddLokalizacja.h"
+#include "editors/AddNaczynie.h"
+#include "editors/AddPompa.h"
+#include "editors/AddProducent.h"
+#include "editors/AddSterownik.h"
+#include "editors/AddZasobnik.h"
+#include "editors/grubosci.h"
+#include "main/info.h"
+#include "main/pobieranie.h"
+#include "main/vindargast.h"
+#include "main/wizytowka.h"
+#include "online/DMVindargast.h"
+#include "online/OpenZestaw.h"
+#include "online/oferta.h"
+#include "online/pobierz_zestawy.h"
+#include "online/producent.h"
+#include "online/zestawy.h"
+#include "platform/guard.h"
+#if __has_include("main/lokalizacja.h")
+#include "main/lokalizacja.h"
+#endif
+#if __has_include("main/kolektor.h")
+#include "main/kolektor.h"
+#endif
+#if __has_include("main/zasobnik.h")
+#include "main/zasobnik.h"
+#endif
+#if __has_include("main/sterownik.h")
+#include "main/sterownik.h"
+#endif
+#if __has_include("main/izolacja.h")
+#include "main/izolacja.h"
+#endif
+#if __has_include("main/naczynie.h")
+#include "main/naczynie.h"
+#endif
+#if __has_include("main/pompa.h")
+#include "main/pompa.h"
+#endif
+#if __has_include("main/Unit3.h")
+#include "main/Unit3.h"
+#endif
+#if __has_include("economics/koszt.h")
+#include "economics/koszt.h"
+#endif
+#if __has_include("economics/kalkulatorEkologiczny.h")
+#include "economics/kalkulatorEkologiczny.h"
+#endif
+#if __has_include("report/raport.h")
+#include "report/raport.h"
+#endif
+#if __has_include("report/Wyniki.h")
+#include "report/Wyniki.h"
+#endif
+#if __has_include("report/Wykres.h")
+#include "report/Wykres.h"
+#endif
+
+namespace startup {
+namespace {
+
+template <class T, class = void>
+struct IsComplete : std::false_type {};
+template <class T>
+struct IsComplete<T, std::void_t<decltype(sizeof(T))>> : std::true_type {};
+
+struct Slot {
+  const char* name;
+  std::function<void()> create;   // null while the window's class is not written yet
+  std::function<void()> destroy;  // releases the instance if it is alive
+};
+
+template <class Window>
+Slot Make(const char* name, Window*& instance) {
+  if constexpr (IsComplete<Window>::value) {
+    return {name, [&instance] { instance = new Window(); },
+            [&instance] {
+              delete instance;
+              instance = nullptr;
+            }};
+  } else {
+    return {name, nullptr, nullptr};
+  }
+}
+
+std::vector<Slot> Slots(int splashInterval) {
+  return {
+      Make("Form1", Form1),
+      Make("WinLokalizacja", WinLokalizacja),
+      Make("WinKolektor", WinKolektor),
+      Make("WinZasobnik", WinZasobnik),
+      Make("WinSterownik", WinSterownik),
+      Make("WinIzolacja", WinIzolacja),
+      Make("WinNaczynie", WinNaczynie),
+      Make("WinPompa", WinPompa),
+      Make("WinArmatura", WinArmatura),
+      Make("WinKoszty", WinKoszty),
+      Make("WinAddPompa", WinAddPompa),
+      Make("WinAddZasobnik", WinAddZasobnik),
+      Make("WinAddKolektor", WinAddKolektor),
+      Make("WinAddSterownik", WinAddSterownik),
+      Make("WinAddNaczynie", WinAddNaczynie),
+      Make("WinAddIzolacja", WinAddIzolacja),
+      Make("WinZestawy", WinZestawy),
+      Make("WinInfo", WinInfo),
+      Make("Form2", Form2),
+      Make("WinOpenZestaw", WinOpenZestaw),
+      // The splash window releases itself once it has shown the main window.
+      {"WinSplash", [splashInterval] { WinSplash = new TWinSplash(nullptr, splashInterval); },
+       [] {
+         delete WinSplash;
+         WinSplash = nullptr;
+       }},
+      Make("Form3", Form3),
+      Make("WinRaport", WinRaport),
+      Make("WinWyniki", WinWyniki),
+      Make("WinWykres", WinWykres),
+      Make("WinAddMiasta", WinAddMiasta),
+      Make("WinAddKonstrukcja", WinAddKonstrukcja),
+      Make("WinAddProducent", WinAddProducent),
+      Make("WinGrubosci", WinGrubosci),
+      Make("WinPobierzZestawy", WinPobierzZestawy),
+      Make("WinProducenci", WinProducenci),
+      Make("DM", DM),
+      Make("WinOferta", WinOferta),
+      Make("WinKalkulatorEkologiczny", WinKalkulatorEkologiczny),
+  };
+}
+
+}  // namespace
+
+void PrepareApplication(QApplication& app) {
+  app.setApplicationName(QStringLiteral("Vindargast"));
+  app.setQuitOnLastWindowClosed(false);
+  // QApplication takes the C library's locale from the environment; numbers never follow it.
+  std::setlocale(LC_NUMERIC, "C");
+  QLocale::setDefault(QLocale::c());
+}
+
+std::vector<const char*> CreationOrder() {
+  std::vector<const char*> names;
+  for (const Slot& slot : Slots(0)) names.push_back(slot.name);
+  return names;
+}
+
+bool CreateWindows(const Options& options) {
+  const std::vector<Slot> table = Slots(options.splashInterval);
+  int number = 0;
+  for (const Slot& slot : table) {
+    ++number;
+    if (!slot.create) continue;
+    slot.create();
+    if (number == 1 && Form1->StartFailed()) {
+      slot.destroy();
+      return false;
+    }
+    if (options.windowCreated) options.windowCreated(number, slot.name);
+  }
+  if (WinSplash) WinSplash->AllWindowsCreated();
+  return true;
+}
+
+void DestroyWindows() {
+  const std::vector<Slot> table = Slots(0);
+  for (auto slot = table.rbegin(); slot != table.rend(); ++slot)
+    if (slot->destroy) slot->destroy();
+}
+
+int Run(int argc, char** argv) {
+  QApplication app(argc, argv);
+  platform::RunGuarded([&app] {
+    PrepareApplication(app);
+    if (!CreateWindows()) return;
+    app.exec();
+  });
+  platform::RunGuarded([] { DestroyWindows(); });
+  return 0;
+}
+
+}  // namespace startup

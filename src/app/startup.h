@@ -1,0 +1,37 @@
+// The program's start-up and end: the application object as the program needs it, the 34
+// windows created once each in their fixed order (the main window first), and their release.
+#pragma once
+
+#include <QApplication>
+#include <functional>
+#include <vector>
+
+namespace startup {
+
+// Title "Vindargast", "." as the decimal separator whatever the system's settings, and no
+// automatic end when the last window closes: the program ends with its main window.
+void PrepareApplication(QApplication& app);
+
+struct Options {
+  int splashInterval = 3000;  // ms from the splash window's creation to the main window
+  // Called after each window is created, with its number in the creation order (1 to 34) and
+  // its instance's name.
+  std::function<void(int number, const char* instance)> windowCreated;
+};
+
+// The instances' names in the creation order.
+std::vector<const char*> CreationOrder();
+
+// Creates the windows in order and sets their global instances. False when the main window's
+// creation ended the start (a catalogue or picture missing or unreadable): then no further window
+// is created, nothing is shown and the main window is released again.
+bool CreateWindows(const Options& options = {});
+
+// Releases every window still alive, the last created first, and clears the instances.
+void DestroyWindows();
+
+// The program entry: no arguments are read; returns 0. An error that escapes is shown in the
+// application's error box.
+int Run(int argc, char** argv);
+
+}  // namespace startup

@@ -1,0 +1,26 @@
+#include "main/pobieranie.h"
+
+#include <QPixmap>
+#include <QShowEvent>
+
+#include "app/windows.h"
+#include "main/vindargast.h"
+#include "platform/guard.h"
+
+TForm2::TForm2(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+  ui.setupUi(this);
+  setFixedSize(439, 129);
+  ui.Image1->setPixmap(QPixmap(QStringLiteral(":/images/download.png")));
+  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+}
+
+void TForm2::BitBtn1Click() {
+  done(1);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+  if (Form1 && !event->spontaneous()) move(Form1->frameGeometry().center() - rect().center());
+  QDialog::showEvent(event);
+}

@@ -1,0 +1,22 @@
+// The download progress window. The catalogue update and the program download show it
+// modeless and drive its texts, bar and OK button; it has no logic of its own beyond closing,
+// which only hides it, so that it keeps what its last driver left.
+#pragma once
+
+#include <QDialog>
+
+#include "ui_pobieranie.h"
+
+class TForm2 : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TForm2(QWidget* parent = nullptr);
+
+  Ui::TForm2 ui;
+
+  void BitBtn1Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};
