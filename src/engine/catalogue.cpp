@@ -1,6 +1,7 @@
 #include "engine/catalogue.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "engine/numtext.h"
 
@@ -113,9 +114,13 @@ void AppendCatalogueRows(xml::Document& document, const std::string& fileName, C
   // Numbered on from the record count, as a freshly downloaded catalogue expects; the largest id
   // takes over when the file's ids have gaps, so that no id is ever given twice.
   const int32_t existing = root.ChildCount();
-  const int32_t first = std::max(existing, LargestId(document)) + 1;
+  const int64_t first = static_cast<int64_t>(std::max(existing, LargestId(document))) + 1;
   if (rowCount < 0 || static_cast<size_t>(rowCount) > rows.size())
     throw xml::Error("Indeks listy poza zakresem (" + std::to_string(rowCount) + ")");
+  // Ids are 32-bit integers: a file whose ids already reach the largest one has none left to
+  // give, and an id beyond it would make the catalogue's ids unreadable from then on.
+  if (first + rowCount - 1 > INT32_MAX)
+    throw CatalogueError("Plik katalogu " + fileName + " nie ma wolnych numerów rekordów");
   std::vector<std::string> ids;
   for (int32_t j = 0; j < rowCount; ++j) {
     std::vector<std::string> values = rows[static_cast<size_t>(j)];

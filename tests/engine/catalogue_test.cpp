@@ -152,6 +152,33 @@ TEST(CatalogueOperations, AppendedRowsAreNumberedOnAndWrittenBack) {
   }
 }
 
+// Ids are 32-bit: the update numbers on up to the largest id and refuses to go beyond it,
+// leaving the file as it was.
+TEST(CatalogueOperations, AppendedIdsStopAtTheLargest32BitId) {
+  const struct Case {
+    int largest;
+    int32_t rowCount;
+    bool fits;
+  } cases[] = {{2147483646, 1, true}, {2147483646, 2, false}, {2147483647, 1, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.largest) + " + " + std::to_string(c.rowCount));
+    TempDir dir;
+    const std::string text = CatalogueText({Device(c.largest, "stary")});
+    const std::string path = dir.Write("k.xml", text);
+    xml::Document doc;
+    CatalogueRows rows{{"", "nowy 1", "0"}, {"", "nowy 2", "0"}};
+    if (c.fits) {
+      AppendCatalogueRows(doc, path, rows, c.rowCount);
+      EXPECT_EQ(rows[0][0], "2147483647");
+      EXPECT_EQ(LargestCatalogueId(doc), 2147483647);
+    } else {
+      EXPECT_THROW(AppendCatalogueRows(doc, path, rows, c.rowCount), CatalogueError);
+      EXPECT_EQ(rows[0][0], "");
+      EXPECT_EQ(ReadFileBytes(path), text);
+    }
+  }
+}
+
 TEST(CatalogueOperations, AppendKeepsTheFileAndItsIndentation) {
   TempDir dir;
   const std::string head = CatalogueText({Device(1, "a"), Device(2, "b")});
