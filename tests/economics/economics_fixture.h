@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,11 @@
 #include "economics/kalkulatorEkologiczny.h"
 #include "economics/koszt.h"
 #include "engine/vindargast2.h"
+
+// Failure messages show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 inline QString FuelText(int row, int col) {
   return QString::fromStdString(std::to_string(row) + "." + (col < 10 ? "0" : "") +

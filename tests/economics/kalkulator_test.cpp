@@ -1,0 +1,200 @@
+// The ecological calculator: creation from the fuel table, the fuel-kind layout of each heating
+// type, the manual-entry box, the boilers' built-in factor sets and its showing.
+#include <QTest>
+#include <string>
+
+#include "economics_fixture.h"
+#include "engine/numtext.h"
+
+namespace {
+
+class KalkulatorTest : public EconomicsTest {
+ protected:
+  static void Pick(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+  }
+  static QLineEdit* Edit(TWinKalkulatorEkologiczny& window, int number) {
+    return window.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number));
+  }
+  static QLabel* Label(TWinKalkulatorEkologiczny& window, int number, const char* part) {
+    return window.findChild<QLabel*>(QStringLiteral("Edit%1").arg(number) + part);
+  }
+  // The edit with its caption and unit label is shown.
+  static bool Shown(TWinKalkulatorEkologiczny& window, int number) {
+    const bool edit = !Edit(window, number)->isHidden();
+    EXPECT_EQ(!Label(window, number, "Caption")->isHidden(), edit) << "Edit" << number;
+    EXPECT_EQ(!Label(window, number, "Unit")->isHidden(), edit) << "Edit" << number;
+    return edit;
+  }
+  static bool InputsEnabled(TWinKalkulatorEkologiczny& window, bool enabled) {
+    for (int number = 1; number <= 13; ++number) {
+      if (Edit(window, number)->isEnabled() != enabled) return false;
+      if (Label(window, number, "Caption")->isEnabled() != enabled) return false;
+      if (Label(window, number, "Unit")->isEnabled() != enabled) return false;
+    }
+    return true;
+  }
+};
+
+TEST_F(KalkulatorTest, CreationSetsUpTheFirstFuelWithoutChoosingIt) {
+  Engine.Costs.TypOgrzewania = 5;
+  SelectedFuelRow = 3;
+  TWinKalkulatorEkologiczny& window = Kalkulator();
+  Ui::TWinKalkulatorEkologiczny& ui = window.ui;
+
+  ASSERT_EQ(ui.ComboBox1->count(), 8);
+  EXPECT_EQ(ui.ComboBox1->itemText(0), "Paliwo 0");
+  EXPECT_EQ(window.ChosenFuel(), 0);
+  EXPECT_EQ(Engine.Costs.TypOgrzewania, 5);
+  EXPECT_EQ(SelectedFuelRow, 3);
+  for (int number = 3; number <= 8; ++number) {
+    EXPECT_EQ(Edit(window, number)->text(), FuelText(0, number + 2)) << number;
+  }
+  EXPECT_EQ(ui.Edit2->text(), FuelText(0, 4));
+  EXPECT_EQ(ui.Edit9->text(), FuelText(0, 11));
+  EXPECT_EQ(ui.Edit10->text(), FuelText(0, 12));
+  for (QLineEdit* untouched : {ui.Edit1, ui.Edit11, ui.Edit12, ui.Edit13}) {
+    EXPECT_EQ(untouched->text(), "0");
+  }
+  EXPECT_TRUE(InputsEnabled(window, false));
+  EXPECT_FALSE(ui.CheckBox1->isChecked());
+  EXPECT_FALSE(ui.BitBtn1->isEnabled());
+  EXPECT_TRUE(ui.RadioButton1->isChecked());
+  for (QLabel* result : {ui.StaticText12, ui.StaticText13, ui.StaticText19}) {
+    EXPECT_EQ(result->text(), "0");
+  }
+  EXPECT_EQ(window.windowTitle(), "Kalkulator Ekologiczny");
+}
+
+TEST_F(KalkulatorTest, EachHeatingTypeHasItsLayoutAndCatalogueValues) {
+  TWinKalkulatorEkologiczny& window = Kalkulator();
+  Ui::TWinKalkulatorEkologiczny& ui = window.ui;
+  struct Case {
+    int type;
+    const char* factorUnit;
+    const char* calorificUnit;  // null: hidden
+    const char* efficiencyCaption;
+    bool shares, fluGas, boilers, asterisk;
+  };
+  const Case cases[] = {
+      {0, "mg/kWh", nullptr, "Sprawność procesu", true, false, false, false},
+      {1, "mg/m3", "kWh/kg paliwa", "Sprawność kotła", false, true, true, false},
+      {2, "mg/m3", "kWh/kg paliwa", "Sprawność kotła", false, true, true, true},
+      {3, "mg/m3", "kWh/kg paliwa", "Sprawność kotła", false, true, true, true},
+      {4, "mg/kWh", "kWh/kg paliwa", "Sprawność kotła", false, false, false, false},
+      {5, "mg/kWh", "kWh/litr paliwa", "Sprawność kotła", false, false, false, false},
+      {6, "mg/kWh", "kWh/m3 paliwa", "Sprawność kotła", false, false, false, false},
+      {7, "mg/kWh", nullptr, "COP pompy", true, false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.type);
+    ui.CheckBox1->setChecked(true);
+    Pick(ui.ComboBox1, c.type);
+    EXPECT_EQ(Engine.Costs.TypOgrzewania, c.type);
+    EXPECT_EQ(SelectedFuelRow, c.type);
+    EXPECT_FALSE(ui.CheckBox1->isChecked());
+    EXPECT_TRUE(InputsEnabled(window, false));
+
+    EXPECT_EQ(ui.Edit3Unit->text(), c.factorUnit);
+    EXPECT_EQ(ui.Edit8Unit->text(), c.factorUnit);
+    EXPECT_EQ(Shown(window, 1), c.calorificUnit != nullptr);
+    if (c.calorificUnit) {
+      EXPECT_EQ(ui.Edit1Unit->text(), c.calorificUnit);
+      EXPECT_EQ(ui.Edit1->text(), FuelText(c.type, 2));
+      EXPECT_EQ(ui.Edit12->text(), FuelText(c.type, 11));
+      EXPECT_EQ(ui.Edit13->text(), FuelText(c.type, 12));
+    } else {
+      EXPECT_EQ(ui.Edit9->text(), FuelText(c.type, 11));
+      EXPECT_EQ(ui.Edit10->text(), FuelText(c.type, 12));
+    }
+    EXPECT_EQ(ui.Edit2Caption->text(), QString::fromUtf8(c.efficiencyCaption));
+    EXPECT_EQ(ui.Edit2->text(), FuelText(c.type, c.type == 7 ? 2 : 4));
+    EXPECT_EQ(ui.Edit5->text(), FuelText(c.type, 7));
+    EXPECT_TRUE(Shown(window, 2));
+    EXPECT_EQ(Shown(window, 9), c.shares);
+    EXPECT_EQ(Shown(window, 10), c.shares);
+    EXPECT_EQ(Shown(window, 12), !c.shares);
+    EXPECT_EQ(Shown(window, 13), !c.shares);
+    EXPECT_EQ(Shown(window, 11), c.fluGas);
+    if (c.fluGas) EXPECT_EQ(ui.Edit11->text(), FuelText(c.type, 13));
+    EXPECT_EQ(ui.RadioButton1->isEnabled(), c.boilers);
+    EXPECT_EQ(ui.RadioButton2->isEnabled(), c.boilers);
+    EXPECT_EQ(!ui.Label2->isHidden(), c.asterisk);
+  }
+}
+
+TEST_F(KalkulatorTest, ManualEntryEnablesEveryInput) {
+  TWinKalkulatorEkologiczny& window = Kalkulator();
+  window.ui.CheckBox1->setChecked(true);
+  EXPECT_TRUE(InputsEnabled(window, true));
+  EXPECT_TRUE(window.ui.Edit9->isHidden() == false);  // visibility stays as the layout left it
+  window.ui.CheckBox1->setChecked(false);
+  EXPECT_TRUE(InputsEnabled(window, false));
+}
+
+TEST_F(KalkulatorTest, BoilerRadiosLoadTheBuiltInFactorSets) {
+  TWinKalkulatorEkologiczny& window = Kalkulator();
+  Ui::TWinKalkulatorEkologiczny& ui = window.ui;
+  Pick(ui.ComboBox1, 1);
+  ui.RadioButton2->click();
+  const char* automatic[] = {"1200", "400", "125", "75", "5", "0.075"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(Edit(window, i + 3)->text(), automatic[i]);
+  EXPECT_EQ(ui.Edit2->text(), "80");
+  EXPECT_EQ(ui.Edit1->text(), "7.5");
+  EXPECT_EQ(ui.Edit12->text(), "70");
+  EXPECT_EQ(ui.Edit13->text(), "0.65");
+  EXPECT_EQ(ui.Edit11->text(), FuelText(1, 13));  // not part of a factor set
+
+  ui.RadioButton1->click();
+  const char* manual[] = {"5000", "400", "200", "150", "15", "0.15"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(Edit(window, i + 3)->text(), manual[i]);
+  EXPECT_EQ(ui.Edit2->text(), "75");
+
+  // Picking a fuel of types 1 to 3 selects the manual boiler, then the catalogue's values win.
+  ui.RadioButton2->click();
+  Pick(ui.ComboBox1, 2);
+  EXPECT_TRUE(ui.RadioButton1->isChecked());
+  EXPECT_EQ(ui.Edit3->text(), FuelText(2, 5));
+  EXPECT_EQ(ui.Edit1->text(), FuelText(2, 2));
+
+  // The fourth type's own efficiency; no set for the others.
+  Pick(ui.ComboBox1, 4);  // the radios are disabled for it; the handler serves it all the same
+  window.RadioButton2Click();
+  EXPECT_EQ(ui.Edit2->text(), "78");
+  EXPECT_EQ(ui.Edit1->text(), "5");
+  Pick(ui.ComboBox1, 5);
+  ui.RadioButton1->click();
+  EXPECT_EQ(ui.Edit3->text(), FuelText(5, 5));
+}
+
+TEST_F(KalkulatorTest, ShowingAppliesTheDesignsHeatingType) {
+  TWinKalkulatorEkologiczny& window = Kalkulator();
+  Ui::TWinKalkulatorEkologiczny& ui = window.ui;
+  Pick(ui.ComboBox1, 1);
+  ui.RadioButton2->click();
+  Engine.AnnualHotWaterSolarEnergy = 1234.56f;
+  Engine.AnnualHeatingSolarEnergy = 0;
+  Engine.Costs.TypOgrzewania = 2;
+  window.show();
+
+  EXPECT_EQ(ui.StaticText56->text(), "1235 [kWh/rok]");
+  EXPECT_EQ(ui.StaticText57->text(), "0 [kWh/rok]");
+  EXPECT_EQ(window.ChosenFuel(), 2);
+  EXPECT_FALSE(ui.Label2->isHidden());
+  // The manual boiler, newly selected, loads its set for the type.
+  EXPECT_TRUE(ui.RadioButton1->isChecked());
+  EXPECT_EQ(ui.Edit3->text(), "5000");
+  EXPECT_EQ(ui.Edit1->text(), "4.1");
+  EXPECT_EQ(ui.Edit12->text(), "50");
+  window.hide();
+}
+
+TEST_F(KalkulatorTest, TypingIntoTheFuelComboLeavesNoFuelChosen) {
+  TWinKalkulatorEkologiczny& window = Kalkulator();
+  EXPECT_EQ(window.ChosenFuel(), 0);
+  QTest::keyClicks(window.ui.ComboBox1->lineEdit(), "x");
+  EXPECT_EQ(window.ChosenFuel(), -1);
+}
+
+}  // namespace
