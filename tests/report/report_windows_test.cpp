@@ -1,0 +1,206 @@
+// The results window's fixed texts and cell colours, the chart window's axis rule and bar layout,
+// and the report options window's start values.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTableWidget>
+#include <memory>
+#include <ostream>
+
+#include "app/windows.h"
+#include "engine/vindargast2.h"
+#include "main/vindargast.h"
+#include "platform/cellgrid_qt.h"
+#include "platform/scripted_dialogs.h"
+#include "qt_app.h"
+#include "report/Wykres.h"
+#include "report/Wyniki.h"
+#include "report/raport.h"
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+class ReportWindowsTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureApplication();
+    Engine = MakeDefaultDesign();
+    // In the order of start-up.
+    raport_ = std::make_unique<TWinRaport>();
+    wyniki_ = std::make_unique<TWinWyniki>();
+    wykres_ = std::make_unique<TWinWykres>();
+    WinRaport = raport_.get();
+    WinWyniki = wyniki_.get();
+    WinWykres = wykres_.get();
+  }
+  void TearDown() override {
+    WinRaport = nullptr;
+    WinWyniki = nullptr;
+    WinWykres = nullptr;
+    Engine = MakeDefaultDesign();
+  }
+
+  platform::ScriptedDialogs dialogs;
+  std::unique_ptr<TWinRaport> raport_;
+  std::unique_ptr<TWinWyniki> wyniki_;
+  std::unique_ptr<TWinWykres> wykres_;
+};
+
+// The colour a cell is painted in, away from its text and grid lines.
+QColor CellColour(QTableWidget* grid, int col, int row) {
+  const QImage image = grid->viewport()->grab().toImage();
+  const QRect cell = grid->visualRect(grid->model()->index(row, col));
+  return image.pixelColor(cell.topLeft() + QPoint(2, 2));
+}
+
+TEST_F(ReportWindowsTest, ResultsWindowWritesItsHeadingsAndMonths) {
+  Ui::TWinWyniki& ui = wyniki_->ui;
+  QTableWidget* monthly = ui.TabZyskEnergetyczny;
+  ASSERT_EQ(monthly->columnCount(), 10);
+  ASSERT_EQ(monthly->rowCount(), 14);
+  const char* headings[10] = {"Miesiąc",
+                              "Nasłonecznienie [kWh/m2/rok]",
+                              "Sprawność kolektorów",
+                              "Sprawność instalacji",
+                              "Straty instalacji [kWh]",
+                              "Energia na CWU [kWh]",
+                              "Pokrycie CWU %",
+                              "Energia na basen [kWh]",
+                              "Energia na CO [kWh]",
+                              "Suma energii słonecznej [kWh]"};
+  for (int col = 0; col < 10; ++col) {
+    EXPECT_EQ(platform::Cell(monthly, col, 0), QString::fromUtf8(headings[col])) << col;
+  }
+  EXPECT_EQ(platform::Cell(monthly, 0, 1), QString::fromUtf8("Styczeń"));
+  EXPECT_EQ(platform::Cell(monthly, 0, 12), QString::fromUtf8("Grudzień"));
+  EXPECT_EQ(platform::Cell(monthly, 0, 13), "rocznie");
+  EXPECT_EQ(monthly->rowHeight(0), 50);
+  const int widths[7] = {60, 80, 70, 70, 60, 70, 60};
+  for (int col = 0; col < 7; ++col) EXPECT_EQ(monthly->columnWidth(col), widths[col]) << col;
+
+  QTableWidget* pollutants = ui.tabZanieczyszczenia;
+  ASSERT_EQ(pollutants->columnCount(), 3);
+  ASSERT_EQ(pollutants->rowCount(), 8);
+  const char* names[8] = {"CO2", "SO2", "CO", "NOx", "pyły", "TOC", "16WWA", "BaP"};
+  for (int row = 0; row < 8; ++row) {
+    EXPECT_EQ(platform::Cell(pollutants, 0, row), QString::fromUtf8(names[row]));
+    EXPECT_EQ(platform::Cell(pollutants, 2, row), row == 0 ? "kg/rok" : "g/rok");
+    EXPECT_EQ(platform::Cell(pollutants, 1, row), "");
+  }
+  EXPECT_EQ(ui.StaticText73->text(), "0");
+  EXPECT_EQ(ui.StaticText71->text(), "0");
+  EXPECT_EQ(wyniki_->windowTitle(), "Wyniki");
+}
+
+TEST_F(ReportWindowsTest, ResultCellsArePaintedWhiteCreamAndSilver) {
+  wyniki_->show();
+  QTableWidget* monthly = wyniki_->ui.TabZyskEnergetyczny;
+  const QColor white(255, 255, 255), cream(255, 251, 240), silver(192, 192, 192);
+  struct Case {
+    int row;
+    QColor colour;
+  };
+  for (const Case& c : {Case{0, white}, Case{1, cream}, Case{2, white}, Case{11, cream},
+                        Case{12, white}, Case{13, silver}}) {
+    EXPECT_EQ(CellColour(monthly, 3, c.row), c.colour) << "row " << c.row;
+  }
+  QTableWidget* pollutants = wyniki_->ui.tabZanieczyszczenia;
+  EXPECT_EQ(CellColour(pollutants, 1, 0), white);
+  EXPECT_EQ(CellColour(pollutants, 1, 1), cream);
+  EXPECT_EQ(CellColour(pollutants, 1, 6), white);
+  EXPECT_EQ(CellColour(pollutants, 1, 7), cream);
+  wyniki_->hide();
+}
+
+TEST_F(ReportWindowsTest, ResultButtonsOpenTheChartAndTheReportOptions) {
+  wyniki_->ui.BitBtn3->click();
+  EXPECT_TRUE(wykres_->isVisible());
+  wyniki_->ui.BitBtn1->click();
+  EXPECT_TRUE(raport_->isVisible());
+  wykres_->ui.BitBtn1->click();
+  raport_->ui.BitBtn2->click();
+  EXPECT_FALSE(wykres_->isVisible());
+  EXPECT_FALSE(raport_->isVisible());
+}
+
+TEST(ChartAxisTop, FollowsTheLadder) {
+  struct Case {
+    float julyHotWater;
+    float axisTop;
+  };
+  // T is July's energy + 50.
+  const Case cases[] = {{0, 50},       {0.5f, 100},   {120, 200},     {370, 400},
+                        {400, 400},    {410, 500},    {2450, 3000},   {6450, 7000},
+                        {7950, 10000}, {9950, 10000}, {11950, 100000}};
+  for (const Case& c : cases) {
+    CVindargast2 design = MakeDefaultDesign();
+    design.HotWaterSolarEnergy[6] = c.julyHotWater;
+    EXPECT_EQ(ChartAxisTop(design), c.axisTop) << "July " << c.julyHotWater;
+  }
+}
+
+TEST(ChartAxisTop, PoolAndHeatingDecideOnlyWhenTheyRiseAboveJuly) {
+  CVindargast2 design = MakeDefaultDesign();
+  design.HotWaterSolarEnergy[6] = 200;
+  design.PoolSolarEnergy[5] = 300;
+  design.PoolSolarEnergy[6] = 500;
+  design.PoolSolarEnergy[7] = 400;
+  EXPECT_EQ(ChartAxisTop(design), 250);  // no pool in the design
+  design.Basen = 1;
+  EXPECT_EQ(ChartAxisTop(design), 750);  // July rises last: 550
+
+  CVindargast2 heating = MakeDefaultDesign();
+  heating.HotWaterSolarEnergy[6] = 200;
+  heating.CWUCO = 1;
+  heating.HeatingSolarEnergy[8] = 200;  // equal: hot water decides
+  EXPECT_EQ(ChartAxisTop(heating), 250);
+  heating.HeatingSolarEnergy[8] = 201;
+  EXPECT_EQ(ChartAxisTop(heating), 300);
+  heating.Basen = 1;  // a pool that never rises does not count
+  EXPECT_EQ(ChartAxisTop(heating), 300);
+}
+
+TEST_F(ReportWindowsTest, ChartBarsAndLabelsStandOnTheirAxes) {
+  Engine.HotWaterSolarEnergy[6] = 120;  // axis 200 kWh: 1.25 pixels per kWh
+  Engine.HotWaterCoverage[6] = 87.654f;
+  Engine.HeatingSolarEnergy[0] = 40;
+  Engine.PoolSolarEnergy[6] = 16;
+  Engine.CollectorEfficiency[6] = 100;
+  Engine.SystemEfficiency[6] = 42.7f;
+  wykres_->LayOutCharts();
+  Ui::TWinWykres& ui = wykres_->ui;
+  const QPoint energy = ui.Image1->pos();
+  const QPoint efficiency = ui.Image2->pos();
+
+  EXPECT_EQ(ui.Shape7->geometry(), QRect(energy.x() + 360, energy.y() + 100, 17, 150));
+  EXPECT_EQ(ui.Label7->text(), "87.7 %");
+  EXPECT_EQ(ui.Label7->pos(), QPoint(energy.x() + 360, energy.y() + 85));
+  EXPECT_EQ(ui.Shape13->geometry(), QRect(energy.x() + 77, energy.y() + 200, 15, 50));
+  EXPECT_EQ(ui.Shape31->geometry(), QRect(energy.x() + 377, energy.y() + 230, 15, 20));
+  EXPECT_EQ(ui.Shape1->height(), 0);
+  EXPECT_EQ(ui.Shape46->geometry(), QRect(efficiency.x() + 360, efficiency.y() + 20, 10, 200));
+  EXPECT_EQ(ui.Shape58->geometry(), QRect(efficiency.x() + 372, efficiency.y() + 134, 10, 85));
+}
+
+TEST_F(ReportWindowsTest, ReportOptionsStartEmptyWithTheirBoxes) {
+  Ui::TWinRaport& ui = raport_->ui;
+  for (QLineEdit* edit :
+       {ui.ENazwaProjektu, ui.EProjektant, ui.ELokalizacja, ui.EWWW, ui.EMail, ui.ETelefon}) {
+    EXPECT_EQ(edit->text(), "") << edit->objectName().toStdString();
+  }
+  const bool ticked[6] = {false, true, false, true, true, true};
+  QCheckBox* boxes[6] = {ui.CheckBox1, ui.CheckBox2, ui.CheckBox3,
+                         ui.CheckBox4, ui.CheckBox5, ui.CheckBox6};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(boxes[i]->isChecked(), ticked[i]) << i;
+  for (QCheckBox* chapter :
+       {ui.CheckInformacje, ui.CheckObliczenia, ui.CheckZwrot, ui.CheckWykresy}) {
+    EXPECT_TRUE(chapter->isChecked());
+  }
+  EXPECT_EQ(raport_->windowTitle(), "Opcje Raportu");
+  EXPECT_EQ(ui.BitGeneruj->text(), "Zapisz Raport");
+}
+
+}  // namespace
