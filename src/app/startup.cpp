@@ -2,10 +2,11 @@
 
 #include <QLocale>
 #include <clocale>
-#include <type_traits>
 
 #include "app/windows.h"
 #include "economics/Armatura.h"
+#include "economics/kalkulatorEkologiczny.h"
+#include "economics/koszt.h"
 #include "editors/AddIzolacja.h"
 #include "editors/AddKolektor.h"
 #include "editors/AddKonstrukcja.h"
@@ -16,10 +17,18 @@
 #include "editors/AddSterownik.h"
 #include "editors/AddZasobnik.h"
 #include "editors/grubosci.h"
+#include "main/Unit3.h"
 #include "main/info.h"
+#include "main/izolacja.h"
+#include "main/kolektor.h"
+#include "main/lokalizacja.h"
+#include "main/naczynie.h"
 #include "main/pobieranie.h"
+#include "main/pompa.h"
+#include "main/sterownik.h"
 #include "main/vindargast.h"
 #include "main/wizytowka.h"
+#include "main/zasobnik.h"
 #include "online/DMVindargast.h"
 #include "online/OpenZestaw.h"
 #include "online/oferta.h"
@@ -27,71 +36,26 @@
 #include "online/producent.h"
 #include "online/zestawy.h"
 #include "platform/guard.h"
-#if __has_include("main/lokalizacja.h")
-#include "main/lokalizacja.h"
-#endif
-#if __has_include("main/kolektor.h")
-#include "main/kolektor.h"
-#endif
-#if __has_include("main/zasobnik.h")
-#include "main/zasobnik.h"
-#endif
-#if __has_include("main/sterownik.h")
-#include "main/sterownik.h"
-#endif
-#if __has_include("main/izolacja.h")
-#include "main/izolacja.h"
-#endif
-#if __has_include("main/naczynie.h")
-#include "main/naczynie.h"
-#endif
-#if __has_include("main/pompa.h")
-#include "main/pompa.h"
-#endif
-#if __has_include("main/Unit3.h")
-#include "main/Unit3.h"
-#endif
-#if __has_include("economics/koszt.h")
-#include "economics/koszt.h"
-#endif
-#if __has_include("economics/kalkulatorEkologiczny.h")
-#include "economics/kalkulatorEkologiczny.h"
-#endif
-#if __has_include("report/raport.h")
-#include "report/raport.h"
-#endif
-#if __has_include("report/Wyniki.h")
-#include "report/Wyniki.h"
-#endif
-#if __has_include("report/Wykres.h")
 #include "report/Wykres.h"
-#endif
+#include "report/Wyniki.h"
+#include "report/raport.h"
 
 namespace startup {
 namespace {
 
-template <class T, class = void>
-struct IsComplete : std::false_type {};
-template <class T>
-struct IsComplete<T, std::void_t<decltype(sizeof(T))>> : std::true_type {};
-
 struct Slot {
   const char* name;
-  std::function<void()> create;   // null while the window's class is not written yet
+  std::function<void()> create;
   std::function<void()> destroy;  // releases the instance if it is alive
 };
 
 template <class Window>
 Slot Make(const char* name, Window*& instance) {
-  if constexpr (IsComplete<Window>::value) {
-    return {name, [&instance] { instance = new Window(); },
-            [&instance] {
-              delete instance;
-              instance = nullptr;
-            }};
-  } else {
-    return {name, nullptr, nullptr};
-  }
+  return {name, [&instance] { instance = new Window(); },
+          [&instance] {
+            delete instance;
+            instance = nullptr;
+          }};
 }
 
 std::vector<Slot> Slots(int splashInterval) {
@@ -159,7 +123,6 @@ bool CreateWindows(const Options& options) {
   int number = 0;
   for (const Slot& slot : table) {
     ++number;
-    if (!slot.create) continue;
     slot.create();
     if (number == 1 && Form1->StartFailed()) {
       slot.destroy();
@@ -173,8 +136,7 @@ bool CreateWindows(const Options& options) {
 
 void DestroyWindows() {
   const std::vector<Slot> table = Slots(0);
-  for (auto slot = table.rbegin(); slot != table.rend(); ++slot)
-    if (slot->destroy) slot->destroy();
+  for (auto slot = table.rbegin(); slot != table.rend(); ++slot) slot->destroy();
 }
 
 int Run(int argc, char** argv) {

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <string>
 
+#include "main/pictures.h"
 #include "main/vendor.h"
 #include "platform/guard.h"
 #include "platform/system.h"
@@ -12,9 +13,9 @@
 TWinInfo::TWinInfo(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   ui.setupUi(this);
+  RegisterWindowPictures();
   setFixedSize(450, 296);
   ui.Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
-  ui.Image2->setPixmap(QPixmap(QStringLiteral(":/images/partner.png")));
   for (QWidget* link : {static_cast<QWidget*>(ui.StaticText6), static_cast<QWidget*>(ui.Label2),
                         static_cast<QWidget*>(ui.Label7), static_cast<QWidget*>(ui.Label1)})
     link->installEventFilter(this);

@@ -4,6 +4,7 @@
 #include <QShowEvent>
 
 #include "app/windows.h"
+#include "main/pictures.h"
 #include "main/vindargast.h"
 #include "platform/guard.h"
 
@@ -11,8 +12,9 @@ TForm2::TForm2(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
   ui.setupUi(this);
+  RegisterWindowPictures();
   setFixedSize(439, 129);
-  ui.Image1->setPixmap(QPixmap(QStringLiteral(":/images/download.png")));
+  ui.Image1->setPixmap(QPixmap(QStringLiteral(":/images/pobieranie.png")));
   platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
 }
 

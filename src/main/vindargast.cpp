@@ -13,6 +13,7 @@
 #include <string>
 
 #include "engine/vindargast2.h"
+#include "main/pictures.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
@@ -42,6 +43,8 @@ QString Text(const std::string& text) {
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ui.setupUi(this);
+  RegisterWindowPictures();
+  ui.Image2->setPixmap(QPixmap(QStringLiteral(":/images/basen.png")));
   const int widths[3] = {500, 300, 200};
   for (int i = 0; i < 3; ++i) {
     statusPanels_[i] = new QLabel(ui.StatusBar1);

@@ -5,12 +5,14 @@
 #include <QScreen>
 
 #include "app/windows.h"
+#include "main/pictures.h"
 #include "main/vindargast.h"
 #include "platform/guard.h"
 
 TWinSplash::TWinSplash(QWidget* parent, int intervalMs)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
   ui.setupUi(this);
+  RegisterWindowPictures();
   setFixedSize(642, 241);
   ui.Image1->setPixmap(QPixmap(QStringLiteral(":/images/splash.jpg")));
   if (const QScreen* screen = QGuiApplication::primaryScreen())

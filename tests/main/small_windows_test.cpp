@@ -42,6 +42,7 @@ TEST_F(SmallWindowsTest, SplashShowsTheMainWindowOnlyAfterTheLastWindowExists) {
   EXPECT_TRUE(splash->isVisible());
   EXPECT_TRUE(splash->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(splash->size(), QSize(642, 241));
+  EXPECT_EQ(splash->ui.Image1->pixmap().size(), QSize(642, 241));
 
   QTest::qWait(60);  // the tick is long due, as in a nested loop of a box
   EXPECT_FALSE(Form1->isVisible());
@@ -78,6 +79,7 @@ TEST_F(SmallWindowsTest, AboutWindowShowsTheVersionAndOpensItsLinks) {
   EXPECT_EQ(info.ui.Label3->text(), "wersja pliku");
   EXPECT_EQ(info.size(), QSize(450, 296));
   EXPECT_FALSE(info.windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_EQ(info.ui.Image1->pixmap().size(), QSize(81, 81));
 
   info.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&info));
@@ -105,6 +107,7 @@ TEST_F(SmallWindowsTest, ProgressWindowClosesByItsOkButtonAndKeepsItsState) {
   EXPECT_EQ(progress.ui.StaticText1->text(), "Pobieranie .....");
   EXPECT_EQ(progress.ui.ProgressBar1->maximum(), 100);
   EXPECT_TRUE(progress.ui.BitBtn1->isDefault());
+  EXPECT_EQ(progress.ui.Image1->pixmap().size(), QSize(49, 65));
 
   // As a driver uses it: modeless, the button disabled while the download runs.
   progress.show();

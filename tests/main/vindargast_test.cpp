@@ -115,6 +115,8 @@ TEST_F(MainWindowTest, CreationShowsVersionStartValuesAndLoadsEveryCatalogue) {
   EXPECT_EQ(form.ui.basenDO->currentText(), "08");
   EXPECT_EQ(form.ui.ComboPoraRoku->currentIndex(), 1);
   EXPECT_FALSE(form.ui.ObrazekTlo->pixmap().isNull());
+  EXPECT_FALSE(form.ui.Image2->pixmap().isNull());
+  EXPECT_FALSE(form.ui.Image2->isVisible());
 
   EXPECT_EQ(platform::Cell(form.ui.TabelaKolektorow, 1, 0), "Średnia sprawność [%]");
   EXPECT_EQ(platform::Cell(form.ui.TabelaKolektorow, 3, 0), "% pokrycia solarnego CWU");
