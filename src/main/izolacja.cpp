@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "app/windows.h"
+#include "editors/AddIzolacja.h"
+#include "editors/AddKonstrukcja.h"
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
 #include "main/gridcell.h"
@@ -219,9 +221,13 @@ void TWinIzolacja::BitBtn1Click() {
   accept();
 }
 
-void TWinIzolacja::BitBtn3Click() {}
+void TWinIzolacja::BitBtn3Click() {
+  ShowEditor(WinAddIzolacja, true);
+}
 
-void TWinIzolacja::BitBtn4Click() {}
+void TWinIzolacja::BitBtn4Click() {
+  ShowEditor(WinAddKonstrukcja, true);
+}
 
 int TWinIzolacja::ListThicknesses(int32_t kind, bool fitHeight) {
   const std::string diameter = Diameter().toStdString();

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "app/windows.h"
+#include "editors/AddKolektor.h"
 #include "engine/collector_chart.h"
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
@@ -52,7 +53,9 @@ void TWinKolektor::FormShow() {
   ShowPanel(panel_, Engine.SelectedCollector->ID > 0);
 }
 
-void TWinKolektor::BitBtn3Click() {}
+void TWinKolektor::BitBtn3Click() {
+  ShowEditor(WinAddKolektor, false);
+}
 
 void TWinKolektor::CopyIntoEngine() {
   const CKolektor& collector = *Engine.SelectedCollector;

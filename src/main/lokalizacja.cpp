@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/windows.h"
+#include "editors/AddLokalizacja.h"
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
 #include "main/gridcell.h"
@@ -130,7 +131,9 @@ void TWinLokalizacja::BitBtn1Click() {
   accept();
 }
 
-void TWinLokalizacja::BitBtn2Click() {}
+void TWinLokalizacja::BitBtn2Click() {
+  WinAddMiasta->exec();
+}
 
 int TWinLokalizacja::CityRows() {
   const CCatalogueTable& table = Form1->CityCatalogue;

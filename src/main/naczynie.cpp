@@ -1,6 +1,7 @@
 #include "main/naczynie.h"
 
 #include "app/windows.h"
+#include "editors/AddNaczynie.h"
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
 #include "main/vindargast.h"
@@ -36,7 +37,9 @@ void TWinNaczynie::FormShow() {
   ShowPanel(panel_, Engine.SelectedVessel->ID != 0);
 }
 
-void TWinNaczynie::BitBtn3Click() {}
+void TWinNaczynie::BitBtn3Click() {
+  ShowEditor(WinAddNaczynie, false);
+}
 
 void TWinNaczynie::CopyIntoEngine() {
   const CNaczynie& vessel = *Engine.SelectedVessel;

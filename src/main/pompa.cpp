@@ -1,6 +1,7 @@
 #include "main/pompa.h"
 
 #include "app/windows.h"
+#include "editors/AddPompa.h"
 #include "engine/vindargast2.h"
 #include "main/vindargast.h"
 #include "platform/guard.h"
@@ -43,7 +44,9 @@ void TWinPompa::BitBtn1Click() {
   Form1->ui.Label77->setText(QString::fromStdString(Engine.SelectedPump->Model));
 }
 
-void TWinPompa::BitBtn3Click() {}
+void TWinPompa::BitBtn3Click() {
+  ShowEditor(WinAddPompa, true);
+}
 
 void TWinPompa::CopyIntoEngine() {
   Engine.CenaPompa = Engine.SelectedPump->Cena;

@@ -15,6 +15,8 @@
 #include "engine/vindargast2.h"
 #include "main/gridcell.h"
 #include "main/vindargast.h"
+#include "online/DMVindargast.h"
+#include "online/producent.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
 #include "platform/system.h"
@@ -129,6 +131,17 @@ void TSelectionWindow::ShowPanel(const DevicePanel& panel, bool showDevice) {
   if (ShowsEngineDevices() && showDevice) ShowEngineDevice(panel);
 }
 
+void TSelectionWindow::ShowEditor(QDialog* editor, bool modal) {
+  // A window shown without modality under this modal one could not be used until this one
+  // closed, so it is stacked above it instead.
+  if (modal || isModal()) {
+    editor->exec();
+  } else {
+    editor->show();
+    editor->raise();
+  }
+}
+
 void TSelectionWindow::SetStatusText(const QString& text) {
   Form1->SetStatusText(0, text);
 }
@@ -146,6 +159,12 @@ void TSelectionWindow::OpenLink(const QLabel* label) {
 }
 
 void TSelectionWindow::ShowProducers() {
-  platform::PlainBox(
-      "Nieudane połączenie z bazą! Prawdopodobnie nie masz połączenia z Internetem ");
+  try {
+    if (!DM) throw DatabaseError("no data module");
+    DM->SetConnected(true);
+    WinProducenci->exec();
+  } catch (...) {
+    platform::PlainBox(
+        "Nieudane połączenie z bazą! Prawdopodobnie nie masz połączenia z Internetem ");
+  }
 }

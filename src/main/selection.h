@@ -126,6 +126,9 @@ class TSelectionWindow : public QDialog {
   // Hands the label's text to the shell unless it is "brak" or empty. Only web and mail
   // addresses reach the shell; anything else a catalogue holds there is refused with a notice.
   static void OpenLink(const QLabel* label);
+  // The catalogue editor of the window's device kind. The selection window learns of the
+  // editor's changes when it is next shown.
+  void ShowEditor(QDialog* editor, bool modal);
   // "Oferta producentów ": the producers of the remote database, connecting again each time.
   void ShowProducers();
 

@@ -1,6 +1,7 @@
 #include "main/sterownik.h"
 
 #include "app/windows.h"
+#include "editors/AddSterownik.h"
 #include "engine/vindargast2.h"
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
@@ -53,7 +54,9 @@ void TWinSterownik::BitBtn1Click() {
   Form1->ui.Label70->setText(platform::Cell(ui.TabelaSterownikow, 1, kModelRow));
 }
 
-void TWinSterownik::BitBtn3Click() {}
+void TWinSterownik::BitBtn3Click() {
+  ShowEditor(WinAddSterownik, false);
+}
 
 void TWinSterownik::CopyIntoEngine() {
   Engine.CenaSterownik = Engine.SelectedController->Cena;

@@ -1,6 +1,7 @@
 #include "main/zasobnik.h"
 
 #include "app/windows.h"
+#include "editors/AddZasobnik.h"
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
 #include "main/vindargast.h"
@@ -136,7 +137,9 @@ void TWinZasobnik::BitBtn1Click() {
   StoreTankPrice();
 }
 
-void TWinZasobnik::BitBtn3Click() {}
+void TWinZasobnik::BitBtn3Click() {
+  ShowEditor(WinAddZasobnik, false);
+}
 
 void TWinZasobnik::ComputeRequiredVolume() {
   RequiredVolume = Engine.ComputeRequiredTankVolume();

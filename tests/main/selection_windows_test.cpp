@@ -6,8 +6,17 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <functional>
+#include <optional>
 
+#include "editors/AddIzolacja.h"
+#include "editors/AddKolektor.h"
+#include "editors/AddKonstrukcja.h"
+#include "editors/AddNaczynie.h"
+#include "editors/AddPompa.h"
+#include "editors/AddSterownik.h"
+#include "editors/AddZasobnik.h"
 #include "main/gridcell.h"
 #include "main/izolacja.h"
 #include "main/kolektor.h"
@@ -15,6 +24,7 @@
 #include "main/pompa.h"
 #include "main/sterownik.h"
 #include "main/zasobnik.h"
+#include "online/DMVindargast.h"
 #include "selection_fixture.h"
 
 namespace {
@@ -347,15 +357,111 @@ TEST_F(SelectionWindowsTest, LinkLabelsHandOnlyWebAndMailAddressesToTheShell) {
   }
 }
 
-TEST_F(SelectionWindowsTest, OfferButtonReportsAFailedDatabaseConnection) {
-  for (const PlainWindow& w : kWindows) {
-    SCOPED_TRACE(w.name);
-    std::unique_ptr<QDialog> window = w.make();
-    platform::ScriptedDialogs dialogs;
-    dialogs.ExpectPlain(
-        "Nieudane połączenie z bazą! Prawdopodobnie nie masz połączenia z Internetem ");
-    window->findChild<QPushButton*>("BitBtn2")->click();
+// Records the boxes of the data module's own connection attempt, whose text is the driver's.
+class AnyBoxes : public platform::Backend {
+ public:
+  AnyBoxes() : previous_(platform::SetBackend(this)) {}
+  ~AnyBoxes() override { platform::SetBackend(previous_); }
+  platform::Answer ShowBox(const platform::BoxRequest&) override {
+    ++shown;
+    return platform::Answer::Ok;
   }
+  std::optional<QString> AskFileName(const platform::FileRequest&) override { return std::nullopt; }
+  bool OpenUrl(const QUrl&) override { return false; }
+  bool StartProcess(const platform::ProcessRequest&) override { return false; }
+  void Sleep(int) override {}
+  std::optional<bool> NumLock() override { return std::nullopt; }
+  int shown = 0;
+
+ private:
+  platform::Backend* previous_;
+};
+
+TEST_F(SelectionWindowsTest, OfferButtonReportsAFailedDatabaseConnectionEachTime) {
+  // No database answers on this port: every attempt fails at once.
+  const QByteArray previous = qgetenv("VINDARGAST_DB");
+  qputenv("VINDARGAST_DB", "DRIVER={MariaDB Unicode};SERVER=127.0.0.1;PORT=1;");
+  {
+    AnyBoxes creation;
+    DM = new TDM();
+  }
+  std::vector<std::unique_ptr<QDialog>> windows;
+  for (const PlainWindow& w : kWindows) windows.push_back(w.make());
+  windows.push_back(std::make_unique<TWinIzolacja>());
+  for (const auto& window : windows) {
+    SCOPED_TRACE(window->objectName().toStdString());
+    for (int press = 0; press < 2; ++press) {
+      platform::ScriptedDialogs dialogs;
+      dialogs.ExpectPlain(
+          "Nieudane połączenie z bazą! Prawdopodobnie nie masz połączenia z Internetem ");
+      window->findChild<QPushButton*>("BitBtn2")->click();
+    }
+  }
+  delete DM;
+  DM = nullptr;
+  qputenv("VINDARGAST_DB", previous);
+}
+
+// Each editor button reaches its catalogue editor: the collector, tank, controller and vessel
+// editors without modality, the pump, insulation and structure editors modally.
+TEST_F(SelectionWindowsTest, EditorButtonsShowTheirCatalogueEditors) {
+  platform::ScriptedDialogs dialogs;
+  WinAddKolektor = new TWinAddKolektor();
+  WinAddZasobnik = new TWinAddZasobnik();
+  WinAddSterownik = new TWinAddSterownik();
+  WinAddNaczynie = new TWinAddNaczynie();
+  WinAddPompa = new TWinAddPompa();
+  WinAddIzolacja = new TWinAddIzolacja();
+  WinAddKonstrukcja = new TWinAddKonstrukcja();
+  struct Case {
+    std::unique_ptr<QDialog> window;
+    const char* button;
+    QDialog* editor;
+    bool modal;
+  };
+  Case cases[] = {
+      {kWindows[0].make(), "BitBtn3", WinAddKolektor, false},
+      {kWindows[1].make(), "BitBtn3", WinAddZasobnik, false},
+      {kWindows[2].make(), "BitBtn3", WinAddSterownik, false},
+      {kWindows[3].make(), "BitBtn3", WinAddNaczynie, false},
+      {kWindows[4].make(), "BitBtn3", WinAddPompa, true},
+      {std::make_unique<TWinIzolacja>(), "BitBtn3", WinAddIzolacja, true},
+      {std::make_unique<TWinIzolacja>(), "BitBtn4", WinAddKonstrukcja, true},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.editor->metaObject()->className());
+    c.window->show();
+    bool modalWhileOpen = false;
+    if (c.modal) {
+      QTimer::singleShot(0, c.editor, [&] {
+        modalWhileOpen = c.editor->isVisible() && c.editor->isModal();
+        c.editor->reject();
+      });
+    }
+    c.window->findChild<QPushButton*>(c.button)->click();
+    if (c.modal) {
+      EXPECT_TRUE(modalWhileOpen);
+    } else {
+      EXPECT_TRUE(c.editor->isVisible());
+      EXPECT_FALSE(c.editor->isModal());
+      c.editor->hide();
+    }
+    c.window->hide();
+  }
+  delete WinAddKolektor;
+  delete WinAddZasobnik;
+  delete WinAddSterownik;
+  delete WinAddNaczynie;
+  delete WinAddPompa;
+  delete WinAddIzolacja;
+  delete WinAddKonstrukcja;
+  WinAddKolektor = nullptr;
+  WinAddZasobnik = nullptr;
+  WinAddSterownik = nullptr;
+  WinAddNaczynie = nullptr;
+  WinAddPompa = nullptr;
+  WinAddIzolacja = nullptr;
+  WinAddKonstrukcja = nullptr;
 }
 
 TEST_F(SelectionWindowsTest, OddGridRowsAreLightBlue) {
