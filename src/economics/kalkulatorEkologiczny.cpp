@@ -2,11 +2,18 @@
 
 #include <QShowEvent>
 
+#include "app/windows.h"
 #include "economics/edit_text.h"
 #include "economics/fuel_table.h"
+#include "engine/design_error.h"
+#include "engine/ecology.h"
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
+#include "main/vindargast.h"
+#include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
+#include "platform/message_box.h"
+#include "report/Wyniki.h"
 
 using economics::FuelCell;
 
@@ -68,6 +75,8 @@ void TWinKalkulatorEkologiczny::ConnectHandlers() {
   platform::Connect(ui.RadioButton2, &QRadioButton::toggled, this, [this](bool checked) {
     if (checked) RadioButton2Click();
   });
+  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this,
+                    &TWinKalkulatorEkologiczny::BitBtn1Click);
   platform::Connect(ui.BitBtn2, &QPushButton::clicked, this,
                     &TWinKalkulatorEkologiczny::BitBtn2Click);
 }
@@ -194,6 +203,51 @@ void TWinKalkulatorEkologiczny::RadioButton1Click() {
 
 void TWinKalkulatorEkologiczny::RadioButton2Click() {
   LoadFactorSet(true);
+}
+
+void TWinKalkulatorEkologiczny::BitBtn1Click() {
+  ShowYearlySolarEnergy();
+  const float energy = YearlySolarEnergy(Engine);
+  const int32_t type = ChosenFuel();
+  if (type < 0 || type > kLastHeatingType) {
+    // Nothing was computed: every result stays as it was, here and in the other windows.
+    platform::MessageBox(QStringLiteral("Nie wybrano rodzaju paliwa "), QString::fromUtf8("Błąd"),
+                         platform::Icon::Warning);
+    return;
+  }
+  // An input left empty counts as 0.
+  auto read = [](const QLineEdit* edit, float& value) {
+    if (!edit->text().isEmpty()) value = economics::ReadFloat(edit);
+  };
+  EmissionInputs inputs;
+  for (int i = 0; i < 6; ++i) read(Inputs()[i + 2].edit, inputs.Factors[i]);
+  read(ui.Edit2, inputs.Efficiency);
+  read(ui.Edit1, inputs.CalorificValue);
+  read(ui.Edit11, inputs.FlueGasVolume);
+  read(ui.Edit9, inputs.Co2Share);
+  read(ui.Edit10, inputs.So2Share);
+  read(ui.Edit12, inputs.Carbon);
+  read(ui.Edit13, inputs.Sulphur);
+  EmissionReduction reduction;
+  try {
+    reduction = ComputeEmissionReduction(type, energy, inputs);
+  } catch (const DesignInputError& error) {
+    platform::MessageBox(QString::fromUtf8(error.what()), QStringLiteral("Komunikat"),
+                         platform::Icon::Warning);
+    return;
+  }
+
+  // CO2, SO2 and the six pollutants in the order of the results window's table.
+  float values[8] = {reduction.Co2, reduction.So2};
+  for (int i = 0; i < 6; ++i) values[i + 2] = reduction.Pollutants[i];
+  QLabel* const labels[8] = {ui.StaticText12, ui.StaticText13, ui.StaticText14, ui.StaticText15,
+                             ui.StaticText16, ui.StaticText17, ui.StaticText18, ui.StaticText19};
+  for (int row = 0; row < 8; ++row) {
+    const std::string text = GeneralText(values[row], 5, 2);
+    economics::SetText(labels[row], text);
+    platform::SetCell(WinWyniki->ui.tabZanieczyszczenia, 1, row, text);
+  }
+  Form1->ui.Label91->setText(economics::Q(GeneralText(reduction.Co2, 5, 2)));
 }
 
 void TWinKalkulatorEkologiczny::BitBtn2Click() {

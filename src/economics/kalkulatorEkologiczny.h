@@ -26,6 +26,7 @@ class TWinKalkulatorEkologiczny : public QDialog {
   void CheckBox1Click();
   void RadioButton1Click();  // "kocioł z załadunkiem ręcznym"
   void RadioButton2Click();  // "kocioł z załadunkiem automatycznym"
+  void BitBtn1Click();       // "OBLICZ"
   void BitBtn2Click();       // "Zamknij"
 
   // The fuel row chosen in ComboBox1, -1 when none is (nothing selected, or a typed text).

@@ -5,6 +5,9 @@
 
 #include "economics_fixture.h"
 #include "engine/numtext.h"
+#include "main/vindargast.h"
+#include "platform/cellgrid_qt.h"
+#include "report/Wyniki.h"
 
 namespace {
 
@@ -195,6 +198,66 @@ TEST_F(KalkulatorTest, TypingIntoTheFuelComboLeavesNoFuelChosen) {
   EXPECT_EQ(window.ChosenFuel(), 0);
   QTest::keyClicks(window.ui.ComboBox1->lineEdit(), "x");
   EXPECT_EQ(window.ChosenFuel(), -1);
+}
+
+TEST_F(KalkulatorTest, ObliczPublishesTheReductionsInEveryWindow) {
+  TWinWyniki results;
+  WinWyniki = &results;
+  TWinKalkulatorEkologiczny& window = Kalkulator();
+  Ui::TWinKalkulatorEkologiczny& ui = window.ui;
+  Engine.HotWaterSolarEnergy[6] = 600;
+  Engine.PoolSolarEnergy[6] = 400;  // counts, although no label shows it
+  Pick(ui.ComboBox1, 0);
+  ui.CheckBox1->setChecked(true);
+  ui.Edit2->setText("50");
+  ui.Edit3->setText("10");
+  ui.Edit4->clear();  // counts as 0
+  ui.Edit9->setText("0.5");
+  ui.Edit10->setText("2");
+  ui.BitBtn1->setEnabled(true);  // as the main window's compute command does
+  ui.BitBtn1->click();
+
+  // 1000 kWh of heat at 50 %: 2000 kWh of conventional heat.
+  EXPECT_EQ(ui.StaticText12->text(), "1000");
+  EXPECT_EQ(ui.StaticText13->text(), "4000");
+  EXPECT_EQ(ui.StaticText14->text(), "20");
+  EXPECT_EQ(ui.StaticText15->text(), "0");
+  EXPECT_EQ(ui.StaticText16->text().toStdString(), GeneralText(0.001 * 0.07 * 2000, 5, 2));
+  QTableWidget* pollutants = results.ui.tabZanieczyszczenia;
+  EXPECT_EQ(platform::Cell(pollutants, 1, 0), "1000");
+  EXPECT_EQ(platform::Cell(pollutants, 1, 1), "4000");
+  EXPECT_EQ(platform::Cell(pollutants, 1, 2), "20");
+  EXPECT_EQ(platform::Cell(pollutants, 0, 2), "CO");
+  EXPECT_EQ(Form1->ui.Label91->text(), "1000");
+  WinWyniki = nullptr;
+}
+
+TEST_F(KalkulatorTest, ObliczWithoutAFuelOrWithoutEfficiencyChangesNoResult) {
+  TWinWyniki results;
+  WinWyniki = &results;
+  TWinKalkulatorEkologiczny& window = Kalkulator();
+  Ui::TWinKalkulatorEkologiczny& ui = window.ui;
+  Engine.HotWaterSolarEnergy[0] = 1000;
+  const QString label91 = Form1->ui.Label91->text();
+  ui.BitBtn1->setEnabled(true);
+  QTest::keyClicks(ui.ComboBox1->lineEdit(), "x");
+  dialogs.ExpectBox(QString::fromUtf8("Błąd"), "Nie wybrano rodzaju paliwa ",
+                    platform::Icon::Warning);
+  ui.BitBtn1->click();
+
+  Pick(ui.ComboBox1, 7);
+  ui.Edit2->setText("0");
+  dialogs.ExpectBox("Komunikat", QString::fromUtf8("Współczynnik COP musi być wiekszy od 0 !!!"),
+                    platform::Icon::Warning);
+  ui.BitBtn1->click();
+  EXPECT_EQ(ui.StaticText12->text(), "0");
+  EXPECT_EQ(platform::Cell(results.ui.tabZanieczyszczenia, 1, 0), "");
+  EXPECT_EQ(Form1->ui.Label91->text(), label91);
+
+  dialogs.ExpectError("'1..5' is not a valid floating point value");
+  ui.Edit3->setText("1..5");
+  ui.BitBtn1->click();
+  WinWyniki = nullptr;
 }
 
 }  // namespace
