@@ -24,21 +24,13 @@ float CVindargast2::ComputeHotWaterDemand(float persons, float litresPerPersonAn
   return HotWaterEnergy;
 }
 
-void CVindargast2::ComputeTiltFactors(float azimuth, float tilt, float latitude) {
+void ComputeBeamFactors(float azimuth, float tilt, float latitude, float beam[12]) {
   calc::RequireUsableLatitude(latitude);
-
-  // A horizontal collector sees exactly the horizontal insolation; with an azimuth the formulas
-  // below would have no value.
-  if (tilt == 0.0f && azimuth != 0.0f) {
-    for (float& factor : TiltFactor) factor = 1.0f;
-    return;
-  }
 
   const double phi = Rad(latitude);
   const double beta = Rad(tilt);
   const double gamma = Rad(azimuth);
   const double phiMinusBeta = Rad(static_cast<double>(latitude) - tilt);
-  const float diffuse = static_cast<float>((std::cos(beta) + 1) * 0.5);
 
   // Azimuth term A of the collector plane's sunset angle; only for a plane turned from south.
   float a = 0;
@@ -77,7 +69,27 @@ void CVindargast2::ComputeTiltFactors(float azimuth, float tilt, float latitude)
     const float beamDenominator =
         static_cast<float>(std::cos(phi) * std::cos(delta) * std::sin(Rad(omegaS)) +
                            omegaS * kPi / 180 * std::sin(phi) * std::sin(delta));
-    const float beam = static_cast<float>(static_cast<double>(beamNumerator) / beamDenominator);
-    TiltFactor[m] = static_cast<float>(kBeamWeight[m] * beam + (1 - kBeamWeight[m]) * diffuse);
+    beam[m] = static_cast<float>(static_cast<double>(beamNumerator) / beamDenominator);
   }
+}
+
+float DiffuseFactor(float tilt) {
+  return static_cast<float>((std::cos(Rad(tilt)) + 1) * 0.5);
+}
+
+void CVindargast2::ComputeTiltFactors(float azimuth, float tilt, float latitude) {
+  calc::RequireUsableLatitude(latitude);
+
+  // A horizontal collector sees exactly the horizontal insolation; with an azimuth the formulas
+  // below would have no value.
+  if (tilt == 0.0f && azimuth != 0.0f) {
+    for (float& factor : TiltFactor) factor = 1.0f;
+    return;
+  }
+
+  float beam[12];
+  ComputeBeamFactors(azimuth, tilt, latitude, beam);
+  const float diffuse = DiffuseFactor(tilt);
+  for (int m = 0; m < 12; ++m)
+    TiltFactor[m] = static_cast<float>(kBeamWeight[m] * beam[m] + (1 - kBeamWeight[m]) * diffuse);
 }

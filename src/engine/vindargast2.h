@@ -258,6 +258,14 @@ class CVindargast2 {
   void RequireCollectorField(int32_t collectors) const;
 };
 
+// The beam factor Rb of each month on a collector plane (azimuth from south and tilt in degrees)
+// at the latitude: the beam insolation on the plane over that on the horizontal. Refuses a
+// latitude where the monthly method has no day length.
+void ComputeBeamFactors(float azimuth, float tilt, float latitude, float beam[12]);
+
+// The diffuse factor D of a plane tilted by `tilt` degrees: (cos tilt + 1) / 2.
+float DiffuseFactor(float tilt);
+
 // A design with the program's defaults (24 constructor arguments of the design defaults).
 CVindargast2 MakeDefaultDesign();
 
