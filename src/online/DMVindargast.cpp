@@ -8,7 +8,18 @@ namespace {
 
 // The producers' database as deployed: MariaDB reached through its Unicode ODBC driver.
 const char* const kDefaultConnectionString =
-    "DRIVER={MariaDB Unicode};SERVER=localhost;PORT=3306;DATABASE=vindargast;UID=vindargast;";
+    "DRIVER={MariaDB Unicode};SERVER=localhost;PORT=3306;DATABASE=vindargast;UID=vindargast";
+
+// The string with the driver's connect timeout (unless it names one of its own). The driver
+// takes a trailing ";" for an empty option it cannot parse, so the string ends without one.
+QString WithConnectTimeout(QString string) {
+  while (string.endsWith(';')) string.chop(1);
+  if (!string.contains(QStringLiteral("CONN_TIMEOUT"), Qt::CaseInsensitive)) {
+    string += QStringLiteral(";CONN_TIMEOUT=") +
+              QString::fromStdString(std::to_string(TDM::kConnectTimeoutSeconds));
+  }
+  return string;
+}
 
 }  // namespace
 
@@ -21,9 +32,7 @@ QString TDM::ConnectionString() {
 
 TDM::TDM(QObject* parent) : QObject(parent) {
   ADOConnection1 = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), kConnectionName);
-  ADOConnection1.setDatabaseName(ConnectionString());
-  ADOConnection1.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=") +
-                                   QString::fromStdString(std::to_string(kConnectTimeoutSeconds)));
+  ADOConnection1.setDatabaseName(WithConnectTimeout(ConnectionString()));
   // The connection is kept open from the start: creating the module connects.
   platform::RunGuarded([this] { SetConnected(true); });
 }
