@@ -9,8 +9,11 @@
 #include "economics/fuel_table.h"
 #include "economics/kalkulatorEkologiczny.h"
 #include "engine/numtext.h"
+#include "engine/payback.h"
+#include "main/vindargast.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+#include "report/Wyniki.h"
 
 using economics::FuelCell;
 using economics::ReadFloat;
@@ -121,6 +124,7 @@ void TWinKoszty::ConnectHandlers() {
   platform::Connect(ui.ComboRodzajOgrzewania->lineEdit(), &QLineEdit::textEdited, this,
                     &TWinKoszty::ComboRodzajOgrzewaniaChange);
   platform::Connect(ui.ButtonDotacja, &QPushButton::clicked, this, &TWinKoszty::ButtonDotacjaClick);
+  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinKoszty::BitBtn1Click);
   platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinKoszty::BitBtn2Click);
 
   // Every edit the user types into takes only a decimal number.
@@ -522,6 +526,235 @@ void TWinKoszty::ButtonDotacjaClick() {
   NetSubsidy = static_cast<float>(static_cast<double>(GrossSubsidy) - SubsidyTax - LoanCommission -
                                   InterestBeforeSubsidy - InterestAfterSubsidy - OtherLoanCosts);
   SetText(ui.DotacjaNetto, FixedText(NetSubsidy, 7, 2));
+}
+
+void TWinKoszty::ReadOptionValue(uint8_t flag, QLineEdit* edit, float& value,
+                                 const char* emptyMessage) {
+  if (flag != 1) return;
+  if (edit->text().isEmpty()) {
+    Notice(emptyMessage, "Komunikat");
+  } else {
+    value = ReadFloat(edit);
+  }
+}
+
+void TWinKoszty::ComputeYearlyFuelCosts(float hotWaterSolarEnergy) {
+  CKoszty& costs = Engine.Costs;
+  costs.WartoscOpalowa = ReadFloat(ui.EWartoscOpalowa);
+  if (ui.RSumaBrutto->isChecked()) {
+    costs.FuelPrice = ReadFloat(ui.EKosztZakupu);
+  } else if (ui.RSumaNetto->isChecked()) {
+    costs.FuelPrice = ReadFloat(ui.EKosztZakupuNetto);
+  }
+  const bool heatPump = costs.TypOgrzewania == kHeatPump;
+  (heatPump ? costs.HeatPumpCop : costs.SprawnoscProcesu) = ReadFloat(ui.ESprawnoscProcesu);
+  if (costs.ComputeFuelCosts(hotWaterSolarEnergy, Engine.AnnualHeatingSolarEnergy,
+                             Engine.AnnualPoolSolarEnergy, Engine.HotWaterEnergy) != -1) {
+    return;
+  }
+  // The yearly costs have no value and stay as they were. An efficiency or calorific value of 0
+  // gets its own message: only the heat pump's COP has one of its own.
+  if (heatPump) {
+    Notice("Współczynnik COP musi być wiekszy od 0 !!!", "Komunikat");
+    ui.ESprawnoscProcesu->setFocus();
+  } else if (costs.SprawnoscProcesu <= 0) {
+    Notice("Sprawność procesu musi być większa od 0 !!!", "Komunikat");
+    ui.ESprawnoscProcesu->setFocus();
+  } else {
+    Notice("Wartość opałowa musi być większa od 0 !!!", "Komunikat");
+    ui.EWartoscOpalowa->setFocus();
+  }
+}
+
+void TWinKoszty::BitBtn1Click() {
+  CKoszty& costs = Engine.Costs;
+  costs.HeatingSaving = 0;
+  costs.IleDotacja = 0;
+  costs.IleEksploatacja = 0;
+  costs.PumpEnergyCost = 0;
+  costs.IleRocznyWzrost = 0;
+  costs.IleDyskont = 0;
+  ui.StaticText42->hide();
+
+  // Items 0 to 5 keep their value when their edit is empty; fluid, work and other count 0 then.
+  const std::array<CostItem, 9> items = CostItems();
+  for (int item = 0; item < 9; ++item) {
+    if (item >= 6) Engine.*items[item].item = 0;
+    if (!items[item].edit->text().isEmpty()) Engine.*items[item].item = ReadFloat(items[item].edit);
+  }
+  ReadOptionValue(costs.DotacjaTakNie, ui.EKredyt, costs.IleDotacja,
+                  "Zaznaczono dotację, lecz nie podano jej wartości ");
+
+  // A set's price does not include the pipe insulation.
+  float total = Engine.ComputeTotalCost();
+  if (Engine.SetPriceMode == 1) {
+    total = Engine.CenaZestawu;
+    for (float item : {Engine.CenaArmatury, Engine.CenaPlynu, Engine.CenaMontazu, Engine.CenaInne,
+                       Engine.InsulationCost})
+      total += item;
+  }
+  SetText(ui.ESumaKoszt, General15(total));
+  float investment = 0;
+  if (ui.RSumaNetto->isChecked()) {
+    investment = ReadFloat(ui.ESumaKoszt);
+  } else if (ui.RSumaBrutto->isChecked()) {
+    investment = ReadFloat(ui.ESumaBrutto);
+  }
+  const float hotWater = Engine.SumValues(Engine.HotWaterSolarEnergy, 12);
+
+  if (costs.WzrostCenTakNie == 1) {
+    ReadOptionValue(1, ui.ERocznyWzrostCen, costs.IleRocznyWzrost,
+                    "Zaznaczono inflację cen paliw i energii, lecz nie podano jego wartości ");
+  } else {
+    costs.IleRocznyWzrost = ReadFloat(ui.Einflacja);  // energy prices follow inflation
+  }
+  ReadOptionValue(costs.EksploatacjaTakNie, ui.EKosztUtrzInstalacji, costs.IleEksploatacja,
+                  "Zaznaczono koszt utrzymania instalacji, lecz nie podano jego wartości ");
+  ReadOptionValue(costs.KosztPompyTakNie, ui.EEnergiaPompy, costs.PumpEnergyCost,
+                  "Zaznaczono koszt energii elektrycznej do napędu pompy, lecz nie podano jego "
+                  "wartości ");
+  ReadOptionValue(costs.DyskontTakNie, ui.Edyskont, costs.IleDyskont,
+                  "Zaznaczono dyskont, lecz nie podano jego wartości ");
+  costs.IleInflacja = 0;
+  ReadOptionValue(costs.InflationOn, ui.Einflacja, costs.IleInflacja,
+                  "Zaznaczono inflację pozostałych cen, lecz nie podano jej wartości ");
+
+  if ((!ui.EKosztZakupu->text().isEmpty() && !ui.ESprawnoscProcesu->text().isEmpty()) ||
+      !ui.EWartoscOpalowa->text().isEmpty()) {
+    ComputeYearlyFuelCosts(hotWater);
+  }
+
+  const float subsidies = static_cast<float>(static_cast<double>(costs.IleDotacja) + NetSubsidy);
+  costs.IleCzasEksploatacji = 0;
+  costs.LifetimeHotWaterSavings = costs.LifetimeHeatingSavings = 0;
+  costs.AverageHotWaterSavings = costs.AverageHeatingSavings = 0;
+  costs.LifetimeRunningCosts = costs.AverageRunningCosts = 0;
+  if (!ui.ElataEksploatacji->text().isEmpty()) {
+    costs.IleCzasEksploatacji = ReadFloat(ui.ElataEksploatacji);
+  }
+  if (costs.IleCzasEksploatacji == 0) {
+    Notice("Nie można wykonać obliczeń dla okresu eksploatacji równego 0 lat !", "Komunikat");
+    ui.ElataEksploatacji->setFocus();
+  } else {
+    ComputeLifetime(investment, subsidies);
+    ShowNetPresentValue(investment, subsidies);
+    ShowResults(investment, subsidies);
+  }
+  Engine.CostsLoaded = 1;
+  EffectiveCost = static_cast<float>(static_cast<double>(investment) - subsidies);
+  SetText(ui.Edit9, FixedText(EffectiveCost, 5, 2));
+}
+
+InvestmentFlows TWinKoszty::Flows(float investment, float subsidies) const {
+  const CKoszty& costs = Engine.Costs;
+  InvestmentFlows flows;
+  flows.Investment = static_cast<double>(investment) - subsidies;
+  flows.Upkeep = costs.IleEksploatacja;
+  flows.PumpEnergy = costs.PumpEnergyCost;
+  flows.HotWaterSaving = costs.HotWaterSaving;
+  flows.HeatingSaving = costs.HeatingSaving;
+  flows.Inflation = costs.IleInflacja;
+  flows.Growth = costs.IleRocznyWzrost;
+  flows.Discount = costs.IleDyskont;
+  return flows;
+}
+
+void TWinKoszty::ComputeLifetime(float investment, float subsidies) {
+  CKoszty& costs = Engine.Costs;
+  const double years = costs.IleCzasEksploatacji;
+  const float inflation = costs.IleInflacja, growth = costs.IleRocznyWzrost,
+              discount = costs.IleDyskont;
+  // Upkeep grows with inflation, the pump's electricity with the energy prices.
+  costs.LifetimeRunningCosts =
+      static_cast<float>(GrowingSeries(costs.IleEksploatacja, inflation, years, discount) +
+                         GrowingSeries(costs.PumpEnergyCost, growth, years, discount));
+  costs.AverageRunningCosts = static_cast<float>(costs.LifetimeRunningCosts / years);
+  costs.LifetimeHotWaterSavings =
+      static_cast<float>(GrowingSeries(costs.HotWaterSaving, growth, years, discount));
+  costs.LifetimeHeatingSavings =
+      static_cast<float>(GrowingSeries(costs.HeatingSaving, growth, years, discount));
+  if (discount != growth) {
+    costs.AverageCostWithoutSolar = static_cast<float>(
+        GrowingSeries(costs.AnnualCostWithoutSolar, growth, years, discount) / years);
+    costs.AverageCostWithSolar = static_cast<float>(
+        GrowingSeries(costs.AnnualCostWithSolar, growth, years, discount) / years);
+  } else {
+    costs.AverageCostWithoutSolar = costs.AnnualCostWithoutSolar;
+    costs.AverageCostWithSolar = costs.AnnualCostWithSolar;
+  }
+  costs.AverageHotWaterSavings = static_cast<float>(costs.LifetimeHotWaterSavings / years);
+  costs.AverageHeatingSavings = static_cast<float>(costs.LifetimeHeatingSavings / years);
+
+  // Paid back within the first year: less than a year, rather than the last design's period.
+  costs.PaybackYears = PaybackPeriod(Flows(investment, subsidies)).value_or(0);
+  if (costs.PaybackYears == 100) {
+    ui.StaticText42->setText(
+        QString::fromUtf8("Zwrot z inwestycji nie nastąpi w okresie krótszym od 100 lat"));
+    ui.StaticText42->show();
+  }
+}
+
+void TWinKoszty::ShowNetPresentValue(float investment, float subsidies) {
+  const CKoszty& costs = Engine.Costs;
+  if (!ui.npv->isChecked()) {
+    ui.StaticText65->setText(QStringLiteral("nie liczono"));
+    ui.StaticText67->setText(QStringLiteral("nie liczono"));
+    return;
+  }
+  if (costs.DyskontTakNie != 1) {
+    Notice("Nie można obliczyć NPV bez podania stopy dyskonta ", "Komunikat");
+    return;
+  }
+  const double value = static_cast<double>(costs.LifetimeHotWaterSavings) +
+                       costs.LifetimeHeatingSavings + subsidies -
+                       (static_cast<double>(costs.LifetimeRunningCosts) + investment);
+  if (value > 0) {
+    if (const std::optional<float> rate =
+            InternalRateOfReturn(Flows(investment, subsidies), costs.IleCzasEksploatacji)) {
+      SetText(ui.StaticText67, FixedText(*rate, 10, 2));
+    }
+  } else {
+    ui.StaticText67->setText(QString::fromUtf8("wartość ujemna"));
+  }
+  SetText(ui.StaticText65, FixedText(value, 10, 2));
+}
+
+void TWinKoszty::ShowResults(float investment, float subsidies) {
+  const CKoszty& costs = Engine.Costs;
+  SetText(ui.Edit11, FixedText(costs.LifetimeRunningCosts, 10, 2));
+  SetText(ui.Edit1, FixedText(costs.AverageRunningCosts, 10, 2));
+  SetText(ui.Edit5, FixedText(costs.LifetimeHotWaterSavings, 10, 2));
+  SetText(ui.Edit6, FixedText(costs.LifetimeHeatingSavings, 10, 2));
+  SetText(ui.Edit3, FixedText(costs.AverageHotWaterSavings, 10, 2));
+  SetText(WinWyniki->ui.StaticText71, General(costs.AverageHotWaterSavings, 5));
+  SetText(ui.Edit4, FixedText(costs.AverageHeatingSavings, 10, 2));
+  SetText(ui.Edit7, FixedText(costs.AverageCostWithoutSolar, 10, 2));
+  SetText(ui.Edit8, FixedText(costs.AverageCostWithSolar, 10, 2));
+  const std::string payback = FixedText(costs.PaybackYears, 10, 1);
+  SetText(ui.EOkresZwrotu, payback);
+  SetText(Form1->ui.Label52, payback);
+  SetText(Form1->ui.Label50, CurrencyText(investment, 5, DotFormatSettings));
+
+  // The cost of a kWh of solar heat over the service life; none without solar heat.
+  const double energy =
+      (static_cast<double>(Engine.AnnualHotWaterSolarEnergy) + Engine.AnnualHeatingSolarEnergy) *
+      costs.IleCzasEksploatacji;
+  if (energy > 0) {
+    SetText(
+        ui.StaticText77,
+        General((static_cast<double>(investment) - subsidies + costs.LifetimeRunningCosts) / energy,
+                3));
+  } else {
+    ui.StaticText77->setText(QStringLiteral("b/d"));
+  }
+  auto energyText = [](double value) {
+    return economics::Q(FixedText(value, 10, 0)) + QStringLiteral(" [kWh/rok]");
+  };
+  ui.StaticText43->setText(energyText(Engine.AnnualHotWaterSolarEnergy));
+  ui.StaticText48->setText(energyText(Engine.AnnualHeatingSolarEnergy));
+  ui.StaticText86->setText(energyText(12.0 * Engine.HotWaterEnergy));
+  ui.StaticText87->setText(energyText(Engine.AnnualHeatingDemand));
+  ui.StaticText89->setText(energyText(Engine.AnnualHeatLoss));
 }
 
 void TWinKoszty::BitBtn2Click() {

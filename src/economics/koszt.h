@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/payback.h"
 #include "engine/vindargast2.h"
 #include "ui_koszt.h"
 
@@ -44,6 +45,7 @@ class TWinKoszty : public QDialog {
 
   void FormCreate();
   void FormShow();
+  void BitBtn1Click();  // "OBLICZ"
   void BitBtn2Click();  // "Zamknij"
   // The nine cost items: store the typed value and refresh the total.
   void CostItemChange(int item);
@@ -91,6 +93,16 @@ class TWinKoszty : public QDialog {
   void ShowHeatingTypeOfCalculator();
   void SetItemEditsEnabled(bool enabled);
   void SetLoanEditsEnabled(bool enabled);
+  // Reads an option's value when its flag is on; an empty edit is reported and leaves it at 0.
+  void ReadOptionValue(uint8_t flag, QLineEdit* edit, float& value, const char* emptyMessage);
+  // Fuel price, calorific value and efficiency into the cost record, and the yearly costs.
+  void ComputeYearlyFuelCosts(float hotWaterSolarEnergy);
+  // Lifetime running costs and savings, average yearly costs and the payback period.
+  void ComputeLifetime(float investment, float subsidies);
+  InvestmentFlows Flows(float investment, float subsidies) const;
+  // NPV and IRR, or "nie liczono".
+  void ShowNetPresentValue(float investment, float subsidies);
+  void ShowResults(float investment, float subsidies);
   // Reads a loan term; an empty edit is reported and keeps the value of the previous click.
   void ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMessage);
   void ConnectHandlers();

@@ -18,6 +18,7 @@
 #include "economics/kalkulatorEkologiczny.h"
 #include "economics/koszt.h"
 #include "engine/vindargast2.h"
+#include "report/Wyniki.h"
 
 // Failure messages show texts as texts.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -48,9 +49,11 @@ class EconomicsTest : public CatalogueSetTest {
   }
 
   void TearDown() override {
+    WinWyniki = nullptr;
     WinKalkulatorEkologiczny = nullptr;
     WinKoszty = nullptr;
     WinArmatura = nullptr;
+    wyniki_.reset();
     kalkulator_.reset();
     koszty_.reset();
     armatura_.reset();
@@ -73,9 +76,15 @@ class EconomicsTest : public CatalogueSetTest {
     WinKalkulatorEkologiczny = kalkulator_.get();
     return *kalkulator_;
   }
+  TWinWyniki& Wyniki() {
+    wyniki_ = std::make_unique<TWinWyniki>();
+    WinWyniki = wyniki_.get();
+    return *wyniki_;
+  }
 
  private:
   std::unique_ptr<TWinArmatura> armatura_;
   std::unique_ptr<TWinKoszty> koszty_;
   std::unique_ptr<TWinKalkulatorEkologiczny> kalkulator_;
+  std::unique_ptr<TWinWyniki> wyniki_;
 };
