@@ -12,9 +12,9 @@
 
 #include "mariadb_server.h"
 #include "online/DMVindargast.h"
-#include "platform/backend.h"
 #include "platform/message_box.h"
 #include "qt_app.h"
+#include "recording_dialogs.h"
 
 namespace {
 
@@ -43,32 +43,7 @@ class ScopedConnectionString {
   std::optional<QByteArray> previous_;
 };
 
-// Records the boxes shown, answering each with OK: the driver's error text is the system's own,
-// so the test checks the box's kind and the gist of its text.
-class RecordedBoxes : public platform::Backend {
- public:
-  RecordedBoxes() : previous_(platform::SetBackend(this)) {}
-  ~RecordedBoxes() override { platform::SetBackend(previous_); }
-  platform::Answer ShowBox(const platform::BoxRequest& box) override {
-    boxes.push_back(box);
-    return platform::Answer::Ok;
-  }
-  std::optional<QString> AskFileName(const platform::FileRequest&) override {
-    ADD_FAILURE() << "no file dialog expected";
-    return std::nullopt;
-  }
-  bool OpenUrl(const QUrl&) override { return false; }
-  bool StartProcess(const platform::ProcessRequest&) override { return false; }
-  void Sleep(int) override {}
-  std::optional<bool> NumLock() override { return std::nullopt; }
-
-  std::vector<platform::BoxRequest> boxes;
-
- private:
-  platform::Backend* previous_;
-};
-
-void ExpectConnectionFailureBox(const RecordedBoxes& recorded) {
+void ExpectConnectionFailureBox(const RecordingDialogs& recorded) {
   ASSERT_EQ(recorded.boxes.size(), 1u);
   const platform::BoxRequest& box = recorded.boxes[0];
   EXPECT_EQ(box.title, platform::kApplicationTitle);
@@ -102,7 +77,7 @@ TEST_F(DataModuleTest, ConnectsToARealServerAtCreation) {
   ASSERT_TRUE(server.Ready());
   // A string ending in ";" (the driver cannot parse that) connects all the same.
   ScopedConnectionString configured(server.ConnectionString() + ";");
-  RecordedBoxes recorded;
+  RecordingDialogs recorded;
 
   TDM dm;
   for (const auto& box : recorded.boxes) ADD_FAILURE() << box.text.toStdString();
@@ -131,7 +106,7 @@ TEST_F(DataModuleTest, AnUnreachableDatabaseIsReportedAndCreationGoesOn) {
   ScopedConnectionString configured(QString::fromStdString(
       "DRIVER={MariaDB Unicode};SERVER=127.0.0.1;PORT=" + std::to_string(closedPort) +
       ";DATABASE=vindargast;UID=vindargast"));
-  RecordedBoxes recorded;
+  RecordingDialogs recorded;
 
   auto dm = std::make_unique<TDM>();
   ExpectConnectionFailureBox(recorded);
@@ -148,7 +123,7 @@ TEST_F(DataModuleTest, ASilentServerEndsInTheErrorBoxAtTheConnectTimeout) {
   ScopedConnectionString configured(QString::fromStdString(
       "DRIVER={MariaDB Unicode};SERVER=127.0.0.1;PORT=" + std::to_string(silent.serverPort()) +
       ";DATABASE=vindargast;UID=vindargast"));
-  RecordedBoxes recorded;
+  RecordingDialogs recorded;
 
   TDM dm;
   ExpectConnectionFailureBox(recorded);
