@@ -4,10 +4,13 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QShowEvent>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "app/windows.h"
 #include "engine/numtext.h"
+#include "engine/vindargast2.h"
 #include "main/lokalizacja.h"
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
@@ -111,7 +114,44 @@ void TForm3::Edit2Change() {
   ui.Button1->click();
 }
 
-void TForm3::Button1Click() {}
+void TForm3::Button1Click() {
+  const float latitude =
+      ReadFloat(platform::Cell(WinLokalizacja->ui.TblMiasto, 1, 1).toStdString());
+  const float tilt = ReadFloat(ui.Edit1->text().toStdString());
+  const float azimuth = ReadFloat(ui.Edit2->text().toStdString());
+
+  // The window's own factor: beam and diffuse weighed equally in every month.
+  float beam[12];
+  float diffuse = 1.0f;
+  if (tilt == 0.0f) {
+    std::fill(std::begin(beam), std::end(beam), 1.0f);
+  } else {
+    ComputeBeamFactors(azimuth, tilt, latitude, beam);
+    diffuse = DiffuseFactor(tilt);
+  }
+
+  QTableWidget* grid = ui.StringGrid1;
+  for (int m = 0; m < 12; ++m) {
+    const float f = static_cast<float>(0.5 * beam[m] + 0.5 * diffuse);
+    const float insolation = Engine.Naslonecznienie[m];
+    platform::SetCell(grid, m + 1, 1, GeneralText(f, 2, 2));
+    platform::SetCell(grid, m + 1, 2, GeneralText(beam[m], 2, 2));
+    platform::SetCell(grid, m + 1, 3, GeneralText(diffuse, 2, 2));
+    platform::SetCell(grid, m + 1, 4, GeneralText(insolation, 3, 3));
+    platform::SetCell(grid, m + 1, 5, GeneralText(double(f) * insolation, 3, 3));
+
+    PlaceBar(averageBars_[size_t(m)], ui.Image1, averageBars_[size_t(m)]->x(), f * 100.0);
+    PlaceBar(beamBars_[size_t(m)], ui.Image3, ui.Image3->x() + 40 * (m + 1), beam[m] * 50.0);
+    PlaceBar(diffuseBars_[size_t(m)], ui.Image4, ui.Image4->x() + 40 * (m + 1), diffuse * 100.0);
+  }
+}
+
+void TForm3::PlaceBar(QFrame* bar, const QLabel* image, int left, double height) {
+  // The bars stand on a base line 18 px above the image's bottom edge.
+  const int base = image->y() + image->height() - 18;
+  const int pixels = std::max(0, static_cast<int>(height));
+  bar->setGeometry(left, base - pixels, bar->width(), pixels);
+}
 
 void TForm3::DrawChartFrames() {
   DrawFrame(ui.Image1, {332, 312, {212, 112, 12}, {{"1", 212}, {"2", 112}, {"3", 12}}});

@@ -33,6 +33,8 @@ class TForm3 : public QDialog {
  private:
   // The frames, axes, dashed lines and labels of the three charts.
   void DrawChartFrames();
+  // A bar of `height` px (truncated) standing on its image's base line at `left`.
+  static void PlaceBar(QFrame* bar, const QLabel* image, int left, double height);
 
   std::array<QFrame*, 12> averageBars_{};
   std::array<QFrame*, 12> beamBars_{};

@@ -1,0 +1,122 @@
+// The insolation-correction window: its copies of the main window's tilt and azimuth, the monthly
+// factors in its table and bars, and input that is no number.
+#include <QFrame>
+#include <QPushButton>
+
+#include "main/Unit3.h"
+#include "main/lokalizacja.h"
+#include "selection_fixture.h"
+
+namespace {
+
+class CorrectionWindowTest : public SelectionTest {
+ protected:
+  void SetUp() override {
+    SelectionTest::SetUp();
+    platform::ScriptedDialogs dialogs;
+    location_ = std::make_unique<TWinLokalizacja>();
+    WinLokalizacja = location_.get();
+    platform::SetCell(location_->ui.TblMiasto, 1, 1, "52.2");
+    for (int m = 0; m < 12; ++m) Engine.Naslonecznienie[m] = 10.0f * (m + 1);
+  }
+  void TearDown() override {
+    WinLokalizacja = nullptr;
+    location_.reset();
+    SelectionTest::TearDown();
+  }
+
+  static int BarHeight(const TForm3& window, int shape) {
+    return window.findChild<QFrame*>(QStringLiteral("Shape%1").arg(shape))->height();
+  }
+
+  std::unique_ptr<TWinLokalizacja> location_;
+};
+
+TEST_F(CorrectionWindowTest, SouthFacingPlaneAtTiltFortyFive) {
+  platform::ScriptedDialogs dialogs;
+  Form1->ui.EBeta->setText("45");
+  Form1->ui.EGamma->setText("0");
+  TForm3 window;
+  window.show();
+  EXPECT_EQ(window.ui.Edit1->text(), "45");
+  EXPECT_EQ(window.ui.Edit2->text(), "0");
+  EXPECT_EQ(window.ui.TrackBar1->value(), 45);
+  EXPECT_EQ(window.ui.Label5->text(), "52.2");
+  EXPECT_EQ(Text(window.ui.StringGrid1, 0, 2), "wsp f p. bezpośrednie");
+  EXPECT_EQ(Text(window.ui.StringGrid1, 12, 0), "XII");
+  // January: Rb about 3.806, D about 0.854, f about 2.33.
+  EXPECT_EQ(Text(window.ui.StringGrid1, 1, 2), "3.8");
+  EXPECT_EQ(Text(window.ui.StringGrid1, 1, 3), "0.85");
+  EXPECT_EQ(Text(window.ui.StringGrid1, 1, 1), "2.3");
+  EXPECT_EQ(Text(window.ui.StringGrid1, 1, 4), "10");
+  EXPECT_EQ(Text(window.ui.StringGrid1, 1, 5), "23.3");
+  EXPECT_EQ(BarHeight(window, 14), 190);  // yellow: Rb x 50
+  EXPECT_EQ(BarHeight(window, 1), 233);   // blue: f x 100
+  EXPECT_EQ(BarHeight(window, 26), 85);   // red: D x 100
+  // The bars stand on their image's base line.
+  const QFrame* yellow = window.findChild<QFrame*>("Shape14");
+  EXPECT_EQ(yellow->y() + yellow->height(),
+            window.ui.Image3->y() + window.ui.Image3->height() - 18);
+  EXPECT_EQ(yellow->x(), window.ui.Image3->x() + 40);
+}
+
+TEST_F(CorrectionWindowTest, HorizontalPlaneKeepsTheInsolation) {
+  platform::ScriptedDialogs dialogs;
+  Form1->ui.EBeta->setText("0");
+  Form1->ui.EGamma->setText("25");
+  TForm3 window;
+  window.show();
+  for (int m = 1; m <= 12; ++m) {
+    for (int row = 1; row <= 3; ++row) EXPECT_EQ(Text(window.ui.StringGrid1, m, row), "1");
+    EXPECT_EQ(Text(window.ui.StringGrid1, m, 5), Text(window.ui.StringGrid1, m, 4));
+  }
+  EXPECT_EQ(BarHeight(window, 1), 100);
+}
+
+TEST_F(CorrectionWindowTest, AzimuthEastOrWestGivesTheSameFactorsAndTrackBarsStayInRange) {
+  platform::ScriptedDialogs dialogs;
+  Form1->ui.EBeta->setText("40");
+  Form1->ui.EGamma->setText("30");
+  TForm3 window;
+  window.show();
+  std::vector<std::string> west;
+  for (int m = 1; m <= 12; ++m) west.push_back(Text(window.ui.StringGrid1, m, 1));
+  window.ui.Edit2->setText("-30");
+  for (int m = 1; m <= 12; ++m) EXPECT_EQ(Text(window.ui.StringGrid1, m, 1), west[size_t(m - 1)]);
+  window.hide();
+  Form1->ui.EGamma->setText("-30");
+  window.show();
+  EXPECT_EQ(window.ui.TrackBar2->value(), 0);
+}
+
+TEST_F(CorrectionWindowTest, TrackBarsDriveTheEditsAndTheDesignStaysAsItWas) {
+  platform::ScriptedDialogs dialogs;
+  Form1->ui.EBeta->setText("45");
+  Form1->ui.EGamma->setText("0");
+  TForm3 window;
+  window.show();
+  const float tilt = Engine.KatBeta;
+  window.ui.TrackBar1->setValue(0);
+  EXPECT_EQ(window.ui.Edit1->text(), "0");
+  EXPECT_EQ(Text(window.ui.StringGrid1, 1, 2), "1");
+  window.ui.BitBtn1->click();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(Form1->ui.EBeta->text(), "45");
+  EXPECT_FLOAT_EQ(Engine.KatBeta, tilt);
+}
+
+TEST_F(CorrectionWindowTest, AnEditThatIsNoNumberKeepsTableAndBars) {
+  platform::ScriptedDialogs dialogs;
+  Form1->ui.EBeta->setText("45");
+  Form1->ui.EGamma->setText("0");
+  TForm3 window;
+  window.show();
+  const std::string before = Text(window.ui.StringGrid1, 1, 1);
+  dialogs.ExpectError("'' is not a valid floating point value");
+  window.ui.Edit1->clear();
+  EXPECT_EQ(Text(window.ui.StringGrid1, 1, 1), before);
+  EXPECT_EQ(BarHeight(window, 14), 190);
+  EXPECT_TRUE(window.isVisible());
+}
+
+}  // namespace
