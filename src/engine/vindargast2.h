@@ -253,6 +253,14 @@ class CVindargast2 {
   float ComputeFieldPressureDrop() const;
   float ComputeFieldFlow() const;
 
+  // The project file (defined in src/project with the windows whose inputs a project holds).
+  // Writes the design and those inputs to fileName whole or not at all: 1 when written, -1 when
+  // not (the old file then stays as it was); shows no message.
+  int32_t WriteProjectFile(const std::string& fileName);
+  // Reads fileName into the design and those windows: 1 when read, -1 after its own message, with
+  // the design and the windows left exactly as they were.
+  int32_t ReadProjectFile(const std::string& fileName);
+
  private:
   // Validation of the collector simulation's and the balance's shared inputs.
   void RequireCollectorField(int32_t collectors) const;

@@ -1,0 +1,250 @@
+#include "project/project_commands.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/windows.h"
+#include "engine/numtext.h"
+#include "engine/vindargast2.h"
+#include "main/vindargast.h"
+#include "main/zasobnik.h"
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
+
+namespace project {
+
+namespace {
+
+const char* const kOpenFilter = "Pliki XML (*.xml)|*.xml|wszystkie pliki (*.*)|*.*";
+const char* const kSaveFilter = "XML Files (*.xml)|*.xml";
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QString IntText(int32_t value) {
+  return Q(GeneralText(value, 15, 0));
+}
+
+void Warning(const char* text) {
+  platform::MessageBox(QString::fromUtf8(text), QStringLiteral("UWAGA !!!"),
+                       platform::Icon::Warning);
+}
+
+void DefaultsNotSaved() {
+  Warning("Nie udało się zapisać domyślnych ustawień.");
+}
+
+// The flags of the optional sections: a read leaves them as they are when the file has no such
+// section, so a design read whole starts with them off.
+struct OptionalSections {
+  uint8_t cyrkulacja, basen, przeslona;
+};
+
+OptionalSections ClearOptionalSections() {
+  const OptionalSections before{Engine.Cyrkulacja, Engine.Basen, Engine.Przeslona};
+  Engine.Cyrkulacja = 0;
+  Engine.Basen = 0;
+  Engine.Przeslona = 0;
+  return before;
+}
+
+void RestoreOptionalSections(const OptionalSections& before) {
+  Engine.Cyrkulacja = before.cyrkulacja;
+  Engine.Basen = before.basen;
+  Engine.Przeslona = before.przeslona;
+}
+
+// Reads a whole design: the optional sections' flags are cleared first and put back when the read
+// fails, so that a failed read changes nothing at all.
+int32_t ReadWholeDesign(const QString& fileName) {
+  const OptionalSections before = ClearOptionalSections();
+  const int32_t result = Engine.ReadProjectFile(fileName.toStdString());
+  if (result <= 0) RestoreOptionalSections(before);
+  return result;
+}
+
+QString FileNameOnly(const QString& path) {
+  return QFileInfo(path).fileName();
+}
+
+// Sets the edit's text as if typed: a different text runs its change handler.
+void Type(QLineEdit* edit, const QString& text) {
+  if (edit->text() != text) edit->setText(text);
+}
+
+// Shows the item whose number is the design's value. A value no item holds is shown as the list's
+// text, so that the compute command, which reads the text, reads back what the design holds.
+void ShowValue(QComboBox* combo, const std::function<bool(const std::string&)>& holds,
+               const QString& text) {
+  for (int i = 0; i < combo->count(); ++i) {
+    try {
+      if (holds(combo->itemText(i).toStdString())) {
+        combo->setCurrentIndex(i);
+        return;
+      }
+    } catch (const NumberConversionError&) {
+      // An item that is no number holds no value.
+    }
+  }
+  combo->setCurrentIndex(-1);
+  combo->setEditText(text);
+}
+
+void ShowFloat(QComboBox* combo, float value) {
+  ShowValue(
+      combo, [value](const std::string& item) { return ReadFloat(item) == value; },
+      Q(General15(value)));
+}
+
+void ShowInt(QComboBox* combo, int32_t value) {
+  ShowValue(
+      combo, [value](const std::string& item) { return ReadInt(item) == value; }, IntText(value));
+}
+
+// A pool month (0-based) in a list of month numbers ("05" is May).
+void ShowMonth(QComboBox* combo, int32_t month) {
+  const QString text = QStringLiteral("%1").arg(month + 1, 2, 10, QLatin1Char('0'));
+  ShowValue(
+      combo,
+      [month](const std::string& item) { return static_cast<int64_t>(ReadInt(item)) - 1 == month; },
+      text);
+}
+
+}  // namespace
+
+void OpenProject(TForm1& form) {
+  platform::FileDialogOptions options;
+  options.filter = QString::fromUtf8(kOpenFilter);
+  const std::optional<QString> name = platform::OpenFileName(options);
+  if (!name) return;
+  if (ReadWholeDesign(*name) <= 0) return;
+  form.SetStatusText(
+      0, "Plik " + FileNameOnly(*name) + QString::fromUtf8(" został pomyślnie wczytany"));
+  RefreshInputsFromEngine(form);
+  const float required = Engine.ComputeRequiredTankVolume();
+  if (WinZasobnik) WinZasobnik->RequiredVolume = required;
+}
+
+void SaveProject(TForm1& form) {
+  platform::FileDialogOptions options;
+  options.filter = QString::fromUtf8(kSaveFilter);
+  options.defaultExtension = QStringLiteral(".xml");
+  const std::optional<QString> name = platform::SaveFileName(options);
+  if (!name) return;
+  if (Engine.WriteProjectFile(name->toStdString()) <= 0) {
+    Warning("Nie udało się zapisać danych do pliku.");
+    return;
+  }
+  form.SetStatusText(
+      0, "Plik " + FileNameOnly(*name) + QString::fromUtf8(" został pomyślnie zapisany"));
+}
+
+void SaveDefaultSettings() {
+  if (Engine.WriteProjectFile(kDefaultFile) <= 0) DefaultsNotSaved();
+}
+
+void RestoreFactorySettings(TForm1& form) {
+  if (platform::MessageBox(
+          QString::fromUtf8("Czy jesteś pewien, że chcesz zmienić zapisane dane? "),
+          QStringLiteral("Uwaga"), platform::Icon::Question,
+          platform::Buttons::YesNo) != platform::Answer::Yes)
+    return;
+  // The saved defaults are replaced only by factory settings that were read: a missing or damaged
+  // factory file leaves both the design and the user's defaults as they were.
+  if (!QFileInfo::exists(QString::fromUtf8(kFactoryFile))) {
+    platform::PlainBox(QString::fromUtf8("Błąd wczytywania pliku z danymi fabrycznymi"));
+    return;
+  }
+  if (ReadWholeDesign(QString::fromUtf8(kFactoryFile)) < 1) {
+    platform::PlainBox(QString::fromUtf8("Błąd podczas przywracania danych "));
+    return;
+  }
+  RefreshInputsFromEngine(form);
+  SaveDefaultSettings();
+}
+
+void ReadDefaultSettings(TForm1& form) {
+  if (!QFileInfo::exists(QString::fromUtf8(kDefaultFile))) {
+    platform::PlainBox(QString::fromUtf8("Błąd wczytywania pliku z danymi domyślnymi"));
+    return;
+  }
+  if (Engine.ReadProjectFile(kDefaultFile) > 0) {
+    RefreshInputsFromEngine(form);
+  } else {
+    platform::PlainBox(QString::fromUtf8("Błąd podczas wczytywania domyślnych danych "));
+  }
+}
+
+void RefreshInputsFromEngine(TForm1& form) {
+  Ui::TForm1& ui = form.ui;
+  const CVindargast2& e = Engine;
+  // Every value is taken when its control is set: the handlers of the controls set before may
+  // have changed the engine (the collector count sets the collectors' price, unticking the
+  // circulation clears its values).
+  Type(ui.ETempCWU, Q(General15(e.TemperaturaCieplejWody)));
+  Type(ui.ELiczbaOsob, IntText(e.LiczbaOsob));
+  Type(ui.EDCWU, Q(General15(e.DCWU)));
+  Type(ui.ETempZasobnika, Q(General15(e.TemperaturaWodyWZasobniku)));
+  Type(ui.ETempOtoczZasobnika, Q(General15(e.TemperaturaOtoczeniaZasobnika)));
+  Type(ui.EBeta, Q(General15(e.KatBeta)));
+  Type(ui.EGamma, Q(General15(e.KatGamma)));
+  Type(ui.EDlugoscPrzewZew, Q(General15(e.DlugoscPrzewodowNaZewnatrz)));
+  Type(ui.EDlugoscPrzewWew, Q(General15(e.DlugoscPrzewodowWewnatrz)));
+  Type(ui.EHStatyczna, Q(General15(e.WysokoscStatyczna)));
+  Type(ui.ETempZimnaWoda, Q(General15(e.TemperaturaWodySieci)));
+  Type(ui.ELiczbaKolektorow, IntText(e.LiczbaKolektorow));
+
+  ui.CheckIzolacja->setChecked(e.Izolacja == 1);
+  ui.CheckCyrkulacja->setChecked(e.Cyrkulacja == 1);
+  Type(ui.ECzasPompyCyrk, Q(General15(e.CzasPracyPompyCyrkulacyjnej)));
+  Type(ui.EDlugoscPompyCyrk, Q(General15(e.DlugoscPrzewodowCyrkulacyjnych)));
+
+  ShowInt(ui.ComboSrednicaPrzewodu, e.SrednicaPrzewodu);
+  ShowFloat(ui.ComboWspKrotnosci, e.WspolczynnikKrotnosci);
+
+  ui.CheckBasen->setChecked(e.Basen == 1);
+  ui.CheckPrzeslona->setChecked(e.Przeslona == 1);
+  if (e.Basen == 1) {
+    Type(ui.BasenDlugosc, Q(GeneralText(e.BasenDlugosc, 4, 2)));
+    Type(ui.BasenSzerokosc, Q(GeneralText(e.BasenSzerokosc, 4, 2)));
+    Type(ui.BasenGlebokosc, Q(GeneralText(e.BasenGlebokosc, 4, 2)));
+    ShowMonth(ui.basenOD, e.BasenOd);
+    ShowMonth(ui.basenDO, e.BasenDo);
+  }
+
+  // The scheme button of (CWUCO, tank count); any other pair clicks none.
+  QPushButton* scheme = nullptr;
+  if (e.CWUCO == 0 && e.LiczbaZasobnikow == 1) scheme = ui.Button1;
+  if (e.CWUCO == 0 && e.LiczbaZasobnikow == 2) scheme = ui.Button2;
+  if (e.CWUCO == 1 && e.LiczbaZasobnikow == 1) scheme = ui.Button3;
+  if (e.CWUCO == 1 && e.LiczbaZasobnikow == 2) scheme = ui.Button4;
+  if (scheme) scheme->click();
+
+  if (e.CWUCO == 1) {
+    Type(ui.PowDomu, Q(General15(e.PowierzchniaBudynku)));
+    Type(ui.EnergiaDom, Q(General15(e.ZapotrzebowanieEnergi)));
+    Type(ui.Edit7, Q(General15(e.TemperaturaZasilania)));
+    Type(ui.Edit8, Q(General15(e.TemperaturaPowrotu)));
+  }
+
+  ui.Label61->setText(Q(e.SelectedCollector->Model));
+  ui.Label62->setText(Q(GeneralText(e.CollectorK1, 4, 2)));
+  ui.Label63->setText(Q(GeneralText(e.CollectorK2, 1, 3)));
+  ui.Label70->setText(Q(e.SelectedController->Model));
+  ui.Label73->setText(Q(e.SelectedVessel->Model));
+  ui.Label75->setText(Q(General15(e.SelectedVessel->Pojemnosc)));
+  ui.Label66->setText(Q(e.SelectedTank->Model));
+  ui.Label67->setText(Q(General15(e.SelectedTank->PojemnoscZasobnika)));
+  ui.Label64->setText(Q(General15(e.SelectedTank2->PojemnoscZasobnika)));
+  ui.Label71->setText(Q(e.SelectedInsulation->Model));
+  ui.Label72->setText(Q(GeneralText(e.SelectedInsulation->Lambda, 1, 4)));
+  ui.Label77->setText(Q(e.SelectedPump->Model));
+}
+
+}  // namespace project
