@@ -16,7 +16,7 @@ TWinAddIzolacja::TWinAddIzolacja(QWidget* parent)
 
 void TWinAddIzolacja::FormCreate() {
   QTableWidget* grid = ui.GridGrubosci;
-  PrepareTitledGrid(grid, 40, 16);
+  PrepareTitledGrid(grid, 40, 16, 1);
   grid->setRowHeight(0, 40);
   grid->setColumnWidth(0, 64);
   platform::SetCell(grid, 0, 0, "Średnica przewodu rurowego");
@@ -25,6 +25,7 @@ void TWinAddIzolacja::FormCreate() {
     platform::SetCell(grid, 2 * n + 2, 0, "Cena zł");
   }
   for (int k = 1; k <= 8; ++k) platform::SetCell(grid, 0, k, PipeDiameterLabels[k - 1]);
+  FitGridToCells(grid);
 
   CreateFrame();
   XMLGrubosci.SetFileName("Dane/grubosci.xml");

@@ -14,7 +14,7 @@ TWinAddMiasta::TWinAddMiasta(QWidget* parent)
 
 void TWinAddMiasta::FormCreate() {
   QTableWidget* grid = ui.DaneMiasta;
-  PrepareTitledGrid(grid, 78, 16);
+  PrepareTitledGrid(grid, 78, 16, 0);
   grid->setRowHeight(0, 25);
   const int widths[4] = {70, 160, 120, 140};
   const char* const headings[4] = {"Miesiąc", "Nasłonecznienie w [kWh/m2]", "Temperatura w [C]",
@@ -24,6 +24,7 @@ void TWinAddMiasta::FormCreate() {
     platform::SetCell(grid, col, 0, headings[col]);
   }
   for (int month = 0; month < 12; ++month) platform::SetCell(grid, 0, month + 1, MonthNames[month]);
+  FitGridToCells(grid);
 
   CreateFrame();
 }

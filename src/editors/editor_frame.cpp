@@ -9,34 +9,47 @@
 
 #include "app/windows.h"
 #include "engine/numtext.h"
+#include "main/gridcell.h"
 #include "main/vindargast.h"
 
 CCatalogues& MainCatalogues() {
   return *Form1;
 }
 
-void PrepareTitledGrid(QTableWidget* grid, int defaultColumnWidth, int defaultRowHeight) {
+void PrepareTitledGrid(QTableWidget* grid, int defaultColumnWidth, int defaultRowHeight,
+                       int headingRows) {
   grid->horizontalHeader()->hide();
   grid->verticalHeader()->hide();
   grid->horizontalHeader()->setDefaultSectionSize(defaultColumnWidth);
-  grid->verticalHeader()->setDefaultSectionSize(defaultRowHeight);
   grid->verticalHeader()->setMinimumSectionSize(1);
+  grid->verticalHeader()->setDefaultSectionSize(defaultRowHeight);
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  const QBrush titleBrush = grid->palette().button();
-  const QBrush oddRowBrush(QColor(166, 202, 240));
   for (int row = 0; row < grid->rowCount(); ++row) {
     for (int col = 0; col < grid->columnCount(); ++col) {
       auto* item = new QTableWidgetItem();
-      item->setTextAlignment(Qt::AlignCenter);
-      if (row % 2 == 1) item->setBackground(oddRowBrush);
-      if (row == 0 || col == 0) {
-        item->setFlags(Qt::ItemIsEnabled);
-        if (row == 0) item->setBackground(titleBrush);
-      }
+      if (row == 0 || col == 0) item->setFlags(Qt::ItemIsEnabled);
       grid->setItem(row, col, item);
     }
   }
+  // The title cells keep the colour of fixed cells except in the odd rows, which are light blue
+  // across the whole row.
+  const QColor fixed = grid->palette().color(QPalette::Button);
+  PaintCells(
+      grid,
+      [fixed](int col, int row) {
+        if (row % 2 == 1) return kLightBlue;
+        return row == 0 || col == 0 ? fixed : QColor();
+      },
+      headingRows);
+}
+
+void FitGridToCells(QTableWidget* grid) {
+  int width = 2 * grid->frameWidth();
+  for (int col = 0; col < grid->columnCount(); ++col) width += grid->columnWidth(col);
+  int height = 2 * grid->frameWidth();
+  for (int row = 0; row < grid->rowCount(); ++row) height += grid->rowHeight(row);
+  grid->setFixedSize(width, height);
 }
 
 CatalogueEditorFrame::CatalogueEditorFrame(QWidget* parent, const Parameters& parameters)

@@ -22,8 +22,13 @@ CCatalogues& MainCatalogues();
 
 // Prepares a string grid whose row 0 and column 0 hold titles: no headers and no scroll bars, an
 // item in every cell so that the (column, row) helpers reach each one, the title cells read-only,
-// every text centred and the odd rows light blue, as the editors' grids are drawn.
-void PrepareTitledGrid(QTableWidget* grid, int defaultColumnWidth, int defaultRowHeight);
+// and the cells painted as the editors' grids are drawn (odd rows light blue, the texts centred;
+// the first headingRows rows word-wrapped).
+void PrepareTitledGrid(QTableWidget* grid, int defaultColumnWidth, int defaultRowHeight,
+                       int headingRows);
+
+// Sizes the grid to show all its cells at their widths and heights, without scrolling.
+void FitGridToCells(QTableWidget* grid);
 
 // Characters a description may hold; the counter beside it shows how many are left.
 inline constexpr int kDescriptionLength = 255;

@@ -2,6 +2,7 @@
 
 #include <QSqlError>
 
+#include "engine/numtext.h"
 #include "platform/guard.h"
 
 namespace {
@@ -16,7 +17,7 @@ QString WithConnectTimeout(QString string) {
   while (string.endsWith(';')) string.chop(1);
   if (!string.contains(QStringLiteral("CONN_TIMEOUT"), Qt::CaseInsensitive)) {
     string += QStringLiteral(";CONN_TIMEOUT=") +
-              QString::fromStdString(std::to_string(TDM::kConnectTimeoutSeconds));
+              QString::fromStdString(General15(TDM::kConnectTimeoutSeconds));
   }
   return string;
 }

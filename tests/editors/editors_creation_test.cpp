@@ -20,6 +20,7 @@
 #include "editors/AddSterownik.h"
 #include "editors/AddZasobnik.h"
 #include "editors/grubosci.h"
+#include "main/gridcell.h"
 #include "platform/cellgrid_qt.h"
 #include "xml/xmldoc.h"
 
@@ -195,6 +196,7 @@ TEST_F(EditorCreationTest, InsulationGridTitlesTheDiametersAndThicknessPricePair
   EXPECT_FALSE(grid->item(0, 3)->flags() & Qt::ItemIsEditable);
   EXPECT_FALSE(grid->item(4, 0)->flags() & Qt::ItemIsEditable);
   EXPECT_TRUE(grid->item(4, 3)->flags() & Qt::ItemIsEditable);
+  EXPECT_NE(dynamic_cast<GridCellDelegate*>(grid->itemDelegate()), nullptr);
   EXPECT_EQ(grid->rowHeight(0), 40);
   EXPECT_EQ(grid->columnWidth(0), 64);
   EXPECT_EQ(editor.XMLGrubosci.FileName(), "Dane/grubosci.xml");
@@ -219,6 +221,7 @@ TEST_F(EditorCreationTest, LocationGridTitlesTheMonthsAndQuantities) {
     EXPECT_EQ(platform::Cell(grid, 0, month), MonthNames[month - 1]);
   EXPECT_EQ(platform::Cell(grid, 0, 1), QString::fromUtf8("Styczeń"));
   EXPECT_EQ(grid->rowHeight(0), 25);
+  EXPECT_NE(dynamic_cast<GridCellDelegate*>(grid->itemDelegate()), nullptr);
 }
 
 TEST_F(EditorCreationTest, ThicknessWindowOffersKindsDiametersAndThicknesses) {
