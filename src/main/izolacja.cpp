@@ -70,10 +70,15 @@ TWinIzolacja::TWinIzolacja(QWidget* parent) : TSelectionWindow(parent) {
                     &TWinIzolacja::ComboWyborIzolacjiSelect);
   platform::Connect(ui.ComboWyborKonstrukcji, &QComboBox::activated, this,
                     &TWinIzolacja::ComboWyborKonstrukcjiSelect);
-  platform::Connect(ui.StringGrid1, &QTableWidget::currentCellChanged, this,
-                    [this](int row, int col) { StringGrid1SelectCell(col, row); });
-  platform::Connect(ui.StringGrid2, &QTableWidget::currentCellChanged, this,
-                    [this](int row, int col) { StringGrid2SelectCell(col, row); });
+  // A thickness is chosen by moving to its cell with the keys or by clicking it, also when the
+  // cell is already the current one.
+  for (QTableWidget* grid : {ui.StringGrid1, ui.StringGrid2}) {
+    const auto select = [this, grid](int row, int col) {
+      grid == ui.StringGrid1 ? StringGrid1SelectCell(col, row) : StringGrid2SelectCell(col, row);
+    };
+    platform::Connect(grid, &QTableWidget::currentCellChanged, this, select);
+    platform::Connect(grid, &QTableWidget::cellClicked, this, select);
+  }
   ConnectButtons(this);
   platform::Connect(ui.BitBtn4, &QPushButton::clicked, this, &TWinIzolacja::BitBtn4Click);
   ConnectLink(ui.StaticText8, [this] { StaticText8Click(); });
@@ -249,6 +254,8 @@ int TWinIzolacja::ListThicknesses(int32_t kind, bool fitHeight) {
       platform::SetCell(grid, 1, j + 1, (*listed[size_t(j)])[kPriceColumn]);
       grid->setRowHeight(j + 1, 18);
     }
+    // No row of the new list is chosen yet.
+    grid->setCurrentCell(-1, -1);
     if (fitHeight) grid->setFixedHeight(19 * n + 20);
     grid->viewport()->update();
   }

@@ -2,6 +2,7 @@
 // costs over the pipe lengths, a kind without thicknesses, "Akceptuj" without a thickness, and the
 // structure's price.
 #include <QPushButton>
+#include <QTest>
 
 #include "main/izolacja.h"
 #include "selection_fixture.h"
@@ -159,6 +160,28 @@ TEST_F(InsulationWindowTest, ThicknessCostIsPriceTimesPipeLengthPerGrid) {
   EXPECT_FLOAT_EQ(Engine.IndoorInsulationThickness, 32);
   EXPECT_FLOAT_EQ(Engine.OutdoorInsulationThickness, 13);
   EXPECT_EQ(window.ui.Label6->text(), "32 [mm]");
+}
+
+// A kind choice forgets the thicknesses: the same row clicked again is chosen again.
+TEST_F(InsulationWindowTest, ClickingAThicknessRowAfterAKindChoiceChoosesIt) {
+  platform::ScriptedDialogs dialogs;
+  TWinIzolacja window;
+  window.show();
+  QTableWidget* grid = window.ui.StringGrid1;
+  const auto click = [grid](int row) {
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualItemRect(grid->item(row, 0)).center());
+  };
+  click(2);
+  EXPECT_FLOAT_EQ(Engine.OutdoorInsulationThickness, 19);
+  Pick(window.ui.ComboWyborIzolacji, 0);
+  EXPECT_FLOAT_EQ(Engine.OutdoorInsulationThickness, 0);
+  EXPECT_EQ(grid->currentRow(), -1);
+  click(2);
+  EXPECT_FLOAT_EQ(Engine.OutdoorInsulationThickness, 19);
+  EXPECT_FLOAT_EQ(Engine.SelectedInsulation->CenaIzolacjiZew, 60);
+  click(2);  // once more on the current row: the same choice
+  EXPECT_FLOAT_EQ(Engine.SelectedInsulation->CenaIzolacjiZew, 60);
 }
 
 TEST_F(InsulationWindowTest, AcceptNeedsAThicknessAfterAKindChoice) {
