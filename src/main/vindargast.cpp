@@ -9,10 +9,12 @@
 #include <QPixmap>
 #include <QShowEvent>
 #include <QStatusBar>
+#include <QTimer>
 #include <exception>
 #include <string>
 
 #include "engine/vindargast2.h"
+#include "main/gridcell.h"
 #include "main/pictures.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
@@ -139,6 +141,8 @@ void TForm1::SetUpMonthlyTable() {
   for (int col = 0; col < 4; ++col) platform::SetCell(table, col, 0, headings[col]);
   for (int month = 0; month < 12; ++month)
     platform::SetCell(table, 0, month + 1, MonthNames[month]);
+  // Headings word-wrapped on white, months centred, odd rows cream.
+  PaintCells(table, OddRows(kCream), 1);
 }
 
 void TForm1::ShowDesignDefaults() {
@@ -217,7 +221,9 @@ void TForm1::Koniec1Click() {
 
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
+  // Once the window is on the screen, so that the messages of the first showing stand over it.
+  if (!event->spontaneous())
+    QTimer::singleShot(0, this, platform::Guarded(this, &TForm1::FormShow));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -37,9 +37,8 @@ void TWinSplash::Timer1Timer() {
     return;
   }
   due_ = false;
-  // The main window first: closing the only visible window must not look like the last one.
-  if (Form1) Form1->show();
   close();
+  if (Form1) Form1->show();
   if (WinSplash == this) WinSplash = nullptr;
   deleteLater();
 }

@@ -53,7 +53,9 @@ TEST_F(SmallWindowsTest, SplashShowsTheMainWindowOnlyAfterTheLastWindowExists) {
   EXPECT_FALSE(Form1->isVisible());  // not inside the start-up, only once the loop runs
   QTRY_VERIFY(Form1->isVisible());
   EXPECT_EQ(WinSplash, nullptr);
+  EXPECT_TRUE(splash.isNull() || !splash->isVisible());
   QTRY_VERIFY(splash.isNull());  // released
+  QTRY_COMPARE(dialogs.Pending(), size_t{0});
   Form1->hide();
 }
 
@@ -67,6 +69,7 @@ TEST_F(SmallWindowsTest, SplashTickAfterTheLastWindowShowsTheMainWindow) {
   dialogs.ExpectPlain("Błąd wczytywania pliku z danymi domyślnymi");
   QTRY_VERIFY(Form1->isVisible());
   EXPECT_EQ(WinSplash, nullptr);
+  QTRY_COMPARE(dialogs.Pending(), size_t{0});
   Form1->hide();
 }
 
