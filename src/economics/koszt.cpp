@@ -59,6 +59,8 @@ std::string General(double value, int digits) {
 
 TWinKoszty::TWinKoszty(QWidget* parent) : QDialog(parent) {
   ui.setupUi(this);
+  // The scale's prompt, shown while no scale is chosen (the form selects none).
+  ui.ComboStawkiPodatku->setEditText(QStringLiteral("stosowana skala podatkowa"));
   ConnectHandlers();
   platform::RunGuarded([this] { FormCreate(); });
 }

@@ -73,6 +73,7 @@ TEST_F(KosztyTest, CreationTakesTheHeatingTypeFromTheFuelTable) {
   EXPECT_FALSE(ui.KosztyKwalifikowane->isEnabled());
   EXPECT_EQ(ui.ComboStawkiPodatku->currentIndex(), -1);
   EXPECT_EQ(ui.ComboStawkiPodatku->count(), 3);
+  EXPECT_EQ(ui.ComboStawkiPodatku->currentText(), "stosowana skala podatkowa");
   EXPECT_EQ(ui.ElataEksploatacji->text(), "");
 }
 
