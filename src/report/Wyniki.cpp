@@ -1,6 +1,7 @@
 #include "report/Wyniki.h"
 
 #include <QColor>
+#include <QPainter>
 
 #include "app/windows.h"
 #include "main/gridcell.h"
@@ -30,6 +31,32 @@ const int kMonthlyWidths[7] = {60, 80, 70, 70, 60, 70, 60};
 
 const char* const kPollutants[8] = {"CO2", "SO2", "CO", "NOx", "pyły", "TOC", "16WWA", "BaP"};
 
+// The results window's tables draw their headings word-wrapped and centred both ways in the
+// heading row; the other cells as every grid does.
+class HeadingCentredDelegate : public GridCellDelegate {
+ public:
+  using GridCellDelegate::GridCellDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    if (index.row() != 0) {
+      GridCellDelegate::paint(painter, option, index);
+      return;
+    }
+    painter->save();
+    painter->fillRect(option.rect, Qt::white);
+    painter->setFont(option.font);
+    painter->setPen(Qt::black);
+    painter->drawText(option.rect, Qt::AlignCenter | Qt::TextWordWrap,
+                      index.data(Qt::DisplayRole).toString());
+    painter->restore();
+  }
+};
+
+void PaintResultCells(QTableWidget* grid, GridCellDelegate::Background background) {
+  grid->setItemDelegate(new HeadingCentredDelegate(grid, std::move(background)));
+}
+
 }  // namespace
 
 TWinWyniki::TWinWyniki(QWidget* parent) : QDialog(parent) {
@@ -51,13 +78,10 @@ void TWinWyniki::FormCreate() {
   monthly->setRowHeight(0, 50);
   for (int col = 0; col < 7; ++col) monthly->setColumnWidth(col, kMonthlyWidths[col]);
   // White, odd months cream, the year silver.
-  PaintCells(
-      monthly,
-      [](int, int row) {
-        if (row == kYearRow) return kSilver;
-        return row % 2 == 1 ? kCream : QColor(Qt::white);
-      },
-      1);
+  PaintResultCells(monthly, [](int, int row) {
+    if (row == kYearRow) return kSilver;
+    return row % 2 == 1 ? kCream : QColor(Qt::white);
+  });
 
   QTableWidget* pollutants = ui.tabZanieczyszczenia;
   for (int row = 0; row < 8; ++row) {
@@ -65,8 +89,8 @@ void TWinWyniki::FormCreate() {
     platform::SetCell(pollutants, 2, row, row == 0 ? "kg/rok" : "g/rok");
   }
   for (int col = 0; col < 3; ++col) pollutants->setColumnWidth(col, 60);
-  PaintCells(
-      pollutants, [](int, int row) { return row % 2 == 1 ? kCream : QColor(Qt::white); }, 1);
+  PaintResultCells(pollutants,
+                   [](int, int row) { return row % 2 == 1 ? kCream : QColor(Qt::white); });
 }
 
 void TWinWyniki::BitBtn1Click() {
