@@ -25,6 +25,15 @@ class CorrectionWindowTest : public SelectionTest {
     SelectionTest::TearDown();
   }
 
+  // The window shown for the main window's tilt and azimuth.
+  static std::unique_ptr<TForm3> Open(const char* tilt, const char* azimuth) {
+    Form1->ui.EBeta->setText(tilt);
+    Form1->ui.EGamma->setText(azimuth);
+    auto window = std::make_unique<TForm3>();
+    window->show();
+    return window;
+  }
+
   static int BarHeight(const TForm3& window, int shape) {
     return window.findChild<QFrame*>(QStringLiteral("Shape%1").arg(shape))->height();
   }
@@ -34,10 +43,8 @@ class CorrectionWindowTest : public SelectionTest {
 
 TEST_F(CorrectionWindowTest, SouthFacingPlaneAtTiltFortyFive) {
   platform::ScriptedDialogs dialogs;
-  Form1->ui.EBeta->setText("45");
-  Form1->ui.EGamma->setText("0");
-  TForm3 window;
-  window.show();
+  std::unique_ptr<TForm3> opened = Open("45", "0");
+  TForm3& window = *opened;
   EXPECT_EQ(window.ui.Edit1->text(), "45");
   EXPECT_EQ(window.ui.Edit2->text(), "0");
   EXPECT_EQ(window.ui.TrackBar1->value(), 45);
@@ -62,10 +69,8 @@ TEST_F(CorrectionWindowTest, SouthFacingPlaneAtTiltFortyFive) {
 
 TEST_F(CorrectionWindowTest, HorizontalPlaneKeepsTheInsolation) {
   platform::ScriptedDialogs dialogs;
-  Form1->ui.EBeta->setText("0");
-  Form1->ui.EGamma->setText("25");
-  TForm3 window;
-  window.show();
+  std::unique_ptr<TForm3> opened = Open("0", "25");
+  TForm3& window = *opened;
   for (int m = 1; m <= 12; ++m) {
     for (int row = 1; row <= 3; ++row) EXPECT_EQ(Text(window.ui.StringGrid1, m, row), "1");
     EXPECT_EQ(Text(window.ui.StringGrid1, m, 5), Text(window.ui.StringGrid1, m, 4));
@@ -75,10 +80,8 @@ TEST_F(CorrectionWindowTest, HorizontalPlaneKeepsTheInsolation) {
 
 TEST_F(CorrectionWindowTest, AzimuthEastOrWestGivesTheSameFactorsAndTrackBarsStayInRange) {
   platform::ScriptedDialogs dialogs;
-  Form1->ui.EBeta->setText("40");
-  Form1->ui.EGamma->setText("30");
-  TForm3 window;
-  window.show();
+  std::unique_ptr<TForm3> opened = Open("40", "30");
+  TForm3& window = *opened;
   std::vector<std::string> west;
   for (int m = 1; m <= 12; ++m) west.push_back(Text(window.ui.StringGrid1, m, 1));
   window.ui.Edit2->setText("-30");
@@ -91,10 +94,8 @@ TEST_F(CorrectionWindowTest, AzimuthEastOrWestGivesTheSameFactorsAndTrackBarsSta
 
 TEST_F(CorrectionWindowTest, TrackBarsDriveTheEditsAndTheDesignStaysAsItWas) {
   platform::ScriptedDialogs dialogs;
-  Form1->ui.EBeta->setText("45");
-  Form1->ui.EGamma->setText("0");
-  TForm3 window;
-  window.show();
+  std::unique_ptr<TForm3> opened = Open("45", "0");
+  TForm3& window = *opened;
   const float tilt = Engine.KatBeta;
   window.ui.TrackBar1->setValue(0);
   EXPECT_EQ(window.ui.Edit1->text(), "0");
@@ -107,10 +108,8 @@ TEST_F(CorrectionWindowTest, TrackBarsDriveTheEditsAndTheDesignStaysAsItWas) {
 
 TEST_F(CorrectionWindowTest, AnEditThatIsNoNumberKeepsTableAndBars) {
   platform::ScriptedDialogs dialogs;
-  Form1->ui.EBeta->setText("45");
-  Form1->ui.EGamma->setText("0");
-  TForm3 window;
-  window.show();
+  std::unique_ptr<TForm3> opened = Open("45", "0");
+  TForm3& window = *opened;
   const std::string before = Text(window.ui.StringGrid1, 1, 1);
   dialogs.ExpectError("'' is not a valid floating point value");
   window.ui.Edit1->clear();
