@@ -20,6 +20,7 @@
 #include "platform/guard.h"
 #include "platform/message_box.h"
 #include "platform/version.h"
+#include "project/project_commands.h"
 
 const QStringList MonthNames = {
     QStringLiteral("Styczeń"),     QStringLiteral("Luty"),     QStringLiteral("Marzec"),
@@ -206,10 +207,7 @@ void TForm1::LoadCatalogues() {
 }
 
 void TForm1::FormShow() {
-  // The project reader takes "default.xml" in once it exists; until then only its absence is
-  // reported.
-  if (!QFileInfo::exists(QStringLiteral("default.xml")))
-    platform::PlainBox(QStringLiteral("Błąd wczytywania pliku z danymi domyślnymi"));
+  project::ReadDefaultSettings(*this);
 }
 
 void TForm1::Koniec1Click() {

@@ -244,6 +244,30 @@ TEST_F(MainWindowTest, FirstShowingWithoutDefaultsReportsItAndKeepsTheDefaults) 
   form.hide();
 }
 
+TEST_F(MainWindowTest, FirstShowingTakesTheDefaultSettingsIntoTheInputs) {
+  platform::ScriptedDialogs dialogs;  // no box: the file is read
+  TForm1 form;
+  // The project file's fuel section is checked against the main window's catalogue.
+  struct Instance {
+    explicit Instance(TForm1* form) { Form1 = form; }
+    ~Instance() { Form1 = nullptr; }
+  } instance(&form);
+  const CVindargast2 started = Engine;
+  Engine.TemperaturaCieplejWody = 55;
+  Engine.LiczbaOsob = 12;
+  Engine.KatBeta = 30.5f;
+  ASSERT_GT(Engine.WriteProjectFile("default.xml"), 0);
+  Engine = started;
+
+  EXPECT_EQ(form.ui.ETempCWU->text(), "45");
+  form.show();
+  QTRY_COMPARE(form.ui.ETempCWU->text(), QString("55"));
+  EXPECT_EQ(form.ui.ELiczbaOsob->text(), "12");
+  EXPECT_EQ(form.ui.EBeta->text(), "30.5");
+  EXPECT_FLOAT_EQ(Engine.TemperaturaCieplejWody, 55);
+  form.hide();
+}
+
 TEST_F(MainWindowTest, QuitAsksAndClosesOnlyOnYes) {
   platform::ScriptedDialogs dialogs;
   TForm1 form;
