@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -252,6 +253,11 @@ class ProjectTest : public CatalogueSetTest {
  protected:
   void SetUp() override {
     CatalogueSetTest::SetUp();
+    // The refresh clicks the scheme buttons, which show these pictures.
+    for (const char* scheme :
+         {"CWU-2zasobniki.bmp", "CWU+CO-1zasobnik.bmp", "CWU+CO-2zasobniki.bmp"})
+      std::filesystem::copy_file(dir_.File("Grafika/CWU-1zasobnik.bmp"),
+                                 dir_.File(std::string("Grafika/") + scheme));
     CreateWindows();
   }
   void TearDown() override {
