@@ -56,6 +56,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     ui.StatusBar1->addWidget(statusPanels_[i]);
   }
   platform::Connect(ui.Koniec1, &QAction::triggered, this, &TForm1::Koniec1Click);
+  // Before FormCreate, so that the texts it puts into the edits reach Engine as typed ones do.
+  ConnectInputs();
   // The column counts of the eleven tables are fixed by CCatalogues; the column-name lists start
   // empty. An error that ends the creation early ends the start as a missing catalogue does.
   if (!platform::RunGuarded([this] { FormCreate(); })) startFailed_ = true;

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSet>
+#include <QString>
 #include <QStringList>
 #include <array>
 
@@ -61,4 +63,82 @@ class TForm1 : public QMainWindow, public CCatalogues {
 
   std::array<QLabel*, 3> statusPanels_{};
   bool startFailed_ = false;
+
+  // ---- Design inputs (vindargast_inputs.cpp) ---------------------------------------------------
+  // Every input writes its Engine field as soon as it changes; the compute command reads most of
+  // them once more. Key handlers get each typed character and may change it or drop it (the null
+  // character); change handlers run on every change of the text, also from code; leave handlers
+  // when the focus moves to another control of the window; select handlers on a user's pick.
+ public:
+  // The decimal key filter: digits, "." and backspace stay, "," becomes ".", any other key
+  // becomes the null character. Other windows filter their edits with it too.
+  static void FilterNumericKey(QChar& key);
+
+  void ETempCWUKeyPress(QChar& key) { FilterNumericKey(key); }
+  void ELiczbaOsobKeyPress(QChar& key) { FilterNumericKey(key); }
+  void EDCWUKeyPress(QChar& key) { FilterNumericKey(key); }
+  void ECzasPompyCyrkKeyPress(QChar& key);
+  void EDlugoscPompyCyrkKeyPress(QChar& key);
+  void ETempOtoczZasobnikaKeyPress(QChar& key) { FilterNumericKey(key); }
+  void Edit7KeyPress(QChar& key) { FilterNumericKey(key); }
+  void Edit8KeyPress(QChar& key) { FilterNumericKey(key); }
+  void EBetaKeyPress(QChar& key) { FilterNumericKey(key); }
+  void EGammaKeyPress(QChar& key) { FilterNumericKey(key); }
+  void EDlugoscPrzewZewKeyPress(QChar& key) { FilterNumericKey(key); }
+  void EDlugoscPrzewWewKeyPress(QChar& key) { FilterNumericKey(key); }
+  void EHStatycznaKeyPress(QChar& key) { FilterNumericKey(key); }
+  void ETempZimnaWodaKeyPress(QChar& key) { FilterNumericKey(key); }
+  void ETempZasobnikaKeyPress(QChar& key) { FilterNumericKey(key); }
+  void ELiczbaKolektorowKeyPress(QChar& key);  // digits and backspace only
+  void BasenDlugoscKeyPress(QChar& key) { FilterNumericKey(key); }
+  void BasenSzerokoscKeyPress(QChar& key) { FilterNumericKey(key); }
+  void BasenGlebokoscKeyPress(QChar& key) { FilterNumericKey(key); }
+
+  void ETempCWUChange();
+  void ELiczbaOsobChange();
+  void EDCWUChange();
+  void ECzasPompyCyrkChange();
+  void EDlugoscPompyCyrkChange();
+  void ETempOtoczZasobnikaChange();
+  void Edit7Change();
+  void Edit8Change();
+  void EBetaChange();
+  void EGammaChange();
+  void EDlugoscPrzewZewChange();
+  void EDlugoscPrzewWewChange();
+  void EHStatycznaChange();
+  void ETempZimnaWodaChange();
+  void ETempZasobnikaChange();
+  void ELiczbaKolektorowChange();
+  void PowDomuChange();
+  void EnergiaDomChange();
+
+  void ETempCWUExit() { ETempCWUChange(); }
+  void ECzasPompyCyrkExit() { ECzasPompyCyrkChange(); }
+  void EDlugoscPompyCyrkExit() { EDlugoscPompyCyrkChange(); }
+  void EDlugoscPrzewWewExit() { EDlugoscPrzewWewChange(); }
+  void EDlugoscPrzewZewExit();
+
+  void ComboSrednicaPrzewoduSelect();
+  void ComboWspKrotnosciSelect();
+  void basenODSelect();
+  void basenDOSelect();
+  void CheckIzolacjaClick();
+  void CheckCyrkulacjaClick();
+  void CheckBasenClick();
+  void CheckPrzeslonaClick();
+  // The installation schemes: 1 hot water with one tank, 2 with two tanks, 3 hot water and
+  // central heating with one tank, 4 with two tanks.
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+
+ private:
+  // Connects the inputs to their handlers; runs before FormCreate fills them.
+  void ConnectInputs();
+  void ChooseScheme(int scheme);
+  // Scheme pictures found missing, each reported once.
+  QSet<QString> missingSchemePictures_;
+  // ---- end of the design inputs ----------------------------------------------------------------
 };
