@@ -58,6 +58,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   platform::Connect(ui.Koniec1, &QAction::triggered, this, &TForm1::Koniec1Click);
   // Before FormCreate, so that the texts it puts into the edits reach Engine as typed ones do.
   ConnectInputs();
+  platform::Connect(ui.Otowrz, &QAction::triggered, this, &TForm1::OtowrzClick);
+  platform::Connect(ui.Zapisz1, &QAction::triggered, this, &TForm1::Zapisz1Click);
+  platform::Connect(ui.Zapiszustawieniajakodomylne1, &QAction::triggered, this,
+                    &TForm1::Zapiszustawieniajakodomylne1Click);
+  platform::Connect(ui.Przywrustawianiadomylne1, &QAction::triggered, this,
+                    &TForm1::Przywrustawianiadomylne1Click);
+  ConnectCommands();
   // The column counts of the eleven tables are fixed by CCatalogues; the column-name lists start
   // empty. An error that ends the creation early ends the start as a missing catalogue does.
   if (!platform::RunGuarded([this] { FormCreate(); })) startFailed_ = true;
@@ -217,6 +224,22 @@ void TForm1::Koniec1Click() {
                            QStringLiteral("Pytanie"), platform::Icon::Question,
                            platform::Buttons::YesNo) == platform::Answer::Yes)
     close();
+}
+
+void TForm1::OtowrzClick() {
+  project::OpenProject(*this);
+}
+
+void TForm1::Zapisz1Click() {
+  project::SaveProject(*this);
+}
+
+void TForm1::Zapiszustawieniajakodomylne1Click() {
+  project::SaveDefaultSettings();
+}
+
+void TForm1::Przywrustawianiadomylne1Click() {
+  project::RestoreFactorySettings(*this);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -15,6 +15,7 @@
 #include "xml/xmldoc.h"
 
 class QLabel;
+class QTimer;
 
 // Row titles of the monthly tables, index 0 = January.
 extern const QStringList MonthNames;
@@ -51,6 +52,11 @@ class TForm1 : public QMainWindow, public CCatalogues {
   void FormCreate();
   void FormShow();
   void Koniec1Click();
+  // The commands on whole designs (src/project/project_commands.h).
+  void OtowrzClick();
+  void Zapisz1Click();
+  void Zapiszustawieniajakodomylne1Click();
+  void Przywrustawianiadomylne1Click();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -141,4 +147,63 @@ class TForm1 : public QMainWindow, public CCatalogues {
   // Scheme pictures found missing, each reported once.
   QSet<QString> missingSchemePictures_;
   // ---- end of the design inputs ----------------------------------------------------------------
+
+  // ---- Commands: compute, results, menu, tool bar, buttons, status bar ------------------------
+  // (vindargast_compute.cpp, vindargast_menu.cpp)
+ public:
+  void BitBtn2Click();   // "  OBLICZ": checks, runs the design through Engine, shows the results
+  void BitBtn11Click();  // the results window, filled from Engine, modal
+  void BitBtn3Click();   // the cost window, modal
+  void BitBtn1Click();   // the ecological calculator, modal
+  void BitBtn7Click();   // the insolation-correction window, modal
+
+  // The tool bar: each writes its status text, then opens its window.
+  void ToolButton1Click();
+  void ToolButton2Click();
+  void ToolButton3Click();
+  void ToolButton4Click();
+  void ToolButton5Click();
+  void ToolButton6Click();
+  void ToolButton7Click();
+  void ToolButton8Click();
+
+  // The menu's commands that open windows or pages.
+  void Zestawy2Click();
+  void PobierzZestawy1Click();
+  void Oprogramie2Click();
+  void Tematypomocy1Click();
+  void Pomoconline1Click();
+  void Zasobnik1Click();
+  void Kolektorsoneczny1Click();
+  void Sterowniksolarny1Click();
+  void Naczyniewzbiorcze1Click();
+  void Pompaobiegowa1Click();
+  void Izolacja1Click();
+  void MiastaClick();
+  void Konstrukcjawsporcza1Click();
+  void Producent1Click();
+  void DodajZestaw1Click();
+  void OtwrzZestaw1Click();
+  void Opcjeraportu1Click();
+  void Oferta1Click();
+  void Bazasprztuonline1Click();
+
+  // Panel 2 of the status bar follows NUM LOCK: "NUM LOCK" while it is on, else empty.
+  void Timer1Timer();
+  QTimer* Timer1 = nullptr;  // every 1000 ms from the creation on
+
+  // The vendor server's address for the web pages: VINDARGAST_SERVER when set, else the built-in
+  // one; without a trailing "/".
+  static QString ServerAddress();
+
+ private:
+  // Connects the commands, sets up the menu's look, the tool bar and the NUM LOCK timer.
+  void ConnectCommands();
+  // The compute command's steps.
+  void ResetResults();
+  bool RequiredInputsGiven();
+  void CopyInputsIntoEngine();
+  bool InputsInRange();
+  void ShowResults();
+  // ---- end of the commands --------------------------------------------------------------------
 };

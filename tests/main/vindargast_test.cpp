@@ -268,6 +268,25 @@ TEST_F(MainWindowTest, FirstShowingTakesTheDefaultSettingsIntoTheInputs) {
   form.hide();
 }
 
+// The menu's commands on whole designs reach the project commands; cancelled, they change nothing.
+TEST_F(MainWindowTest, ProjectMenuCommandsAskForTheirFile) {
+  platform::ScriptedDialogs dialogs;
+  TForm1 form;
+  dialogs.ExpectOpenFile(std::nullopt);
+  form.ui.Otowrz->trigger();
+  dialogs.ExpectSaveFile(std::nullopt);
+  form.ui.Zapisz1->trigger();
+  dialogs.ExpectBox("Uwaga", "Czy jesteś pewien, że chcesz zmienić zapisane dane? ",
+                    platform::Icon::Question, platform::Buttons::YesNo, platform::Answer::No);
+  form.ui.Przywrustawianiadomylne1->trigger();
+  EXPECT_EQ(form.StatusText(0), "Gotowy");
+  EXPECT_EQ(form.ui.Otowrz->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_EQ(form.ui.Zapisz1->shortcut(), QKeySequence("Ctrl+S"));
+
+  form.ui.Zapiszustawieniajakodomylne1->trigger();
+  EXPECT_TRUE(QFile::exists("default.xml"));
+}
+
 TEST_F(MainWindowTest, QuitAsksAndClosesOnlyOnYes) {
   platform::ScriptedDialogs dialogs;
   TForm1 form;
