@@ -6,6 +6,7 @@
 #include <QObject>
 #include <utility>
 
+#include "main/vindargast.h"
 #include "platform/guard.h"
 
 namespace economics {
@@ -21,15 +22,15 @@ class KeyFilter : public QObject {
     if (text.isEmpty()) return false;
     const QChar c = text.at(0);
     if (c == u'\b' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\x1b') return false;
-    if (c >= u'0' && c <= u'9') return false;
+    QChar key = c;
     if (rule_ == KeyRule::Decimal) {
-      if (c == u'.') return false;
-      if (c == u',') {
-        edit_->insert(QStringLiteral("."));
-        return true;
-      }
+      TForm1::FilterNumericKey(key);  // the program's one decimal key filter
+    } else if (key < u'0' || key > u'9') {
+      key = QChar(0);
     }
-    return true;  // dropped, clipboard shortcuts included, as a typed character would be
+    if (key == c) return false;
+    if (!key.isNull()) edit_->insert(QString(key));
+    return true;  // dropped or replaced; clipboard shortcuts are dropped as typed characters
   }
 
  private:
