@@ -16,6 +16,24 @@ std::string IntText(int32_t value) {
   return GeneralText(value, 15, 0);
 }
 
+bool Readable(const std::string& text) {
+  try {
+    ReadFloat(text);
+    return true;
+  } catch (const NumberConversionError&) {
+    return false;
+  }
+}
+
+// General 4. Next to the largest float it rounds up beyond it, to a text no reader takes, and the
+// project saved could not be opened again: such a value gets the digits it needs instead.
+std::string G4(float value) {
+  std::string text = General4(value);
+  for (int precision = 5; precision <= 9 && !Readable(text); ++precision)
+    text = GeneralText(value, precision, 2);
+  return text;
+}
+
 // The cost record's switches: anything but 0 and 1 has no text.
 std::string TakNie(uint8_t flag) {
   return flag == 1 ? "tak" : flag == 0 ? "nie" : "";
@@ -114,15 +132,15 @@ void WriteForm(xml::Element root, const CVindargast2& d) {
   s.Field("Liczba_osob", IntText(d.LiczbaOsob));
   s.Field("DCWU", General15(d.DCWU));
   s.Field("Wspolczynnik_krotnosci", General15(d.WspolczynnikKrotnosci));
-  s.Field("Temperatura_wody_w_zasobniku", General4(d.TemperaturaWodyWZasobniku));
-  s.Field("Temperatura_otoczenia_zasobnika", General4(d.TemperaturaOtoczeniaZasobnika));
+  s.Field("Temperatura_wody_w_zasobniku", G4(d.TemperaturaWodyWZasobniku));
+  s.Field("Temperatura_otoczenia_zasobnika", G4(d.TemperaturaOtoczeniaZasobnika));
   s.Field("Kat_beta", General15(d.KatBeta));
   s.Field("Kat_gamma", General15(d.KatGamma));
   s.Field("Dlugosc_przewodow_na_zewnatrz", General15(d.DlugoscPrzewodowNaZewnatrz));
-  s.Field("Dlugosc_przewodow_wewnatrz", General4(d.DlugoscPrzewodowWewnatrz));
+  s.Field("Dlugosc_przewodow_wewnatrz", G4(d.DlugoscPrzewodowWewnatrz));
   s.Field("Srednica_przewodu", IntText(d.SrednicaPrzewodu));
-  s.Field("Wysokosc_statyczna", General4(d.WysokoscStatyczna));
-  s.Field("Temperatura_wody_sieci", General4(d.TemperaturaWodySieci));
+  s.Field("Wysokosc_statyczna", G4(d.WysokoscStatyczna));
+  s.Field("Temperatura_wody_sieci", G4(d.TemperaturaWodySieci));
   s.Field("Liczba_kolektorow", IntText(d.LiczbaKolektorow));
   s.Field("Izolacja", Boolean(d.Izolacja));
   s.Field("Liczba_zasobnikow", IntText(d.LiczbaZasobnikow));
@@ -133,11 +151,9 @@ void WriteLocation(xml::Element root, const CVindargast2& d, const std::string& 
   Writer s(root, "lokalizacja");
   s.Field("ID_Miasta", IntText(d.IDMiasta));
   s.Field("Szerokosc_geograficzna", General15(d.SzerokoscGeograficzna));
-  for (int m = 0; m < 12; ++m) s.Field(MonthName("Temperatura_", m), General4(d.Temperatura[m]));
-  for (int m = 0; m < 12; ++m)
-    s.Field(MonthName("Uslonecznienie_", m), General4(d.Uslonecznienie[m]));
-  for (int m = 0; m < 12; ++m)
-    s.Field(MonthName("Naslonecznienie_", m), General4(d.Naslonecznienie[m]));
+  for (int m = 0; m < 12; ++m) s.Field(MonthName("Temperatura_", m), G4(d.Temperatura[m]));
+  for (int m = 0; m < 12; ++m) s.Field(MonthName("Uslonecznienie_", m), G4(d.Uslonecznienie[m]));
+  for (int m = 0; m < 12; ++m) s.Field(MonthName("Naslonecznienie_", m), G4(d.Naslonecznienie[m]));
   Writer(root, "nazwa_miasta").Field("Nazwa_miasta", cityName);
 }
 
@@ -158,15 +174,15 @@ void WriteDevices(xml::Element root, CVindargast2& d) {
 void WriteFittings(xml::Element root, const CFittings& a) {
   Writer s(root, "Armatura");
   s.Field("Dlugosc_przewodow", General15(a.DlugoscPrzewodow));
-  s.Field("Cena_za_metr", General4(a.CenaZaMetr));
-  s.Field("Dodatkowa_strata_cisnienia", General4(a.DodatkowaStrataCisnienia));
+  s.Field("Cena_za_metr", G4(a.CenaZaMetr));
+  s.Field("Dodatkowa_strata_cisnienia", G4(a.DodatkowaStrataCisnienia));
   s.Field("RodzajPolaczenia", IntText(a.RodzajPolaczenia));
   s.Field("szeregowo", IntText(a.Szeregowo));
   s.Field("rownolegle", IntText(a.Rownolegle));
   for (const FittingKind& kind : kFittings) {
     Writer fitting = s.Sub(kind.name);
     fitting.Field("Liczba", IntText(a.*kind.count));
-    fitting.Field("Cena", General4(a.*kind.price));
+    fitting.Field("Cena", G4(a.*kind.price));
   }
 }
 
@@ -178,33 +194,33 @@ void WriteCosts(xml::Element root, const CVindargast2& d, const WindowInputs& w)
   Writer fuel = s.Sub("Paliwo");
   fuel.Field("Typ_ogrzewania", IntText(c.TypOgrzewania));
   fuel.Field("Koszt_zakupu_Brutto", w.fuelPriceGross);
-  fuel.Field("Wartosc_opalowa", General4(c.WartoscOpalowa));
+  fuel.Field("Wartosc_opalowa", G4(c.WartoscOpalowa));
   fuel.Field("Sprawnosc_procesu", General15(c.SprawnoscProcesu));
   fuel.Field("Nazwa_paliwa", IntText(d.NazwaPaliwa));
   fuel.Field("Koszt_zakupu_Netto", w.fuelPriceNet);
 
   Writer growth = s.Sub("Wzrost_cen");
-  growth.Field("Ile_roczny_wzrost", General4(c.IleRocznyWzrost));
+  growth.Field("Ile_roczny_wzrost", G4(c.IleRocznyWzrost));
   growth.Field("wzrost_cen_tak_nie", TakNie(c.WzrostCenTakNie));
   Writer subsidy = s.Sub("Dotacja");
-  subsidy.Field("Ile_dotacja", General4(c.IleDotacja));
+  subsidy.Field("Ile_dotacja", G4(c.IleDotacja));
   subsidy.Field("dotacja_tak_nie", TakNie(c.DotacjaTakNie));
   Writer upkeep = s.Sub("Eksploatacja");
-  upkeep.Field("Ile_eksploatacja", General4(c.IleEksploatacja));
+  upkeep.Field("Ile_eksploatacja", G4(c.IleEksploatacja));
   upkeep.Field("eksploatacja_tak_nie", TakNie(c.EksploatacjaTakNie));
   s.Sub("Koszt_pompy").Field("koszt_pompy_tak_nie", TakNie(c.KosztPompyTakNie));
   Writer discount = s.Sub("Dyskont");
-  discount.Field("Ile_Dyskont", General4(c.IleDyskont));
+  discount.Field("Ile_Dyskont", G4(c.IleDyskont));
   discount.Field("Dyskont_tak_nie", TakNie(c.DyskontTakNie));
 
   // The service-life edit stays empty until the cost window is first shown: a design opened and
   // saved again in between keeps the service life it holds.
   if (!w.serviceLife.empty() || c.IleCzasEksploatacji != 0)
-    s.Sub("Czas_eksploatacji").Field("Ile_Czas_eksploatacji", General4(c.IleCzasEksploatacji));
+    s.Sub("Czas_eksploatacji").Field("Ile_Czas_eksploatacji", G4(c.IleCzasEksploatacji));
   // The switch follows the rate, so that inflation switched off survives a save and an open;
   // readers that know only the rate take the element as inflation on.
   Writer inflation = s.Sub("inflacja");
-  inflation.Field("Ile_inflacja", General4(c.IleInflacja));
+  inflation.Field("Ile_inflacja", G4(c.IleInflacja));
   inflation.Field("inflacja_tak_nie", TakNie(c.InflationOn));
   s.Sub("NPV").Field("NPV_tak_nie", TakNie(c.NPVTakNie));
   if (!w.vat.empty()) s.Sub("Stawka_Vat").Field("Ile_vat", w.vat);
@@ -214,9 +230,9 @@ void WriteCosts(xml::Element root, const CVindargast2& d, const WindowInputs& w)
 
 void WritePool(xml::Element root, const CVindargast2& d) {
   Writer s(root, "Basen");
-  s.Field("Dlugosc", General4(d.BasenDlugosc));
-  s.Field("Szerokosc", General4(d.BasenSzerokosc));
-  s.Field("Glebokosc", General4(d.BasenGlebokosc));
+  s.Field("Dlugosc", G4(d.BasenDlugosc));
+  s.Field("Szerokosc", G4(d.BasenSzerokosc));
+  s.Field("Glebokosc", G4(d.BasenGlebokosc));
   s.Field("Od", IntText(d.BasenOd));
   s.Field("Do", IntText(d.BasenDo));
   if (d.Przeslona == 1) s.Sub("Przeslona").Field("Przeslona", "Tak");
@@ -224,16 +240,16 @@ void WritePool(xml::Element root, const CVindargast2& d) {
 
 void WriteCirculation(xml::Element root, const CVindargast2& d) {
   Writer s(root, "Cyrkulacja");
-  s.Field("Czas_pracy_pompy_cyrkulacyjnej", General4(d.CzasPracyPompyCyrkulacyjnej));
-  s.Field("Dlugosc_przewodow_cyrkulacyjnych", General4(d.DlugoscPrzewodowCyrkulacyjnych));
+  s.Field("Czas_pracy_pompy_cyrkulacyjnej", G4(d.CzasPracyPompyCyrkulacyjnej));
+  s.Field("Dlugosc_przewodow_cyrkulacyjnych", G4(d.DlugoscPrzewodowCyrkulacyjnych));
 }
 
 void WriteBuilding(xml::Element root, const CVindargast2& d) {
   Writer s(root, "Budynek");
-  s.Field("Powierzchnia_budynku", General4(d.PowierzchniaBudynku));
-  s.Field("Zapotrzebowanie_energi", General4(d.ZapotrzebowanieEnergi));
-  s.Field("Temperatura_zasilania", General4(d.TemperaturaZasilania));
-  s.Field("Temperatura_powrotu", General4(d.TemperaturaPowrotu));
+  s.Field("Powierzchnia_budynku", G4(d.PowierzchniaBudynku));
+  s.Field("Zapotrzebowanie_energi", G4(d.ZapotrzebowanieEnergi));
+  s.Field("Temperatura_zasilania", G4(d.TemperaturaZasilania));
+  s.Field("Temperatura_powrotu", G4(d.TemperaturaPowrotu));
 }
 
 void WriteWindowSections(xml::Element root, const CVindargast2& d, const WindowInputs& w) {
@@ -404,7 +420,10 @@ class Reader {
       if (node.Child("Przeslona")) d_.Przeslona = 1;
     } else if (name == "Konstrukcja_wsporcza") {
       d_.SelectedStructure->ReadFromXml(nodes, index, ProjectLayout);
-      d_.CenaInne = d_.SelectedStructure->Cena;
+      // The writer puts the structure after the costs: its price must not replace the "other"
+      // cost item the file saved (a user's own amount would be lost on every open). A file
+      // without costs takes the structure's price.
+      if (!costsRead_) d_.CenaInne = d_.SelectedStructure->Cena;
     } else if (name == "Kalkulator_Ekologiczny") {
       for (int i = 0; i < 13; ++i) w_.ecology[size_t(i)] = f.Text(i);
       w_.ecologyFuel = HeatingType(f.Int(13));
@@ -454,6 +473,7 @@ class Reader {
     CKoszty& c = d_.Costs;
     const Fields f(node);
     d_.CostsLoaded = 1;
+    costsRead_ = true;
     for (int i = 0; i < 9; ++i) d_.*kCostItems[i].item = f.Float(i);
     const std::vector<xml::Element> children = node.Children();
     for (size_t i = 9; i < children.size(); ++i) {
@@ -508,6 +528,7 @@ class Reader {
   CVindargast2& d_;
   WindowUpdates& w_;
   int32_t fuelRows_;
+  bool costsRead_ = false;
 };
 
 }  // namespace

@@ -250,13 +250,22 @@ TEST_F(ProjectReaderTest, SectionsApplyInFileOrderAndRepeatedOnesAgain) {
   // The costs before the collector: the collector's price of one unit wins.
   const std::string costsFirst = Replace(Without(good, "Koszty"), SectionOf(good, "Kolektor"),
                                          SectionOf(good, "Koszty") + SectionOf(good, "Kolektor"));
-  ASSERT_EQ(Read(costsFirst), 1);
+  ASSERT_EQ(Read(Replace(costsFirst, Field("Cena_inne", "640"), Field("Cena_inne", "99"))), 1);
   EXPECT_EQ(Engine.CenaKolektory, 1899.99f);
-  EXPECT_EQ(Engine.CenaInne, 640.0f);  // the structure comes after the costs
-  // Written order: the costs win over the collector, the structure over the costs.
+  // The saved "other" cost item is kept although the structure comes later with its price.
+  EXPECT_EQ(Engine.CenaInne, 99.0f);
+  // Written order: the costs win over the collector.
   ASSERT_EQ(Read(Replace(good, Field("Cena_inne", "640"), Field("Cena_inne", "99"))), 1);
   EXPECT_EQ(Engine.CenaKolektory, 7599.96f);
+  EXPECT_EQ(Engine.CenaInne, 99.0f);
+  // Without costs, or with them after it, the structure's price is the "other" item.
+  ASSERT_EQ(Read(Without(good, "Koszty")), 1);
   EXPECT_EQ(Engine.CenaInne, 640.0f);
+  const std::string structureFirst =
+      Replace(Without(good, "Konstrukcja_wsporcza"), SectionOf(good, "Koszty"),
+              SectionOf(good, "Konstrukcja_wsporcza") + SectionOf(good, "Koszty"));
+  ASSERT_EQ(Read(Replace(structureFirst, Field("Cena_inne", "640"), Field("Cena_inne", "98"))), 1);
+  EXPECT_EQ(Engine.CenaInne, 98.0f);
   // A section written twice: the later values.
   ASSERT_EQ(Read(FileOf(Section("formularz", kForm) + Section("Budynek", {"1", "2", "3", "4"}) +
                         Section("Budynek", {"5", "6", "7", "8"}) + Section("nieznana", {"?"}))),
