@@ -11,7 +11,6 @@
 #include "app/windows.h"
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
-#include "main/lokalizacja.h"
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
@@ -93,8 +92,10 @@ void TForm3::FormShow() {
   ui.Edit2->setText(Form1->ui.EGamma->text());
   ui.TrackBar1->setValue(TrackPosition(ui.Edit1->text()));
   ui.TrackBar2->setValue(TrackPosition(ui.Edit2->text()));
-  ui.Label4->setText(platform::Cell(WinLokalizacja->ui.TblMiasto, 0, 1));
-  ui.Label5->setText(platform::Cell(WinLokalizacja->ui.TblMiasto, 1, 1));
+  // The location as the design holds it: the location window's grid may still show the city
+  // chosen before a project was opened.
+  ui.Label4->setText(Form1->ui.Label49->text());
+  ui.Label5->setText(QString::fromStdString(GeneralText(Engine.SzerokoscGeograficzna, 7, 2)));
   DrawChartFrames();
 }
 
@@ -115,8 +116,7 @@ void TForm3::Edit2Change() {
 }
 
 void TForm3::Button1Click() {
-  const float latitude =
-      ReadFloat(platform::Cell(WinLokalizacja->ui.TblMiasto, 1, 1).toStdString());
+  const float latitude = Engine.SzerokoscGeograficzna;
   const float tilt = ReadFloat(ui.Edit1->text().toStdString());
   const float azimuth = ReadFloat(ui.Edit2->text().toStdString());
 

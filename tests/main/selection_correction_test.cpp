@@ -16,7 +16,7 @@ class CorrectionWindowTest : public SelectionTest {
     platform::ScriptedDialogs dialogs;
     location_ = std::make_unique<TWinLokalizacja>();
     WinLokalizacja = location_.get();
-    platform::SetCell(location_->ui.TblMiasto, 1, 1, "52.2");
+    Engine.SzerokoscGeograficzna = 52.2f;
     for (int m = 0; m < 12; ++m) Engine.Naslonecznienie[m] = 10.0f * (m + 1);
   }
   void TearDown() override {
@@ -116,6 +116,22 @@ TEST_F(CorrectionWindowTest, AnEditThatIsNoNumberKeepsTableAndBars) {
   EXPECT_EQ(Text(window.ui.StringGrid1, 1, 1), before);
   EXPECT_EQ(BarHeight(window, 14), 190);
   EXPECT_TRUE(window.isVisible());
+}
+
+// After a project was opened the location window's grid may still show the city chosen before;
+// the window shows and computes the design's own location.
+TEST_F(CorrectionWindowTest, LocationIsTheDesignsNotTheLocationGrids) {
+  platform::ScriptedDialogs dialogs;
+  platform::SetCell(location_->ui.TblMiasto, 0, 1, "Gdańsk");
+  platform::SetCell(location_->ui.TblMiasto, 1, 1, "54.35");
+  Form1->ui.Label49->setText("Zakopane");
+  Engine.SzerokoscGeograficzna = 49.3f;
+  std::unique_ptr<TForm3> opened = Open("45", "0");
+  EXPECT_EQ(opened->ui.Label4->text(), "Zakopane");
+  EXPECT_EQ(opened->ui.Label5->text(), "49.3");
+  float beam[12];
+  ComputeBeamFactors(0, 45, 49.3f, beam);
+  EXPECT_EQ(Text(opened->ui.StringGrid1, 1, 2), GeneralText(beam[0], 2, 2));
 }
 
 }  // namespace
