@@ -151,8 +151,9 @@ void TForm1::SetUpMonthlyTable() {
   for (int col = 0; col < 4; ++col) platform::SetCell(table, col, 0, headings[col]);
   for (int month = 0; month < 12; ++month)
     platform::SetCell(table, 0, month + 1, MonthNames[month]);
-  // Headings word-wrapped on white, months centred, odd rows cream.
-  PaintCells(table, OddRows(kCream), 1);
+  // Headings word-wrapped on white, months centred, odd rows cream and even rows white, whatever
+  // the colours of the desktop.
+  PaintCells(table, [](int, int row) { return row % 2 == 1 ? kCream : QColor(Qt::white); }, 1);
 }
 
 void TForm1::ShowDesignDefaults() {
