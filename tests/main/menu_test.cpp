@@ -3,6 +3,8 @@
 // pages, the help and the producers' database; the shared Ctrl+Y; the NUM LOCK indicator and the
 // menu's drawing.
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -199,6 +201,22 @@ TEST_F(MenuTest, HelpOpensTheHelpFileBesideTheProgram) {
       platform::Icon::Warning);
   Main().Tematypomocy1->trigger();
   EXPECT_EQ(Main().Tematypomocy1->shortcut().toString(), "F1");
+}
+
+// The build compiles the user guide into the help file beside the program; the help command's
+// viewer gets it whole.
+TEST_F(MenuTest, HelpFileHoldsTheGuidesPages) {
+  QFile help(QString::fromUtf8(VINDARGAST_HELP_FILE));
+  if (!help.exists()) GTEST_SKIP() << "no help compiler in this build";
+  ASSERT_TRUE(help.open(QIODevice::ReadOnly));
+  const QByteArray bytes = help.readAll();
+  EXPECT_TRUE(bytes.startsWith("ITSF"));  // a compiled HTML help file
+  for (const char* page : {"/index.html", "/projekt.html", "/okna.html", "/pliki.html"})
+    EXPECT_TRUE(bytes.contains(page)) << page;
+  platform::ShowHelpFile(help.fileName());
+  ASSERT_EQ(dialogs.StartedProcesses().size(), 1u);
+  EXPECT_EQ(dialogs.StartedProcesses()[0].arguments,
+            QStringList{QFileInfo(help.fileName()).absoluteFilePath()});
 }
 
 TEST_F(MenuTest, ProducersDatabaseUnreachableIsReportedAndOpensNothing) {
