@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <string>
@@ -45,6 +46,18 @@ void Refuse(const QString& text, QWidget* focus = nullptr,
             const QString& title = QStringLiteral("Komunikat")) {
   platform::MessageBox(text, title, platform::Icon::Warning);
   if (focus) focus->setFocus();
+}
+
+// A column of no width is hidden as well: the cell painter centres a text wider than its cell
+// over the cell's edges, so a text in a column of no width would still show.
+void ShowColumn(QTableWidget* grid, int col, int width) {
+  grid->setColumnHidden(col, width == 0);
+  if (width > 0) grid->setColumnWidth(col, width);
+}
+
+// Widens a caption to its text, keeping its height and position.
+void FitWidth(QLabel* label) {
+  label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
 }
 
 // Months of the pool season, first and last included; none when the first follows the last.
@@ -139,6 +152,7 @@ void TForm1::ResetResults() {
   const bool pool = ui.CheckBasen->isChecked();
   ui.StaticText14->setText(pool ? QStringLiteral("Zapotrzebowanie")
                                 : QStringLiteral("Nie wybrano basenu"));
+  FitWidth(ui.StaticText14);
   ui.StaticText14->show();
   SetShown({ui.StaticText27, ui.StaticText25, ui.StaticText38, ui.StaticText39, ui.StaticText24,
             ui.StaticText33, ui.StaticText36},
@@ -147,6 +161,7 @@ void TForm1::ResetResults() {
   const bool heating = Engine.CWUCO == 1;
   ui.StaticText29->setText(heating ? QStringLiteral("Zapotrzebowanie")
                                    : QStringLiteral("Nie wybrano wspomagania CO"));
+  FitWidth(ui.StaticText29);
   ui.StaticText29->show();
   SetShown({ui.StaticText31, ui.StaticText19, ui.StaticText37, ui.StaticText41, ui.StaticText21,
             ui.StaticText32, ui.StaticText35},
@@ -381,13 +396,13 @@ void TForm1::BitBtn11Click() {
   QTableWidget* grid = w.TabZyskEnergetyczny;
   const bool pool = ui.CheckBasen->isChecked();
   const bool heating = Engine.CWUCO == 1;
-  grid->setColumnWidth(7, pool ? 60 : 0);
+  ShowColumn(grid, 7, pool ? 60 : 0);
   w.StaticText47->setText(pool ? QStringLiteral("Suma energii na Basen")
                                : QStringLiteral("Nie wybrano basenu"));
   SetShown({w.StaticText50, w.StaticText51, w.StaticText67, w.StaticText68, w.StaticText69,
             w.StaticText65, w.StaticText66, w.StaticText61},
            pool);
-  grid->setColumnWidth(8, heating ? 60 : 0);
+  ShowColumn(grid, 8, heating ? 60 : 0);
   w.StaticText45->setText(heating ? QStringLiteral("Suma energii na CO")
                                   : QStringLiteral("Nie wybrano wspomagania CO"));
   SetShown({w.StaticText59, w.StaticText60, w.StaticText46, w.StaticText62, w.StaticText63,
