@@ -253,5 +253,5 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
   // The program ends with its main window, even while modeless windows are open.
-  if (event->isAccepted()) QCoreApplication::quit();
+  if (event->isAccepted()) QCoreApplication::exit(0);
 }
