@@ -420,10 +420,9 @@ class Reader {
       if (node.Child("Przeslona")) d_.Przeslona = 1;
     } else if (name == "Konstrukcja_wsporcza") {
       d_.SelectedStructure->ReadFromXml(nodes, index, ProjectLayout);
-      // The writer puts the structure after the costs: its price must not replace the "other"
-      // cost item the file saved (a user's own amount would be lost on every open). A file
-      // without costs takes the structure's price.
-      if (!costsRead_) d_.CenaInne = d_.SelectedStructure->Cena;
+      // The "other" cost item is the mounting structure's price: the structure comes after the
+      // costs in the file, so its price is what the item holds after a read.
+      d_.CenaInne = d_.SelectedStructure->Cena;
     } else if (name == "Kalkulator_Ekologiczny") {
       for (int i = 0; i < 13; ++i) w_.ecology[size_t(i)] = f.Text(i);
       w_.ecologyFuel = HeatingType(f.Int(13));
@@ -473,7 +472,6 @@ class Reader {
     CKoszty& c = d_.Costs;
     const Fields f(node);
     d_.CostsLoaded = 1;
-    costsRead_ = true;
     for (int i = 0; i < 9; ++i) d_.*kCostItems[i].item = f.Float(i);
     const std::vector<xml::Element> children = node.Children();
     for (size_t i = 9; i < children.size(); ++i) {
@@ -528,7 +526,6 @@ class Reader {
   CVindargast2& d_;
   WindowUpdates& w_;
   int32_t fuelRows_;
-  bool costsRead_ = false;
 };
 
 }  // namespace

@@ -252,15 +252,15 @@ TEST_F(ProjectReaderTest, SectionsApplyInFileOrderAndRepeatedOnesAgain) {
                                          SectionOf(good, "Koszty") + SectionOf(good, "Kolektor"));
   ASSERT_EQ(Read(Replace(costsFirst, Field("Cena_inne", "640"), Field("Cena_inne", "99"))), 1);
   EXPECT_EQ(Engine.CenaKolektory, 1899.99f);
-  // The saved "other" cost item is kept although the structure comes later with its price.
-  EXPECT_EQ(Engine.CenaInne, 99.0f);
-  // Written order: the costs win over the collector.
+  // The structure comes later: its price is the "other" cost item.
+  EXPECT_EQ(Engine.CenaInne, 640.0f);
+  // Written order: the costs win over the collector, the structure over the saved "other" item.
   ASSERT_EQ(Read(Replace(good, Field("Cena_inne", "640"), Field("Cena_inne", "99"))), 1);
   EXPECT_EQ(Engine.CenaKolektory, 7599.96f);
-  EXPECT_EQ(Engine.CenaInne, 99.0f);
-  // Without costs, or with them after it, the structure's price is the "other" item.
+  EXPECT_EQ(Engine.CenaInne, 640.0f);
   ASSERT_EQ(Read(Without(good, "Koszty")), 1);
   EXPECT_EQ(Engine.CenaInne, 640.0f);
+  // With the structure before the costs, the saved item wins.
   const std::string structureFirst =
       Replace(Without(good, "Konstrukcja_wsporcza"), SectionOf(good, "Koszty"),
               SectionOf(good, "Konstrukcja_wsporcza") + SectionOf(good, "Koszty"));
