@@ -288,3 +288,12 @@ int32_t ReadInt(std::string_view text) {
   if (result.ec != std::errc() || result.ptr != end) FailInt(text);
   return value;
 }
+
+bool ReadsAsFloat(std::string_view text) {
+  try {
+    ReadFloat(text);
+    return true;
+  } catch (const NumberConversionError&) {
+    return false;
+  }
+}

@@ -39,11 +39,18 @@ std::string FixedText(double value, int precision, int digits);
 std::string CurrencyText(double value, int precision, const CurrencyFormat& format);
 
 // Shorthands used throughout.
-inline std::string General15(double value) { return GeneralText(value, 15, 0); }
-inline std::string General4(double value) { return GeneralText(value, 4, 2); }
+inline std::string General15(double value) {
+  return GeneralText(value, 15, 0);
+}
+inline std::string General4(double value) {
+  return GeneralText(value, 4, 2);
+}
 
 // Strict readers: an optional sign, digits, "." and an optional exponent (floats), nothing else;
 // no blanks, no ",", no "nan" or "inf". Throw NumberConversionError with the exact messages
 // "'%s' is not a valid floating point value" / "'%s' is not a valid integer value".
 float ReadFloat(std::string_view text);
 int32_t ReadInt(std::string_view text);
+
+// Whether ReadFloat takes the text (the writers check that a text they write reads back).
+bool ReadsAsFloat(std::string_view text);

@@ -94,17 +94,9 @@ std::string IntegerText(int32_t value) {
   return GeneralText(value, 15, 0);
 }
 
-// Whether text reads as a float at all, and as exactly value.
-bool Readable(const std::string& text) {
-  try {
-    ReadFloat(text);
-    return true;
-  } catch (const NumberConversionError&) {
-    return false;
-  }
-}
+// Whether text reads as exactly value.
 bool ReadsBack(const std::string& text, float value) {
-  return Readable(text) && ReadFloat(text) == value;
+  return ReadsAsFloat(text) && ReadFloat(text) == value;
 }
 
 std::string RoundTripText(float value, int precision, int digits) {
@@ -190,7 +182,7 @@ void WriteFields(const T& device, const Descriptor<T>& descriptor, xml::Element 
     std::string text = FormatField(device, field, field.element, nullptr);
     // Next to the largest float G(P, D) can round up beyond it, to a text no reader takes: the
     // project saved could not be opened again. Such a value gets the digits it needs instead.
-    if (field.real && !Readable(text))
+    if (field.real && !ReadsAsFloat(text))
       text = RoundTripText(device.*field.real, field.element.precision, field.element.digits);
     child.SetText(text);
   }

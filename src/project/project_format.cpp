@@ -16,20 +16,11 @@ std::string IntText(int32_t value) {
   return GeneralText(value, 15, 0);
 }
 
-bool Readable(const std::string& text) {
-  try {
-    ReadFloat(text);
-    return true;
-  } catch (const NumberConversionError&) {
-    return false;
-  }
-}
-
 // General 4. Next to the largest float it rounds up beyond it, to a text no reader takes, and the
 // project saved could not be opened again: such a value gets the digits it needs instead.
 std::string G4(float value) {
   std::string text = General4(value);
-  for (int precision = 5; precision <= 9 && !Readable(text); ++precision)
+  for (int precision = 5; precision <= 9 && !ReadsAsFloat(text); ++precision)
     text = GeneralText(value, precision, 2);
   return text;
 }
