@@ -12,4 +12,10 @@ class TWinAddNaczynie : public CatalogueEditorFrame {
   xml::Document& XMLNaczynie = Document;
 
   void FormCreate();
+  void FormShow();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool InUse(const std::string& listed) const override;
+  QString VendorDeleteText() const override;
 };

@@ -12,4 +12,9 @@ class TWinAddSterownik : public CatalogueEditorFrame {
   xml::Document& XMLSterownik = Document;
 
   void FormCreate();
+  void FormShow();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool InUse(const std::string& listed) const override;
 };

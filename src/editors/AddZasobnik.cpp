@@ -1,11 +1,28 @@
 #include "editors/AddZasobnik.h"
 
+#include "engine/numtext.h"
+#include "engine/vindargast2.h"
 #include "platform/guard.h"
+#include "platform/message_box.h"
 
 TWinAddZasobnik::TWinAddZasobnik(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/zasobnik.xml", &CCatalogues::TankCatalogue, 2, 15}) {
   ui.setupUi(this);
   BindFrame(ui.ListBoxZasobnik, ui.ComboBox1, ui.Opis, ui.StaticText29);
+  QLineEdit* const edits[] = {ui.Edit2, ui.Edit3, ui.Edit4,  ui.Edit5,  ui.Edit6, ui.Edit7,
+                              ui.Edit8, ui.Edit9, ui.Edit10, ui.Edit11, ui.Edit12};
+  std::vector<Field> fields{{1, ui.ComboBox1, true}};
+  for (int k = 0; k < 11; ++k) fields.push_back({k + 2, edits[k], true});
+  fields.push_back({13, ui.Edit13, false});
+  fields.push_back({14, ui.Opis, false});
+  std::vector<QWidget*> cleared(std::begin(edits), std::end(edits));
+  cleared.push_back(ui.Edit13);
+  cleared.push_back(ui.Opis);
+  BindFields(std::move(fields), std::move(cleared),
+             {ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Edit9, ui.Edit10, ui.Edit11,
+              ui.Edit12});
+  BindProducerTargets(ui.Edit13, ui.Opis);
+  BindButtons(ui.BitBtnDodaj, ui.BitBtn4, ui.BitDelete, ui.BitBtn3);
   connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
 }
@@ -13,4 +30,48 @@ TWinAddZasobnik::TWinAddZasobnik(QWidget* parent)
 void TWinAddZasobnik::FormCreate() {
   CreateFrame();
   SetCounter(kDescriptionLength);
+}
+
+// The description keeps its text between openings.
+void TWinAddZasobnik::FormShow() {
+  FillProducerCombo();
+  for (QLineEdit* edit : {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8,
+                          ui.Edit9, ui.Edit10, ui.Edit11, ui.Edit12, ui.Edit13})
+    edit->clear();
+}
+
+void TWinAddZasobnik::showEvent(QShowEvent* event) {
+  CatalogueEditorFrame::showEvent(event);
+  platform::RunGuarded([this] { FormShow(); });
+}
+
+// Both tank objects count, whatever the number of tanks in the design.
+bool TWinAddZasobnik::InUse(const std::string& listed) const {
+  return listed == Engine.SelectedTank->Model || listed == Engine.SelectedTank2->Model;
+}
+
+// The insulation must fit twice into the diameter and the height, and the capacity must stay
+// below the square prism around the tank (dimensions in millimetres, capacity in litres).
+bool TWinAddZasobnik::ValuesValid() {
+  const auto number = [](const QLineEdit* edit) {
+    return static_cast<double>(ReadFloat(edit->text().toStdString()));
+  };
+  const double thickness = number(ui.Edit11);
+  const double diameter = number(ui.Edit10);
+  const double height = number(ui.Edit9);
+  if (2 * thickness > diameter || 2 * thickness > height) {
+    platform::MessageBox(QString::fromUtf8("Grubość izolacji musi być dwa razy mniejsza od "
+                                           "wysokości oraz średnicy Zasobnika !"),
+                         QString::fromUtf8("Ostrzeżenie"), platform::Icon::Warning);
+    return false;
+  }
+  const double capacity = number(ui.Edit4);
+  if (capacity * 1000000 >= 4 * (diameter * 0.5) * (diameter * 0.5) * height) {
+    platform::MessageBox(QString::fromUtf8("Nieprawidłowa pojemność lub wymiary zasobnika "
+                                           "(wymiary należy podawać w milimetrach a pojemność "
+                                           "w litrach)!"),
+                         QString::fromUtf8("Ostrzeżenie"), platform::Icon::Warning);
+    return false;
+  }
+  return true;
 }

@@ -12,4 +12,10 @@ class TWinAddZasobnik : public CatalogueEditorFrame {
   xml::Document& XMLZasobnik = Document;
 
   void FormCreate();
+  void FormShow();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool InUse(const std::string& listed) const override;
+  bool ValuesValid() override;
 };

@@ -3,14 +3,23 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableWidget>
+#include <cstdint>
+#include <filesystem>
+#include <limits>
 
 #include "app/windows.h"
+#include "economics/edit_filters.h"
 #include "engine/numtext.h"
+#include "engine/vindargast2.h"
 #include "main/gridcell.h"
 #include "main/vindargast.h"
+#include "platform/guard.h"
+#include "platform/message_box.h"
 
 CCatalogues& MainCatalogues() {
   return *Form1;
@@ -131,4 +140,249 @@ void CatalogueEditorFrame::SetCounter(int charactersLeft) {
 
 void CatalogueEditorFrame::OpisChange() {
   SetCounter(kDescriptionLength - description_->toPlainText().length());
+}
+
+// ---------------------------------------------------------------- the commands
+
+namespace {
+
+const char* const kMissingFields =
+    "Nie wypełniono wszystkich pól.\nProszę uzupełnić brakujące pola";
+
+QString ControlText(const QWidget* control) {
+  if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();
+  if (auto* combo = qobject_cast<const QComboBox*>(control)) return combo->currentText();
+  if (auto* memo = qobject_cast<const QPlainTextEdit*>(control)) return memo->toPlainText();
+  return {};
+}
+
+void SetControlText(QWidget* control, const QString& text) {
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+    edit->setText(text);
+  } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    if (combo->isEditable()) {
+      combo->setEditText(text);
+    } else {
+      combo->setCurrentText(text);
+    }
+  } else if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
+    memo->setPlainText(text);
+  }
+}
+
+// Empties the row buffer however the command ends, so that the next one starts from nothing.
+struct BufferReset {
+  std::vector<std::string>& buffer;
+  ~BufferReset() { buffer.clear(); }
+};
+
+}  // namespace
+
+void CatalogueEditorFrame::BindFields(std::vector<Field> fields,
+                                      std::vector<QWidget*> clearedControls,
+                                      std::vector<QLineEdit*> numericEdits) {
+  fields_ = std::move(fields);
+  cleared_ = std::move(clearedControls);
+  for (QLineEdit* edit : numericEdits)
+    economics::InstallKeyFilter(edit, economics::KeyRule::Decimal);
+}
+
+void CatalogueEditorFrame::BindProducerTargets(QLineEdit* webPage, QPlainTextEdit* description) {
+  producerWebPage_ = webPage;
+  producerDescription_ = description;
+  if (producers_) {
+    platform::Connect(producers_, &QComboBox::activated, this,
+                      [this](int index) { ProducerSelected(index); });
+  }
+}
+
+void CatalogueEditorFrame::BindButtons(QPushButton* add, QPushButton* change, QPushButton* remove,
+                                       QPushButton* clear) {
+  if (add) platform::Connect(add, &QPushButton::clicked, this, [this] { AddRow(); });
+  if (change) platform::Connect(change, &QPushButton::clicked, this, [this] { ChangeSelected(); });
+  if (remove) platform::Connect(remove, &QPushButton::clicked, this, [this] { DeleteSelected(); });
+  if (clear) platform::Connect(clear, &QPushButton::clicked, this, [this] { ClearFields(); });
+  if (list_) {
+    platform::Connect(list_, &QListWidget::itemDoubleClicked, this,
+                      [this] { ShowRow(list_->currentRow()); });
+  }
+}
+
+QString CatalogueEditorFrame::VendorDeleteText() const {
+  return QString::fromUtf8("Nie można usuwać urzadzeń producentów pobranych z bazy");
+}
+
+QString CatalogueEditorFrame::FileBaseName() const {
+  return QString::fromStdString(std::filesystem::path(parameters_.fileName).filename().string());
+}
+
+bool CatalogueEditorFrame::CollectFields() {
+  int missing = 0;
+  for (const Field& field : fields_) {
+    const QString text = ControlText(field.control);
+    if (!text.isEmpty()) {
+      RowBuffer.push_back(text.toStdString());
+    } else if (field.required) {
+      ++missing;
+    } else {
+      RowBuffer.push_back("brak");
+    }
+  }
+  if (missing == 0) return true;
+  platform::MessageBox(QString::fromUtf8(kMissingFields), QString::fromUtf8("Ostrzeżenie"),
+                       platform::Icon::Warning);
+  return false;
+}
+
+void CatalogueEditorFrame::ReloadTable() {
+  xml::Document scratch;
+  LoadCatalogueTable(scratch, MainCatalogues().*parameters_.table, parameters_.fileName);
+}
+
+// Saves the editor's document whole or not at all; after a failed save the document is read
+// again, so that it keeps matching the file it failed to replace.
+void CatalogueEditorFrame::SaveDocument() {
+  try {
+    Document.SaveFile(parameters_.fileName);
+  } catch (...) {
+    LoadDocument();
+    throw;
+  }
+}
+
+void CatalogueEditorFrame::AddRow() {
+  BufferReset reset{RowBuffer};
+  RowBuffer.push_back("0");
+  if (!CollectFields()) return;
+  RowBuffer.push_back("0");
+  if (!ValuesValid()) return;
+  Document.SetFileName(parameters_.fileName);
+  const int32_t largest = LargestCatalogueId(Document);
+  // Ids are 32-bit integers: past the largest one the catalogue's ids could not be read again.
+  if (largest == std::numeric_limits<int32_t>::max()) {
+    platform::MessageBox(
+        QString::fromUtf8("Nie można dodać nowego rekordu: w pliku %1 wyczerpano numery "
+                          "identyfikatorów.")
+            .arg(FileBaseName()),
+        "Uwaga", platform::Icon::Warning);
+    return;
+  }
+  RowBuffer[0] = General15(static_cast<double>(largest) + 1);
+  CCatalogueTable& table = MainCatalogues().*parameters_.table;
+  try {
+    AppendCatalogueRow(Document, parameters_.fileName, RowBuffer, table.ColumnCount);
+  } catch (...) {
+    LoadDocument();
+    throw;
+  }
+  ReloadTable();
+  LoadDocument();
+  if (CountsAsDevice()) ++MainCatalogues().DeviceCount;
+  Engine.CataloguesChanged = 1;
+  FillList();
+}
+
+void CatalogueEditorFrame::ChangeSelected() {
+  const int index = list_->currentRow();
+  if (index < 0) return;
+  ChangeRow(index);
+  Engine.CataloguesChanged = 1;
+}
+
+void CatalogueEditorFrame::ChangeRow(int index) {
+  BufferReset reset{RowBuffer};
+  LoadDocument();
+  if (index >= static_cast<int>(RowNodes.size())) {
+    FillList();  // the file was replaced meanwhile: its rows are listed afresh
+    return;
+  }
+  if (ReadInt(RowNodes[index].Child(parameters_.flagColumn).Text()) != 0) {
+    platform::MessageBox(QString::fromUtf8("Nie można edytować urządzeń pobranych z bazy"),
+                         "Uwaga");
+    return;
+  }
+  if (!CollectFields()) return;
+  if (!ValuesValid()) return;
+  for (size_t k = 0; k < RowBuffer.size(); ++k)
+    RowNodes[index].Child(fields_[k].column).SetText(RowBuffer[k]);
+  SaveDocument();
+  // The table follows the file only once the file holds the change.
+  CCatalogueTable& table = MainCatalogues().*parameters_.table;
+  if (index < static_cast<int>(table.Rows.size())) {
+    std::vector<std::string>& row = table.Rows[index];
+    for (size_t k = 0; k < RowBuffer.size(); ++k) {
+      const auto column = static_cast<size_t>(fields_[k].column);
+      if (column < row.size()) row[column] = RowBuffer[k];
+    }
+  }
+}
+
+void CatalogueEditorFrame::DeleteSelected() {
+  const int index = list_->currentRow();
+  if (index < 0) return;
+  if (InUse(list_->item(index)->text().toStdString())) {
+    platform::MessageBox(QString::fromUtf8("Nie można usunąć tego modelu ponieważ \njest on "
+                                           "obecnie ustawiony w programie.\nAby usunąć ten "
+                                           "model należy ustawić inny model w programie."),
+                         "Uwaga", platform::Icon::Warning);
+    return;
+  }
+  const bool removed = DeleteRow(index);
+  Engine.CataloguesChanged = 1;
+  if (removed && CountsAsDevice()) --MainCatalogues().DeviceCount;
+}
+
+bool CatalogueEditorFrame::DeleteRow(int index) {
+  if (platform::MessageBox(
+          QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany sprzęt z programu ?"), "Pytanie",
+          platform::Icon::Question, platform::Buttons::YesNo) != platform::Answer::Yes) {
+    return false;
+  }
+  LoadDocument();
+  if (RowNodes.empty()) return false;
+  if (index >= static_cast<int>(RowNodes.size())) {
+    FillList();  // the file was replaced meanwhile: its rows are listed afresh
+    return false;
+  }
+  if (ReadInt(RowNodes[index].Child(parameters_.flagColumn).Text()) != 0) {
+    platform::MessageBox(VendorDeleteText(), "Uwaga", platform::Icon::Warning);
+    return false;
+  }
+  RowNodes[index].Remove();
+  SaveDocument();
+  ReloadTable();
+  delete list_->takeItem(index);
+  LoadDocument();
+  return true;
+}
+
+void CatalogueEditorFrame::ShowRow(int index) {
+  const auto failed = [this] {
+    platform::MessageBox(QString::fromUtf8("Nie udało się wczytać pliku ") + FileBaseName(),
+                         "UWAGA", platform::Icon::Warning);
+  };
+  if (index < 0 || index >= static_cast<int>(RowNodes.size())) return failed();
+  for (const Field& field : fields_) {
+    std::string text;
+    try {
+      text = RowNodes[index].Child(field.column).Text();
+    } catch (const xml::Error&) {
+      return failed();  // the fields filled so far keep their texts
+    }
+    SetControlText(field.control, QString::fromStdString(text));
+  }
+}
+
+void CatalogueEditorFrame::ClearFields() {
+  for (QWidget* control : cleared_) SetControlText(control, QString());
+}
+
+void CatalogueEditorFrame::ProducerSelected(int index) {
+  const auto& lists = MainCatalogues().ProducerLists;
+  if (index < 0 || index >= static_cast<int>(lists.size())) return;
+  const std::vector<std::string>& producer = lists[index];
+  if (producerWebPage_ && producer.size() > 2)
+    producerWebPage_->setText(QString::fromStdString(producer[2]));
+  if (producerDescription_ && producer.size() > 3)
+    producerDescription_->setPlainText(QString::fromStdString(producer[3]));
 }

@@ -13,9 +13,12 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QPushButton;
 class QTableWidget;
+class QWidget;
 
 // The main window's catalogue tables, which every editor keeps equal to its file.
 CCatalogues& MainCatalogues();
@@ -42,7 +45,27 @@ class CatalogueEditorFrame : public QDialog {
     int flagColumn;                       // origin flag: "1" vendor record, "0" the user's
   };
 
+  // One column of the row and the control that shows it: a line edit, a combo box (its text) or
+  // the description memo. An optional field is written as "brak" when empty.
+  struct Field {
+    int column;
+    QWidget* control;
+    bool required;
+  };
+
   const Parameters& Frame() const { return parameters_; }
+
+  // The commands. Each works on the file as it is now: the document is read again first, so a
+  // catalogue replaced meanwhile is never overwritten by an outdated copy.
+  void AddRow();
+  void ChangeSelected();
+  void DeleteSelected();
+  // Operations on one row (list index): DeleteRow returns whether a row was removed.
+  bool DeleteRow(int index);
+  void ChangeRow(int index);
+  void ShowRow(int index);
+  void ClearFields();
+  void ProducerSelected(int index);
 
   // The editor's own copy of the catalogue file. Record element i, list entry i and row i of the
   // main window's table are the same record, since all three follow the file order.
@@ -63,6 +86,24 @@ class CatalogueEditorFrame : public QDialog {
   // the records and fills the producer combo; the description starts empty.
   void CreateFrame();
 
+  // The row's fields in column order (columns 1 to the flag column - 1), the controls "Wyczyść"
+  // empties, and the edits that take only decimal keys.
+  void BindFields(std::vector<Field> fields, std::vector<QWidget*> clearedControls,
+                  std::vector<QLineEdit*> numericEdits);
+  // The web-page and description controls a producer choice fills (null: no producer choice).
+  void BindProducerTargets(QLineEdit* webPage, QPlainTextEdit* description);
+  // Connects the frame's buttons to the commands (any may be null).
+  void BindButtons(QPushButton* add, QPushButton* change, QPushButton* remove, QPushButton* clear);
+
+  // Whether a listed text names the record the design uses, which cannot be deleted.
+  virtual bool InUse(const std::string& /*listed*/) const { return false; }
+  // Whether the catalogue is one of the seven device catalogues counted in DeviceCount.
+  virtual bool CountsAsDevice() const { return true; }
+  virtual QString VendorDeleteText() const;
+  // Checks of the fields' values before writing; false stops the add or change after the check's
+  // own message.
+  virtual bool ValuesValid() { return true; }
+
   void LoadDocument();
   bool TableLoaded() const;
   void FillList();
@@ -73,6 +114,15 @@ class CatalogueEditorFrame : public QDialog {
 
  private:
   bool IsVendorRow(int row) const;
+  bool CollectFields();
+  void ReloadTable();
+  void SaveDocument();
+  QString FileBaseName() const;
+
+  std::vector<Field> fields_;
+  std::vector<QWidget*> cleared_;
+  QLineEdit* producerWebPage_ = nullptr;
+  QPlainTextEdit* producerDescription_ = nullptr;
 
   Parameters parameters_;
   QListWidget* list_ = nullptr;

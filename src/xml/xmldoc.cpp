@@ -153,6 +153,18 @@ Element Element::AppendChild(std::string_view name) {
   return Element(document_, child);
 }
 
+void Element::Remove() {
+  if (!node_) throw Error("Brak elementu");
+  xmlNode* before = node_->prev;
+  if (before && IsBlankText(before)) {
+    xmlUnlinkNode(before);
+    xmlFreeNode(before);
+  }
+  xmlUnlinkNode(node_);
+  xmlFreeNode(node_);
+  node_ = nullptr;
+}
+
 // ---------------------------------------------------------------- Document
 
 Document::Document() = default;

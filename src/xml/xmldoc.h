@@ -43,6 +43,9 @@ class Element {
   // Appends a new element as the last element child. When the document's automatic indentation
   // is on, whitespace is put around it so that it stands on its own line, indented once per level.
   Element AppendChild(std::string_view name);
+  // Takes the element, with the whitespace that indents it, out of the document and frees it;
+  // this handle is null from then on, and copies of it must no longer be used.
+  void Remove();
 
  private:
   friend class Document;

@@ -157,6 +157,23 @@ TEST(XmlDocument, AppendWithoutAutoIndentAddsNoWhitespace) {
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<k><row><field/></row></k>\n");
 }
 
+// A removed record takes its indentation along, so the file keeps one record per line.
+TEST(XmlDocument, RemovedElementsTakeTheirIndentationAlong) {
+  const std::string head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  for (int index : {0, 1, 2}) {
+    SCOPED_TRACE(index);
+    xml::Document doc;
+    doc.LoadText(head + "<k>\n  <r>0</r>\n  <r>1</r>\n  <r>2</r>\n</k>\n");
+    xml::Element row = doc.DocumentElement().Child(index);
+    row.Remove();
+    EXPECT_TRUE(row.IsNull());
+    std::string expected = head + "<k>\n";
+    for (int i = 0; i < 3; ++i)
+      if (i != index) expected += "  <r>" + std::to_string(i) + "</r>\n";
+    EXPECT_EQ(doc.SaveText(), expected + "</k>\n");
+  }
+}
+
 TEST(XmlDocument, CreatedDocumentDeclaresItsEncoding) {
   xml::Document doc;
   xml::Element root = doc.Create("zestaw", "ISO-8859-2");

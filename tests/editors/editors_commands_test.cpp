@@ -1,0 +1,519 @@
+// The editors' commands: add, change, delete, show and clear, as the shared frame carries them out
+// for each finished editor, with the file, the main window's table and the list kept equal.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <sstream>
+
+#include "catalogue_set.h"
+#include "editors/AddNaczynie.h"
+#include "editors/AddSterownik.h"
+#include "editors/AddZasobnik.h"
+#include "file_size_limit.h"
+#include "recording_dialogs.h"
+#include "xml/xmldoc.h"
+
+namespace {
+
+using Row = std::vector<std::string>;
+
+std::string Bytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<Row> Records(const std::string& path) {
+  xml::Document document;
+  document.LoadFile(path);
+  std::vector<Row> records;
+  for (const xml::Element& record : document.DocumentElement().Children()) {
+    Row fields;
+    for (const xml::Element& field : record.Children()) fields.push_back(field.Text());
+    records.push_back(fields);
+  }
+  return records;
+}
+
+QStringList Items(const QListWidget* list) {
+  QStringList texts;
+  for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+  return texts;
+}
+
+// One finished editor: how to make it, find its controls and fill its fields.
+struct EditorCase {
+  const char* name;
+  const char* file;
+  CCatalogueTable CCatalogues::*table;
+  std::function<std::unique_ptr<CatalogueEditorFrame>()> create;
+  const char* list;
+  const char* add;
+  const char* change;
+  const char* remove;
+  const char* clear;
+  const char* producer;
+  // Fills every field; the optional ones (web page, description...) stay empty.
+  std::function<void(CatalogueEditorFrame&)> fillRequired;
+  Row required;  // columns 1 .. the last required one, as filled
+  int optionalColumns;
+  std::function<void(const std::string&)> setModelInUse;
+  const char* vendorDeleteText;
+};
+
+template <class Editor>
+Editor& As(CatalogueEditorFrame& frame) {
+  return static_cast<Editor&>(frame);
+}
+
+void FillTank(TWinAddZasobnik& editor, const char* capacity, const char* height,
+              const char* diameter, const char* insulation) {
+  auto& ui = editor.ui;
+  ui.ComboBox1->setEditText("Kalorynka");
+  ui.Edit2->setText(QString::fromUtf8("Zasobnik Ś-300"));
+  ui.Edit3->setText("biwalentny");
+  ui.Edit4->setText(capacity);
+  ui.Edit5->setText("12");
+  ui.Edit6->setText("8.5");
+  ui.Edit7->setText("95");
+  ui.Edit8->setText("10");
+  ui.Edit9->setText(height);
+  ui.Edit10->setText(diameter);
+  ui.Edit11->setText(insulation);
+  ui.Edit12->setText("2999");
+}
+
+std::vector<EditorCase> Editors() {
+  return {
+      {"naczynie",
+       "Dane/naczynie.xml",
+       &CCatalogues::VesselCatalogue,
+       [] { return std::make_unique<TWinAddNaczynie>(); },
+       "LstNaczynie",
+       "BitBtn1",
+       "BitBtn3",
+       "BitBtn4",
+       "BitBtn5",
+       "ComboBox1",
+       [](CatalogueEditorFrame& frame) {
+         auto& ui = As<TWinAddNaczynie>(frame).ui;
+         ui.ComboBox1->setEditText("Kalorynka");
+         ui.Edit2->setText(QString::fromUtf8("Naczynie Ł-25"));
+         ui.Edit3->setText("110");
+         ui.Edit4->setText("8");
+         ui.Edit5->setText("1.5");
+         ui.Edit6->setText("25");
+         ui.Edit7->setText("199.99");
+       },
+       {"Kalorynka", "Naczynie Ł-25", "110", "8", "1.5", "25", "199.99"},
+       2,
+       [](const std::string& model) { Engine.SelectedVessel->Model = model; },
+       "Nie można usuwać urządzeń producentów pobranych z bazy"},
+      {"sterownik",
+       "Dane/sterownik.xml",
+       &CCatalogues::ControllerCatalogue,
+       [] { return std::make_unique<TWinAddSterownik>(); },
+       "LstSterownik",
+       "BitBtn1",
+       "BitBtn4",
+       "BitBtn3",
+       "BitBtn5",
+       "ComboBox4",
+       [](CatalogueEditorFrame& frame) {
+         auto& ui = As<TWinAddSterownik>(frame).ui;
+         ui.ComboBox4->setEditText("Kalorynka");
+         ui.Edit2->setText("2");
+         ui.ComboBox2->setEditText("Nie");
+         ui.Edit3->setText("4");
+         ui.Edit4->setText("2");
+         ui.Edit5->setText("3");
+         ui.Edit6->setText("PT1000");
+         ui.Edit7->setText(QString::fromUtf8("Sterownik Ż-7"));
+         ui.Edit8->setText("450");
+       },
+       {"Kalorynka", "2", "Tak", "Nie", "Tak", "4", "2", "3", "PT1000", "Sterownik Ż-7", "450"},
+       2,
+       [](const std::string& model) { Engine.SelectedController->Model = model; },
+       "Nie można usuwać urzadzeń producentów pobranych z bazy"},
+      {"zasobnik",
+       "Dane/zasobnik.xml",
+       &CCatalogues::TankCatalogue,
+       [] { return std::make_unique<TWinAddZasobnik>(); },
+       "ListBoxZasobnik",
+       "BitBtnDodaj",
+       "BitBtn4",
+       "BitDelete",
+       "BitBtn3",
+       "ComboBox1",
+       [](CatalogueEditorFrame& frame) {
+         FillTank(As<TWinAddZasobnik>(frame), "300", "1500", "600", "50");
+       },
+       {"Kalorynka", "Zasobnik Ś-300", "biwalentny", "300", "12", "8.5", "95", "10", "1500", "600",
+        "50", "2999"},
+       2,
+       [](const std::string& model) { Engine.SelectedTank->Model = model; },
+       "Nie można usuwać urzadzeń producentów pobranych z bazy"},
+  };
+}
+
+class EditorCommandsTest : public CatalogueSetTest {
+ protected:
+  QPushButton* Button(CatalogueEditorFrame& editor, const char* name) {
+    auto* button = editor.findChild<QPushButton*>(name);
+    EXPECT_NE(button, nullptr) << name;
+    return button;
+  }
+  QListWidget* List(CatalogueEditorFrame& editor, const EditorCase& c) {
+    return editor.findChild<QListWidget*>(c.list);
+  }
+  void Select(CatalogueEditorFrame& editor, const EditorCase& c, int row) {
+    List(editor, c)->setCurrentRow(row);
+  }
+  // Runs the check on a fresh editor of each finished catalogue, with the file's bytes kept.
+  void ForEachEditor(const std::function<void(const EditorCase&, CatalogueEditorFrame*)>& check) {
+    for (const EditorCase& c : Editors()) {
+      SCOPED_TRACE(c.name);
+      std::unique_ptr<CatalogueEditorFrame> editor = c.create();
+      Snapshot(c);
+      check(c, editor.get());
+    }
+  }
+
+  // Keeps the file's bytes, which a refused or failed command must leave as they are.
+  void Snapshot(const EditorCase& c) { before_ = Bytes(dir_.File(c.file)); }
+  bool FileUnchanged(const EditorCase& c) const { return Bytes(dir_.File(c.file)) == before_; }
+  std::string before_;
+
+  static Row Expected(const EditorCase& c, const std::string& id) {
+    Row row{id};
+    row.insert(row.end(), c.required.begin(), c.required.end());
+    for (int k = 0; k < c.optionalColumns; ++k) row.push_back("brak");
+    row.push_back("0");
+    return row;
+  }
+};
+
+const QString kInUse = QString::fromUtf8(
+    "Nie można usunąć tego modelu ponieważ \njest on obecnie ustawiony w programie.\nAby usunąć "
+    "ten model należy ustawić inny model w programie.");
+const QString kMissing =
+    QString::fromUtf8("Nie wypełniono wszystkich pól.\nProszę uzupełnić brakujące pola");
+
+TEST_F(EditorCommandsTest, AddWritesTheNextIdAndEveryColumnAndReloadsTheTable) {
+  for (const EditorCase& c : Editors()) {
+    SCOPED_TRACE(c.name);
+    CCatalogueTable& table = Form1->*c.table;
+    const int columns = table.ColumnCount;
+    // Ids are not filled into gaps: the new row gets the largest + 1.
+    dir_.Write(c.file, catalogue_set::CatalogueXml(
+                           "katalog", {catalogue_set::Record(columns, 3, "1", {{2, "A"}}),
+                                       catalogue_set::Record(columns, 7, "0", {{2, "B"}}),
+                                       catalogue_set::Record(columns, 5, "0", {{2, "C"}})}));
+    std::unique_ptr<CatalogueEditorFrame> editor = c.create();
+    const int devices = Form1->DeviceCount;
+    Engine.CataloguesChanged = 0;
+    c.fillRequired(*editor);
+
+    Button(*editor, c.add)->click();
+
+    const std::vector<Row> records = Records(dir_.File(c.file));
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records.back(), Expected(c, "8"));
+    ASSERT_EQ(table.RowCount, 4);
+    EXPECT_EQ(table.Rows.back(), Expected(c, "8"));
+    EXPECT_EQ(Form1->DeviceCount, devices + 1);
+    EXPECT_EQ(Engine.CataloguesChanged, 1);
+    EXPECT_EQ(editor->RowNodes.size(), 4u);
+    EXPECT_EQ(List(*editor, c)->count(), 4);
+    EXPECT_TRUE(editor->RowBuffer.empty());
+
+    // The fields keep their texts: a second add gives an equal row with the following id.
+    Button(*editor, c.add)->click();
+    EXPECT_EQ(Records(dir_.File(c.file)).back(), Expected(c, "9"));
+    EXPECT_EQ(table.RowCount, 5);
+  }
+}
+
+TEST_F(EditorCommandsTest, AddWithAnEmptyRequiredFieldIsRefusedAndWritesNothing) {
+  for (const EditorCase& c : Editors()) {
+    SCOPED_TRACE(c.name);
+    std::unique_ptr<CatalogueEditorFrame> editor = c.create();
+    c.fillRequired(*editor);
+    editor->findChild<QComboBox*>(c.producer)->setEditText("");
+    Snapshot(c);
+    dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning);
+    Button(*editor, c.add)->click();
+    EXPECT_TRUE(FileUnchanged(c));
+    EXPECT_TRUE(editor->RowBuffer.empty());
+  }
+}
+
+TEST_F(EditorCommandsTest, AddIsRefusedWhenNoIdIsLeft) {
+  for (const EditorCase& c : Editors()) {
+    SCOPED_TRACE(c.name);
+    const int columns = (Form1->*c.table).ColumnCount;
+    dir_.Write(c.file, catalogue_set::CatalogueXml(
+                           "katalog", {catalogue_set::Record(columns, INT32_MAX, "0", {})}));
+    std::unique_ptr<CatalogueEditorFrame> editor = c.create();
+    c.fillRequired(*editor);
+    Snapshot(c);
+    const std::string base = std::string(c.file).substr(5);
+    dialogs.ExpectBox("Uwaga",
+                      QString::fromUtf8("Nie można dodać nowego rekordu: w pliku %1 wyczerpano "
+                                        "numery identyfikatorów.")
+                          .arg(QString::fromStdString(base)),
+                      platform::Icon::Warning);
+    Button(*editor, c.add)->click();
+    EXPECT_TRUE(FileUnchanged(c));
+    EXPECT_EQ(List(*editor, c)->count(), 1);
+  }
+}
+
+TEST_F(EditorCommandsTest, VendorRowsCanBeNeitherChangedNorDeleted) {
+  ForEachEditor([&](const EditorCase& c, CatalogueEditorFrame* editor) {
+    const CatalogueRows rows = (Form1->*c.table).Rows;
+    const int devices = Form1->DeviceCount;
+    c.fillRequired(*editor);
+    Select(*editor, c, 0);
+
+    dialogs.ExpectBox("Uwaga", QString::fromUtf8("Nie można edytować urządzeń pobranych z bazy"),
+                      platform::Icon::None);
+    Button(*editor, c.change)->click();
+    dialogs.ExpectBox("Pytanie",
+                      QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany sprzęt z programu ?"),
+                      platform::Icon::Question, platform::Buttons::YesNo, platform::Answer::Yes);
+    dialogs.ExpectBox("Uwaga", QString::fromUtf8(c.vendorDeleteText), platform::Icon::Warning);
+    Button(*editor, c.remove)->click();
+
+    EXPECT_TRUE(FileUnchanged(c));
+    EXPECT_EQ((Form1->*c.table).Rows, rows);
+    EXPECT_EQ(Form1->DeviceCount, devices);
+    EXPECT_EQ(List(*editor, c)->count(), 2);
+  });
+}
+
+TEST_F(EditorCommandsTest, TheDeviceInUseIsNotDeletedAndNoQuestionIsAsked) {
+  for (const EditorCase& c : Editors()) {
+    SCOPED_TRACE(c.name);
+    std::unique_ptr<CatalogueEditorFrame> editor = c.create();
+    c.setModelInUse(List(*editor, c)->item(1)->text().toStdString());
+    Snapshot(c);
+    Select(*editor, c, 1);
+    dialogs.ExpectBox("Uwaga", kInUse, platform::Icon::Warning);
+    Button(*editor, c.remove)->click();
+    EXPECT_TRUE(FileUnchanged(c));
+    EXPECT_EQ(List(*editor, c)->count(), 2);
+  }
+}
+
+TEST_F(EditorCommandsTest, DeleteOfAUserRowAsksAndRemovesItEverywhereOnlyOnYes) {
+  ForEachEditor([&](const EditorCase& c, CatalogueEditorFrame* editor) {
+    const int devices = Form1->DeviceCount;
+    Select(*editor, c, 1);
+    const QString question =
+        QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany sprzęt z programu ?");
+
+    dialogs.ExpectBox("Pytanie", question, platform::Icon::Question, platform::Buttons::YesNo,
+                      platform::Answer::No);
+    Button(*editor, c.remove)->click();
+    EXPECT_TRUE(FileUnchanged(c));
+    EXPECT_EQ(Form1->DeviceCount, devices);
+
+    Engine.CataloguesChanged = 0;
+    dialogs.ExpectBox("Pytanie", question, platform::Icon::Question, platform::Buttons::YesNo,
+                      platform::Answer::Yes);
+    Button(*editor, c.remove)->click();
+    const std::vector<Row> records = Records(dir_.File(c.file));
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0][0], "1");
+    EXPECT_EQ((Form1->*c.table).RowCount, 1);
+    EXPECT_EQ((Form1->*c.table).Rows.size(), 1u);
+    EXPECT_EQ(List(*editor, c)->count(), 1);
+    EXPECT_EQ(editor->RowNodes.size(), 1u);
+    EXPECT_EQ(Form1->DeviceCount, devices - 1);
+    EXPECT_EQ(Engine.CataloguesChanged, 1);
+  });
+}
+
+TEST_F(EditorCommandsTest, ChangeWritesTheFieldsIntoTheFileAndTheTableButNotTheList) {
+  for (const EditorCase& c : Editors()) {
+    SCOPED_TRACE(c.name);
+    std::unique_ptr<CatalogueEditorFrame> editor = c.create();
+    const QString listed = List(*editor, c)->item(1)->text();
+    c.fillRequired(*editor);
+    Select(*editor, c, 1);
+    Button(*editor, c.change)->click();
+
+    const Row expected = Expected(c, "2");
+    EXPECT_EQ(Records(dir_.File(c.file))[1], expected);
+    EXPECT_EQ((Form1->*c.table).Rows[1], expected);
+    EXPECT_EQ(List(*editor, c)->item(1)->text(), listed);
+    EXPECT_TRUE(editor->RowBuffer.empty());
+
+    // An empty required field refuses the change.
+    editor->findChild<QComboBox*>(c.producer)->setEditText("");
+    Snapshot(c);
+    dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning);
+    Button(*editor, c.change)->click();
+    EXPECT_TRUE(FileUnchanged(c));
+  }
+}
+
+// A save that fails (the disk refuses the write) leaves the file byte for byte, the table and the
+// list as they were, and is reported in the error box.
+TEST_F(EditorCommandsTest, AFailedSaveLeavesTheFileAndIsReported) {
+  ForEachEditor([&](const EditorCase& c, CatalogueEditorFrame* editor) {
+    const CatalogueRows rows = (Form1->*c.table).Rows;
+    const int devices = Form1->DeviceCount;
+    c.fillRequired(*editor);
+    RecordingDialogs recorded;  // the error's text is the writer's own
+    {
+      FileSizeLimit limit(64);
+      Button(*editor, c.add)->click();
+      Select(*editor, c, 1);
+      Button(*editor, c.change)->click();
+    }
+    ASSERT_EQ(recorded.boxes.size(), 2u);
+    for (const platform::BoxRequest& box : recorded.boxes) {
+      EXPECT_EQ(box.title, "Vindargast");
+      EXPECT_EQ(box.icon, platform::Icon::Stop);
+    }
+    EXPECT_TRUE(FileUnchanged(c));
+    EXPECT_EQ((Form1->*c.table).Rows, rows);
+    EXPECT_EQ(Form1->DeviceCount, devices);
+    EXPECT_EQ(List(*editor, c)->count(), 2);
+    EXPECT_EQ(editor->RowNodes.size(), 2u);
+    EXPECT_TRUE(editor->RowBuffer.empty());
+  });
+}
+
+TEST_F(EditorCommandsTest, ShowLoadsTheRowAndClearEmptiesTheFields) {
+  for (const EditorCase& c : Editors()) {
+    SCOPED_TRACE(c.name);
+    std::unique_ptr<CatalogueEditorFrame> editor = c.create();
+    c.fillRequired(*editor);
+    Button(*editor, c.add)->click();
+    const int added = List(*editor, c)->count() - 1;
+    Button(*editor, c.clear)->click();
+    for (QLineEdit* edit : editor->findChildren<QLineEdit*>()) {
+      if (edit->objectName().startsWith("Edit"))
+        EXPECT_EQ(edit->text(), "") << edit->objectName().toStdString();
+    }
+    editor->ShowRow(added);
+    // Shown and added again, the row reads back the same, "brak" included.
+    Button(*editor, c.add)->click();
+    Row again = Records(dir_.File(c.file)).back();
+    again[0] = "";
+    EXPECT_EQ(again, Expected(c, ""));
+
+    const std::string base = std::string(c.file).substr(5);
+    dialogs.ExpectBox(
+        "UWAGA", QString::fromUtf8("Nie udało się wczytać pliku ") + QString::fromStdString(base),
+        platform::Icon::Warning);
+    editor->ShowRow(-1);
+  }
+}
+
+TEST_F(EditorCommandsTest, VesselValueEditsTakeOnlyDecimalKeys) {
+  TWinAddNaczynie editor;
+  for (QLineEdit* edit :
+       {editor.ui.Edit3, editor.ui.Edit4, editor.ui.Edit5, editor.ui.Edit6, editor.ui.Edit7}) {
+    QTest::keyClicks(edit, "1,5x.2");
+    EXPECT_EQ(edit->text(), "1.5.2") << edit->objectName().toStdString();
+  }
+  QTest::keyClicks(editor.ui.Edit2, "A,b");
+  EXPECT_EQ(editor.ui.Edit2->text(), "A,b");
+}
+
+TEST_F(EditorCommandsTest, VesselProducerChoiceFillsWebPageAndDescription) {
+  TWinAddNaczynie editor;
+  editor.ProducerSelected(0);
+  EXPECT_EQ(editor.ui.Edit8->text(), "https://www.promienny-dom.example");
+  EXPECT_EQ(editor.ui.Opis->toPlainText(), "Kolektory");
+}
+
+// An emptied Tak/Nie choice is a missing field like an empty edit.
+TEST_F(EditorCommandsTest, ControllerWithAnEmptiedChoiceIsRefused) {
+  TWinAddSterownik editor;
+  const std::string before = Bytes(dir_.File("Dane/sterownik.xml"));
+  for (QComboBox* choice : {editor.ui.ComboBox1, editor.ui.ComboBox2, editor.ui.ComboBox3}) {
+    Editors()[1].fillRequired(editor);
+    choice->setEditText("");
+    dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning);
+    editor.ui.BitBtn1->click();
+    choice->setCurrentIndex(0);
+  }
+  EXPECT_EQ(Bytes(dir_.File("Dane/sterownik.xml")), before);
+}
+
+// The tank's dimension checks, in their order, with equality at each bound.
+TEST_F(EditorCommandsTest, TankDimensionChecks) {
+  const QString insulation = QString::fromUtf8(
+      "Grubość izolacji musi być dwa razy mniejsza od wysokości oraz średnicy Zasobnika !");
+  const QString capacity = QString::fromUtf8(
+      "Nieprawidłowa pojemność lub wymiary zasobnika (wymiary należy podawać w milimetrach a "
+      "pojemność w litrach)!");
+  struct Case {
+    const char *capacity, *height, *diameter, *insulation;
+    const QString* message;  // null: written
+  } cases[] = {
+      {"200", "1000", "500", "250", nullptr},     {"200", "1000", "500", "251", &insulation},
+      {"200", "400", "500", "250", &insulation},  {"249", "1000", "500", "10", nullptr},
+      {"250", "1000", "500", "10", &capacity},    {"200", "1", "0.5", "0.05", &capacity},
+      {"900", "1000", "500", "300", &insulation},  // both fail: only the first message
+  };
+  const std::string file = dir_.File("Dane/zasobnik.xml");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.capacity) + " " + c.height + " " + c.diameter + " " + c.insulation);
+    TWinAddZasobnik editor;
+    FillTank(editor, c.capacity, c.height, c.diameter, c.insulation);
+    const size_t records = Records(file).size();
+    const std::string before = Bytes(file);
+    if (c.message) {
+      dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), *c.message, platform::Icon::Warning);
+      editor.ui.BitBtnDodaj->click();
+      EXPECT_EQ(Bytes(file), before);
+      // A change that fails the check leaves the record as it was.
+      editor.ui.ListBoxZasobnik->setCurrentRow(1);
+      dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), *c.message, platform::Icon::Warning);
+      editor.ui.BitBtn4->click();
+      EXPECT_EQ(Bytes(file), before);
+    } else {
+      editor.ui.BitBtnDodaj->click();
+      EXPECT_EQ(Records(file).size(), records + 1);
+    }
+  }
+}
+
+// A dimension that is no number stops the add at the check with the conversion error.
+TEST_F(EditorCommandsTest, TankDimensionThatIsNoNumberWritesNothing) {
+  TWinAddZasobnik editor;
+  FillTank(editor, "300", "1.2.3", "600", "50");
+  const std::string before = Bytes(dir_.File("Dane/zasobnik.xml"));
+  RecordingDialogs recorded;
+  editor.ui.BitBtnDodaj->click();
+  ASSERT_EQ(recorded.boxes.size(), 1u);
+  EXPECT_EQ(recorded.boxes[0].icon, platform::Icon::Stop);
+  EXPECT_EQ(Bytes(dir_.File("Dane/zasobnik.xml")), before);
+  EXPECT_TRUE(editor.RowBuffer.empty());
+}
+
+// Both tank objects of the design are in use, whatever the number of tanks.
+TEST_F(EditorCommandsTest, TankInUseCoversTheSecondTank) {
+  TWinAddZasobnik editor;
+  Engine.SelectedTank2->Model = "ZS-200";
+  editor.ui.ListBoxZasobnik->setCurrentRow(0);
+  dialogs.ExpectBox("Uwaga", kInUse, platform::Icon::Warning);
+  editor.ui.BitDelete->click();
+}
+
+}  // namespace
