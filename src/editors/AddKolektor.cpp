@@ -1,11 +1,28 @@
 #include "editors/AddKolektor.h"
 
+#include "engine/numtext.h"
+#include "engine/vindargast2.h"
 #include "platform/guard.h"
 
 TWinAddKolektor::TWinAddKolektor(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/kolektor.xml", &CCatalogues::CollectorCatalogue, 3, 16}) {
   ui.setupUi(this);
   BindFrame(ui.LstKolektory, ui.ComboBox1, ui.Opis, ui.StaticText25);
+  QLineEdit* const edits[] = {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5,  ui.Edit6,
+                              ui.Edit7, ui.Edit8, ui.Edit9, ui.Edit10, ui.Edit11};
+  std::vector<Field> fields{{1, ui.ComboBox1, true}};
+  for (int k = 0; k < 10; ++k) fields.push_back({k + 2, edits[k], true});
+  // The certificate and test-result links follow the description.
+  fields.insert(fields.end(), {{12, ui.Edit12, false},
+                               {13, ui.Opis, false},
+                               {14, ui.Edit1, false},
+                               {15, ui.Edit13, false}});
+  std::vector<QWidget*> cleared(std::begin(edits), std::end(edits));
+  cleared.insert(cleared.end(), {ui.Edit1, ui.Edit12, ui.Edit13, ui.Opis});
+  BindFields(std::move(fields), std::move(cleared),
+             {ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Edit9, ui.Edit10, ui.Edit11});
+  BindProducerTargets(ui.Edit12, ui.Opis);
+  BindButtons(ui.BitBtn1, ui.BitBtn3, ui.BtnDelete, ui.BitBtn4);
   connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
 }
@@ -13,4 +30,36 @@ TWinAddKolektor::TWinAddKolektor(QWidget* parent)
 void TWinAddKolektor::FormCreate() {
   CreateFrame();
   SetCounter(kDescriptionLength);
+}
+
+void TWinAddKolektor::FormShow() {
+  FillProducerCombo();
+  ClearFields();
+}
+
+bool TWinAddKolektor::InUse(const std::string& listed) const {
+  return listed == Engine.SelectedCollector->Model;
+}
+
+// The heat-loss coefficients and the optical efficiency (a percentage) within their ranges; the
+// limits themselves pass.
+bool TWinAddKolektor::ValuesValid() {
+  if (ReadFloat(ui.Edit4->text().toStdString()) > 5) {
+    WarnField(
+        "Wartość liniowego wskaźnika przenikalności cieplnej k1 poza dopuszczalną wartością.\n"
+        "Proszę wprowadzić poprawną wartość");
+    return false;
+  }
+  if (ReadFloat(ui.Edit5->text().toStdString()) > 1) {
+    WarnField(
+        "Wartość kwadratowego wskaźnika przenikalności cieplnej k2 poza dopuszczalną wartością "
+        ".\nProszę wprowadzić poprawną wartość");
+    return false;
+  }
+  const float efficiency = ReadFloat(ui.Edit6->text().toStdString());
+  if (efficiency > 99 || efficiency < 50) {
+    WarnField("Nieprawidłowa wartość sprawności optycznej!\nProszę wprowadzić poprawną wartość");
+    return false;
+  }
+  return true;
 }

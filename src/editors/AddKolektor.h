@@ -12,4 +12,9 @@ class TWinAddKolektor : public CatalogueEditorFrame {
   xml::Document& XMLKolektor = Document;
 
   void FormCreate();
+  void FormShow() override;
+
+ protected:
+  bool InUse(const std::string& listed) const override;
+  bool ValuesValid() override;
 };

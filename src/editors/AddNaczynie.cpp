@@ -34,11 +34,6 @@ void TWinAddNaczynie::FormShow() {
   ClearFields();
 }
 
-void TWinAddNaczynie::showEvent(QShowEvent* event) {
-  CatalogueEditorFrame::showEvent(event);
-  platform::RunGuarded([this] { FormShow(); });
-}
-
 bool TWinAddNaczynie::InUse(const std::string& listed) const {
   return listed == Engine.SelectedVessel->Model;
 }

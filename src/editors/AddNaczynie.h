@@ -12,10 +12,9 @@ class TWinAddNaczynie : public CatalogueEditorFrame {
   xml::Document& XMLNaczynie = Document;
 
   void FormCreate();
-  void FormShow();
+  void FormShow() override;
 
  protected:
-  void showEvent(QShowEvent* event) override;
   bool InUse(const std::string& listed) const override;
   QString VendorDeleteText() const override;
 };

@@ -48,11 +48,6 @@ void TWinAddSterownik::FormShow() {
   ui.Opis->clear();
 }
 
-void TWinAddSterownik::showEvent(QShowEvent* event) {
-  CatalogueEditorFrame::showEvent(event);
-  platform::RunGuarded([this] { FormShow(); });
-}
-
 bool TWinAddSterownik::InUse(const std::string& listed) const {
   return listed == Engine.SelectedController->Model;
 }

@@ -12,9 +12,8 @@ class TWinAddSterownik : public CatalogueEditorFrame {
   xml::Document& XMLSterownik = Document;
 
   void FormCreate();
-  void FormShow();
+  void FormShow() override;
 
  protected:
-  void showEvent(QShowEvent* event) override;
   bool InUse(const std::string& listed) const override;
 };

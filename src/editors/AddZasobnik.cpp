@@ -3,7 +3,6 @@
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
 #include "platform/guard.h"
-#include "platform/message_box.h"
 
 TWinAddZasobnik::TWinAddZasobnik(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/zasobnik.xml", &CCatalogues::TankCatalogue, 2, 15}) {
@@ -40,11 +39,6 @@ void TWinAddZasobnik::FormShow() {
     edit->clear();
 }
 
-void TWinAddZasobnik::showEvent(QShowEvent* event) {
-  CatalogueEditorFrame::showEvent(event);
-  platform::RunGuarded([this] { FormShow(); });
-}
-
 // Both tank objects count, whatever the number of tanks in the design.
 bool TWinAddZasobnik::InUse(const std::string& listed) const {
   return listed == Engine.SelectedTank->Model || listed == Engine.SelectedTank2->Model;
@@ -60,17 +54,14 @@ bool TWinAddZasobnik::ValuesValid() {
   const double diameter = number(ui.Edit10);
   const double height = number(ui.Edit9);
   if (2 * thickness > diameter || 2 * thickness > height) {
-    platform::MessageBox(QString::fromUtf8("Grubość izolacji musi być dwa razy mniejsza od "
-                                           "wysokości oraz średnicy Zasobnika !"),
-                         QString::fromUtf8("Ostrzeżenie"), platform::Icon::Warning);
+    WarnField("Grubość izolacji musi być dwa razy mniejsza od wysokości oraz średnicy Zasobnika !");
     return false;
   }
   const double capacity = number(ui.Edit4);
   if (capacity * 1000000 >= 4 * (diameter * 0.5) * (diameter * 0.5) * height) {
-    platform::MessageBox(QString::fromUtf8("Nieprawidłowa pojemność lub wymiary zasobnika "
-                                           "(wymiary należy podawać w milimetrach a pojemność "
-                                           "w litrach)!"),
-                         QString::fromUtf8("Ostrzeżenie"), platform::Icon::Warning);
+    WarnField(
+        "Nieprawidłowa pojemność lub wymiary zasobnika (wymiary należy podawać w milimetrach a "
+        "pojemność w litrach)!");
     return false;
   }
   return true;

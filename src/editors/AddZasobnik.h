@@ -12,10 +12,9 @@ class TWinAddZasobnik : public CatalogueEditorFrame {
   xml::Document& XMLZasobnik = Document;
 
   void FormCreate();
-  void FormShow();
+  void FormShow() override;
 
  protected:
-  void showEvent(QShowEvent* event) override;
   bool InUse(const std::string& listed) const override;
   bool ValuesValid() override;
 };

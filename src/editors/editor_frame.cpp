@@ -208,6 +208,16 @@ void CatalogueEditorFrame::BindButtons(QPushButton* add, QPushButton* change, QP
   }
 }
 
+void CatalogueEditorFrame::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  platform::RunGuarded([this] { FormShow(); });
+}
+
+void CatalogueEditorFrame::WarnField(const char* text) {
+  platform::MessageBox(QString::fromUtf8(text), QString::fromUtf8("Ostrzeżenie"),
+                       platform::Icon::Warning);
+}
+
 QString CatalogueEditorFrame::VendorDeleteText() const {
   return QString::fromUtf8("Nie można usuwać urzadzeń producentów pobranych z bazy");
 }
@@ -229,8 +239,7 @@ bool CatalogueEditorFrame::CollectFields() {
     }
   }
   if (missing == 0) return true;
-  platform::MessageBox(QString::fromUtf8(kMissingFields), QString::fromUtf8("Ostrzeżenie"),
-                       platform::Icon::Warning);
+  WarnField(kMissingFields);
   return false;
 }
 

@@ -104,6 +104,12 @@ class CatalogueEditorFrame : public QDialog {
   // own message.
   virtual bool ValuesValid() { return true; }
 
+  // Each opening runs the editor's FormShow under the handler guard.
+  void showEvent(QShowEvent* event) override;
+  virtual void FormShow() {}
+  // The warning box of a field check ("Ostrzeżenie", exclamation icon); the text is UTF-8.
+  static void WarnField(const char* text);
+
   void LoadDocument();
   bool TableLoaded() const;
   void FillList();

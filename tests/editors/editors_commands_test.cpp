@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "catalogue_set.h"
+#include "editors/AddKolektor.h"
 #include "editors/AddNaczynie.h"
 #include "editors/AddSterownik.h"
 #include "editors/AddZasobnik.h"
@@ -92,6 +93,22 @@ void FillTank(TWinAddZasobnik& editor, const char* capacity, const char* height,
   ui.Edit12->setText("2999");
 }
 
+void FillCollector(TWinAddKolektor& editor, const char* k1, const char* k2,
+                   const char* efficiency) {
+  auto& ui = editor.ui;
+  ui.ComboBox1->setEditText("Kalorynka");
+  ui.Edit2->setText("płaski");
+  ui.Edit3->setText(QString::fromUtf8("Kolektor Ź-2"));
+  ui.Edit4->setText(k1);
+  ui.Edit5->setText(k2);
+  ui.Edit6->setText(efficiency);
+  ui.Edit7->setText("40");
+  ui.Edit8->setText("3.5");
+  ui.Edit9->setText("1.7");
+  ui.Edit10->setText("2.3");
+  ui.Edit11->setText("1450");
+}
+
 std::vector<EditorCase> Editors() {
   return {
       {"naczynie",
@@ -161,6 +178,24 @@ std::vector<EditorCase> Editors() {
         "50", "2999"},
        2,
        [](const std::string& model) { Engine.SelectedTank->Model = model; },
+       "Nie można usuwać urzadzeń producentów pobranych z bazy"},
+      {"kolektor",
+       "Dane/kolektor.xml",
+       &CCatalogues::CollectorCatalogue,
+       [] { return std::make_unique<TWinAddKolektor>(); },
+       "LstKolektory",
+       "BitBtn1",
+       "BitBtn3",
+       "BtnDelete",
+       "BitBtn4",
+       "ComboBox1",
+       [](CatalogueEditorFrame& frame) {
+         FillCollector(As<TWinAddKolektor>(frame), "3.9", "0.014", "79");
+       },
+       {"Kalorynka", "płaski", "Kolektor Ź-2", "3.9", "0.014", "79", "40", "3.5", "1.7", "2.3",
+        "1450"},
+       4,
+       [](const std::string& model) { Engine.SelectedCollector->Model = model; },
        "Nie można usuwać urzadzeń producentów pobranych z bazy"},
   };
 }
@@ -489,6 +524,49 @@ TEST_F(EditorCommandsTest, TankDimensionChecks) {
       EXPECT_EQ(Bytes(file), before);
     } else {
       editor.ui.BitBtnDodaj->click();
+      EXPECT_EQ(Records(file).size(), records + 1);
+    }
+  }
+}
+
+// The collector's ranges, in their order, with the limits passing.
+TEST_F(EditorCommandsTest, CollectorValueChecks) {
+  const QString k1 = QString::fromUtf8(
+      "Wartość liniowego wskaźnika przenikalności cieplnej k1 poza dopuszczalną wartością.\nProszę "
+      "wprowadzić poprawną wartość");
+  const QString k2 = QString::fromUtf8(
+      "Wartość kwadratowego wskaźnika przenikalności cieplnej k2 poza dopuszczalną wartością .\n"
+      "Proszę wprowadzić poprawną wartość");
+  const QString efficiency = QString::fromUtf8(
+      "Nieprawidłowa wartość sprawności optycznej!\nProszę wprowadzić poprawną wartość");
+  struct Case {
+    const char *k1, *k2, *efficiency;
+    const QString* message;  // null: written
+  } cases[] = {
+      {"5.0", "1.0", "50", nullptr},
+      {"0", "0", "99", nullptr},
+      {"5.01", "0.5", "70", &k1},
+      {"4", "1.01", "70", &k2},
+      {"4", "0.5", "0.8", &efficiency},
+      {"4", "0.5", "99.5", &efficiency},
+      {"6", "2", "10", &k1},  // all out of range: only the first message
+  };
+  const std::string file = dir_.File("Dane/kolektor.xml");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.k1) + " " + c.k2 + " " + c.efficiency);
+    TWinAddKolektor editor;
+    FillCollector(editor, c.k1, c.k2, c.efficiency);
+    const size_t records = Records(file).size();
+    const std::string before = Bytes(file);
+    if (c.message) {
+      dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), *c.message, platform::Icon::Warning);
+      editor.ui.BitBtn1->click();
+      editor.ui.LstKolektory->setCurrentRow(1);
+      dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), *c.message, platform::Icon::Warning);
+      editor.ui.BitBtn3->click();
+      EXPECT_EQ(Bytes(file), before);
+    } else {
+      editor.ui.BitBtn1->click();
       EXPECT_EQ(Records(file).size(), records + 1);
     }
   }
