@@ -1,5 +1,8 @@
 #include "editors/AddKonstrukcja.h"
 
+#include "app/windows.h"
+#include "engine/vindargast2.h"
+#include "main/izolacja.h"
 #include "platform/guard.h"
 
 TWinAddKonstrukcja::TWinAddKonstrukcja(QWidget* parent)
@@ -7,6 +10,22 @@ TWinAddKonstrukcja::TWinAddKonstrukcja(QWidget* parent)
                            {"Dane/konstrukcje.xml", &CCatalogues::StructureCatalogue, 2, 12}) {
   ui.setupUi(this);
   BindFrame(ui.LstKonstrukcja, ui.ComboBox1, ui.Opis, ui.Label1);
+  BindFields(
+      {{1, ui.ComboBox1, true},
+       {2, ui.Edit1, true},
+       {3, ui.Edit2, true},
+       {4, ui.Edit3, true},
+       {5, ui.Edit4, true},
+       {6, ui.Edit5, true},
+       {7, ui.ComboBox2, true},
+       {8, ui.Edit6, true},
+       {9, ui.Edit7, true},
+       {10, ui.Edit8, false},
+       {11, ui.Opis, false}},
+      {ui.Edit1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Opis},
+      {});
+  BindProducerTargets(ui.Edit8, ui.Opis);
+  BindButtons(ui.BitBtn2, ui.BitBtn3, ui.BitBtn5, ui.BitBtn1);
   connect(ui.BitBtn4, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
 }
@@ -16,4 +35,25 @@ void TWinAddKonstrukcja::FormCreate() {
   ui.StaticText14->setText(QString::fromUtf8("[ °]"));
   ui.ComboBox2->setCurrentIndex(0);  // "Tak"
   SetCounter(kDescriptionLength);
+}
+
+// The wall-mounting choice keeps its text between openings.
+void TWinAddKonstrukcja::FormShow() {
+  FillProducerCombo();
+  ClearFields();
+}
+
+bool TWinAddKonstrukcja::InUse(const std::string& listed) const {
+  return listed == Engine.SelectedStructure->Model;
+}
+
+// An added structure is offered at once by the insulation selection window, which may be the
+// window this editor was opened from.
+void TWinAddKonstrukcja::TableChanged(bool rowAdded) {
+  if (!rowAdded || !WinIzolacja) return;
+  QComboBox* combo = WinIzolacja->ui.ComboWyborKonstrukcji;
+  combo->clear();
+  for (const std::vector<std::string>& row : MainCatalogues().StructureCatalogue.Rows)
+    combo->addItem(QString::fromStdString(row.size() > 2 ? row[2] : std::string()));
+  combo->setCurrentIndex(-1);
 }

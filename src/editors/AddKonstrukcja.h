@@ -12,4 +12,9 @@ class TWinAddKonstrukcja : public CatalogueEditorFrame {
   xml::Document& XMLKonstrukcja = Document;
 
   void FormCreate();
+  void FormShow() override;
+
+ protected:
+  bool InUse(const std::string& listed) const override;
+  void TableChanged(bool rowAdded) override;
 };

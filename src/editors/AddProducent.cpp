@@ -6,6 +6,9 @@ TWinAddProducent::TWinAddProducent(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/producenci.xml", &CCatalogues::ProducerCatalogue, 1, 4}) {
   ui.setupUi(this);
   BindFrame(ui.LstProducent, nullptr, ui.Opis, ui.StaticText5);
+  BindFields({{1, ui.Edit1, true}, {2, ui.Edit2, true}, {3, ui.Opis, false}},
+             {ui.Edit1, ui.Edit2, ui.Opis}, {});
+  BindButtons(ui.BitBtn1, ui.BitBtn2, ui.BitBtn4, ui.BitBtn5);
   connect(ui.BitBtn3, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
 }
@@ -16,4 +19,21 @@ void TWinAddProducent::FormCreate() {
   if (TableLoaded()) FillList();
   // The counter reads 255 while the description still holds "brak".
   SetCounter(kDescriptionLength);
+}
+
+QString TWinAddProducent::VendorDeleteText() const {
+  return QString::fromUtf8("Nie można usuwać producentów pobranych z bazy");
+}
+
+QString TWinAddProducent::VendorChangeText() const {
+  return QString::fromUtf8("Nie można edytować producentów pobranych z bazy");
+}
+
+QString TWinAddProducent::DeleteQuestion() const {
+  return QString::fromUtf8("Czy na pewno chcesz usunąć\ndane producenta z programu ?");
+}
+
+// The producer lists, from which the device editors fill their producer combos, follow the table.
+void TWinAddProducent::TableChanged(bool /*rowAdded*/) {
+  MainCatalogues().BuildProducerLists();
 }

@@ -14,4 +14,11 @@ class TWinAddProducent : public CatalogueEditorFrame {
   xml::Document& XMLProducent = Document;
 
   void FormCreate();
+
+ protected:
+  bool CountsAsDevice() const override { return false; }
+  QString VendorDeleteText() const override;
+  QString VendorChangeText() const override;
+  QString DeleteQuestion() const override;
+  void TableChanged(bool rowAdded) override;
 };

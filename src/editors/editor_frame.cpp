@@ -218,6 +218,14 @@ void CatalogueEditorFrame::WarnField(const char* text) {
                        platform::Icon::Warning);
 }
 
+QString CatalogueEditorFrame::VendorChangeText() const {
+  return QString::fromUtf8("Nie można edytować urządzeń pobranych z bazy");
+}
+
+QString CatalogueEditorFrame::DeleteQuestion() const {
+  return QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany sprzęt z programu ?");
+}
+
 QString CatalogueEditorFrame::VendorDeleteText() const {
   return QString::fromUtf8("Nie można usuwać urzadzeń producentów pobranych z bazy");
 }
@@ -286,16 +294,19 @@ void CatalogueEditorFrame::AddRow() {
   }
   ReloadTable();
   LoadDocument();
-  if (CountsAsDevice()) ++MainCatalogues().DeviceCount;
-  Engine.CataloguesChanged = 1;
+  if (CountsAsDevice()) {
+    ++MainCatalogues().DeviceCount;
+    Engine.CataloguesChanged = 1;
+  }
   FillList();
+  TableChanged(true);
 }
 
 void CatalogueEditorFrame::ChangeSelected() {
   const int index = list_->currentRow();
   if (index < 0) return;
   ChangeRow(index);
-  Engine.CataloguesChanged = 1;
+  if (CountsAsDevice()) Engine.CataloguesChanged = 1;
 }
 
 void CatalogueEditorFrame::ChangeRow(int index) {
@@ -306,8 +317,7 @@ void CatalogueEditorFrame::ChangeRow(int index) {
     return;
   }
   if (ReadInt(RowNodes[index].Child(parameters_.flagColumn).Text()) != 0) {
-    platform::MessageBox(QString::fromUtf8("Nie można edytować urządzeń pobranych z bazy"),
-                         "Uwaga");
+    platform::MessageBox(VendorChangeText(), "Uwaga");
     return;
   }
   if (!CollectFields()) return;
@@ -324,6 +334,7 @@ void CatalogueEditorFrame::ChangeRow(int index) {
       if (column < row.size()) row[column] = RowBuffer[k];
     }
   }
+  TableChanged(false);
 }
 
 void CatalogueEditorFrame::DeleteSelected() {
@@ -337,14 +348,14 @@ void CatalogueEditorFrame::DeleteSelected() {
     return;
   }
   const bool removed = DeleteRow(index);
+  if (!CountsAsDevice()) return;
   Engine.CataloguesChanged = 1;
-  if (removed && CountsAsDevice()) --MainCatalogues().DeviceCount;
+  if (removed) --MainCatalogues().DeviceCount;
 }
 
 bool CatalogueEditorFrame::DeleteRow(int index) {
-  if (platform::MessageBox(
-          QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany sprzęt z programu ?"), "Pytanie",
-          platform::Icon::Question, platform::Buttons::YesNo) != platform::Answer::Yes) {
+  if (platform::MessageBox(DeleteQuestion(), "Pytanie", platform::Icon::Question,
+                           platform::Buttons::YesNo) != platform::Answer::Yes) {
     return false;
   }
   LoadDocument();
@@ -362,6 +373,7 @@ bool CatalogueEditorFrame::DeleteRow(int index) {
   ReloadTable();
   delete list_->takeItem(index);
   LoadDocument();
+  TableChanged(false);
   return true;
 }
 

@@ -97,9 +97,15 @@ class CatalogueEditorFrame : public QDialog {
 
   // Whether a listed text names the record the design uses, which cannot be deleted.
   virtual bool InUse(const std::string& /*listed*/) const { return false; }
-  // Whether the catalogue is one of the seven device catalogues counted in DeviceCount.
+  // Whether the catalogue is one of the seven device catalogues: counted in DeviceCount, and
+  // its changes set the design's catalogues-changed flag.
   virtual bool CountsAsDevice() const { return true; }
   virtual QString VendorDeleteText() const;
+  virtual QString VendorChangeText() const;
+  virtual QString DeleteQuestion() const;
+  // Runs once the main window's table follows a changed file (an added row, or a deleted or
+  // changed one), for what is derived from the table.
+  virtual void TableChanged(bool /*rowAdded*/) {}
   // Checks of the fields' values before writing; false stops the add or change after the check's
   // own message.
   virtual bool ValuesValid() { return true; }

@@ -17,10 +17,13 @@
 
 #include "catalogue_set.h"
 #include "editors/AddKolektor.h"
+#include "editors/AddKonstrukcja.h"
 #include "editors/AddNaczynie.h"
+#include "editors/AddProducent.h"
 #include "editors/AddSterownik.h"
 #include "editors/AddZasobnik.h"
 #include "file_size_limit.h"
+#include "main/izolacja.h"
 #include "recording_dialogs.h"
 #include "xml/xmldoc.h"
 
@@ -62,14 +65,22 @@ struct EditorCase {
   const char* change;
   const char* remove;
   const char* clear;
-  const char* producer;
+  const char* emptied;  // a required field the missing-field tests empty
   // Fills every field; the optional ones (web page, description...) stay empty.
   std::function<void(CatalogueEditorFrame&)> fillRequired;
   Row required;  // columns 1 .. the last required one, as filled
   int optionalColumns;
   std::function<void(const std::string&)> setModelInUse;
   const char* vendorDeleteText;
+  const char* vendorChangeText = "Nie można edytować urządzeń pobranych z bazy";
+  const char* question = "Czy na pewno chcesz usunąć\nwybrany sprzęt z programu ?";
+  bool device = true;  // counted in DeviceCount, sets the catalogues-changed flag
 };
+
+void EmptyField(CatalogueEditorFrame& editor, const char* name) {
+  if (auto* combo = editor.findChild<QComboBox*>(name)) combo->setEditText("");
+  if (auto* edit = editor.findChild<QLineEdit*>(name)) edit->clear();
+}
 
 template <class Editor>
 Editor& As(CatalogueEditorFrame& frame) {
@@ -197,6 +208,54 @@ std::vector<EditorCase> Editors() {
        4,
        [](const std::string& model) { Engine.SelectedCollector->Model = model; },
        "Nie można usuwać urzadzeń producentów pobranych z bazy"},
+      {"konstrukcja",
+       "Dane/konstrukcje.xml",
+       &CCatalogues::StructureCatalogue,
+       [] { return std::make_unique<TWinAddKonstrukcja>(); },
+       "LstKonstrukcja",
+       "BitBtn2",
+       "BitBtn3",
+       "BitBtn5",
+       "BitBtn1",
+       "ComboBox2",
+       [](CatalogueEditorFrame& frame) {
+         auto& ui = As<TWinAddKonstrukcja>(frame).ui;
+         ui.ComboBox1->setEditText("Kalorynka");
+         ui.Edit1->setText(QString::fromUtf8("Rama Ą-2"));
+         ui.Edit2->setText("2");
+         ui.Edit3->setText("płaski");
+         ui.Edit4->setText("45");
+         ui.Edit5->setText("2.5");
+         ui.Edit6->setText("dachówka");
+         ui.Edit7->setText("800");
+       },
+       {"Kalorynka", "Rama Ą-2", "2", "płaski", "45", "2.5", "Tak", "dachówka", "800"},
+       2,
+       [](const std::string& model) { Engine.SelectedStructure->Model = model; },
+       "Nie można usuwać urzadzeń producentów pobranych z bazy"},
+      {"producent",
+       "Dane/producenci.xml",
+       &CCatalogues::ProducerCatalogue,
+       [] { return std::make_unique<TWinAddProducent>(); },
+       "LstProducent",
+       "BitBtn1",
+       "BitBtn2",
+       "BitBtn4",
+       "BitBtn5",
+       "Edit2",
+       [](CatalogueEditorFrame& frame) {
+         auto& ui = As<TWinAddProducent>(frame).ui;
+         ui.Edit1->setText(QString::fromUtf8("Słoneczny Łan"));
+         ui.Edit2->setText("https://lan.example");
+         ui.Opis->clear();
+       },
+       {"Słoneczny Łan", "https://lan.example"},
+       1,
+       nullptr,
+       "Nie można usuwać producentów pobranych z bazy",
+       "Nie można edytować producentów pobranych z bazy",
+       "Czy na pewno chcesz usunąć\ndane producenta z programu ?",
+       false},
   };
 }
 
@@ -265,8 +324,8 @@ TEST_F(EditorCommandsTest, AddWritesTheNextIdAndEveryColumnAndReloadsTheTable) {
     EXPECT_EQ(records.back(), Expected(c, "8"));
     ASSERT_EQ(table.RowCount, 4);
     EXPECT_EQ(table.Rows.back(), Expected(c, "8"));
-    EXPECT_EQ(Form1->DeviceCount, devices + 1);
-    EXPECT_EQ(Engine.CataloguesChanged, 1);
+    EXPECT_EQ(Form1->DeviceCount, devices + (c.device ? 1 : 0));
+    EXPECT_EQ(Engine.CataloguesChanged, c.device ? 1 : 0);
     EXPECT_EQ(editor->RowNodes.size(), 4u);
     EXPECT_EQ(List(*editor, c)->count(), 4);
     EXPECT_TRUE(editor->RowBuffer.empty());
@@ -283,7 +342,7 @@ TEST_F(EditorCommandsTest, AddWithAnEmptyRequiredFieldIsRefusedAndWritesNothing)
     SCOPED_TRACE(c.name);
     std::unique_ptr<CatalogueEditorFrame> editor = c.create();
     c.fillRequired(*editor);
-    editor->findChild<QComboBox*>(c.producer)->setEditText("");
+    EmptyField(*editor, c.emptied);
     Snapshot(c);
     dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning);
     Button(*editor, c.add)->click();
@@ -320,12 +379,10 @@ TEST_F(EditorCommandsTest, VendorRowsCanBeNeitherChangedNorDeleted) {
     c.fillRequired(*editor);
     Select(*editor, c, 0);
 
-    dialogs.ExpectBox("Uwaga", QString::fromUtf8("Nie można edytować urządzeń pobranych z bazy"),
-                      platform::Icon::None);
+    dialogs.ExpectBox("Uwaga", QString::fromUtf8(c.vendorChangeText), platform::Icon::None);
     Button(*editor, c.change)->click();
-    dialogs.ExpectBox("Pytanie",
-                      QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany sprzęt z programu ?"),
-                      platform::Icon::Question, platform::Buttons::YesNo, platform::Answer::Yes);
+    dialogs.ExpectBox("Pytanie", QString::fromUtf8(c.question), platform::Icon::Question,
+                      platform::Buttons::YesNo, platform::Answer::Yes);
     dialogs.ExpectBox("Uwaga", QString::fromUtf8(c.vendorDeleteText), platform::Icon::Warning);
     Button(*editor, c.remove)->click();
 
@@ -340,6 +397,7 @@ TEST_F(EditorCommandsTest, TheDeviceInUseIsNotDeletedAndNoQuestionIsAsked) {
   for (const EditorCase& c : Editors()) {
     SCOPED_TRACE(c.name);
     std::unique_ptr<CatalogueEditorFrame> editor = c.create();
+    if (!c.setModelInUse) return;  // a catalogue without a record in use
     c.setModelInUse(List(*editor, c)->item(1)->text().toStdString());
     Snapshot(c);
     Select(*editor, c, 1);
@@ -354,8 +412,7 @@ TEST_F(EditorCommandsTest, DeleteOfAUserRowAsksAndRemovesItEverywhereOnlyOnYes) 
   ForEachEditor([&](const EditorCase& c, CatalogueEditorFrame* editor) {
     const int devices = Form1->DeviceCount;
     Select(*editor, c, 1);
-    const QString question =
-        QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany sprzęt z programu ?");
+    const QString question = QString::fromUtf8(c.question);
 
     dialogs.ExpectBox("Pytanie", question, platform::Icon::Question, platform::Buttons::YesNo,
                       platform::Answer::No);
@@ -374,8 +431,8 @@ TEST_F(EditorCommandsTest, DeleteOfAUserRowAsksAndRemovesItEverywhereOnlyOnYes) 
     EXPECT_EQ((Form1->*c.table).Rows.size(), 1u);
     EXPECT_EQ(List(*editor, c)->count(), 1);
     EXPECT_EQ(editor->RowNodes.size(), 1u);
-    EXPECT_EQ(Form1->DeviceCount, devices - 1);
-    EXPECT_EQ(Engine.CataloguesChanged, 1);
+    EXPECT_EQ(Form1->DeviceCount, devices - (c.device ? 1 : 0));
+    EXPECT_EQ(Engine.CataloguesChanged, c.device ? 1 : 0);
   });
 }
 
@@ -395,7 +452,7 @@ TEST_F(EditorCommandsTest, ChangeWritesTheFieldsIntoTheFileAndTheTableButNotTheL
     EXPECT_TRUE(editor->RowBuffer.empty());
 
     // An empty required field refuses the change.
-    editor->findChild<QComboBox*>(c.producer)->setEditText("");
+    EmptyField(*editor, c.emptied);
     Snapshot(c);
     dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning);
     Button(*editor, c.change)->click();
@@ -527,6 +584,47 @@ TEST_F(EditorCommandsTest, TankDimensionChecks) {
       EXPECT_EQ(Records(file).size(), records + 1);
     }
   }
+}
+
+// The producer lists, from which the device editors offer producers, follow every change.
+TEST_F(EditorCommandsTest, ProducerListsFollowTheProducerCatalogue) {
+  TWinAddProducent editor;
+  editor.ui.Edit1->setText("Nowy");
+  editor.ui.Edit2->setText("https://nowy.example");
+  editor.ui.BitBtn1->click();
+  ASSERT_EQ(Form1->ProducerLists.size(), 3u);
+  EXPECT_EQ(Form1->ProducerLists[2], (Row{"3", "Nowy", "https://nowy.example", "brak", "0"}));
+
+  editor.ui.LstProducent->setCurrentRow(1);
+  editor.ui.Edit2->setText("https://kalorynka.example/nowa");
+  editor.ui.BitBtn2->click();
+  EXPECT_EQ(Form1->ProducerLists[1][2], "https://kalorynka.example/nowa");
+  TWinAddNaczynie vessel;
+  vessel.ProducerSelected(1);
+  EXPECT_EQ(vessel.ui.Edit8->text(), "https://kalorynka.example/nowa");
+
+  dialogs.ExpectBox("Pytanie",
+                    QString::fromUtf8("Czy na pewno chcesz usunąć\ndane producenta z programu ?"),
+                    platform::Icon::Question, platform::Buttons::YesNo, platform::Answer::Yes);
+  editor.ui.BitBtn4->click();
+  ASSERT_EQ(Form1->ProducerLists.size(), 2u);
+  EXPECT_EQ(Form1->ProducerLists[1][1], "Nowy");
+}
+
+// An added structure is offered at once by the insulation selection window.
+TEST_F(EditorCommandsTest, AddedStructureIsOfferedByTheInsulationWindow) {
+  TWinIzolacja selection;
+  WinIzolacja = &selection;
+  struct Unset {
+    ~Unset() { WinIzolacja = nullptr; }
+  } unset;
+  TWinAddKonstrukcja editor;
+  Editors()[4].fillRequired(editor);
+  editor.ui.BitBtn2->click();
+  QComboBox* combo = WinIzolacja->ui.ComboWyborKonstrukcji;
+  ASSERT_EQ(combo->count(), 3);
+  EXPECT_EQ(combo->itemText(2), QString::fromUtf8("Rama Ą-2"));
+  EXPECT_EQ(combo->currentIndex(), -1);
 }
 
 // The collector's ranges, in their order, with the limits passing.
