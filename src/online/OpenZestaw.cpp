@@ -1,6 +1,186 @@
 #include "online/OpenZestaw.h"
 
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QUrl>
+
+#include "app/windows.h"
+#include "economics/koszt.h"
+#include "engine/numtext.h"
+#include "engine/set_file.h"
+#include "engine/vindargast2.h"
+#include "main/vindargast.h"
+#include "platform/guard.h"
+#include "platform/message_box.h"
+#include "platform/system.h"
+
+namespace {
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+void ReadFailed(const char* number) {
+  platform::MessageBox(
+      QString::fromLatin1(number) + QStringLiteral(" Nie udało się wczytać pliku xml !!!"),
+      QStringLiteral("Uwaga"), platform::Icon::Warning);
+}
+
+// The main window's device summary for what a set brought.
+void ShowInMainWindow(const setfile::LoadedSet& set) {
+  if (!Form1) return;
+  Ui::TForm1& ui = Form1->ui;
+  if (set.tank1) {
+    ui.Label67->setText(Text(General15(set.tank1->PojemnoscZasobnika)));
+    ui.Label66->setText(Text(set.tank1->Model));
+  }
+  if (set.tank2) ui.Label64->setText(Text(General15(set.tank2->PojemnoscZasobnika)));
+  if (set.collector) {
+    ui.Label61->setText(Text(set.collector->Model));
+    ui.Label62->setText(Text(GeneralText(set.collector->WspolczynnikLiniowy, 2, 2)));
+    ui.Label63->setText(Text(GeneralText(set.collector->WspolczynnikKwadratowy, 2, 2)));
+  }
+  if (set.controller) ui.Label70->setText(Text(set.controller->Model));
+  if (set.vessel) {
+    ui.Label73->setText(Text(set.vessel->Model));
+    ui.Label75->setText(Text(General15(set.vessel->Pojemnosc)));
+  }
+  if (set.pump) ui.Label77->setText(Text(set.pump->Model));
+  if (set.insulation) {
+    ui.Label71->setText(Text(set.insulation->Model));
+    ui.Label72->setText(Text(GeneralText(set.insulation->Lambda, 2, 2)));
+  }
+}
+
+}  // namespace
+
 TWinOpenZestaw::TWinOpenZestaw(QWidget* parent) : QDialog(parent) {
   ui.setupUi(this);
+  platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinOpenZestaw::BitBtn2Click);
+  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinOpenZestaw::BitBtn1Click);
+  platform::Connect(ui.BitBtn4, &QPushButton::clicked, this, &TWinOpenZestaw::BitBtn4Click);
+  platform::Connect(ui.FileListBox1, &QListWidget::itemDoubleClicked, this,
+                    [this] { FileListBox1DblClick(); });
   connect(ui.BitBtn3, &QPushButton::clicked, this, &QDialog::close);
+  ui.StaticText12->installEventFilter(this);
+  ui.StaticText13->installEventFilter(this);
+}
+
+void TWinOpenZestaw::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  platform::RunGuarded([this] { FormShow(); });
+}
+
+bool TWinOpenZestaw::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    if (watched == ui.StaticText13) platform::RunGuarded([this] { StaticText13Click(); });
+    if (watched == ui.StaticText12) platform::RunGuarded([this] { StaticText12Click(); });
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TWinOpenZestaw::FormShow() {
+  const QDir sets(QString::fromLatin1(setfile::kFolder));
+  if (sets.exists()) folder_ = sets.absolutePath();
+  ui.FileListBox1->clear();
+  if (!folder_.isEmpty()) {
+    const QStringList files =
+        QDir(folder_).entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name);
+    ui.FileListBox1->addItems(files);
+  }
+  ui.StaticText13->setCursor(Qt::PointingHandCursor);
+  ui.Opis->clear();
+}
+
+QString TWinOpenZestaw::SelectedPath() const {
+  const QListWidgetItem* item = ui.FileListBox1->currentItem();
+  if (!item || ui.FileListBox1->count() == 0) return QString();
+  return QDir(folder_).filePath(item->text());
+}
+
+void TWinOpenZestaw::BitBtn2Click() {
+  const QString path = SelectedPath();
+  if (!path.isEmpty()) PreviewSet(path);
+}
+
+void TWinOpenZestaw::PreviewSet(const QString& path) {
+  setfile::SetPreview preview;
+  try {
+    XMLZestaw.LoadFile(path.toStdString());
+    ui.ListBox2->clear();
+    if (!setfile::IsSetDocument(XMLZestaw)) return;
+    preview = setfile::ReadSetPreview(XMLZestaw);
+  } catch (const std::exception&) {
+    ReadFailed("2");
+    return;
+  }
+  QLabel* const texts[] = {ui.StaticText9,  ui.StaticText10, ui.StaticText11, ui.StaticText12,
+                           ui.StaticText13, ui.StaticText14, ui.StaticText15};
+  for (int i = 0; i < 7; ++i) texts[i]->setText(Text(preview.info[i + 1]));
+  ui.StaticText17->setText(Text(preview.info[0] + " zł"));
+  ui.Opis->setPlainText(Text(preview.info[8]));
+  SetEmail = Text(preview.info[4]);
+  SetWebPage = Text(preview.info[5]);
+  for (const std::string& device : preview.devices) ui.ListBox2->addItem(Text(device));
+}
+
+void TWinOpenZestaw::LoadSetIntoDesign(const QString& path) {
+  setfile::LoadedSet set;
+  try {
+    XMLZestaw.LoadFile(path.toStdString());
+    ui.ListBox2->clear();
+    if (!setfile::IsSetDocument(XMLZestaw)) return;
+    set = setfile::ReadSet(XMLZestaw, Engine);
+  } catch (const std::exception&) {
+    ReadFailed("1");
+    return;
+  }
+  // The main window's count first: its change handler prices the collectors, which the set's
+  // own price then replaces.
+  if (Form1) Form1->ui.ELiczbaKolektorow->setText(Text(std::to_string(set.collectors)));
+  setfile::ApplySet(set, Engine);
+  QLabel* const texts[] = {ui.StaticText9, ui.StaticText10, ui.StaticText11, ui.StaticText12,
+                           ui.StaticText13};
+  for (int i = 0; i < 5; ++i) texts[i]->setText(Text(set.texts[i + 1]));
+  ui.StaticText14->setText(Text(std::to_string(set.collectors)));
+  ui.StaticText15->setText(Text(std::to_string(set.tanks)));
+  ui.StaticText17->setText(Text(CurrencyText(Engine.CenaZestawu, 7, DotFormatSettings)));
+  SetEmail = Text(set.texts[4]);
+  SetWebPage = Text(set.texts[5]);
+  for (const std::string& model : set.models) ui.ListBox2->addItem(Text(model));
+  ShowInMainWindow(set);
+}
+
+void TWinOpenZestaw::BitBtn1Click() {
+  const QString path = SelectedPath();
+  if (path.isEmpty()) return;
+  LoadSetIntoDesign(path);
+  if (WinKoszty) WinKoszty->ui.ESumaKoszt->setText(Text(General15(Engine.CenaZestawu)));
+  if (!Form1) return;
+  const QString picture = Engine.LiczbaZasobnikow == 2
+                              ? QStringLiteral("Grafika/CWU-2zasobniki.bmp")
+                              : QStringLiteral("Grafika/CWU-1zasobnik.bmp");
+  QPixmap scheme;
+  if (QFile::exists(picture) && scheme.load(picture)) Form1->ui.ObrazekTlo->setPixmap(scheme);
+}
+
+void TWinOpenZestaw::BitBtn4Click() {
+  const platform::Answer answer = platform::MessageBox(
+      QStringLiteral("Czy na pewno chcesz usunąć\nwybrany zestaw z programu ?"),
+      QStringLiteral("Pytanie"), platform::Icon::Question, platform::Buttons::YesNo);
+  if (answer != platform::Answer::Yes) return;
+  const QString path = SelectedPath();
+  if (path.isEmpty()) return;
+  QFile::remove(path);
+  delete ui.FileListBox1->takeItem(ui.FileListBox1->currentRow());
+}
+
+void TWinOpenZestaw::StaticText13Click() {
+  if (!SetWebPage.isEmpty()) platform::ShellOpen(SetWebPage);
+}
+
+void TWinOpenZestaw::StaticText12Click() {
+  if (!SetEmail.isEmpty()) platform::ShellOpen(QStringLiteral("mailto:") + SetEmail);
 }

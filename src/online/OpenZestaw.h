@@ -18,4 +18,28 @@ class TWinOpenZestaw : public QDialog {
   // The web page and the e-mail address of the set shown last; a click on their texts opens them.
   QString SetWebPage;
   QString SetEmail;
+
+  void FormShow();
+  void FileListBox1DblClick() { BitBtn2Click(); }
+  void BitBtn2Click();  // "Pokaż zestaw"
+  void BitBtn1Click();  // "Akceptuj"
+  void BitBtn4Click();  // "Usuń wybrany zestaw"
+  void StaticText13Click();
+  void StaticText12Click();
+
+  // Shows the set in the window; changes nothing else.
+  void PreviewSet(const QString& path);
+  // Shows the set and loads it into the design. A file that cannot be read whole changes
+  // nothing and is reported.
+  void LoadSetIntoDesign(const QString& path);
+
+  // The full path of the selected list entry, "" when none is selected.
+  QString SelectedPath() const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QString folder_;  // the folder the list shows
 };

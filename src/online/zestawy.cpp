@@ -2,9 +2,11 @@
 
 #include "app/windows.h"
 #include "engine/numtext.h"
+#include "engine/set_file.h"
 #include "engine/vindargast2.h"
 #include "main/vindargast.h"
 #include "platform/guard.h"
+#include "platform/message_box.h"
 
 namespace {
 
@@ -15,6 +17,19 @@ QString Text(const std::string& text) {
 const CCatalogues& Catalogues() {
   return *Form1;
 }
+
+std::string Std(const QString& text) {
+  return text.toStdString();
+}
+
+// A set holds at most one device of each kind and a second tank.
+constexpr int kMaxSetLines = 8;
+// Kinds are told apart by their first five characters.
+bool SameKind(const std::string& a, const std::string& b) {
+  return a.compare(0, 5, b, 0, 5) == 0;
+}
+
+const QString kCheckTitle = QStringLiteral("Uwaga !!!");
 
 // The thickness, in mm, of the pipe insulation a new set starts with.
 constexpr int32_t kDefaultInsulationThickness = 32;
@@ -47,6 +62,8 @@ TWinZestawy::TWinZestawy(QWidget* parent) : QDialog(parent) {
   });
   platform::Connect(ui.ELiczbaKolektorow, &QLineEdit::textChanged, this,
                     &TWinZestawy::ELiczbaKolektorowChange);
+  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinZestawy::BitBtn1Click);
+  platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinZestawy::BitBtn2Click);
   connect(ui.BitBtn3, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
 }
@@ -131,4 +148,94 @@ void TWinZestawy::RadioButton2Click() {
 void TWinZestawy::ELiczbaKolektorowChange() {
   const std::string text = ui.ELiczbaKolektorow->text().toStdString();
   if (!text.empty()) CurrentSet.LiczbaKolektorow = ReadInt(text);
+}
+
+const TWinZestawy::DeviceKind* TWinZestawy::FindKind(const std::string& kind) {
+  for (const DeviceKind& k : DeviceKinds)
+    if (kind == k.kind) return &k;
+  return nullptr;
+}
+
+void TWinZestawy::ListaZestawDragDrop() {
+  const int line = ui.ListaUrzadzen->currentRow();
+  if (line < 0 || line >= static_cast<int>(DeviceListIndex.size())) return;
+  const DeviceEntry& entry = DeviceEntries.at(DeviceListIndex[line]);
+  const std::string text = entry[0] + "=" + entry[1];
+  if (ui.ListaZestaw->count() >= kMaxSetLines || SetSlotCount >= kMaxSetLines) {
+    platform::PlainBox(
+        QStringLiteral("Nie można dodać urządzenia ponieważ zestaw jest już pełny !!!"));
+    return;
+  }
+  const bool tankExempt = CurrentSet.LiczbaZasobnikow == 2 && entry[0] == "Zasobnik";
+  for (int i = 0; i < ui.ListaZestaw->count(); ++i) {
+    const std::string present = Std(ui.ListaZestaw->item(i)->text());
+    if (present == text) return;
+    if (!tankExempt && SameKind(present, entry[0])) return;
+  }
+  ui.ListaZestaw->addItem(Text(text));
+  SetSlots[SetSlotCount++] = entry;
+}
+
+void TWinZestawy::BitBtn1Click() {
+  for (int i = 0; i < SetSlotCount && i < kMaxSetLines; ++i) SetSlots[i].clear();
+  SetSlotCount = 0;
+  ui.ListaZestaw->clear();
+}
+
+void TWinZestawy::BitBtn2Click() {
+  const std::string price = Std(ui.ECenaZestawu->text());
+  if (!price.empty()) CurrentSet.CenaZestawu = ReadFloat(price);
+  CurrentSet.GruboscWewnatrz = ReadInt(Std(ui.Edit2->text()));
+  CurrentSet.GruboscZewnatrz = ReadInt(Std(ui.Edit1->text()));
+  const std::string name = Std(ui.ENazwaZestawu->text());
+  const std::string producer = Std(ui.EProducent->currentText());
+  if (!name.empty()) CurrentSet.NazwaZestawu = name;
+  if (!producer.empty()) CurrentSet.Producent = producer;
+  auto orNone = [](const QString& text) {
+    return text.isEmpty() ? std::string("brak") : Std(text);
+  };
+  CurrentSet.Telefon = orNone(ui.ETelefon->text());
+  CurrentSet.Email = orNone(ui.EEmail->text());
+  CurrentSet.StronaWww = orNone(ui.EWww->text());
+
+  if (name.empty() || producer.empty() || ui.ELiczbaKolektorow->text().isEmpty()) {
+    platform::MessageBox(QStringLiteral("Nie podałeś nazwy zestawu lub producenta."), kCheckTitle,
+                         platform::Icon::Warning);
+    return;
+  }
+  const int lines = ui.ListaZestaw->count();
+  const bool complete = ((CurrentSet.LiczbaZasobnikow == 1 && lines == 7) ||
+                         (CurrentSet.LiczbaZasobnikow == 2 && lines == 8)) &&
+                        !price.empty();
+  if (!complete) {
+    platform::MessageBox(
+        QStringLiteral("Zestaw jest niepełny !!!\nProszę dobrać brakujące urządzenia"), kCheckTitle,
+        platform::Icon::Warning);
+    return;
+  }
+  if (WriteSetFile(name, lines))
+    platform::PlainBox(QStringLiteral("Zestaw został pomyślnie zapisany."));
+}
+
+bool TWinZestawy::WriteSetFile(const std::string& name, int lines) {
+  try {
+    // A name from the user's text must not reach outside "Zestawy".
+    if (!setfile::IsValidSetName(name)) throw xml::Error("Niedozwolona nazwa zestawu");
+    std::vector<setfile::SetDevice> devices;
+    for (int i = 0; i < lines; ++i) {
+      const DeviceEntry& slot = SetSlots.at(i);
+      const DeviceKind* kind = slot.size() < 3 ? nullptr : FindKind(slot[0]);
+      if (!kind) throw xml::Error("Brak urządzenia w zestawie");
+      devices.push_back({kind->element, &(Catalogues().*kind->columnNames),
+                         std::vector<std::string>(slot.begin() + 3, slot.end())});
+    }
+    setfile::BuildSetDocument(XMLZestaw, CurrentSet, devices, Std(ui.Edit1->text()),
+                              Std(ui.Edit2->text()), Std(ui.Opis->toPlainText()));
+    XMLZestaw.SaveFile(setfile::SetFilePath(name));
+    return true;
+  } catch (const std::exception&) {
+    platform::MessageBox(QStringLiteral("Nie można zapisać danych do pliku XML !!!"),
+                         QStringLiteral("Uwaga"), platform::Icon::Warning);
+    return false;
+  }
 }

@@ -50,11 +50,21 @@ class TWinZestawy : public QDialog {
   void RadioButton1Click();
   void RadioButton2Click();
   void ELiczbaKolektorowChange();
+  // Drops the selected line of the device list on the set list, under the set's rules.
+  void ListaZestawDragDrop();
+  void BitBtn1Click();  // "Reset Zestaw"
+  void BitBtn2Click();  // " Zapisz"
+  void Zapiszzestaw1Click() { BitBtn2Click(); }
+
+  // Writes "Zestawy/<name>.xml" from the set, the first `lines` slots, the thickness edits and
+  // the description; on failure shows its message and returns false, the old file unchanged.
+  bool WriteSetFile(const std::string& name, int lines);
 
   void AppendCatalogueEntries(const std::string& kind, const CatalogueRows& rows, int displayColumn,
                               int columnCount, int rowCount);
 
  private:
+  static const DeviceKind* FindKind(const std::string& kind);
   void BuildDeviceEntries();
   // Lists the entries that pass, in entry order, and shows their number.
   void FillDeviceList(const std::function<bool(const DeviceEntry&)>& shown);

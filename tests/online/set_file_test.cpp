@@ -1,0 +1,343 @@
+// Set files: the builder's save commands write them, the opener previews them, loads them into
+// the design and deletes them.
+#include "engine/set_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "catalogue_set.h"
+#include "file_size_limit.h"
+#include "online/OpenZestaw.h"
+#include "online/zestawy.h"
+
+namespace {
+
+const QString kSaved = QString::fromUtf8("Zestaw został pomyślnie zapisany.");
+const QString kWriteFailed = QStringLiteral("Nie można zapisać danych do pliku XML !!!");
+const QString kLoadFailed = QString::fromUtf8("1 Nie udało się wczytać pliku xml !!!");
+const std::string kSetName = "Zestaw Łódź";
+
+// Lines of the builder's device list (catalogue_set.h): a tank, a collector, a controller, a
+// pump, a vessel, an insulation and a structure, user and vendor rows mixed.
+const std::vector<int> kOneTankLines = {1, 3, 4, 7, 8, 11, 12};
+
+class SetFileTest : public CatalogueSetTest {
+ protected:
+  void SetUp() override {
+    CatalogueSetTest::SetUp();
+    Engine.LiczbaKolektorow = 3;
+  }
+
+  static void Drop(TWinZestawy& window, const std::vector<int>& lines) {
+    for (int line : lines) {
+      window.ui.ListaUrzadzen->setCurrentRow(line);
+      window.ListaZestawDragDrop();
+    }
+  }
+
+  // A complete one-tank set with Polish letters in its texts.
+  static void FillSet(TWinZestawy& window) {
+    Drop(window, kOneTankLines);
+    window.ui.ENazwaZestawu->setText(QString::fromStdString(kSetName));
+    window.ui.EProducent->setCurrentIndex(1);
+    window.ui.EEmail->setText("biuro@kalorynka.example");
+    window.ui.ECenaZestawu->setText("12345.67");
+    window.ui.Edit2->setText("20");
+    window.ui.Opis->setPlainText(QString::fromUtf8("Dla domu jednorodzinnego\nz żółtą ścianą"));
+  }
+
+  std::string SetPath(const std::string& name = kSetName) const {
+    return dir_.File("Zestawy/" + name + ".xml");
+  }
+
+  void Save(TWinZestawy& window) {
+    dialogs.ExpectPlain(kSaved);
+    window.ui.BitBtn2->click();
+  }
+};
+
+std::string Golden(const std::string& name) {
+  return ReadFileBytes(std::string(VINDARGAST_FIXTURES) + "/sets/" + name);
+}
+
+TEST_F(SetFileTest, SavedSetIsTheGoldenFile) {
+  TWinZestawy window;
+  FillSet(window);
+  Save(window);
+  const std::string bytes = ReadFileBytes(SetPath());
+  EXPECT_EQ(bytes, Golden("one_tank_set.xml"));
+  // Polish letters are single ISO-8859-2 bytes ("Ł" 0xA3, "ó" 0xF3, "ź" 0xBC).
+  EXPECT_NE(bytes.find("Zestaw \xA3\xF3\x64\xBC"), std::string::npos);
+  EXPECT_EQ(window.CurrentSet.Telefon, "brak");
+  EXPECT_EQ(window.CurrentSet.StronaWww, "brak");
+}
+
+TEST_F(SetFileTest, TwoTankSetNumbersTheTanksInListOrder) {
+  TWinZestawy window;
+  window.ui.RadioButton2->click();
+  Drop(window, {3, 1, 4, 7, 0, 8, 11, 12});
+  ASSERT_EQ(window.ui.ListaZestaw->count(), 8);
+  window.ui.ENazwaZestawu->setText("Dwa");
+  window.ui.EProducent->setCurrentIndex(0);
+  window.ui.ECenaZestawu->setText("4990");
+  Save(window);
+
+  xml::Document document;
+  document.LoadFile(SetPath("Dwa"));
+  std::vector<std::string> names;
+  for (const xml::Element& e : document.DocumentElement().Children()) names.push_back(e.Name());
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"informacje", "Kolektor", "Zasobnik1", "Sterownik", "Pompa",
+                                      "Zasobnik2", "Naczynie", "Izolacja", "Konstrukcja"}));
+  const xml::Element info = document.DocumentElement().Child(0);
+  EXPECT_EQ(info.Child(0).Text(), "4990");
+  EXPECT_EQ(info.Child(7).Text(), "2");
+  EXPECT_EQ(document.DocumentElement().Child(2).Child(2).Text(), "Mój zasobnik 300");
+  EXPECT_EQ(document.DocumentElement().Child(5).Child(2).Text(), "ZS-200");
+}
+
+TEST(SetPriceText, GeneralFormatWithSixDigits) {
+  const struct {
+    float price;
+    const char* text;
+  } cases[] = {{12345.67f, "12345.7"}, {4990, "4990"}, {1234567, "1.23457E06"}, {0.5f, "0.5"}};
+  for (const auto& c : cases) EXPECT_EQ(setfile::PriceText(c.price), c.text) << c.price;
+}
+
+TEST_F(SetFileTest, SaveChecksStopBeforeWriting) {
+  const QString missing = QString::fromUtf8("Nie podałeś nazwy zestawu lub producenta.");
+  const QString incomplete =
+      QString::fromUtf8("Zestaw jest niepełny !!!\nProszę dobrać brakujące urządzenia");
+  const struct {
+    const char* what;
+    std::function<void(TWinZestawy&)> change;
+    QString message;
+  } cases[] = {
+      {"no name", [](TWinZestawy& w) { w.ui.ENazwaZestawu->clear(); }, missing},
+      {"no producer", [](TWinZestawy& w) { w.ui.EProducent->setCurrentIndex(-1); }, missing},
+      {"no collector count", [](TWinZestawy& w) { w.ui.ELiczbaKolektorow->clear(); }, missing},
+      {"no price", [](TWinZestawy& w) { w.ui.ECenaZestawu->clear(); }, incomplete},
+      {"a device missing", [](TWinZestawy& w) { w.ui.ListaZestaw->takeItem(6); }, incomplete},
+      {"two tanks asked for", [](TWinZestawy& w) { w.ui.RadioButton2->click(); }, incomplete},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TWinZestawy window;
+    FillSet(window);
+    c.change(window);
+    dialogs.ExpectBox("Uwaga !!!", c.message, platform::Icon::Warning);
+    window.ui.BitBtn2->click();
+    EXPECT_FALSE(std::filesystem::exists(SetPath()));
+  }
+
+  // A thickness that is no integer stops the save with the conversion error.
+  TWinZestawy window;
+  FillSet(window);
+  window.ui.Edit1->setText("32.5");
+  dialogs.ExpectError("'32.5' is not a valid integer value");
+  window.ui.BitBtn2->click();
+  EXPECT_FALSE(std::filesystem::exists(SetPath()));
+}
+
+TEST_F(SetFileTest, NamesThatLeaveTheSetFolderAreRefused) {
+  std::filesystem::create_directories(dir_.path() / "Zestawy" / "pod");
+  for (const char* name : {"../poza", "pod/zestaw", "pod\\zestaw", "..", "a\tb"}) {
+    SCOPED_TRACE(name);
+    TWinZestawy window;
+    FillSet(window);
+    window.ui.ENazwaZestawu->setText(name);
+    dialogs.ExpectBox("Uwaga", kWriteFailed, platform::Icon::Warning);
+    window.ui.BitBtn2->click();
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "poza.xml"));
+  EXPECT_TRUE(std::filesystem::is_empty(dir_.path() / "Zestawy" / "pod"));
+}
+
+TEST_F(SetFileTest, FailedSaveKeepsTheOldFileAndShowsNoSuccess) {
+  TWinZestawy window;
+  FillSet(window);
+  Save(window);
+  const std::string before = ReadFileBytes(SetPath());
+
+  window.ui.ECenaZestawu->setText("999");
+  window.ui.Opis->setPlainText(QString(4000, QChar('x')));
+  {
+    FileSizeLimit limit(512);  // less than the set file
+    dialogs.ExpectBox("Uwaga", kWriteFailed, platform::Icon::Warning);
+    window.ui.BitBtn2->click();
+  }
+  EXPECT_EQ(ReadFileBytes(SetPath()), before);
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(dir_.path() / "Zestawy"))
+    left.push_back(entry.path().filename().string());
+  EXPECT_EQ(left, std::vector<std::string>{kSetName + ".xml"});
+
+  // The folder missing: the same message, also after an earlier save succeeded.
+  std::filesystem::remove_all(dir_.path() / "Zestawy");
+  dialogs.ExpectBox("Uwaga", kWriteFailed, platform::Icon::Warning);
+  window.ui.BitBtn2->click();
+}
+
+class SetOpenerTest : public SetFileTest {
+ protected:
+  // Saves the golden set, then gives the design devices and prices that differ from the set's.
+  void SaveGoldenSet() {
+    {
+      TWinZestawy window;
+      FillSet(window);
+      Save(window);
+    }
+    Form1->ui.ELiczbaKolektorow->setText("5");
+    Engine.CenaZasobnik = 1500;
+    Engine.CenaKolektory = 2500;
+    Engine.CenaArmatury = 300;
+    Engine.CenaInne = 700;
+    Engine.InsulationCost = 80;
+    Engine.SelectedTank2->Model = "Drugi";
+    Engine.Tank2Volume = 150;
+    Engine.SetPriceMode = 0;
+    Engine.LiczbaKolektorow = 5;
+    Engine.LiczbaZasobnikow = 2;
+  }
+
+  static void Select(TWinOpenZestaw& opener, const QString& file) {
+    opener.FormShow();
+    const auto found = opener.ui.FileListBox1->findItems(file, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    opener.ui.FileListBox1->setCurrentItem(found[0]);
+  }
+};
+
+TEST_F(SetOpenerTest, AcceptLoadsTheSetsDevicesAndPrice) {
+  SaveGoldenSet();
+  TWinOpenZestaw opener;
+  Select(opener, QString::fromStdString(kSetName + ".xml"));
+  opener.ui.BitBtn1->click();
+
+  EXPECT_EQ(Engine.SelectedTank->Model, "Mój zasobnik 300");
+  EXPECT_EQ(Engine.SelectedCollector->Model, "Mój kolektor");
+  EXPECT_EQ(Engine.SelectedController->Model, "ST-1");
+  EXPECT_EQ(Engine.SelectedPump->Model, "Moja pompa");
+  EXPECT_EQ(Engine.SelectedVessel->Model, "NW-18");
+  EXPECT_EQ(Engine.SelectedInsulation->Model, "Moja izolacja");
+  EXPECT_EQ(Engine.SelectedStructure->Model, "KW-Dach");
+  EXPECT_FLOAT_EQ(Engine.CollectorEta0, 78);
+  EXPECT_FLOAT_EQ(Engine.CenaZestawu, 12345.7f);  // as the file holds it
+  EXPECT_EQ(Engine.SetPriceMode, 1);
+  EXPECT_EQ(Engine.LiczbaKolektorow, 3);
+  EXPECT_EQ(Engine.LiczbaZasobnikow, 1);
+  EXPECT_FLOAT_EQ(Engine.OutdoorInsulationThickness, 32);
+  EXPECT_FLOAT_EQ(Engine.IndoorInsulationThickness, 20);
+  // The set price replaces the devices' prices; fittings and the second tank stay.
+  for (float price :
+       {Engine.CenaZasobnik, Engine.CenaKolektory, Engine.CenaSterownik, Engine.CenaPompa,
+        Engine.CenaNaczynie, Engine.CenaInne, Engine.InsulationCost})
+    EXPECT_EQ(price, 0);
+  EXPECT_FLOAT_EQ(Engine.CenaArmatury, 300);
+  EXPECT_EQ(Engine.SelectedTank2->Model, "Drugi");
+  EXPECT_FLOAT_EQ(Engine.Tank2Volume, 150);
+  EXPECT_FLOAT_EQ(Engine.ComputeTotalCost(), 12345.7f);
+
+  EXPECT_EQ(opener.ui.StaticText9->text(), QString::fromStdString(kSetName));
+  EXPECT_EQ(opener.ui.StaticText10->text(), "Kalorynka");
+  EXPECT_EQ(opener.ui.StaticText14->text(), "3");
+  EXPECT_EQ(opener.ui.StaticText15->text(), "1");
+  EXPECT_EQ(opener.ui.ListBox2->count(), 7);
+  EXPECT_EQ(opener.ui.ListBox2->item(0)->text(), QString::fromUtf8("Mój zasobnik 300"));
+  EXPECT_EQ(opener.SetEmail, "biuro@kalorynka.example");
+  EXPECT_EQ(Form1->ui.Label61->text(), QString::fromUtf8("Mój kolektor"));
+  EXPECT_EQ(Form1->ui.ELiczbaKolektorow->text(), "3");
+}
+
+TEST_F(SetOpenerTest, PreviewShowsTheSetAndChangesNothing) {
+  SaveGoldenSet();
+  TWinOpenZestaw opener;
+  Select(opener, QString::fromStdString(kSetName + ".xml"));
+  opener.ui.BitBtn2->click();
+  EXPECT_EQ(opener.ui.StaticText17->text(), QString::fromUtf8("12345.7 zł"));
+  EXPECT_EQ(opener.ui.Opis->toPlainText(),
+            QString::fromUtf8("Dla domu jednorodzinnego\nz żółtą ścianą"));
+  EXPECT_EQ(opener.ui.ListBox2->count(), 7);
+  EXPECT_EQ(opener.ui.ListBox2->item(4)->text(), "NW-18");
+  EXPECT_EQ(Engine.SetPriceMode, 0);
+  EXPECT_EQ(Engine.LiczbaKolektorow, 5);
+  EXPECT_FLOAT_EQ(Engine.CenaZasobnik, 1500);
+}
+
+// A file that cannot be read whole changes nothing in the design: not even the devices before
+// the damaged one.
+TEST_F(SetOpenerTest, DamagedSetChangesNothingAndIsReported) {
+  SaveGoldenSet();
+  const std::string good = ReadFileBytes(SetPath());
+  auto replaced = [&](const std::string& from, const std::string& to) {
+    std::string bytes = good;
+    const size_t at = bytes.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) bytes.replace(at, from.size(), to);
+    return bytes;
+  };
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"cut short", good.substr(0, good.size() / 2)},
+      {"price with a comma", replaced(">12345.7<", ">12345,7<")},
+      {"collector count no integer", replaced(">3<", ">trzy<")},
+      {"information short of a field", replaced("<field name=\"Liczba_zasobnikow\">1</field>", "")},
+      {"last device short of a field",
+       good.substr(0, good.find("<Konstrukcja>")) +
+           "<Konstrukcja><field>1</field><field>X</field></Konstrukcja></zestaw>"},
+      {"insulation thickness no number", replaced(">20<", ">dwadzieścia<")},
+      {"empty root", "<?xml version=\"1.0\"?><zestaw/>"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    dir_.Write("Zestawy/zly.xml", c.bytes);
+    TWinOpenZestaw opener;
+    Select(opener, "zly.xml");
+    dialogs.ExpectBox("Uwaga", kLoadFailed, platform::Icon::Warning);
+    opener.LoadSetIntoDesign(opener.SelectedPath());
+    EXPECT_EQ(Engine.SetPriceMode, 0);
+    EXPECT_EQ(Engine.LiczbaKolektorow, 5);
+    EXPECT_EQ(Engine.LiczbaZasobnikow, 2);
+    EXPECT_FLOAT_EQ(Engine.CenaZasobnik, 1500);
+    EXPECT_FLOAT_EQ(Engine.CenaKolektory, 2500);
+    EXPECT_FLOAT_EQ(Engine.CenaInne, 700);
+    EXPECT_NE(Engine.SelectedTank->Model, "Mój zasobnik 300");
+    EXPECT_NE(Engine.SelectedStructure->Model, "KW-Dach");
+    EXPECT_EQ(opener.ui.StaticText9->text(), "");
+  }
+
+  // Another root holds nothing: no message, nothing changed.
+  dir_.Write("Zestawy/inny.xml", "<?xml version=\"1.0\"?><vindargast><a/></vindargast>");
+  TWinOpenZestaw opener;
+  Select(opener, "inny.xml");
+  opener.LoadSetIntoDesign(opener.SelectedPath());
+  EXPECT_EQ(Engine.SetPriceMode, 0);
+}
+
+TEST_F(SetOpenerTest, ListsOnlySetFilesAndDeletesAfterYes) {
+  SaveGoldenSet();
+  dir_.Write("Zestawy/lista_zestawow.txt", "x.xml\n");
+  TWinOpenZestaw opener;
+  opener.FormShow();
+  ASSERT_EQ(opener.ui.FileListBox1->count(), 1);
+  opener.ui.FileListBox1->setCurrentRow(0);
+  const QString question =
+      QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany zestaw z programu ?");
+  dialogs.ExpectBox("Pytanie", question, platform::Icon::Question, platform::Buttons::YesNo,
+                    platform::Answer::No);
+  opener.ui.BitBtn4->click();
+  EXPECT_TRUE(std::filesystem::exists(SetPath()));
+  dialogs.ExpectBox("Pytanie", question, platform::Icon::Question, platform::Buttons::YesNo,
+                    platform::Answer::Yes);
+  opener.ui.BitBtn4->click();
+  EXPECT_FALSE(std::filesystem::exists(SetPath()));
+  EXPECT_EQ(opener.ui.FileListBox1->count(), 0);
+}
+
+}  // namespace
