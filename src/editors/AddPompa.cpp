@@ -1,15 +1,44 @@
 #include "editors/AddPompa.h"
 
+#include "engine/vindargast2.h"
 #include "platform/guard.h"
 
 TWinAddPompa::TWinAddPompa(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/pompy.xml", &CCatalogues::PumpCatalogue, 2, 11}) {
   ui.setupUi(this);
   BindFrame(ui.LstPompa, ui.ComboBox1, ui.Opis, nullptr);
+  // Every value is stored as typed; the characteristic link follows the description.
+  BindFields(
+      {{1, ui.ComboBox1, true},
+       {2, ui.Edit2, true},
+       {3, ui.Edit3, true},
+       {4, ui.Edit4, true},
+       {5, ui.Edit5, true},
+       {6, ui.Edit6, true},
+       {7, ui.Edit7, true},
+       {8, ui.Edit8, false},
+       {9, ui.Opis, false},
+       {10, ui.Edit1, false}},
+      {ui.Edit1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Opis},
+      {ui.Edit3, ui.Edit5, ui.Edit7});
+  BindProducerTargets(ui.Edit8, ui.Opis);
+  BindButtons(ui.BitBtn1, ui.BitBtn3, ui.BitBtn4, ui.BitBtn5);
   connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinAddPompa::FormCreate() {
   CreateFrame();
+}
+
+// The description keeps its text between openings.
+void TWinAddPompa::FormShow() {
+  FillProducerCombo();
+  for (QLineEdit* edit :
+       {ui.Edit1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8})
+    edit->clear();
+}
+
+bool TWinAddPompa::InUse(const std::string& listed) const {
+  return listed == Engine.SelectedPump->Model;
 }

@@ -12,4 +12,8 @@ class TWinAddPompa : public CatalogueEditorFrame {
   xml::Document& XMLPompa = Document;
 
   void FormCreate();
+  void FormShow() override;
+
+ protected:
+  bool InUse(const std::string& listed) const override;
 };

@@ -14,11 +14,13 @@
 #include <iterator>
 #include <memory>
 #include <sstream>
+#include <stdexcept>
 
 #include "catalogue_set.h"
 #include "editors/AddKolektor.h"
 #include "editors/AddKonstrukcja.h"
 #include "editors/AddNaczynie.h"
+#include "editors/AddPompa.h"
 #include "editors/AddProducent.h"
 #include "editors/AddSterownik.h"
 #include "editors/AddZasobnik.h"
@@ -257,6 +259,12 @@ std::vector<EditorCase> Editors() {
        "Czy na pewno chcesz usunąć\ndane producenta z programu ?",
        false},
   };
+}
+
+EditorCase Case(const std::string& name) {
+  for (const EditorCase& c : Editors())
+    if (c.name == name) return c;
+  throw std::logic_error("no editor case " + name);
 }
 
 class EditorCommandsTest : public CatalogueSetTest {
@@ -538,7 +546,7 @@ TEST_F(EditorCommandsTest, ControllerWithAnEmptiedChoiceIsRefused) {
   TWinAddSterownik editor;
   const std::string before = Bytes(dir_.File("Dane/sterownik.xml"));
   for (QComboBox* choice : {editor.ui.ComboBox1, editor.ui.ComboBox2, editor.ui.ComboBox3}) {
-    Editors()[1].fillRequired(editor);
+    Case("sterownik").fillRequired(editor);
     choice->setEditText("");
     dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning);
     editor.ui.BitBtn1->click();
@@ -619,7 +627,7 @@ TEST_F(EditorCommandsTest, AddedStructureIsOfferedByTheInsulationWindow) {
     ~Unset() { WinIzolacja = nullptr; }
   } unset;
   TWinAddKonstrukcja editor;
-  Editors()[4].fillRequired(editor);
+  Case("konstrukcja").fillRequired(editor);
   editor.ui.BitBtn2->click();
   QComboBox* combo = WinIzolacja->ui.ComboWyborKonstrukcji;
   ASSERT_EQ(combo->count(), 3);
