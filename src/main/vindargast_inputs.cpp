@@ -128,9 +128,11 @@ class InputEvents : public QObject {
     if (text.isEmpty() || !TypesACharacter(text.at(0))) return false;
     QString typed;
     bool changed = false;
+    TForm1* form = form_;
     for (QChar c : text) {
       QChar key = c;
-      if (!platform::RunGuarded([&] { (form_->*handlers.key)(key); })) key = QChar(0);
+      if (!platform::RunGuarded([form, &handlers, &key] { (form->*handlers.key)(key); }))
+        key = QChar(0);
       if (key != c) changed = true;
       if (!key.isNull()) typed += key;
     }
