@@ -8,18 +8,12 @@ TWinAddKolektor::TWinAddKolektor(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/kolektor.xml", &CCatalogues::CollectorCatalogue, 3, 16}) {
   ui.setupUi(this);
   BindFrame(ui.LstKolektory, ui.ComboBox1, ui.Opis, ui.StaticText25);
-  QLineEdit* const edits[] = {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5,  ui.Edit6,
-                              ui.Edit7, ui.Edit8, ui.Edit9, ui.Edit10, ui.Edit11};
-  std::vector<Field> fields{{1, ui.ComboBox1, true}};
-  for (int k = 0; k < 10; ++k) fields.push_back({k + 2, edits[k], true});
   // The certificate and test-result links follow the description.
-  fields.insert(fields.end(), {{12, ui.Edit12, false},
-                               {13, ui.Opis, false},
-                               {14, ui.Edit1, false},
-                               {15, ui.Edit13, false}});
-  std::vector<QWidget*> cleared(std::begin(edits), std::end(edits));
-  cleared.insert(cleared.end(), {ui.Edit1, ui.Edit12, ui.Edit13, ui.Opis});
-  BindFields(std::move(fields), std::move(cleared),
+  BindFields(InColumnOrder({ui.ComboBox1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6,
+                            ui.Edit7, ui.Edit8, ui.Edit9, ui.Edit10, ui.Edit11},
+                           {ui.Edit12, ui.Opis, ui.Edit1, ui.Edit13}),
+             {ui.Edit1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8,
+              ui.Edit9, ui.Edit10, ui.Edit11, ui.Edit12, ui.Edit13, ui.Opis},
              {ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Edit9, ui.Edit10, ui.Edit11});
   BindProducerTargets(ui.Edit12, ui.Opis);
   BindButtons(ui.BitBtn1, ui.BitBtn3, ui.BtnDelete, ui.BitBtn4);

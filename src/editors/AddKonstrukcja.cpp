@@ -11,17 +11,9 @@ TWinAddKonstrukcja::TWinAddKonstrukcja(QWidget* parent)
   ui.setupUi(this);
   BindFrame(ui.LstKonstrukcja, ui.ComboBox1, ui.Opis, ui.Label1);
   BindFields(
-      {{1, ui.ComboBox1, true},
-       {2, ui.Edit1, true},
-       {3, ui.Edit2, true},
-       {4, ui.Edit3, true},
-       {5, ui.Edit4, true},
-       {6, ui.Edit5, true},
-       {7, ui.ComboBox2, true},
-       {8, ui.Edit6, true},
-       {9, ui.Edit7, true},
-       {10, ui.Edit8, false},
-       {11, ui.Opis, false}},
+      InColumnOrder({ui.ComboBox1, ui.Edit1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.ComboBox2,
+                     ui.Edit6, ui.Edit7},
+                    {ui.Edit8, ui.Opis}),
       {ui.Edit1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Opis},
       {});
   BindProducerTargets(ui.Edit8, ui.Opis);

@@ -7,17 +7,11 @@ TWinAddNaczynie::TWinAddNaczynie(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/naczynie.xml", &CCatalogues::VesselCatalogue, 2, 10}) {
   ui.setupUi(this);
   BindFrame(ui.LstNaczynie, ui.ComboBox1, ui.Opis, ui.StaticText17);
-  BindFields({{1, ui.ComboBox1, true},
-              {2, ui.Edit2, true},
-              {3, ui.Edit3, true},
-              {4, ui.Edit4, true},
-              {5, ui.Edit5, true},
-              {6, ui.Edit6, true},
-              {7, ui.Edit7, true},
-              {8, ui.Edit8, false},
-              {9, ui.Opis, false}},
-             {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Opis},
-             {ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7});
+  BindFields(
+      InColumnOrder({ui.ComboBox1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7},
+                    {ui.Edit8, ui.Opis}),
+      {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Opis},
+      {ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7});
   BindProducerTargets(ui.Edit8, ui.Opis);
   BindButtons(ui.BitBtn1, ui.BitBtn3, ui.BitBtn4, ui.BitBtn5);
   connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);

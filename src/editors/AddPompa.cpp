@@ -9,16 +9,8 @@ TWinAddPompa::TWinAddPompa(QWidget* parent)
   BindFrame(ui.LstPompa, ui.ComboBox1, ui.Opis, nullptr);
   // Every value is stored as typed; the characteristic link follows the description.
   BindFields(
-      {{1, ui.ComboBox1, true},
-       {2, ui.Edit2, true},
-       {3, ui.Edit3, true},
-       {4, ui.Edit4, true},
-       {5, ui.Edit5, true},
-       {6, ui.Edit6, true},
-       {7, ui.Edit7, true},
-       {8, ui.Edit8, false},
-       {9, ui.Opis, false},
-       {10, ui.Edit1, false}},
+      InColumnOrder({ui.ComboBox1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7},
+                    {ui.Edit8, ui.Opis, ui.Edit1}),
       {ui.Edit1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Opis},
       {ui.Edit3, ui.Edit5, ui.Edit7});
   BindProducerTargets(ui.Edit8, ui.Opis);

@@ -6,8 +6,7 @@ TWinAddProducent::TWinAddProducent(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/producenci.xml", &CCatalogues::ProducerCatalogue, 1, 4}) {
   ui.setupUi(this);
   BindFrame(ui.LstProducent, nullptr, ui.Opis, ui.StaticText5);
-  BindFields({{1, ui.Edit1, true}, {2, ui.Edit2, true}, {3, ui.Opis, false}},
-             {ui.Edit1, ui.Edit2, ui.Opis}, {});
+  BindFields(InColumnOrder({ui.Edit1, ui.Edit2}, {ui.Opis}), {ui.Edit1, ui.Edit2, ui.Opis}, {});
   BindButtons(ui.BitBtn1, ui.BitBtn2, ui.BitBtn4, ui.BitBtn5);
   connect(ui.BitBtn3, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });

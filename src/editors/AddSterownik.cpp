@@ -10,19 +10,9 @@ TWinAddSterownik::TWinAddSterownik(QWidget* parent)
   BindFrame(ui.LstSterownik, ui.ComboBox4, ui.Opis, ui.StaticText16);
   // The three Tak/Nie choices count as required fields: an emptied one refuses the row.
   BindFields(
-      {{1, ui.ComboBox4, true},
-       {2, ui.Edit2, true},
-       {3, ui.ComboBox1, true},
-       {4, ui.ComboBox2, true},
-       {5, ui.ComboBox3, true},
-       {6, ui.Edit3, true},
-       {7, ui.Edit4, true},
-       {8, ui.Edit5, true},
-       {9, ui.Edit6, true},
-       {10, ui.Edit7, true},
-       {11, ui.Edit8, true},
-       {12, ui.Edit9, false},
-       {13, ui.Opis, false}},
+      InColumnOrder({ui.ComboBox4, ui.Edit2, ui.ComboBox1, ui.ComboBox2, ui.ComboBox3, ui.Edit3,
+                     ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8},
+                    {ui.Edit9, ui.Opis}),
       {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Edit9, ui.Opis},
       {});
   BindProducerTargets(ui.Edit9, ui.Opis);

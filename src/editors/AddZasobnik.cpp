@@ -8,16 +8,11 @@ TWinAddZasobnik::TWinAddZasobnik(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/zasobnik.xml", &CCatalogues::TankCatalogue, 2, 15}) {
   ui.setupUi(this);
   BindFrame(ui.ListBoxZasobnik, ui.ComboBox1, ui.Opis, ui.StaticText29);
-  QLineEdit* const edits[] = {ui.Edit2, ui.Edit3, ui.Edit4,  ui.Edit5,  ui.Edit6, ui.Edit7,
-                              ui.Edit8, ui.Edit9, ui.Edit10, ui.Edit11, ui.Edit12};
-  std::vector<Field> fields{{1, ui.ComboBox1, true}};
-  for (int k = 0; k < 11; ++k) fields.push_back({k + 2, edits[k], true});
-  fields.push_back({13, ui.Edit13, false});
-  fields.push_back({14, ui.Opis, false});
-  std::vector<QWidget*> cleared(std::begin(edits), std::end(edits));
-  cleared.push_back(ui.Edit13);
-  cleared.push_back(ui.Opis);
-  BindFields(std::move(fields), std::move(cleared),
+  BindFields(InColumnOrder({ui.ComboBox1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6,
+                            ui.Edit7, ui.Edit8, ui.Edit9, ui.Edit10, ui.Edit11, ui.Edit12},
+                           {ui.Edit13, ui.Opis}),
+             {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Edit9,
+              ui.Edit10, ui.Edit11, ui.Edit12, ui.Edit13, ui.Opis},
              {ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Edit9, ui.Edit10, ui.Edit11,
               ui.Edit12});
   BindProducerTargets(ui.Edit13, ui.Opis);

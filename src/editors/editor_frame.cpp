@@ -178,6 +178,14 @@ struct BufferReset {
 
 }  // namespace
 
+std::vector<CatalogueEditorFrame::Field> CatalogueEditorFrame::InColumnOrder(
+    std::initializer_list<QWidget*> required, std::initializer_list<QWidget*> optional) {
+  std::vector<Field> fields;
+  for (QWidget* control : required) fields.push_back({int(fields.size()) + 1, control, true});
+  for (QWidget* control : optional) fields.push_back({int(fields.size()) + 1, control, false});
+  return fields;
+}
+
 void CatalogueEditorFrame::BindFields(std::vector<Field> fields,
                                       std::vector<QWidget*> clearedControls,
                                       std::vector<QLineEdit*> numericEdits) {

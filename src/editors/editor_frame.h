@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,9 @@ class CatalogueEditorFrame : public QDialog {
   // the records and fills the producer combo; the description starts empty.
   void CreateFrame();
 
+  // Fields numbered from column 1 in the order given: the required ones, then the optional ones.
+  static std::vector<Field> InColumnOrder(std::initializer_list<QWidget*> required,
+                                          std::initializer_list<QWidget*> optional);
   // The row's fields in column order (columns 1 to the flag column - 1), the controls "Wyczyść"
   // empties, and the edits that take only decimal keys.
   void BindFields(std::vector<Field> fields, std::vector<QWidget*> clearedControls,
