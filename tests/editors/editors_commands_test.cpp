@@ -594,6 +594,34 @@ TEST_F(EditorCommandsTest, TankDimensionChecks) {
   }
 }
 
+// Each opening empties the fields; what each editor keeps between openings stays.
+TEST_F(EditorCommandsTest, ShowingTheWindowAgainEmptiesTheFields) {
+  TWinAddNaczynie vessel;
+  Case("naczynie").fillRequired(vessel);
+  vessel.ui.Edit8->setText("https://a.example");
+  vessel.ui.Opis->setPlainText("opis");
+  vessel.show();
+  for (QLineEdit* edit : vessel.findChildren<QLineEdit*>())
+    if (edit->objectName().startsWith("Edit")) EXPECT_EQ(edit->text(), "");
+  EXPECT_EQ(vessel.ui.Opis->toPlainText(), "");
+  EXPECT_EQ(vessel.ui.ComboBox1->count(), 2);
+
+  TWinAddSterownik controller;
+  Case("sterownik").fillRequired(controller);
+  controller.ui.Edit9->setText("https://b.example");
+  controller.show();
+  EXPECT_EQ(controller.ui.Edit2->text(), "");
+  EXPECT_EQ(controller.ui.Edit9->text(), "https://b.example");
+  EXPECT_EQ(controller.ui.ComboBox2->currentText(), "Nie");
+
+  TWinAddZasobnik tank;
+  tank.ui.Opis->setPlainText("opis");
+  tank.ui.Edit13->setText("https://c.example");
+  tank.show();
+  EXPECT_EQ(tank.ui.Edit13->text(), "");
+  EXPECT_EQ(tank.ui.Opis->toPlainText(), "opis");
+}
+
 // The producer lists, from which the device editors offer producers, follow every change.
 TEST_F(EditorCommandsTest, ProducerListsFollowTheProducerCatalogue) {
   TWinAddProducent editor;
