@@ -1,5 +1,8 @@
 #include "online/zestawy.h"
 
+#include <QDragMoveEvent>
+#include <QDropEvent>
+
 #include "app/windows.h"
 #include "engine/numtext.h"
 #include "engine/set_file.h"
@@ -65,6 +68,12 @@ TWinZestawy::TWinZestawy(QWidget* parent) : QDialog(parent) {
   platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinZestawy::BitBtn1Click);
   platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinZestawy::BitBtn2Click);
   connect(ui.BitBtn3, &QPushButton::clicked, this, &QDialog::close);
+  platform::Connect(ui.ComboBox1, &QComboBox::activated, this, &TWinZestawy::ComboBox1Select);
+  platform::Connect(ui.ComboBox2, &QComboBox::activated, this, &TWinZestawy::ComboBox2Select);
+  // Devices are dragged from the device list onto the set list.
+  ui.ListaUrzadzen->setDragEnabled(true);
+  ui.ListaZestaw->setAcceptDrops(true);
+  ui.ListaZestaw->viewport()->installEventFilter(this);
   platform::RunGuarded([this] { FormCreate(); });
 }
 
@@ -238,4 +247,58 @@ bool TWinZestawy::WriteSetFile(const std::string& name, int lines) {
                          QStringLiteral("Uwaga"), platform::Icon::Warning);
     return false;
   }
+}
+
+void TWinZestawy::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  platform::RunGuarded([this] { FormShow(); });
+}
+
+bool TWinZestawy::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != ui.ListaZestaw->viewport()) return QDialog::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDragMoveEvent*>(event);
+      const bool fromDeviceList =
+          drag->source() == ui.ListaUrzadzen && ui.ListaUrzadzen->currentRow() >= 0;
+      if (fromDeviceList) {
+        drag->setDropAction(Qt::CopyAction);
+        drag->accept();
+      } else {
+        drag->ignore();
+      }
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      if (drop->source() == ui.ListaUrzadzen)
+        platform::RunGuarded([this] { ListaZestawDragDrop(); });
+      drop->setDropAction(Qt::CopyAction);
+      drop->accept();
+      return true;
+    }
+    default:
+      return QDialog::eventFilter(watched, event);
+  }
+}
+
+void TWinZestawy::FormShow() {
+  ui.Opis->clear();
+  if (Engine.CataloguesChanged != 1) return;
+  BuildDeviceEntries();
+  FillDeviceList([](const DeviceEntry&) { return true; });
+  Engine.CataloguesChanged = 0;
+}
+
+void TWinZestawy::ComboBox1Select() {
+  const std::string filter = Std(ui.ComboBox1->currentText());
+  FillDeviceList(
+      [&](const DeviceEntry& entry) { return filter == "Wszystkie" || entry[0] == filter; });
+}
+
+void TWinZestawy::ComboBox2Select() {
+  const std::string filter = Std(ui.ComboBox2->currentText());
+  FillDeviceList(
+      [&](const DeviceEntry& entry) { return filter == "Wszystkie" || entry[2] == filter; });
 }

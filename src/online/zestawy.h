@@ -47,6 +47,9 @@ class TWinZestawy : public QDialog {
   CZestaw CurrentSet;  // the set's own numbers and texts; its device objects play no part here
 
   void FormCreate();
+  void FormShow();
+  void ComboBox1Select();  // filters the device list by kind
+  void ComboBox2Select();  // filters the device list by producer
   void RadioButton1Click();
   void RadioButton2Click();
   void ELiczbaKolektorowChange();
@@ -62,6 +65,10 @@ class TWinZestawy : public QDialog {
 
   void AppendCatalogueEntries(const std::string& kind, const CatalogueRows& rows, int displayColumn,
                               int columnCount, int rowCount);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   static const DeviceKind* FindKind(const std::string& kind);
