@@ -4,6 +4,7 @@
 #include <QDropEvent>
 
 #include "app/windows.h"
+#include "economics/edit_filters.h"
 #include "engine/numtext.h"
 #include "engine/set_file.h"
 #include "engine/vindargast2.h"
@@ -70,6 +71,10 @@ TWinZestawy::TWinZestawy(QWidget* parent) : QDialog(parent) {
   connect(ui.BitBtn3, &QPushButton::clicked, this, &QDialog::close);
   platform::Connect(ui.ComboBox1, &QComboBox::activated, this, &TWinZestawy::ComboBox1Select);
   platform::Connect(ui.ComboBox2, &QComboBox::activated, this, &TWinZestawy::ComboBox2Select);
+  platform::Connect(ui.EProducent, &QComboBox::activated, this, &TWinZestawy::EProducentSelect);
+  // The thicknesses and the price take digits, "." and "," (typed as ".").
+  for (QLineEdit* edit : {ui.Edit1, ui.Edit2, ui.ECenaZestawu})
+    economics::InstallKeyFilter(edit, economics::KeyRule::Decimal);
   // Devices are dragged from the device list onto the set list.
   ui.ListaUrzadzen->setDragEnabled(true);
   ui.ListaZestaw->setAcceptDrops(true);
@@ -301,4 +306,12 @@ void TWinZestawy::ComboBox2Select() {
   const std::string filter = Std(ui.ComboBox2->currentText());
   FillDeviceList(
       [&](const DeviceEntry& entry) { return filter == "Wszystkie" || entry[2] == filter; });
+}
+
+void TWinZestawy::EProducentSelect() {
+  const int index = ui.EProducent->currentIndex();
+  const auto& producers = Catalogues().ProducerLists;
+  if (index < 0 || index >= static_cast<int>(producers.size())) return;
+  const std::vector<std::string>& producer = producers[index];
+  ui.EWww->setText(Text(producer.size() > 2 ? producer[2] : std::string()));
 }

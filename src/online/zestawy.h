@@ -48,8 +48,9 @@ class TWinZestawy : public QDialog {
 
   void FormCreate();
   void FormShow();
-  void ComboBox1Select();  // filters the device list by kind
-  void ComboBox2Select();  // filters the device list by producer
+  void ComboBox1Select();   // filters the device list by kind
+  void ComboBox2Select();   // filters the device list by producer
+  void EProducentSelect();  // the chosen producer's web page into EWww
   void RadioButton1Click();
   void RadioButton2Click();
   void ELiczbaKolektorowChange();

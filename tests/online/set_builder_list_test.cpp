@@ -2,6 +2,7 @@
 // catalogue change.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,18 @@ TEST_F(SetBuilderListTest, ShowingRebuildsTheListOnlyAfterACatalogueChange) {
   EXPECT_EQ(SetLines(window), QStringList{"Kolektor=PK-2.5"});  // the set list stays
   Drop(window, {8});
   EXPECT_EQ(window.SetSlots[1][1], "Nowa pompa");
+}
+
+TEST_F(SetBuilderListTest, NumberEditsTakeDecimalKeysAndTheProducerGivesItsWebPage) {
+  TWinZestawy window;
+  for (QLineEdit* edit : {window.ui.Edit1, window.ui.Edit2, window.ui.ECenaZestawu}) {
+    edit->clear();
+    QTest::keyClicks(edit, "1a2,5 x");
+    EXPECT_EQ(edit->text(), "12.5") << edit->objectName().toStdString();
+  }
+  window.ui.EProducent->setCurrentIndex(1);
+  emit window.ui.EProducent->activated(1);
+  EXPECT_EQ(window.ui.EWww->text(), "https://kalorynka.example");
 }
 
 }  // namespace
