@@ -1,5 +1,7 @@
 #include "editors/AddLokalizacja.h"
 
+#include "app/windows.h"
+#include "main/lokalizacja.h"
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
@@ -8,6 +10,14 @@ TWinAddMiasta::TWinAddMiasta(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/miasta.xml", &CCatalogues::CityCatalogue, 1, 39}) {
   ui.setupUi(this);
   BindFrame(ui.LstMiasta, nullptr, nullptr, nullptr);
+  // Month m of insolation, temperature and sunshine sits in grid row m, columns 1 to 3.
+  std::vector<Field> fields{{1, ui.Edit1, true}};
+  for (int quantity = 0; quantity < 3; ++quantity)
+    for (int month = 1; month <= 12; ++month)
+      fields.push_back({2 + 12 * quantity + month - 1, ui.DaneMiasta, true, quantity + 1, month});
+  fields.push_back({38, ui.Edit2, true});
+  BindFields(std::move(fields), {}, {});
+  BindButtons(ui.BitBtn2, ui.BitBtn3, ui.BitBtn1, nullptr);
   connect(ui.BitBtn4, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
 }
@@ -27,4 +37,24 @@ void TWinAddMiasta::FormCreate() {
   FitGridToCells(grid);
 
   CreateFrame();
+}
+
+// The location chosen in the design is the one the location window's combo shows.
+bool TWinAddMiasta::InUse(const std::string& listed) const {
+  return WinLokalizacja &&
+         listed == WinLokalizacja->ui.ComboWyborLokalizacji->currentText().toStdString();
+}
+
+QString TWinAddMiasta::VendorChangeText() const {
+  return QString::fromUtf8("Nie można edytować miejscowości pobranych z bazy");
+}
+
+QString TWinAddMiasta::VendorDeleteText() const {
+  return QString::fromUtf8("Nie można usuwać urządzeń producentów pobranych z bazy");
+}
+
+QString TWinAddMiasta::InUseText() const {
+  return QString::fromUtf8(
+      "Nie można usunąć tej miejscowości ponieważ \njest ona obecnie ustawiona w programie.\nAby "
+      "ją usunąć należy ustawić inną miejscowość w programie.");
 }

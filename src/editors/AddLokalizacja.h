@@ -13,4 +13,11 @@ class TWinAddMiasta : public CatalogueEditorFrame {
   xml::Document& XMLMiasta = Document;
 
   void FormCreate();
+
+ protected:
+  bool InUse(const std::string& listed) const override;
+  bool CountsAsDevice() const override { return false; }
+  QString VendorChangeText() const override;
+  QString VendorDeleteText() const override;
+  QString InUseText() const override;
 };

@@ -18,6 +18,7 @@
 #include "engine/vindargast2.h"
 #include "main/gridcell.h"
 #include "main/vindargast.h"
+#include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
 
@@ -149,15 +150,21 @@ namespace {
 const char* const kMissingFields =
     "Nie wypełniono wszystkich pól.\nProszę uzupełnić brakujące pola";
 
-QString ControlText(const QWidget* control) {
+QString ControlText(const CatalogueEditorFrame::Field& field) {
+  const QWidget* control = field.control;
+  if (auto* grid = qobject_cast<const QTableWidget*>(control))
+    return platform::Cell(grid, field.cellColumn, field.cellRow);
   if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();
   if (auto* combo = qobject_cast<const QComboBox*>(control)) return combo->currentText();
   if (auto* memo = qobject_cast<const QPlainTextEdit*>(control)) return memo->toPlainText();
   return {};
 }
 
-void SetControlText(QWidget* control, const QString& text) {
-  if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+void SetControlText(const CatalogueEditorFrame::Field& field, const QString& text) {
+  QWidget* control = field.control;
+  if (auto* grid = qobject_cast<QTableWidget*>(control)) {
+    platform::SetCell(grid, field.cellColumn, field.cellRow, text);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
     edit->setText(text);
   } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
     if (combo->isEditable()) {
@@ -230,6 +237,12 @@ QString CatalogueEditorFrame::VendorChangeText() const {
   return QString::fromUtf8("Nie można edytować urządzeń pobranych z bazy");
 }
 
+QString CatalogueEditorFrame::InUseText() const {
+  return QString::fromUtf8(
+      "Nie można usunąć tego modelu ponieważ \njest on obecnie ustawiony w programie.\nAby usunąć "
+      "ten model należy ustawić inny model w programie.");
+}
+
 QString CatalogueEditorFrame::DeleteQuestion() const {
   return QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany sprzęt z programu ?");
 }
@@ -245,7 +258,7 @@ QString CatalogueEditorFrame::FileBaseName() const {
 bool CatalogueEditorFrame::CollectFields() {
   int missing = 0;
   for (const Field& field : fields_) {
-    const QString text = ControlText(field.control);
+    const QString text = ControlText(field);
     if (!text.isEmpty()) {
       RowBuffer.push_back(text.toStdString());
     } else if (field.required) {
@@ -349,10 +362,7 @@ void CatalogueEditorFrame::DeleteSelected() {
   const int index = list_->currentRow();
   if (index < 0) return;
   if (InUse(list_->item(index)->text().toStdString())) {
-    platform::MessageBox(QString::fromUtf8("Nie można usunąć tego modelu ponieważ \njest on "
-                                           "obecnie ustawiony w programie.\nAby usunąć ten "
-                                           "model należy ustawić inny model w programie."),
-                         "Uwaga", platform::Icon::Warning);
+    platform::MessageBox(InUseText(), "Uwaga", platform::Icon::Warning);
     return;
   }
   const bool removed = DeleteRow(index);
@@ -398,12 +408,12 @@ void CatalogueEditorFrame::ShowRow(int index) {
     } catch (const xml::Error&) {
       return failed();  // the fields filled so far keep their texts
     }
-    SetControlText(field.control, QString::fromStdString(text));
+    SetControlText(field, QString::fromStdString(text));
   }
 }
 
 void CatalogueEditorFrame::ClearFields() {
-  for (QWidget* control : cleared_) SetControlText(control, QString());
+  for (QWidget* control : cleared_) SetControlText({0, control, false}, QString());
 }
 
 void CatalogueEditorFrame::ProducerSelected(int index) {

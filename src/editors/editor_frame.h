@@ -46,12 +46,15 @@ class CatalogueEditorFrame : public QDialog {
     int flagColumn;                       // origin flag: "1" vendor record, "0" the user's
   };
 
-  // One column of the row and the control that shows it: a line edit, a combo box (its text) or
-  // the description memo. An optional field is written as "brak" when empty.
+  // One column of the row and the control that shows it: a line edit, a combo box (its text), the
+  // description memo or one cell (cellColumn, cellRow) of a grid. An optional field is written as
+  // "brak" when empty.
   struct Field {
     int column;
     QWidget* control;
     bool required;
+    int cellColumn = 0;
+    int cellRow = 0;
   };
 
   const Parameters& Frame() const { return parameters_; }
@@ -106,6 +109,7 @@ class CatalogueEditorFrame : public QDialog {
   virtual bool CountsAsDevice() const { return true; }
   virtual QString VendorDeleteText() const;
   virtual QString VendorChangeText() const;
+  virtual QString InUseText() const;
   virtual QString DeleteQuestion() const;
   // Runs once the main window's table follows a changed file (an added row, or a deleted or
   // changed one), for what is derived from the table.

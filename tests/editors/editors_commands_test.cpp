@@ -19,6 +19,7 @@
 #include "catalogue_set.h"
 #include "editors/AddKolektor.h"
 #include "editors/AddKonstrukcja.h"
+#include "editors/AddLokalizacja.h"
 #include "editors/AddNaczynie.h"
 #include "editors/AddPompa.h"
 #include "editors/AddProducent.h"
@@ -26,6 +27,8 @@
 #include "editors/AddZasobnik.h"
 #include "file_size_limit.h"
 #include "main/izolacja.h"
+#include "main/lokalizacja.h"
+#include "platform/cellgrid_qt.h"
 #include "recording_dialogs.h"
 #include "xml/xmldoc.h"
 
@@ -120,6 +123,26 @@ void FillCollector(TWinAddKolektor& editor, const char* k1, const char* k2,
   ui.Edit9->setText("1.7");
   ui.Edit10->setText("2.3");
   ui.Edit11->setText("1450");
+}
+
+// The location's name, the three monthly quantities (month m in grid row m) and the latitude.
+Row LocationValues() {
+  Row values{"Łomianki"};
+  for (int quantity = 1; quantity <= 3; ++quantity)
+    for (int month = 1; month <= 12; ++month)
+      values.push_back(std::to_string(quantity * 100 + month) + ".5");
+  values.push_back("52.3");
+  return values;
+}
+
+void FillLocation(TWinAddMiasta& editor) {
+  const Row values = LocationValues();
+  editor.ui.Edit1->setText(QString::fromStdString(values[0]));
+  for (int quantity = 1; quantity <= 3; ++quantity)
+    for (int month = 1; month <= 12; ++month)
+      platform::SetCell(editor.ui.DaneMiasta, quantity, month,
+                        values[size_t(12 * (quantity - 1) + month)]);
+  editor.ui.Edit2->setText(QString::fromStdString(values[37]));
 }
 
 std::vector<EditorCase> Editors() {
@@ -503,10 +526,12 @@ TEST_F(EditorCommandsTest, ShowLoadsTheRowAndClearEmptiesTheFields) {
     c.fillRequired(*editor);
     Button(*editor, c.add)->click();
     const int added = List(*editor, c)->count() - 1;
-    Button(*editor, c.clear)->click();
-    for (QLineEdit* edit : editor->findChildren<QLineEdit*>()) {
-      if (edit->objectName().startsWith("Edit"))
-        EXPECT_EQ(edit->text(), "") << edit->objectName().toStdString();
+    if (c.clear) {  // an editor without "Wyczyść" is shown over its fields
+      Button(*editor, c.clear)->click();
+      for (QLineEdit* edit : editor->findChildren<QLineEdit*>()) {
+        if (edit->objectName().startsWith("Edit"))
+          EXPECT_EQ(edit->text(), "") << edit->objectName().toStdString();
+      }
     }
     editor->ShowRow(added);
     // Shown and added again, the row reads back the same, "brak" included.
@@ -620,6 +645,35 @@ TEST_F(EditorCommandsTest, ShowingTheWindowAgainEmptiesTheFields) {
   tank.show();
   EXPECT_EQ(tank.ui.Edit13->text(), "");
   EXPECT_EQ(tank.ui.Opis->toPlainText(), "opis");
+}
+
+// An empty grid cell is a missing field; the location chosen in the location window is in use.
+TEST_F(EditorCommandsTest, LocationGridCellsAreRequiredAndTheChosenLocationStays) {
+  TWinAddMiasta editor;
+  FillLocation(editor);
+  platform::SetCell(editor.ui.DaneMiasta, 3, 12, "");
+  const std::string before = Bytes(dir_.File("Dane/miasta.xml"));
+  dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning);
+  editor.ui.BitBtn2->click();
+  EXPECT_EQ(Bytes(dir_.File("Dane/miasta.xml")), before);
+
+  TWinLokalizacja location;
+  WinLokalizacja = &location;
+  struct Unset {
+    ~Unset() { WinLokalizacja = nullptr; }
+  } unset;
+  location.ui.ComboWyborLokalizacji->setEditText("Testowo");
+  if (location.ui.ComboWyborLokalizacji->currentText() != "Testowo")
+    location.ui.ComboWyborLokalizacji->setCurrentText("Testowo");
+  ASSERT_EQ(location.ui.ComboWyborLokalizacji->currentText(), "Testowo");
+  editor.ui.LstMiasta->setCurrentRow(1);
+  dialogs.ExpectBox("Uwaga",
+                    QString::fromUtf8("Nie można usunąć tej miejscowości ponieważ \njest ona "
+                                      "obecnie ustawiona w programie.\nAby ją usunąć należy "
+                                      "ustawić inną miejscowość w programie."),
+                    platform::Icon::Warning);
+  editor.ui.BitBtn1->click();
+  EXPECT_EQ(Bytes(dir_.File("Dane/miasta.xml")), before);
 }
 
 // The producer lists, from which the device editors offer producers, follow every change.
