@@ -177,10 +177,15 @@ void TWinOpenZestaw::BitBtn4Click() {
   delete ui.FileListBox1->takeItem(ui.FileListBox1->currentRow());
 }
 
+// "brak" stands for no address in a set file: there is nothing to open then.
+static bool HasAddress(const QString& address) {
+  return !address.isEmpty() && address != QStringLiteral("brak");
+}
+
 void TWinOpenZestaw::StaticText13Click() {
-  if (!SetWebPage.isEmpty()) platform::ShellOpen(SetWebPage);
+  if (HasAddress(SetWebPage)) platform::ShellOpen(SetWebPage);
 }
 
 void TWinOpenZestaw::StaticText12Click() {
-  if (!SetEmail.isEmpty()) platform::ShellOpen(QStringLiteral("mailto:") + SetEmail);
+  if (HasAddress(SetEmail)) platform::ShellOpen(QStringLiteral("mailto:") + SetEmail);
 }

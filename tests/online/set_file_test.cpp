@@ -320,6 +320,43 @@ TEST_F(SetOpenerTest, DamagedSetChangesNothingAndIsReported) {
   EXPECT_EQ(Engine.SetPriceMode, 0);
 }
 
+TEST_F(SetOpenerTest, LinksOpenTheSetsAddressesButNotBrak) {
+  SaveGoldenSet();
+  TWinOpenZestaw opener;
+  Select(opener, QString::fromStdString(kSetName + ".xml"));
+  opener.ui.BitBtn2->click();
+  QTest::mouseClick(opener.ui.StaticText12, Qt::LeftButton);
+  QTest::mouseClick(opener.ui.StaticText12, Qt::LeftButton);
+  QTest::mouseClick(opener.ui.StaticText13, Qt::LeftButton);  // the web page is "brak"
+  EXPECT_EQ(dialogs.OpenedUrls(), (std::vector<QString>{"mailto:biuro@kalorynka.example",
+                                                        "mailto:biuro@kalorynka.example"}));
+  EXPECT_EQ(opener.SetEmail, "biuro@kalorynka.example");
+}
+
+TEST_F(SetOpenerTest, TwoTankSetLoadsBothTanksAndItsScheme) {
+  {
+    TWinZestawy window;
+    window.ui.RadioButton2->click();
+    Drop(window, {1, 3, 4, 7, 0, 8, 11, 12});
+    window.ui.ENazwaZestawu->setText("Dwa");
+    window.ui.EProducent->setCurrentIndex(0);
+    window.ui.ECenaZestawu->setText("4990");
+    Save(window);
+  }
+  QImage picture(6, 6, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  picture.save(QString::fromStdString(dir_.File("Grafika/CWU-2zasobniki.bmp")), "BMP");
+  TWinOpenZestaw opener;
+  Select(opener, "Dwa.xml");
+  opener.ui.BitBtn1->click();
+  EXPECT_EQ(Form1->ui.ObrazekTlo->pixmap().width(), 6);
+  EXPECT_EQ(Engine.SelectedTank->Model, "Mój zasobnik 300");
+  EXPECT_EQ(Engine.SelectedTank2->Model, "ZS-200");
+  EXPECT_EQ(Engine.LiczbaZasobnikow, 2);
+  EXPECT_FLOAT_EQ(Engine.CenaZestawu, 4990);
+  EXPECT_EQ(opener.ui.ListBox2->count(), 8);
+}
+
 TEST_F(SetOpenerTest, ListsOnlySetFilesAndDeletesAfterYes) {
   SaveGoldenSet();
   dir_.Write("Zestawy/lista_zestawow.txt", "x.xml\n");
