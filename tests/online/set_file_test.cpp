@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalogue_set.h"
+#include "economics/koszt.h"
 #include "file_size_limit.h"
 #include "online/OpenZestaw.h"
 #include "online/zestawy.h"
@@ -251,6 +252,18 @@ TEST_F(SetOpenerTest, AcceptLoadsTheSetsDevicesAndPrice) {
   EXPECT_EQ(opener.SetEmail, "biuro@kalorynka.example");
   EXPECT_EQ(Form1->ui.Label61->text(), QString::fromUtf8("Mój kolektor"));
   EXPECT_EQ(Form1->ui.ELiczbaKolektorow->text(), "3");
+}
+
+// The cost window's total shows every digit of the single-precision set price.
+TEST_F(SetOpenerTest, AcceptPutsTheSetPriceIntoTheCostWindow) {
+  SaveGoldenSet();
+  TWinKoszty costs;
+  WinKoszty = &costs;
+  TWinOpenZestaw opener;
+  Select(opener, QString::fromStdString(kSetName + ".xml"));
+  opener.ui.BitBtn1->click();
+  WinKoszty = nullptr;
+  EXPECT_EQ(costs.ui.ESumaKoszt->text(), "12345.7001953125");
 }
 
 TEST_F(SetOpenerTest, PreviewShowsTheSetAndChangesNothing) {
