@@ -122,7 +122,8 @@ TEST_F(SetFileTest, SaveChecksStopBeforeWriting) {
       {"no producer", [](TWinZestawy& w) { w.ui.EProducent->setCurrentIndex(-1); }, missing},
       {"no collector count", [](TWinZestawy& w) { w.ui.ELiczbaKolektorow->clear(); }, missing},
       {"no price", [](TWinZestawy& w) { w.ui.ECenaZestawu->clear(); }, incomplete},
-      {"a device missing", [](TWinZestawy& w) { w.ui.ListaZestaw->takeItem(6); }, incomplete},
+      {"a device missing", [](TWinZestawy& w) { delete w.ui.ListaZestaw->takeItem(6); },
+       incomplete},
       {"two tanks asked for", [](TWinZestawy& w) { w.ui.RadioButton2->click(); }, incomplete},
   };
   for (const auto& c : cases) {
