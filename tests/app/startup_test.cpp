@@ -135,10 +135,12 @@ TEST_F(StartupTest, WindowsAreCreatedInOrderAndTheMainWindowWaitsForTheLast) {
     EXPECT_EQ(kOrder.at(static_cast<size_t>(number - 1)), name);
     const std::map<std::string, const void*> instances = Instances();
     EXPECT_NE(instances.at(name), nullptr) << name;
-    for (int earlier = 0; earlier < number - 1; ++earlier)
-      if (kOrder[static_cast<size_t>(earlier)] != "WinSplash")
+    for (int earlier = 0; earlier < number - 1; ++earlier) {
+      if (kOrder[static_cast<size_t>(earlier)] != "WinSplash") {
         EXPECT_NE(instances.at(kOrder[static_cast<size_t>(earlier)]), nullptr)
             << kOrder[static_cast<size_t>(earlier)] << " before " << name;
+      }
+    }
     // As a box left open would: the loop runs long past the splash's interval.
     if (number >= 21) {
       QTest::qWait(30);
