@@ -15,10 +15,6 @@ const QString kMixedCount = QString::fromUtf8(
     "Liczba kolektorów w połączeniu mieszanym\nnie może być większa od wybranej liczby kolektorów");
 const QString kUnitRange = QString::fromUtf8("Zakres danych możliwy do wprowadzenie to [1,1000]");
 
-float Number(const QLineEdit* edit) {
-  return ReadFloat(edit->text().toStdString());
-}
-
 class ArmaturaTest : public EconomicsTest {
  protected:
   void SetUp() override {

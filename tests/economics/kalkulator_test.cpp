@@ -120,7 +120,9 @@ TEST_F(KalkulatorTest, EachHeatingTypeHasItsLayoutAndCatalogueValues) {
     EXPECT_EQ(Shown(window, 12), !c.shares);
     EXPECT_EQ(Shown(window, 13), !c.shares);
     EXPECT_EQ(Shown(window, 11), c.fluGas);
-    if (c.fluGas) EXPECT_EQ(ui.Edit11->text(), FuelText(c.type, 13));
+    if (c.fluGas) {
+      EXPECT_EQ(ui.Edit11->text(), FuelText(c.type, 13));
+    }
     EXPECT_EQ(ui.RadioButton1->isEnabled(), c.boilers);
     EXPECT_EQ(ui.RadioButton2->isEnabled(), c.boilers);
     EXPECT_EQ(!ui.Label2->isHidden(), c.asterisk);

@@ -53,12 +53,6 @@ std::vector<Row> Records(const std::string& path) {
   return records;
 }
 
-QStringList Items(const QListWidget* list) {
-  QStringList texts;
-  for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
-  return texts;
-}
-
 // One finished editor: how to make it, find its controls and fill its fields.
 struct EditorCase {
   const char* name;
@@ -529,8 +523,9 @@ TEST_F(EditorCommandsTest, ShowLoadsTheRowAndClearEmptiesTheFields) {
     if (c.clear) {  // an editor without "Wyczyść" is shown over its fields
       Button(*editor, c.clear)->click();
       for (QLineEdit* edit : editor->findChildren<QLineEdit*>()) {
-        if (edit->objectName().startsWith("Edit"))
+        if (edit->objectName().startsWith("Edit")) {
           EXPECT_EQ(edit->text(), "") << edit->objectName().toStdString();
+        }
       }
     }
     editor->ShowRow(added);
@@ -627,7 +622,9 @@ TEST_F(EditorCommandsTest, ShowingTheWindowAgainEmptiesTheFields) {
   vessel.ui.Opis->setPlainText("opis");
   vessel.show();
   for (QLineEdit* edit : vessel.findChildren<QLineEdit*>())
-    if (edit->objectName().startsWith("Edit")) EXPECT_EQ(edit->text(), "");
+    if (edit->objectName().startsWith("Edit")) {
+      EXPECT_EQ(edit->text(), "");
+    }
   EXPECT_EQ(vessel.ui.Opis->toPlainText(), "");
   EXPECT_EQ(vessel.ui.ComboBox1->count(), 2);
 

@@ -140,7 +140,9 @@ TEST_F(EditorCreationTest, WithoutTheMainWindowsTableNothingIsListed) {
 
     EXPECT_EQ(editor->RowNodes.size(), 2u);
     EXPECT_EQ(editor->findChild<QListWidget*>(c.list)->count(), 0);
-    if (c.producers) EXPECT_EQ(editor->findChild<QComboBox*>(c.producers)->count(), 0);
+    if (c.producers) {
+      EXPECT_EQ(editor->findChild<QComboBox*>(c.producers)->count(), 0);
+    }
   }
 }
 

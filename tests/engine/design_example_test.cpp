@@ -120,8 +120,12 @@ TEST(DesignExample, PropertiesOfEveryDesign) {
       EXPECT_LE(d.UsefulEnergy[m], d.SolarEnergy[m]);
       const bool heatingMonth = v.scheme == 1 && (m <= 3 || m >= 8);
       const bool poolMonth = v.poolFrom >= 0 && v.poolFrom <= m && m <= v.poolTo;
-      if (v.scheme == 0 || !heatingMonth) EXPECT_EQ(d.HeatingSolarEnergy[m], 0.0f);
-      if (!poolMonth) EXPECT_EQ(d.PoolSolarEnergy[m], 0.0f);
+      if (v.scheme == 0 || !heatingMonth) {
+        EXPECT_EQ(d.HeatingSolarEnergy[m], 0.0f);
+      }
+      if (!poolMonth) {
+        EXPECT_EQ(d.PoolSolarEnergy[m], 0.0f);
+      }
       if (d.SolarEnergy[m] > demand + loss && (heatingMonth || poolMonth)) {
         const double shared = static_cast<double>(d.HotWaterSolarEnergy[m]) +
                               d.HeatingSolarEnergy[m] + d.PoolSolarEnergy[m];
@@ -133,7 +137,9 @@ TEST(DesignExample, PropertiesOfEveryDesign) {
       EXPECT_EQ(d.AnnualHeatingDemand, 0.0f);
       EXPECT_EQ(d.HeatingCoverage, 0.0f);
     }
-    if (v.poolFrom < 0) EXPECT_EQ(d.PoolCoverage, 0.0f);
+    if (v.poolFrom < 0) {
+      EXPECT_EQ(d.PoolCoverage, 0.0f);
+    }
 
     // The same design computed again gives the same results to the bit.
     const std::string first = design_example::ResultBits(d);

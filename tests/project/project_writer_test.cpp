@@ -106,7 +106,9 @@ TEST_F(ProjectTest, FileIsUtf8WithTwoSpaceIndentationAndCrLfInsideTheRoot) {
   ASSERT_NE(root, std::string::npos);
   // Every line break inside the root is CR LF.
   for (size_t i = root; i < bytes.find("</vindargast>"); ++i)
-    if (bytes[i] == '\n') ASSERT_EQ(bytes[i - 1], '\r') << "at byte " << i;
+    if (bytes[i] == '\n') {
+      ASSERT_EQ(bytes[i - 1], '\r') << "at byte " << i;
+    }
   for (const char* line : {
            "\r\n  <formularz>\r\n    <field name=\"Temperatura_cieplej_wody\">45</field>\r\n",
            "\r\n  <Basen>\r\n",
