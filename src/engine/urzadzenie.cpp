@@ -180,9 +180,10 @@ void WriteFields(const T& device, const Descriptor<T>& descriptor, xml::Element 
     xml::Element child = element.AppendChild("field");
     child.SetAttribute("name", field.name);
     std::string text = FormatField(device, field, field.element, nullptr);
-    // Next to the largest float G(P, D) can round up beyond it, to a text no reader takes: the
-    // project saved could not be opened again. Such a value gets the digits it needs instead.
-    if (field.real && !ReadsAsFloat(text))
+    // A value must read back as the same float, or a design saved and opened again computes
+    // other figures (and next to the largest float G(P, D) rounds up to a text no reader takes):
+    // such a value gets the digits it needs instead.
+    if (field.real && !ReadsBack(text, device.*field.real))
       text = RoundTripText(device.*field.real, field.element.precision, field.element.digits);
     child.SetText(text);
   }

@@ -16,13 +16,14 @@ std::string IntText(int32_t value) {
   return GeneralText(value, 15, 0);
 }
 
-// General 4. Next to the largest float it rounds up beyond it, to a text no reader takes, and the
-// project saved could not be opened again: such a value gets the digits it needs instead.
+// General 4 where it reads back as the same float, else the fewest digits that do (G(9) always
+// does): a design saved and opened again computes exactly the figures it computed before.
 std::string G4(float value) {
-  std::string text = General4(value);
-  for (int precision = 5; precision <= 9 && !ReadsAsFloat(text); ++precision)
-    text = GeneralText(value, precision, 2);
-  return text;
+  for (int precision = 4; precision < 9; ++precision) {
+    std::string text = GeneralText(value, precision, 2);
+    if (ReadsAsFloat(text) && ReadFloat(text) == value) return text;
+  }
+  return GeneralText(value, 9, 2);
 }
 
 // The cost record's switches: anything but 0 and 1 has no text.

@@ -322,8 +322,8 @@ TEST(DeviceXml, InsulationConductivityReadsBackExactly) {
   EXPECT_EQ(Grid(insulation)[1], "0.038");
 }
 
-// One catalogue value at a time, through the grid and the element: rounding to the row's and the
-// element's own significant digits, and exponent digits.
+// One catalogue value at a time, through the grid and the element: the grid rounds to the row's
+// significant digits, the element keeps the digits that read back as the same float.
 TEST(DeviceXml, NumberTextsAtTheirEdges) {
   struct Edge {
     const char* device;
@@ -335,9 +335,9 @@ TEST(DeviceXml, NumberTextsAtTheirEdges) {
     const char* elementText;
   };
   const Edge edges[] = {
-      {"Kolektor", 6, "123.456", 5, "123.5  [%]", 6, "123.5"},
+      {"Kolektor", 6, "123.456", 5, "123.5  [%]", 6, "123.456"},
       {"Kolektor", 5, "0.0123", 4, "0.012  [W/m2*K2]", 5, "0.0123"},
-      {"Zasobnik", 12, "123456.7", 11, "1.2346E05", 12, "123457"},
+      {"Zasobnik", 12, "123456.7", 11, "1.2346E05", 12, "123456.7"},
       {"Zasobnik", 8, "10", 7, "10  [bar]", 8, "10"},
       {"Naczynie", 6, "18", 5, "18 [l]", 6, "18"},
       {"Izolacja", 2, "0.035", 1, "0.035", 2, "0.035"},

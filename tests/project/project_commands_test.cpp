@@ -192,7 +192,7 @@ TEST_F(ProjectCommandsTest, FirstShowingReadsTheDefaultSettings) {
   EXPECT_EQ(Engine.CWUCO, 1);
   EXPECT_TRUE(Form1->ui.CheckBasen->isChecked());
   EXPECT_TRUE(Form1->ui.CheckPrzeslona->isChecked());
-  EXPECT_EQ(Form1->ui.PowDomu->text(), "12350");
+  EXPECT_EQ(Form1->ui.PowDomu->text(), "12346");
   EXPECT_EQ(Form1->ui.BasenSzerokosc->text(), "4.5");
   EXPECT_EQ(Form1->ui.ComboWspKrotnosci->currentText(), "2.25");
   EXPECT_EQ(Form1->ui.ComboSrednicaPrzewodu->currentText(), "22");

@@ -111,9 +111,9 @@ TEST_F(ProjectReaderTest, ReadsEachGoldenFileBackAndWritesItAgainByteForByte) {
   EXPECT_EQ(Engine.CostsLoaded, 1);
   EXPECT_EQ(Engine.Basen, 1);
   EXPECT_EQ(Engine.Przeslona, 1);
-  EXPECT_EQ(Engine.PowierzchniaBudynku, 12350.0f);  // four digits kept
+  EXPECT_EQ(Engine.PowierzchniaBudynku, 12346.0f);  // every digit kept
   EXPECT_EQ(Engine.DlugoscPrzewodowNaZewnatrz, 2.3f);
-  EXPECT_EQ(Engine.CollectorK1, 3.457f);
+  EXPECT_EQ(Engine.CollectorK1, 3.456789f);
   EXPECT_EQ(Engine.CollectorArea, 1.85f);
   EXPECT_EQ(Engine.Tank1Volume, 300.0f);
   EXPECT_EQ(Engine.InsulationCost, 200.5f);

@@ -134,11 +134,11 @@ TEST_F(ProjectTest, NumbersAreWrittenInTheirTexts) {
   ASSERT_EQ(location.size(), 38u);
   EXPECT_EQ(location[0], "12");
   EXPECT_EQ(location[1], "50.060001373291");
-  EXPECT_EQ(location[2], "-3.5");    // January's temperature
-  EXPECT_EQ(location[25], "262.8");  // December's sunshine, 262.75 to four digits
-  EXPECT_EQ(location[37], "130");    // December's insolation
+  EXPECT_EQ(location[2], "-3.5");     // January's temperature
+  EXPECT_EQ(location[25], "262.75");  // December's sunshine: four digits would not read back
+  EXPECT_EQ(location[37], "130");     // December's insolation
   EXPECT_EQ(Texts(Section(document, "Budynek")),
-            (std::vector<std::string>{"1.235E04", "1235", "40", "30"}));
+            (std::vector<std::string>{"12346", "1234.6", "40", "30"}));
   const xml::Element pool = Section(document, "Basen");
   EXPECT_EQ(Names(pool.Children()).back(), "Przeslona");
   EXPECT_EQ(Texts(pool), (std::vector<std::string>{"8", "4.5", "1.6", "4", "8", "\n      \n    "}));
