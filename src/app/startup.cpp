@@ -130,11 +130,19 @@ bool CreateWindows(const Options& options) {
     }
     if (options.windowCreated) options.windowCreated(number, slot.name);
   }
+  // The main window sits below the windows that show results; it reaches them through this.
+  TForm1::ResultsClearedHook = [] {
+    if (WinKoszty) WinKoszty->ClearResults();
+    if (WinKalkulatorEkologiczny) WinKalkulatorEkologiczny->ClearResults();
+    if (WinWyniki) WinWyniki->ClearResults();
+    if (WinWykres) WinWykres->ClearResults();
+  };
   if (WinSplash) WinSplash->AllWindowsCreated();
   return true;
 }
 
 void DestroyWindows() {
+  TForm1::ResultsClearedHook = nullptr;
   const std::vector<Slot> table = Slots(0);
   for (auto slot = table.rbegin(); slot != table.rend(); ++slot) slot->destroy();
 }

@@ -11,6 +11,7 @@
 #include "engine/vindargast2.h"
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
+#include "platform/form_texts.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
 #include "report/Wyniki.h"
@@ -252,4 +253,11 @@ void TWinKalkulatorEkologiczny::BitBtn1Click() {
 
 void TWinKalkulatorEkologiczny::BitBtn2Click() {
   close();
+}
+
+void TWinKalkulatorEkologiczny::ClearResults() {
+  platform::RestoreSetUpTexts<Ui::TWinKalkulatorEkologiczny>(
+      *this, {"StaticText12", "StaticText13", "StaticText14", "StaticText15", "StaticText16",
+              "StaticText17", "StaticText18", "StaticText19", "StaticText56", "StaticText57"});
+  ui.BitBtn1->setEnabled(false);
 }

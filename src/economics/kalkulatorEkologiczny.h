@@ -56,4 +56,8 @@ class TWinKalkulatorEkologiczny : public QDialog {
   void LoadFactorSet(bool automaticBoiler);
   void ShowYearlySolarEnergy();
   void ConnectHandlers();
+
+ public:
+  // Back to what the window showed before a first compute, when the design is replaced.
+  void ClearResults();
 };

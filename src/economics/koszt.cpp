@@ -11,6 +11,7 @@
 #include "engine/numtext.h"
 #include "engine/payback.h"
 #include "main/vindargast.h"
+#include "platform/form_texts.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
 #include "report/Wyniki.h"
@@ -761,4 +762,13 @@ void TWinKoszty::ShowResults(float investment, float subsidies) {
 
 void TWinKoszty::BitBtn2Click() {
   close();
+}
+
+void TWinKoszty::ClearResults() {
+  platform::RestoreSetUpTexts<Ui::TWinKoszty>(
+      *this, {"Edit11", "Edit1", "Edit5", "Edit6", "Edit3", "Edit4", "Edit7", "Edit8",
+              "EOkresZwrotu", "StaticText65", "StaticText67", "StaticText77", "StaticText43",
+              "StaticText48", "StaticText86", "StaticText87", "StaticText89", "EEnergiaPompy"});
+  ui.StaticText42->hide();
+  ui.BitBtn1->setEnabled(false);
 }

@@ -106,4 +106,8 @@ class TWinKoszty : public QDialog {
   // Reads a loan term; an empty edit is reported and keeps the value of the previous click.
   void ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMessage);
   void ConnectHandlers();
+
+ public:
+  // Back to what the window showed before a first compute, when the design is replaced.
+  void ClearResults();
 };

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 #include "engine/catalogue.h"
 #include "engine/numtext.h"
@@ -156,6 +157,13 @@ class TForm1 : public QMainWindow, public CCatalogues {
   void BitBtn3Click();   // the cost window, modal
   void BitBtn1Click();   // the ecological calculator, modal
   void BitBtn7Click();   // the insolation-correction window, modal
+
+  // Takes away results that belong to another design: after an opened project, the factory
+  // settings or a loaded set, Engine's results, this window's result fields and monthly table and
+  // the commands that need a compute are as before a first compute; then ResultsClearedHook
+  // clears the other windows that show results (installed at start-up, as they sit above this one).
+  void ClearResults();
+  static std::function<void()> ResultsClearedHook;
 
   // The tool bar: each writes its status text, then opens its window.
   void ToolButton1Click();

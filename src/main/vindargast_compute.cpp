@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 
 #include "app/windows.h"
@@ -19,6 +20,7 @@
 #include "engine/vindargast2.h"
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
+#include "platform/form_texts.h"
 #include "platform/message_box.h"
 #include "report/Wyniki.h"
 
@@ -463,4 +465,54 @@ void TForm1::BitBtn11Click() {
   });
 
   WinWyniki->exec();
+}
+
+std::function<void()> TForm1::ResultsClearedHook;
+
+namespace {
+
+// Every value a compute writes, back to 0.
+void ClearDesignResults(CVindargast2& d) {
+  auto zero = [](auto& array) { std::fill(std::begin(array), std::end(array), 0.0f); };
+  for (auto* array :
+       {&d.TiltFactor, &d.OutdoorPipeLoss, &d.IndoorPipeLoss, &d.CirculationLoss,
+        &d.CollectorEfficiency, &d.SolarEnergy, &d.UsefulEnergy, &d.HotWaterSolarEnergy,
+        &d.HotWaterCoverage, &d.HeatingSolarEnergy, &d.PoolSolarEnergy, &d.SystemEfficiency,
+        &d.TemperatureCeiling, &d.StorageShare, &d.HotShare, &d.HotEfficiency, &d.HotTemperature})
+    zero(*array);
+  for (auto& month : d.HeatLoss) zero(month);
+  for (auto& month : d.HotClassEfficiency) zero(month);
+  for (auto& month : d.StepClassEfficiency) zero(month);
+  for (auto& month : d.StepTemperature) zero(month);
+  for (float* value :
+       {&d.HotWaterEnergy, &d.AnnualInsolation, &d.PoolEnergyDemand, &d.PoolWallLoss,
+        &d.PoolSurfaceLoss, &d.EffectiveTankVolume, &d.TotalTankVolume,
+        &d.AnnualHotWaterSolarEnergy, &d.AnnualHeatingSolarEnergy, &d.AnnualPoolSolarEnergy,
+        &d.AnnualHeatLoss, &d.AnnualHeatingDemand, &d.AnnualHotWaterCoverage, &d.HeatingCoverage,
+        &d.PoolCoverage, &d.YieldPerSquareMetre, &d.PumpElectricityCost})
+    *value = 0;
+  CKoszty& c = d.Costs;
+  for (float* value : {&c.AnnualCostWithoutSolar, &c.AnnualCostWithSolar, &c.HotWaterSaving,
+                       &c.HeatingSaving, &c.PaybackYears, &c.AnnualAmortisation,
+                       &c.LifetimeHotWaterSavings, &c.LifetimeHeatingSavings,
+                       &c.AverageHotWaterSavings, &c.AverageHeatingSavings, &c.LifetimeRunningCosts,
+                       &c.AverageRunningCosts, &c.AverageCostWithoutSolar, &c.AverageCostWithSolar})
+    *value = 0;
+}
+
+}  // namespace
+
+void TForm1::ClearResults() {
+  ClearDesignResults(Engine);
+  for (QLabel* label : {ui.Label50, ui.Label52, ui.Label91}) label->setText(QStringLiteral("b/d"));
+  for (QLabel* value :
+       {ui.Label28, ui.Label27, ui.StaticText19, ui.StaticText16, ui.StaticText22, ui.StaticText25,
+        ui.StaticText40, ui.StaticText37, ui.StaticText41, ui.StaticText38, ui.StaticText39})
+    value->setText(QStringLiteral("0"));
+  platform::ClearCells(*ui.TabelaKolektorow, 1, 1);
+  for (QWidget* command : {static_cast<QWidget*>(ui.BitBtn11), static_cast<QWidget*>(ui.BitBtn1),
+                           static_cast<QWidget*>(ui.BitBtn3)})
+    command->setEnabled(false);
+  ui.Opcjeraportu1->setEnabled(false);
+  if (ResultsClearedHook) ResultsClearedHook();
 }

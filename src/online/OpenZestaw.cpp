@@ -151,6 +151,7 @@ void TWinOpenZestaw::LoadSetIntoDesign(const QString& path) {
   SetWebPage = Text(set.texts[5]);
   for (const std::string& model : set.models) ui.ListBox2->addItem(Text(model));
   ShowInMainWindow(set);
+  if (Form1) Form1->ClearResults();  // the results were those of the devices before
 }
 
 void TWinOpenZestaw::BitBtn1Click() {

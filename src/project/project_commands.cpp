@@ -123,10 +123,16 @@ void OpenProject(TForm1& form) {
   options.filter = QString::fromUtf8(kOpenFilter);
   const std::optional<QString> name = platform::OpenFileName(options);
   if (!name) return;
-  if (ReadWholeDesign(*name) <= 0) return;
+  if (ReadWholeDesign(*name) <= 0) {
+    // The refused file was reported in its box; the status bar must not go on naming an earlier
+    // file as read, as if this one had been.
+    form.SetStatusText(0, QString());
+    return;
+  }
   form.SetStatusText(
       0, "Plik " + FileNameOnly(*name) + QString::fromUtf8(" został pomyślnie wczytany"));
   RefreshInputsFromEngine(form);
+  form.ClearResults();
   const float required = Engine.ComputeRequiredTankVolume();
   if (WinZasobnik) WinZasobnik->RequiredVolume = required;
 }
@@ -166,6 +172,7 @@ void RestoreFactorySettings(TForm1& form) {
     return;
   }
   RefreshInputsFromEngine(form);
+  form.ClearResults();
   SaveDefaultSettings();
 }
 

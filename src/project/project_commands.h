@@ -13,7 +13,8 @@ inline constexpr const char* kDefaultFile = "default.xml";
 inline constexpr const char* kFactoryFile = "default_fabryczne.xml";
 
 // "Otwórz" (Ctrl+O): asks for a file, reads it into Engine and the windows, reports it in the
-// status bar and refreshes the inputs. A failed read changes nothing.
+// status bar, refreshes the inputs and clears the results of the design before. A failed read
+// changes nothing but the status bar, which then names no file as read.
 void OpenProject(TForm1& form);
 
 // "Zapisz" (Ctrl+S): asks for a file name and writes the design there.
@@ -23,7 +24,7 @@ void SaveProject(TForm1& form);
 void SaveDefaultSettings();
 
 // "Przywróć ustawiania fabryczne ": after a question, reads the factory settings and, only when
-// they were read, refreshes the inputs and makes them the default settings.
+// they were read, refreshes the inputs, clears the results and makes them the default settings.
 void RestoreFactorySettings(TForm1& form);
 
 // The first showing of the main window: reads the default settings file, if there is one, and

@@ -178,3 +178,8 @@ QWidget* TWinWykres::Shape(int number) const {
 void TWinWykres::BitBtn1Click() {
   close();
 }
+
+void TWinWykres::ClearResults() {
+  // Engine's results are cleared first: the bars shrink to nothing.
+  LayOutCharts();
+}

@@ -35,4 +35,8 @@ class TWinWykres : public QDialog {
 
   QPixmap energyCanvas_;
   QPixmap efficiencyCanvas_;
+
+ public:
+  // Back to what the window showed before a first compute, when the design is replaced.
+  void ClearResults();
 };

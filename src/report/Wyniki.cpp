@@ -7,6 +7,7 @@
 #include "main/gridcell.h"
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
+#include "platform/form_texts.h"
 #include "platform/guard.h"
 #include "report/Wykres.h"
 #include "report/raport.h"
@@ -104,4 +105,12 @@ void TWinWyniki::BitBtn3Click() {
 
 void TWinWyniki::BitBtn2Click() {
   close();
+}
+
+void TWinWyniki::ClearResults() {
+  QStringList labels;
+  for (const QLabel* label : findChildren<QLabel*>()) labels << label->objectName();
+  platform::RestoreSetUpTexts<Ui::TWinWyniki>(*this, labels);
+  platform::ClearCells(*ui.TabZyskEnergetyczny, 1, 1);
+  platform::ClearCells(*ui.tabZanieczyszczenia, 1, 0);
 }

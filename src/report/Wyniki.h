@@ -19,4 +19,8 @@ class TWinWyniki : public QDialog {
   void BitBtn1Click();  // "Generuj raport "
   void BitBtn2Click();  // "Zamknij okno"
   void BitBtn3Click();  // "Wykres"
+
+ public:
+  // Back to what the window showed before a first compute, when the design is replaced.
+  void ClearResults();
 };
