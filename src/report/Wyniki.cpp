@@ -9,6 +9,7 @@
 #include "platform/cellgrid_qt.h"
 #include "platform/form_texts.h"
 #include "platform/guard.h"
+#include "platform/opener.h"
 #include "report/Wykres.h"
 #include "report/raport.h"
 
@@ -95,12 +96,12 @@ void TWinWyniki::FormCreate() {
 }
 
 void TWinWyniki::BitBtn1Click() {
-  WinRaport->show();
+  platform::ShowFromOpener(*WinRaport, *this);
 }
 
 void TWinWyniki::BitBtn3Click() {
   WinWykres->LayOutCharts();
-  WinWykres->show();
+  platform::ShowFromOpener(*WinWykres, *this);
 }
 
 void TWinWyniki::BitBtn2Click() {
