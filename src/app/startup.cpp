@@ -1,6 +1,9 @@
 #include "app/startup.h"
 
+#include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 #include <clocale>
 
 #include "app/windows.h"
@@ -110,6 +113,20 @@ void PrepareApplication(QApplication& app) {
   // QApplication takes the C library's locale from the environment; numbers never follow it.
   std::setlocale(LC_NUMERIC, "C");
   QLocale::setDefault(QLocale::c());
+  // Qt's Polish texts from the distribution's translations (package qt6-translations-l10n); the
+  // program runs with Qt's English ones when they are not installed.
+  const QString name = QStringLiteral("qtbase_pl");
+  if (app.findChild<QTranslator*>(name)) return;
+  auto* translator = new QTranslator(&app);
+  translator->setObjectName(name);
+  if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    app.installTranslator(translator);
+  else
+    delete translator;
+}
+
+bool EnterProgramFolder(const QString& folder) {
+  return QDir::setCurrent(folder);
 }
 
 std::vector<const char*> CreationOrder() {
@@ -150,6 +167,7 @@ void DestroyWindows() {
 int Run(int argc, char** argv) {
   QApplication app(argc, argv);
   platform::RunGuarded([&app] {
+    EnterProgramFolder(QCoreApplication::applicationDirPath());
     PrepareApplication(app);
     if (!CreateWindows()) return;
     app.exec();

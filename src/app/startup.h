@@ -8,9 +8,15 @@
 
 namespace startup {
 
-// Title "Vindargast", "." as the decimal separator whatever the system's settings, and no
-// automatic end when the last window closes: the program ends with its main window.
+// Title "Vindargast", "." as the decimal separator whatever the system's settings, no automatic
+// end when the last window closes (the program ends with its main window), and Qt's own texts
+// (standard buttons, file dialogs, context menus) in Polish.
 void PrepareApplication(QApplication& app);
+
+// Makes the program's folder the working folder: the catalogues, pictures, sets, help file and
+// default settings stand there, however the program was started (a desktop launcher starts it in
+// the home folder). False when the folder cannot be entered.
+bool EnterProgramFolder(const QString& folder);
 
 struct Options {
   int splashInterval = 3000;  // ms from the splash window's creation to the main window

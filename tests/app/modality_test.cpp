@@ -70,7 +70,10 @@ TEST_F(ModalityTest, ChartAndReportOptionsOpenedFromTheResultsWindowTakeClicks) 
     WinRaport->hide();
     WinWyniki->reject();
   });
-  QTimer::singleShot(5000, [] { WinWyniki->reject(); });  // never hang the suite
+  QTimer guard;  // never hang the suite; ends with the test
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] { WinWyniki->reject(); });
+  guard.start(5000);
   Form1->BitBtn11Click();
   EXPECT_TRUE(chartClosedByClick);
   EXPECT_TRUE(reportClosedByClick);
