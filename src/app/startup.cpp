@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <QDir>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -115,6 +116,13 @@ void PrepareApplication(QApplication& app) {
   QLocale::setDefault(QLocale::c());
   // Qt's Polish texts from the distribution's translations (package qt6-translations-l10n); the
   // program runs with Qt's English ones when they are not installed.
+  // The windows were laid out for an 8-point sans serif of Arial's widths: Liberation Sans has
+  // them (package fonts-liberation2), so every text keeps the room the forms give it.
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans Condensed"),
+                    QStringLiteral("DejaVu Sans")});
+  font.setPointSize(8);
+  QApplication::setFont(font);
   const QString name = QStringLiteral("qtbase_pl");
   if (app.findChild<QTranslator*>(name)) return;
   auto* translator = new QTranslator(&app);

@@ -9,8 +9,9 @@
 namespace startup {
 
 // Title "Vindargast", "." as the decimal separator whatever the system's settings, no automatic
-// end when the last window closes (the program ends with its main window), and Qt's own texts
-// (standard buttons, file dialogs, context menus) in Polish.
+// end when the last window closes (the program ends with its main window), the program's font
+// (Liberation Sans, 8 points) and Qt's own texts (standard buttons, file dialogs, context menus)
+// in Polish.
 void PrepareApplication(QApplication& app);
 
 // Makes the program's folder the working folder: the catalogues, pictures, sets, help file and

@@ -23,6 +23,16 @@ void TForm1::PaintGridCell(QPainter& canvas, const QString& text, const QRect& r
     mode = 1;
   }
   canvas.fillRect(rect, canvas.brush().color());
+  // A text wider than its cell breaks at its blanks when the cell is high enough for its lines
+  // (the grids' heading rows), rather than running over its neighbours.
+  if (textWidth > rect.width() - 2 && rect.height() >= 2 * metrics.height()) {
+    const int flags = Qt::TextWordWrap | Qt::AlignVCenter |
+                      (mode == 1   ? Qt::AlignRight
+                       : mode == 2 ? Qt::AlignLeft
+                                   : Qt::AlignHCenter);
+    canvas.drawText(rect.adjusted(2, 0, -2, 0), flags, text);
+    return;
+  }
   int x;
   switch (mode) {
     case 0:

@@ -87,7 +87,7 @@ TWinIzolacja::TWinIzolacja(QWidget* parent) : TSelectionWindow(parent) {
 }
 
 void TWinIzolacja::FormCreate() {
-  SetUpGrid(ui.TabelaIzolacja, {200, 200},
+  SetUpGrid(ui.TabelaIzolacja, {172, 228},
             {"Producent", "Współczynnik przenikania ciepła", "Materiał", "Symbol/Producent",
              "Dopuszczalna temperatura pracy", "Średnica"});
   // Its first row is a heading, broken into lines within the cell.

@@ -66,7 +66,7 @@ void TWinLokalizacja::FormCreate() {
   const int widths[4] = {70, 160, 120, 140};
   for (int col = 0; col < 4; ++col) months->setColumnWidth(col, widths[col]);
   months->verticalHeader()->setMinimumSectionSize(1);
-  months->setRowHeight(0, 25);
+  months->setRowHeight(0, 28);  // two lines of a heading
   for (int row = 1; row < 13; ++row) months->setRowHeight(row, 16);
   const char* headings[4] = {"Miesiąc", "Nasłonecznienie w [kWh/m2]", "Temperatura w [C]",
                              "Usłonecznienie w godzinach"};

@@ -20,7 +20,7 @@ TWinNaczynie::TWinNaczynie(QWidget* parent) : TSelectionWindow(parent) {
 }
 
 void TWinNaczynie::FormCreate() {
-  SetUpGrid(ui.TabelaNaczyn, {160, 210},
+  SetUpGrid(ui.TabelaNaczyn, {166, 204},
             {"Producent lub dystrybutor", "Producent-Model", "Dopuszczalna temperatura pracy",
              "Dopuszczalne ciśnienie pracy", "Ciśnienie wstępne", "Pojemność", "Cena netto"});
   if (CreatePanel(panel_, Engine.VesselIndex)) CopyIntoEngine();

@@ -22,7 +22,7 @@ TWinPompa::TWinPompa(QWidget* parent) : TSelectionWindow(parent) {
 }
 
 void TWinPompa::FormCreate() {
-  SetUpGrid(ui.TabelaPomp, {180, 200},
+  SetUpGrid(ui.TabelaPomp, {184, 196},
             {"Producent lub dystrybutor", "Producent-Model", "Maksymalna wysokość podnoszenia",
              "Liczba zaworów odcinających", "Ciśnienie reakcji zaworu", "Maksymalna wydajność",
              "Cena netto"});

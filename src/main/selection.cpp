@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QTableWidget>
+#include <QVariant>
 #include <algorithm>
 
 #include "app/windows.h"
@@ -31,6 +32,12 @@ void TSelectionWindow::showEvent(QShowEvent* event) {
 }
 
 bool TSelectionWindow::eventFilter(QObject* watched, QEvent* event) {
+  // A link label laid out anew shortens its address to its new width.
+  if (event->type() == QEvent::Resize && linkHandlers_.count(watched)) {
+    auto* label = static_cast<QLabel*>(watched);
+    const QVariant link = label->property("link");
+    if (link.isValid()) ShowLink(label, link.toString());
+  }
   if (event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     auto found = linkHandlers_.find(watched);
@@ -87,7 +94,7 @@ bool TSelectionWindow::TakeRow(const DevicePanel& panel, int row) {
 void TSelectionWindow::ShowDevice(const DevicePanel& panel) {
   platform::TableCellGrid grid(panel.grid);
   panel.device->ShowInGrid(grid, DotFormatSettings);
-  for (const auto& [label, text] : panel.links) label->setText(QString::fromStdString(text()));
+  for (const auto& [label, text] : panel.links) ShowLink(label, QString::fromStdString(text()));
   panel.memo->setPlainText(QString::fromStdString(panel.device->Opis));
 }
 
@@ -152,8 +159,22 @@ void TSelectionWindow::ConnectLink(QLabel* label, std::function<void()> handler,
   if (handCursor) label->setCursor(Qt::PointingHandCursor);
 }
 
+void TSelectionWindow::ShowLink(QLabel* label, const QString& link) {
+  // An address wider than its label is shortened in its middle, whole in the tool tip; a click
+  // opens the whole address.
+  label->setProperty("link", link);
+  const QString shown =
+      label->fontMetrics().elidedText(link, Qt::ElideMiddle, label->contentsRect().width());
+  label->setText(shown);
+  label->setProperty("linkShown", shown);
+  label->setToolTip(shown == link ? QString() : link);
+}
+
 void TSelectionWindow::OpenLink(const QLabel* label) {
-  const QString text = label->text();
+  // A shortened address stands whole in the tool tip; any other text is the address itself.
+  const QVariant link = label->property("link");
+  const bool shortened = link.isValid() && label->text() == label->property("linkShown");
+  const QString text = shortened ? link.toString() : label->text();
   if (text.isEmpty() || text == "brak") return;
   platform::ShellOpen(text);
 }

@@ -123,7 +123,9 @@ class TSelectionWindow : public QDialog {
 
   // A click on the label runs the handler; the hand-point cursor shows it is a link.
   void ConnectLink(QLabel* label, std::function<void()> handler, bool handCursor = true);
-  // Hands the label's text to the shell unless it is "brak" or empty. Only web and mail
+  // Shows a link address in its label (see OpenLink).
+  static void ShowLink(QLabel* label, const QString& link);
+  // Hands the label's address to the shell unless it is "brak" or empty. Only web and mail
   // addresses reach the shell; anything else a catalogue holds there is refused with a notice.
   static void OpenLink(const QLabel* label);
   // The catalogue editor of the window's device kind. The selection window learns of the
