@@ -40,6 +40,7 @@
 #include "online/producent.h"
 #include "online/zestawy.h"
 #include "platform/guard.h"
+#include "platform/screen_fit.h"
 #include "report/Wykres.h"
 #include "report/Wyniki.h"
 #include "report/raport.h"
@@ -162,6 +163,10 @@ bool CreateWindows(const Options& options) {
     if (WinWyniki) WinWyniki->ClearResults();
     if (WinWykres) WinWykres->ClearResults();
   };
+  // A window larger than its screen's free area gets scroll bars at its first showing.
+  static platform::ScreenFitter* fitter = nullptr;
+  if (!fitter) fitter = new platform::ScreenFitter(QCoreApplication::instance());
+  for (QWidget* window : QApplication::topLevelWidgets()) fitter->Watch(*window);
   if (WinSplash) WinSplash->AllWindowsCreated();
   return true;
 }
