@@ -11,31 +11,16 @@
 #include "app/windows.h"
 #include "engine/vindargast2.h"
 #include "main/vindargast.h"
-#include "program_folder.h"
-#include "qt_app.h"
 #include "recording_dialogs.h"
 #include "report/Wykres.h"
 #include "report/Wyniki.h"
 #include "report/raport.h"
+#include "started_program.h"
 
 namespace {
 
-class ModalityTest : public testing::Test {
+class ModalityTest : public StartedProgramTest {
  protected:
-  void SetUp() override {
-    startup::PrepareApplication(EnsureApplication());
-    Engine = MakeDefaultDesign();
-    qputenv("VINDARGAST_DB", "DRIVER={MariaDB Unicode};SERVER=127.0.0.1;PORT=1;");
-    startup::Options options;
-    options.splashInterval = 10;
-    ASSERT_TRUE(startup::CreateWindows(options));
-    QTRY_VERIFY(Form1->isVisible());
-  }
-  void TearDown() override {
-    startup::DestroyWindows();
-    Engine = MakeDefaultDesign();
-  }
-
   // A click as the window system delivers it, so that a window a modal one blocks ignores it.
   static void SystemClick(QWidget* button) {
     QWindow* window = button->window()->windowHandle();
@@ -44,7 +29,6 @@ class ModalityTest : public testing::Test {
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre);
   }
 
-  ProgramFolder folder_;
   RecordingDialogs dialogs_;
 };
 

@@ -18,11 +18,10 @@
 #include "main/vindargast.h"
 #include "online/OpenZestaw.h"
 #include "platform/cellgrid_qt.h"
-#include "program_folder.h"
 #include "project/project_commands.h"
-#include "qt_app.h"
 #include "recording_dialogs.h"
 #include "report/Wyniki.h"
+#include "started_program.h"
 
 namespace {
 
@@ -43,24 +42,16 @@ class AgreeingDialogs : public RecordingDialogs {
   std::deque<QString> files;
 };
 
-class ResultsClearTest : public testing::Test {
+class ResultsClearTest : public StartedProgramTest {
  protected:
-  void SetUp() override {
-    startup::PrepareApplication(EnsureApplication());
-    Engine = MakeDefaultDesign();
-    qputenv("VINDARGAST_DB", "DRIVER={MariaDB Unicode};SERVER=127.0.0.1;PORT=1;");
+  void BeforeStart() override {
     namespace fs = std::filesystem;
     for (const char* name : {"default.xml", "default_fabryczne.xml"})
       fs::copy_file(fs::path(VINDARGAST_DATA) / name, folder_.File(name));
-    startup::Options options;
-    options.splashInterval = 10;
-    ASSERT_TRUE(startup::CreateWindows(options));
-    QTRY_VERIFY(Form1->isVisible());
-    QTRY_VERIFY(Engine.ProjectLoaded == 1);  // the first showing read the defaults
   }
-  void TearDown() override {
-    startup::DestroyWindows();
-    Engine = MakeDefaultDesign();
+  void SetUp() override {
+    StartedProgramTest::SetUp();
+    QTRY_VERIFY(Engine.ProjectLoaded == 1);  // the first showing read the defaults
   }
 
   // A compute of the defaults, with figures in every window that shows results.
@@ -102,7 +93,6 @@ class ResultsClearTest : public testing::Test {
     EXPECT_EQ(platform::Cell(WinWyniki->ui.TabZyskEnergetyczny, 2, 3), "");
   }
 
-  ProgramFolder folder_;
   AgreeingDialogs dialogs_;
 };
 

@@ -26,9 +26,8 @@
 #include "app/windows.h"
 #include "engine/vindargast2.h"
 #include "main/vindargast.h"
-#include "program_folder.h"
-#include "qt_app.h"
 #include "recording_dialogs.h"
+#include "started_program.h"
 #include "window_list.h"
 
 namespace {
@@ -175,23 +174,8 @@ class TextFit {
   QString window_;
 };
 
-class TextFitTest : public testing::Test {
+class TextFitTest : public StartedProgramTest {
  protected:
-  void SetUp() override {
-    startup::PrepareApplication(EnsureApplication());
-    Engine = MakeDefaultDesign();
-    qputenv("VINDARGAST_DB", "DRIVER={MariaDB Unicode};SERVER=127.0.0.1;PORT=1;");
-    startup::Options options;
-    options.splashInterval = 10;
-    ASSERT_TRUE(startup::CreateWindows(options));
-    QTRY_VERIFY(Form1->isVisible());
-  }
-  void TearDown() override {
-    startup::DestroyWindows();
-    Engine = MakeDefaultDesign();
-  }
-
-  ProgramFolder folder_;
   RecordingDialogs dialogs_;
 };
 
