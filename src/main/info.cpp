@@ -16,6 +16,7 @@ TWinInfo::TWinInfo(QWidget* parent)
   RegisterWindowPictures();
   setFixedSize(450, 296);
   ui.Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+  ui.Image2->setPixmap(QPixmap(QStringLiteral(":/images/partner.png")));
   for (QWidget* link : {static_cast<QWidget*>(ui.StaticText6), static_cast<QWidget*>(ui.Label2),
                         static_cast<QWidget*>(ui.Label7), static_cast<QWidget*>(ui.Label1)})
     link->installEventFilter(this);

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,9 +14,11 @@
 #include <QPushButton>
 #include <QStyleOptionMenuItem>
 #include <QTimer>
+#include <QToolBar>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "app/windows.h"
 #include "economics/Armatura.h"
@@ -38,6 +41,7 @@
 #include "main/kolektor.h"
 #include "main/lokalizacja.h"
 #include "main/naczynie.h"
+#include "main/pictures.h"
 #include "main/pompa.h"
 #include "main/sterownik.h"
 #include "main/vendor.h"
@@ -248,6 +252,27 @@ void TForm1::ConnectCommands() {
   ui.Zapisz1->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
   ui.Oprogramie2->setIcon(look->standardIcon(QStyle::SP_MessageBoxInformation));
   ui.Tematypomocy1->setIcon(look->standardIcon(QStyle::SP_DialogHelpButton));
+  RegisterWindowPictures();
+  const auto picture = [](const char* name) {
+    return QIcon(QStringLiteral(":/images/") + QString::fromUtf8(name) + QStringLiteral(".png"));
+  };
+  const std::pair<QAction*, const char*> pictures[] = {
+      {ui.Zasobnik1, "zasobnik"},          {ui.Kolektorsoneczny1, "kolektor"},
+      {ui.Sterowniksolarny1, "sterownik"}, {ui.Naczyniewzbiorcze1, "naczynie"},
+      {ui.Pompaobiegowa1, "pompa"},        {ui.Izolacja1, "izolacja"},
+      {ui.Miasta, "lokalizacja"},          {ui.Konstrukcjawsporcza1, "konstrukcja"},
+      {ui.Producent1, "producent"},        {ui.ToolButton1, "kolektor"},
+      {ui.ToolButton2, "zasobnik"},        {ui.ToolButton3, "sterownik"},
+      {ui.ToolButton4, "armatura"},        {ui.ToolButton5, "izolacja"},
+      {ui.ToolButton6, "naczynie"},        {ui.ToolButton7, "pompa"},
+      {ui.ToolButton8, "lokalizacja"},
+  };
+  for (const auto& [action, name] : pictures) action->setIcon(picture(name));
+  // The tool bar's buttons: the picture with the caption beside it.
+  for (QToolBar* bar : findChildren<QToolBar*>()) {
+    bar->setIconSize(QSize(24, 24));
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  }
   ui.Menu->setStyle(look);
   for (QMenu* menu : ui.Menu->findChildren<QMenu*>()) menu->setStyle(look);
 

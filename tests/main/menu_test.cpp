@@ -316,3 +316,25 @@ TEST_F(MenuTest, HighlightedItemIsFramedAndFilledOnlyWhenEnabled) {
 }
 
 }  // namespace
+
+// No tool bar button and no item of "Dodaj Sprzęt" is without its picture, and the about window
+// shows the partner's logo.
+TEST_F(MenuTest, ToolBarButtonsMenuItemsAndTheAboutWindowHaveTheirPictures) {
+  Ui::TForm1& ui = Form1->ui;
+  for (QAction* action :
+       {ui.ToolButton1, ui.ToolButton2, ui.ToolButton3, ui.ToolButton4, ui.ToolButton5,
+        ui.ToolButton6, ui.ToolButton7, ui.ToolButton8, ui.Zasobnik1, ui.Kolektorsoneczny1,
+        ui.Sterowniksolarny1, ui.Naczyniewzbiorcze1, ui.Pompaobiegowa1, ui.Izolacja1, ui.Miasta,
+        ui.Konstrukcjawsporcza1, ui.Producent1}) {
+    SCOPED_TRACE(action->objectName().toStdString());
+    const QImage picture = action->icon().pixmap(24, 24).toImage();
+    ASSERT_FALSE(picture.isNull());
+    // Not blank: some pixel is drawn.
+    bool drawn = false;
+    for (int y = 0; y < picture.height() && !drawn; ++y)
+      for (int x = 0; x < picture.width() && !drawn; ++x) drawn = qAlpha(picture.pixel(x, y)) > 0;
+    EXPECT_TRUE(drawn);
+  }
+  TWinInfo about;
+  EXPECT_FALSE(about.ui.Image2->pixmap().isNull());
+}
