@@ -342,3 +342,17 @@ TEST_F(ProjectReaderTest, FlagsAndWindowsTakeOnlyWhatTheFileSays) {
             1);
   EXPECT_EQ(Engine.Przeslona, 1);
 }
+
+// Files written before every value kept its digits (four significant ones, an exponent for large
+// values) still read.
+TEST_F(ProjectReaderTest, OlderFilesWithFourDigitsStillRead) {
+  const std::string older =
+      Replace(Replace(Replace(Golden(Design::HeatingPool), ">12346<", ">1.235E04<"), ">3.456789<",
+                      ">3.457<"),
+              ">262.75<", ">262.8<");
+  dir_.Write("starszy.xml", older);
+  ASSERT_EQ(Engine.ReadProjectFile(dir_.File("starszy.xml")), 1);
+  EXPECT_EQ(Engine.PowierzchniaBudynku, 12350.0f);
+  EXPECT_EQ(Engine.CollectorK1, 3.457f);
+  EXPECT_EQ(Engine.Uslonecznienie[11], 262.8f);
+}
