@@ -16,7 +16,7 @@ TWinAddIzolacja::TWinAddIzolacja(QWidget* parent)
 
 void TWinAddIzolacja::FormCreate() {
   QTableWidget* grid = ui.GridGrubosci;
-  PrepareTitledGrid(grid, 40, 16, 1);
+  PrepareTitledGrid(grid, 46, 16, 1);
   grid->setRowHeight(0, 40);
   grid->setColumnWidth(0, 64);
   platform::SetCell(grid, 0, 0, "Średnica przewodu rurowego");

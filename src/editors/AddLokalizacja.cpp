@@ -25,7 +25,7 @@ TWinAddMiasta::TWinAddMiasta(QWidget* parent)
 void TWinAddMiasta::FormCreate() {
   QTableWidget* grid = ui.DaneMiasta;
   PrepareTitledGrid(grid, 78, 16, 0);
-  grid->setRowHeight(0, 25);
+  grid->setRowHeight(0, 28);  // two lines of a heading
   const int widths[4] = {70, 160, 120, 140};
   const char* const headings[4] = {"Miesiąc", "Nasłonecznienie w [kWh/m2]", "Temperatura w [C]",
                                    "Usłonecznienie w godzinach"};

@@ -29,7 +29,7 @@ const char* const kMonthlyHeadings[10] = {"Miesiąc",
                                           "Energia na basen [kWh]",
                                           "Energia na CO [kWh]",
                                           "Suma energii słonecznej [kWh]"};
-const int kMonthlyWidths[7] = {60, 80, 70, 70, 60, 70, 60};
+const int kMonthlyWidths[7] = {62, 86, 66, 66, 56, 66, 58};
 
 const char* const kPollutants[8] = {"CO2", "SO2", "CO", "NOx", "pyły", "TOC", "16WWA", "BaP"};
 

@@ -78,7 +78,7 @@ TEST_F(ReportWindowsTest, ResultsWindowWritesItsHeadingsAndMonths) {
   EXPECT_EQ(platform::Cell(monthly, 0, 12), QString::fromUtf8("Grudzień"));
   EXPECT_EQ(platform::Cell(monthly, 0, 13), "rocznie");
   EXPECT_EQ(monthly->rowHeight(0), 50);
-  const int widths[7] = {60, 80, 70, 70, 60, 70, 60};
+  const int widths[7] = {62, 86, 66, 66, 56, 66, 58};
   for (int col = 0; col < 7; ++col) EXPECT_EQ(monthly->columnWidth(col), widths[col]) << col;
 
   QTableWidget* pollutants = ui.tabZanieczyszczenia;
