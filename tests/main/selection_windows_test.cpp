@@ -481,3 +481,27 @@ TEST_F(SelectionWindowsTest, OddGridRowsAreLightBlue) {
 }
 
 }  // namespace
+
+// An address wider than its link label is shortened in its middle, stands whole in the tool tip,
+// and a click opens it whole; a text put in afterwards is opened as it stands.
+TEST_F(SelectionWindowsTest, ALongLinkIsShortenedAndOpensWhole) {
+  struct Window : TWinKolektor {
+    using TSelectionWindow::ShowLink;
+  };
+  Window window;
+  QLabel* label = window.ui.StaticText6;
+  const QString link = QStringLiteral("https://www.example.pl/") + QString(300, QLatin1Char('a'));
+  Window::ShowLink(label, link);
+  EXPECT_NE(label->text(), link);
+  EXPECT_TRUE(label->text().contains(QChar(0x2026)));
+  EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width());
+  EXPECT_EQ(label->toolTip(), link);
+  platform::ScriptedDialogs dialogs;
+  QTest::mouseClick(label, Qt::LeftButton);
+  ASSERT_EQ(dialogs.OpenedUrls().size(), 1u);
+  EXPECT_EQ(dialogs.OpenedUrls()[0], link);
+
+  Window::ShowLink(label, QStringLiteral("https://www.example.pl"));
+  EXPECT_EQ(label->text(), "https://www.example.pl");
+  EXPECT_TRUE(label->toolTip().isEmpty());
+}
