@@ -1,6 +1,7 @@
-// Every text of every window fits its widget at the program's font: labels, buttons, check boxes,
-// radio buttons, group titles, and a grid's column titles and cells against their column. The
-// windows are created as start-up creates them and checked as their forms lay them out.
+// Every text of every window fits its widget at the program's font (and no button is blank):
+// labels, buttons, check boxes, radio buttons, group titles, and a grid's column titles and cells
+// against their column. The windows are created as start-up creates them and checked as their forms
+// lay them out.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -119,7 +120,12 @@ class TextFit {
 
   void Button(QPushButton* button) {
     const QString text = Plain(button->text());
-    if (text.isEmpty()) return;
+    if (text.isEmpty()) {
+      if (button->icon().isNull())
+        failures.push_back(window_.toStdString() + "/" + button->objectName().toStdString() +
+                           ": a blank button");
+      return;
+    }
     const QFontMetrics metrics(button->font());
     int width = TextWidth(metrics, text);
     if (!button->icon().isNull()) width += button->iconSize().width() + 4;
