@@ -1,11 +1,16 @@
 // One producer's offer from the remote database: a grid per device kind and the producer's
-// contact data, with the spreadsheet export and links to the producer's pages.
+// contact data, with links to the producer's pages.
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <cstdint>
+#include <vector>
 
 #include "ui_oferta.h"
+
+class QTableView;
+class TQuery;
 
 class TWinOferta : public QDialog {
  public:
@@ -15,4 +20,30 @@ class TWinOferta : public QDialog {
 
   // The producer whose offer is shown; the producer list sets it before showing the window.
   int32_t ProducerId = 0;
+
+  // A grid column: its centred title, the field it shows and its width in pixels.
+  struct Column {
+    const char* title;
+    const char* field;
+    int width;
+  };
+  // A device page: its grid, its query and its columns in grid order.
+  struct DevicePage {
+    QTableView* grid;
+    TQuery* query;
+    std::vector<Column> columns;
+  };
+  // The seven device pages in page order (empty until the data module exists).
+  std::vector<DevicePage> DevicePages() const;
+
+  void FormShow();
+  void FormClose();
+  void DBText2Click();
+  void DBText7Click();
+  void BitBtn2Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void done(int result) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -1,5 +1,5 @@
 // The producers that have an offer in the remote database; a double click shows a producer's
-// offer. Shown modally once the data module's connection is open.
+// offer. Shown modally once the data module's connection is open; closing it disconnects.
 #pragma once
 
 #include <QDialog>
@@ -11,4 +11,12 @@ class TWinProducenci : public QDialog {
   explicit TWinProducenci(QWidget* parent = nullptr);
 
   Ui::TWinProducenci ui;
+
+  void BitBtn1Click();
+  void DBGrid1DblClick();
+  void FormClose();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void done(int result) override;
 };
