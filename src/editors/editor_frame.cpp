@@ -15,12 +15,18 @@
 #include "app/windows.h"
 #include "economics/edit_filters.h"
 #include "engine/numtext.h"
+#include "engine/producer_lookup.h"
 #include "engine/vindargast2.h"
 #include "main/gridcell.h"
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+
+namespace {
+// The list entries' data role that holds their record's id.
+constexpr int kIdRole = Qt::UserRole;
+}  // namespace
 
 CCatalogues& MainCatalogues() {
   return *Form1;
@@ -105,11 +111,13 @@ bool CatalogueEditorFrame::IsVendorRow(int row) const {
   }
 }
 
+// Each entry keeps its record's id, by which a change or a delete finds the record again.
 void CatalogueEditorFrame::FillList() {
   list_->clear();
   for (int row = 0; row < static_cast<int>(RowNodes.size()); ++row) {
     auto* item = new QListWidgetItem(
         QString::fromStdString(RowNodes[row].Child(parameters_.listColumn).Text()));
+    item->setData(kIdRole, QString::fromStdString(RowNodes[row].Child(0).Text()));
     if (IsVendorRow(row)) {
       item->setForeground(QColor(128, 128, 128));
       QFont font = list_->font();
@@ -202,6 +210,10 @@ void CatalogueEditorFrame::BindFields(std::vector<Field> fields,
     economics::InstallKeyFilter(edit, economics::KeyRule::Decimal);
 }
 
+void CatalogueEditorFrame::BindNumericColumns(std::vector<NumericColumn> columns) {
+  numeric_ = std::move(columns);
+}
+
 void CatalogueEditorFrame::BindProducerTargets(QLineEdit* webPage, QPlainTextEdit* description) {
   producerWebPage_ = webPage;
   producerDescription_ = description;
@@ -229,8 +241,11 @@ void CatalogueEditorFrame::showEvent(QShowEvent* event) {
 }
 
 void CatalogueEditorFrame::WarnField(const char* text) {
-  platform::MessageBox(QString::fromUtf8(text), QString::fromUtf8("Ostrzeżenie"),
-                       platform::Icon::Warning);
+  WarnField(QString::fromUtf8(text));
+}
+
+void CatalogueEditorFrame::WarnField(const QString& text) {
+  platform::MessageBox(text, QString::fromUtf8("Ostrzeżenie"), platform::Icon::Warning);
 }
 
 QString CatalogueEditorFrame::VendorChangeText() const {
@@ -272,6 +287,38 @@ bool CatalogueEditorFrame::CollectFields() {
   return false;
 }
 
+bool CatalogueEditorFrame::NumbersValid() {
+  for (const NumericColumn& numeric : numeric_) {
+    for (const Field& field : fields_) {
+      if (field.column != numeric.column) continue;
+      const std::string text = ControlText(field).toStdString();
+      bool valid = true;
+      try {
+        if (numeric.integer) {
+          ReadInt(text);
+        } else {
+          ReadFloat(text);
+        }
+      } catch (const NumberConversionError&) {
+        valid = false;
+      }
+      if (valid) continue;
+      const QString message = numeric.integer ? QString::fromUtf8(
+                                                    "Wartość pola „%1” nie jest liczbą całkowitą.\n"
+                                                    "Proszę wprowadzić poprawną wartość")
+                                              : QString::fromUtf8(
+                                                    "Wartość pola „%1” nie jest liczbą.\n"
+                                                    "Proszę wprowadzić poprawną wartość");
+      WarnField(message.arg(numeric.label));
+      if (auto* grid = qobject_cast<QTableWidget*>(field.control))
+        grid->setCurrentCell(field.cellRow, field.cellColumn);
+      field.control->setFocus();
+      return false;
+    }
+  }
+  return true;
+}
+
 void CatalogueEditorFrame::ReloadTable() {
   xml::Document scratch;
   LoadCatalogueTable(scratch, MainCatalogues().*parameters_.table, parameters_.fileName);
@@ -293,7 +340,7 @@ void CatalogueEditorFrame::AddRow() {
   RowBuffer.push_back("0");
   if (!CollectFields()) return;
   RowBuffer.push_back("0");
-  if (!ValuesValid()) return;
+  if (!NumbersValid() || !ValuesValid()) return;
   Document.SetFileName(parameters_.fileName);
   const int32_t largest = LargestCatalogueId(Document);
   // Ids are 32-bit integers: past the largest one the catalogue's ids could not be read again.
@@ -330,31 +377,69 @@ void CatalogueEditorFrame::ChangeSelected() {
   if (CountsAsDevice()) Engine.CataloguesChanged = 1;
 }
 
+std::string CatalogueEditorFrame::ListedId(int index) const {
+  const QListWidgetItem* item = list_ ? list_->item(index) : nullptr;
+  return item ? item->data(kIdRole).toString().toStdString() : std::string();
+}
+
+void CatalogueEditorFrame::SelectListedId(const std::string& id) {
+  for (int i = 0; i < list_->count(); ++i) {
+    if (ListedId(i) == id) {
+      list_->setCurrentRow(i);
+      return;
+    }
+  }
+}
+
+namespace {
+
+std::string RecordId(const xml::Element& record) {
+  return record.ChildCount() > 0 ? record.Child(0).Text() : std::string();
+}
+
+}  // namespace
+
+int CatalogueEditorFrame::FindListedRecord(int index) {
+  const std::string id = ListedId(index);
+  LoadDocument();
+  const int rows = static_cast<int>(RowNodes.size());
+  int found = -1;
+  if (index >= 0 && index < rows && RecordId(RowNodes[index]) == id) {
+    found = index;
+  } else {
+    for (int row = 0; row < rows && found < 0; ++row)
+      if (RecordId(RowNodes[row]) == id) found = row;
+  }
+  if (found >= 0 && !id.empty()) return found;
+  // The file was replaced or edited meanwhile: the entry's record is gone, and the list shows
+  // the file as it is now.
+  platform::MessageBox(QString::fromUtf8("Wybranej pozycji nie ma już w pliku %1.\n"
+                                         "Lista została odświeżona.")
+                           .arg(FileBaseName()),
+                       "Uwaga", platform::Icon::Warning);
+  FillList();
+  return -1;
+}
+
 void CatalogueEditorFrame::ChangeRow(int index) {
   BufferReset reset{RowBuffer};
-  LoadDocument();
-  if (index >= static_cast<int>(RowNodes.size())) {
-    FillList();  // the file was replaced meanwhile: its rows are listed afresh
-    return;
-  }
-  if (ReadInt(RowNodes[index].Child(parameters_.flagColumn).Text()) != 0) {
+  const int row = FindListedRecord(index);
+  if (row < 0) return;
+  if (ReadInt(RowNodes[row].Child(parameters_.flagColumn).Text()) != 0) {
     platform::MessageBox(VendorChangeText(), "Uwaga");
     return;
   }
   if (!CollectFields()) return;
-  if (!ValuesValid()) return;
+  if (!NumbersValid() || !ValuesValid()) return;
+  const std::string id = RecordId(RowNodes[row]);
   for (size_t k = 0; k < RowBuffer.size(); ++k)
-    RowNodes[index].Child(fields_[k].column).SetText(RowBuffer[k]);
+    RowNodes[row].Child(fields_[k].column).SetText(RowBuffer[k]);
   SaveDocument();
-  // The table follows the file only once the file holds the change.
-  CCatalogueTable& table = MainCatalogues().*parameters_.table;
-  if (index < static_cast<int>(table.Rows.size())) {
-    std::vector<std::string>& row = table.Rows[index];
-    for (size_t k = 0; k < RowBuffer.size(); ++k) {
-      const auto column = static_cast<size_t>(fields_[k].column);
-      if (column < row.size()) row[column] = RowBuffer[k];
-    }
-  }
+  // The table and the list follow the file only once the file holds the change.
+  ReloadTable();
+  LoadDocument();
+  FillList();
+  SelectListedId(id);
   TableChanged(false);
 }
 
@@ -376,21 +461,17 @@ bool CatalogueEditorFrame::DeleteRow(int index) {
                            platform::Buttons::YesNo) != platform::Answer::Yes) {
     return false;
   }
-  LoadDocument();
-  if (RowNodes.empty()) return false;
-  if (index >= static_cast<int>(RowNodes.size())) {
-    FillList();  // the file was replaced meanwhile: its rows are listed afresh
-    return false;
-  }
-  if (ReadInt(RowNodes[index].Child(parameters_.flagColumn).Text()) != 0) {
+  const int row = FindListedRecord(index);
+  if (row < 0) return false;
+  if (ReadInt(RowNodes[row].Child(parameters_.flagColumn).Text()) != 0) {
     platform::MessageBox(VendorDeleteText(), "Uwaga", platform::Icon::Warning);
     return false;
   }
-  RowNodes[index].Remove();
+  RowNodes[row].Remove();
   SaveDocument();
   ReloadTable();
-  delete list_->takeItem(index);
   LoadDocument();
+  FillList();
   TableChanged(false);
   return true;
 }
@@ -401,10 +482,19 @@ void CatalogueEditorFrame::ShowRow(int index) {
                          "UWAGA", platform::Icon::Warning);
   };
   if (index < 0 || index >= static_cast<int>(RowNodes.size())) return failed();
+  // The entry's own record, should the document have been read again since the list was filled.
+  const std::string id = ListedId(index);
+  int row = index;
+  if (!id.empty() && RecordId(RowNodes[row]) != id) {
+    row = -1;
+    for (int r = 0; r < static_cast<int>(RowNodes.size()) && row < 0; ++r)
+      if (RecordId(RowNodes[r]) == id) row = r;
+    if (row < 0) return failed();
+  }
   for (const Field& field : fields_) {
     std::string text;
     try {
-      text = RowNodes[index].Child(field.column).Text();
+      text = RowNodes[row].Child(field.column).Text();
     } catch (const xml::Error&) {
       return failed();  // the fields filled so far keep their texts
     }
@@ -417,11 +507,12 @@ void CatalogueEditorFrame::ClearFields() {
 }
 
 void CatalogueEditorFrame::ProducerSelected(int index) {
-  const auto& lists = MainCatalogues().ProducerLists;
-  if (index < 0 || index >= static_cast<int>(lists.size())) return;
-  const std::vector<std::string>& producer = lists[index];
-  if (producerWebPage_ && producer.size() > 2)
-    producerWebPage_->setText(QString::fromStdString(producer[2]));
-  if (producerDescription_ && producer.size() > 3)
-    producerDescription_->setPlainText(QString::fromStdString(producer[3]));
+  if (!producers_ || index < 0 || index >= producers_->count()) return;
+  const std::vector<std::string>* producer =
+      FindProducer(MainCatalogues(), producers_->itemText(index).toStdString());
+  if (!producer) return;  // deleted since the combo was filled
+  if (producerWebPage_ && producer->size() > 2)
+    producerWebPage_->setText(QString::fromStdString((*producer)[2]));
+  if (producerDescription_ && producer->size() > 3)
+    producerDescription_->setPlainText(QString::fromStdString((*producer)[3]));
 }

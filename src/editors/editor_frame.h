@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -57,6 +58,15 @@ class CatalogueEditorFrame : public QDialog {
     int cellRow = 0;
   };
 
+  // A column the program reads as a number (a device object, the location window): its text
+  // must read as one before a row is stored, or the catalogue could no longer be used. The label
+  // names the field in the warning.
+  struct NumericColumn {
+    int column;
+    bool integer;
+    QString label;
+  };
+
   const Parameters& Frame() const { return parameters_; }
 
   // The commands. Each works on the file as it is now: the document is read again first, so a
@@ -64,12 +74,18 @@ class CatalogueEditorFrame : public QDialog {
   void AddRow();
   void ChangeSelected();
   void DeleteSelected();
-  // Operations on one row (list index): DeleteRow returns whether a row was removed.
+  // Operations on the record a list entry shows (list index), found by its id in the file as it
+  // is now; a record that is no longer there is reported and nothing is written. DeleteRow
+  // returns whether a row was removed.
   bool DeleteRow(int index);
   void ChangeRow(int index);
   void ShowRow(int index);
   void ClearFields();
+  // The producer of the combo's entry `index`, found by name: its web page and description.
   void ProducerSelected(int index);
+  // Refills the producer combo from the producer lists, keeping its text: the producer editor
+  // calls it after every change of the producers.
+  void ProducersChanged() { FillProducerCombo(); }
 
   // The editor's own copy of the catalogue file. Record element i, list entry i and row i of the
   // main window's table are the same record, since all three follow the file order.
@@ -99,6 +115,8 @@ class CatalogueEditorFrame : public QDialog {
                   std::vector<QLineEdit*> numericEdits);
   // The web-page and description controls a producer choice fills (null: no producer choice).
   void BindProducerTargets(QLineEdit* webPage, QPlainTextEdit* description);
+  // The columns whose texts must read as numbers before a row is stored.
+  void BindNumericColumns(std::vector<NumericColumn> columns);
   // Connects the frame's buttons to the commands (any may be null).
   void BindButtons(QPushButton* add, QPushButton* change, QPushButton* remove, QPushButton* clear);
 
@@ -123,6 +141,7 @@ class CatalogueEditorFrame : public QDialog {
   virtual void FormShow() {}
   // The warning box of a field check ("Ostrzeżenie", exclamation icon); the text is UTF-8.
   static void WarnField(const char* text);
+  static void WarnField(const QString& text);
 
   void LoadDocument();
   bool TableLoaded() const;
@@ -135,11 +154,19 @@ class CatalogueEditorFrame : public QDialog {
  private:
   bool IsVendorRow(int row) const;
   bool CollectFields();
+  // Whether every numeric column reads as a number; warns about the first that does not.
+  bool NumbersValid();
+  // Reads the file again and returns the row of the record list entry `index` shows (its id;
+  // the same place first), or -1 after reporting that the record is gone.
+  int FindListedRecord(int index);
+  std::string ListedId(int index) const;
+  void SelectListedId(const std::string& id);
   void ReloadTable();
   void SaveDocument();
   QString FileBaseName() const;
 
   std::vector<Field> fields_;
+  std::vector<NumericColumn> numeric_;
   std::vector<QWidget*> cleared_;
   QLineEdit* producerWebPage_ = nullptr;
   QPlainTextEdit* producerDescription_ = nullptr;
