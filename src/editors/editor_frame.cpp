@@ -397,19 +397,22 @@ std::string RecordId(const xml::Element& record) {
   return record.ChildCount() > 0 ? record.Child(0).Text() : std::string();
 }
 
+// The row of the record with the id: the preferred row when it holds it, else the first that
+// does; -1 when none does.
+int RowOfId(const std::vector<xml::Element>& rows, int preferred, const std::string& id) {
+  const int count = static_cast<int>(rows.size());
+  if (preferred >= 0 && preferred < count && RecordId(rows[preferred]) == id) return preferred;
+  for (int row = 0; row < count; ++row)
+    if (RecordId(rows[row]) == id) return row;
+  return -1;
+}
+
 }  // namespace
 
 int CatalogueEditorFrame::FindListedRecord(int index) {
   const std::string id = ListedId(index);
   LoadDocument();
-  const int rows = static_cast<int>(RowNodes.size());
-  int found = -1;
-  if (index >= 0 && index < rows && RecordId(RowNodes[index]) == id) {
-    found = index;
-  } else {
-    for (int row = 0; row < rows && found < 0; ++row)
-      if (RecordId(RowNodes[row]) == id) found = row;
-  }
+  const int found = RowOfId(RowNodes, index, id);
   if (found >= 0 && !id.empty()) return found;
   // The file was replaced or edited meanwhile: the entry's record is gone, and the list shows
   // the file as it is now.
@@ -484,13 +487,8 @@ void CatalogueEditorFrame::ShowRow(int index) {
   if (index < 0 || index >= static_cast<int>(RowNodes.size())) return failed();
   // The entry's own record, should the document have been read again since the list was filled.
   const std::string id = ListedId(index);
-  int row = index;
-  if (!id.empty() && RecordId(RowNodes[row]) != id) {
-    row = -1;
-    for (int r = 0; r < static_cast<int>(RowNodes.size()) && row < 0; ++r)
-      if (RecordId(RowNodes[r]) == id) row = r;
-    if (row < 0) return failed();
-  }
+  const int row = id.empty() ? index : RowOfId(RowNodes, index, id);
+  if (row < 0) return failed();
   for (const Field& field : fields_) {
     std::string text;
     try {
