@@ -1,9 +1,11 @@
 // The pipe-insulation catalogue editor ("Dane/izolacja.xml"), shown modally, with the grid of the
-// shown kind's thicknesses and prices per pipe diameter from "Dane/grubosci.xml".
+// shown kind's thicknesses and prices per pipe diameter from "Dane/grubosci.xml". A kind and its
+// thickness rows are one record to the user: a change writes both files, a delete removes both.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "editors/editor_frame.h"
 #include "ui_AddIzolacja.h"
@@ -25,4 +27,25 @@ class TWinAddIzolacja : public CatalogueEditorFrame {
   uint8_t FreeEditing = 1;
 
   void FormCreate();
+  void FormShow() override;
+  void BitBtn1Click();  // "Dodaj"
+  void BitBtn5Click();  // "Wyczyść"
+  void BitBtn6Click();  // "Dodaj grubości"
+  void LstIzolacjaDblClick();
+  void GridGrubosciSelectCell(int col, int row);
+
+  // Loads columns 1 to 7 of the kind at the list index into the fields and its thicknesses into
+  // the grid.
+  void ShowRow(int index);
+
+ protected:
+  bool InUse(const std::string& listed) const override;
+
+ private:
+  // Empties the fields, the description and the grid's value cells, and frees the grid.
+  void ClearKind();
+  // Collects columns 1 to 7 into RowBuffer; false after the warning of a missing field or a value
+  // that is no number.
+  bool CollectKind();
+  void ReloadInsulationTable();
 };
