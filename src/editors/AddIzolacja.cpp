@@ -13,6 +13,7 @@
 #include "economics/edit_filters.h"
 #include "editors/grubosci.h"
 #include "editors/number_fields.h"
+#include "editors/paired_files.h"
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
 #include "platform/cellgrid_qt.h"
@@ -59,6 +60,24 @@ int32_t LargestId(const std::vector<xml::Element>& records) {
   return largest;
 }
 
+// Visits the kind's thickness records that have cells in the grid, in file order: visit(record,
+// k, n) for the n-th record (n < 5) of the diameter of grid row k. A record whose diameter is none
+// of the grid's, or a sixth or later one of a diameter, is not visited.
+template <class Visit>
+void ForEachGridThickness(const xml::Document& thicknesses, const std::string& kindId,
+                          Visit visit) {
+  std::map<std::string, int> counted;
+  for (const xml::Element& thickness : thicknesses.DocumentElement().Children()) {
+    if (thickness.Child(kThicknessKind).Text() != kindId) continue;
+    const std::string diameter = thickness.Child(kThicknessDiameter).Text();
+    const auto& labels = TWinAddIzolacja::PipeDiameterLabels;
+    const auto label = std::find(labels.begin(), labels.end(), diameter);
+    if (label == labels.end()) continue;
+    const int n = counted[diameter]++;
+    if (n < kGridThicknesses) visit(thickness, static_cast<int>(label - labels.begin()) + 1, n);
+  }
+}
+
 }  // namespace
 
 TWinAddIzolacja::TWinAddIzolacja(QWidget* parent)
@@ -69,6 +88,8 @@ TWinAddIzolacja::TWinAddIzolacja(QWidget* parent)
   for (QLineEdit* edit : {ui.Edit2, ui.Edit5})
     economics::InstallKeyFilter(edit, economics::KeyRule::Decimal);
   platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn1Click);
+  platform::Connect(ui.BitBtn3, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn3Click);
+  platform::Connect(ui.BitBtn4, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn4Click);
   platform::Connect(ui.BitBtn5, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn5Click);
   platform::Connect(ui.BitBtn6, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn6Click);
   platform::Connect(ui.LstIzolacja, &QListWidget::itemDoubleClicked, this,
@@ -177,7 +198,7 @@ void TWinAddIzolacja::BitBtn1Click() {
   RowBuffer.push_back("0");
 
   // The record goes onto the file as it is now, not onto an older copy of it.
-  LoadDocument();
+  LoadInsulation();
   const int32_t largest = LargestId(RowNodes);
   // Ids are 32-bit integers: past the largest one the catalogue's ids could not be read again.
   if (largest == std::numeric_limits<int32_t>::max()) {
@@ -197,12 +218,12 @@ void TWinAddIzolacja::BitBtn1Click() {
   try {
     XMLIzolacja.SaveFile(kInsulationFile);
   } catch (...) {
-    LoadDocument();  // the document follows the file it failed to replace
+    LoadInsulation();  // the document follows the file it failed to replace
     throw;
   }
   const bool tableLoaded = TableLoaded();
   ReloadInsulationTable();
-  LoadDocument();
+  LoadInsulation();
   if (tableLoaded) {
     ++MainCatalogues().DeviceCount;
     Engine.CataloguesChanged = 1;
@@ -222,7 +243,7 @@ void TWinAddIzolacja::ShowRow(int index) {
   try {
     if (index < 0 || index >= static_cast<int>(RowNodes.size()))
       throw xml::Error("Indeks listy poza zakresem");
-    XMLGrubosci.LoadFile(kThicknessFile);
+    LoadThicknesses();
     const xml::Element kind = RowNodes[static_cast<size_t>(index)];
     ui.ComboBox1->setEditText(QString::fromStdString(kind.Child(1).Text()));
     QLineEdit* const edits[] = {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6};
@@ -233,23 +254,177 @@ void TWinAddIzolacja::ShowRow(int index) {
     for (int k = 1; k <= 8; ++k)
       for (int col = 1; col <= 2 * kGridThicknesses; ++col)
         platform::SetCell(grid, col, k, QString());
-    // The n-th thickness of a diameter in file order fills pair n of that diameter's row; a
-    // sixth or later one has no cells and stays in the file, untouched by a change.
-    const std::string id = kind.Child(0).Text();
-    std::map<std::string, int> shown;
-    for (const xml::Element& thickness : XMLGrubosci.DocumentElement().Children()) {
-      if (thickness.Child(kThicknessKind).Text() != id) continue;
-      const std::string diameter = thickness.Child(kThicknessDiameter).Text();
-      const auto label = std::find(PipeDiameterLabels.begin(), PipeDiameterLabels.end(), diameter);
-      if (label == PipeDiameterLabels.end()) continue;
-      const int k = static_cast<int>(label - PipeDiameterLabels.begin()) + 1;
-      const int n = shown[diameter]++;
-      if (n >= kGridThicknesses) continue;
-      platform::SetCell(grid, 2 * n + 1, k, thickness.Child(kThicknessValue).Text());
-      platform::SetCell(grid, 2 * n + 2, k, thickness.Child(kThicknessPrice).Text());
-    }
+    ForEachGridThickness(
+        XMLGrubosci, kind.Child(0).Text(), [grid](const xml::Element& thickness, int k, int n) {
+          platform::SetCell(grid, 2 * n + 1, k, thickness.Child(kThicknessValue).Text());
+          platform::SetCell(grid, 2 * n + 2, k, thickness.Child(kThicknessPrice).Text());
+        });
   } catch (const std::exception&) {
     platform::MessageBox(QString::fromUtf8("Nie udało się wczytać pliku izolacja.xml"), "UWAGA",
                          platform::Icon::Warning);
   }
+}
+
+// ---------------------------------------------------------------- change and delete
+
+void TWinAddIzolacja::LoadInsulation() {
+  insulationBytes_ = editors::LoadKeepingBytes(XMLIzolacja, kInsulationFile);
+  Root = XMLIzolacja.DocumentElement();
+  RowNodes = Root.Children();
+}
+
+std::string TWinAddIzolacja::LoadThicknesses() {
+  return editors::LoadKeepingBytes(XMLGrubosci, kThicknessFile);
+}
+
+int TWinAddIzolacja::LocateListed(int index) {
+  const auto idOf = [](const xml::Element& record) {
+    return record.ChildCount() > 0 ? record.Child(0).Text() : std::string();
+  };
+  const std::string id =
+      index >= 0 && index < static_cast<int>(RowNodes.size()) ? idOf(RowNodes[size_t(index)]) : "";
+  LoadInsulation();
+  if (!id.empty()) {
+    // The same place first; elsewhere when the file was rewritten meanwhile.
+    if (index < static_cast<int>(RowNodes.size()) && idOf(RowNodes[size_t(index)]) == id)
+      return index;
+    for (size_t p = 0; p < RowNodes.size(); ++p)
+      if (idOf(RowNodes[p]) == id) return static_cast<int>(p);
+  }
+  FillList();
+  platform::MessageBox(QString::fromUtf8("Wybranej izolacji nie ma już w pliku izolacja.xml.\n"
+                                         "Lista izolacji została odczytana ponownie."),
+                       "Uwaga", platform::Icon::Warning);
+  return -1;
+}
+
+bool TWinAddIzolacja::WriteGridBack(const std::string& kindId) {
+  struct Write {
+    xml::Element field;
+    std::string text;
+  };
+  std::vector<Write> writes;
+  bool valid = true;
+  QTableWidget* grid = ui.GridGrubosci;
+  ForEachGridThickness(XMLGrubosci, kindId, [&](const xml::Element& thickness, int k, int n) {
+    const struct {
+      int cellColumn, fieldColumn;
+      editors::NumberKind kind;
+    } cells[] = {{2 * n + 1, kThicknessValue, editors::NumberKind::Whole},
+                 {2 * n + 2, kThicknessPrice, editors::NumberKind::Decimal}};
+    for (const auto& cell : cells) {
+      const QString text = platform::Cell(grid, cell.cellColumn, k);
+      if (text.isEmpty() || !valid) continue;  // an emptied cell leaves the field as it was
+      // The thickness search of the thickness window reads thicknesses as whole numbers, the
+      // selection window prices as numbers.
+      const QString name = platform::Cell(grid, cell.cellColumn, 0) +
+                           QString::fromUtf8(", średnica ") + PipeDiameterLabels[size_t(k - 1)];
+      valid = editors::CheckNumberField(text, name, cell.kind);
+      writes.push_back({thickness.Child(cell.fieldColumn), text.toStdString()});
+    }
+  });
+  if (!valid) return false;
+  for (Write& write : writes) write.field.SetText(write.text);
+  return true;
+}
+
+void TWinAddIzolacja::BitBtn3Click() {
+  const int index = ui.LstIzolacja->currentRow();
+  if (index < 0) return;
+  ChangeRow(index);
+  Engine.CataloguesChanged = 1;
+}
+
+void TWinAddIzolacja::ChangeRow(int index) {
+  BufferReset reset{RowBuffer};
+  const int p = LocateListed(index);
+  if (p < 0) return;
+  xml::Element kind = RowNodes[size_t(p)];
+  if (ReadInt(kind.Child(8).Text()) != 0) {
+    platform::MessageBox(VendorChangeText(), "Uwaga");
+    return;
+  }
+  if (!CollectKind()) return;
+  const std::string thicknessBefore = LoadThicknesses();
+  if (!WriteGridBack(kind.Child(0).Text())) return;
+  for (size_t k = 0; k < RowBuffer.size(); ++k) kind.Child(int(k) + 1).SetText(RowBuffer[k]);
+
+  // The kind and its thicknesses are written together: a failed write leaves both files as they
+  // were, and the window's documents are read again to match them.
+  try {
+    editors::ReplaceFilesTogether({{kInsulationFile, insulationBytes_, XMLIzolacja.SaveText()},
+                                   {kThicknessFile, thicknessBefore, XMLGrubosci.SaveText()}});
+  } catch (...) {
+    LoadInsulation();
+    throw;
+  }
+  LoadInsulation();
+  ReloadInsulationTable();
+  xml::Document scratch;
+  LoadCatalogueTable(scratch, MainCatalogues().ThicknessCatalogue, kThicknessFile);
+  // The list shows the changed symbol at once, the changed kind still selected.
+  FillList();
+  ui.LstIzolacja->setCurrentRow(p);
+}
+
+void TWinAddIzolacja::BitBtn4Click() {
+  const int index = ui.LstIzolacja->currentRow();
+  if (index < 0) return;
+  if (InUse(ui.LstIzolacja->item(index)->text().toStdString())) {
+    platform::MessageBox(InUseText(), "Uwaga", platform::Icon::Warning);
+    return;
+  }
+  const bool removed = DeleteRow(index);
+  Engine.CataloguesChanged = 1;
+  if (removed) --MainCatalogues().DeviceCount;
+}
+
+bool TWinAddIzolacja::DeleteRow(int index) {
+  if (platform::MessageBox(DeleteQuestion(), "Pytanie", platform::Icon::Question,
+                           platform::Buttons::YesNo) != platform::Answer::Yes) {
+    return false;
+  }
+  if (RowNodes.empty()) return false;
+  const int p = LocateListed(index);
+  if (p < 0) return false;
+  xml::Element kind = RowNodes[size_t(p)];
+  if (ReadInt(kind.Child(8).Text()) != 0) {
+    platform::MessageBox(VendorDeleteText(), "Uwaga", platform::Icon::Warning);
+    return false;
+  }
+  const int32_t id = ReadInt(kind.Child(0).Text());
+  if (id <= 0) return false;
+
+  const auto failed = [](const char* text) {
+    platform::MessageBox(QString::fromUtf8(text), "Komunikat", platform::Icon::Warning);
+    return false;
+  };
+  // Both edits are made in memory first; the files are written only once both succeeded, and
+  // then together: a failure anywhere leaves both files as they were.
+  std::string thicknessBefore, thicknessAfter;
+  try {
+    thicknessBefore = LoadThicknesses();
+    std::vector<xml::Element> kindThicknesses;
+    for (const xml::Element& thickness : XMLGrubosci.DocumentElement().Children())
+      if (ReadInt(thickness.Child(kThicknessKind).Text()) == id)
+        kindThicknesses.push_back(thickness);
+    for (auto it = kindThicknesses.rbegin(); it != kindThicknesses.rend(); ++it) it->Remove();
+    thicknessAfter = XMLGrubosci.SaveText();
+  } catch (const std::exception&) {
+    return failed("Nie można było usunąc danych");
+  }
+  try {
+    kind.Remove();
+    editors::ReplaceFilesTogether({{kThicknessFile, thicknessBefore, thicknessAfter},
+                                   {kInsulationFile, insulationBytes_, XMLIzolacja.SaveText()}});
+  } catch (const std::exception&) {
+    LoadInsulation();  // the document follows the file again
+    return failed("Wystapił błąd podczas usuwania danych");
+  }
+  xml::Document scratch;
+  LoadCatalogueTable(scratch, MainCatalogues().ThicknessCatalogue, kThicknessFile);
+  ReloadInsulationTable();
+  LoadInsulation();
+  FillList();
+  return true;
 }

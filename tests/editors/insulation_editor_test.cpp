@@ -16,6 +16,7 @@
 #include "catalogue_set.h"
 #include "editors/AddIzolacja.h"
 #include "editors/grubosci.h"
+#include "file_size_limit.h"
 #include "platform/cellgrid_qt.h"
 #include "recording_dialogs.h"
 #include "xml/xmldoc.h"
@@ -323,6 +324,281 @@ TEST_F(InsulationEditorTest, DodajGruboscOpensTheThicknessWindowModally) {
   });
   editor.ui.BitBtn6->click();
   EXPECT_TRUE(shownModally);
+}
+
+// ---------------------------------------------------------------- change
+
+const QString kQuestion =
+    QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany sprzęt z programu ?");
+
+TEST_F(InsulationEditorTest, ChangeWritesTheFieldsAndEachGridCellBackToItsOwnRow) {
+  TWinAddIzolacja editor;
+  ShowKind(editor, 1);
+  editor.ui.Edit4->setText("Otulina K2");
+  editor.ui.Opis->clear();
+  QTableWidget* grid = editor.ui.GridGrubosci;
+  platform::SetCell(grid, 1, 1, "15");  // 10 mm: thickness 13 -> 15
+  platform::SetCell(grid, 2, 3, "");    // 15 mm, first: an emptied price stays 6
+  platform::SetCell(grid, 4, 3, "8");   // 15 mm, second: price 7.5 -> 8
+  Engine.CataloguesChanged = 0;
+
+  editor.ui.BitBtn3->click();
+
+  const Row kind = {"4",  "Kalorynka",         "0.04", "pianka PE", "Otulina K2",
+                    "95", "https://k.example", "brak", "0"};
+  EXPECT_EQ(Records(File("Dane/izolacja.xml"))[1], kind);
+  EXPECT_EQ(Form1->InsulationCatalogue.Rows[1], kind);
+  std::vector<Row> thicknesses = kThicknesses;
+  thicknesses[2] = {"3", "4", "10", "15", "3.2", "0"};
+  thicknesses[4] = {"5", "4", "15", "25", "8", "0"};
+  EXPECT_EQ(Records(File("Dane/grubosci.xml")), thicknesses);
+  EXPECT_EQ(Form1->ThicknessCatalogue.Rows, thicknesses);
+  // The list follows the change at once, the kind still selected.
+  EXPECT_EQ(editor.ui.LstIzolacja->item(1)->text(), "Otulina K2");
+  EXPECT_EQ(editor.ui.LstIzolacja->currentRow(), 1);
+  EXPECT_EQ(Engine.CataloguesChanged, 1);
+  EXPECT_TRUE(editor.RowBuffer.empty());
+}
+
+TEST_F(InsulationEditorTest, ChangeIsRefusedForAVendorKindAMissingFieldOrACellThatIsNoNumber) {
+  struct Case {
+    const char* name;
+    int kind;
+    void (*spoil)(TWinAddIzolacja&);
+    QString title, message;
+    platform::Icon icon;
+  } cases[] = {
+      {"vendor", 0, [](TWinAddIzolacja&) {}, "Uwaga",
+       QString::fromUtf8("Nie można edytować urządzeń pobranych z bazy"), platform::Icon::None},
+      {"missing", 1, [](TWinAddIzolacja& e) { e.ui.Edit3->clear(); },
+       QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning},
+      {"thickness", 1,
+       [](TWinAddIzolacja& e) { platform::SetCell(e.ui.GridGrubosci, 3, 3, "25.5"); },
+       QString::fromUtf8("Ostrzeżenie"),
+       QString::fromUtf8("Wartość „25.5” w polu „Grubość [mm], średnica 15” nie jest liczbą "
+                         "całkowitą.\nProszę wprowadzić poprawną wartość"),
+       platform::Icon::Warning},
+      {"price", 1, [](TWinAddIzolacja& e) { platform::SetCell(e.ui.GridGrubosci, 2, 1, "1.2.3"); },
+       QString::fromUtf8("Ostrzeżenie"),
+       QString::fromUtf8("Wartość „1.2.3” w polu „Cena zł, średnica 10” nie jest liczbą.\nProszę "
+                         "wprowadzić poprawną wartość"),
+       platform::Icon::Warning},
+  };
+  const std::string kinds = Bytes(File("Dane/izolacja.xml"));
+  const std::string thicknesses = Bytes(File("Dane/grubosci.xml"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TWinAddIzolacja editor;
+    ShowKind(editor, c.kind);
+    c.spoil(editor);
+    Engine.CataloguesChanged = 0;
+    dialogs.ExpectBox(c.title, c.message, c.icon);
+    editor.ui.BitBtn3->click();
+    EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), kinds);
+    EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), thicknesses);
+    EXPECT_EQ(Engine.CataloguesChanged, 1);  // set also when the change was refused
+    EXPECT_TRUE(editor.RowBuffer.empty());
+  }
+}
+
+// The kind is written first; when the thicknesses cannot be written after it, the kind's file
+// gets its bytes back.
+TEST_F(InsulationEditorTest, AChangeThatCannotWriteBothFilesLeavesBothAsTheyWere) {
+  std::vector<Row> thicknesses = kThicknesses;
+  for (int n = 0; n < 40; ++n)
+    thicknesses.push_back({std::to_string(100 + n), "1", "99", "13", "1", "1"});
+  WriteCatalogues(kKinds, thicknesses);
+  const std::string kinds = Bytes(File("Dane/izolacja.xml"));
+  const std::string before = Bytes(File("Dane/grubosci.xml"));
+  const CatalogueRows kindRows = Form1->InsulationCatalogue.Rows;
+  const CatalogueRows thicknessRows = Form1->ThicknessCatalogue.Rows;
+  ASSERT_LT(kinds.size() + 200, before.size());
+
+  TWinAddIzolacja editor;
+  ShowKind(editor, 1);
+  editor.ui.Edit4->setText("Otulina K2");
+  platform::SetCell(editor.ui.GridGrubosci, 1, 1, "15");
+  RecordingDialogs recorded;  // the error's text is the writer's own
+  {
+    FileSizeLimit limit(kinds.size() + 100);
+    editor.ui.BitBtn3->click();
+  }
+  ASSERT_EQ(recorded.boxes.size(), 1u);
+  EXPECT_EQ(recorded.boxes[0].icon, platform::Icon::Stop);
+  EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), kinds);
+  EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), before);
+  EXPECT_EQ(Form1->InsulationCatalogue.Rows, kindRows);
+  EXPECT_EQ(Form1->ThicknessCatalogue.Rows, thicknessRows);
+  EXPECT_EQ(editor.RowNodes[1].Child(4).Text(), "Otulina K");
+  EXPECT_TRUE(editor.RowBuffer.empty());
+}
+
+// The file was rewritten after the list was filled: the change and the delete act on the kind
+// with the listed id wherever it now stands, and a kind that is gone is reported.
+TEST_F(InsulationEditorTest, ChangeAndDeleteFindTheListedKindByItsId) {
+  TWinAddIzolacja editor;
+  ShowKind(editor, 1);  // "Otulina K", id 4
+  editor.ui.Edit5->setText("90");
+  const Row newcomer = {"9", "Kalorynka", "0.05", "pianka", "Nowa", "80", "brak", "brak", "0"};
+  WriteCatalogues({kKinds[0], newcomer, kKinds[1], kKinds[2]}, kThicknesses);
+
+  editor.ui.BitBtn3->click();
+  std::vector<Row> records = Records(File("Dane/izolacja.xml"));
+  EXPECT_EQ(records[1], newcomer);
+  EXPECT_EQ(records[2][0], "4");
+  EXPECT_EQ(records[2][5], "90");
+  EXPECT_EQ(editor.ui.LstIzolacja->count(), 4);
+  EXPECT_EQ(editor.ui.LstIzolacja->currentRow(), 2);
+
+  editor.ui.LstIzolacja->setCurrentRow(3);  // "Otulina W", id 7
+  WriteCatalogues({kKinds[0], newcomer, kKinds[1]}, kThicknesses);
+  const std::string kinds = Bytes(File("Dane/izolacja.xml"));
+  const std::string thicknesses = Bytes(File("Dane/grubosci.xml"));
+  const int devices = Form1->DeviceCount;
+  dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
+                    platform::Answer::Yes);
+  dialogs.ExpectBox("Uwaga",
+                    QString::fromUtf8("Wybranej izolacji nie ma już w pliku izolacja.xml.\nLista "
+                                      "izolacji została odczytana ponownie."),
+                    platform::Icon::Warning);
+  editor.ui.BitBtn4->click();
+  EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), kinds);
+  EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), thicknesses);
+  EXPECT_EQ(Form1->DeviceCount, devices);
+  EXPECT_EQ(editor.ui.LstIzolacja->count(), 3);
+}
+
+// ---------------------------------------------------------------- delete
+
+TEST_F(InsulationEditorTest, DeleteRemovesTheKindWithOnlyItsOwnThicknessRows) {
+  TWinAddIzolacja editor;
+  const int devices = Form1->DeviceCount;
+  Engine.CataloguesChanged = 0;
+  editor.ui.LstIzolacja->setCurrentRow(1);
+  dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
+                    platform::Answer::Yes);
+  editor.ui.BitBtn4->click();
+
+  // Kind 4 goes with all its rows, the one of a diameter the grid has no row for included.
+  const std::vector<Row> kinds = {kKinds[0], kKinds[2]};
+  std::vector<Row> thicknesses = {kThicknesses[0], kThicknesses[3], kThicknesses[6]};
+  EXPECT_EQ(Records(File("Dane/izolacja.xml")), kinds);
+  EXPECT_EQ(Records(File("Dane/grubosci.xml")), thicknesses);
+  EXPECT_EQ(Form1->InsulationCatalogue.Rows, kinds);
+  EXPECT_EQ(Form1->InsulationCatalogue.RowCount, 2);
+  EXPECT_EQ(Form1->ThicknessCatalogue.Rows, thicknesses);
+  EXPECT_EQ(Form1->ThicknessCatalogue.RowCount, 3);
+  EXPECT_EQ(Form1->DeviceCount, devices - 1);
+  EXPECT_EQ(Engine.CataloguesChanged, 1);
+  ASSERT_EQ(editor.ui.LstIzolacja->count(), 2);
+  EXPECT_EQ(editor.ui.LstIzolacja->item(1)->text(), "Otulina W");
+
+  // The next kind deleted loses only its own rows.
+  editor.ui.LstIzolacja->setCurrentRow(1);
+  dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
+                    platform::Answer::Yes);
+  editor.ui.BitBtn4->click();
+  EXPECT_EQ(Records(File("Dane/izolacja.xml")), std::vector<Row>{kKinds[0]});
+  EXPECT_EQ(Records(File("Dane/grubosci.xml")), std::vector<Row>{kThicknesses[0]});
+  EXPECT_EQ(Form1->DeviceCount, devices - 2);
+}
+
+TEST_F(InsulationEditorTest, DeleteIsRefusedOnNoForAVendorKindTheKindInUseAndIdZero) {
+  std::vector<Row> kinds = kKinds;
+  kinds.push_back({"0", "Kalorynka", "0.04", "pianka", "Zerowa", "90", "brak", "brak", "0"});
+  std::vector<Row> thicknesses = kThicknesses;
+  thicknesses.push_back({"8", "0", "22", "13", "4", "0"});
+  WriteCatalogues(kinds, thicknesses);
+  const std::string kindBytes = Bytes(File("Dane/izolacja.xml"));
+  const std::string thicknessBytes = Bytes(File("Dane/grubosci.xml"));
+  const int devices = Form1->DeviceCount;
+  TWinAddIzolacja editor;
+  QListWidget* list = editor.ui.LstIzolacja;
+
+  list->setCurrentRow(1);
+  dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
+                    platform::Answer::No);
+  editor.ui.BitBtn4->click();
+
+  list->setCurrentRow(0);
+  dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
+                    platform::Answer::Yes);
+  dialogs.ExpectBox("Uwaga",
+                    QString::fromUtf8("Nie można usuwać urzadzeń producentów pobranych z bazy"),
+                    platform::Icon::Warning);
+  editor.ui.BitBtn4->click();
+
+  Engine.SelectedInsulation->Model = "Otulina W";
+  list->setCurrentRow(2);
+  dialogs.ExpectBox(
+      "Uwaga",
+      QString::fromUtf8("Nie można usunąć tego modelu ponieważ \njest on obecnie ustawiony w "
+                        "programie.\nAby usunąć ten model należy ustawić inny model w programie."),
+      platform::Icon::Warning);
+  editor.ui.BitBtn4->click();
+
+  list->setCurrentRow(3);  // id 0: nothing removed, and nothing said after the question
+  dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
+                    platform::Answer::Yes);
+  editor.ui.BitBtn4->click();
+
+  EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), kindBytes);
+  EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), thicknessBytes);
+  EXPECT_EQ(Form1->DeviceCount, devices);
+  EXPECT_EQ(list->count(), 4);
+}
+
+// A thickness record that cannot be read stops the delete before anything is written.
+TEST_F(InsulationEditorTest, DeleteThatCannotHandleTheThicknessRowsChangesNeitherFile) {
+  std::vector<Row> thicknesses = kThicknesses;
+  thicknesses[3][1] = "siedem";
+  WriteCatalogues(kKinds, thicknesses);
+  const std::string kinds = Bytes(File("Dane/izolacja.xml"));
+  const std::string before = Bytes(File("Dane/grubosci.xml"));
+  const int devices = Form1->DeviceCount;
+  TWinAddIzolacja editor;
+  editor.ui.LstIzolacja->setCurrentRow(1);
+  dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
+                    platform::Answer::Yes);
+  dialogs.ExpectBox("Komunikat", QString::fromUtf8("Nie można było usunąc danych"),
+                    platform::Icon::Warning);
+  editor.ui.BitBtn4->click();
+  EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), kinds);
+  EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), before);
+  EXPECT_EQ(Form1->DeviceCount, devices);
+  EXPECT_EQ(editor.ui.LstIzolacja->count(), 3);
+}
+
+// The thickness rows are written first; when the kind's file cannot be written after them, they
+// get their bytes back: the kind never stays without its thicknesses.
+TEST_F(InsulationEditorTest, DeleteThatCannotWriteTheKindLeavesBothFilesByteForByte) {
+  std::vector<Row> kinds = kKinds;
+  kinds[0][7] = std::string(3000, 'o');  // a long description keeps the kinds' file large
+  WriteCatalogues(kinds, kThicknesses);
+  const std::string kindBytes = Bytes(File("Dane/izolacja.xml"));
+  const std::string thicknessBytes = Bytes(File("Dane/grubosci.xml"));
+  const CatalogueRows kindRows = Form1->InsulationCatalogue.Rows;
+  const CatalogueRows thicknessRows = Form1->ThicknessCatalogue.Rows;
+  const int devices = Form1->DeviceCount;
+  ASSERT_LT(thicknessBytes.size() + 200, kindBytes.size() - 1000);
+
+  TWinAddIzolacja editor;
+  editor.ui.LstIzolacja->setCurrentRow(1);
+  dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
+                    platform::Answer::Yes);
+  dialogs.ExpectBox("Komunikat", QString::fromUtf8("Wystapił błąd podczas usuwania danych"),
+                    platform::Icon::Warning);
+  {
+    FileSizeLimit limit(thicknessBytes.size() + 100);
+    editor.ui.BitBtn4->click();
+  }
+  EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), kindBytes);
+  EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), thicknessBytes);
+  EXPECT_EQ(Form1->InsulationCatalogue.Rows, kindRows);
+  EXPECT_EQ(Form1->ThicknessCatalogue.Rows, thicknessRows);
+  EXPECT_EQ(Form1->DeviceCount, devices);
+  EXPECT_EQ(editor.ui.LstIzolacja->count(), 3);
+  EXPECT_EQ(editor.RowNodes.size(), 3u);
 }
 
 }  // namespace
