@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <map>
 
 #include "app/windows.h"
@@ -14,6 +13,7 @@
 #include "editors/grubosci.h"
 #include "editors/number_fields.h"
 #include "editors/paired_files.h"
+#include "editors/record_ids.h"
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
 #include "platform/cellgrid_qt.h"
@@ -50,15 +50,6 @@ struct BufferReset {
   std::vector<std::string>& buffer;
   ~BufferReset() { buffer.clear(); }
 };
-
-// The largest id among the records, 0 when there is none; an id that is no integer raises the
-// conversion error.
-int32_t LargestId(const std::vector<xml::Element>& records) {
-  int32_t largest = 0;
-  for (const xml::Element& record : records)
-    largest = std::max(largest, ReadInt(record.Child(0).Text()));
-  return largest;
-}
 
 // Visits the kind's thickness records that have cells in the grid, in file order: visit(record,
 // k, n) for the n-th record (n < 5) of the diameter of grid row k. A record whose diameter is none
@@ -199,15 +190,8 @@ void TWinAddIzolacja::BitBtn1Click() {
 
   // The record goes onto the file as it is now, not onto an older copy of it.
   LoadInsulation();
-  const int32_t largest = LargestId(RowNodes);
-  // Ids are 32-bit integers: past the largest one the catalogue's ids could not be read again.
-  if (largest == std::numeric_limits<int32_t>::max()) {
-    platform::MessageBox(
-        QString::fromUtf8("Nie można dodać nowego rekordu: w pliku izolacja.xml wyczerpano "
-                          "numery identyfikatorów."),
-        "Uwaga", platform::Icon::Warning);
-    return;
-  }
+  const int32_t largest = editors::LargestRecordId(RowNodes);
+  if (!editors::IdLeftAfter(largest, "izolacja.xml")) return;
   RowBuffer[0] = std::to_string(static_cast<int64_t>(largest) + 1);
   xml::Element record = Root.AppendChild("row");
   for (size_t i = 0; i < kInsulationFieldNames.size(); ++i) {
