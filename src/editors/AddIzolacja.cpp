@@ -262,24 +262,38 @@ std::string TWinAddIzolacja::LoadThicknesses() {
 }
 
 int TWinAddIzolacja::LocateListed(int index) {
-  const auto idOf = [](const xml::Element& record) {
-    return record.ChildCount() > 0 ? record.Child(0).Text() : std::string();
+  const auto ids = [this] {
+    std::vector<std::string> listed;
+    for (const xml::Element& record : RowNodes)
+      listed.push_back(record.ChildCount() > 0 ? record.Child(0).Text() : std::string());
+    return listed;
   };
+  const std::vector<std::string> before = ids();
   const std::string id =
-      index >= 0 && index < static_cast<int>(RowNodes.size()) ? idOf(RowNodes[size_t(index)]) : "";
+      index >= 0 && index < static_cast<int>(before.size()) ? before[size_t(index)] : "";
   LoadInsulation();
+  const std::vector<std::string> after = ids();
+  int found = -1;
   if (!id.empty()) {
     // The same place first; elsewhere when the file was rewritten meanwhile.
-    if (index < static_cast<int>(RowNodes.size()) && idOf(RowNodes[size_t(index)]) == id)
-      return index;
-    for (size_t p = 0; p < RowNodes.size(); ++p)
-      if (idOf(RowNodes[p]) == id) return static_cast<int>(p);
+    if (index < static_cast<int>(after.size()) && after[size_t(index)] == id) {
+      found = index;
+    } else {
+      const auto place = std::find(after.begin(), after.end(), id);
+      if (place != after.end()) found = static_cast<int>(place - after.begin());
+    }
   }
-  FillList();
-  platform::MessageBox(QString::fromUtf8("Wybranej izolacji nie ma już w pliku izolacja.xml.\n"
-                                         "Lista izolacji została odczytana ponownie."),
-                       "Uwaga", platform::Icon::Warning);
-  return -1;
+  // The list keeps standing for the records of the document, entry for record.
+  if (after != before) {
+    FillList();
+    ui.LstIzolacja->setCurrentRow(found);
+  }
+  if (found < 0) {
+    platform::MessageBox(QString::fromUtf8("Wybranej izolacji nie ma już w pliku izolacja.xml.\n"
+                                           "Lista izolacji została odczytana ponownie."),
+                         "Uwaga", platform::Icon::Warning);
+  }
+  return found;
 }
 
 bool TWinAddIzolacja::WriteGridBack(const std::string& kindId) {

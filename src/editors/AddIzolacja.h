@@ -61,8 +61,8 @@ class TWinAddIzolacja : public CatalogueEditorFrame {
   void LoadInsulation();
   std::string LoadThicknesses();
   // Reads the insulation file again and finds the kind that list entry index stands for by its
-  // id: its position in the file, or -1 after the warning that it is gone (the list is then
-  // refilled).
+  // id: its position in the file, or -1 after the warning that it is gone. A file rewritten
+  // meanwhile is listed afresh, the found kind selected.
   int LocateListed(int index);
   // The cells of the grid written back over the kind's thickness rows, after the checks that a
   // thickness is a whole number and a price a number; false after a check's warning.

@@ -150,6 +150,22 @@ TEST_F(InsulationEditorTest, AddIntoAnEmptyCatalogueStartsAtOne) {
   EXPECT_EQ(records[0][0], "1");
 }
 
+TEST_F(InsulationEditorTest, AddIsRefusedWhenNoIdIsLeft) {
+  std::vector<Row> kinds = kKinds;
+  kinds[2][0] = "2147483647";
+  WriteCatalogues(kinds, kThicknesses);
+  const std::string before = Bytes(File("Dane/izolacja.xml"));
+  TWinAddIzolacja editor;
+  FillKind(editor);
+  dialogs.ExpectBox("Uwaga",
+                    QString::fromUtf8("Nie można dodać nowego rekordu: w pliku izolacja.xml "
+                                      "wyczerpano numery identyfikatorów."),
+                    platform::Icon::Warning);
+  editor.ui.BitBtn1->click();
+  EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), before);
+  EXPECT_TRUE(editor.RowBuffer.empty());
+}
+
 TEST_F(InsulationEditorTest, AddIsRefusedForAMissingFieldOrAValueThatIsNoNumber) {
   const QString lambda = QString::fromUtf8("Współczynnik przenikania ciepła");
   const QString temperature = QString::fromUtf8("Dopuszczalna temperatura pracy");
@@ -466,6 +482,27 @@ TEST_F(InsulationEditorTest, ChangeAndDeleteFindTheListedKindByItsId) {
   EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), thicknesses);
   EXPECT_EQ(Form1->DeviceCount, devices);
   EXPECT_EQ(editor.ui.LstIzolacja->count(), 3);
+}
+
+// A refused change still lists the rewritten file afresh, so that the next command addresses the
+// kind the user sees selected.
+TEST_F(InsulationEditorTest, ARefusedChangeListsTheRewrittenFileAndTheDeleteTakesTheSelectedKind) {
+  TWinAddIzolacja editor;
+  ShowKind(editor, 1);  // "Otulina K", id 4
+  editor.ui.Edit3->clear();
+  const Row newcomer = {"9", "Kalorynka", "0.05", "pianka", "Nowa", "80", "brak", "brak", "0"};
+  WriteCatalogues({kKinds[0], newcomer, kKinds[1], kKinds[2]}, kThicknesses);
+  dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning);
+  editor.ui.BitBtn3->click();
+  QListWidget* list = editor.ui.LstIzolacja;
+  ASSERT_EQ(list->count(), 4);
+  EXPECT_EQ(list->item(1)->text(), "Nowa");
+  EXPECT_EQ(list->currentRow(), 2);
+
+  dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
+                    platform::Answer::Yes);
+  editor.ui.BitBtn4->click();
+  EXPECT_EQ(Records(File("Dane/izolacja.xml")), (std::vector<Row>{kKinds[0], newcomer, kKinds[2]}));
 }
 
 // ---------------------------------------------------------------- delete
