@@ -1,9 +1,11 @@
 // The pipe-insulation catalogue editor ("Dane/izolacja.xml"), shown modally, with the grid of the
-// shown kind's thicknesses and prices per pipe diameter from "Dane/grubosci.xml".
+// shown kind's thicknesses and prices per pipe diameter from "Dane/grubosci.xml". A kind and its
+// thickness rows are one record to the user: a change writes both files, a delete removes both.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "editors/editor_frame.h"
 #include "ui_AddIzolacja.h"
@@ -25,4 +27,46 @@ class TWinAddIzolacja : public CatalogueEditorFrame {
   uint8_t FreeEditing = 1;
 
   void FormCreate();
+  void FormShow() override;
+  void BitBtn1Click();  // "Dodaj"
+  void BitBtn3Click();  // "Zmień"
+  void BitBtn4Click();  // "Usuń wybraną izolację"
+  void BitBtn5Click();  // "Wyczyść"
+  void BitBtn6Click();  // "Dodaj grubości"
+  void LstIzolacjaDblClick();
+  void GridGrubosciSelectCell(int col, int row);
+
+  // Loads columns 1 to 7 of the kind at the list index into the fields and its thicknesses into
+  // the grid.
+  void ShowRow(int index);
+  // Writes the fields over the kind at the list index and the grid's cells over its thickness
+  // rows; both files or neither.
+  void ChangeRow(int index);
+  // Removes the kind at the list index with all its thickness rows, both or neither; whether the
+  // kind was removed.
+  bool DeleteRow(int index);
+
+ protected:
+  bool InUse(const std::string& listed) const override;
+
+ private:
+  // Empties the fields, the description and the grid's value cells, and frees the grid.
+  void ClearKind();
+  // Collects columns 1 to 7 into RowBuffer; false after the warning of a missing field or a value
+  // that is no number.
+  bool CollectKind();
+  void ReloadInsulationTable();
+  // Reads the insulation file into the window's document (keeping the bytes read in
+  // insulationBytes_), or the thickness file into XMLGrubosci returning the bytes read.
+  void LoadInsulation();
+  std::string LoadThicknesses();
+  // Reads the insulation file again and finds the kind that list entry index stands for by its
+  // id: its position in the file, or -1 after the warning that it is gone. A file rewritten
+  // meanwhile is listed afresh, the found kind selected.
+  int LocateListed(int index);
+  // The cells of the grid written back over the kind's thickness rows, after the checks that a
+  // thickness is a whole number and a price a number; false after a check's warning.
+  bool WriteGridBack(const std::string& kindId);
+
+  std::string insulationBytes_;  // the insulation file as the document was last read from it
 };
