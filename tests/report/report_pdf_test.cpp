@@ -48,6 +48,12 @@ CVindargast2 ComputedDesign(const Scheme& scheme) {
   }
   if (scheme.heating) d.CWUCO = 1;
   d.LiczbaZasobnikow = scheme.tanks;
+  if (scheme.tanks == 2) {
+    d.Tank2Volume = 200;
+    d.Tank2Diameter = 500;
+    d.Tank2Height = 1200;
+    d.Tank2InsulationThickness = 50;
+  }
   design_example::Run(d);
   return d;
 }
@@ -196,6 +202,75 @@ TEST_F(ReportPdfTest, NoChapterCancelledDialogAndUnwritableTarget) {
       "Nie można zapisać pliku " + target + ": " + QString::fromStdString(std::strerror(ENOTDIR)),
       platform::Icon::Warning);
   raport_->BitGenerujClick();
+}
+
+TEST_F(ReportPdfTest, InstallationChaptersPrintEveryDeviceAndTheFittings) {
+  Engine = ComputedDesign({false, false, 2});
+  CVindargast2& d = Engine;
+  d.SelectedCollector->Model = "Słońce 2.0";
+  d.SelectedCollector->Cena = 1500;
+  d.SelectedTank->Model = "Pierwszy 300";
+  d.SelectedTank->PojemnoscZasobnika = 300;
+  d.SelectedTank->CisnieniePracy = 10;
+  d.SelectedTank->Cena = 1234.5f;
+  d.SelectedTank2->Model = "Drugi 200";
+  d.SelectedTank2->PojemnoscZasobnika = 200;
+  d.SelectedTank2->Cena = 1234.5f;
+  d.SelectedPump->CisnienieZaworu = 6;
+  d.SelectedVessel->CisnienieWstepne = 2.5f;
+  d.Armatura.KolankoLiczba = 0;
+  d.Armatura.KolankoCena = 3;
+  d.Armatura.ZaworOdcinajacyLiczba = 4;
+  d.Armatura.ZaworOdcinajacyCena = 25;
+  d.Armatura.DlugoscPrzewodow = 20;
+  d.Armatura.CenaZaMetr = 10;
+  d.SrednicaPrzewodu = 18;
+  Choose(false, true, false, false);
+
+  struct Certificate {
+    const char* link;
+    const char* printed;
+  };
+  for (const Certificate& c : {Certificate{"brak", "Nie"}, Certificate{"", "Nie"},
+                               Certificate{"https://example.pl/cert.pdf", "Tak"}}) {
+    d.SelectedCollector->Certyfikat = c.link;
+    const std::string file = Save(std::string("instalacja-") + c.printed + ".pdf");
+    ASSERT_EQ(ReadPdfInfo(file).pages, 3) << c.link;
+    const QString first = PageLayoutText(file, 1);
+    EXPECT_TRUE(LineStartingWith(first, "Certyfikat").endsWith(c.printed)) << c.link;
+    EXPECT_TRUE(first.contains(QString::fromUtf8("Kolektor - Słońce 2.0")));
+    EXPECT_TRUE(LineStartingWith(first, "Cena netto").endsWith(QString::fromUtf8("1 500.00 zł")));
+  }
+  const std::string file = dir.File("instalacja-Tak.pdf");
+  const QString first = PageLayoutText(file, 1);
+  const QString firstTank = first.mid(first.indexOf("Zasobnik - Pierwszy 300"));
+  EXPECT_TRUE(
+      LineStartingWith(firstTank, QString::fromUtf8("Pojemność zasobnika [l]")).endsWith("300"));
+  EXPECT_TRUE(LineStartingWith(firstTank, QString::fromUtf8("Maksymalne ciśnienie pracy [bar]"))
+                  .endsWith("10"));
+  EXPECT_TRUE(LineStartingWith(firstTank, "Cena netto").endsWith(QString::fromUtf8("1 234.50 zł")));
+
+  // The second tank on its own page, with the first tank's formats.
+  const QString third = PageLayoutText(file, 3);
+  EXPECT_TRUE(third.contains(QString::fromUtf8("Informacje o instalacji cz. 3")));
+  EXPECT_TRUE(third.contains("Zasobnik - Drugi 200"));
+  EXPECT_TRUE(
+      LineStartingWith(third, QString::fromUtf8("Pojemność zasobnika [l]")).endsWith("200"));
+  EXPECT_TRUE(LineStartingWith(third, "Cena netto").endsWith(QString::fromUtf8("1 234.50 zł")));
+  EXPECT_FALSE(third.contains("Pierwszy"));
+
+  const QString second = PageLayoutText(file, 2);
+  EXPECT_TRUE(
+      LineStartingWith(second, QString::fromUtf8("Ciśnienie reakcji zaworu [bar]")).endsWith("6"));
+  EXPECT_TRUE(
+      LineStartingWith(second, QString::fromUtf8("Ciśnienie wstępne [bar]")).endsWith("2.5"));
+  EXPECT_EQ(Numbers(LineStartingWith(second, "Kolanko")), (std::vector<double>{0, 3.00}));
+  EXPECT_EQ(LineStartingWith(second, QString::fromUtf8("Średnica przewodów [mm]")).simplified(),
+            QString::fromUtf8("Średnica przewodów [mm] 18"));
+  // 4 x 25 + 20 m x 10: the printed total is the one the fittings record keeps.
+  EXPECT_TRUE(LineStartingWith(second, QString::fromUtf8("Całkowita cena netto armatury"))
+                  .endsWith(QString::fromUtf8("300.00 zł")));
+  EXPECT_FLOAT_EQ(d.Armatura.FittingsPrice, 300);
 }
 
 }  // namespace
