@@ -13,7 +13,10 @@
 #include <vector>
 
 #include "app/windows.h"
+#include "catalogue_set.h"
 #include "design_example.h"
+#include "economics/kalkulatorEkologiczny.h"
+#include "economics/koszt.h"
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
 #include "pdf_tools.h"
@@ -271,6 +274,108 @@ TEST_F(ReportPdfTest, InstallationChaptersPrintEveryDeviceAndTheFittings) {
   EXPECT_TRUE(LineStartingWith(second, QString::fromUtf8("Całkowita cena netto armatury"))
                   .endsWith(QString::fromUtf8("300.00 zł")));
   EXPECT_FLOAT_EQ(d.Armatura.FittingsPrice, 300);
+}
+
+// A window created as start-up does and known by its global instance for its life.
+template <class T>
+class GlobalWindow {
+ public:
+  explicit GlobalWindow(T*& global) : global_(global), window_(std::make_unique<T>()) {
+    global_ = window_.get();
+  }
+  ~GlobalWindow() { global_ = nullptr; }
+  T* operator->() const { return window_.get(); }
+
+ private:
+  T*& global_;
+  std::unique_ptr<T> window_;
+};
+
+// With the main window, the cost window and the ecological calculator as start-up creates them.
+class ReportFromWindowsTest : public CatalogueSetTest {
+ protected:
+  struct Windows {
+    GlobalWindow<TWinKoszty> koszty{WinKoszty};
+    GlobalWindow<TWinKalkulatorEkologiczny> kalkulator{WinKalkulatorEkologiczny};
+    GlobalWindow<TWinRaport> raport{WinRaport};
+  };
+  void SetUp() override {
+    CatalogueSetTest::SetUp();
+    windows = std::make_unique<Windows>();
+    windows->raport->LogoFile = kLogo;
+  }
+  void TearDown() override {
+    windows.reset();
+    CatalogueSetTest::TearDown();
+  }
+  std::string Save(const std::string& name) {
+    const std::string file = dir_.File(name);
+    dialogs.ExpectSaveFile(QString::fromStdString(file));
+    windows->raport->BitGenerujClick();
+    return file;
+  }
+
+  std::unique_ptr<Windows> windows;
+};
+
+TEST_F(ReportFromWindowsTest, PaybackChapterCopiesTheCostAndEcologyWindows) {
+  Engine = ComputedDesign({false, false, 1});
+  Ui::TWinRaport& r = windows->raport->ui;
+  r.CheckObliczenia->setChecked(false);
+  r.CheckInformacje->setChecked(false);
+  r.CheckWykresy->setChecked(false);
+
+  // The texts as a cost calculation leaves them.
+  Ui::TWinKoszty& k = windows->koszty->ui;
+  k.ESumaKoszt->setText("12000.00");
+  k.ESumaVat->setText("960.00");
+  k.ESumaBrutto->setText("12960.00");
+  k.DotacjaNetto->setText("4100.50");
+  k.Edit9->setText("8859.50");
+  k.Edit3->setText("850.25");
+  k.Edit4->setText("0.00");
+  k.StaticText77->setText("0.31");
+  k.StaticText65->setText("5230.12");
+  k.StaticText67->setText("7.25");
+  windows->kalkulator->ui.StaticText12->setText("1850.4");
+  windows->kalkulator->ui.StaticText19->setText("0.012");
+
+  struct Heating {
+    int type;
+    const char* label;
+    float value;
+  };
+  for (const Heating& h : {Heating{7, "COP [%]: ", 320}, Heating{2, "Sprawność [%]: ", 85}}) {
+    Engine.Costs.TypOgrzewania = h.type;
+    Engine.Costs.HeatPumpCop = 320;
+    Engine.Costs.SprawnoscProcesu = 85;
+    Engine.Costs.FuelName = "Węgiel kamienny";
+    Engine.Costs.PaybackYears = 9.4567f;
+    Engine.Costs.IleInflacja = 2.5f;
+    Engine.Costs.DyskontTakNie = 1;
+    const std::string file = Save("zwrot-" + std::to_string(h.type) + ".pdf");
+    ASSERT_EQ(ReadPdfInfo(file).pages, 1);
+    const QString page = PageLayoutText(file, 1);
+    const QString flat = page.simplified();
+    const std::string heating = h.label + std::to_string(int(h.value));
+    const char* const expected[] = {
+        "netto 12000.00 zł vat 960.00 zł brutto 12960.00 zł",
+        "Dotacja Netto 4100.50[zł]",
+        "Koszt instalacji po odliczeniu dotacji 8859.50[zł]",
+        "Inflacja 2.5[%]",
+        "Stopa dyskonta Tak",
+        "Zastępowane paliwo konwencjonalne: Węgiel kamienny",
+        heating.c_str(),
+        "CWU 850.25zł CO 0.00zł",
+        "Okres zwrotu [lata]: 9.46",
+        "0.31zł",
+        "NPV 5230.12 IRR 7.25%",
+        "CO2 1850.4 kg/rok",
+        "BaP 0.012 g/rok",
+    };
+    for (const char* text : expected)
+      EXPECT_TRUE(flat.contains(QString::fromUtf8(text))) << h.type << ": " << text;
+  }
 }
 
 }  // namespace
