@@ -2,10 +2,12 @@
 // pdfimages and qpdf), so that the tests see what a viewer sees, not the writer's own numbers.
 #pragma once
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <map>
@@ -117,4 +119,26 @@ inline QString PageMode(const std::string& path) {
       RunTool("qpdf", {"--show-object=" + object, QString::fromStdString(path)});
   const int mode = catalogue.indexOf("/PageMode ");
   return mode < 0 ? QString() : catalogue.mid(mode + 10).section(' ', 0, 0);
+}
+
+struct PdfRect {
+  double x, y, width, height;
+};
+
+// Every rectangle ("re") the pages' content streams draw, in drawing order, as qpdf decodes them.
+inline std::vector<PdfRect> Rectangles(const std::string& path) {
+  const QString decoded = QString::fromStdString(path) + ".qdf";
+  RunTool("qpdf", {"--qdf", "--object-streams=disable", QString::fromStdString(path), decoded});
+  QFile file(decoded);
+  file.open(QIODevice::ReadOnly);
+  const QString content = QString::fromLatin1(file.readAll());
+  file.remove();
+  static const QRegularExpression re(R"((-?[\d.]+) (-?[\d.]+) (-?[\d.]+) (-?[\d.]+) re\b)");
+  std::vector<PdfRect> rects;
+  for (auto it = re.globalMatch(content); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    rects.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                     m.captured(4).toDouble()});
+  }
+  return rects;
 }

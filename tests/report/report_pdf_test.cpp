@@ -276,6 +276,78 @@ TEST_F(ReportPdfTest, InstallationChaptersPrintEveryDeviceAndTheFittings) {
   EXPECT_FLOAT_EQ(d.Armatura.FittingsPrice, 300);
 }
 
+// The bars of the charts page: 10 points wide, standing on a chart's zero line (the legend's
+// swatches are 5 high and stand elsewhere).
+struct ChartBars {
+  std::vector<PdfRect> energy, coverage, efficiency;
+};
+ChartBars BarsOf(const std::string& file) {
+  ChartBars bars;
+  for (const PdfRect& r : Rectangles(file)) {
+    if (std::fabs(r.width - 10) > 1e-6) continue;
+    if (std::fabs(r.y - 520) < 1e-6) bars.energy.push_back(r);
+    if (std::fabs(r.y - 255) < 1e-6) bars.coverage.push_back(r);
+    if (std::fabs(r.y - 95) < 1e-6) bars.efficiency.push_back(r);
+  }
+  return bars;
+}
+
+TEST_F(ReportPdfTest, ChartsChapterScalesEveryBarIntoItsFrame) {
+  struct Case {
+    const char* name;
+    float july, juneHeating;
+    float axisTop;
+    std::vector<const char*> axisTexts;
+  };
+  const Case cases[] = {
+      {"July decides",
+       2450,
+       0,
+       3000,
+       {"300", "600", "900", "1200", "1500", "1800", "2100", "2400", "2700"}},
+      {"a taller month steps the axis up",
+       2450,
+       3500,
+       4000,
+       {"400", "800", "1200", "1600", "2000", "2400", "2800", "3200", "3600"}},
+      {"the ladder's last step", 12000, 0, 100000, {"1E4", "5E4", "9E4"}},
+  };
+  for (const Case& c : cases) {
+    Engine = MakeDefaultDesign();
+    Engine.HotWaterSolarEnergy[6] = c.july;
+    Engine.HeatingSolarEnergy[5] = c.juneHeating;
+    Engine.HotWaterCoverage[6] = 100;
+    Engine.HotWaterCoverage[7] = 140;
+    Engine.CollectorEfficiency[6] = 100;
+    Engine.SystemEfficiency[6] = 55;
+    Choose(false, false, false, true);
+    const std::string file = Save(std::string(c.name) + ".pdf");
+    ASSERT_EQ(ReadPdfInfo(file).pages, 1) << c.name;
+    const QString text = PageText(file, 1);
+    for (const char* axis : c.axisTexts)
+      EXPECT_TRUE(text.contains(QString("\n") + axis + "\n")) << c.name << ": " << axis;
+    for (const char* month : {"styczeń", "sierpień", "wrzesień", "październik", "grudzień"})
+      EXPECT_TRUE(text.contains(QString::fromUtf8(month))) << c.name << ": " << month;
+    EXPECT_FALSE(text.contains(QString::fromUtf8("śierpień"))) << c.name;
+
+    const ChartBars bars = BarsOf(file);
+    ASSERT_EQ(bars.energy.size(), 36u) << c.name;
+    ASSERT_EQ(bars.coverage.size(), 12u) << c.name;
+    ASSERT_EQ(bars.efficiency.size(), 24u) << c.name;
+    // July's blue bar, 200 points for the axis top; every bar under the frame's top.
+    EXPECT_NEAR(bars.energy[6].height, 200.0 * c.july / c.axisTop, 0.01) << c.name;
+    EXPECT_NEAR(bars.energy[6].x, 40 + 35 + 7 + 240, 1e-3) << c.name;
+    for (const PdfRect& r : bars.energy) EXPECT_LE(r.y + r.height, 720 + 1e-3) << c.name;
+    EXPECT_NEAR(bars.energy[12 + 5].height, 200.0 * c.juneHeating / c.axisTop, 0.01) << c.name;
+    // Coverage: 2 points per percent, never above the frame (205 points over the zero line).
+    EXPECT_NEAR(bars.coverage[6].height, 200, 1e-3) << c.name;
+    EXPECT_NEAR(bars.coverage[7].height, 205, 1e-3) << c.name;
+    // Efficiency: 1 point per percent, 100 % at the frame's top.
+    EXPECT_NEAR(bars.efficiency[6].height, 100, 1e-3) << c.name;
+    EXPECT_NEAR(bars.efficiency[12 + 6].height, 55, 1e-3) << c.name;
+  }
+}
+
 // A window created as start-up does and known by its global instance for its life.
 template <class T>
 class GlobalWindow {

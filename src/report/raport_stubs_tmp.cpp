@@ -1,2 +1,0 @@
-#include "report/raport_chapters.h"
-void WriteChartsChapter(CRaport&, const CVindargast2&) {}
