@@ -276,6 +276,69 @@ TEST_F(ReportPdfTest, InstallationChaptersPrintEveryDeviceAndTheFittings) {
   EXPECT_FLOAT_EQ(d.Armatura.FittingsPrice, 300);
 }
 
+TEST_F(ReportPdfTest, ChaptersComeInTheirOrderWithOnePageAndOutlineEntryEach) {
+  struct Choice {
+    const char* name;
+    bool thermal, installation, payback, charts;
+  };
+  const Choice choices[] = {
+      {"thermal", true, false, false, false}, {"installation", false, true, false, false},
+      {"payback", false, false, true, false}, {"charts", false, false, false, true},
+      {"all four", true, true, true, true},
+  };
+  const Scheme schemes[] = {{false, false, 1}, {true, true, 1}, {false, false, 2}, {true, true, 2}};
+  raport_->ui.ENazwaProjektu->setText(QString::fromUtf8("Świetlica w Żninie"));
+  for (const Scheme& scheme : schemes) {
+    Engine = ComputedDesign(scheme);
+    for (const Choice& choice : choices) {
+      std::vector<QString> titles;
+      if (choice.thermal) titles.push_back("Obliczenia cieplne");
+      if (choice.installation) {
+        for (int part = 1; part <= scheme.tanks + 1; ++part)
+          titles.push_back(QString::fromUtf8("Informacje o instalacji cz. %1").arg(part));
+      }
+      if (choice.payback)
+        titles.push_back(QString::fromUtf8("Zwrot z inwestycji i efekt ekologiczny"));
+      if (choice.charts) titles.push_back("Wykresy");
+      const std::string name = std::string(choice.name) + (scheme.pool ? " basen" : "") + " " +
+                               std::to_string(scheme.tanks) + ".pdf";
+      Choose(choice.thermal, choice.installation, choice.payback, choice.charts);
+      const std::string file = Save(name);
+
+      const PdfInfo info = ReadPdfInfo(file);
+      ASSERT_TRUE(info.valid) << name;
+      EXPECT_EQ(info.pages, int(titles.size())) << name;
+      const std::vector<OutlineEntry> outline = Outlines(file);
+      ASSERT_EQ(outline.size(), 1u) << name;
+      EXPECT_EQ(outline[0].title, QString::fromUtf8("Spis treści")) << name;
+      ASSERT_EQ(outline[0].kids.size(), titles.size()) << name;
+      for (size_t i = 0; i < titles.size(); ++i) {
+        const int page = int(i) + 1;
+        EXPECT_EQ(outline[0].kids[i].title, titles[i]) << name;
+        EXPECT_EQ(outline[0].kids[i].page, page) << name;
+        const QString text = PageText(file, page);
+        EXPECT_TRUE(text.contains(titles[i])) << name << " page " << page;
+        EXPECT_TRUE(text.contains("Strona " + QString::number(page) + "\n")) << name << page;
+        EXPECT_TRUE(text.contains(QString::fromUtf8("Nazwa projektu: Świetlica w Żninie")))
+            << name << " page " << page;
+      }
+    }
+  }
+}
+
+TEST_F(ReportPdfTest, ThermalChapterKeepsPoolAndHeatingSectionsWithoutThem) {
+  Engine = ComputedDesign({false, false, 1});
+  Choose(true, false, false, false);
+  const QString page = PageLayoutText(Save("bez.pdf"), 1);
+  const QString pool = page.mid(page.indexOf("\n", page.indexOf(" Basen")));
+  EXPECT_EQ(Numbers(LineStartingWith(pool, "Zapotrzebowanie")), std::vector<double>{0});
+  EXPECT_TRUE(page.contains("Wspomaganie CO"));
+  const std::vector<double> year = Numbers(LineStartingWith(page, "Rok"));
+  ASSERT_EQ(year.size(), 9u);
+  EXPECT_EQ(year[6], 0);
+  EXPECT_EQ(year[7], 0);
+}
+
 // The bars of the charts page: 10 points wide, standing on a chart's zero line (the legend's
 // swatches are 5 high and stand elsewhere).
 struct ChartBars {
