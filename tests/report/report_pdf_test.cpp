@@ -35,29 +35,10 @@ struct Scheme {
   int tanks;
 };
 
-// The reference design with six collectors, computed; optionally with a pool heated from May
-// to September, central-heating support and a second tank.
+// The reference design, computed for the scheme, with 2 m2 collectors.
 CVindargast2 ComputedDesign(const Scheme& scheme) {
-  CVindargast2 d = design_example::Make();
-  d.LiczbaKolektorow = 6;
+  CVindargast2 d = design_example::MakeComputed(scheme.pool, scheme.heating, scheme.tanks);
   d.SelectedCollector->PowierzchniaKolektora = 2.0f;
-  if (scheme.pool) {
-    d.Basen = 1;
-    d.BasenOd = 4;
-    d.BasenDo = 8;
-    d.BasenDlugosc = 8;
-    d.BasenSzerokosc = 4;
-    d.BasenGlebokosc = 1.5f;
-  }
-  if (scheme.heating) d.CWUCO = 1;
-  d.LiczbaZasobnikow = scheme.tanks;
-  if (scheme.tanks == 2) {
-    d.Tank2Volume = 200;
-    d.Tank2Diameter = 500;
-    d.Tank2Height = 1200;
-    d.Tank2InsulationThickness = 50;
-  }
-  design_example::Run(d);
   return d;
 }
 
