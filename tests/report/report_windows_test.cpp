@@ -2,6 +2,8 @@
 // and the report options window's start values.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QImage>
 #include <QTableWidget>
 #include <cmath>
@@ -237,6 +239,13 @@ TEST_F(ReportWindowsTest, ChartBarsAndLabelsStandOnTheirAxes) {
   EXPECT_EQ(ui.Shape1->height(), 0);
   EXPECT_EQ(ui.Shape46->geometry(), QRect(efficiency.x() + 360, efficiency.y() + 20, 10, 200));
   EXPECT_EQ(ui.Shape58->geometry(), QRect(efficiency.x() + 372, efficiency.y() + 134, 10, 85));
+}
+
+TEST_F(ReportWindowsTest, ReportLogoIsFoundInTheProgramFolder) {
+  // Whatever the working folder is when the report is made.
+  const QString logo = raport_->LogoFile;
+  EXPECT_TRUE(QDir::isAbsolutePath(logo));
+  EXPECT_EQ(logo, QDir(QCoreApplication::applicationDirPath()).filePath("Grafika/logowydruk.jpg"));
 }
 
 TEST_F(ReportWindowsTest, ReportOptionsStartEmptyWithTheirBoxes) {
