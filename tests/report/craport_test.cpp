@@ -171,6 +171,21 @@ TEST_F(CRaportTest, AFailedSaveIsReportedAndKeepsTheEarlierReport) {
   EXPECT_EQ(files, 2);
 }
 
+TEST_F(CRaportTest, ADocumentTheLibraryRefusesIsReportedAndWritesNothing) {
+  // A text longer than the library takes for one string leaves the document unwritable.
+  CRaport report(kLogo);
+  DrawPages(report, {"Wykresy"});
+  report.WriteText(300, 0, std::string(70000, 'x'));
+  const std::string file = dir.File("raport.pdf");
+  try {
+    report.SaveToFile(file);
+    ADD_FAILURE() << "no error";
+  } catch (const ReportSaveError& error) {
+    EXPECT_STREQ(error.what(), "Nie można było wygenerować raportu !!!");
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
 TEST(Cp1250Text, PolishLettersMapAndOthersBecomeQuestionMarks) {
   EXPECT_EQ(ToCp1250("ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ °"),
             "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF \xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF \xB0");
