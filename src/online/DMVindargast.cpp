@@ -17,13 +17,16 @@ namespace {
 const char* const kDefaultConnectionString =
     "DRIVER={MariaDB Unicode};SERVER=localhost;PORT=3306;DATABASE=vindargast;UID=vindargast";
 
-// The string with the driver's connect timeout (unless it names one of its own). The driver
-// takes a trailing ";" for an empty option it cannot parse, so the string ends without one.
-QString WithConnectTimeout(QString string) {
+// The string with the driver's connect, read and write timeouts (unless it names its own): a
+// server that stops answering, at the start or in the middle of a session, holds the program up
+// no longer than the connect timeout. The driver takes a trailing ";" for an empty option it
+// cannot parse, so the string ends without one.
+QString WithTimeouts(QString string) {
   while (string.endsWith(';')) string.chop(1);
-  if (!string.contains(QStringLiteral("CONN_TIMEOUT"), Qt::CaseInsensitive)) {
-    string += QStringLiteral(";CONN_TIMEOUT=") +
-              QString::fromStdString(General15(TDM::kConnectTimeoutSeconds));
+  const QString seconds = QString::fromStdString(General15(TDM::kConnectTimeoutSeconds));
+  for (const char* option : {"CONN_TIMEOUT", "READ_TIMEOUT", "WRITE_TIMEOUT"}) {
+    const QString name = QString::fromLatin1(option);
+    if (!string.contains(name, Qt::CaseInsensitive)) string += ';' + name + '=' + seconds;
   }
   return string;
 }
@@ -178,7 +181,7 @@ TDM::TDM(QObject* parent)
                        "SELECT nazwaProducenta, telKomorkowy, telStacjonarny, osobaKontaktowa, "
                        "email, stronaWWW, cennik FROM producenci WHERE idProducent=?",
                        true, {}) {
-  ADOConnection1.setDatabaseName(WithConnectTimeout(ConnectionString()));
+  ADOConnection1.setDatabaseName(WithTimeouts(ConnectionString()));
   // The connection is kept open from the start: creating the module connects.
   platform::RunGuarded([this] { SetConnected(true); });
 }
