@@ -31,6 +31,13 @@ QString WithTimeouts(QString string) {
   return string;
 }
 
+// The driver's text of a failure. A query on a connection the driver has found lost is refused
+// without one (Qt only logs it), and an error box must never be blank.
+std::string ErrorText(const QSqlError& error) {
+  const QString text = error.text().trimmed();
+  return text.isEmpty() ? std::string("Brak połączenia z bazą danych.") : text.toStdString();
+}
+
 }  // namespace
 
 QString PriceText(double value) {
@@ -53,13 +60,13 @@ TQuery::TQuery(const QSqlDatabase* connection, QString statement, bool hasId,
 void TQuery::Open() {
   Close();
   QSqlQuery query(*connection_);
-  if (!query.prepare(statement_)) throw DatabaseError(query.lastError().text().toStdString());
+  if (!query.prepare(statement_)) throw DatabaseError(ErrorText(query.lastError()));
   if (hasId_) query.bindValue(0, id_);
-  if (!query.exec()) throw DatabaseError(query.lastError().text().toStdString());
+  if (!query.exec()) throw DatabaseError(ErrorText(query.lastError()));
   setQuery(std::move(query));
   while (canFetchMore()) fetchMore();
   if (lastError().isValid()) {
-    const std::string text = lastError().text().toStdString();
+    const std::string text = ErrorText(lastError());
     Close();
     throw DatabaseError(text);
   }
@@ -202,5 +209,5 @@ void TDM::SetConnected(bool connected) {
     return;
   }
   if (ADOConnection1.isOpen()) return;
-  if (!ADOConnection1.open()) throw DatabaseError(ADOConnection1.lastError().text().toStdString());
+  if (!ADOConnection1.open()) throw DatabaseError(ErrorText(ADOConnection1.lastError()));
 }

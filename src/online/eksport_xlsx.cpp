@@ -1,5 +1,6 @@
 #include "online/eksport_xlsx.h"
 
+#include <locale.h>
 #include <xlsxwriter.h>
 
 #include <QByteArray>
@@ -19,6 +20,27 @@ constexpr double kTitleRowHeight = 20;
 constexpr double kRecordRowHeight = 16;
 // A column's width in characters is its width in pixels divided by this (integer division).
 constexpr int kPixelsPerCharacter = 7;
+
+// The library prints the numbers of the file (column widths, row heights, font sizes) with the
+// C library's printf, which follows the locale: a Polish locale gives "16,71", which no reader of
+// the file takes. For the time of one export this thread prints them in the C locale.
+class CNumbers {
+ public:
+  CNumbers()
+      : c_(newlocale(LC_NUMERIC_MASK, "C", nullptr)),
+        previous_(c_ ? uselocale(c_) : uselocale(nullptr)) {}
+  ~CNumbers() {
+    if (!c_) return;
+    uselocale(previous_);
+    freelocale(c_);
+  }
+  CNumbers(const CNumbers&) = delete;
+  CNumbers& operator=(const CNumbers&) = delete;
+
+ private:
+  locale_t c_;
+  locale_t previous_;
+};
 
 void Check(lxw_error error, const char* what) {
   if (error != LXW_NO_ERROR) throw ExportError(std::string(what) + ": " + lxw_strerror(error));
@@ -82,6 +104,7 @@ void WriteOfferWorkbook(const QString& path, const std::vector<OfferSheet>& shee
     throw ExportError("no temporary folder: " + scratch.errorString().toStdString());
   const QByteArray folder = scratch.path().toUtf8();
   const QByteArray workbookPath = scratch.filePath(QStringLiteral("oferta.xlsx")).toUtf8();
+  const CNumbers numbers;
   lxw_workbook_options options{};
   options.tmpdir = const_cast<char*>(folder.constData());
   lxw_workbook* workbook = workbook_new_opt(workbookPath.constData(), &options);

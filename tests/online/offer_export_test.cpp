@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,19 +31,21 @@ std::vector<std::string> Files(const std::filesystem::path& folder) {
 class OfferExportTest : public ProducersTest {
  protected:
   // Shows the producer's offer and exports it under the name the save dialog is answered with;
-  // the box the export ends in is expected by the caller.
-  void Export(int producer, const QString& name) {
+  // the export ends in the success message naming the file written, or else in the warning.
+  void Export(int producer, const QString& name, const std::optional<std::string>& written) {
     offer_->ProducerId = producer;
     offer_->show();
     dialogs_.ExpectSaveFile(name);
+    if (written) {
+      dialogs_.ExpectBox("Informacja",
+                         QString::fromUtf8(kSuccess) + QString::fromStdString(*written),
+                         platform::Icon::Information);
+    } else {
+      dialogs_.ExpectBox("Uwaga", QString::fromUtf8(kFailure), platform::Icon::Stop);
+    }
     offer_->ui.BitBtn1->click();
-  }
-  void ExpectSuccess(const std::string& path) {
-    dialogs_.ExpectBox("Informacja", QString::fromUtf8(kSuccess) + QString::fromStdString(path),
-                       platform::Icon::Information);
-  }
-  void ExpectFailure() {
-    dialogs_.ExpectBox("Uwaga", QString::fromUtf8(kFailure), platform::Icon::Stop);
+    EXPECT_EQ(dialogs_.Pending(), 0u);
+    offer_->close();
   }
 
   TempDir dir_;
@@ -126,8 +129,7 @@ const SheetWant kSheets[] = {
 // producer has none of gives the title row alone.
 TEST_F(OfferExportTest, WritesOneSheetPerDeviceKindWithTheGridsColumnsAndPlainTexts) {
   const std::string path = dir_.File("oferta.xlsx");
-  ExpectSuccess(path);
-  Export(1, QString::fromStdString(dir_.File("oferta")));
+  Export(1, QString::fromStdString(dir_.File("oferta")), path);
   EXPECT_EQ(Files(dir_.path()), std::vector<std::string>{"oferta.xlsx"});
 
   const std::vector<xlsx::Sheet> sheets = xlsx::Read(path);
@@ -177,7 +179,6 @@ TEST_F(OfferExportTest, WritesOneSheetPerDeviceKindWithTheGridsColumnsAndPlainTe
   ASSERT_EQ(sheets[6].cells.size(), 2u);
   EXPECT_EQ(sheets[6].cells.at(2).at(1).text, "PD-Stelaż 3");
   EXPECT_EQ(sheets[6].cells.at(2).at(8).text, "1150");
-  offer_->close();
 }
 
 // ".xlsx" is added only when the chosen name lacks it; the success message names the file
@@ -195,10 +196,7 @@ TEST_F(OfferExportTest, TheExtensionIsAddedOnlyWhenTheNameLacksIt) {
   dir_.Write("x.xlsx", "an older file");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.chosen);
-    ExpectSuccess(dir_.File(c.written));
-    Export(2, QString::fromStdString(dir_.File(c.chosen)));
-    offer_->close();
-    EXPECT_EQ(dialogs_.Pending(), 0u);
+    Export(2, QString::fromStdString(dir_.File(c.chosen)), dir_.File(c.written));
     const std::vector<xlsx::Sheet> sheets = xlsx::Read(dir_.File(c.written));
     ASSERT_EQ(sheets.size(), 7u);
     EXPECT_EQ(sheets[0].cells.at(2).at(2).text, "BS-20");
@@ -214,18 +212,14 @@ TEST_F(OfferExportTest, AnUnwritableTargetKeepsTheOlderFileAndShowsNoSuccess) {
   {
     // Room for the older file, not for a workbook.
     FileSizeLimit limit(1024);
-    ExpectFailure();
-    Export(1, QString::fromStdString(dir_.File("stara")));
+    Export(1, QString::fromStdString(dir_.File("stara")), std::nullopt);
   }
   EXPECT_EQ(ReadFileBytes(dir_.File("stara.xlsx")), older);
   EXPECT_EQ(Files(dir_.path()), std::vector<std::string>{"stara.xlsx"});
-  offer_->close();
 
   // A folder that does not exist.
-  ExpectFailure();
-  Export(1, QString::fromStdString(dir_.File("brak/oferta")));
+  Export(1, QString::fromStdString(dir_.File("brak/oferta")), std::nullopt);
   EXPECT_FALSE(std::filesystem::exists(dir_.path() / "brak"));
-  offer_->close();
 
   // The user cancels the dialog: nothing is written, no message.
   offer_->show();

@@ -7,8 +7,10 @@
 #include <libxml/tree.h>
 #include <zlib.h>
 
+#include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -72,6 +74,16 @@ inline std::map<std::string, std::string> Unzip(const std::string& bytes) {
     entries[name] = std::move(content);
   }
   return entries;
+}
+
+// A number as the file holds it (decimal point, whatever the process locale); NaN when the text
+// is not one number.
+inline double Number(const std::string& text) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size() && !text.empty()
+             ? value
+             : std::numeric_limits<double>::quiet_NaN();
 }
 
 using Doc = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
@@ -176,7 +188,7 @@ inline std::vector<Sheet> Read(const std::string& path) {
       const size_t fill = std::stoul(Attr(xf, "fillId"));
       if (font < fonts.size()) {
         style.fontName = Attr(Child(fonts[font], "name"), "val");
-        style.fontSize = std::stod(Attr(Child(fonts[font], "sz"), "val"));
+        style.fontSize = Number(Attr(Child(fonts[font], "sz"), "val"));
       }
       if (fill < fills.size()) {
         xmlNode* pattern = Child(fills[fill], "patternFill");
@@ -209,14 +221,14 @@ inline std::vector<Sheet> Read(const std::string& path) {
     xmlNode* root = xmlDocGetRootElement(doc.get());
     for (xmlNode* col : Children(Child(root, "cols"), "col")) {
       // Stored widths carry the cell padding of 5 pixels of a 7-pixel digit.
-      const double stored = std::stod(Attr(col, "width"));
+      const double stored = Number(Attr(col, "width"));
       const int width = static_cast<int>(stored - 5.0 / 7.0 + 0.5);
       for (int c = std::stoi(Attr(col, "min")); c <= std::stoi(Attr(col, "max")); ++c)
         sheet.widths[c] = width;
     }
     for (xmlNode* row : Children(Child(root, "sheetData"), "row")) {
       const int r = std::stoi(Attr(row, "r"));
-      if (!Attr(row, "ht").empty()) sheet.heights[r] = std::stod(Attr(row, "ht"));
+      if (!Attr(row, "ht").empty()) sheet.heights[r] = Number(Attr(row, "ht"));
       for (xmlNode* c : Children(row, "c")) {
         Cell cell;
         cell.style = styleOf(Attr(c, "s"));
