@@ -52,78 +52,6 @@ class OfferExportTest : public ProducersTest {
   platform::ScriptedDialogs dialogs_;
 };
 
-struct SheetWant {
-  const char* name;
-  std::vector<std::pair<const char*, int>> columns;  // title, width in pixels
-};
-
-// The offer window's grids as the user sees them: page captions, column titles and widths.
-const SheetWant kSheets[] = {
-    {"Kolektory słoneczne",
-     {{"Typ", 116},
-      {"Model", 197},
-      {"k1 [W/m2*K]", 71},
-      {"k1 [W/m2*K2]", 80},
-      {"Spr. optyczna [%]", 103},
-      {"Nat. przepływu [l/h]", 107},
-      {"Spadek ciśnienia [mbar]", 123},
-      {"Poj. absorbera [l]", 102},
-      {"Pow. efektywna [m2]", 110},
-      {"Cena", 79}}},
-    {"Zasobniki solarne",
-     {{"Model", 144},
-      {"Rodzaj", 120},
-      {"Pojemność [l]", 71},
-      {"Straty ciś. wym. [mbar]", 119},
-      {"Poj. wymiennika [l]", 96},
-      {"Max. temp. wody [C]", 107},
-      {"Max. ciśnienie [bar]", 98},
-      {"Wysokość [mm]", 82},
-      {"Średnica [mm]", 81},
-      {"Grubość izolacji [mm]", 104},
-      {"Cena", 64}}},
-    {"Sterowniki",
-     {{"Model", 214},
-      {"Liczba zasobników", 112},
-      {"CWC + CO", 86},
-      {"Program. próg temp.", 115},
-      {"Ochrona przed przegrzaniem", 147},
-      {"Liczba czujników", 98},
-      {"Liczba obiegów", 89},
-      {"Liczba wyjść", 76},
-      {"Czujnik temp.", 73},
-      {"Cena", 77}}},
-    {"Pompy obiegowe",
-     {{"Model", 203},
-      {"Wysokość podnoszenia [m]", 145},
-      {"Liczba zaworów odcinających", 171},
-      {"Ciśnienie reakcji [bar]", 112},
-      {"Zakres regulacji [l/h]", 116},
-      {"Cena", 78},
-      {"Certyfikat", 265}}},
-    {"Naczynia wzbiorcze",
-     {{"Model", 335},
-      {"Max. temp. pracy [C]", 180},
-      {"Max. ciśnienie pracy [bar]", 199},
-      {"Ciśnienie wstępne [bar]", 159},
-      {"Cena", 111},
-      {"Pojemność [l]", 106}}},
-    {"Izolacje",
-     {{"Symbol", 306},
-      {"Materiał", 331},
-      {"Współ. przenikania ciepła [W/m*K]", 217},
-      {"Max. temp. pracy [C]", 238}}},
-    {"Konstrukcje wsporcze",
-     {{"Model", 189},
-      {"Liczba kolektorów", 99},
-      {"Typ kolektora", 164},
-      {"Nachylenie", 89},
-      {"Nośność [kN]", 105},
-      {"Montaż na ścianie ", 134},
-      {"Typ pokrycia dachu", 226},
-      {"Cena", 82}}},
-};
-
 // Seven sheets in page order, each with its grid's titles on grey in row 1 and its widths; one
 // row per record with the fields' plain texts (no price format), in the grid's font; a kind the
 // producer has none of gives the title row alone.
@@ -133,13 +61,13 @@ TEST_F(OfferExportTest, WritesOneSheetPerDeviceKindWithTheGridsColumnsAndPlainTe
   EXPECT_EQ(Files(dir_.path()), std::vector<std::string>{"oferta.xlsx"});
 
   const std::vector<xlsx::Sheet> sheets = xlsx::Read(path);
-  ASSERT_EQ(sheets.size(), std::size(kSheets));
+  ASSERT_EQ(sheets.size(), std::size(kOfferGrids));
   const QFont font = offer_->ui.DBGrid1->font();
   for (size_t s = 0; s < sheets.size(); ++s) {
     const xlsx::Sheet& sheet = sheets[s];
-    const SheetWant& want = kSheets[s];
-    SCOPED_TRACE(want.name);
-    EXPECT_EQ(sheet.name, want.name);
+    const GridWant& want = kOfferGrids[s];
+    SCOPED_TRACE(want.page);
+    EXPECT_EQ(sheet.name, want.page);
     ASSERT_TRUE(sheet.cells.count(1));
     const auto& titles = sheet.cells.at(1);
     EXPECT_EQ(titles.size(), want.columns.size());

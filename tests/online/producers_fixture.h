@@ -8,6 +8,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "app/windows.h"
 #include "mariadb_server.h"
@@ -68,6 +70,92 @@ inline const char* const kSchema[] = {
     "INSERT INTO konstrukcje_wsporcze (id_producent, model, liczba_kolektorow, typ_kolektora, "
     "nachylenie, nosnosc, montaz, typ_pokrycia_dachu, cena) VALUES "
     "(1, 'PD-Stelaż 3', 3, 'płaski', '20-60', 4, 'Nie', 'dachówka', 1150)",
+    "INSERT INTO sterownikisolarne (idProducent, oznaczenie, liczbaZasobnikow, "
+    "zastosowanieCWCCO, programProgTemp, ochronaPrzedPrzegrzaniem, liczbaCzujnikowTemp, "
+    "liczbaObiegow, liczbaWyjsc, czujnikTemp, cena) VALUES "
+    "(1, 'PD-Sterownik Żar 2', 2, 'Tak', 'Tak', 'Tak', 4, 2, 3, 'PT1000', 1250.5)",
+    "INSERT INTO pompy (idProducent, model, maxWysokoscPodnoszenia, liczbaZaworowOdc, "
+    "cisnienieReakcjiZaworu, zakresRegulacji, cena, certyfikat) VALUES "
+    "(1, 'PD-Pompa 25/6', 6, 2, 6, 'od 120 do 900', 2300, 'znak CE'), "
+    "(2, 'BS-Pompa 15', 4, 1, 6, 'od 60 do 500', 980, '')",
+    "INSERT INTO naczynie (idProducent, model, dopTempPracy, dopCisnPracy, cisnienieWstepne, "
+    "pojemnosc, cena) VALUES (1, 'PD-Naczynie 18', 120, 10, 2.5, 18, 1010)",
+    "INSERT INTO izolacja (idProducent, symbol, material, wspPrzenikaniaCiepla, dopTempPracy, "
+    "strona_www, opis) VALUES (1, 'PD-Otulina 22/13', 'kauczuk syntetyczny', 0.036, 150, "
+    "'https://www.promienny-dom.example/otuliny', 'otulina na rury miedziane')",
+};
+
+struct GridWant {
+  const char* page;
+  std::vector<std::pair<const char*, int>> columns;  // title, width in pixels
+};
+
+// The offer window's device grids as the user sees them, in page order: page captions, column
+// titles and widths.
+inline const GridWant kOfferGrids[] = {
+    {"Kolektory słoneczne",
+     {{"Typ", 116},
+      {"Model", 197},
+      {"k1 [W/m2*K]", 71},
+      {"k1 [W/m2*K2]", 80},
+      {"Spr. optyczna [%]", 103},
+      {"Nat. przepływu [l/h]", 107},
+      {"Spadek ciśnienia [mbar]", 123},
+      {"Poj. absorbera [l]", 102},
+      {"Pow. efektywna [m2]", 110},
+      {"Cena", 79}}},
+    {"Zasobniki solarne",
+     {{"Model", 144},
+      {"Rodzaj", 120},
+      {"Pojemność [l]", 71},
+      {"Straty ciś. wym. [mbar]", 119},
+      {"Poj. wymiennika [l]", 96},
+      {"Max. temp. wody [C]", 107},
+      {"Max. ciśnienie [bar]", 98},
+      {"Wysokość [mm]", 82},
+      {"Średnica [mm]", 81},
+      {"Grubość izolacji [mm]", 104},
+      {"Cena", 64}}},
+    {"Sterowniki",
+     {{"Model", 214},
+      {"Liczba zasobników", 112},
+      {"CWC + CO", 86},
+      {"Program. próg temp.", 115},
+      {"Ochrona przed przegrzaniem", 147},
+      {"Liczba czujników", 98},
+      {"Liczba obiegów", 89},
+      {"Liczba wyjść", 76},
+      {"Czujnik temp.", 73},
+      {"Cena", 77}}},
+    {"Pompy obiegowe",
+     {{"Model", 203},
+      {"Wysokość podnoszenia [m]", 145},
+      {"Liczba zaworów odcinających", 171},
+      {"Ciśnienie reakcji [bar]", 112},
+      {"Zakres regulacji [l/h]", 116},
+      {"Cena", 78},
+      {"Certyfikat", 265}}},
+    {"Naczynia wzbiorcze",
+     {{"Model", 335},
+      {"Max. temp. pracy [C]", 180},
+      {"Max. ciśnienie pracy [bar]", 199},
+      {"Ciśnienie wstępne [bar]", 159},
+      {"Cena", 111},
+      {"Pojemność [l]", 106}}},
+    {"Izolacje",
+     {{"Symbol", 306},
+      {"Materiał", 331},
+      {"Współ. przenikania ciepła [W/m*K]", 217},
+      {"Max. temp. pracy [C]", 238}}},
+    {"Konstrukcje wsporcze",
+     {{"Model", 189},
+      {"Liczba kolektorów", 99},
+      {"Typ kolektora", 164},
+      {"Nachylenie", 89},
+      {"Nośność [kN]", 105},
+      {"Montaż na ścianie ", 134},
+      {"Typ pokrycia dachu", 226},
+      {"Cena", 82}}},
 };
 
 class ProducersTest : public testing::Test {

@@ -2,9 +2,14 @@
 // producers with and without an offer, Polish names and prices above a thousand.
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
 #include <QSqlRecord>
 #include <QTest>
 #include <QTimer>
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/message_box.h"
 #include "producers_fixture.h"
@@ -75,6 +80,56 @@ TEST_F(ProducersTest, OfferShowsOnlyItsProducersRowsWithPriceFormat) {
   EXPECT_EQ(offer_->ui.DBGrid2->model()->rowCount(), 1);
   EXPECT_EQ(offer_->ui.DBGrid7->model()->rowCount(), 0);
   offer_->close();
+}
+
+// Every device grid shows the grid's columns in order with their titles and widths, only its
+// producer's records, and its prices (every grid but the insulation grid's) as "#,##0.00 zł".
+TEST_F(ProducersTest, EveryGridShowsItsColumnsAndOnlyItsProducersRecordsAndPrices) {
+  const struct {
+    int producer;
+    std::array<int, 7> records;
+    std::array<const char*, 7> firstPrice;  // nullptr: no record or no price column
+  } cases[] = {
+      {1,
+       {3, 0, 1, 1, 1, 1, 1},
+       {"1 890.00 zł", nullptr, "1 250.50 zł", "2 300.00 zł", "1 010.00 zł", nullptr,
+        "1 150.00 zł"}},
+      {2,
+       {1, 1, 0, 1, 0, 0, 0},
+       {"3 400.00 zł", "4 100.00 zł", nullptr, "980.00 zł", nullptr, nullptr, nullptr}},
+  };
+  QTableView* const grids[] = {offer_->ui.DBGrid1, offer_->ui.DBGrid2, offer_->ui.DBGrid3,
+                               offer_->ui.DBGrid4, offer_->ui.DBGrid5, offer_->ui.DBGrid6,
+                               offer_->ui.DBGrid7};
+  for (const auto& c : cases) {
+    offer_->ProducerId = c.producer;
+    offer_->show();
+    for (int g = 0; g < 7; ++g) {
+      const GridWant& want = kOfferGrids[g];
+      SCOPED_TRACE(std::string("producer ") + std::to_string(c.producer) + ", " + want.page);
+      EXPECT_EQ(offer_->ui.PageControl1->tabText(g).toStdString(), want.page);
+      const QAbstractItemModel* model = grids[g]->model();
+      const QHeaderView* header = grids[g]->horizontalHeader();
+      std::vector<std::pair<std::string, int>> shown;
+      int price = -1;
+      for (int v = 0; v < header->count(); ++v) {
+        const int logical = header->logicalIndex(v);
+        if (grids[g]->isColumnHidden(logical)) continue;
+        const QString title = model->headerData(logical, Qt::Horizontal).toString();
+        if (title == "Cena") price = logical;
+        shown.emplace_back(title.toStdString(), grids[g]->columnWidth(logical));
+      }
+      std::vector<std::pair<std::string, int>> wanted;
+      for (const auto& [title, width] : want.columns) wanted.emplace_back(title, width);
+      EXPECT_EQ(shown, wanted);
+      ASSERT_EQ(model->rowCount(), c.records[g]);
+      EXPECT_EQ(price < 0, g == 5) << "only the insulation grid has no price column";
+      if (c.firstPrice[g]) {
+        EXPECT_EQ(model->index(0, price).data().toString(), QString::fromUtf8(c.firstPrice[g]));
+      }
+    }
+    offer_->close();
+  }
 }
 
 // A closed connection shows the driver's error in the application's box; the window stays usable.
