@@ -134,6 +134,10 @@ void TWinOferta::showEvent(QShowEvent* event) {
 }
 
 void TWinOferta::FormShow() {
+  // A query that fails below must not leave the previous producer's data under this one's grids.
+  for (QLabel* text :
+       {ui.DBText1, ui.DBText2, ui.DBText3, ui.DBText4, ui.DBText5, ui.DBText6, ui.DBText7})
+    text->clear();
   if (!DM) return;
   for (const DevicePage& page : DevicePages()) {
     page.query->SetId(ProducerId);

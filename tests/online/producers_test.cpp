@@ -165,6 +165,11 @@ TEST_F(ProducersTest, AServerLostInTheMiddleOfASessionIsReportedAndTheWindowsSta
     producers_->ui.BitBtn1->click();
     ASSERT_EQ(producers_->ui.DBGrid1->model()->rowCount(), 2);
 
+    offer_->ProducerId = 2;
+    offer_->show();
+    ASSERT_EQ(offer_->ui.DBText1->text(), QString::fromUtf8("Bursztynowe Słońce"));
+    offer_->close();
+
     RecordingDialogs recorded;
     if (frozen) {
       server_.Pause();
@@ -181,6 +186,9 @@ TEST_F(ProducersTest, AServerLostInTheMiddleOfASessionIsReportedAndTheWindowsSta
     offer_->show();
     ExpectDatabaseErrorBox(recorded, 2, "showing an offer");
     EXPECT_TRUE(offer_->isVisible());
+    // Nothing of the offer shown before stands under this producer's page.
+    EXPECT_EQ(offer_->ui.DBText1->text(), "");
+    EXPECT_EQ(offer_->ui.DBGrid1->model()->rowCount(), 0);
     offer_->close();
     EXPECT_FALSE(offer_->isVisible());
 
