@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <string>
 
@@ -88,6 +89,15 @@ void FillSheet(lxw_workbook* workbook, const OfferSheet& sheet) {
   }
 }
 
+// The file the export replaces: the file a symbolic link points to, so that the link stays.
+QString Target(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.isSymLink()) return path;
+  // The end of a chain of links; a link to no file yet names where the file is to be.
+  const QString end = info.canonicalFilePath();
+  return end.isEmpty() ? info.symLinkTarget() : end;
+}
+
 }  // namespace
 
 QString WithXlsxExtension(const QString& name) {
@@ -97,6 +107,12 @@ QString WithXlsxExtension(const QString& name) {
 }
 
 void WriteOfferWorkbook(const QString& path, const std::vector<OfferSheet>& sheets) {
+  const QString target = Target(path);
+  // A file the user marked read-only is kept, even where the folder would let it be replaced.
+  constexpr QFile::Permissions kWritable =
+      QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+  if (QFileInfo::exists(target) && !(QFile::permissions(target) & kWritable))
+    throw ExportError("the file is read-only");
   // The library writes the workbook and its own scratch files into a folder of the export's own;
   // the finished file then replaces the target in one step.
   QTemporaryDir scratch;
@@ -123,7 +139,8 @@ void WriteOfferWorkbook(const QString& path, const std::vector<OfferSheet>& shee
   const QByteArray bytes = written.readAll();
   if (bytes.size() != written.size()) throw ExportError("the workbook could not be read back");
   try {
-    xml::WriteFileAtomically(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
+    xml::WriteFileAtomically(target.toStdString(),
+                             std::string_view(bytes.constData(), bytes.size()));
   } catch (const xml::Error& error) {
     throw ExportError(error.what());
   }

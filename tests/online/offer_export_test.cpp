@@ -145,6 +145,14 @@ TEST_F(OfferExportTest, AnUnwritableTargetKeepsTheOlderFileAndShowsNoSuccess) {
   EXPECT_EQ(ReadFileBytes(dir_.File("stara.xlsx")), older);
   EXPECT_EQ(Files(dir_.path()), std::vector<std::string>{"stara.xlsx"});
 
+  // An older file marked read-only.
+  std::filesystem::permissions(dir_.path() / "stara.xlsx", std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::group_read |
+                                                               std::filesystem::perms::others_read);
+  Export(1, QString::fromStdString(dir_.File("stara.xlsx")), std::nullopt);
+  EXPECT_EQ(ReadFileBytes(dir_.File("stara.xlsx")), older);
+  EXPECT_EQ(Files(dir_.path()), std::vector<std::string>{"stara.xlsx"});
+
   // A folder that does not exist.
   Export(1, QString::fromStdString(dir_.File("brak/oferta")), std::nullopt);
   EXPECT_FALSE(std::filesystem::exists(dir_.path() / "brak"));
@@ -155,6 +163,18 @@ TEST_F(OfferExportTest, AnUnwritableTargetKeepsTheOlderFileAndShowsNoSuccess) {
   offer_->ui.BitBtn1->click();
   EXPECT_EQ(Files(dir_.path()), std::vector<std::string>{"stara.xlsx"});
   offer_->close();
+}
+
+// A name that is a symbolic link: the file it points to gets the workbook and the link stays.
+TEST_F(OfferExportTest, ASaveThroughASymbolicLinkWritesTheLinkedFile) {
+  const std::string real = dir_.Write("archiwum/oferta.xlsx", "an older workbook");
+  std::filesystem::create_symlink(real, dir_.path() / "skrot.xlsx");
+  Export(2, QString::fromStdString(dir_.File("skrot")), dir_.File("skrot.xlsx"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir_.path() / "skrot.xlsx"));
+  const std::vector<xlsx::Sheet> sheets = xlsx::Read(real);
+  ASSERT_EQ(sheets.size(), 7u);
+  EXPECT_EQ(sheets[1].cells.at(2).at(1).text, "BS-Z 300");
+  EXPECT_EQ(Files(dir_.path() / "archiwum"), std::vector<std::string>{"oferta.xlsx"});
 }
 
 }  // namespace
