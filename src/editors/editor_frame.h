@@ -64,6 +64,9 @@ class CatalogueEditorFrame : public QDialog {
   void AddRow();
   void ChangeSelected();
   void DeleteSelected();
+  // Reads the file again and lists it afresh, after something other than this editor replaced
+  // it (the catalogue update).
+  void FileReplaced();
   // Operations on one row (list index): DeleteRow returns whether a row was removed.
   bool DeleteRow(int index);
   void ChangeRow(int index);
