@@ -78,7 +78,9 @@ FetchResult Run(const QString& address, const QString& agent, bool headersOnly,
 
   QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, [&] {
     result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (headersOnly) return stop(QStringLiteral("tylko nagłówki"));
+    // The status is all that is asked: the reply is dropped unread (aborting it here would
+    // report a second error after the one Qt gives an error status).
+    if (headersOnly) return loop.quit();
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
     announced = length.isValid() ? length.toLongLong() : -1;
     const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
@@ -92,12 +94,18 @@ FetchResult Run(const QString& address, const QString& agent, bool headersOnly,
     if (!stopReason.isEmpty()) return;
     result.body += reply->readAll();
     if (result.body.size() > kMaxDownloadBytes) return stop(QStringLiteral("plik jest zbyt duży"));
-    if (progress) progress(result.body.size(), announced);
+    // Progress is for the file, not for an error page the server sends instead.
+    if (progress && result.status == 200) progress(result.body.size(), announced);
   });
   QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
   if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
-  if (stopReason.isEmpty() && reply->isOpen()) result.body += reply->readAll();
   reply->disconnect();
+  if (headersOnly) {
+    result.ok = result.status != 0;
+    if (!result.ok) result.reason = QStringLiteral("brak połączenia z serwerem");
+    return result;
+  }
+  if (stopReason.isEmpty() && reply->isOpen()) result.body += reply->readAll();
 
   const QNetworkReply::NetworkError error = reply->error();
   const auto fail = [&](const QString& why) {
@@ -107,10 +115,6 @@ FetchResult Run(const QString& address, const QString& agent, bool headersOnly,
   };
   const bool timedOut = stopReason.isEmpty() && (error == QNetworkReply::OperationCanceledError ||
                                                  error == QNetworkReply::TimeoutError);
-  if (headersOnly) {
-    result.ok = result.status != 0;
-    return result.ok ? result : fail(QStringLiteral("brak połączenia z serwerem"));
-  }
   if (result.status == 0) {
     if (timedOut) return fail(QStringLiteral("serwer nie odpowiada"));
     return fail(QStringLiteral("brak połączenia z serwerem (%1)").arg(reply->errorString()));
@@ -153,6 +157,15 @@ bool SaveWhole(const QString& path, const QByteArray& bytes, QString* reason) {
   }
 }
 
+QString FailureText(const FetchResult& fetched, const QString& fileName) {
+  QString text = QStringLiteral("Nie udało się pobrać pliku %1: %2.").arg(fileName, fetched.reason);
+  if (fetched.NoAnswer() || fetched.status == 404) {
+    text =
+        QStringLiteral("Brak pliku na serwerze. Skontaktuj się z producentem programu!\n") + text;
+  }
+  return text;
+}
+
 QString FileNameOf(const QString& addressOrPath) {
   return addressOrPath.mid(addressOrPath.lastIndexOf(QLatin1Char('/')) + 1);
 }
@@ -172,17 +185,8 @@ int TForm1::DownloadFile(const QString& address, const QString& localPath) {
   const online::FetchResult fetched = online::Fetch(address);
   QString reason = fetched.reason;
   if (fetched.ok && online::SaveWhole(localPath, fetched.body, &reason)) return 1;
-  QString text = reason;
-  if (!fetched.ok) {
-    text = QStringLiteral("Nie udało się pobrać pliku %1: %2.")
-               .arg(online::FileNameOf(localPath), reason);
-    // The server has no such file, or could not be reached at all.
-    if (fetched.NoAnswer() || fetched.status == 404) {
-      text =
-          QStringLiteral("Brak pliku na serwerze. Skontaktuj się z producentem programu!\n") + text;
-    }
-  }
-  platform::PlainBox(text);
+  platform::PlainBox(fetched.ok ? reason
+                                : online::FailureText(fetched, online::FileNameOf(localPath)));
   return -1;
 }
 

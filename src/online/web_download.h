@@ -46,6 +46,10 @@ int FetchStatus(const QString& address, const QString& agent = QStringLiteral("V
 // Writes the bytes whole or not at all; false with a Polish reason naming the file.
 bool SaveWhole(const QString& path, const QByteArray& bytes, QString* reason);
 
+// The message for a failed fetch of the named file: what went wrong, led by the notice that the
+// server has no such file when it could not be reached or said so.
+QString FailureText(const FetchResult& fetched, const QString& fileName);
+
 // The file name at the end of an address or a path, for messages.
 QString FileNameOf(const QString& addressOrPath);
 

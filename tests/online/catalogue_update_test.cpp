@@ -10,11 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "catalogue_set.h"
 #include "editors/AddPompa.h"
-#include "http_server.h"
 #include "main/pobieranie.h"
 #include "main/pompa.h"
+#include "vendor_server_fixture.h"
 #include "xml/xmldoc.h"
 
 namespace {
@@ -73,27 +72,15 @@ QByteArray ServerCatalogue(const Served& served, int columns = 0) {
   return QByteArray::fromStdString(catalogue_set::CatalogueXml("katalog", records));
 }
 
-class CatalogueUpdateTest : public CatalogueSetTest {
+class CatalogueUpdateTest : public VendorServerTest {
  protected:
   void SetUp() override {
-    CatalogueSetTest::SetUp();
-    form2_ = std::make_unique<TForm2>();
-    Form2 = form2_.get();
-    qputenv("VINDARGAST_SERVER", server_.Address().toUtf8());
+    VendorServerTest::SetUp();
     for (const Served& served : kServed) server_.Route(served.path, ServerCatalogue(served));
-  }
-  void TearDown() override {
-    qunsetenv("VINDARGAST_SERVER");
-    Form2 = nullptr;
-    form2_.reset();
-    CatalogueSetTest::TearDown();
   }
   std::string Local(const Served& served) const {
     return dir_.File(std::string("Dane/") + served.file);
   }
-
-  TestHttpServer server_;
-  std::unique_ptr<TForm2> form2_;
 };
 
 TEST_F(CatalogueUpdateTest, NothingHappensWithoutYes) {
