@@ -97,6 +97,12 @@ void CatalogueEditorFrame::LoadDocument() {
   RowNodes = Root.Children();
 }
 
+void CatalogueEditorFrame::FileReplaced() {
+  LoadDocument();
+  if (list_ && TableLoaded()) FillList();
+  FillProducerCombo();
+}
+
 bool CatalogueEditorFrame::TableLoaded() const {
   return !(MainCatalogues().*parameters_.table).Rows.empty();
 }

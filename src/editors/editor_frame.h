@@ -74,6 +74,9 @@ class CatalogueEditorFrame : public QDialog {
   void AddRow();
   void ChangeSelected();
   void DeleteSelected();
+  // Reads the file again and lists it afresh, after something other than this editor replaced
+  // it (the catalogue update).
+  void FileReplaced();
   // Operations on the record a list entry shows (list index), found by its id in the file as it
   // is now; a record that is no longer there is reported and nothing is written. DeleteRow
   // returns whether a row was removed.
