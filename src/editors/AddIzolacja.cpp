@@ -116,9 +116,8 @@ void TWinAddIzolacja::FormCreate() {
 void TWinAddIzolacja::ClearKind() {
   for (QLineEdit* edit : {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6}) edit->clear();
   ui.Opis->clear();
-  for (int k = 1; k <= 8; ++k)
-    for (int col = 1; col <= 2 * kGridThicknesses; ++col)
-      platform::SetCell(ui.GridGrubosci, col, k, QString());
+  ClearGrid();
+  RememberShownGrid();
   FreeEditing = 1;
   GridGrubosciSelectCell(ui.GridGrubosci->currentColumn(), ui.GridGrubosci->currentRow());
 }
@@ -234,10 +233,8 @@ void TWinAddIzolacja::ShowRow(int index) {
     for (int k = 0; k < 5; ++k) edits[k]->setText(QString::fromStdString(kind.Child(k + 2).Text()));
     ui.Opis->setPlainText(QString::fromStdString(kind.Child(7).Text()));
 
+    ClearGrid();
     QTableWidget* grid = ui.GridGrubosci;
-    for (int k = 1; k <= 8; ++k)
-      for (int col = 1; col <= 2 * kGridThicknesses; ++col)
-        platform::SetCell(grid, col, k, QString());
     ForEachGridThickness(
         XMLGrubosci, kind.Child(0).Text(), [grid](const xml::Element& thickness, int k, int n) {
           platform::SetCell(grid, 2 * n + 1, k, thickness.Child(kThicknessValue).Text());
@@ -247,6 +244,19 @@ void TWinAddIzolacja::ShowRow(int index) {
     platform::MessageBox(QString::fromUtf8("Nie udało się wczytać pliku izolacja.xml"), "UWAGA",
                          platform::Icon::Warning);
   }
+  RememberShownGrid();
+}
+
+void TWinAddIzolacja::ClearGrid() {
+  for (int k = 1; k <= 8; ++k)
+    for (int col = 1; col <= 2 * kGridThicknesses; ++col)
+      platform::SetCell(ui.GridGrubosci, col, k, QString());
+}
+
+void TWinAddIzolacja::RememberShownGrid() {
+  for (int k = 1; k <= 8; ++k)
+    for (int col = 1; col <= 2 * kGridThicknesses; ++col)
+      shownGrid_[size_t(k)][size_t(col)] = platform::Cell(ui.GridGrubosci, col, k);
 }
 
 // ---------------------------------------------------------------- change and delete
@@ -312,7 +322,10 @@ bool TWinAddIzolacja::WriteGridBack(const std::string& kindId) {
                  {2 * n + 2, kThicknessPrice, editors::NumberKind::Decimal}};
     for (const auto& cell : cells) {
       const QString text = platform::Cell(grid, cell.cellColumn, k);
-      if (text.isEmpty() || !valid) continue;  // an emptied cell leaves the field as it was
+      // An emptied cell leaves the field as it was, and so does a cell the user left as it was
+      // shown: the thickness window may have re-priced that row since.
+      if (text.isEmpty() || text == shownGrid_[size_t(k)][size_t(cell.cellColumn)] || !valid)
+        continue;
       // The thickness search of the thickness window reads thicknesses as whole numbers, the
       // selection window prices as numbers.
       const QString name = platform::Cell(grid, cell.cellColumn, 0) +
@@ -363,6 +376,7 @@ void TWinAddIzolacja::ChangeRow(int index) {
   // The list shows the changed symbol at once, the changed kind still selected.
   FillList();
   ui.LstIzolacja->setCurrentRow(p);
+  RememberShownGrid();  // the file now holds what the grid shows
 }
 
 void TWinAddIzolacja::BitBtn4Click() {

@@ -376,6 +376,29 @@ TEST_F(InsulationEditorTest, ChangeWritesTheFieldsAndEachGridCellBackToItsOwnRow
   EXPECT_TRUE(editor.RowBuffer.empty());
 }
 
+// A price given in the thickness window while the kind was shown is not put back by a change of
+// the kind: only the cells the user edited are written.
+TEST_F(InsulationEditorTest, ChangeKeepsAPriceTheThicknessWindowGaveMeanwhile) {
+  TWinAddIzolacja editor;
+  ShowKind(editor, 1);  // 10 mm: 13 mm at 3.2
+  TWinGrubosci thickness;
+  thickness.show();
+  thickness.ui.ComboBox1->setCurrentIndex(1);
+  thickness.ui.ComboBox3->setEditText("10");
+  thickness.ui.ComboBox2->setEditText("13");
+  thickness.ui.Edit1->setText("3.9");
+  thickness.ui.btbDodaj->click();
+  ASSERT_EQ(Records(File("Dane/grubosci.xml"))[2][4], "3.9");
+
+  editor.ui.Edit5->setText("100");
+  platform::SetCell(editor.ui.GridGrubosci, 2, 3, "6.5");  // 15 mm, first: edited by the user
+  editor.ui.BitBtn3->click();
+  const std::vector<Row> records = Records(File("Dane/grubosci.xml"));
+  EXPECT_EQ(records[2][4], "3.9");
+  EXPECT_EQ(records[1][4], "6.5");
+  EXPECT_EQ(Records(File("Dane/izolacja.xml"))[1][5], "100");
+}
+
 TEST_F(InsulationEditorTest, ChangeIsRefusedForAVendorKindAMissingFieldOrACellThatIsNoNumber) {
   struct Case {
     const char* name;
