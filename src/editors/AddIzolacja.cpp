@@ -51,9 +51,9 @@ struct BufferReset {
   ~BufferReset() { buffer.clear(); }
 };
 
-// Visits the kind's thickness records that have cells in the grid, in file order: visit(record,
-// k, n) for the n-th record (n < 5) of the diameter of grid row k. A record whose diameter is none
-// of the grid's, or a sixth or later one of a diameter, is not visited.
+// Visits the kind's thickness records whose diameter has a grid row, in file order: visit(record,
+// k, n) for the n-th record of the diameter of grid row k. Only n < 5 has cells; a record whose
+// diameter is none of the grid's is not visited.
 template <class Visit>
 void ForEachGridThickness(const xml::Document& thicknesses, const std::string& kindId,
                           Visit visit) {
@@ -64,8 +64,7 @@ void ForEachGridThickness(const xml::Document& thicknesses, const std::string& k
     const auto& labels = TWinAddIzolacja::PipeDiameterLabels;
     const auto label = std::find(labels.begin(), labels.end(), diameter);
     if (label == labels.end()) continue;
-    const int n = counted[diameter]++;
-    if (n < kGridThicknesses) visit(thickness, static_cast<int>(label - labels.begin()) + 1, n);
+    visit(thickness, static_cast<int>(label - labels.begin()) + 1, counted[diameter]++);
   }
 }
 
@@ -237,8 +236,20 @@ void TWinAddIzolacja::ShowRow(int index) {
     QTableWidget* grid = ui.GridGrubosci;
     ForEachGridThickness(
         XMLGrubosci, kind.Child(0).Text(), [grid](const xml::Element& thickness, int k, int n) {
-          platform::SetCell(grid, 2 * n + 1, k, thickness.Child(kThicknessValue).Text());
-          platform::SetCell(grid, 2 * n + 2, k, thickness.Child(kThicknessPrice).Text());
+          const QString value = QString::fromStdString(thickness.Child(kThicknessValue).Text());
+          const QString price = QString::fromStdString(thickness.Child(kThicknessPrice).Text());
+          if (n < kGridThicknesses) {
+            platform::SetCell(grid, 2 * n + 1, k, value);
+            platform::SetCell(grid, 2 * n + 2, k, price);
+            return;
+          }
+          // The grid has five pairs per diameter; further thicknesses are named in the tip of
+          // the diameter's title, so that none is hidden from the user.
+          QTableWidgetItem* title = grid->item(k, 0);
+          QString tip = title->toolTip();
+          tip += (tip.isEmpty() ? QString::fromUtf8("Dalsze grubości tej średnicy:") : QString()) +
+                 QString::fromUtf8("\n%1 mm – %2 zł").arg(value, price);
+          title->setToolTip(tip);
         });
   } catch (const std::exception&) {
     platform::MessageBox(QString::fromUtf8("Nie udało się wczytać pliku izolacja.xml"), "UWAGA",
@@ -248,9 +259,11 @@ void TWinAddIzolacja::ShowRow(int index) {
 }
 
 void TWinAddIzolacja::ClearGrid() {
-  for (int k = 1; k <= 8; ++k)
+  for (int k = 1; k <= 8; ++k) {
     for (int col = 1; col <= 2 * kGridThicknesses; ++col)
       platform::SetCell(ui.GridGrubosci, col, k, QString());
+    ui.GridGrubosci->item(k, 0)->setToolTip(QString());
+  }
 }
 
 void TWinAddIzolacja::RememberShownGrid() {
@@ -315,6 +328,7 @@ bool TWinAddIzolacja::WriteGridBack(const std::string& kindId) {
   bool valid = true;
   QTableWidget* grid = ui.GridGrubosci;
   ForEachGridThickness(XMLGrubosci, kindId, [&](const xml::Element& thickness, int k, int n) {
+    if (n >= kGridThicknesses) return;  // no cells: stays as it is
     const struct {
       int cellColumn, fieldColumn;
       editors::NumberKind kind;
