@@ -51,9 +51,9 @@ struct BufferReset {
   ~BufferReset() { buffer.clear(); }
 };
 
-// Visits the kind's thickness records that have cells in the grid, in file order: visit(record,
-// k, n) for the n-th record (n < 5) of the diameter of grid row k. A record whose diameter is none
-// of the grid's, or a sixth or later one of a diameter, is not visited.
+// Visits the kind's thickness records whose diameter has a grid row, in file order: visit(record,
+// k, n) for the n-th record of the diameter of grid row k. Only n < 5 has cells; a record whose
+// diameter is none of the grid's is not visited.
 template <class Visit>
 void ForEachGridThickness(const xml::Document& thicknesses, const std::string& kindId,
                           Visit visit) {
@@ -64,8 +64,7 @@ void ForEachGridThickness(const xml::Document& thicknesses, const std::string& k
     const auto& labels = TWinAddIzolacja::PipeDiameterLabels;
     const auto label = std::find(labels.begin(), labels.end(), diameter);
     if (label == labels.end()) continue;
-    const int n = counted[diameter]++;
-    if (n < kGridThicknesses) visit(thickness, static_cast<int>(label - labels.begin()) + 1, n);
+    visit(thickness, static_cast<int>(label - labels.begin()) + 1, counted[diameter]++);
   }
 }
 
@@ -116,9 +115,8 @@ void TWinAddIzolacja::FormCreate() {
 void TWinAddIzolacja::ClearKind() {
   for (QLineEdit* edit : {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6}) edit->clear();
   ui.Opis->clear();
-  for (int k = 1; k <= 8; ++k)
-    for (int col = 1; col <= 2 * kGridThicknesses; ++col)
-      platform::SetCell(ui.GridGrubosci, col, k, QString());
+  ClearGrid();
+  RememberShownGrid();
   FreeEditing = 1;
   GridGrubosciSelectCell(ui.GridGrubosci->currentColumn(), ui.GridGrubosci->currentRow());
 }
@@ -234,19 +232,44 @@ void TWinAddIzolacja::ShowRow(int index) {
     for (int k = 0; k < 5; ++k) edits[k]->setText(QString::fromStdString(kind.Child(k + 2).Text()));
     ui.Opis->setPlainText(QString::fromStdString(kind.Child(7).Text()));
 
+    ClearGrid();
     QTableWidget* grid = ui.GridGrubosci;
-    for (int k = 1; k <= 8; ++k)
-      for (int col = 1; col <= 2 * kGridThicknesses; ++col)
-        platform::SetCell(grid, col, k, QString());
     ForEachGridThickness(
         XMLGrubosci, kind.Child(0).Text(), [grid](const xml::Element& thickness, int k, int n) {
-          platform::SetCell(grid, 2 * n + 1, k, thickness.Child(kThicknessValue).Text());
-          platform::SetCell(grid, 2 * n + 2, k, thickness.Child(kThicknessPrice).Text());
+          const QString value = QString::fromStdString(thickness.Child(kThicknessValue).Text());
+          const QString price = QString::fromStdString(thickness.Child(kThicknessPrice).Text());
+          if (n < kGridThicknesses) {
+            platform::SetCell(grid, 2 * n + 1, k, value);
+            platform::SetCell(grid, 2 * n + 2, k, price);
+            return;
+          }
+          // The grid has five pairs per diameter; further thicknesses are named in the tip of
+          // the diameter's title, so that none is hidden from the user.
+          QTableWidgetItem* title = grid->item(k, 0);
+          QString tip = title->toolTip();
+          tip += (tip.isEmpty() ? QString::fromUtf8("Dalsze grubości tej średnicy:") : QString()) +
+                 QString::fromUtf8("\n%1 mm – %2 zł").arg(value, price);
+          title->setToolTip(tip);
         });
   } catch (const std::exception&) {
     platform::MessageBox(QString::fromUtf8("Nie udało się wczytać pliku izolacja.xml"), "UWAGA",
                          platform::Icon::Warning);
   }
+  RememberShownGrid();
+}
+
+void TWinAddIzolacja::ClearGrid() {
+  for (int k = 1; k <= 8; ++k) {
+    for (int col = 1; col <= 2 * kGridThicknesses; ++col)
+      platform::SetCell(ui.GridGrubosci, col, k, QString());
+    ui.GridGrubosci->item(k, 0)->setToolTip(QString());
+  }
+}
+
+void TWinAddIzolacja::RememberShownGrid() {
+  for (int k = 1; k <= 8; ++k)
+    for (int col = 1; col <= 2 * kGridThicknesses; ++col)
+      shownGrid_[size_t(k)][size_t(col)] = platform::Cell(ui.GridGrubosci, col, k);
 }
 
 // ---------------------------------------------------------------- change and delete
@@ -305,6 +328,7 @@ bool TWinAddIzolacja::WriteGridBack(const std::string& kindId) {
   bool valid = true;
   QTableWidget* grid = ui.GridGrubosci;
   ForEachGridThickness(XMLGrubosci, kindId, [&](const xml::Element& thickness, int k, int n) {
+    if (n >= kGridThicknesses) return;  // no cells: stays as it is
     const struct {
       int cellColumn, fieldColumn;
       editors::NumberKind kind;
@@ -312,7 +336,10 @@ bool TWinAddIzolacja::WriteGridBack(const std::string& kindId) {
                  {2 * n + 2, kThicknessPrice, editors::NumberKind::Decimal}};
     for (const auto& cell : cells) {
       const QString text = platform::Cell(grid, cell.cellColumn, k);
-      if (text.isEmpty() || !valid) continue;  // an emptied cell leaves the field as it was
+      // An emptied cell leaves the field as it was, and so does a cell the user left as it was
+      // shown: the thickness window may have re-priced that row since.
+      if (text.isEmpty() || text == shownGrid_[size_t(k)][size_t(cell.cellColumn)] || !valid)
+        continue;
       // The thickness search of the thickness window reads thicknesses as whole numbers, the
       // selection window prices as numbers.
       const QString name = platform::Cell(grid, cell.cellColumn, 0) +
@@ -363,6 +390,7 @@ void TWinAddIzolacja::ChangeRow(int index) {
   // The list shows the changed symbol at once, the changed kind still selected.
   FillList();
   ui.LstIzolacja->setCurrentRow(p);
+  RememberShownGrid();  // the file now holds what the grid shows
 }
 
 void TWinAddIzolacja::BitBtn4Click() {

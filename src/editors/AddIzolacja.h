@@ -3,6 +3,7 @@
 // thickness rows are one record to the user: a change writes both files, a delete removes both.
 #pragma once
 
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -68,5 +69,12 @@ class TWinAddIzolacja : public CatalogueEditorFrame {
   // thickness is a whole number and a price a number; false after a check's warning.
   bool WriteGridBack(const std::string& kindId);
 
-  std::string insulationBytes_;  // the insulation file as the document was last read from it
+  void ClearGrid();
+  // Keeps the value cells as the file held them when the kind was shown (or written).
+  void RememberShownGrid();
+
+  std::string insulationBytes_;
+  std::array<std::array<QString, 11>, 9>
+      shownGrid_;  // [row][column], as the grid addresses cells  // the insulation file as the
+                   // document was last read from it
 };

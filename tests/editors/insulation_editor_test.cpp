@@ -238,7 +238,7 @@ TEST_F(InsulationEditorTest, ShowPutsEachThicknessInItsDiametersRowInFileOrder) 
   EXPECT_EQ(Cell(editor, 1, 8), "40");
 }
 
-// Five pairs per diameter: a sixth thickness of one diameter is not shown.
+// Five pairs per diameter: a sixth thickness of one diameter has no cells.
 TEST_F(InsulationEditorTest, ShowFillsAtMostFivePairsPerDiameter) {
   std::vector<Row> thicknesses;
   for (int n = 0; n < 6; ++n)
@@ -247,6 +247,17 @@ TEST_F(InsulationEditorTest, ShowFillsAtMostFivePairsPerDiameter) {
   TWinAddIzolacja editor;
   ShowKind(editor, 1);
   for (int n = 0; n < 5; ++n) EXPECT_EQ(Cell(editor, 2 * n + 1, 5), QString::number(10 + n));
+  // The sixth is named in the tip of the diameter's title, and left alone by a change.
+  QTableWidgetItem* title = editor.ui.GridGrubosci->item(5, 0);
+  EXPECT_EQ(title->toolTip(), QString::fromUtf8("Dalsze grubości tej średnicy:\n15 mm – 1 zł"));
+  platform::SetCell(editor.ui.GridGrubosci, 2, 5, "2");
+  editor.ui.BitBtn3->click();
+  const std::vector<Row> records = Records(File("Dane/grubosci.xml"));
+  EXPECT_EQ(records[0][4], "2");
+  EXPECT_EQ(records[5], thicknesses[5]);
+
+  ShowKind(editor, 2);
+  EXPECT_EQ(title->toolTip(), "");
 }
 
 TEST_F(InsulationEditorTest, ShowOfAnUnreadableThicknessFileIsReported) {
@@ -374,6 +385,29 @@ TEST_F(InsulationEditorTest, ChangeWritesTheFieldsAndEachGridCellBackToItsOwnRow
   EXPECT_EQ(editor.ui.LstIzolacja->currentRow(), 1);
   EXPECT_EQ(Engine.CataloguesChanged, 1);
   EXPECT_TRUE(editor.RowBuffer.empty());
+}
+
+// A price given in the thickness window while the kind was shown is not put back by a change of
+// the kind: only the cells the user edited are written.
+TEST_F(InsulationEditorTest, ChangeKeepsAPriceTheThicknessWindowGaveMeanwhile) {
+  TWinAddIzolacja editor;
+  ShowKind(editor, 1);  // 10 mm: 13 mm at 3.2
+  TWinGrubosci thickness;
+  thickness.show();
+  thickness.ui.ComboBox1->setCurrentIndex(1);
+  thickness.ui.ComboBox3->setEditText("10");
+  thickness.ui.ComboBox2->setEditText("13");
+  thickness.ui.Edit1->setText("3.9");
+  thickness.ui.btbDodaj->click();
+  ASSERT_EQ(Records(File("Dane/grubosci.xml"))[2][4], "3.9");
+
+  editor.ui.Edit5->setText("100");
+  platform::SetCell(editor.ui.GridGrubosci, 2, 3, "6.5");  // 15 mm, first: edited by the user
+  editor.ui.BitBtn3->click();
+  const std::vector<Row> records = Records(File("Dane/grubosci.xml"));
+  EXPECT_EQ(records[2][4], "3.9");
+  EXPECT_EQ(records[1][4], "6.5");
+  EXPECT_EQ(Records(File("Dane/izolacja.xml"))[1][5], "100");
 }
 
 TEST_F(InsulationEditorTest, ChangeIsRefusedForAVendorKindAMissingFieldOrACellThatIsNoNumber) {
