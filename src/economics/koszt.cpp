@@ -195,8 +195,8 @@ void TWinKoszty::FormShow() {
     SelectedFuelRow = costs.TypOgrzewania;
     ui.ComboRodzajOgrzewania->setCurrentIndex(SelectedFuelRow);
     if (Engine.CostsLoaded) {
-      SetText(ui.EWartoscOpalowa, General(costs.WartoscOpalowa, 4));
-      SetText(ui.ESprawnoscProcesu, General(costs.SprawnoscProcesu, 4));
+      SetText(ui.EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
+      SetText(ui.ESprawnoscProcesu, StoredFloatText(costs.SprawnoscProcesu, 4));
       if (costs.TypOgrzewania != 1 && costs.TypOgrzewania != kHeatPump) {
         ui.EWartoscOpalowa->show();
         ui.StaticText25->show();
@@ -218,9 +218,9 @@ void TWinKoszty::FormShow() {
       total += item;
     SetText(ui.ESumaKoszt, General15(total));
     if (Engine.CostsLoaded) {
-      SetText(ui.EKosztZakupu, General(costs.FuelPrice, 4));
-      SetText(ui.EWartoscOpalowa, General(costs.WartoscOpalowa, 4));
-      SetText(ui.ESprawnoscProcesu, General(costs.SprawnoscProcesu, 4));
+      SetText(ui.EKosztZakupu, StoredFloatText(costs.FuelPrice, 4));
+      SetText(ui.EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
+      SetText(ui.ESprawnoscProcesu, StoredFloatText(costs.SprawnoscProcesu, 4));
     }
   }
 
@@ -241,14 +241,15 @@ void TWinKoszty::FormShow() {
   const std::vector<Option> options = Options();
   for (size_t i = 0; i < options.size(); ++i) {
     if (costs.*options[i].flag != 1) continue;
-    if (values[i].edit) SetText(values[i].edit, General(costs.*values[i].value, 4));
+    if (values[i].edit) SetText(values[i].edit, StoredFloatText(costs.*values[i].value, 4));
     options[i].box->setChecked(true);
   }
   if (costs.NfosigwSubsidyOn == 1) ui.CheckDotacjaNFOSIGW->setChecked(true);
 
-  SetText(ui.ElataEksploatacji, General(costs.IleCzasEksploatacji, 4));
-  // Each write that changes an item's text stores the item as shown and refreshes the total.
-  SetText(ui.EKosztArmatury, General(Engine.CenaArmatury, 4));
+  // The edits that a change handler or "OBLICZ" stores again get texts that read back as the
+  // stored floats, so that showing the window never rounds an item, a rate or the service life.
+  SetText(ui.ElataEksploatacji, StoredFloatText(costs.IleCzasEksploatacji, 4));
+  SetText(ui.EKosztArmatury, StoredFloatText(Engine.CenaArmatury, 4));
   SetText(ui.EKosztPlyn, General15(Engine.CenaPlynu));
   SetText(ui.EKosztMontaz, General15(Engine.CenaMontazu));
   SetText(ui.EKosztInne, General15(Engine.CenaInne));
@@ -421,10 +422,10 @@ void TWinKoszty::ShowHeatingTypeOfCalculator() {
   // The values of the last calculation belong to the type it was made for.
   if (Engine.NazwaPaliwa == type) {
     if (type == kHeatPump) {
-      SetText(ui.ESprawnoscProcesu, General(costs.WartoscOpalowa, 3));
+      SetText(ui.ESprawnoscProcesu, StoredFloatText(costs.WartoscOpalowa, 3));
     } else {
-      SetText(ui.EWartoscOpalowa, General(costs.WartoscOpalowa, 3));
-      SetText(ui.ESprawnoscProcesu, General(costs.SprawnoscProcesu, 3));
+      SetText(ui.EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 3));
+      SetText(ui.ESprawnoscProcesu, StoredFloatText(costs.SprawnoscProcesu, 3));
     }
   } else {
     if (type != kHeatPump) ui.EWartoscOpalowa->setText(FuelCell(type, 2));
@@ -541,36 +542,82 @@ void TWinKoszty::ReadOptionValue(uint8_t flag, QLineEdit* edit, float& value,
   }
 }
 
-void TWinKoszty::ComputeYearlyFuelCosts(float hotWaterSolarEnergy) {
+FuelData TWinKoszty::ReadFuelData() const {
+  auto read = [](const QLineEdit* edit) -> std::optional<float> {
+    if (edit->text().isEmpty()) return std::nullopt;
+    return ReadFloat(edit);
+  };
+  FuelData data;
+  data.Price = read(ui.RSumaNetto->isChecked() ? ui.EKosztZakupuNetto : ui.EKosztZakupu);
+  data.Efficiency = read(ui.ESprawnoscProcesu);
+  data.CalorificValue = read(ui.EWartoscOpalowa);
+  return data;
+}
+
+bool TWinKoszty::FuelDataUsable(const FuelData& data) {
+  switch (CheckFuelData(Engine.Costs.TypOgrzewania, data)) {
+    case FuelDataFault::None:
+      return true;
+    case FuelDataFault::Price:
+      Notice("Nie podano kosztu zakupu paliwa lub energii !!!", "Komunikat");
+      (ui.RSumaNetto->isChecked() ? ui.EKosztZakupuNetto : ui.EKosztZakupu)->setFocus();
+      return false;
+    case FuelDataFault::HeatPumpCop:
+      Notice("Współczynnik COP musi być wiekszy od 0 !!!", "Komunikat");
+      ui.ESprawnoscProcesu->setFocus();
+      return false;
+    case FuelDataFault::Efficiency:
+      Notice("Sprawność procesu musi być większa od 0 !!!", "Komunikat");
+      ui.ESprawnoscProcesu->setFocus();
+      return false;
+    case FuelDataFault::CalorificValue:
+      Notice("Wartość opałowa musi być większa od 0 !!!", "Komunikat");
+      ui.EWartoscOpalowa->setFocus();
+      return false;
+  }
+  return false;
+}
+
+void TWinKoszty::ComputeYearlyFuelCosts(const FuelData& data, float hotWaterSolarEnergy) {
   CKoszty& costs = Engine.Costs;
-  costs.WartoscOpalowa = ReadFloat(ui.EWartoscOpalowa);
-  if (ui.RSumaBrutto->isChecked()) {
-    costs.FuelPrice = ReadFloat(ui.EKosztZakupu);
-  } else if (ui.RSumaNetto->isChecked()) {
-    costs.FuelPrice = ReadFloat(ui.EKosztZakupuNetto);
+  if (data.CalorificValue) costs.WartoscOpalowa = *data.CalorificValue;
+  costs.FuelPrice = *data.Price;
+  (costs.TypOgrzewania == kHeatPump ? costs.HeatPumpCop : costs.SprawnoscProcesu) =
+      *data.Efficiency;
+  costs.ComputeFuelCosts(hotWaterSolarEnergy, Engine.AnnualHeatingSolarEnergy,
+                         Engine.AnnualPoolSolarEnergy, Engine.HotWaterEnergy);
+}
+
+void TWinKoszty::ShowNoResults() {
+  for (QLineEdit* edit : {ui.Edit11, ui.Edit1, ui.Edit5, ui.Edit6, ui.Edit3, ui.Edit4, ui.Edit7,
+                          ui.Edit8, ui.EOkresZwrotu}) {
+    edit->setText(QStringLiteral("b/d"));
   }
-  const bool heatPump = costs.TypOgrzewania == kHeatPump;
-  (heatPump ? costs.HeatPumpCop : costs.SprawnoscProcesu) = ReadFloat(ui.ESprawnoscProcesu);
-  if (costs.ComputeFuelCosts(hotWaterSolarEnergy, Engine.AnnualHeatingSolarEnergy,
-                             Engine.AnnualPoolSolarEnergy, Engine.HotWaterEnergy) != -1) {
-    return;
+  for (QLabel* label : {ui.StaticText65, ui.StaticText67, ui.StaticText77, Form1->ui.Label52,
+                        WinWyniki->ui.StaticText71}) {
+    label->setText(QStringLiteral("b/d"));
   }
-  // The yearly costs have no value and stay as they were. An efficiency or calorific value of 0
-  // gets its own message: only the heat pump's COP has one of its own.
-  if (heatPump) {
-    Notice("Współczynnik COP musi być wiekszy od 0 !!!", "Komunikat");
-    ui.ESprawnoscProcesu->setFocus();
-  } else if (costs.SprawnoscProcesu <= 0) {
-    Notice("Sprawność procesu musi być większa od 0 !!!", "Komunikat");
-    ui.ESprawnoscProcesu->setFocus();
-  } else {
-    Notice("Wartość opałowa musi być większa od 0 !!!", "Komunikat");
-    ui.EWartoscOpalowa->setFocus();
-  }
+  ui.StaticText42->hide();
 }
 
 void TWinKoszty::BitBtn1Click() {
   CKoszty& costs = Engine.Costs;
+  // The fuel data and the service life are checked before anything is stored: without them no
+  // result has a value, and what the window shows of the last run must not pass for this one's.
+  const FuelData fuel = ReadFuelData();
+  const float years =
+      ui.ElataEksploatacji->text().isEmpty() ? 0.0f : ReadFloat(ui.ElataEksploatacji);
+  if (!FuelDataUsable(fuel)) {
+    ShowNoResults();
+    return;
+  }
+  if (!(years > 0)) {
+    Notice("Nie można wykonać obliczeń dla okresu eksploatacji równego 0 lat !", "Komunikat");
+    ui.ElataEksploatacji->setFocus();
+    ShowNoResults();
+    return;
+  }
+
   costs.HeatingSaving = 0;
   costs.IleDotacja = 0;
   costs.IleEksploatacja = 0;
@@ -622,27 +669,13 @@ void TWinKoszty::BitBtn1Click() {
   ReadOptionValue(costs.InflationOn, ui.Einflacja, costs.IleInflacja,
                   "Zaznaczono inflację pozostałych cen, lecz nie podano jej wartości ");
 
-  if ((!ui.EKosztZakupu->text().isEmpty() && !ui.ESprawnoscProcesu->text().isEmpty()) ||
-      !ui.EWartoscOpalowa->text().isEmpty()) {
-    ComputeYearlyFuelCosts(hotWater);
-  }
+  ComputeYearlyFuelCosts(fuel, hotWater);
 
   const float subsidies = static_cast<float>(static_cast<double>(costs.IleDotacja) + NetSubsidy);
-  costs.IleCzasEksploatacji = 0;
-  costs.LifetimeHotWaterSavings = costs.LifetimeHeatingSavings = 0;
-  costs.AverageHotWaterSavings = costs.AverageHeatingSavings = 0;
-  costs.LifetimeRunningCosts = costs.AverageRunningCosts = 0;
-  if (!ui.ElataEksploatacji->text().isEmpty()) {
-    costs.IleCzasEksploatacji = ReadFloat(ui.ElataEksploatacji);
-  }
-  if (costs.IleCzasEksploatacji == 0) {
-    Notice("Nie można wykonać obliczeń dla okresu eksploatacji równego 0 lat !", "Komunikat");
-    ui.ElataEksploatacji->setFocus();
-  } else {
-    ComputeLifetime(investment, subsidies);
-    ShowNetPresentValue(investment, subsidies);
-    ShowResults(investment, subsidies);
-  }
+  costs.IleCzasEksploatacji = years;
+  ComputeLifetime(investment, subsidies);
+  ShowNetPresentValue(investment, subsidies);
+  ShowResults(investment, subsidies);
   Engine.CostsLoaded = 1;
   EffectiveCost = static_cast<float>(static_cast<double>(investment) - subsidies);
   SetText(ui.Edit9, FixedText(EffectiveCost, 5, 2));
@@ -706,16 +739,18 @@ void TWinKoszty::ShowNetPresentValue(float investment, float subsidies) {
   }
   if (costs.DyskontTakNie != 1) {
     Notice("Nie można obliczyć NPV bez podania stopy dyskonta ", "Komunikat");
+    ui.StaticText65->setText(QStringLiteral("b/d"));
+    ui.StaticText67->setText(QStringLiteral("b/d"));
     return;
   }
   const double value = static_cast<double>(costs.LifetimeHotWaterSavings) +
                        costs.LifetimeHeatingSavings + subsidies -
                        (static_cast<double>(costs.LifetimeRunningCosts) + investment);
   if (value > 0) {
-    if (const std::optional<float> rate =
-            InternalRateOfReturn(Flows(investment, subsidies), costs.IleCzasEksploatacji)) {
-      SetText(ui.StaticText67, FixedText(*rate, 10, 2));
-    }
+    // A rate is always written, so that the last run's never stands beside this run's NPV.
+    const std::optional<float> rate =
+        InternalRateOfReturn(Flows(investment, subsidies), costs.IleCzasEksploatacji);
+    SetText(ui.StaticText67, rate ? FixedText(*rate, 10, 2) : std::string("b/d"));
   } else {
     ui.StaticText67->setText(QString::fromUtf8("wartość ujemna"));
   }

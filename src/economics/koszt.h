@@ -95,8 +95,14 @@ class TWinKoszty : public QDialog {
   void SetLoanEditsEnabled(bool enabled);
   // Reads an option's value when its flag is on; an empty edit is reported and leaves it at 0.
   void ReadOptionValue(uint8_t flag, QLineEdit* edit, float& value, const char* emptyMessage);
+  // The fuel data as the edits give them: the price under the chosen radio.
+  FuelData ReadFuelData() const;
+  // Whether the yearly fuel costs can have a value; a warning on the offending edit otherwise.
+  bool FuelDataUsable(const FuelData& data);
   // Fuel price, calorific value and efficiency into the cost record, and the yearly costs.
-  void ComputeYearlyFuelCosts(float hotWaterSolarEnergy);
+  void ComputeYearlyFuelCosts(const FuelData& data, float hotWaterSolarEnergy);
+  // "b/d" in every result text of a calculation that stopped.
+  void ShowNoResults();
   // Lifetime running costs and savings, average yearly costs and the payback period.
   void ComputeLifetime(float investment, float subsidies);
   InvestmentFlows Flows(float investment, float subsidies) const;

@@ -140,10 +140,11 @@ TEST_F(KosztyTest, ShowingBringsItemsOptionsAndEligibleCostFromTheEngine) {
 
   EXPECT_EQ(ui.EKosztKolektora->text(), "1000");
   EXPECT_EQ(ui.EKosztZasobnika->text(), "200");
-  EXPECT_EQ(ui.EKosztArmatury->text(), "1235");  // 4 significant digits, stored as shown
-  EXPECT_FLOAT_EQ(Engine.CenaArmatury, 1235);
+  EXPECT_EQ(ui.EKosztArmatury->text(), "1234.56");  // in full: its handler stores it again
+  EXPECT_EQ(Engine.CenaArmatury, 1234.56f);
   EXPECT_EQ(ui.EKosztPlyn->text(), "50");
-  EXPECT_EQ(ui.ESumaKoszt->text(), "2485");
+  const float total = 1000.0f + 200.0f + 1234.56f + 50.0f;
+  EXPECT_EQ(ui.ESumaKoszt->text().toStdString(), General15(total));
   EXPECT_TRUE(ui.StaticText44->isHidden());
   EXPECT_TRUE(ui.ECenaZestaw->isHidden());
 
@@ -161,9 +162,9 @@ TEST_F(KosztyTest, ShowingBringsItemsOptionsAndEligibleCostFromTheEngine) {
   EXPECT_EQ(ui.StaticText80->text(), QString::fromUtf8("* wyniki obliczeń zdyskontowane"));
 
   // The smaller of the gross total and 2500 zł per m2 of the 4 collectors' 8 m2.
-  EXPECT_EQ(ui.ESumaBrutto->text(), "3031.70");
-  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "3031.70");
-  EXPECT_EQ(ui.WysokoscKredytu->text(), "3031.70");
+  EXPECT_EQ(ui.ESumaBrutto->text(), "3031.16");
+  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "3031.16");
+  EXPECT_EQ(ui.WysokoscKredytu->text(), "3031.16");
   Engine.CollectorArea = 0.1f;
   window.hide();
   window.show();
@@ -394,14 +395,14 @@ TEST_F(KosztyTest, ShowingTakesTheHeatingTypeOfTheCalculator) {
 
   Engine.NazwaPaliwa = 3;  // the stored values belong to this type
   window.show();
-  EXPECT_EQ(ui.EWartoscOpalowa->text(), "7.46");
-  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "81.2");
+  EXPECT_EQ(ui.EWartoscOpalowa->text(), "7.456");  // in full: "OBLICZ" reads them again
+  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "81.234");
   window.hide();
 
   Pick(calculator.ui.ComboBox1, 7);
   Engine.NazwaPaliwa = 7;
   window.show();
-  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "7.46");  // the heat pump shows the stored value
+  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "7.456");  // the heat pump shows the stored value
   window.hide();
 }
 
