@@ -32,9 +32,6 @@ const char* const kGrowthRangeMessage =
 constexpr int32_t kLastHeatingType = 7;
 constexpr int32_t kHeatPump = 7;
 
-// Eligible cost of the environmental fund per m2 of collector, zł.
-constexpr float kEligibleCostPerSquareMetre = 2500;
-
 QString GrowthNote(bool otherThanInflation) {
   return QString::fromUtf8(otherThanInflation
                                ? "* wyniki obliczeń uwzględniają wzrost cen energii inny niż "
@@ -205,18 +202,14 @@ void TWinKoszty::FormShow() {
     ui.StaticText44->hide();
     ui.StaticText45->hide();
     ui.ECenaZestaw->hide();
-    SetText(ui.ESumaKoszt, FixedText(Engine.ComputeTotalCost(), 10, 2));
+    SetText(ui.ESumaKoszt, FixedText(InstallationTotal(Engine), 10, 2));
   } else {
     SetItemEditsEnabled(false);
     ui.StaticText44->show();
     ui.StaticText45->show();
     ui.ECenaZestaw->show();
     SetText(ui.ECenaZestaw, General15(Engine.CenaZestawu));
-    // The set's price and the four items a set does not include, added in single precision.
-    float total = Engine.CenaZestawu;
-    for (float item : {Engine.CenaArmatury, Engine.CenaPlynu, Engine.CenaMontazu, Engine.CenaInne})
-      total += item;
-    SetText(ui.ESumaKoszt, General15(total));
+    SetText(ui.ESumaKoszt, General15(SetPriceTotal(Engine)));
     if (Engine.CostsLoaded) {
       SetText(ui.EKosztZakupu, StoredFloatText(costs.FuelPrice, 4));
       SetText(ui.EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
@@ -273,14 +266,14 @@ void TWinKoszty::CostItemChange(int item) {
   const CostItem cost = CostItems()[item];
   if (cost.edit->text().isEmpty()) return;
   Engine.*cost.item = ReadFloat(cost.edit);
-  SetText(ui.ESumaKoszt, General15(Engine.ComputeTotalCost()));
+  SetText(ui.ESumaKoszt, General15(InstallationTotal(Engine)));
 }
 
 void TWinKoszty::ShowTotalWithVat() {
   const double vat = ReadFloat(ui.Evat);
   const double sum = ReadFloat(ui.ESumaKoszt);
-  SetText(ui.ESumaBrutto, FixedText(sum + vat * 0.01 * sum, 10, 2));
-  SetText(ui.ESumaVat, FixedText(vat * 0.01 * sum, 10, 2));
+  SetText(ui.ESumaBrutto, FixedText(GrossFromNet(sum, vat), 10, 2));
+  SetText(ui.ESumaVat, FixedText(VatAmount(sum, vat), 10, 2));
 }
 
 void TWinKoszty::ESumaKosztChange() {
@@ -344,14 +337,14 @@ void TWinKoszty::EKosztZakupuChange() {
   if (!ui.RSumaBrutto->isChecked() || ui.EKosztZakupu->text().isEmpty()) return;
   const double vat = ReadFloat(ui.Evat);
   const double gross = ReadFloat(ui.EKosztZakupu);
-  SetText(ui.EKosztZakupuNetto, FixedText(gross / (vat * 0.01 + 1), 4, 2));
+  SetText(ui.EKosztZakupuNetto, FixedText(NetFromGross(gross, vat), 4, 2));
 }
 
 void TWinKoszty::EKosztZakupuNettoChange() {
   if (!ui.RSumaNetto->isChecked() || ui.EKosztZakupuNetto->text().isEmpty()) return;
   const double vat = ReadFloat(ui.Evat);
   const double net = ReadFloat(ui.EKosztZakupuNetto);
-  SetText(ui.EKosztZakupu, FixedText(net + vat * 0.01 * net, 4, 2));
+  SetText(ui.EKosztZakupu, FixedText(GrossFromNet(net, vat), 4, 2));
 }
 
 void TWinKoszty::SetUnitCaptions(int32_t type, CaptionMoment moment) {
@@ -436,9 +429,8 @@ void TWinKoszty::ShowHeatingTypeOfCalculator() {
 
 void TWinKoszty::ShowEligibleCost() {
   const float gross = ui.ESumaBrutto->text().isEmpty() ? 0.0f : ReadFloat(ui.ESumaBrutto);
-  const float cap = static_cast<float>(static_cast<double>(Engine.LiczbaKolektorow) *
-                                       Engine.CollectorArea * kEligibleCostPerSquareMetre);
-  const std::string eligible = FixedText(gross < cap ? gross : cap, 8, 2);
+  const std::string eligible =
+      FixedText(CappedEligibleCost(gross, Engine.LiczbaKolektorow, Engine.CollectorArea), 8, 2);
   SetText(ui.KosztyKwalifikowane, eligible);
   SetText(ui.WysokoscKredytu, eligible);
 }
@@ -467,68 +459,69 @@ void TWinKoszty::CheckDotacjaNFOSIGWClick() {
   }
 }
 
-void TWinKoszty::ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMessage) {
+bool TWinKoszty::ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMessage) {
   if (edit->text().isEmpty()) {
     Notice(emptyMessage, "Uwaga");
-  } else {
-    value = ReadFloat(edit);
+    edit->setFocus();
+    return false;
   }
+  value = ReadFloat(edit);
+  return true;
 }
 
 void TWinKoszty::ButtonDotacjaClick() {
-  NetSubsidy = 0;
-  CollectorAreaTotal = ReadFloat(ui.PowKolektorow);
-  EligibleCost = ReadFloat(ui.KosztyKwalifikowane);
-  const float cap =
-      static_cast<float>(static_cast<double>(kEligibleCostPerSquareMetre) * CollectorAreaTotal);
-  if (cap <= EligibleCost) EligibleCost = cap;
-  SetText(ui.KosztyKwalifikowane, FixedText(EligibleCost, 7, 2));
-
-  ReadLoanTerm(ui.ProcentDotacji, SubsidyPercent, "Puste pole wysokość procentowa dotacji!");
-  GrossSubsidy = static_cast<float>(0.01 * SubsidyPercent * EligibleCost);
-  SetText(ui.DotacjaBrutto, FixedText(GrossSubsidy, 8, 2));
-
-  ReadLoanTerm(ui.WysokoscKredytu, LoanAmount, "Puste pole wysokość kredytu!");
-  ReadLoanTerm(ui.OprocentowanieKredytu, LoanInterestRate, "Puste pole oprocentowanie kredytu!");
-  ReadLoanTerm(ui.ProwizjaKredytu, LoanCommissionRate,
-               "Puste pole prowizja za udzielenie kredytu!");
-  ReadLoanTerm(ui.IinneKosztyKredytu, OtherLoanCosts, "Puste pole inne koszty udzielenia kredytu!");
-  ReadLoanTerm(ui.OkresKredytowania, LoanMonths, "Puste pole okres kredytowania!");
-  ReadLoanTerm(ui.OczekiwanieDaDotacje, WaitingMonths, "Puste pole czas oczekiwania na dotacje!");
-
-  LoanCommission = static_cast<float>(0.01 * LoanCommissionRate * LoanAmount);
-  // Interest at a monthly rate of rate / 1200 on half the amount: on the whole loan until the
-  // subsidy arrives, then on the loan less the subsidy.
-  InterestBeforeSubsidy = static_cast<float>(static_cast<double>(LoanAmount) * LoanInterestRate *
-                                             (WaitingMonths + 1.0) / 2400.0);
-  InterestAfterSubsidy =
-      static_cast<float>((static_cast<double>(LoanAmount) - GrossSubsidy) * LoanInterestRate *
-                         (static_cast<double>(LoanMonths) - WaitingMonths + 1.0) / 2400.0);
-  SetText(ui.KosztyKredytu, FixedText(static_cast<double>(LoanCommission) + InterestBeforeSubsidy +
-                                          InterestAfterSubsidy + OtherLoanCosts,
-                                      7, 2));
-
-  // Income tax on the subsidy; a beneficiary without income is taxed above an allowance.
-  switch (economics::ChosenRow(ui.ComboStawkiPodatku)) {
-    case 0:
-      TaxRate = 0.18f;
-      SubsidyTax = static_cast<float>(static_cast<double>(GrossSubsidy) * 0.18f);
-      break;
-    case 1:
-      TaxRate = 0.32f;
-      SubsidyTax = static_cast<float>(static_cast<double>(GrossSubsidy) * 0.32f);
-      break;
-    case 2:
-      TaxRate = 0.18f;
-      SubsidyTax =
-          static_cast<float>(std::max(0.0, (static_cast<double>(GrossSubsidy) - 3090) * 0.18f));
-      break;
-    default:
-      break;
+  // Every term is read before anything is stored: a term left empty, or no tax scale, stops the
+  // calculation with the subsidy of the last complete one standing.
+  LoanTerms terms;
+  terms.CollectorArea = ReadFloat(ui.PowKolektorow);
+  terms.EligibleCost = ReadFloat(ui.KosztyKwalifikowane);
+  const struct {
+    QLineEdit* edit;
+    float LoanTerms::*term;
+    const char* emptyMessage;
+  } inputs[] = {
+      {ui.ProcentDotacji, &LoanTerms::SubsidyPercent, "Puste pole wysokość procentowa dotacji!"},
+      {ui.WysokoscKredytu, &LoanTerms::LoanAmount, "Puste pole wysokość kredytu!"},
+      {ui.OprocentowanieKredytu, &LoanTerms::InterestRate, "Puste pole oprocentowanie kredytu!"},
+      {ui.ProwizjaKredytu, &LoanTerms::CommissionRate,
+       "Puste pole prowizja za udzielenie kredytu!"},
+      {ui.IinneKosztyKredytu, &LoanTerms::OtherCosts, "Puste pole inne koszty udzielenia kredytu!"},
+      {ui.OkresKredytowania, &LoanTerms::LoanMonths, "Puste pole okres kredytowania!"},
+      {ui.OczekiwanieDaDotacje, &LoanTerms::WaitingMonths,
+       "Puste pole czas oczekiwania na dotacje!"},
+  };
+  for (const auto& input : inputs) {
+    if (!ReadLoanTerm(input.edit, terms.*input.term, input.emptyMessage)) return;
   }
+  terms.TaxScale = economics::ChosenRow(ui.ComboStawkiPodatku);
+  if (terms.TaxScale < 0) {
+    Notice("Nie wybrano stosowanej skali podatkowej!", "Uwaga");
+    ui.ComboStawkiPodatku->setFocus();
+    return;
+  }
+
+  const LoanResult loan = ComputeSubsidisedLoan(terms);
+  CollectorAreaTotal = terms.CollectorArea;
+  EligibleCost = loan.EligibleCost;
+  SubsidyPercent = terms.SubsidyPercent;
+  LoanAmount = terms.LoanAmount;
+  LoanInterestRate = terms.InterestRate;
+  LoanCommissionRate = terms.CommissionRate;
+  OtherLoanCosts = terms.OtherCosts;
+  LoanMonths = terms.LoanMonths;
+  WaitingMonths = terms.WaitingMonths;
+  GrossSubsidy = loan.GrossSubsidy;
+  TaxRate = loan.TaxRate;
+  LoanCommission = loan.Commission;
+  InterestBeforeSubsidy = loan.InterestBeforeSubsidy;
+  InterestAfterSubsidy = loan.InterestAfterSubsidy;
+  SubsidyTax = loan.SubsidyTax;
+  NetSubsidy = loan.NetSubsidy;
+
+  SetText(ui.KosztyKwalifikowane, FixedText(EligibleCost, 7, 2));
+  SetText(ui.DotacjaBrutto, FixedText(GrossSubsidy, 8, 2));
+  SetText(ui.KosztyKredytu, FixedText(loan.LoanCosts, 7, 2));
   SetText(ui.PodatekDotacja, FixedText(SubsidyTax, 7, 2));
-  NetSubsidy = static_cast<float>(static_cast<double>(GrossSubsidy) - SubsidyTax - LoanCommission -
-                                  InterestBeforeSubsidy - InterestAfterSubsidy - OtherLoanCosts);
   SetText(ui.DotacjaNetto, FixedText(NetSubsidy, 7, 2));
 }
 
@@ -635,15 +628,7 @@ void TWinKoszty::BitBtn1Click() {
   ReadOptionValue(costs.DotacjaTakNie, ui.EKredyt, costs.IleDotacja,
                   "Zaznaczono dotację, lecz nie podano jej wartości ");
 
-  // A set's price does not include the pipe insulation.
-  float total = Engine.ComputeTotalCost();
-  if (Engine.SetPriceMode == 1) {
-    total = Engine.CenaZestawu;
-    for (float item : {Engine.CenaArmatury, Engine.CenaPlynu, Engine.CenaMontazu, Engine.CenaInne,
-                       Engine.InsulationCost})
-      total += item;
-  }
-  SetText(ui.ESumaKoszt, General15(total));
+  SetText(ui.ESumaKoszt, General15(InstallationTotal(Engine)));
   float investment = 0;
   if (ui.RSumaNetto->isChecked()) {
     investment = ReadFloat(ui.ESumaKoszt);
@@ -697,32 +682,20 @@ InvestmentFlows TWinKoszty::Flows(float investment, float subsidies) const {
 
 void TWinKoszty::ComputeLifetime(float investment, float subsidies) {
   CKoszty& costs = Engine.Costs;
-  const double years = costs.IleCzasEksploatacji;
-  const float inflation = costs.IleInflacja, growth = costs.IleRocznyWzrost,
-              discount = costs.IleDyskont;
-  // Upkeep grows with inflation, the pump's electricity with the energy prices.
-  costs.LifetimeRunningCosts =
-      static_cast<float>(GrowingSeries(costs.IleEksploatacja, inflation, years, discount) +
-                         GrowingSeries(costs.PumpEnergyCost, growth, years, discount));
-  costs.AverageRunningCosts = static_cast<float>(costs.LifetimeRunningCosts / years);
-  costs.LifetimeHotWaterSavings =
-      static_cast<float>(GrowingSeries(costs.HotWaterSaving, growth, years, discount));
-  costs.LifetimeHeatingSavings =
-      static_cast<float>(GrowingSeries(costs.HeatingSaving, growth, years, discount));
-  if (discount != growth) {
-    costs.AverageCostWithoutSolar = static_cast<float>(
-        GrowingSeries(costs.AnnualCostWithoutSolar, growth, years, discount) / years);
-    costs.AverageCostWithSolar = static_cast<float>(
-        GrowingSeries(costs.AnnualCostWithSolar, growth, years, discount) / years);
-  } else {
-    costs.AverageCostWithoutSolar = costs.AnnualCostWithoutSolar;
-    costs.AverageCostWithSolar = costs.AnnualCostWithSolar;
-  }
-  costs.AverageHotWaterSavings = static_cast<float>(costs.LifetimeHotWaterSavings / years);
-  costs.AverageHeatingSavings = static_cast<float>(costs.LifetimeHeatingSavings / years);
+  const InvestmentFlows flows = Flows(investment, subsidies);
+  const LifetimeSums sums = ComputeLifetimeSums(
+      flows, costs.AnnualCostWithoutSolar, costs.AnnualCostWithSolar, costs.IleCzasEksploatacji);
+  costs.LifetimeRunningCosts = sums.RunningCosts;
+  costs.AverageRunningCosts = sums.AverageRunningCosts;
+  costs.LifetimeHotWaterSavings = sums.HotWaterSavings;
+  costs.LifetimeHeatingSavings = sums.HeatingSavings;
+  costs.AverageCostWithoutSolar = sums.AverageCostWithoutSolar;
+  costs.AverageCostWithSolar = sums.AverageCostWithSolar;
+  costs.AverageHotWaterSavings = sums.AverageHotWaterSavings;
+  costs.AverageHeatingSavings = sums.AverageHeatingSavings;
 
   // Paid back within the first year: less than a year, rather than the last design's period.
-  costs.PaybackYears = PaybackPeriod(Flows(investment, subsidies)).value_or(0);
+  costs.PaybackYears = PaybackPeriod(flows).value_or(0);
   if (costs.PaybackYears == 100) {
     ui.StaticText42->setText(
         QString::fromUtf8("Zwrot z inwestycji nie nastąpi w okresie krótszym od 100 lat"));
@@ -743,9 +716,9 @@ void TWinKoszty::ShowNetPresentValue(float investment, float subsidies) {
     ui.StaticText67->setText(QStringLiteral("b/d"));
     return;
   }
-  const double value = static_cast<double>(costs.LifetimeHotWaterSavings) +
-                       costs.LifetimeHeatingSavings + subsidies -
-                       (static_cast<double>(costs.LifetimeRunningCosts) + investment);
+  const double value = NetPresentValue(
+      static_cast<double>(costs.LifetimeHotWaterSavings) + costs.LifetimeHeatingSavings,
+      costs.LifetimeRunningCosts, static_cast<double>(investment) - subsidies);
   if (value > 0) {
     // A rate is always written, so that the last run's never stands beside this run's NPV.
     const std::optional<float> rate =
@@ -774,17 +747,11 @@ void TWinKoszty::ShowResults(float investment, float subsidies) {
   SetText(Form1->ui.Label50, CurrencyText(investment, 5, DotFormatSettings));
 
   // The cost of a kWh of solar heat over the service life; none without solar heat.
-  const double energy =
-      (static_cast<double>(Engine.AnnualHotWaterSolarEnergy) + Engine.AnnualHeatingSolarEnergy) *
-      costs.IleCzasEksploatacji;
-  if (energy > 0) {
-    SetText(
-        ui.StaticText77,
-        General((static_cast<double>(investment) - subsidies + costs.LifetimeRunningCosts) / energy,
-                3));
-  } else {
-    ui.StaticText77->setText(QStringLiteral("b/d"));
-  }
+  const std::optional<double> energyCost = SolarEnergyCost(
+      static_cast<double>(investment) - subsidies, costs.LifetimeRunningCosts,
+      static_cast<double>(Engine.AnnualHotWaterSolarEnergy) + Engine.AnnualHeatingSolarEnergy,
+      costs.IleCzasEksploatacji);
+  SetText(ui.StaticText77, energyCost ? General(*energyCost, 3) : std::string("b/d"));
   auto energyText = [](double value) {
     return economics::Q(FixedText(value, 10, 0)) + QStringLiteral(" [kWh/rok]");
   };

@@ -109,8 +109,8 @@ class TWinKoszty : public QDialog {
   // NPV and IRR, or "nie liczono".
   void ShowNetPresentValue(float investment, float subsidies);
   void ShowResults(float investment, float subsidies);
-  // Reads a loan term; an empty edit is reported and keeps the value of the previous click.
-  void ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMessage);
+  // Reads a loan term; an empty edit is reported and gives false.
+  bool ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMessage);
   void ConnectHandlers();
 
  public:

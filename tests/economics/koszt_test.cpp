@@ -1,8 +1,10 @@
 // The cost window: creation from the fuel table, cost items with VAT, the net and gross fuel price,
 // the option boxes, the heating-type choice shared with the ecological calculator, its showing,
 // and the subsidised loan.
+#include <QStringList>
 #include <QTest>
 #include <string>
+#include <vector>
 
 #include "economics_fixture.h"
 #include "engine/numtext.h"
@@ -172,24 +174,37 @@ TEST_F(KosztyTest, ShowingBringsItemsOptionsAndEligibleCostFromTheEngine) {
   window.hide();
 }
 
-TEST_F(KosztyTest, SetPriceModeShowsTheSetPriceInsteadOfTheItems) {
+TEST_F(KosztyTest, SetPriceModeShowsOneSetPriceTotalEverywhere) {
+  Wyniki();
   TWinKoszty& window = Koszty();
   Ui::TWinKoszty& ui = window.ui;
   Engine.SetPriceMode = 1;
   Engine.CenaZestawu = 5000;
   Engine.CenaArmatury = 100;
   Engine.CenaPlynu = 50;
+  Engine.InsulationCost = 25;  // insulation chosen after the set was loaded
   window.show();
   EXPECT_FALSE(ui.EKosztKolektora->isEnabled());
   EXPECT_FALSE(ui.EKosztInne->isEnabled());
   EXPECT_FALSE(ui.ECenaZestaw->isHidden());
   EXPECT_EQ(ui.ECenaZestaw->text(), "5000");
-  // The item texts changed: their handlers leave the set price alone as the total.
-  EXPECT_EQ(ui.ESumaKoszt->text(), "5000");
+  // The item texts changed on this first showing and their handlers ran: the same total.
+  EXPECT_EQ(ui.ESumaKoszt->text(), "5175");
   window.hide();
-  window.show();  // nothing changed: the set price with the four items outside the set
-  EXPECT_EQ(ui.ESumaKoszt->text(), "5150");
+  window.show();  // nothing changed
+  EXPECT_EQ(ui.ESumaKoszt->text(), "5175");
+  ui.EKosztMontaz->setText("800");  // an item handler
+  EXPECT_EQ(ui.ESumaKoszt->text(), "5975");
   window.hide();
+
+  ui.RSumaNetto->click();
+  ui.Einflacja->setText("0");
+  ui.ElataEksploatacji->setText("10");
+  ui.EKosztZakupuNetto->setText("1");
+  ui.ESprawnoscProcesu->setText("100");
+  ui.BitBtn1->click();  // the command counts the same total
+  EXPECT_EQ(ui.ESumaKoszt->text(), "5975");
+  EXPECT_EQ(ui.Edit9->text(), "5975.00");
 }
 
 TEST_F(KosztyTest, OptionBoxesEnableTheirEditsAndKeepTheirFlags) {
@@ -250,6 +265,7 @@ TEST_F(KosztyTest, TwoSubsidiesAreWarnedOfInEitherOrder) {
   TWinKoszty& window = Koszty();
   Ui::TWinKoszty& ui = window.ui;
   EnterLoan(ui, "40");
+  ui.ComboStawkiPodatku->setCurrentIndex(0);
   ui.CheckDotacjaNFOSIGW->setChecked(true);
   dialogs.ExpectBox("Komunikat", kTwoSubsidies, platform::Icon::Warning);
   ui.CheckKredyt->setChecked(true);
@@ -268,8 +284,8 @@ TEST_F(KosztyTest, SubsidisedLoanByTaxScale) {
     const char* tax;
   };
   const Case cases[] = {
-      {-1, "40", "10000.00", "0.00"},  // no scale chosen: no tax yet
-      {0, "40", "10000.00", "1800.00"}, {1, "40", "10000.00", "3200.00"},
+      {0, "40", "10000.00", "1800.00"},
+      {1, "40", "10000.00", "3200.00"},
       {2, "40", "10000.00", "1243.80"},  // above the allowance of 3090 zł
       {2, "12", "3000.00", "0.00"},
   };
@@ -298,20 +314,78 @@ TEST_F(KosztyTest, SubsidisedLoanByTaxScale) {
   }
 }
 
-TEST_F(KosztyTest, LoanTermsLeftEmptyAreReportedAndUntickingClearsTheResults) {
+// What the loan block keeps and shows.
+std::vector<float> LoanValues(const TWinKoszty& w) {
+  return {w.EligibleCost,
+          w.CollectorAreaTotal,
+          w.GrossSubsidy,
+          w.SubsidyPercent,
+          w.LoanAmount,
+          w.LoanInterestRate,
+          w.LoanCommissionRate,
+          w.OtherLoanCosts,
+          w.LoanMonths,
+          w.WaitingMonths,
+          w.TaxRate,
+          w.LoanCommission,
+          w.InterestBeforeSubsidy,
+          w.InterestAfterSubsidy,
+          w.SubsidyTax,
+          w.NetSubsidy};
+}
+QStringList LoanTexts(const Ui::TWinKoszty& ui) {
+  return {ui.KosztyKwalifikowane->text(), ui.DotacjaBrutto->text(), ui.KosztyKredytu->text(),
+          ui.PodatekDotacja->text(), ui.DotacjaNetto->text()};
+}
+
+TEST_F(KosztyTest, AnEmptyLoanTermOrNoTaxScaleStopsWithTheLastSubsidyStanding) {
+  struct Case {
+    QLineEdit* Ui::TWinKoszty::*edit;  // emptied; none: the tax scale is unchosen
+    const char* message;
+  };
+  const Case cases[] = {
+      {&Ui::TWinKoszty::ProcentDotacji, "Puste pole wysokość procentowa dotacji!"},
+      {&Ui::TWinKoszty::WysokoscKredytu, "Puste pole wysokość kredytu!"},
+      {&Ui::TWinKoszty::OprocentowanieKredytu, "Puste pole oprocentowanie kredytu!"},
+      {&Ui::TWinKoszty::ProwizjaKredytu, "Puste pole prowizja za udzielenie kredytu!"},
+      {&Ui::TWinKoszty::IinneKosztyKredytu, "Puste pole inne koszty udzielenia kredytu!"},
+      {&Ui::TWinKoszty::OkresKredytowania, "Puste pole okres kredytowania!"},
+      {&Ui::TWinKoszty::OczekiwanieDaDotacje, "Puste pole czas oczekiwania na dotacje!"},
+      {nullptr, "Nie wybrano stosowanej skali podatkowej!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    TWinKoszty& window = Koszty();
+    Ui::TWinKoszty& ui = window.ui;
+    EnterLoan(ui, "40");
+    ui.ComboStawkiPodatku->setCurrentIndex(0);
+    ui.CheckDotacjaNFOSIGW->setChecked(true);
+    ASSERT_EQ(ui.DotacjaNetto->text().toStdString(), FixedText(window.NetSubsidy, 7, 2));
+    const std::vector<float> values = LoanValues(window);
+    const QStringList texts = LoanTexts(ui);
+
+    ui.KosztyKwalifikowane->setText("12000");
+    ui.ProcentDotacji->setText("50");  // a change that must not count half-way
+    if (c.edit) {
+      (ui.*c.edit)->clear();
+    } else {
+      ui.ComboStawkiPodatku->setCurrentIndex(-1);
+    }
+    dialogs.ExpectBox("Uwaga", QString::fromUtf8(c.message), platform::Icon::Warning);
+    ui.ButtonDotacja->click();
+    EXPECT_EQ(LoanValues(window), values);
+    EXPECT_EQ(LoanTexts(ui).mid(1), texts.mid(1));  // the results, as they were
+    EXPECT_EQ(ui.KosztyKwalifikowane->text(), "12000");
+  }
+}
+
+TEST_F(KosztyTest, UntickingTheLoanClearsItsResults) {
   TWinKoszty& window = Koszty();
   Ui::TWinKoszty& ui = window.ui;
   EnterLoan(ui, "40");
+  ui.ComboStawkiPodatku->setCurrentIndex(0);
   ui.CheckDotacjaNFOSIGW->setChecked(true);
-  ui.ProcentDotacji->clear();
-  ui.OkresKredytowania->clear();
-  dialogs.ExpectBox("Uwaga", QString::fromUtf8("Puste pole wysokość procentowa dotacji!"),
-                    platform::Icon::Warning);
-  dialogs.ExpectBox("Uwaga", "Puste pole okres kredytowania!", platform::Icon::Warning);
-  ui.ButtonDotacja->click();
-  EXPECT_FLOAT_EQ(window.SubsidyPercent, 40);  // from the previous click
-  EXPECT_FLOAT_EQ(window.LoanMonths, 24);
-  EXPECT_EQ(ui.DotacjaBrutto->text(), "10000.00");
+  EXPECT_NE(window.NetSubsidy, 0);
 
   ui.CheckDotacjaNFOSIGW->setChecked(false);
   EXPECT_EQ(Engine.Costs.NfosigwSubsidyOn, 0);
