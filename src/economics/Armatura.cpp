@@ -17,6 +17,12 @@ using economics::ReadFloat;
 using economics::ReadInt;
 using economics::SetText;
 
+// The fitting pictures live in this static library: their resource is registered before the
+// form asks for one. Q_INIT_RESOURCE declares its function where it stands: at global scope here.
+static void RegisterFittingsResource() {
+  Q_INIT_RESOURCE(fittings);
+}
+
 namespace {
 
 const char* const kUnitRangeMessage = "Zakres danych możliwy do wprowadzenie to [1,1000]";
@@ -37,6 +43,8 @@ bool MixedCountsExceedCollectors() {
 }  // namespace
 
 TWinArmatura::TWinArmatura(QWidget* parent) : QDialog(parent) {
+  static const bool registered = (RegisterFittingsResource(), true);
+  (void)registered;
   ui.setupUi(this);
   ConnectHandlers();
   platform::RunGuarded([this] { FormCreate(); });

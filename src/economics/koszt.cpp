@@ -1,6 +1,9 @@
 #include "economics/koszt.h"
 
+#include <QApplication>
+#include <QPalette>
 #include <QShowEvent>
+#include <QVariant>
 #include <algorithm>
 
 #include "app/windows.h"
@@ -21,6 +24,9 @@ using economics::ReadFloat;
 using economics::SetText;
 
 namespace {
+
+// The text the window itself last wrote into an edit that the user may overwrite.
+const char* const kWrittenByWindow = "writtenByWindow";
 
 const char* const kGrossNote = "* do obliczeń wybrano sumę brutto";
 const char* const kNetNote = "* do obliczeń wybrano sumę netto";
@@ -51,6 +57,11 @@ void Notice(const char* text, const char* title) {
 // general(p) of the cost and fittings windows.
 std::string General(double value, int digits) {
   return GeneralText(value, digits, 2);
+}
+
+// What the efficiency edit shows of the last calculation: the heat pump's COP for the heat pump.
+float StoredEfficiency(const CKoszty& costs) {
+  return costs.TypOgrzewania == kHeatPump ? costs.HeatPumpCop : costs.SprawnoscProcesu;
 }
 
 }  // namespace
@@ -156,7 +167,11 @@ void TWinKoszty::ConnectHandlers() {
                           ui.ProwizjaKredytu,
                           ui.IinneKosztyKredytu,
                           ui.OkresKredytowania,
-                          ui.OczekiwanieDaDotacje}) {
+                          ui.OczekiwanieDaDotacje,
+                          ui.DotacjaBrutto,
+                          ui.KosztyKredytu,
+                          ui.PodatekDotacja,
+                          ui.DotacjaNetto}) {
     economics::InstallKeyFilter(edit, economics::KeyRule::Decimal);
   }
 }
@@ -174,6 +189,7 @@ void TWinKoszty::FormCreate() {
   ui.CheckInflacja->setChecked(true);
   Engine.Costs.InflationOn = 1;
   SetText(ui.EKosztKolektora, General15(Engine.CenaKolektory));
+  RSumaBruttoClick();  // the form selects the gross total: its fuel price counts
 }
 
 void TWinKoszty::showEvent(QShowEvent* event) {
@@ -193,7 +209,7 @@ void TWinKoszty::FormShow() {
     ui.ComboRodzajOgrzewania->setCurrentIndex(SelectedFuelRow);
     if (Engine.CostsLoaded) {
       SetText(ui.EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
-      SetText(ui.ESprawnoscProcesu, StoredFloatText(costs.SprawnoscProcesu, 4));
+      SetText(ui.ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 4));
       if (costs.TypOgrzewania != 1 && costs.TypOgrzewania != kHeatPump) {
         ui.EWartoscOpalowa->show();
         ui.StaticText25->show();
@@ -213,7 +229,7 @@ void TWinKoszty::FormShow() {
     if (Engine.CostsLoaded) {
       SetText(ui.EKosztZakupu, StoredFloatText(costs.FuelPrice, 4));
       SetText(ui.EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
-      SetText(ui.ESprawnoscProcesu, StoredFloatText(costs.SprawnoscProcesu, 4));
+      SetText(ui.ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 4));
     }
   }
 
@@ -284,16 +300,28 @@ void TWinKoszty::EvatChange() {
   if (!ui.Evat->text().isEmpty()) ShowTotalWithVat();
 }
 
+void TWinKoszty::SetFuelPriceEditable(QLineEdit* edit, bool editable) {
+  // The price the calculation takes has an edit's own background, the other the menu bar's.
+  QPalette palette = edit->palette();
+  const QPalette standard = QApplication::palette(edit);
+  const QColor colour =
+      editable ? standard.color(QPalette::Base) : standard.color(QPalette::Button);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    palette.setColor(group, QPalette::Base, colour);
+  edit->setPalette(palette);
+  edit->setEnabled(editable);
+}
+
 void TWinKoszty::RSumaBruttoClick() {
   ui.Label1->setText(QString::fromUtf8(kGrossNote));
-  ui.EKosztZakupu->setEnabled(true);
-  ui.EKosztZakupuNetto->setEnabled(false);
+  SetFuelPriceEditable(ui.EKosztZakupu, true);
+  SetFuelPriceEditable(ui.EKosztZakupuNetto, false);
 }
 
 void TWinKoszty::RSumaNettoClick() {
   ui.Label1->setText(QString::fromUtf8(kNetNote));
-  ui.EKosztZakupu->setEnabled(false);
-  ui.EKosztZakupuNetto->setEnabled(true);
+  SetFuelPriceEditable(ui.EKosztZakupu, false);
+  SetFuelPriceEditable(ui.EKosztZakupuNetto, true);
 }
 
 void TWinKoszty::OptionClick(int option) {
@@ -347,7 +375,7 @@ void TWinKoszty::EKosztZakupuNettoChange() {
   SetText(ui.EKosztZakupu, FixedText(GrossFromNet(net, vat), 4, 2));
 }
 
-void TWinKoszty::SetUnitCaptions(int32_t type, CaptionMoment moment) {
+void TWinKoszty::SetUnitCaptions(int32_t type) {
   if (type < 0 || type > kLastHeatingType) return;
   const char* priceUnit = "[zł/kWh]";
   const char* calorificUnit = nullptr;  // not shown for heat and the heat pump
@@ -355,11 +383,9 @@ void TWinKoszty::SetUnitCaptions(int32_t type, CaptionMoment moment) {
     case 1:
     case 2:
     case 3:
-      priceUnit = moment == CaptionMoment::Typing ? "[zł/kg]" : "[zł/tona]";
-      calorificUnit = "[kWh/kg]";
-      break;
     case 4:
-      priceUnit = moment == CaptionMoment::Show ? "[zł/tona]" : "[zł/kg]";
+      // The cost formula takes the price of a tonne of a solid fuel.
+      priceUnit = "[zł/tona]";
       calorificUnit = "[kWh/kg]";
       break;
     case 5:
@@ -390,7 +416,7 @@ void TWinKoszty::ComboRodzajOgrzewaniaSelect(int index) {
   if (index >= 0 && index <= kLastHeatingType) {
     Engine.NazwaPaliwa = index;
     if (WinKalkulatorEkologiczny) WinKalkulatorEkologiczny->ChooseFuel(index);
-    SetUnitCaptions(index, CaptionMoment::Choice);
+    SetUnitCaptions(index);
     Engine.Costs.TypOgrzewania = index;
   }
   if (index < 0 || index >= economics::FuelRowCount()) return;
@@ -401,7 +427,7 @@ void TWinKoszty::ComboRodzajOgrzewaniaSelect(int index) {
 }
 
 void TWinKoszty::ComboRodzajOgrzewaniaChange() {
-  SetUnitCaptions(ui.ComboRodzajOgrzewania->currentIndex(), CaptionMoment::Typing);
+  SetUnitCaptions(ui.ComboRodzajOgrzewania->currentIndex());
 }
 
 void TWinKoszty::ShowHeatingTypeOfCalculator() {
@@ -411,15 +437,11 @@ void TWinKoszty::ShowHeatingTypeOfCalculator() {
   CKoszty& costs = Engine.Costs;
   costs.TypOgrzewania = type;
   ui.ComboRodzajOgrzewania->setCurrentIndex(type);
-  SetUnitCaptions(type, CaptionMoment::Show);
+  SetUnitCaptions(type);
   // The values of the last calculation belong to the type it was made for.
   if (Engine.NazwaPaliwa == type) {
-    if (type == kHeatPump) {
-      SetText(ui.ESprawnoscProcesu, StoredFloatText(costs.WartoscOpalowa, 3));
-    } else {
-      SetText(ui.EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 3));
-      SetText(ui.ESprawnoscProcesu, StoredFloatText(costs.SprawnoscProcesu, 3));
-    }
+    if (type != kHeatPump) SetText(ui.EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 3));
+    SetText(ui.ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 3));
   } else {
     if (type != kHeatPump) ui.EWartoscOpalowa->setText(FuelCell(type, 2));
     ui.ESprawnoscProcesu->setText(FuelCell(type, 4));
@@ -429,10 +451,17 @@ void TWinKoszty::ShowHeatingTypeOfCalculator() {
 
 void TWinKoszty::ShowEligibleCost() {
   const float gross = ui.ESumaBrutto->text().isEmpty() ? 0.0f : ReadFloat(ui.ESumaBrutto);
-  const std::string eligible =
-      FixedText(CappedEligibleCost(gross, Engine.LiczbaKolektorow, Engine.CollectorArea), 8, 2);
-  SetText(ui.KosztyKwalifikowane, eligible);
-  SetText(ui.WysokoscKredytu, eligible);
+  const QString eligible = economics::Q(
+      FixedText(CappedEligibleCost(gross, Engine.LiczbaKolektorow, Engine.CollectorArea), 8, 2));
+  // An amount the user typed (or the loan calculation capped) stays; one the window wrote
+  // itself follows the total.
+  for (QLineEdit* edit : {ui.KosztyKwalifikowane, ui.WysokoscKredytu}) {
+    const QVariant written = edit->property(kWrittenByWindow);
+    if (edit->text().isEmpty() || (written.isValid() && written.toString() == edit->text())) {
+      edit->setText(eligible);
+      edit->setProperty(kWrittenByWindow, eligible);
+    }
+  }
 }
 
 void TWinKoszty::SetLoanEditsEnabled(bool enabled) {
@@ -441,6 +470,8 @@ void TWinKoszty::SetLoanEditsEnabled(bool enabled) {
                           ui.OkresKredytowania, ui.OczekiwanieDaDotacje, ui.WysokoscKredytu}) {
     edit->setEnabled(enabled);
   }
+  // A subsidy computed while the block is off would count nowhere.
+  ui.ButtonDotacja->setEnabled(enabled);
 }
 
 void TWinKoszty::CheckDotacjaNFOSIGWClick() {
@@ -656,7 +687,9 @@ void TWinKoszty::BitBtn1Click() {
 
   ComputeYearlyFuelCosts(fuel, hotWater);
 
-  const float subsidies = static_cast<float>(static_cast<double>(costs.IleDotacja) + NetSubsidy);
+  // The loan's net subsidy counts only while its block is on.
+  const float loanSubsidy = ui.CheckDotacjaNFOSIGW->isChecked() ? NetSubsidy : 0.0f;
+  const float subsidies = static_cast<float>(static_cast<double>(costs.IleDotacja) + loanSubsidy);
   costs.IleCzasEksploatacji = years;
   ComputeLifetime(investment, subsidies);
   ShowNetPresentValue(investment, subsidies);

@@ -83,15 +83,15 @@ class TWinKoszty : public QDialog {
   };
   std::vector<Option> Options() const;
 
-  // The moments at which the unit captions of the fuel data are set; the price unit of the
-  // solid fuels differs between them.
-  enum class CaptionMoment { Choice, Show, Typing };
-  void SetUnitCaptions(int32_t type, CaptionMoment moment);
+  // The unit captions of the fuel data for a heating type: price, calorific value, efficiency.
+  void SetUnitCaptions(int32_t type);
 
   void ShowTotalWithVat();
   void ShowEligibleCost();
   void ShowHeatingTypeOfCalculator();
   void SetItemEditsEnabled(bool enabled);
+  // Enables one fuel-price edit and gives it the colour that tells whether it counts.
+  static void SetFuelPriceEditable(QLineEdit* edit, bool editable);
   void SetLoanEditsEnabled(bool enabled);
   // Reads an option's value when its flag is on; an empty edit is reported and leaves it at 0.
   void ReadOptionValue(uint8_t flag, QLineEdit* edit, float& value, const char* emptyMessage);

@@ -134,9 +134,11 @@ LoanResult ComputeSubsidisedLoan(const LoanTerms& terms) {
   r.InterestBeforeSubsidy =
       static_cast<float>(static_cast<double>(terms.LoanAmount) * terms.InterestRate *
                          (terms.WaitingMonths + 1.0) / 2400.0);
-  r.InterestAfterSubsidy = static_cast<float>(
-      (static_cast<double>(terms.LoanAmount) - r.GrossSubsidy) * terms.InterestRate *
-      (static_cast<double>(terms.LoanMonths) - terms.WaitingMonths + 1.0) / 2400.0);
+  // No interest once the subsidy has paid the loan off or the loan ended before it arrived: never
+  // a negative interest that would raise the net subsidy.
+  r.InterestAfterSubsidy = static_cast<float>(std::max(
+      0.0, (static_cast<double>(terms.LoanAmount) - r.GrossSubsidy) * terms.InterestRate *
+               (static_cast<double>(terms.LoanMonths) - terms.WaitingMonths + 1.0) / 2400.0));
   r.LoanCosts = static_cast<double>(r.Commission) + r.InterestBeforeSubsidy +
                 r.InterestAfterSubsidy + terms.OtherCosts;
   // Income tax on the subsidy; a beneficiary without income is taxed above an allowance.

@@ -95,7 +95,7 @@ struct LoanResult {
   float TaxRate = 0;
   float Commission = 0;
   float InterestBeforeSubsidy = 0;  // on the whole loan until the subsidy arrives
-  float InterestAfterSubsidy = 0;   // on the loan less the subsidy for the rest of the period
+  float InterestAfterSubsidy = 0;   // on the loan less the subsidy for the rest, never below 0
   float SubsidyTax = 0;
   float NetSubsidy = 0;
   double LoanCosts = 0;  // commission, both interests and the other costs

@@ -80,6 +80,13 @@ TEST_F(ArmaturaTest, CreationConnectsInParallelAndShowsTheFieldValues) {
   EXPECT_TRUE(window.ui.ERazemNatezenie->isReadOnly());
   EXPECT_EQ(Engine.FittingsComputed, 0);
   EXPECT_EQ(Engine.InstallationPressureDrop, 0);
+  // Each fitting kind shows its picture.
+  for (QLabel* picture :
+       {window.ui.ObrazKolanko, window.ui.ObrazTprzeplyw, window.ui.ObrazTrozgaleznik,
+        window.ui.ObrazZasuwa, window.ui.ObrazZaworOdcinajacy, window.ui.ObrazZaworZwrotny}) {
+    EXPECT_FALSE(picture->pixmap().isNull()) << picture->objectName().toStdString();
+    EXPECT_EQ(picture->pixmap().size(), QSize(32, 32));
+  }
 }
 
 TEST_F(ArmaturaTest, PrzeliczComputesCostPressureDropPumpAndVolumes) {

@@ -20,12 +20,8 @@ class KosztyObliczTest : public EconomicsTest {
     Wyniki();
     TWinKoszty& window = Koszty();
     Ui::TWinKoszty& ui = window.ui;
-    ui.RSumaNetto->click();
+    EnterComputeBasics(ui, "20");
     ui.EKosztKolektora->setText(investment);
-    ui.Einflacja->setText("0");
-    ui.ElataEksploatacji->setText("20");
-    ui.EKosztZakupuNetto->setText("1");
-    ui.ESprawnoscProcesu->setText("100");
     Engine.HotWaterSolarEnergy[5] = saving;
     Engine.HotWaterEnergy = 125;
     Engine.AnnualHotWaterSolarEnergy = saving;

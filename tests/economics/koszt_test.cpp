@@ -1,6 +1,8 @@
 // The cost window: creation from the fuel table, cost items with VAT, the net and gross fuel price,
 // the option boxes, the heating-type choice shared with the ecological calculator, its showing,
 // and the subsidised loan.
+#include <QApplication>
+#include <QPalette>
 #include <QStringList>
 #include <QTest>
 #include <string>
@@ -197,11 +199,7 @@ TEST_F(KosztyTest, SetPriceModeShowsOneSetPriceTotalEverywhere) {
   EXPECT_EQ(ui.ESumaKoszt->text(), "5975");
   window.hide();
 
-  ui.RSumaNetto->click();
-  ui.Einflacja->setText("0");
-  ui.ElataEksploatacji->setText("10");
-  ui.EKosztZakupuNetto->setText("1");
-  ui.ESprawnoscProcesu->setText("100");
+  EnterComputeBasics(ui, "10");
   ui.BitBtn1->click();  // the command counts the same total
   EXPECT_EQ(ui.ESumaKoszt->text(), "5975");
   EXPECT_EQ(ui.Edit9->text(), "5975.00");
@@ -422,8 +420,9 @@ TEST_F(KosztyTest, ChoosingAHeatingTypeSetsCaptionsDataAndTheCalculatorsFuel) {
     const char* calorificUnit;  // null: the calorific value is hidden
   };
   const Case cases[] = {
-      {0, "[zł/kWh]", nullptr},   {1, "[zł/tona]", "[kWh/kg]"},   {3, "[zł/tona]", "[kWh/kg]"},
-      {4, "[zł/kg]", "[kWh/kg]"}, {5, "[zł/litr]", "[kWh/litr]"}, {6, "[zł/m3]", "[kWh/m3]"},
+      // The solid fuels' price is per tonne, as the cost formula takes it.
+      {0, "[zł/kWh]", nullptr},     {1, "[zł/tona]", "[kWh/kg]"},   {3, "[zł/tona]", "[kWh/kg]"},
+      {4, "[zł/tona]", "[kWh/kg]"}, {5, "[zł/litr]", "[kWh/litr]"}, {6, "[zł/m3]", "[kWh/m3]"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.type);
@@ -439,11 +438,11 @@ TEST_F(KosztyTest, ChoosingAHeatingTypeSetsCaptionsDataAndTheCalculatorsFuel) {
     EXPECT_EQ(calculator.ChosenFuel(), c.type);
   }
 
-  // Typing changes the captions only; showing again with the calculator on the same fuel gives
-  // the price per tonne.
+  // Typing changes the captions only, and a solid fuel keeps its price per tonne; so does
+  // showing again with the calculator on the same fuel.
   Pick(ui.ComboRodzajOgrzewania, 1);
   QTest::keyClicks(ui.ComboRodzajOgrzewania->lineEdit(), "x");
-  EXPECT_EQ(ui.StaticText27->text(), QString::fromUtf8("[zł/kg]"));
+  EXPECT_EQ(ui.StaticText27->text(), QString::fromUtf8("[zł/tona]"));
   EXPECT_EQ(Engine.Costs.TypOgrzewania, 1);
   Pick(ui.ComboRodzajOgrzewania, 4);
   window.show();
@@ -475,9 +474,102 @@ TEST_F(KosztyTest, ShowingTakesTheHeatingTypeOfTheCalculator) {
 
   Pick(calculator.ui.ComboBox1, 7);
   Engine.NazwaPaliwa = 7;
+  Engine.Costs.HeatPumpCop = 3.456f;
   window.show();
-  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "7.456");  // the heat pump shows the stored value
+  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "3.456");  // the heat pump shows its COP
+  EXPECT_TRUE(ui.EWartoscOpalowa->isHidden());
+  EXPECT_EQ(ui.StaticText26->text(), QString::fromUtf8("Współczynnik COP"));
   window.hide();
+  Engine.CostsLoaded = 1;  // item mode shows the stored values first: the COP as well
+  window.show();
+  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "3.456");
+  window.hide();
+}
+
+TEST_F(KosztyTest, TheLoanCountsOnlyWhileItsBoxIsTicked) {
+  Wyniki();
+  TWinKoszty& window = Koszty();
+  Ui::TWinKoszty& ui = window.ui;
+  EXPECT_FALSE(ui.ButtonDotacja->isEnabled());
+  EXPECT_TRUE(ui.PowKolektorow->isReadOnly() == false);
+  EnterLoan(ui, "40");
+  ui.ComboStawkiPodatku->setCurrentIndex(0);
+  ui.CheckDotacjaNFOSIGW->setChecked(true);
+  EXPECT_TRUE(ui.ButtonDotacja->isEnabled());
+  EXPECT_TRUE(ui.PowKolektorow->isEnabled());
+  const float net = window.NetSubsidy;
+  ASSERT_GT(net, 0);
+
+  EnterComputeBasics(ui, "10");
+  ui.EKosztKolektora->setText("20000");
+  ui.BitBtn1->click();
+  EXPECT_EQ(ui.Edit9->text().toStdString(), FixedText(20000.0 - net, 5, 2));
+
+  ui.CheckDotacjaNFOSIGW->setChecked(false);
+  EXPECT_FALSE(ui.ButtonDotacja->isEnabled());
+  window.NetSubsidy = net;  // whatever the block still holds, it counts no more
+  ui.BitBtn1->click();
+  EXPECT_EQ(ui.Edit9->text(), "20000.00");
+}
+
+TEST_F(KosztyTest, ShowingKeepsTheEligibleCostAndLoanTheUserTyped) {
+  Engine.CollectorArea = 2;
+  TWinKoszty& window = Koszty();
+  Ui::TWinKoszty& ui = window.ui;
+  Engine.CenaKolektory = 1000;
+  window.show();
+  window.hide();
+  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "1220.00");
+  EXPECT_EQ(ui.WysokoscKredytu->text(), "1220.00");
+
+  ui.WysokoscKredytu->setText("900");
+  Engine.CenaKolektory = 2000;
+  window.show();
+  window.hide();
+  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "2440.00");  // written by the window: follows
+  EXPECT_EQ(ui.WysokoscKredytu->text(), "900");          // typed: stays
+  ui.KosztyKwalifikowane->setText("1500");
+  for (int showing = 0; showing < 10; ++showing) {
+    window.show();
+    window.hide();
+  }
+  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "1500");
+  EXPECT_EQ(ui.WysokoscKredytu->text(), "900");
+}
+
+TEST_F(KosztyTest, PumpElectricityIsTypedWhileItsBoxIsTicked) {
+  TWinKoszty& window = Koszty();
+  Ui::TWinKoszty& ui = window.ui;
+  EXPECT_FALSE(ui.EEnergiaPompy->isEnabled());
+  ui.CheckEnergiaPompy->setChecked(true);
+  ASSERT_TRUE(ui.EEnergiaPompy->isEnabled());
+  EXPECT_FALSE(ui.EEnergiaPompy->isReadOnly());
+  ui.EEnergiaPompy->clear();
+  QTest::keyClicks(ui.EEnergiaPompy, "1a2,5-");
+  EXPECT_EQ(ui.EEnergiaPompy->text(), "12.5");
+  // The loan's results take only decimal numbers as well.
+  for (QLineEdit* edit : {ui.DotacjaBrutto, ui.KosztyKredytu, ui.PodatekDotacja, ui.DotacjaNetto}) {
+    edit->clear();
+    QTest::keyClicks(edit, "3x,7");
+    EXPECT_EQ(edit->text(), "3.7") << edit->objectName().toStdString();
+  }
+}
+
+TEST_F(KosztyTest, TheFuelPriceThatCountsHasTheEditColour) {
+  TWinKoszty& window = Koszty();
+  Ui::TWinKoszty& ui = window.ui;
+  const QColor edit = QApplication::palette(ui.EKosztZakupu).color(QPalette::Base);
+  const QColor menu = QApplication::palette(ui.EKosztZakupu).color(QPalette::Button);
+  ASSERT_NE(edit, menu);
+  auto colour = [](QLineEdit* e) { return e->palette().color(QPalette::Disabled, QPalette::Base); };
+  EXPECT_EQ(ui.EKosztZakupu->palette().color(QPalette::Base), edit);
+  EXPECT_EQ(colour(ui.EKosztZakupuNetto), menu);
+  ui.RSumaNetto->click();
+  EXPECT_EQ(colour(ui.EKosztZakupu), menu);
+  EXPECT_EQ(ui.EKosztZakupuNetto->palette().color(QPalette::Base), edit);
+  ui.RSumaBrutto->click();
+  EXPECT_EQ(ui.EKosztZakupu->palette().color(QPalette::Base), edit);
+  EXPECT_EQ(colour(ui.EKosztZakupuNetto), menu);
 }
 
 }  // namespace

@@ -187,6 +187,16 @@ TEST(SubsidisedLoan, WorkedExamples) {
   // Waiting as long as the loan runs: the second interest runs over one month.
   terms.WaitingMonths = 24;
   EXPECT_NEAR(ComputeSubsidisedLoan(terms).InterestAfterSubsidy, 10000 * 6 * 1 / 2400.0, 1e-3);
+  // A subsidy above the loan, or a loan that ended before the subsidy came: no interest after it.
+  for (const auto& [amount, waiting] : {std::pair<float, float>{5000, 3}, {20000, 30}}) {
+    terms = Loan(40, 0);
+    terms.LoanAmount = amount;
+    terms.WaitingMonths = waiting;
+    const LoanResult r = ComputeSubsidisedLoan(terms);
+    EXPECT_EQ(r.InterestAfterSubsidy, 0) << amount << " " << waiting;
+    EXPECT_NEAR(r.NetSubsidy, 10000 - 1800 - r.Commission - r.InterestBeforeSubsidy - 100, 1e-2);
+  }
+  terms = Loan(40, 0);
   // An eligible cost below the cap stands.
   terms.EligibleCost = 12000;
   EXPECT_FLOAT_EQ(ComputeSubsidisedLoan(terms).EligibleCost, 12000);
