@@ -1,5 +1,7 @@
 // The ecological calculator: creation from the fuel table, the fuel-kind layout of each heating
 // type, the manual-entry box, the boilers' built-in factor sets and its showing.
+#include <QScreen>
+#include <QScrollArea>
 #include <QStringList>
 #include <QTest>
 #include <string>
@@ -307,6 +309,37 @@ TEST_F(KalkulatorTest, ObliczWithoutAFuelOrWithAMissingInputChangesNoResult) {
   ui.Edit3->setText("1..5");
   ui.BitBtn1->click();
   WinWyniki = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// The three windows open within the screen and can be made small enough for 1366 x 768; what does
+// not fit scrolls.
+TEST_F(EconomicsTest, WindowsFitASmallScreen) {
+  TWinArmatura& fittings = Armatura();
+  TWinKoszty& costs = Koszty();
+  TWinKalkulatorEkologiczny& calculator = Kalkulator();
+  for (QDialog* window : std::initializer_list<QDialog*>{&fittings, &costs, &calculator}) {
+    SCOPED_TRACE(window->objectName().toStdString());
+    const QSize least = window->minimumSizeHint();
+    EXPECT_LE(least.width(), 1366);
+    EXPECT_LE(least.height(), 700);
+    ASSERT_NE(window->screen(), nullptr);
+    const QRect room = window->screen()->availableGeometry();
+    window->show();  // sized when first shown
+    EXPECT_LE(window->width(), room.width());
+    EXPECT_LE(window->height(), room.height());
+    window->hide();
+  }
+  // The content scrolls instead of squeezing a caption.
+  for (QScrollArea* area : {fittings.ui.ScrollArea, costs.ui.ScrollArea}) {
+    EXPECT_GE(area->widget()->width(), area->widget()->sizeHint().width());
+    EXPECT_GE(area->widget()->height(), area->widget()->sizeHint().height());
+  }
+  // On a screen with room, the fittings window shows all of its content at once.
+  EXPECT_GE(fittings.ui.ScrollArea->widget()->sizeHint().height(), 800);
 }
 
 }  // namespace
