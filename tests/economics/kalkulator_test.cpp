@@ -304,6 +304,29 @@ TEST_F(KalkulatorTest, ObliczWithoutAFuelOrWithAMissingInputChangesNoResult) {
     if (!c.caption) EXPECT_NE(expected, "earlier");
   }
 
+  // Zero where the formulas divide: the engine's message, and again no result.
+  struct Zero {
+    int type;
+    int zeroed;
+    const char* message;
+  };
+  const Zero zeros[] = {
+      {0, 2, "Sprawność musi być większa od 0 !!!"},
+      {3, 1, "Wartość opałowa musi być większa od 0 !!!"},
+  };
+  for (const Zero& z : zeros) {
+    SCOPED_TRACE(z.message);
+    Pick(ui.ComboBox1, z.type);
+    for (int number = 1; number <= 13; ++number) Edit(window, number)->setText("2");
+    Edit(window, z.zeroed)->setText("0");
+    ui.StaticText12->setText("earlier");
+    Form1->ui.Label91->setText("earlier");
+    dialogs.ExpectBox("Komunikat", QString::fromUtf8(z.message), platform::Icon::Warning);
+    ui.BitBtn1->click();
+    EXPECT_EQ(ui.StaticText12->text(), "earlier");
+    EXPECT_EQ(Form1->ui.Label91->text(), "earlier");
+  }
+
   Pick(ui.ComboBox1, 7);
   dialogs.ExpectError("'1..5' is not a valid floating point value");
   ui.Edit3->setText("1..5");
