@@ -122,7 +122,7 @@ void BuildSetDocument(xml::Document& document, const CZestaw& set,
 }
 
 bool IsValidSetName(const std::string& name) {
-  if (name.empty() || name == "." || name == "..") return false;
+  if (name.empty() || name.front() == '.') return false;
   for (unsigned char c : name)
     if (c == '/' || c == '\\' || c < 0x20 || c == 0x7f) return false;
   return true;

@@ -48,8 +48,8 @@ void BuildSetDocument(xml::Document& document, const CZestaw& set,
 std::string SetFileBytes(const xml::Document& document);
 void SaveSetFile(const xml::Document& document, const std::string& path);
 
-// Whether a set name makes a file name inside "Zestawy": not empty, no path separator, not "."
-// or "..", no control character.
+// Whether a set name makes a file name inside "Zestawy" that the set opener lists: not empty, no
+// path separator, no control character, not starting with "." (a hidden file, and "." or "..").
 bool IsValidSetName(const std::string& name);
 // "Zestawy/" + name + ".xml".
 std::string SetFilePath(const std::string& name);

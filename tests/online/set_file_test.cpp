@@ -151,9 +151,10 @@ TEST_F(SetFileTest, SaveChecksStopBeforeWriting) {
   EXPECT_FALSE(std::filesystem::exists(SetPath()));
 }
 
-TEST_F(SetFileTest, NamesThatLeaveTheSetFolderAreRefused) {
+// Names that leave "Zestawy" or that the set opener would not list (hidden files).
+TEST_F(SetFileTest, NamesThatLeaveTheSetFolderOrHideAreRefused) {
   std::filesystem::create_directories(dir_.path() / "Zestawy" / "pod");
-  for (const char* name : {"../poza", "pod/zestaw", "pod\\zestaw", "..", "a\tb"}) {
+  for (const char* name : {"../poza", "pod/zestaw", "pod\\zestaw", "..", ".ukryty", "a\tb"}) {
     SCOPED_TRACE(name);
     TWinZestawy window;
     FillSet(window);
@@ -163,6 +164,7 @@ TEST_F(SetFileTest, NamesThatLeaveTheSetFolderAreRefused) {
   }
   EXPECT_FALSE(std::filesystem::exists(dir_.path() / "poza.xml"));
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path() / "Zestawy" / "pod"));
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "Zestawy" / ".ukryty.xml"));
 }
 
 TEST_F(SetFileTest, FailedSaveKeepsTheOldFileAndShowsNoSuccess) {
