@@ -43,8 +43,9 @@ std::string Reason(int error) {
     case EROFS:
       return "system plików jest tylko do odczytu";
     case ENOENT:
-    case ENOTDIR:
       return "folder nie istnieje";
+    case ENOTDIR:
+      return "w ścieżce jest plik zamiast folderu";
     case ENAMETOOLONG:
       return "nazwa pliku jest za długa";
     case ELOOP:

@@ -183,7 +183,7 @@ TEST_F(ReportPdfTest, NoChapterCancelledDialogAndUnwritableTarget) {
   dialogs.ExpectSaveFile(target);
   dialogs.ExpectBox(
       "Komunikat",
-      "Nie można zapisać pliku " + target + ": " + QString::fromStdString(std::strerror(ENOTDIR)),
+      "Nie można zapisać pliku " + target + QString::fromUtf8(": w ścieżce jest plik zamiast folderu"),
       platform::Icon::Warning);
   raport_->BitGenerujClick();
 }

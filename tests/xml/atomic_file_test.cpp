@@ -220,6 +220,13 @@ const DurableSaveCase kDurableSaveCases[] = {
      [](const TempDir&) { return std::string("brak/a.xml"); },
      "folder nie istnieje",
      {}},
+    {"a file where the path needs a folder",
+     [](const TempDir& dir) {
+       dir.Write("plik", "x");
+       return std::string("plik/a.xml");
+     },
+     "w ścieżce jest plik zamiast folderu",
+     {{"plik", "x 644"}}},
 };
 
 // Runs the save in a child process, as the program would meet it: the file-size signal at its
