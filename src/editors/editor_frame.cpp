@@ -14,6 +14,7 @@
 
 #include "app/windows.h"
 #include "economics/edit_filters.h"
+#include "editors/number_fields.h"
 #include "engine/numtext.h"
 #include "engine/producer_lookup.h"
 #include "engine/vindargast2.h"
@@ -297,25 +298,10 @@ bool CatalogueEditorFrame::NumbersValid() {
   for (const NumericColumn& numeric : numeric_) {
     for (const Field& field : fields_) {
       if (field.column != numeric.column) continue;
-      const std::string text = ControlText(field).toStdString();
-      bool valid = true;
-      try {
-        if (numeric.integer) {
-          ReadInt(text);
-        } else {
-          ReadFloat(text);
-        }
-      } catch (const NumberConversionError&) {
-        valid = false;
-      }
-      if (valid) continue;
-      const QString message = numeric.integer ? QString::fromUtf8(
-                                                    "Wartość pola „%1” nie jest liczbą całkowitą.\n"
-                                                    "Proszę wprowadzić poprawną wartość")
-                                              : QString::fromUtf8(
-                                                    "Wartość pola „%1” nie jest liczbą.\n"
-                                                    "Proszę wprowadzić poprawną wartość");
-      WarnField(message.arg(numeric.label));
+      if (editors::CheckNumberField(
+              ControlText(field), numeric.label,
+              numeric.integer ? editors::NumberKind::Whole : editors::NumberKind::Decimal))
+        continue;
       if (auto* grid = qobject_cast<QTableWidget*>(field.control))
         grid->setCurrentCell(field.cellRow, field.cellColumn);
       field.control->setFocus();

@@ -801,8 +801,8 @@ TEST_F(EditorCommandsTest, TankDimensionThatIsNoNumberWritesNothing) {
   FillTank(editor, "300", "1.2.3", "600", "50");
   const std::string before = Bytes(dir_.File("Dane/zasobnik.xml"));
   dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"),
-                    QString::fromUtf8("Wartość pola „Wysokość zasobnika” nie jest liczbą.\n"
-                                      "Proszę wprowadzić poprawną wartość"),
+                    QString::fromUtf8("Wartość „1.2.3” w polu „Wysokość zasobnika” nie jest "
+                                      "liczbą.\nProszę wprowadzić poprawną wartość"),
                     platform::Icon::Warning);
   editor.ui.BitBtnDodaj->click();
   EXPECT_EQ(Bytes(dir_.File("Dane/zasobnik.xml")), before);
@@ -889,11 +889,11 @@ TEST_F(EditorCommandsTest, ANumericColumnRefusesTextThatIsNoNumber) {
     }
     Snapshot(c);
     const QString message =
-        QString::fromUtf8(n.integer ? "Wartość pola „%1” nie jest liczbą całkowitą.\n"
+        QString::fromUtf8(n.integer ? "Wartość „%1” w polu „%2” nie jest liczbą całkowitą.\n"
                                       "Proszę wprowadzić poprawną wartość"
-                                    : "Wartość pola „%1” nie jest liczbą.\n"
+                                    : "Wartość „%1” w polu „%2” nie jest liczbą.\n"
                                       "Proszę wprowadzić poprawną wartość")
-            .arg(n.label);
+            .arg(typed, n.label);
     dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), message, platform::Icon::Warning);
     Button(*editor, c.add)->click();
     Select(*editor, c, 1);
