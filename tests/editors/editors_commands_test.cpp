@@ -10,13 +10,10 @@
 #include <QTableWidget>
 #include <QtTest/QTest>
 #include <cstdint>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
-#include <sstream>
-#include <stdexcept>
 
+#include "catalogue_records.h"
 #include "catalogue_set.h"
 #include "editors/AddKolektor.h"
 #include "editors/AddKonstrukcja.h"
@@ -32,28 +29,12 @@
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
 #include "recording_dialogs.h"
-#include "xml/xmldoc.h"
 
 namespace {
 
-using Row = std::vector<std::string>;
-
-std::string Bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<Row> Records(const std::string& path) {
-  xml::Document document;
-  document.LoadFile(path);
-  std::vector<Row> records;
-  for (const xml::Element& record : document.DocumentElement().Children()) {
-    Row fields;
-    for (const xml::Element& field : record.Children()) fields.push_back(field.Text());
-    records.push_back(fields);
-  }
-  return records;
-}
+using catalogue_records::Bytes;
+using catalogue_records::Records;
+using catalogue_records::Row;
 
 // One finished editor: how to make it, find its controls and fill its fields.
 struct EditorCase {
