@@ -930,6 +930,20 @@ TEST_F(EditorCommandsTest, ChangeAndDeleteFindTheSelectedRecordByItsId) {
     EXPECT_EQ(table.RowCount, 1);
     EXPECT_EQ(List(*editor, c)->count(), 1);
 
+    // A change refused for a missing field still lists the rewritten file, the entry's record
+    // selected, so that the next command acts on the record the user sees selected.
+    Select(*editor, c, 0);
+    write({{5, "Pięć"}, {2, "Dwa"}});
+    Snapshot(c);
+    c.fillRequired(*editor);
+    EmptyField(*editor, c.emptied);
+    dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning);
+    Button(*editor, c.change)->click();
+    EXPECT_TRUE(FileUnchanged(c));
+    ASSERT_EQ(List(*editor, c)->count(), 2);
+    EXPECT_EQ(List(*editor, c)->item(0)->text(), QString::fromUtf8("Pięć"));
+    EXPECT_EQ(List(*editor, c)->currentRow(), 1);
+
     // The selected record is gone: reported, nothing written, the list shows the file.
     Select(*editor, c, 0);
     write({{3, "Trzy"}});
