@@ -9,7 +9,6 @@
 #include <map>
 
 #include "app/windows.h"
-#include "economics/edit_filters.h"
 #include "editors/grubosci.h"
 #include "editors/number_fields.h"
 #include "editors/paired_files.h"
@@ -165,7 +164,7 @@ void TWinAddIzolacja::BitBtn1Click() {
   // The record goes onto the file as it is now, not onto an older copy of it.
   LoadDocument();
   const int32_t largest = editors::LargestRecordId(RowNodes);
-  if (!editors::IdLeftAfter(largest, "izolacja.xml")) return;
+  if (!editors::IdLeftAfter(largest, FileBaseName())) return;
   RowBuffer[0] = std::to_string(static_cast<int64_t>(largest) + 1);
   xml::Element record = Root.AppendChild("row");
   for (size_t i = 0; i < kInsulationFieldNames.size(); ++i) {
