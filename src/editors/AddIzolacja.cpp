@@ -9,7 +9,6 @@
 #include <map>
 
 #include "app/windows.h"
-#include "economics/edit_filters.h"
 #include "editors/grubosci.h"
 #include "editors/number_fields.h"
 #include "editors/paired_files.h"
@@ -42,15 +41,6 @@ constexpr int kThicknessPrice = 4;
 
 constexpr int kGridThicknesses = 5;  // thickness and price pairs per diameter
 
-const char* const kMissingFields =
-    "Nie wypełniono wszystkich pól.\nProszę uzupełnić brakujące pola";
-
-// Empties the row buffer however the command ends, so that the next one starts from nothing.
-struct BufferReset {
-  std::vector<std::string>& buffer;
-  ~BufferReset() { buffer.clear(); }
-};
-
 // Visits the kind's thickness records whose diameter has a grid row, in file order: visit(record,
 // k, n) for the n-th record of the diameter of grid row k. Only n < 5 has cells; a record whose
 // diameter is none of the grid's is not visited.
@@ -74,9 +64,13 @@ TWinAddIzolacja::TWinAddIzolacja(QWidget* parent)
     : CatalogueEditorFrame(parent, {kInsulationFile, &CCatalogues::InsulationCatalogue, 4, 8}) {
   ui.setupUi(this);
   BindFrame(ui.LstIzolacja, ui.ComboBox1, ui.Opis, ui.StaticText12);
+  // Columns 1 to 7; the grid is written back by the window itself.
+  BindFields(
+      InColumnOrder({ui.ComboBox1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5}, {ui.Edit6, ui.Opis}),
+      {}, {ui.Edit2, ui.Edit5});
+  // The selection window and the design read the conductivity and the temperature as numbers.
+  BindNumericColumns({{2, false, ui.lblEdit2->text()}, {5, false, ui.lblEdit5->text()}});
   BindProducerTargets(ui.Edit6, ui.Opis);
-  for (QLineEdit* edit : {ui.Edit2, ui.Edit5})
-    economics::InstallKeyFilter(edit, economics::KeyRule::Decimal);
   platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn1Click);
   platform::Connect(ui.BitBtn3, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn3Click);
   platform::Connect(ui.BitBtn4, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn4Click);
@@ -115,10 +109,19 @@ void TWinAddIzolacja::FormCreate() {
 void TWinAddIzolacja::ClearKind() {
   for (QLineEdit* edit : {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6}) edit->clear();
   ui.Opis->clear();
+  FreeGrid();
+}
+
+void TWinAddIzolacja::FreeGrid() {
   ClearGrid();
   RememberShownGrid();
   FreeEditing = 1;
   GridGrubosciSelectCell(ui.GridGrubosci->currentColumn(), ui.GridGrubosci->currentRow());
+}
+
+void TWinAddIzolacja::FileReplaced() {
+  CatalogueEditorFrame::FileReplaced();
+  FreeGrid();
 }
 
 void TWinAddIzolacja::FormShow() {
@@ -151,45 +154,17 @@ void TWinAddIzolacja::GridGrubosciSelectCell(int col, int row) {
 
 // ---------------------------------------------------------------- add
 
-bool TWinAddIzolacja::CollectKind() {
-  int missing = 0;
-  const QString required[] = {ui.ComboBox1->currentText(), ui.Edit2->text(), ui.Edit3->text(),
-                              ui.Edit4->text(), ui.Edit5->text()};
-  for (const QString& text : required) {
-    if (text.isEmpty()) {
-      ++missing;
-    } else {
-      RowBuffer.push_back(text.toStdString());
-    }
-  }
-  for (const QString& text : {ui.Edit6->text(), ui.Opis->toPlainText()})
-    RowBuffer.push_back(text.isEmpty() ? std::string("brak") : text.toStdString());
-  if (missing > 0) {
-    WarnField(kMissingFields);
-    return false;
-  }
-  // The selection window and the design read both as numbers.
-  return editors::CheckNumberField(ui.Edit2->text(), ui.lblEdit2->text(),
-                                   editors::NumberKind::Decimal) &&
-         editors::CheckNumberField(ui.Edit5->text(), ui.lblEdit5->text(),
-                                   editors::NumberKind::Decimal);
-}
-
-void TWinAddIzolacja::ReloadInsulationTable() {
-  xml::Document scratch;
-  LoadCatalogueTable(scratch, MainCatalogues().InsulationCatalogue, kInsulationFile);
-}
-
 void TWinAddIzolacja::BitBtn1Click() {
   BufferReset reset{RowBuffer};
   RowBuffer.push_back("0");
-  if (!CollectKind()) return;
+  if (!CollectFields()) return;
   RowBuffer.push_back("0");
+  if (!NumbersValid()) return;
 
   // The record goes onto the file as it is now, not onto an older copy of it.
-  LoadInsulation();
+  LoadDocument();
   const int32_t largest = editors::LargestRecordId(RowNodes);
-  if (!editors::IdLeftAfter(largest, "izolacja.xml")) return;
+  if (!editors::IdLeftAfter(largest, FileBaseName())) return;
   RowBuffer[0] = std::to_string(static_cast<int64_t>(largest) + 1);
   xml::Element record = Root.AppendChild("row");
   for (size_t i = 0; i < kInsulationFieldNames.size(); ++i) {
@@ -200,12 +175,12 @@ void TWinAddIzolacja::BitBtn1Click() {
   try {
     XMLIzolacja.SaveFile(kInsulationFile);
   } catch (...) {
-    LoadInsulation();  // the document follows the file it failed to replace
+    LoadDocument();  // the document follows the file it failed to replace
     throw;
   }
   const bool tableLoaded = TableLoaded();
-  ReloadInsulationTable();
-  LoadInsulation();
+  ReloadTable();
+  LoadDocument();
   if (tableLoaded) {
     ++MainCatalogues().DeviceCount;
     Engine.CataloguesChanged = 1;
@@ -222,40 +197,41 @@ void TWinAddIzolacja::LstIzolacjaDblClick() {
 }
 
 void TWinAddIzolacja::ShowRow(int index) {
+  const int row = ListedRow(index);
+  bool shown = false;
   try {
-    if (index < 0 || index >= static_cast<int>(RowNodes.size()))
-      throw xml::Error("Indeks listy poza zakresem");
-    LoadThicknesses();
-    const xml::Element kind = RowNodes[static_cast<size_t>(index)];
-    ui.ComboBox1->setEditText(QString::fromStdString(kind.Child(1).Text()));
-    QLineEdit* const edits[] = {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6};
-    for (int k = 0; k < 5; ++k) edits[k]->setText(QString::fromStdString(kind.Child(k + 2).Text()));
-    ui.Opis->setPlainText(QString::fromStdString(kind.Child(7).Text()));
-
-    ClearGrid();
-    QTableWidget* grid = ui.GridGrubosci;
-    ForEachGridThickness(
-        XMLGrubosci, kind.Child(0).Text(), [grid](const xml::Element& thickness, int k, int n) {
-          const QString value = QString::fromStdString(thickness.Child(kThicknessValue).Text());
-          const QString price = QString::fromStdString(thickness.Child(kThicknessPrice).Text());
-          if (n < kGridThicknesses) {
-            platform::SetCell(grid, 2 * n + 1, k, value);
-            platform::SetCell(grid, 2 * n + 2, k, price);
-            return;
-          }
-          // The grid has five pairs per diameter; further thicknesses are named in the tip of
-          // the diameter's title, so that none is hidden from the user.
-          QTableWidgetItem* title = grid->item(k, 0);
-          QString tip = title->toolTip();
-          tip += (tip.isEmpty() ? QString::fromUtf8("Dalsze grubości tej średnicy:") : QString()) +
-                 QString::fromUtf8("\n%1 mm – %2 zł").arg(value, price);
-          title->setToolTip(tip);
-        });
+    // The thickness file is read first: when it cannot be, the fields stay as they were.
+    if (row >= 0) {
+      LoadThicknesses();
+      shown = ShowRecord(row);
+    }
+    if (shown) ShowThicknesses(editors::RecordId(RowNodes[size_t(row)]));
   } catch (const std::exception&) {
-    platform::MessageBox(QString::fromUtf8("Nie udało się wczytać pliku izolacja.xml"), "UWAGA",
-                         platform::Icon::Warning);
+    shown = false;
   }
+  if (!shown) ReportUnreadable();
   RememberShownGrid();
+}
+
+void TWinAddIzolacja::ShowThicknesses(const std::string& kindId) {
+  ClearGrid();
+  QTableWidget* grid = ui.GridGrubosci;
+  ForEachGridThickness(XMLGrubosci, kindId, [grid](const xml::Element& thickness, int k, int n) {
+    const QString value = QString::fromStdString(thickness.Child(kThicknessValue).Text());
+    const QString price = QString::fromStdString(thickness.Child(kThicknessPrice).Text());
+    if (n < kGridThicknesses) {
+      platform::SetCell(grid, 2 * n + 1, k, value);
+      platform::SetCell(grid, 2 * n + 2, k, price);
+      return;
+    }
+    // The grid has five pairs per diameter; further thicknesses are named in the tip of the
+    // diameter's title, so that none is hidden from the user.
+    QTableWidgetItem* title = grid->item(k, 0);
+    QString tip = title->toolTip();
+    tip += (tip.isEmpty() ? QString::fromUtf8("Dalsze grubości tej średnicy:") : QString()) +
+           QString::fromUtf8("\n%1 mm – %2 zł").arg(value, price);
+    title->setToolTip(tip);
+  });
 }
 
 void TWinAddIzolacja::ClearGrid() {
@@ -274,7 +250,7 @@ void TWinAddIzolacja::RememberShownGrid() {
 
 // ---------------------------------------------------------------- change and delete
 
-void TWinAddIzolacja::LoadInsulation() {
+void TWinAddIzolacja::LoadDocument() {
   insulationBytes_ = editors::LoadKeepingBytes(XMLIzolacja, kInsulationFile);
   Root = XMLIzolacja.DocumentElement();
   RowNodes = Root.Children();
@@ -282,41 +258,6 @@ void TWinAddIzolacja::LoadInsulation() {
 
 std::string TWinAddIzolacja::LoadThicknesses() {
   return editors::LoadKeepingBytes(XMLGrubosci, kThicknessFile);
-}
-
-int TWinAddIzolacja::LocateListed(int index) {
-  const auto ids = [this] {
-    std::vector<std::string> listed;
-    for (const xml::Element& record : RowNodes)
-      listed.push_back(record.ChildCount() > 0 ? record.Child(0).Text() : std::string());
-    return listed;
-  };
-  const std::vector<std::string> before = ids();
-  const std::string id =
-      index >= 0 && index < static_cast<int>(before.size()) ? before[size_t(index)] : "";
-  LoadInsulation();
-  const std::vector<std::string> after = ids();
-  int found = -1;
-  if (!id.empty()) {
-    // The same place first; elsewhere when the file was rewritten meanwhile.
-    if (index < static_cast<int>(after.size()) && after[size_t(index)] == id) {
-      found = index;
-    } else {
-      const auto place = std::find(after.begin(), after.end(), id);
-      if (place != after.end()) found = static_cast<int>(place - after.begin());
-    }
-  }
-  // The list keeps standing for the records of the document, entry for record.
-  if (after != before) {
-    FillList();
-    ui.LstIzolacja->setCurrentRow(found);
-  }
-  if (found < 0) {
-    platform::MessageBox(QString::fromUtf8("Wybranej izolacji nie ma już w pliku izolacja.xml.\n"
-                                           "Lista izolacji została odczytana ponownie."),
-                         "Uwaga", platform::Icon::Warning);
-  }
-  return found;
 }
 
 bool TWinAddIzolacja::WriteGridBack(const std::string& kindId) {
@@ -354,24 +295,17 @@ bool TWinAddIzolacja::WriteGridBack(const std::string& kindId) {
 }
 
 void TWinAddIzolacja::BitBtn3Click() {
-  const int index = ui.LstIzolacja->currentRow();
-  if (index < 0) return;
-  ChangeRow(index);
-  Engine.CataloguesChanged = 1;
+  ChangeSelected();
 }
 
 void TWinAddIzolacja::ChangeRow(int index) {
   BufferReset reset{RowBuffer};
-  const int p = LocateListed(index);
+  const int p = ChangeableRecord(index);
   if (p < 0) return;
   xml::Element kind = RowNodes[size_t(p)];
-  if (ReadInt(kind.Child(8).Text()) != 0) {
-    platform::MessageBox(VendorChangeText(), "Uwaga");
-    return;
-  }
-  if (!CollectKind()) return;
+  const std::string id = editors::RecordId(kind);
   const std::string thicknessBefore = LoadThicknesses();
-  if (!WriteGridBack(kind.Child(0).Text())) return;
+  if (!WriteGridBack(id)) return;
   for (size_t k = 0; k < RowBuffer.size(); ++k) kind.Child(int(k) + 1).SetText(RowBuffer[k]);
 
   // The kind and its thicknesses are written together: a failed write leaves both files as they
@@ -380,44 +314,27 @@ void TWinAddIzolacja::ChangeRow(int index) {
     editors::ReplaceFilesTogether({{kInsulationFile, insulationBytes_, XMLIzolacja.SaveText()},
                                    {kThicknessFile, thicknessBefore, XMLGrubosci.SaveText()}});
   } catch (...) {
-    LoadInsulation();
+    LoadDocument();
     throw;
   }
-  LoadInsulation();
-  ReloadInsulationTable();
+  LoadDocument();
+  ReloadTable();
   xml::Document scratch;
   LoadCatalogueTable(scratch, MainCatalogues().ThicknessCatalogue, kThicknessFile);
   // The list shows the changed symbol at once, the changed kind still selected.
   FillList();
-  ui.LstIzolacja->setCurrentRow(p);
+  SelectListedId(id);
   RememberShownGrid();  // the file now holds what the grid shows
 }
 
 void TWinAddIzolacja::BitBtn4Click() {
-  const int index = ui.LstIzolacja->currentRow();
-  if (index < 0) return;
-  if (InUse(ui.LstIzolacja->item(index)->text().toStdString())) {
-    platform::MessageBox(InUseText(), "Uwaga", platform::Icon::Warning);
-    return;
-  }
-  const bool removed = DeleteRow(index);
-  Engine.CataloguesChanged = 1;
-  if (removed) --MainCatalogues().DeviceCount;
+  DeleteSelected();
 }
 
 bool TWinAddIzolacja::DeleteRow(int index) {
-  if (platform::MessageBox(DeleteQuestion(), "Pytanie", platform::Icon::Question,
-                           platform::Buttons::YesNo) != platform::Answer::Yes) {
-    return false;
-  }
-  if (RowNodes.empty()) return false;
-  const int p = LocateListed(index);
+  const int p = DeletableRecord(index);
   if (p < 0) return false;
   xml::Element kind = RowNodes[size_t(p)];
-  if (ReadInt(kind.Child(8).Text()) != 0) {
-    platform::MessageBox(VendorDeleteText(), "Uwaga", platform::Icon::Warning);
-    return false;
-  }
   const int32_t id = ReadInt(kind.Child(0).Text());
   if (id <= 0) return false;
 
@@ -444,13 +361,13 @@ bool TWinAddIzolacja::DeleteRow(int index) {
     editors::ReplaceFilesTogether({{kThicknessFile, thicknessBefore, thicknessAfter},
                                    {kInsulationFile, insulationBytes_, XMLIzolacja.SaveText()}});
   } catch (const std::exception&) {
-    LoadInsulation();  // the document follows the file again
+    LoadDocument();  // the document follows the file again
     return failed("Wystapił błąd podczas usuwania danych");
   }
   xml::Document scratch;
   LoadCatalogueTable(scratch, MainCatalogues().ThicknessCatalogue, kThicknessFile);
-  ReloadInsulationTable();
-  LoadInsulation();
+  ReloadTable();
+  LoadDocument();
   FillList();
   return true;
 }

@@ -39,32 +39,32 @@ class TWinAddIzolacja : public CatalogueEditorFrame {
 
   // Loads columns 1 to 7 of the kind at the list index into the fields and its thicknesses into
   // the grid.
-  void ShowRow(int index);
+  void ShowRow(int index) override;
   // Writes the fields over the kind at the list index and the grid's cells over its thickness
   // rows; both files or neither.
-  void ChangeRow(int index);
+  void ChangeRow(int index) override;
   // Removes the kind at the list index with all its thickness rows, both or neither; whether the
   // kind was removed.
-  bool DeleteRow(int index);
+  bool DeleteRow(int index) override;
+  // Lists the replaced file; the grid, which showed a kind's rows of the old thickness file, is
+  // emptied and freed.
+  void FileReplaced() override;
 
  protected:
   bool InUse(const std::string& listed) const override;
+  // Reads the insulation file into the window's document, keeping the bytes read in
+  // insulationBytes_ for a write of both files that fails.
+  void LoadDocument() override;
 
  private:
   // Empties the fields, the description and the grid's value cells, and frees the grid.
   void ClearKind();
-  // Collects columns 1 to 7 into RowBuffer; false after the warning of a missing field or a value
-  // that is no number.
-  bool CollectKind();
-  void ReloadInsulationTable();
-  // Reads the insulation file into the window's document (keeping the bytes read in
-  // insulationBytes_), or the thickness file into XMLGrubosci returning the bytes read.
-  void LoadInsulation();
+  // Empties the grid's value cells and frees them for editing.
+  void FreeGrid();
+  // The kind's thicknesses from XMLGrubosci into the grid.
+  void ShowThicknesses(const std::string& kindId);
+  // Reads the thickness file into XMLGrubosci and returns the bytes read.
   std::string LoadThicknesses();
-  // Reads the insulation file again and finds the kind that list entry index stands for by its
-  // id: its position in the file, or -1 after the warning that it is gone. A file rewritten
-  // meanwhile is listed afresh, the found kind selected.
-  int LocateListed(int index);
   // The cells of the grid written back over the kind's thickness rows, after the checks that a
   // thickness is a whole number and a price a number; false after a check's warning.
   bool WriteGridBack(const std::string& kindId);
@@ -73,8 +73,7 @@ class TWinAddIzolacja : public CatalogueEditorFrame {
   // Keeps the value cells as the file held them when the kind was shown (or written).
   void RememberShownGrid();
 
-  std::string insulationBytes_;
-  std::array<std::array<QString, 11>, 9>
-      shownGrid_;  // [row][column], as the grid addresses cells  // the insulation file as the
-                   // document was last read from it
+  std::string insulationBytes_;  // the insulation file as the document was last read from it
+  // The value cells as last shown or written, [row][column] as the grid addresses cells.
+  std::array<std::array<QString, 11>, 9> shownGrid_;
 };

@@ -10,10 +10,11 @@
 #include <QTableWidget>
 #include <cstdint>
 #include <filesystem>
-#include <limits>
 
 #include "app/windows.h"
 #include "economics/edit_filters.h"
+#include "editors/number_fields.h"
+#include "editors/record_ids.h"
 #include "engine/numtext.h"
 #include "engine/producer_lookup.h"
 #include "engine/vindargast2.h"
@@ -191,12 +192,6 @@ void SetControlText(const CatalogueEditorFrame::Field& field, const QString& tex
   }
 }
 
-// Empties the row buffer however the command ends, so that the next one starts from nothing.
-struct BufferReset {
-  std::vector<std::string>& buffer;
-  ~BufferReset() { buffer.clear(); }
-};
-
 }  // namespace
 
 std::vector<CatalogueEditorFrame::Field> CatalogueEditorFrame::InColumnOrder(
@@ -297,25 +292,10 @@ bool CatalogueEditorFrame::NumbersValid() {
   for (const NumericColumn& numeric : numeric_) {
     for (const Field& field : fields_) {
       if (field.column != numeric.column) continue;
-      const std::string text = ControlText(field).toStdString();
-      bool valid = true;
-      try {
-        if (numeric.integer) {
-          ReadInt(text);
-        } else {
-          ReadFloat(text);
-        }
-      } catch (const NumberConversionError&) {
-        valid = false;
-      }
-      if (valid) continue;
-      const QString message = numeric.integer ? QString::fromUtf8(
-                                                    "Wartość pola „%1” nie jest liczbą całkowitą.\n"
-                                                    "Proszę wprowadzić poprawną wartość")
-                                              : QString::fromUtf8(
-                                                    "Wartość pola „%1” nie jest liczbą.\n"
-                                                    "Proszę wprowadzić poprawną wartość");
-      WarnField(message.arg(numeric.label));
+      if (editors::CheckNumberField(
+              ControlText(field), numeric.label,
+              numeric.integer ? editors::NumberKind::Whole : editors::NumberKind::Decimal))
+        continue;
       if (auto* grid = qobject_cast<QTableWidget*>(field.control))
         grid->setCurrentCell(field.cellRow, field.cellColumn);
       field.control->setFocus();
@@ -349,15 +329,7 @@ void CatalogueEditorFrame::AddRow() {
   if (!NumbersValid() || !ValuesValid()) return;
   Document.SetFileName(parameters_.fileName);
   const int32_t largest = LargestCatalogueId(Document);
-  // Ids are 32-bit integers: past the largest one the catalogue's ids could not be read again.
-  if (largest == std::numeric_limits<int32_t>::max()) {
-    platform::MessageBox(
-        QString::fromUtf8("Nie można dodać nowego rekordu: w pliku %1 wyczerpano numery "
-                          "identyfikatorów.")
-            .arg(FileBaseName()),
-        "Uwaga", platform::Icon::Warning);
-    return;
-  }
+  if (!editors::IdLeftAfter(largest, FileBaseName())) return;
   RowBuffer[0] = General15(static_cast<double>(largest) + 1);
   CCatalogueTable& table = MainCatalogues().*parameters_.table;
   try {
@@ -397,50 +369,66 @@ void CatalogueEditorFrame::SelectListedId(const std::string& id) {
   }
 }
 
-namespace {
-
-std::string RecordId(const xml::Element& record) {
-  return record.ChildCount() > 0 ? record.Child(0).Text() : std::string();
+bool CatalogueEditorFrame::ListShowsDocument() const {
+  if (list_->count() != static_cast<int>(RowNodes.size())) return false;
+  for (int row = 0; row < list_->count(); ++row) {
+    const xml::Element& record = RowNodes[size_t(row)];
+    if (ListedId(row) != editors::RecordId(record) ||
+        record.ChildCount() <= parameters_.listColumn ||
+        list_->item(row)->text().toStdString() != record.Child(parameters_.listColumn).Text())
+      return false;
+  }
+  return true;
 }
-
-// The row of the record with the id: the preferred row when it holds it, else the first that
-// does; -1 when none does.
-int RowOfId(const std::vector<xml::Element>& rows, int preferred, const std::string& id) {
-  const int count = static_cast<int>(rows.size());
-  if (preferred >= 0 && preferred < count && RecordId(rows[preferred]) == id) return preferred;
-  for (int row = 0; row < count; ++row)
-    if (RecordId(rows[row]) == id) return row;
-  return -1;
-}
-
-}  // namespace
 
 int CatalogueEditorFrame::FindListedRecord(int index) {
   const std::string id = ListedId(index);
   LoadDocument();
-  const int found = RowOfId(RowNodes, index, id);
-  if (found >= 0 && !id.empty()) return found;
-  // The file was replaced or edited meanwhile: the entry's record is gone, and the list shows
-  // the file as it is now.
+  const int found = id.empty() ? -1 : editors::RowOfId(RowNodes, index, id);
+  // A file rewritten meanwhile is listed afresh, the found record selected, so that the next
+  // command acts on the record the user sees selected.
+  if (!ListShowsDocument()) {
+    FillList();
+    list_->setCurrentRow(found);
+  }
+  if (found >= 0) return found;
   platform::MessageBox(QString::fromUtf8("Wybranej pozycji nie ma już w pliku %1.\n"
                                          "Lista została odświeżona.")
                            .arg(FileBaseName()),
                        "Uwaga", platform::Icon::Warning);
-  FillList();
   return -1;
+}
+
+int CatalogueEditorFrame::ChangeableRecord(int index) {
+  const int row = FindListedRecord(index);
+  if (row < 0) return -1;
+  if (ReadInt(RowNodes[size_t(row)].Child(parameters_.flagColumn).Text()) != 0) {
+    platform::MessageBox(VendorChangeText(), "Uwaga");
+    return -1;
+  }
+  if (!CollectFields() || !NumbersValid() || !ValuesValid()) return -1;
+  return row;
+}
+
+int CatalogueEditorFrame::DeletableRecord(int index) {
+  if (platform::MessageBox(DeleteQuestion(), "Pytanie", platform::Icon::Question,
+                           platform::Buttons::YesNo) != platform::Answer::Yes) {
+    return -1;
+  }
+  const int row = FindListedRecord(index);
+  if (row < 0) return -1;
+  if (ReadInt(RowNodes[size_t(row)].Child(parameters_.flagColumn).Text()) != 0) {
+    platform::MessageBox(VendorDeleteText(), "Uwaga", platform::Icon::Warning);
+    return -1;
+  }
+  return row;
 }
 
 void CatalogueEditorFrame::ChangeRow(int index) {
   BufferReset reset{RowBuffer};
-  const int row = FindListedRecord(index);
+  const int row = ChangeableRecord(index);
   if (row < 0) return;
-  if (ReadInt(RowNodes[row].Child(parameters_.flagColumn).Text()) != 0) {
-    platform::MessageBox(VendorChangeText(), "Uwaga");
-    return;
-  }
-  if (!CollectFields()) return;
-  if (!NumbersValid() || !ValuesValid()) return;
-  const std::string id = RecordId(RowNodes[row]);
+  const std::string id = editors::RecordId(RowNodes[size_t(row)]);
   for (size_t k = 0; k < RowBuffer.size(); ++k)
     RowNodes[row].Child(fields_[k].column).SetText(RowBuffer[k]);
   SaveDocument();
@@ -466,17 +454,9 @@ void CatalogueEditorFrame::DeleteSelected() {
 }
 
 bool CatalogueEditorFrame::DeleteRow(int index) {
-  if (platform::MessageBox(DeleteQuestion(), "Pytanie", platform::Icon::Question,
-                           platform::Buttons::YesNo) != platform::Answer::Yes) {
-    return false;
-  }
-  const int row = FindListedRecord(index);
+  const int row = DeletableRecord(index);
   if (row < 0) return false;
-  if (ReadInt(RowNodes[row].Child(parameters_.flagColumn).Text()) != 0) {
-    platform::MessageBox(VendorDeleteText(), "Uwaga", platform::Icon::Warning);
-    return false;
-  }
-  RowNodes[row].Remove();
+  RowNodes[size_t(row)].Remove();
   SaveDocument();
   ReloadTable();
   LoadDocument();
@@ -486,24 +466,33 @@ bool CatalogueEditorFrame::DeleteRow(int index) {
 }
 
 void CatalogueEditorFrame::ShowRow(int index) {
-  const auto failed = [this] {
-    platform::MessageBox(QString::fromUtf8("Nie udało się wczytać pliku ") + FileBaseName(),
-                         "UWAGA", platform::Icon::Warning);
-  };
-  if (index < 0 || index >= static_cast<int>(RowNodes.size())) return failed();
+  if (!ShowRecord(ListedRow(index))) ReportUnreadable();
+}
+
+int CatalogueEditorFrame::ListedRow(int index) const {
+  if (index < 0 || index >= static_cast<int>(RowNodes.size())) return -1;
   // The entry's own record, should the document have been read again since the list was filled.
   const std::string id = ListedId(index);
-  const int row = id.empty() ? index : RowOfId(RowNodes, index, id);
-  if (row < 0) return failed();
+  return id.empty() ? index : editors::RowOfId(RowNodes, index, id);
+}
+
+bool CatalogueEditorFrame::ShowRecord(int row) {
+  if (row < 0 || row >= static_cast<int>(RowNodes.size())) return false;
   for (const Field& field : fields_) {
     std::string text;
     try {
-      text = RowNodes[row].Child(field.column).Text();
+      text = RowNodes[size_t(row)].Child(field.column).Text();
     } catch (const xml::Error&) {
-      return failed();  // the fields filled so far keep their texts
+      return false;  // the fields filled so far keep their texts
     }
     SetControlText(field, QString::fromStdString(text));
   }
+  return true;
+}
+
+void CatalogueEditorFrame::ReportUnreadable() const {
+  platform::MessageBox(QString::fromUtf8("Nie udało się wczytać pliku ") + FileBaseName(), "UWAGA",
+                       platform::Icon::Warning);
 }
 
 void CatalogueEditorFrame::ClearFields() {

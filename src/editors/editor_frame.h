@@ -76,13 +76,14 @@ class CatalogueEditorFrame : public QDialog {
   void DeleteSelected();
   // Reads the file again and lists it afresh, after something other than this editor replaced
   // it (the catalogue update).
-  void FileReplaced();
+  virtual void FileReplaced();
   // Operations on the record a list entry shows (list index), found by its id in the file as it
   // is now; a record that is no longer there is reported and nothing is written. DeleteRow
-  // returns whether a row was removed.
-  bool DeleteRow(int index);
-  void ChangeRow(int index);
-  void ShowRow(int index);
+  // returns whether a row was removed. An editor whose record spans more than its row (the
+  // insulation editor) does more in its own.
+  virtual bool DeleteRow(int index);
+  virtual void ChangeRow(int index);
+  virtual void ShowRow(int index);
   void ClearFields();
   // The producer of the combo's entry `index`, found by name: its web page and description.
   void ProducerSelected(int index);
@@ -99,6 +100,12 @@ class CatalogueEditorFrame : public QDialog {
 
  protected:
   CatalogueEditorFrame(QWidget* parent, const Parameters& parameters);
+
+  // Empties the row buffer however a command ends, so that the next one starts from nothing.
+  struct BufferReset {
+    std::vector<std::string>& buffer;
+    ~BufferReset() { buffer.clear(); }
+  };
 
   // The frame's controls; producers and counter may be null (editors without them). Connects the
   // description to its counter.
@@ -146,7 +153,8 @@ class CatalogueEditorFrame : public QDialog {
   static void WarnField(const char* text);
   static void WarnField(const QString& text);
 
-  void LoadDocument();
+  // Reads the catalogue file into the document and takes RowNodes afresh.
+  virtual void LoadDocument();
   bool TableLoaded() const;
   void FillList();
   // The producer names, item 1 of each producer list; the combo's own text stays as it was.
@@ -154,19 +162,40 @@ class CatalogueEditorFrame : public QDialog {
   void SetCounter(int charactersLeft);
   void OpisChange();
 
- private:
-  bool IsVendorRow(int row) const;
+  // Appends the fields' texts to RowBuffer ("brak" for an empty optional one); false after the
+  // warning of a missing required field.
   bool CollectFields();
   // Whether every numeric column reads as a number; warns about the first that does not.
   bool NumbersValid();
   // Reads the file again and returns the row of the record list entry `index` shows (its id;
-  // the same place first), or -1 after reporting that the record is gone.
+  // the same place first), or -1 after reporting that the record is gone. A file rewritten
+  // meanwhile is listed afresh, the found record selected.
   int FindListedRecord(int index);
-  std::string ListedId(int index) const;
+  // The first steps of a change: the listed record found again, not a vendor's, the fields
+  // collected into RowBuffer and checked. Its row, or -1 after the refusal's message.
+  int ChangeableRecord(int index);
+  // The first steps of a delete: the question answered Yes, the listed record found again, not a
+  // vendor's. Its row, or -1 (after the refusal's message).
+  int DeletableRecord(int index);
+  // The row of RowNodes that list entry `index` stands for, by its id, without reading the file;
+  // -1 when none.
+  int ListedRow(int index) const;
+  // Puts the record's fields into their controls; false when the row is none or a field is
+  // missing (the fields filled so far keep their texts).
+  bool ShowRecord(int row);
+  // The warning that the catalogue file could not be read into the window ("UWAGA").
+  void ReportUnreadable() const;
   void SelectListedId(const std::string& id);
+  // The main window's table read again from the file.
   void ReloadTable();
-  void SaveDocument();
   QString FileBaseName() const;
+
+ private:
+  bool IsVendorRow(int row) const;
+  // Whether the list holds the document's records, entry for record, with their ids and texts.
+  bool ListShowsDocument() const;
+  std::string ListedId(int index) const;
+  void SaveDocument();
 
   std::vector<Field> fields_;
   std::vector<NumericColumn> numeric_;

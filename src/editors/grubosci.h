@@ -22,6 +22,9 @@ class TWinGrubosci : public QDialog {
   void FormCreate();
   void FormShow();
   void btbDodajClick();
+  // Lists the kinds afresh after the catalogue update replaced the insulation file, and drops the
+  // choice: a kind's id may now stand for another kind.
+  void FileReplaced() { FormShow(); }
 
   // Appends the row held in RowBuffer to the document's file.
   void AppendRow(xml::Document& document);

@@ -17,8 +17,9 @@ enum class NumberKind {
 // Whether the text reads as a number of the kind.
 bool IsNumberText(const QString& text, NumberKind kind);
 
-// Shows the "Ostrzeżenie" warning naming the field and returns false when the text is no number
-// of the kind; true when it is.
+// Shows the "Ostrzeżenie" warning naming the value and the field and returns false when the text
+// is no number of the kind; true when it is. Every catalogue editor warns through it, so that one
+// wording serves them all.
 bool CheckNumberField(const QString& text, const QString& fieldName, NumberKind kind);
 
 // The grid's value cells take only decimal keys, as a numeric edit does: a character other than a

@@ -23,6 +23,7 @@
 #include "editors/AddProducent.h"
 #include "editors/AddSterownik.h"
 #include "editors/AddZasobnik.h"
+#include "editors/grubosci.h"
 #include "engine/catalogue.h"
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
@@ -180,6 +181,7 @@ void RefreshAfterUpdate(TForm1& form) {
       WinAddIzolacja, WinAddMiasta,   WinAddKonstrukcja, WinAddProducent};
   for (CatalogueEditorFrame* editor : editors)
     if (editor) editor->FileReplaced();
+  if (WinGrubosci) WinGrubosci->FileReplaced();
 }
 
 }  // namespace

@@ -10,13 +10,10 @@
 #include <QTableWidget>
 #include <QtTest/QTest>
 #include <cstdint>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
-#include <sstream>
-#include <stdexcept>
 
+#include "catalogue_records.h"
 #include "catalogue_set.h"
 #include "editors/AddKolektor.h"
 #include "editors/AddKonstrukcja.h"
@@ -32,28 +29,12 @@
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
 #include "recording_dialogs.h"
-#include "xml/xmldoc.h"
 
 namespace {
 
-using Row = std::vector<std::string>;
-
-std::string Bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<Row> Records(const std::string& path) {
-  xml::Document document;
-  document.LoadFile(path);
-  std::vector<Row> records;
-  for (const xml::Element& record : document.DocumentElement().Children()) {
-    Row fields;
-    for (const xml::Element& field : record.Children()) fields.push_back(field.Text());
-    records.push_back(fields);
-  }
-  return records;
-}
+using catalogue_records::Bytes;
+using catalogue_records::Records;
+using catalogue_records::Row;
 
 // One finished editor: how to make it, find its controls and fill its fields.
 struct EditorCase {
@@ -801,8 +782,8 @@ TEST_F(EditorCommandsTest, TankDimensionThatIsNoNumberWritesNothing) {
   FillTank(editor, "300", "1.2.3", "600", "50");
   const std::string before = Bytes(dir_.File("Dane/zasobnik.xml"));
   dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"),
-                    QString::fromUtf8("Wartość pola „Wysokość zasobnika” nie jest liczbą.\n"
-                                      "Proszę wprowadzić poprawną wartość"),
+                    QString::fromUtf8("Wartość „1.2.3” w polu „Wysokość zasobnika” nie jest "
+                                      "liczbą.\nProszę wprowadzić poprawną wartość"),
                     platform::Icon::Warning);
   editor.ui.BitBtnDodaj->click();
   EXPECT_EQ(Bytes(dir_.File("Dane/zasobnik.xml")), before);
@@ -889,11 +870,11 @@ TEST_F(EditorCommandsTest, ANumericColumnRefusesTextThatIsNoNumber) {
     }
     Snapshot(c);
     const QString message =
-        QString::fromUtf8(n.integer ? "Wartość pola „%1” nie jest liczbą całkowitą.\n"
+        QString::fromUtf8(n.integer ? "Wartość „%1” w polu „%2” nie jest liczbą całkowitą.\n"
                                       "Proszę wprowadzić poprawną wartość"
-                                    : "Wartość pola „%1” nie jest liczbą.\n"
+                                    : "Wartość „%1” w polu „%2” nie jest liczbą.\n"
                                       "Proszę wprowadzić poprawną wartość")
-            .arg(n.label);
+            .arg(typed, n.label);
     dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), message, platform::Icon::Warning);
     Button(*editor, c.add)->click();
     Select(*editor, c, 1);
@@ -948,6 +929,20 @@ TEST_F(EditorCommandsTest, ChangeAndDeleteFindTheSelectedRecordByItsId) {
     EXPECT_EQ(records[0][0], "2");
     EXPECT_EQ(table.RowCount, 1);
     EXPECT_EQ(List(*editor, c)->count(), 1);
+
+    // A change refused for a missing field still lists the rewritten file, the entry's record
+    // selected, so that the next command acts on the record the user sees selected.
+    Select(*editor, c, 0);
+    write({{5, "Pięć"}, {2, "Dwa"}});
+    Snapshot(c);
+    c.fillRequired(*editor);
+    EmptyField(*editor, c.emptied);
+    dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning);
+    Button(*editor, c.change)->click();
+    EXPECT_TRUE(FileUnchanged(c));
+    ASSERT_EQ(List(*editor, c)->count(), 2);
+    EXPECT_EQ(List(*editor, c)->item(0)->text(), QString::fromUtf8("Pięć"));
+    EXPECT_EQ(List(*editor, c)->currentRow(), 1);
 
     // The selected record is gone: reported, nothing written, the list shows the file.
     Select(*editor, c, 0);

@@ -508,8 +508,8 @@ TEST_F(InsulationEditorTest, ChangeAndDeleteFindTheListedKindByItsId) {
   dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::Yes);
   dialogs.ExpectBox("Uwaga",
-                    QString::fromUtf8("Wybranej izolacji nie ma już w pliku izolacja.xml.\nLista "
-                                      "izolacji została odczytana ponownie."),
+                    QString::fromUtf8("Wybranej pozycji nie ma już w pliku izolacja.xml.\n"
+                                      "Lista została odświeżona."),
                     platform::Icon::Warning);
   editor.ui.BitBtn4->click();
   EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), kinds);

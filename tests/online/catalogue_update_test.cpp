@@ -5,14 +5,18 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QPushButton>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "editors/AddIzolacja.h"
 #include "editors/AddPompa.h"
+#include "editors/grubosci.h"
 #include "main/pobieranie.h"
 #include "main/pompa.h"
+#include "platform/cellgrid_qt.h"
 #include "vendor_server_fixture.h"
 #include "xml/xmldoc.h"
 
@@ -218,6 +222,85 @@ TEST_F(CatalogueUpdateTest, OpenEditorsAndSelectionWindowsListTheNewFiles) {
   EXPECT_EQ(editor.RowNodes.size(), 4u);
   ASSERT_EQ(selection.ui.ComboWyborPompy->count(), 4);
   EXPECT_EQ(selection.ui.ComboWyborPompy->itemText(2), "serwer 5.2");
+}
+
+// The insulation editor and the thickness window hold the kinds' ids: after the update gave the
+// user's kind a new id (2 became 6, and 2 is now a vendor's kind), neither acts on the old one.
+TEST_F(CatalogueUpdateTest, TheInsulationEditorAndTheThicknessWindowFollowTheNewIds) {
+  const std::vector<Row> served = {{"1", "1", "22", "13", "4.5", "1"},
+                                   {"2", "2", "15", "20", "5.5", "1"},
+                                   {"5", "5", "28", "30", "7", "1"}};
+  server_.Route("/Dane/grubosci.xml",
+                QByteArray::fromStdString(catalogue_set::CatalogueXml(
+                    "grubosci", served,
+                    {"idPrzewodu", "idIzolacja", "srednica", "zakresGrubosci", "cena", "flaga"})));
+  TWinAddIzolacja editor;
+  TWinGrubosci thickness;
+  WinAddIzolacja = &editor;
+  WinGrubosci = &thickness;
+  struct Unset {
+    ~Unset() {
+      WinAddIzolacja = nullptr;
+      WinGrubosci = nullptr;
+    }
+  } unset;
+  editor.show();
+  thickness.show();
+  // The user's kind "Moja izolacja" (id 2) shown, its 20 mm at 15 mm in grid row 3; the same kind
+  // chosen in the thickness window.
+  QListWidget* list = editor.ui.LstIzolacja;
+  list->setCurrentRow(1);
+  emit list->itemDoubleClicked(list->item(1));
+  ASSERT_EQ(platform::Cell(editor.ui.GridGrubosci, 1, 3), "20");
+  thickness.ui.ComboBox1->setCurrentIndex(1);
+  ASSERT_EQ(thickness.ui.ComboBox1->currentText(), "Moja izolacja");
+
+  dialogs.ExpectBox("UWAGA !!!", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
+                    platform::Answer::Yes);
+  Form1->ui.Dane1->trigger();
+  ASSERT_EQ(Records(dir_.File("Dane/izolacja.xml"))[3][0], "6");
+
+  // The editor lists the new file; the grid, which showed rows of the old one, is empty and free.
+  ASSERT_EQ(list->count(), 4);
+  EXPECT_EQ(list->item(3)->text(), "Moja izolacja");
+  EXPECT_EQ(editor.RowNodes.size(), 4u);
+  EXPECT_EQ(platform::Cell(editor.ui.GridGrubosci, 1, 3), "");
+  EXPECT_EQ(editor.FreeEditing, 1);
+  // The thickness window lists the kinds under their new ids, none chosen.
+  ASSERT_EQ(thickness.ui.ComboBox1->count(), 4);
+  EXPECT_EQ(thickness.ui.ComboBox1->currentIndex(), -1);
+  EXPECT_EQ(thickness.ui.ComboBox1->currentText(), QString::fromUtf8("Wybierz izolację"));
+  EXPECT_EQ(thickness.ui.ComboBox1->itemData(3).toString(), "6");
+
+  // A thickness added for the kind names its new id.
+  thickness.ui.ComboBox1->setCurrentIndex(3);
+  thickness.ui.ComboBox3->setEditText("22");
+  thickness.ui.ComboBox2->setEditText("25");
+  thickness.ui.Edit1->setText("8");
+  thickness.ui.btbDodaj->click();
+  const Row userThickness = {"6", "6", "15", "20", "6", "0"};
+  const Row added = {"7", "6", "22", "25", "8", "0"};
+  std::vector<Row> expected = served;
+  expected.push_back(userThickness);
+  expected.push_back(added);
+  EXPECT_EQ(Records(dir_.File("Dane/grubosci.xml")), expected);
+
+  // The editor shows the kind from the new files, and its delete takes the kind with the thickness
+  // rows of its new id, leaving the vendor's kind 2 and its row alone.
+  list->setCurrentRow(3);
+  emit list->itemDoubleClicked(list->item(3));
+  EXPECT_EQ(platform::Cell(editor.ui.GridGrubosci, 1, 3), "20");
+  EXPECT_EQ(platform::Cell(editor.ui.GridGrubosci, 1, 5), "25");
+  EXPECT_EQ(platform::Cell(editor.ui.GridGrubosci, 2, 5), "8");
+  dialogs.ExpectBox("Pytanie",
+                    QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany sprzęt z programu ?"),
+                    platform::Icon::Question, platform::Buttons::YesNo, platform::Answer::Yes);
+  editor.ui.BitBtn4->click();
+  const std::vector<Row> kinds = Records(dir_.File("Dane/izolacja.xml"));
+  ASSERT_EQ(kinds.size(), 3u);
+  EXPECT_EQ(kinds[1][0], "2");
+  EXPECT_EQ(Records(dir_.File("Dane/grubosci.xml")), served);
+  EXPECT_EQ(Form1->ThicknessCatalogue.Rows, served);
 }
 
 }  // namespace
