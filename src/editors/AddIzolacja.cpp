@@ -114,6 +114,7 @@ void TWinAddIzolacja::ClearKind() {
 
 void TWinAddIzolacja::FreeGrid() {
   ClearGrid();
+  shownKindId_.clear();
   RememberShownGrid();
   FreeEditing = 1;
   GridGrubosciSelectCell(ui.GridGrubosci->currentColumn(), ui.GridGrubosci->currentRow());
@@ -205,7 +206,11 @@ void TWinAddIzolacja::ShowRow(int index) {
       LoadThicknesses();
       shown = ShowRecord(row);
     }
-    if (shown) ShowThicknesses(editors::RecordId(RowNodes[size_t(row)]));
+    if (shown) {
+      const std::string id = editors::RecordId(RowNodes[size_t(row)]);
+      ShowThicknesses(id);
+      shownKindId_ = id;
+    }
   } catch (const std::exception&) {
     shown = false;
   }
@@ -305,7 +310,10 @@ void TWinAddIzolacja::ChangeRow(int index) {
   xml::Element kind = RowNodes[size_t(p)];
   const std::string id = editors::RecordId(kind);
   const std::string thicknessBefore = LoadThicknesses();
-  if (!WriteGridBack(id)) return;
+  // The grid may still show another kind (one selected in the list but not shown): its cells
+  // are that kind's and are kept for it, not written over this kind's rows by position.
+  const bool gridShowsKind = !id.empty() && id == shownKindId_;
+  if (gridShowsKind && !WriteGridBack(id)) return;
   for (size_t k = 0; k < RowBuffer.size(); ++k) kind.Child(int(k) + 1).SetText(RowBuffer[k]);
 
   // The kind and its thicknesses are written together: a failed write leaves both files as they
@@ -324,7 +332,7 @@ void TWinAddIzolacja::ChangeRow(int index) {
   // The list shows the changed symbol at once, the changed kind still selected.
   FillList();
   SelectListedId(id);
-  RememberShownGrid();  // the file now holds what the grid shows
+  if (gridShowsKind) RememberShownGrid();  // the file now holds what the grid shows
 }
 
 void TWinAddIzolacja::BitBtn4Click() {
@@ -337,6 +345,7 @@ bool TWinAddIzolacja::DeleteRow(int index) {
   xml::Element kind = RowNodes[size_t(p)];
   const int32_t id = ReadInt(kind.Child(0).Text());
   if (id <= 0) return false;
+  const std::string kindId = editors::RecordId(kind);
 
   const auto failed = [](const char* text) {
     platform::MessageBox(QString::fromUtf8(text), "Komunikat", platform::Icon::Warning);
@@ -369,5 +378,7 @@ bool TWinAddIzolacja::DeleteRow(int index) {
   ReloadTable();
   LoadDocument();
   FillList();
+  // A new kind may be given the deleted kind's id: the grid's cells are not its thicknesses.
+  if (kindId == shownKindId_) shownKindId_.clear();
   return true;
 }

@@ -40,8 +40,8 @@ class TWinAddIzolacja : public CatalogueEditorFrame {
   // Loads columns 1 to 7 of the kind at the list index into the fields and its thicknesses into
   // the grid.
   void ShowRow(int index) override;
-  // Writes the fields over the kind at the list index and the grid's cells over its thickness
-  // rows; both files or neither.
+  // Writes the fields over the kind at the list index and, when the grid shows that kind, the
+  // grid's cells over its thickness rows; both files or neither.
   void ChangeRow(int index) override;
   // Removes the kind at the list index with all its thickness rows, both or neither; whether the
   // kind was removed.
@@ -74,6 +74,9 @@ class TWinAddIzolacja : public CatalogueEditorFrame {
   void RememberShownGrid();
 
   std::string insulationBytes_;  // the insulation file as the document was last read from it
+  // The id of the kind whose thicknesses the grid shows; empty while it shows none. The grid's
+  // cells are matched to thickness rows by position, so they belong to this kind alone.
+  std::string shownKindId_;
   // The value cells as last shown or written, [row][column] as the grid addresses cells.
   std::array<std::array<QString, 11>, 9> shownGrid_;
 };

@@ -410,6 +410,63 @@ TEST_F(InsulationEditorTest, ChangeKeepsAPriceTheThicknessWindowGaveMeanwhile) {
   EXPECT_EQ(Records(File("Dane/izolacja.xml"))[1][5], "100");
 }
 
+// The grid's cells are matched to thickness rows by position, so they are written back only to the
+// kind the grid shows: a change of a kind selected in the list but not shown (double-clicked)
+// writes its fields alone, and the cells stay in the grid for the kind they belong to.
+TEST_F(InsulationEditorTest, ChangeWritesTheGridOnlyToTheKindItShows) {
+  struct Case {
+    const char* name;
+    void (*prepare)(TWinAddIzolacja&);  // leaves the grid edited and a kind selected
+    int changed;                        // the list index "Zmień" acts on
+  } cases[] = {
+      {"another kind selected",
+       [](TWinAddIzolacja& e) {
+         ShowKind(e, 1);  // kind 4
+         platform::SetCell(e.ui.GridGrubosci, 1, 1, "15");  // 10 mm: 13 -> 15 (kind 7 has 19)
+         platform::SetCell(e.ui.GridGrubosci, 2, 1, "3.5");
+         e.ui.LstIzolacja->setCurrentRow(2);  // kind 7, selected only
+       },
+       2},
+      {"cells typed after clearing",
+       [](TWinAddIzolacja& e) {
+         ShowKind(e, 2);
+         e.ui.BitBtn5->click();
+         FillKind(e);
+         platform::SetCell(e.ui.GridGrubosci, 1, 1, "15");
+         platform::SetCell(e.ui.GridGrubosci, 2, 3, "9.9");
+         e.ui.LstIzolacja->setCurrentRow(1);  // kind 4
+       },
+       1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteCatalogues(kKinds, kThicknesses);
+    const std::string thicknesses = Bytes(File("Dane/grubosci.xml"));
+    TWinAddIzolacja editor;
+    c.prepare(editor);
+    editor.ui.Edit5->setText("100");
+    editor.ui.BitBtn3->click();
+
+    EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), thicknesses);
+    const std::vector<Row> kinds = Records(File("Dane/izolacja.xml"));
+    EXPECT_EQ(kinds[size_t(c.changed)][5], "100");  // the fields are written as before
+    EXPECT_EQ(kinds[size_t(3 - c.changed)], kKinds[size_t(3 - c.changed)]);
+    EXPECT_EQ(Form1->ThicknessCatalogue.Rows, kThicknesses);
+    EXPECT_TRUE(editor.RowBuffer.empty());
+  }
+
+  // The edited cells are kept for the shown kind and written when it is the one changed.
+  TWinAddIzolacja editor;
+  WriteCatalogues(kKinds, kThicknesses);
+  cases[0].prepare(editor);
+  editor.ui.BitBtn3->click();
+  editor.ui.LstIzolacja->setCurrentRow(1);
+  editor.ui.BitBtn3->click();
+  std::vector<Row> thicknesses = kThicknesses;
+  thicknesses[2] = {"3", "4", "10", "15", "3.5", "0"};
+  EXPECT_EQ(Records(File("Dane/grubosci.xml")), thicknesses);
+}
+
 TEST_F(InsulationEditorTest, ChangeIsRefusedForAVendorKindAMissingFieldOrACellThatIsNoNumber) {
   struct Case {
     const char* name;
