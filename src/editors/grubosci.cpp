@@ -1,6 +1,7 @@
 #include "editors/grubosci.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "economics/edit_filters.h"
 #include "editors/editor_frame.h"
@@ -22,6 +23,15 @@ constexpr int kPrice = 4;
 
 void Notice(const char* text) {
   platform::MessageBox(QString::fromUtf8(text), "Komunikat", platform::Icon::Warning);
+}
+
+// The whole number the text reads as; none for a text that is no whole number.
+std::optional<int32_t> WholeNumber(const std::string& text) {
+  try {
+    return ReadInt(text);
+  } catch (const NumberConversionError&) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -104,13 +114,18 @@ void TWinGrubosci::btbDodajClick() {
   // The file, not an older copy of it, is searched: "022" finds the row of diameter 22.
   XMLGrubosc.LoadFile(kThicknessFile);
   const std::vector<xml::Element> records = XMLGrubosc.DocumentElement().Children();
-  const int32_t kindId = ReadInt(*kind);
+  // A row of the file whose field is no whole number (a server may write one) is no match: it
+  // must not stop the search, nor every add after it.
+  const std::optional<int32_t> kindId = WholeNumber(*kind);
+  const std::optional<int32_t> diameterMm = WholeNumber(diameter.toStdString());
+  const std::optional<int32_t> thicknessMm = WholeNumber(thickness.toStdString());
+  const bool searchable = kindId && diameterMm && thicknessMm;  // none of them matches "none"
   int found = -1;
-  for (size_t i = 0; i < records.size() && found < 0; ++i) {
+  for (size_t i = 0; searchable && i < records.size() && found < 0; ++i) {
     const xml::Element& record = records[i];
-    if (ReadInt(record.Child(kKind).Text()) == kindId &&
-        ReadInt(record.Child(kDiameter).Text()) == ReadInt(diameter.toStdString()) &&
-        ReadInt(record.Child(kThickness).Text()) == ReadInt(thickness.toStdString())) {
+    if (WholeNumber(record.Child(kKind).Text()) == kindId &&
+        WholeNumber(record.Child(kDiameter).Text()) == diameterMm &&
+        WholeNumber(record.Child(kThickness).Text()) == thicknessMm) {
       found = static_cast<int>(i);
     }
   }

@@ -111,6 +111,36 @@ TEST_F(ThicknessWindowTest, AThicknessNewForTheKindIsAddedAndAKnownOneRePriced) 
   }
 }
 
+// A row whose kind, diameter or thickness is no whole number (as a server may deliver it) matches
+// no search: it stays as it is, and the rows after it are still found and re-priced, or added to.
+TEST_F(ThicknessWindowTest, ARowThatIsNoWholeNumberIsPassedOver) {
+  const Row odd[] = {{"3", "2.0", "15", "20", "1", "0"},
+                     {"3", "2", "15.0", "20", "1", "0"},
+                     {"3", "2", "15", "20 mm", "1", "0"},
+                     {"3", "", "", "", "1", "0"}};
+  for (const Row& bad : odd) {
+    SCOPED_TRACE(bad[1] + "|" + bad[2] + "|" + bad[3]);
+    // The odd row comes first, before the kind's row of 15 mm and 20 mm.
+    const std::vector<Row> rows = {kThicknesses[0], bad, kThicknesses[1]};
+    dir_.Write("Dane/grubosci.xml",
+               catalogue_set::CatalogueXml(
+                   "grubosci", rows,
+                   {"idPrzewodu", "idIzolacja", "srednica", "zakresGrubosci", "cena", "flaga"}));
+    TWinGrubosci window;
+    Fill(window, "Moja izolacja", "15", "20", "6.5");
+    window.ui.btbDodaj->click();
+    Fill(window, "Moja izolacja", "28", "20", "7");
+    window.ui.btbDodaj->click();
+
+    const std::vector<Row> expected = {kThicknesses[0],
+                                       bad,
+                                       {"2", "2", "15", "20", "6.5", "0"},
+                                       {"4", "2", "28", "20", "7", "0"}};
+    EXPECT_EQ(Records(File()), expected);
+    EXPECT_EQ(Form1->ThicknessCatalogue.Rows, expected);
+  }
+}
+
 TEST_F(ThicknessWindowTest, AnAddedRowCarriesTheFieldNamesAndAddingTwiceRePrices) {
   TWinGrubosci window;
   Fill(window, "Moja izolacja", "35", "40", "12");
