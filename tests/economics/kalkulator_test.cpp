@@ -1,5 +1,6 @@
 // The ecological calculator: creation from the fuel table, the fuel-kind layout of each heating
 // type, the manual-entry box, the boilers' built-in factor sets and its showing.
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStringList>
@@ -356,10 +357,18 @@ TEST_F(EconomicsTest, WindowsFitASmallScreen) {
     EXPECT_LE(window->height(), room.height());
     window->hide();
   }
-  // The fittings window is taller than the test's screen, so that its content does scroll.
-  const auto* area = fittings.findChild<QScrollArea*>(QStringLiteral("ScreenFitScrollArea"));
-  ASSERT_NE(area, nullptr);
-  EXPECT_GT(area->widget()->minimumHeight(), fittings.height());
+  // The content scrolls instead of squeezing a caption; the buttons stay in view below it.
+  for (const QPushButton* button : {fittings.ui.BitBtn4, costs.ui.BitBtn1}) {
+    const QWidget* window = button->window();
+    SCOPED_TRACE(window->objectName().toStdString());
+    const auto* area = window->findChild<QScrollArea*>(QStringLiteral("ScreenFitScrollArea"));
+    ASSERT_NE(area, nullptr);
+    EXPECT_GE(area->widget()->width(), area->widget()->sizeHint().width());
+    EXPECT_GE(area->widget()->height(), area->widget()->sizeHint().height());
+    EXPECT_GT(area->widget()->height(), area->viewport()->height());
+    EXPECT_FALSE(area->isAncestorOf(button));
+    EXPECT_TRUE(window->rect().contains(QRect(button->mapTo(window, QPoint()), button->size())));
+  }
 }
 
 }  // namespace
