@@ -5,7 +5,6 @@
 #include "app/windows.h"
 #include "economics/edit_filters.h"
 #include "economics/edit_text.h"
-#include "economics/screen_fit.h"
 #include "engine/design_error.h"
 #include "engine/numtext.h"
 #include "main/naczynie.h"
@@ -125,11 +124,6 @@ void TWinArmatura::FormCreate() {
 }
 
 void TWinArmatura::showEvent(QShowEvent* event) {
-  // Sized when first shown, from the content as it is then laid out.
-  if (!fitted_) {
-    fitted_ = true;
-    economics::FitToScreen(this, ui.ScrollArea);
-  }
   QDialog::showEvent(event);
   if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
 }

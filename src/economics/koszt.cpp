@@ -11,7 +11,6 @@
 #include "economics/edit_text.h"
 #include "economics/fuel_table.h"
 #include "economics/kalkulatorEkologiczny.h"
-#include "economics/screen_fit.h"
 #include "engine/numtext.h"
 #include "engine/payback.h"
 #include "main/vindargast.h"
@@ -194,11 +193,6 @@ void TWinKoszty::FormCreate() {
 }
 
 void TWinKoszty::showEvent(QShowEvent* event) {
-  // Sized when first shown, from the content as it is then laid out.
-  if (!fitted_) {
-    fitted_ = true;
-    economics::FitToScreen(this, ui.ScrollArea);
-  }
   QDialog::showEvent(event);
   if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
 }

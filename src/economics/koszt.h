@@ -69,9 +69,6 @@ class TWinKoszty : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  bool fitted_ = false;  // sized to the screen once
-
- private:
   struct CostItem {
     QLineEdit* edit;
     float CVindargast2::*item;

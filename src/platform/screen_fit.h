@@ -10,9 +10,11 @@ class QWidget;
 namespace platform {
 
 // Wraps the window's contents in a scroll area and shrinks the window to the free area of its
-// screen, when it does not fit there; returns whether it did. The contents keep their size,
-// places and layout; a window resized later (wider, for a second tank) still shows them whole
-// where the screen has the room.
+// screen, when it does not fit there; returns whether it did. The contents keep their places and
+// layout, at no less than the window's size and never squeezed below the size their layout asks
+// for; a row of buttons that ends the layout stays in view below them. The window takes the
+// contents' size as far as the screen has the room; a window resized later (wider, for a second
+// tank) still shows them whole where the screen has the room.
 bool FitIntoScreen(QWidget& window);
 
 // Fits each watched window into its screen when it is first shown.

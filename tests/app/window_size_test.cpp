@@ -1,5 +1,5 @@
 // Every window can be used on a 1366 x 768 screen: a window larger than the screen's free area
-// is as large as that area, with scroll bars around its contents. Run on an offscreen screen of
+// is as large as that area, with scroll bars around its contents and its row of buttons in view. Run on an offscreen screen of
 // that size (the test starts itself once more with such a screen when its own is another).
 #include <gtest/gtest.h>
 
@@ -7,7 +7,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QScreen>
+#include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <string>
 
@@ -80,10 +83,29 @@ TEST(WindowSize, EveryWindowIsUsableOnA1366x768Screen) {
       // Everything the form holds can be scrolled to.
       EXPECT_GE(area->widget()->minimumSize().height(), before.height() - 40);
     }
+    if (area) {
+      const QWidget* contents = area->widget();
+      // Never squeezed below what its layout asks for: it scrolls instead.
+      EXPECT_GE(contents->width(), contents->sizeHint().width());
+      EXPECT_GE(contents->height(), contents->sizeHint().height());
+      // A scroll bar's breadth is added across rather than taken from the contents.
+      const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+      if (contents->width() + bar <= free.width())
+        EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
+    }
     if (!shown) window->hide();
   }
   // The main window (926 pixels high) and the cost window (835) are among them.
   EXPECT_NE(Form1->findChild<QScrollArea*>(QStringLiteral("ScreenFitScrollArea")), nullptr);
+  // The fittings and cost windows' rows of buttons stay in view below their scrolling contents.
+  for (const QPushButton* button : {WinArmatura->ui.BitBtn4, WinKoszty->ui.BitBtn1}) {
+    SCOPED_TRACE(button->objectName().toStdString());
+    const QWidget* window = button->window();
+    const auto* area = window->findChild<QScrollArea*>(QStringLiteral("ScreenFitScrollArea"));
+    ASSERT_NE(area, nullptr);
+    EXPECT_FALSE(area->isAncestorOf(button));
+    EXPECT_TRUE(window->rect().contains(QRect(button->mapTo(window, QPoint()), button->size())));
+  }
   startup::DestroyWindows();
   Engine = MakeDefaultDesign();
 }
