@@ -131,7 +131,29 @@ void TWinAddIzolacja::BitBtn5Click() {
 }
 
 void TWinAddIzolacja::BitBtn6Click() {
-  if (WinGrubosci) WinGrubosci->exec();
+  if (!WinGrubosci) return;
+  WinGrubosci->exec();
+  // A shown kind's grid lists what the thickness window added or re-priced meanwhile; a cell the
+  // user had edited keeps the edit, which "Zmień" still writes.
+  const int index = ui.LstIzolacja->currentRow();
+  if (FreeEditing != 0 || index < 0 || index >= static_cast<int>(RowNodes.size())) return;
+  QTableWidget* grid = ui.GridGrubosci;
+  std::map<std::pair<int, int>, QString> edited;
+  for (int k = 1; k <= 8; ++k)
+    for (int col = 1; col <= 2 * kGridThicknesses; ++col) {
+      const QString text = platform::Cell(grid, col, k);
+      if (text != shownGrid_[size_t(k)][size_t(col)]) edited[{col, k}] = text;
+    }
+  try {
+    LoadThicknesses();
+    FillGrid(RowNodes[size_t(index)].Child(0).Text());
+  } catch (const std::exception&) {
+    platform::MessageBox(QString::fromUtf8("Nie udało się wczytać pliku izolacja.xml"), "UWAGA",
+                         platform::Icon::Warning);
+    return;
+  }
+  RememberShownGrid();
+  for (const auto& [cell, text] : edited) platform::SetCell(grid, cell.first, cell.second, text);
 }
 
 bool TWinAddIzolacja::InUse(const std::string& listed) const {
@@ -232,30 +254,33 @@ void TWinAddIzolacja::ShowRow(int index) {
     for (int k = 0; k < 5; ++k) edits[k]->setText(QString::fromStdString(kind.Child(k + 2).Text()));
     ui.Opis->setPlainText(QString::fromStdString(kind.Child(7).Text()));
 
-    ClearGrid();
-    QTableWidget* grid = ui.GridGrubosci;
-    ForEachGridThickness(
-        XMLGrubosci, kind.Child(0).Text(), [grid](const xml::Element& thickness, int k, int n) {
-          const QString value = QString::fromStdString(thickness.Child(kThicknessValue).Text());
-          const QString price = QString::fromStdString(thickness.Child(kThicknessPrice).Text());
-          if (n < kGridThicknesses) {
-            platform::SetCell(grid, 2 * n + 1, k, value);
-            platform::SetCell(grid, 2 * n + 2, k, price);
-            return;
-          }
-          // The grid has five pairs per diameter; further thicknesses are named in the tip of
-          // the diameter's title, so that none is hidden from the user.
-          QTableWidgetItem* title = grid->item(k, 0);
-          QString tip = title->toolTip();
-          tip += (tip.isEmpty() ? QString::fromUtf8("Dalsze grubości tej średnicy:") : QString()) +
-                 QString::fromUtf8("\n%1 mm – %2 zł").arg(value, price);
-          title->setToolTip(tip);
-        });
+    FillGrid(kind.Child(0).Text());
   } catch (const std::exception&) {
     platform::MessageBox(QString::fromUtf8("Nie udało się wczytać pliku izolacja.xml"), "UWAGA",
                          platform::Icon::Warning);
   }
   RememberShownGrid();
+}
+
+void TWinAddIzolacja::FillGrid(const std::string& kindId) {
+  ClearGrid();
+  QTableWidget* grid = ui.GridGrubosci;
+  ForEachGridThickness(XMLGrubosci, kindId, [grid](const xml::Element& thickness, int k, int n) {
+    const QString value = QString::fromStdString(thickness.Child(kThicknessValue).Text());
+    const QString price = QString::fromStdString(thickness.Child(kThicknessPrice).Text());
+    if (n < kGridThicknesses) {
+      platform::SetCell(grid, 2 * n + 1, k, value);
+      platform::SetCell(grid, 2 * n + 2, k, price);
+      return;
+    }
+    // The grid has five pairs per diameter; further thicknesses are named in the tip of
+    // the diameter's title, so that none is hidden from the user.
+    QTableWidgetItem* title = grid->item(k, 0);
+    QString tip = title->toolTip();
+    tip += (tip.isEmpty() ? QString::fromUtf8("Dalsze grubości tej średnicy:") : QString()) +
+           QString::fromUtf8("\n%1 mm – %2 zł").arg(value, price);
+    title->setToolTip(tip);
+  });
 }
 
 void TWinAddIzolacja::ClearGrid() {

@@ -70,6 +70,8 @@ class TWinAddIzolacja : public CatalogueEditorFrame {
   bool WriteGridBack(const std::string& kindId);
 
   void ClearGrid();
+  // The grid filled with the thickness rows of the kind of that id in XMLGrubosci.
+  void FillGrid(const std::string& kindId);
   // Keeps the value cells as the file held them when the kind was shown (or written).
   void RememberShownGrid();
 
