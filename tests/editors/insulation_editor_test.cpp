@@ -92,6 +92,13 @@ class InsulationEditorTest : public CatalogueSetTest {
   std::string File(const char* name) const { return dir_.File(name); }
 };
 
+// The thickness window that "Dodaj grubości" opens, installed as the program's for one test.
+struct ThicknessWindowInstalled {
+  TWinGrubosci window;
+  ThicknessWindowInstalled() { WinGrubosci = &window; }
+  ~ThicknessWindowInstalled() { WinGrubosci = nullptr; }
+};
+
 const QString kMissing =
     QString::fromUtf8("Nie wypełniono wszystkich pól.\nProszę uzupełnić brakujące pola");
 
@@ -338,11 +345,8 @@ TEST_F(InsulationEditorTest, ProducerChoiceFillsWebPageAndDescription) {
 }
 
 TEST_F(InsulationEditorTest, DodajGruboscOpensTheThicknessWindowModally) {
-  TWinGrubosci thickness;
-  WinGrubosci = &thickness;
-  struct Unset {
-    ~Unset() { WinGrubosci = nullptr; }
-  } unset;
+  ThicknessWindowInstalled installed;
+  TWinGrubosci& thickness = installed.window;
   TWinAddIzolacja editor;
   bool shownModally = false;
   QTimer::singleShot(0, [&] {
@@ -356,11 +360,8 @@ TEST_F(InsulationEditorTest, DodajGruboscOpensTheThicknessWindowModally) {
 // A shown kind's grid lists, once the thickness window closes, the thickness it added and the
 // price it gave; a cell the user had edited keeps the edit, which the change then writes.
 TEST_F(InsulationEditorTest, ThicknessWindowClosedShowsItsRowsInTheShownKindsGrid) {
-  TWinGrubosci thickness;
-  WinGrubosci = &thickness;
-  struct Unset {
-    ~Unset() { WinGrubosci = nullptr; }
-  } unset;
+  ThicknessWindowInstalled installed;
+  TWinGrubosci& thickness = installed.window;
   TWinAddIzolacja editor;
   ShowKind(editor, 1);  // kind 4: 10 mm 13 mm at 3.2; 15 mm 20 at 6 and 25 at 7.5
   platform::SetCell(editor.ui.GridGrubosci, 2, 3, "6.5");  // edited by the user, not yet written
