@@ -135,7 +135,29 @@ void TWinAddIzolacja::BitBtn5Click() {
 }
 
 void TWinAddIzolacja::BitBtn6Click() {
-  if (WinGrubosci) WinGrubosci->exec();
+  if (!WinGrubosci) return;
+  WinGrubosci->exec();
+  // A shown kind's grid lists what the thickness window added or re-priced meanwhile; a cell the
+  // user had edited keeps the edit, which "Zmień" still writes.
+  // The grid shows the kind last shown, whatever the list's selection is now.
+  if (FreeEditing != 0 || shownKindId_.empty()) return;
+  QTableWidget* grid = ui.GridGrubosci;
+  std::map<std::pair<int, int>, QString> edited;
+  for (int k = 1; k <= 8; ++k)
+    for (int col = 1; col <= 2 * kGridThicknesses; ++col) {
+      const QString text = platform::Cell(grid, col, k);
+      if (text != shownGrid_[size_t(k)][size_t(col)]) edited[{col, k}] = text;
+    }
+  try {
+    LoadThicknesses();
+    FillGrid(shownKindId_);
+  } catch (const std::exception&) {
+    platform::MessageBox(QString::fromUtf8("Nie udało się wczytać pliku izolacja.xml"), "UWAGA",
+                         platform::Icon::Warning);
+    return;
+  }
+  RememberShownGrid();
+  for (const auto& [cell, text] : edited) platform::SetCell(grid, cell.first, cell.second, text);
 }
 
 bool TWinAddIzolacja::InUse(const std::string& listed) const {
@@ -208,7 +230,7 @@ void TWinAddIzolacja::ShowRow(int index) {
     }
     if (shown) {
       const std::string id = editors::RecordId(RowNodes[size_t(row)]);
-      ShowThicknesses(id);
+      FillGrid(id);
       shownKindId_ = id;
     }
   } catch (const std::exception&) {
@@ -218,7 +240,7 @@ void TWinAddIzolacja::ShowRow(int index) {
   RememberShownGrid();
 }
 
-void TWinAddIzolacja::ShowThicknesses(const std::string& kindId) {
+void TWinAddIzolacja::FillGrid(const std::string& kindId) {
   ClearGrid();
   QTableWidget* grid = ui.GridGrubosci;
   ForEachGridThickness(XMLGrubosci, kindId, [grid](const xml::Element& thickness, int k, int n) {

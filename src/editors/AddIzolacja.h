@@ -61,8 +61,6 @@ class TWinAddIzolacja : public CatalogueEditorFrame {
   void ClearKind();
   // Empties the grid's value cells and frees them for editing.
   void FreeGrid();
-  // The kind's thicknesses from XMLGrubosci into the grid.
-  void ShowThicknesses(const std::string& kindId);
   // Reads the thickness file into XMLGrubosci and returns the bytes read.
   std::string LoadThicknesses();
   // The cells of the grid written back over the kind's thickness rows, after the checks that a
@@ -70,6 +68,8 @@ class TWinAddIzolacja : public CatalogueEditorFrame {
   bool WriteGridBack(const std::string& kindId);
 
   void ClearGrid();
+  // The grid filled with the thickness rows of the kind of that id in XMLGrubosci.
+  void FillGrid(const std::string& kindId);
   // Keeps the value cells as the file held them when the kind was shown (or written).
   void RememberShownGrid();
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <algorithm>
 #include <cmath>
@@ -123,12 +124,18 @@ void RunDesign(CVindargast2& design, const std::string& electricityPrice) {
 
 void TForm1::BitBtn2Click() {
   ResetResults();
+  // A refused compute leaves no result on screen or in Engine: the results there were those of
+  // the design before, and the inputs copied into Engine (some of them, when a text is no
+  // number) make it another one.
+  bool computed = false;
+  const auto clearUnlessComputed = qScopeGuard([this, &computed] {
+    if (!computed) ClearResults();
+  });
   if (!RequiredInputsGiven()) return;
   CopyInputsIntoEngine();
   if (!InputsInRange()) return;
 
-  // The run works on a copy, so that a design the engine refuses, or a fuel table without an
-  // electricity price, leaves the previous results whole.
+  // The run works on a copy, so that a design the engine refuses leaves no half-computed result.
   const std::string electricityPrice =
       FuelCatalogue.Rows.empty() || FuelCatalogue.Rows[0].size() < 4 ? std::string()
                                                                      : FuelCatalogue.Rows[0][3];
@@ -142,6 +149,7 @@ void TForm1::BitBtn2Click() {
   }
   Engine = design;
   ShowResults();
+  computed = true;
 }
 
 void TForm1::ResetResults() {

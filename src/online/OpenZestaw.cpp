@@ -40,8 +40,10 @@ void ShowInMainWindow(const setfile::LoadedSet& set) {
   if (set.tank2) ui.Label64->setText(Text(General15(set.tank2->PojemnoscZasobnika)));
   if (set.collector) {
     ui.Label61->setText(Text(set.collector->Model));
-    ui.Label62->setText(Text(GeneralText(set.collector->WspolczynnikLiniowy, 2, 2)));
-    ui.Label63->setText(Text(GeneralText(set.collector->WspolczynnikKwadratowy, 2, 2)));
+    // As the collector window shows them: the summary must not round away a digit of the k1
+    // the design computes with (3.78 shown as 3.8).
+    ui.Label62->setText(Text(GeneralText(set.collector->WspolczynnikLiniowy, 4, 2)));
+    ui.Label63->setText(Text(GeneralText(set.collector->WspolczynnikKwadratowy, 2, 3)));
   }
   if (set.controller) ui.Label70->setText(Text(set.controller->Model));
   if (set.vessel) {

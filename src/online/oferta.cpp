@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QSqlRecord>
+#include <QStyle>
+#include <algorithm>
 
 #include "app/windows.h"
 #include "main/vindargast.h"
@@ -31,7 +33,11 @@ void BindGrid(QTableView* grid, TQuery* query, const std::vector<TWinOferta::Col
     query->setHeaderData(c, Qt::Horizontal, int(Qt::AlignCenter), Qt::TextAlignmentRole);
     grid->setColumnHidden(c, false);
     header->moveSection(header->visualIndex(c), i);
-    grid->setColumnWidth(c, columns[i].width);
+    // The form's width unless the title needs more: a title is never clipped.
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int needed =
+        header->fontMetrics().horizontalAdvance(QString::fromUtf8(columns[i].title)) + 2 * margin;
+    grid->setColumnWidth(c, std::max(columns[i].width, needed));
   }
 }
 

@@ -184,9 +184,14 @@ void CRaport::WriteUnderlinedText(float x, float y, const std::string& text) {
   StrokeLine(x, y - 15, x + PageWidth - 80, y - 15);
 }
 
+std::string PrintDateText(const QLocale& system, const QDate& date) {
+  const QLocale locale =
+      system.language() == QLocale::C ? QLocale(QLocale::Polish, QLocale::Poland) : system;
+  return "Data wydruku: " + locale.toString(date, QLocale::ShortFormat).toStdString();
+}
+
 void CRaport::DrawPageFooter(float bandDistance) {
-  const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-  const std::string dateText = "Data wydruku: " + date.toStdString();
+  const std::string dateText = PrintDateText(QLocale::system(), QDate::currentDate());
   TextWidth = MeasureText(kBrandText);
   ShowText((PageWidth - TextWidth) * 0.5f, PageHeight - bandDistance - 15, kBrandText);
   StrokeLine(LeftMargin, PageHeight - bandDistance, PageWidth - LeftMargin,

@@ -18,6 +18,14 @@ struct _HPDF_Doc_Rec;
 struct _HPDF_Dict_Rec;
 struct _HPDF_Array_Rec;
 
+class QDate;
+class QLocale;
+
+// "Data wydruku: " and the date in the system's short format. Without a system locale (the C
+// locale, whose short format spells the month in English) the Polish short format is used, so
+// that the footer of a Polish report never shows "Dec".
+std::string PrintDateText(const QLocale& system, const QDate& date);
+
 class ReportSaveError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

@@ -92,6 +92,13 @@ class InsulationEditorTest : public CatalogueSetTest {
   std::string File(const char* name) const { return dir_.File(name); }
 };
 
+// The thickness window that "Dodaj grubości" opens, installed as the program's for one test.
+struct ThicknessWindowInstalled {
+  TWinGrubosci window;
+  ThicknessWindowInstalled() { WinGrubosci = &window; }
+  ~ThicknessWindowInstalled() { WinGrubosci = nullptr; }
+};
+
 const QString kMissing =
     QString::fromUtf8("Nie wypełniono wszystkich pól.\nProszę uzupełnić brakujące pola");
 
@@ -338,11 +345,8 @@ TEST_F(InsulationEditorTest, ProducerChoiceFillsWebPageAndDescription) {
 }
 
 TEST_F(InsulationEditorTest, DodajGruboscOpensTheThicknessWindowModally) {
-  TWinGrubosci thickness;
-  WinGrubosci = &thickness;
-  struct Unset {
-    ~Unset() { WinGrubosci = nullptr; }
-  } unset;
+  ThicknessWindowInstalled installed;
+  TWinGrubosci& thickness = installed.window;
   TWinAddIzolacja editor;
   bool shownModally = false;
   QTimer::singleShot(0, [&] {
@@ -351,6 +355,45 @@ TEST_F(InsulationEditorTest, DodajGruboscOpensTheThicknessWindowModally) {
   });
   editor.ui.BitBtn6->click();
   EXPECT_TRUE(shownModally);
+}
+
+// A shown kind's grid lists, once the thickness window closes, the thickness it added and the
+// price it gave; a cell the user had edited keeps the edit, which the change then writes.
+TEST_F(InsulationEditorTest, ThicknessWindowClosedShowsItsRowsInTheShownKindsGrid) {
+  ThicknessWindowInstalled installed;
+  TWinGrubosci& thickness = installed.window;
+  TWinAddIzolacja editor;
+  ShowKind(editor, 1);  // kind 4: 10 mm 13 mm at 3.2; 15 mm 20 at 6 and 25 at 7.5
+  platform::SetCell(editor.ui.GridGrubosci, 2, 3, "6.5");  // edited by the user, not yet written
+  QTimer::singleShot(0, [&] {
+    thickness.ui.ComboBox1->setCurrentIndex(1);
+    const struct {
+      const char *diameter, *value, *price;
+    } rows[] = {{"12", "20", "5.5"}, {"10", "13", "3.9"}};
+    for (const auto& row : rows) {
+      thickness.ui.ComboBox3->setEditText(row.diameter);
+      thickness.ui.ComboBox2->setEditText(row.value);
+      thickness.ui.Edit1->setText(row.price);
+      thickness.ui.btbDodaj->click();
+    }
+    thickness.close();
+  });
+  editor.ui.BitBtn6->click();
+
+  EXPECT_EQ(Cell(editor, 1, 2), "20");
+  EXPECT_EQ(Cell(editor, 2, 2), "5.5");
+  EXPECT_EQ(Cell(editor, 1, 1), "13");
+  EXPECT_EQ(Cell(editor, 2, 1), "3.9");
+  EXPECT_EQ(Cell(editor, 2, 3), "6.5");
+  EXPECT_EQ(Cell(editor, 4, 3), "7.5");
+  EXPECT_EQ(Cell(editor, 1, 4), "");  // 18 mm: none
+
+  editor.ui.BitBtn3->click();
+  const std::vector<Row> records = Records(File("Dane/grubosci.xml"));
+  ASSERT_EQ(records.size(), kThicknesses.size() + 1);
+  EXPECT_EQ(records[1][4], "6.5");
+  EXPECT_EQ(records[2][4], "3.9");
+  EXPECT_EQ(records.back(), (Row{"8", "4", "12", "20", "5.5", "0"}));
 }
 
 // ---------------------------------------------------------------- change

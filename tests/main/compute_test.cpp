@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <functional>
 
 #include "command_fixture.h"
 #include "design_example.h"
@@ -183,11 +184,11 @@ TEST_F(ComputeTest, RequiredInputsAreNamedInTheirOrderAndGetTheFocus) {
     QLineEdit* field = Field(required[k].edit);
     EXPECT_EQ(Form1->focusWidget(),
               field->isVisibleTo(Form1) ? static_cast<QWidget*>(field) : Main().BitBtn2);
-    // The reset has run; nothing reached the engine.
+    // The reset has run; nothing reached the engine, and there is no result to show.
     EXPECT_EQ(Main().StaticText16->text(), "0");
     EXPECT_EQ(Main().Label91->text(), "b/d");
-    EXPECT_TRUE(Main().BitBtn11->isEnabled());
-    EXPECT_TRUE(Main().Opcjeraportu1->isEnabled());
+    EXPECT_FALSE(Main().BitBtn11->isEnabled());
+    EXPECT_FALSE(Main().Opcjeraportu1->isEnabled());
     EXPECT_FALSE(Main().BitBtn3->isEnabled());
     EXPECT_EQ(design_example::ResultBits(Engine), results);
   }
@@ -381,48 +382,80 @@ TEST_F(ComputeTest, MissingPipeLengthOrStaticHeightIsAskedForInABoxWithoutTitle)
   EXPECT_FALSE(Main().BitBtn3->isEnabled());
 }
 
-// A refused range check keeps the previous results, in Engine and on the window, and the copied
-// inputs stay in Engine.
-TEST_F(ComputeTest, RefusedRangeCheckKeepsTheEarlierResults) {
-  Compute();
-  const std::string results = design_example::ResultBits(Engine);
-  const std::vector<std::string> table = MonthlyTable();
-  const QString area = WinKoszty->ui.PowKolektorow->text();
-  ASSERT_FALSE(table.front().empty());
+// A refused compute leaves no result of the design before, in Engine or on the window: the
+// inputs it copied into Engine make another design, which the results would be shown as. Each
+// case starts from a computed design.
+TEST_F(ComputeTest, RefusedComputeLeavesNoResultOfTheDesignBefore) {
+  struct Case {
+    const char* name;
+    std::function<void()> change;
+    const char* message;  // "" for the engine's own refusal
+  };
+  const Case cases[] = {
+      {"a required input missing", [] { Main().ELiczbaOsob->clear(); }, "Nie podałeś liczby osób "},
+      {"a range check",
+       [] {
+         Main().ELiczbaOsob->setText("6000");
+         Main().ELiczbaKolektorow->setText("3");
+       },
+       "Liczba osoób ma się zawierać w przedziale 1-5000 !!!"},
+      // A pool of no depth passes the range checks; the engine refuses it.
+      {"the engine",
+       [] {
+         Main().CheckBasen->setChecked(true);
+         Engine.Basen = 1;
+         Main().BasenGlebokosc->setText("0");
+       },
+       ""},
+  };
+  const QString given = Main().ELiczbaOsob->text();
+  const QString depth = Main().BasenGlebokosc->text();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Main().ELiczbaOsob->setText(given);
+    Main().BasenGlebokosc->setText(depth);
+    Main().ELiczbaKolektorow->setText("4");
+    Main().CheckBasen->setChecked(false);
+    Engine.Basen = 0;
+    Compute();
+    ASSERT_NE(Engine.AnnualHotWaterSolarEnergy, 0.0f);
+    ASSERT_FALSE(MonthlyTable().front().empty());
+    ASSERT_TRUE(Main().BitBtn11->isEnabled());
 
-  Main().ELiczbaOsob->setText("0");
-  Main().ELiczbaKolektorow->setText("3");
+    c.change();
+    std::string message = c.message;
+    if (message.empty()) {
+      CVindargast2 refused = Engine;
+      refused.BasenGlebokosc = 0;
+      message = Refusal(refused);
+      ASSERT_FALSE(message.empty());
+    }
+    dialogs.ExpectBox(kTitle, QString::fromStdString(message), platform::Icon::Warning);
+    Compute();
+    EXPECT_EQ(dialogs.Pending(), 0u);
+    EXPECT_EQ(Engine.AnnualHotWaterSolarEnergy, 0.0f);
+    EXPECT_EQ(Engine.HotWaterSolarEnergy[6], 0.0f);
+    EXPECT_EQ(Engine.YieldPerSquareMetre, 0.0f);
+    EXPECT_TRUE(std::all_of(MonthlyTable().begin(), MonthlyTable().end(),
+                            [](const std::string& text) { return text.empty(); }));
+    EXPECT_EQ(Main().Label28->text(), "0");
+    EXPECT_FALSE(Main().BitBtn11->isEnabled());
+    EXPECT_FALSE(Main().Opcjeraportu1->isEnabled());
+    EXPECT_FALSE(Main().BitBtn3->isEnabled());
+  }
+  // The inputs a range check refused stay in Engine, as the compute copied them.
+  Main().ELiczbaOsob->setText("6000");
   dialogs.ExpectBox(kTitle,
                     QString::fromUtf8("Liczba osoób ma się zawierać w przedziale 1-5000 !!!"),
                     platform::Icon::Warning);
   Compute();
-  EXPECT_EQ(Engine.LiczbaOsob, 0);
-  EXPECT_EQ(Engine.LiczbaKolektorow, 3);
-  EXPECT_EQ(design_example::ResultBits(Engine), results);
-  EXPECT_EQ(MonthlyTable(), table);
-  EXPECT_EQ(WinKoszty->ui.PowKolektorow->text(), area);
-  EXPECT_EQ(Main().StaticText16->text(), "0");  // the summary was reset
-}
-
-// A design the engine cannot compute (here a pool of no depth, which the range checks let pass)
-// is refused in the command's own style and changes no result.
-TEST_F(ComputeTest, DesignTheEngineRefusesIsReportedAndChangesNothing) {
+  EXPECT_EQ(Engine.LiczbaOsob, 6000);
+  // The next compute that passes shows results again.
+  Main().ELiczbaOsob->setText(given);
+  Main().BasenGlebokosc->setText(depth);
   Compute();
-  const std::string results = design_example::ResultBits(Engine);
-  const std::vector<std::string> table = MonthlyTable();
-
-  Main().CheckBasen->setChecked(true);
-  Engine.Basen = 1;
-  Main().BasenGlebokosc->setText("0");
-  CVindargast2 refused = Engine;
-  refused.BasenGlebokosc = 0;
-  const std::string message = Refusal(refused);
-  ASSERT_FALSE(message.empty());
-  dialogs.ExpectBox(kTitle, QString::fromStdString(message), platform::Icon::Warning);
-  Compute();
-  EXPECT_EQ(dialogs.Pending(), 0u);
-  EXPECT_EQ(design_example::ResultBits(Engine), results);
-  EXPECT_EQ(MonthlyTable(), table);
+  EXPECT_TRUE(Main().BitBtn11->isEnabled());
+  EXPECT_NE(Engine.AnnualHotWaterSolarEnergy, 0.0f);
 }
 
 TEST_F(ComputeTest, TankInsulationThickerThanHalfTheDiameterIsRefused) {
@@ -458,7 +491,7 @@ TEST_F(ComputeTest, TextThatIsNoNumberEndsTheCommandInTheErrorBox) {
   Compute();
   EXPECT_EQ(dialogs.Pending(), 0u);
   EXPECT_FALSE(Main().BitBtn3->isEnabled());
-  EXPECT_TRUE(Main().BitBtn11->isEnabled());
+  EXPECT_FALSE(Main().BitBtn11->isEnabled());
 }
 
 }  // namespace

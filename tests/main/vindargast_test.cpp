@@ -153,6 +153,31 @@ TEST_F(MainWindowTest, CreationShowsVersionStartValuesAndLoadsEveryCatalogue) {
   EXPECT_FLOAT_EQ(Engine.CollectorUnitPressureDrop, ReadFloat(form.CollectorCatalogue.Rows[0][8]));
 }
 
+// The heating temperatures' unit "[  C]" takes its degree sign from a small "o" of its own: the
+// sign stands in the blanks between "[" and "C", clear of both.
+TEST_F(MainWindowTest, DegreeSignOfTheHeatingTemperaturesStandsBetweenBracketAndC) {
+  platform::ScriptedDialogs dialogs;
+  TForm1 form;
+  const struct {
+    QLabel* unit;
+    QLabel* degree;
+  } pairs[] = {{form.ui.Label30, form.ui.Label33}, {form.ui.Label31, form.ui.Label34}};
+  for (const auto& pair : pairs) {
+    SCOPED_TRACE(pair.unit->objectName().toStdString());
+    ASSERT_EQ(pair.unit->text(), "[  C]");
+    ASSERT_EQ(pair.degree->text(), "o");
+    const QFontMetrics unit(pair.unit->font());
+    const int textLeft = pair.unit->x() + pair.unit->contentsRect().x();
+    const QRect degree = QFontMetrics(pair.degree->font())
+                             .boundingRect("o")
+                             .translated(pair.degree->x() + pair.degree->contentsRect().x(), 0);
+    // Ink against ink: the bracket's right edge and the C's left edge.
+    EXPECT_GT(degree.left(), textLeft + unit.boundingRect(QChar('[')).right());
+    EXPECT_LT(degree.right(), textLeft + unit.horizontalAdvance("[  ") + unit.leftBearing('C'));
+    EXPECT_LE(degree.right(), pair.degree->geometry().right());
+  }
+}
+
 TEST_F(MainWindowTest, CreationDeletesTheExecutableLeftByAnUpdate) {
   platform::ScriptedDialogs dialogs;
   const QString old = QCoreApplication::applicationDirPath() + "/Vindargast_old.dat";

@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QSqlRecord>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <array>
@@ -118,10 +119,17 @@ TEST_F(ProducersTest, EveryGridShowsItsColumnsAndOnlyItsProducersRecordsAndPrice
         const QString title = model->headerData(logical, Qt::Horizontal).toString();
         if (title == "Cena") price = logical;
         shown.emplace_back(title.toStdString(), grids[g]->columnWidth(logical));
+        // The whole title shows: a column is widened past the form's width where it needs to be.
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        EXPECT_GE(grids[g]->columnWidth(logical),
+                  header->fontMetrics().horizontalAdvance(title) + 2 * margin)
+            << title.toStdString();
       }
-      std::vector<std::pair<std::string, int>> wanted;
-      for (const auto& [title, width] : want.columns) wanted.emplace_back(title, width);
-      EXPECT_EQ(shown, wanted);
+      ASSERT_EQ(shown.size(), want.columns.size());
+      for (size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_EQ(shown[i].first, want.columns[i].first);
+        EXPECT_GE(shown[i].second, want.columns[i].second) << shown[i].first;
+      }
       ASSERT_EQ(model->rowCount(), c.records[g]);
       EXPECT_EQ(price < 0, g == 5) << "only the insulation grid has no price column";
       if (c.firstPrice[g]) {

@@ -263,6 +263,25 @@ TEST_F(SetOpenerTest, AcceptLoadsTheSetsDevicesAndPrice) {
   EXPECT_EQ(Form1->ui.ELiczbaKolektorow->text(), "3");
 }
 
+// The main window's summary shows the set's collector as the collector window does: k1 with four
+// significant digits, k2 with two, so that it names the figures the design computes with.
+TEST_F(SetOpenerTest, AcceptShowsTheCollectorsCoefficientsAsTheCollectorWindowDoes) {
+  SaveGoldenSet();
+  xml::Document set;
+  set.LoadFile(SetPath());
+  xml::Element collector = set.DocumentElement().Child("Kolektor");
+  ASSERT_FALSE(collector.IsNull());
+  collector.Child(4).SetText("3.78");
+  collector.Child(5).SetText("0.0147");
+  set.SaveFile(SetPath());
+  TWinOpenZestaw opener;
+  Select(opener, QString::fromStdString(kSetName + ".xml"));
+  opener.ui.BitBtn1->click();
+  EXPECT_FLOAT_EQ(Engine.CollectorK1, 3.78f);
+  EXPECT_EQ(Form1->ui.Label62->text(), "3.78");
+  EXPECT_EQ(Form1->ui.Label63->text(), "0.015");
+}
+
 // The cost window's total shows every digit of the single-precision set price.
 TEST_F(SetOpenerTest, AcceptPutsTheSetPriceIntoTheCostWindow) {
   SaveGoldenSet();

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDate>
+#include <QLocale>
 #include <filesystem>
 #include <string>
 
@@ -194,3 +196,20 @@ TEST(Cp1250Text, PolishLettersMapAndOthersBecomeQuestionMarks) {
 }
 
 }  // namespace
+
+TEST(PrintDateTextTest, SystemShortFormatAndPolishWithoutASystemLocale) {
+  struct Case {
+    QLocale system;
+    const char* expected;
+  };
+  const QDate date(2026, 12, 11);
+  const Case cases[] = {
+      {QLocale::c(), "Data wydruku: 11.12.2026"},
+      {QLocale(QLocale::Polish, QLocale::Poland), "Data wydruku: 11.12.2026"},
+      {QLocale(QLocale::German, QLocale::Germany), "Data wydruku: 11.12.26"},
+      {QLocale(QLocale::English, QLocale::UnitedStates), "Data wydruku: 12/11/26"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PrintDateText(c.system, date), c.expected) << c.system.name().toStdString();
+  }
+}
