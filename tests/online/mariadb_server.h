@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/types.h>
+#include <sys/wait.h>
 
 #include <QFile>
 #include <QProcess>
@@ -77,8 +78,21 @@ class MariaDbServer {
   // Freezes the server (SIGSTOP): connections stay open but nothing answers, as when the network
   // goes away. Resume lets it go on.
   void Pause() {
-    if (server_.state() == QProcess::Running && ::kill(pid_t(server_.processId()), SIGSTOP) == 0)
-      paused_ = true;
+    const pid_t pid = pid_t(server_.processId());
+    if (server_.state() != QProcess::Running || ::kill(pid, SIGSTOP) != 0) {
+      ADD_FAILURE() << "the MariaDB server could not be frozen";
+      return;
+    }
+    paused_ = true;
+    // kill() returns before the server has stopped: the signal stops the threads one by one as
+    // each is next scheduled, and on a loaded machine a thread serving our connection can still
+    // answer a query sent just after. Only a stop of every thread is reported to the parent.
+    for (int attempt = 0; attempt < 3000; ++attempt) {
+      siginfo_t info{};
+      if (::waitid(P_PID, id_t(pid), &info, WSTOPPED | WNOHANG) == 0 && info.si_pid == pid) return;
+      QThread::msleep(10);
+    }
+    ADD_FAILURE() << "the MariaDB server did not stop within 30 s of SIGSTOP";
   }
   void Resume() {
     if (paused_) ::kill(pid_t(server_.processId()), SIGCONT);
