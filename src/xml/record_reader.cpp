@@ -2,6 +2,7 @@
 
 #include <libxml/xmlreader.h>
 
+#include <cstdio>
 #include <exception>
 #include <memory>
 
@@ -25,17 +26,11 @@ std::string_view View(const xmlChar* s) {
   throw Error(path ? detail::NotXmlText(*path, reason) : reason);
 }
 
-void Walk(std::string_view text, RecordVisitor& visitor, const std::string* path) {
-  try {
-    detail::CheckSize(text);
-  } catch (const Error& e) {
-    FailDocument(path, e.what());
-  }
-  xmlResetLastError();
-  std::unique_ptr<xmlTextReader, FreeReader> owner(xmlReaderForMemory(
-      text.data(), static_cast<int>(text.size()), nullptr, nullptr, detail::kParseOptions));
-  if (!owner) FailDocument(path, detail::ParseErrorText());
-  xmlTextReader* const reader = owner.get();
+// Reads the document the reader was made for through the visitor; readFailed tells a file that
+// could not be read from a damaged one.
+void Walk(xmlTextReader* reader, RecordVisitor& visitor, const std::string* path,
+          const bool* readFailed) {
+  if (!reader) FailDocument(path, detail::ParseErrorText());
 
   // The first exception of the visitor; from then on it gets no more visits.
   std::exception_ptr pending;
@@ -119,21 +114,49 @@ void Walk(std::string_view text, RecordVisitor& visitor, const std::string* path
         break;
     }
   }
+  if (result < 0 && readFailed && *readFailed) throw Error("Nie można odczytać pliku " + *path);
   if (result < 0) FailDocument(path, detail::ParseErrorText());
   if (doctype) FailDocument(path, detail::kDoctypeRefused);
   if (!rootSeen) FailDocument(path, "dokument nie ma elementu głównego");
   if (pending) std::rethrow_exception(pending);
 }
 
+// The file is read piece by piece as the parser asks for it, never held whole.
+struct FileSource {
+  std::FILE* file = nullptr;
+  bool failed = false;
+
+  static int Read(void* context, char* buffer, int length) {
+    auto* source = static_cast<FileSource*>(context);
+    const size_t read = std::fread(buffer, 1, static_cast<size_t>(length), source->file);
+    if (read == 0 && std::ferror(source->file)) {
+      source->failed = true;
+      return -1;
+    }
+    return static_cast<int>(read);
+  }
+  static int Close(void*) { return 0; }
+};
+
 }  // namespace
 
 void ReadRecords(const std::string& path, RecordVisitor& visitor) {
-  const std::string bytes = detail::ReadWholeFile(path);
-  Walk(bytes, visitor, &path);
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                       &std::fclose);
+  if (!file) throw Error("Nie można otworzyć pliku " + path);
+  FileSource source{file.get()};
+  xmlResetLastError();
+  std::unique_ptr<xmlTextReader, FreeReader> reader(xmlReaderForIO(
+      &FileSource::Read, &FileSource::Close, &source, nullptr, nullptr, detail::kParseOptions));
+  Walk(reader.get(), visitor, &path, &source.failed);
 }
 
 void ReadRecordsFromText(std::string_view text, RecordVisitor& visitor) {
-  Walk(text, visitor, nullptr);
+  detail::CheckSize(text);
+  xmlResetLastError();
+  std::unique_ptr<xmlTextReader, FreeReader> reader(xmlReaderForMemory(
+      text.data(), static_cast<int>(text.size()), nullptr, nullptr, detail::kParseOptions));
+  Walk(reader.get(), visitor, nullptr, nullptr);
 }
 
 }  // namespace xml

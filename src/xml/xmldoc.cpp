@@ -60,10 +60,25 @@ std::string ParseErrorText() {
 std::string ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw Error("Nie można otworzyć pliku " + path);
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
+  // Read in place at the file's size: a growing buffer would copy a large catalogue many times.
+  std::string bytes;
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  in.seekg(0, std::ios::beg);
+  if (size > 0 && in) {
+    bytes.resize(static_cast<size_t>(size));
+    in.read(bytes.data(), size);
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    in.clear();
+  }
+  // Whatever follows (a file that grew, or one without a size) is read on to its end.
+  if (in.peek() != std::char_traits<char>::eof()) {
+    std::ostringstream rest;
+    rest << in.rdbuf();
+    bytes += std::move(rest).str();
+  }
   if (in.bad()) throw Error("Nie można odczytać pliku " + path);
-  return std::move(buffer).str();
+  return bytes;
 }
 
 std::string NotXmlText(const std::string& path, std::string_view reason) {
