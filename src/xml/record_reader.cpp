@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <memory>
 
 #include "xml/parse_rules.h"
@@ -26,11 +27,26 @@ std::string_view View(const xmlChar* s) {
   throw Error(path ? detail::NotXmlText(*path, reason) : reason);
 }
 
+// The streaming parser stops at a damaged document's first fault and sometimes names it oddly
+// (a cut-off file reads as "Extra content"); the document's reason is the one a whole-document
+// parse gives, so every reader of a file reports it alike. Only a damaged file pays for this.
+std::string DamageReason(const std::function<std::string()>& bytes) {
+  const std::string streamed = detail::ParseErrorText();
+  try {
+    Document document;
+    document.LoadText(bytes());
+  } catch (const Error& e) {
+    return e.what();
+  }
+  return streamed;
+}
+
 // Reads the document the reader was made for through the visitor; readFailed tells a file that
-// could not be read from a damaged one.
+// could not be read from a damaged one, and bytes gives the document again for the reason of a
+// damaged one.
 void Walk(xmlTextReader* reader, RecordVisitor& visitor, const std::string* path,
-          const bool* readFailed) {
-  if (!reader) FailDocument(path, detail::ParseErrorText());
+          const bool* readFailed, const std::function<std::string()>& bytes) {
+  if (!reader) FailDocument(path, DamageReason(bytes));
 
   // The first exception of the visitor; from then on it gets no more visits.
   std::exception_ptr pending;
@@ -115,7 +131,7 @@ void Walk(xmlTextReader* reader, RecordVisitor& visitor, const std::string* path
     }
   }
   if (result < 0 && readFailed && *readFailed) throw Error("Nie można odczytać pliku " + *path);
-  if (result < 0) FailDocument(path, detail::ParseErrorText());
+  if (result < 0) FailDocument(path, DamageReason(bytes));
   if (doctype) FailDocument(path, detail::kDoctypeRefused);
   if (!rootSeen) FailDocument(path, "dokument nie ma elementu głównego");
   if (pending) std::rethrow_exception(pending);
@@ -148,7 +164,8 @@ void ReadRecords(const std::string& path, RecordVisitor& visitor) {
   xmlResetLastError();
   std::unique_ptr<xmlTextReader, FreeReader> reader(xmlReaderForIO(
       &FileSource::Read, &FileSource::Close, &source, nullptr, nullptr, detail::kParseOptions));
-  Walk(reader.get(), visitor, &path, &source.failed);
+  Walk(reader.get(), visitor, &path, &source.failed,
+       [&path] { return detail::ReadWholeFile(path); });
 }
 
 void ReadRecordsFromText(std::string_view text, RecordVisitor& visitor) {
@@ -156,7 +173,7 @@ void ReadRecordsFromText(std::string_view text, RecordVisitor& visitor) {
   xmlResetLastError();
   std::unique_ptr<xmlTextReader, FreeReader> reader(xmlReaderForMemory(
       text.data(), static_cast<int>(text.size()), nullptr, nullptr, detail::kParseOptions));
-  Walk(reader.get(), visitor, nullptr, nullptr);
+  Walk(reader.get(), visitor, nullptr, nullptr, [text] { return std::string(text); });
 }
 
 }  // namespace xml
