@@ -13,7 +13,7 @@ TWinAddProducent::TWinAddProducent(QWidget* parent)
 }
 
 void TWinAddProducent::FormCreate() {
-  LoadDocument();
+  ReadListing();
   ui.Opis->setPlainText("brak");
   if (TableLoaded()) FillList();
   // The counter reads 255 while the description still holds "brak".

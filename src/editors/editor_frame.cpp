@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <limits>
 
 #include "app/windows.h"
@@ -77,7 +78,7 @@ void CatalogueEditorFrame::BindFrame(QListWidget* list, QComboBox* producers,
 }
 
 void CatalogueEditorFrame::CreateFrame() {
-  LoadDocument();
+  ReadListing();
   if (TableLoaded()) {
     FillList();
     FillProducerCombo();
@@ -91,25 +92,32 @@ void CatalogueEditorFrame::LoadDocument() {
   RowNodes = Root.Children();
 }
 
+void CatalogueEditorFrame::ReleaseDocument() {
+  RowNodes.clear();
+  Root = xml::Element();
+  Document.Close();
+}
+
+void CatalogueEditorFrame::ReadListing() {
+  Document.SetFileName(parameters_.fileName);
+  Listing = CatalogueListing();
+  Listing =
+      ReadCatalogueListing(parameters_.fileName, parameters_.listColumn, parameters_.flagColumn);
+}
+
 bool CatalogueEditorFrame::TableLoaded() const {
   return !(MainCatalogues().*parameters_.table).Rows.empty();
 }
 
+// A flag that is missing or no number draws the record as the user's.
 bool CatalogueEditorFrame::IsVendorRow(int row) const {
-  const xml::Element& node = RowNodes[row];
-  if (node.ChildCount() <= parameters_.flagColumn) return false;
-  try {
-    return ReadInt(node.Child(parameters_.flagColumn).Text()) == 1;
-  } catch (const NumberConversionError&) {
-    return false;  // a flag that is no number draws the record as the user's
-  }
+  return Listing.vendor[static_cast<size_t>(row)];
 }
 
 void CatalogueEditorFrame::FillList() {
   list_->clear();
-  for (int row = 0; row < static_cast<int>(RowNodes.size()); ++row) {
-    auto* item = new QListWidgetItem(
-        QString::fromStdString(RowNodes[row].Child(parameters_.listColumn).Text()));
+  for (int row = 0; row < static_cast<int>(Listing.texts.size()); ++row) {
+    auto* item = new QListWidgetItem(QString::fromStdString(Listing.texts[row]));
     if (IsVendorRow(row)) {
       item->setForeground(QColor(128, 128, 128));
       QFont font = list_->font();
@@ -118,6 +126,8 @@ void CatalogueEditorFrame::FillList() {
     }
     list_->addItem(item);
   }
+  // A record without the listed column ends the list there, as a positional read would.
+  if (Listing.error) throw xml::Error(*Listing.error);
 }
 
 void CatalogueEditorFrame::FillProducerCombo() {
@@ -181,6 +191,12 @@ void SetControlText(const CatalogueEditorFrame::Field& field, const QString& tex
 struct BufferReset {
   std::vector<std::string>& buffer;
   ~BufferReset() { buffer.clear(); }
+};
+
+// Runs an action however the scope ends (a command frees its document so).
+struct AtExit {
+  std::function<void()> action;
+  ~AtExit() { action(); }
 };
 
 }  // namespace
@@ -277,15 +293,9 @@ void CatalogueEditorFrame::ReloadTable() {
   LoadCatalogueTable(scratch, MainCatalogues().*parameters_.table, parameters_.fileName);
 }
 
-// Saves the editor's document whole or not at all; after a failed save the document is read
-// again, so that it keeps matching the file it failed to replace.
+// Saves the editor's document whole or not at all.
 void CatalogueEditorFrame::SaveDocument() {
-  try {
-    Document.SaveFile(parameters_.fileName);
-  } catch (...) {
-    LoadDocument();
-    throw;
-  }
+  Document.SaveFile(parameters_.fileName);
 }
 
 void CatalogueEditorFrame::AddRow() {
@@ -307,14 +317,12 @@ void CatalogueEditorFrame::AddRow() {
   }
   RowBuffer[0] = General15(static_cast<double>(largest) + 1);
   CCatalogueTable& table = MainCatalogues().*parameters_.table;
-  try {
+  {
+    const AtExit release{[this] { ReleaseDocument(); }};
     AppendCatalogueRow(Document, parameters_.fileName, RowBuffer, table.ColumnCount);
-  } catch (...) {
-    LoadDocument();
-    throw;
   }
   ReloadTable();
-  LoadDocument();
+  ReadListing();
   if (CountsAsDevice()) {
     ++MainCatalogues().DeviceCount;
     Engine.CataloguesChanged = 1;
@@ -332,9 +340,12 @@ void CatalogueEditorFrame::ChangeSelected() {
 
 void CatalogueEditorFrame::ChangeRow(int index) {
   BufferReset reset{RowBuffer};
+  const AtExit release{[this] { ReleaseDocument(); }};
   LoadDocument();
   if (index >= static_cast<int>(RowNodes.size())) {
-    FillList();  // the file was replaced meanwhile: its rows are listed afresh
+    // The file was replaced meanwhile: its rows are listed afresh.
+    ReadListing();
+    FillList();
     return;
   }
   if (ReadInt(RowNodes[index].Child(parameters_.flagColumn).Text()) != 0) {
@@ -376,10 +387,13 @@ bool CatalogueEditorFrame::DeleteRow(int index) {
                            platform::Buttons::YesNo) != platform::Answer::Yes) {
     return false;
   }
+  const AtExit release{[this] { ReleaseDocument(); }};
   LoadDocument();
   if (RowNodes.empty()) return false;
   if (index >= static_cast<int>(RowNodes.size())) {
-    FillList();  // the file was replaced meanwhile: its rows are listed afresh
+    // The file was replaced meanwhile: its rows are listed afresh.
+    ReadListing();
+    FillList();
     return false;
   }
   if (ReadInt(RowNodes[index].Child(parameters_.flagColumn).Text()) != 0) {
@@ -390,7 +404,7 @@ bool CatalogueEditorFrame::DeleteRow(int index) {
   SaveDocument();
   ReloadTable();
   delete list_->takeItem(index);
-  LoadDocument();
+  ReadListing();
   TableChanged(false);
   return true;
 }
@@ -400,14 +414,18 @@ void CatalogueEditorFrame::ShowRow(int index) {
     platform::MessageBox(QString::fromUtf8("Nie udało się wczytać pliku ") + FileBaseName(),
                          "UWAGA", platform::Icon::Warning);
   };
-  if (index < 0 || index >= static_cast<int>(RowNodes.size())) return failed();
+  // The record as the file holds it now, read without keeping the document.
+  std::optional<std::vector<std::string>> record;
+  try {
+    if (index >= 0) record = ReadCatalogueRecord(parameters_.fileName, index);
+  } catch (const xml::Error&) {
+    return failed();
+  }
+  if (!record) return failed();
   for (const Field& field : fields_) {
-    std::string text;
-    try {
-      text = RowNodes[index].Child(field.column).Text();
-    } catch (const xml::Error&) {
+    if (field.column < 0 || static_cast<size_t>(field.column) >= record->size())
       return failed();  // the fields filled so far keep their texts
-    }
+    const std::string& text = (*record)[static_cast<size_t>(field.column)];
     SetControlText(field, QString::fromStdString(text));
   }
 }

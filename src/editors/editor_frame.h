@@ -71,11 +71,13 @@ class CatalogueEditorFrame : public QDialog {
   void ClearFields();
   void ProducerSelected(int index);
 
-  // The editor's own copy of the catalogue file. Record element i, list entry i and row i of the
-  // main window's table are the same record, since all three follow the file order.
+  // The editor's own copy of the catalogue file, held only while a command changes a record:
+  // between commands the editor keeps only what it lists. Record element i, list entry i and row
+  // i of the main window's table are the same record, since all three follow the file order.
   xml::Document Document;
   xml::Element Root;
   std::vector<xml::Element> RowNodes;
+  CatalogueListing Listing;            // what the list shows, as last read from the file
   std::vector<std::string> RowBuffer;  // the values of the row being added or changed
 
  protected:
@@ -125,6 +127,10 @@ class CatalogueEditorFrame : public QDialog {
   static void WarnField(const char* text);
 
   void LoadDocument();
+  // Frees the document's tree once a command is done with it.
+  void ReleaseDocument();
+  // Reads the listed column and the origin flags of the file's records into Listing.
+  void ReadListing();
   bool TableLoaded() const;
   void FillList();
   // The producer names, item 1 of each producer list; the combo's own text stays as it was.

@@ -332,6 +332,73 @@ void LoadCatalogueTable(xml::Document& document, CCatalogueTable& table,
   *columnNames = std::move(reader.names);
 }
 
+CatalogueListing ReadCatalogueListing(const std::string& fileName, int32_t listColumn,
+                                      int32_t flagColumn) {
+  class Reader : public xml::RecordVisitor {
+   public:
+    Reader(int32_t listColumn, int32_t flagColumn)
+        : listColumn_(listColumn), flagColumn_(flagColumn) {}
+    void BeginRecord(int, std::string_view name) override {
+      recordName_ = name;
+      text_.reset();
+      vendor_ = false;
+    }
+    bool WantsField(int, int field) override {
+      return !listing.error && (field == listColumn_ || field == flagColumn_);
+    }
+    void Field(int, int field, std::string text, const std::optional<std::string>&) override {
+      if (field == flagColumn_) {
+        try {
+          vendor_ = ReadInt(text) == 1;
+        } catch (const NumberConversionError&) {
+          vendor_ = false;
+        }
+      }
+      if (field == listColumn_) text_ = std::move(text);
+    }
+    void EndRecord(int, int) override {
+      if (listing.error) return;
+      if (!text_) {
+        listing.error = "Indeks listy poza zakresem (" + std::to_string(listColumn_) +
+                        ") w elemencie <" + recordName_ + ">";
+        return;
+      }
+      listing.texts.push_back(std::move(*text_));
+      listing.vendor.push_back(vendor_);
+    }
+
+    CatalogueListing listing;
+
+   private:
+    int32_t listColumn_;
+    int32_t flagColumn_;
+    std::string recordName_;
+    std::optional<std::string> text_;
+    bool vendor_ = false;
+  } reader(listColumn, flagColumn);
+  xml::ReadRecords(fileName, reader);
+  return std::move(reader.listing);
+}
+
+std::optional<std::vector<std::string>> ReadCatalogueRecord(const std::string& fileName,
+                                                            int32_t index) {
+  struct Reader : xml::RecordVisitor {
+    int32_t index = 0;
+    std::optional<std::vector<std::string>> record;
+    void BeginRecord(int number, std::string_view) override {
+      if (number == index) record.emplace();
+    }
+    bool WantsField(int number, int) override { return number == index; }
+    void Field(int, int, std::string text, const std::optional<std::string>&) override {
+      record->push_back(std::move(text));
+    }
+    void EndRecord(int, int) override {}
+  } reader;
+  reader.index = index;
+  xml::ReadRecords(fileName, reader);
+  return std::move(reader.record);
+}
+
 // ---------------------------------------------------------------- the eleven catalogues
 
 const std::array<CCatalogues::Entry, 11> CCatalogues::Files = {{

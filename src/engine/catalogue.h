@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -62,6 +63,24 @@ int32_t LargestCatalogueId(xml::Document& document);
 void LoadCatalogueTable(xml::Document& document, CCatalogueTable& table,
                         const std::string& fileName,
                         std::vector<std::string>* columnNames = nullptr);
+
+// The records a catalogue editor lists, read in one pass without keeping the document: the text
+// of the listed column of each record and whether its origin flag reads as the integer 1 (a
+// vendor's record; a missing or unreadable flag counts as the user's), in file order.
+struct CatalogueListing {
+  std::vector<std::string> texts;
+  std::vector<bool> vendor;
+  // The error of the first record without the listed column, where the listing ends; the records
+  // before it stay listed.
+  std::optional<std::string> error;
+};
+CatalogueListing ReadCatalogueListing(const std::string& fileName, int32_t listColumn,
+                                      int32_t flagColumn);
+
+// The field texts of record `index` of the file (all its fields), or nothing when the file has
+// no such record; read in one pass without keeping the document.
+std::optional<std::vector<std::string>> ReadCatalogueRecord(const std::string& fileName,
+                                                            int32_t index);
 
 // The eleven catalogues the main window holds for the whole run, with the column-name lists of
 // the seven device catalogues and the two derived structures.
