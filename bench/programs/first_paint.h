@@ -17,9 +17,12 @@ class ExitAfterFirstPaint : public QObject {
     qApp->installEventFilter(this);
   }
 
+  std::function<void()> onPaint;  // called at the first paint, before the exit
+
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && !painted_ && watched == window_()) {
       painted_ = true;
+      if (onPaint) onPaint();
       // Once the paint has been delivered and flushed; no tear-down, which the start does not
       // include.
       QMetaObject::invokeMethod(

@@ -14,22 +14,40 @@
 #include "main/vindargast.h"
 #include "platform/guard.h"
 
+namespace {
+
+QElapsedTimer sinceMain;
+bool showTimes = false;
+
+void Phase(const char* name) {
+  if (showTimes)
+    std::fprintf(stderr, "   %-26s %6.1f ms since main\n", name,
+                 static_cast<double>(sinceMain.nsecsElapsed()) / 1e6);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  sinceMain.start();
+  showTimes = qEnvironmentVariableIsSet("STARTUP_PROBE_TIMES");
   if (argc < 2) return 2;
   const QString folder = QString::fromLocal8Bit(argv[1]);
   QApplication app(argc, argv);
+  Phase("application object");
   AnswerEveryBox answers;
   platform::SetBackend(&answers);
   ExitAfterFirstPaint exit([] { return static_cast<QWidget*>(Form1); });
+  exit.onPaint = [] { Phase("first paint"); };
   int result = 1;
   platform::RunGuarded([&] {
     startup::EnterProgramFolder(folder);
     startup::PrepareApplication(app);
+    Phase("application prepared");
     startup::Options options;
     options.splashInterval = 0;
     QElapsedTimer clock;
     clock.start();
-    if (qEnvironmentVariableIsSet("STARTUP_PROBE_TIMES")) {
+    if (showTimes) {
       options.windowCreated = [&clock](int number, const char* instance) {
         std::fprintf(stderr, "%2d %-26s %6.1f ms\n", number, instance,
                      static_cast<double>(clock.nsecsElapsed()) / 1e6);
@@ -37,6 +55,7 @@ int main(int argc, char** argv) {
       };
     }
     if (!startup::CreateWindows(options)) return;
+    Phase("windows created");
     result = app.exec();
   });
   return result;
