@@ -1,8 +1,9 @@
 #include "xml/record_reader.h"
 
-#include <libxml/xmlreader.h>
+#include <libxml/parser.h>
 
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -14,12 +15,12 @@ namespace xml {
 
 namespace {
 
-struct FreeReader {
-  void operator()(xmlTextReader* reader) const { xmlFreeTextReader(reader); }
-};
-
 std::string_view View(const xmlChar* s) {
   return s ? std::string_view(reinterpret_cast<const char*>(s)) : std::string_view();
+}
+
+std::string_view View(const xmlChar* begin, const xmlChar* end) {
+  return std::string_view(reinterpret_cast<const char*>(begin), static_cast<size_t>(end - begin));
 }
 
 // The file's own errors name the file when there is one, as Document::LoadFile's do.
@@ -27,9 +28,9 @@ std::string_view View(const xmlChar* s) {
   throw Error(path ? detail::NotXmlText(*path, reason) : reason);
 }
 
-// The streaming parser stops at a damaged document's first fault and sometimes names it oddly
-// (a cut-off file reads as "Extra content"); the document's reason is the one a whole-document
-// parse gives, so every reader of a file reports it alike. Only a damaged file pays for this.
+// The streaming parser stops at a damaged document's first fault; the document's reason is the
+// one a whole-document parse gives, so every reader of a file reports it alike. Only a damaged
+// file pays for this second parse.
 std::string DamageReason(const std::function<std::string()>& bytes) {
   const std::string streamed = detail::ParseErrorText();
   try {
@@ -41,118 +42,174 @@ std::string DamageReason(const std::function<std::string()>& bytes) {
   return streamed;
 }
 
-// Reads the document the reader was made for through the visitor; readFailed tells a file that
-// could not be read from a damaged one, and bytes gives the document again for the reason of a
-// damaged one.
-void Walk(xmlTextReader* reader, RecordVisitor& visitor, const std::string* path,
-          const bool* readFailed, const std::function<std::string()>& bytes) {
-  if (!reader) FailDocument(path, DamageReason(bytes));
+// Without entity substitution libxml2 hands an attribute's "&" (written "&amp;" or "&#38;") to
+// the callbacks as "&#38;", for a tree builder to decode; any other "&" would be an entity of a
+// document type, which is refused anyway.
+std::string AttributeValue(std::string_view raw) {
+  std::string value;
+  value.reserve(raw.size());
+  constexpr std::string_view kAmpersand = "&#38;";
+  for (size_t i = 0; i < raw.size(); ++i) {
+    if (raw.compare(i, kAmpersand.size(), kAmpersand) == 0) {
+      value.push_back('&');
+      i += kAmpersand.size() - 1;
+    } else {
+      value.push_back(raw[i]);
+    }
+  }
+  return value;
+}
 
-  // The first exception of the visitor; from then on it gets no more visits.
-  std::exception_ptr pending;
-  const auto visit = [&pending](auto&& call) {
-    if (pending) return;
+// The state of one pass: element depth 0 is the document element, 1 a record, 2 a field, and
+// the text directly inside a field is at depth 3.
+class Pass {
+ public:
+  explicit Pass(RecordVisitor& visitor) : visitor_(visitor) {}
+
+  static xmlSAXHandler Handler() {
+    xmlSAXHandler handler;
+    std::memset(&handler, 0, sizeof handler);
+    handler.initialized = XML_SAX2_MAGIC;
+    handler.internalSubset = &Pass::OnDocumentType;
+    handler.startElementNs = &Pass::OnStart;
+    handler.endElementNs = &Pass::OnEnd;
+    handler.characters = &Pass::OnText;
+    handler.ignorableWhitespace = &Pass::OnText;
+    handler.cdataBlock = &Pass::OnText;
+    return handler;
+  }
+
+  // After the document: its own faults first, then the visitor's.
+  void Finish(bool wellFormed, const std::string* path, const std::function<std::string()>& bytes,
+              bool readFailed) {
+    if (readFailed) throw Error("Nie można odczytać pliku " + *path);
+    if (!wellFormed) FailDocument(path, DamageReason(bytes));
+    if (doctype_) FailDocument(path, detail::kDoctypeRefused);
+    if (!rootSeen_) FailDocument(path, "dokument nie ma elementu głównego");
+    if (pending_) std::rethrow_exception(pending_);
+  }
+
+ private:
+  static Pass& Of(void* context) {
+    return *static_cast<Pass*>(static_cast<xmlParserCtxt*>(context)->_private);
+  }
+
+  // The first exception of the visitor; from then on it gets no more visits. Nothing may be
+  // thrown through the parser.
+  template <class Call>
+  void Visit(Call&& call) {
+    if (pending_) return;
     try {
       call();
     } catch (...) {
-      pending = std::current_exception();
+      pending_ = std::current_exception();
     }
-  };
+  }
 
-  bool doctype = false;
-  bool rootSeen = false;
-  std::string rootName;
-  int records = 0;
-  int record = -1;
-  int fields = 0;              // fields of the current record so far
-  bool inWantedField = false;  // gathering the text of a wanted field
-  std::string fieldText;
-  std::optional<std::string> fieldName;
-  const auto deliverField = [&] {
-    visit([&] { visitor.Field(record, fields - 1, std::move(fieldText), fieldName); });
-    fieldText.clear();
-    inWantedField = false;
-  };
+  static void OnDocumentType(void* context, const xmlChar*, const xmlChar*, const xmlChar*) {
+    Of(context).doctype_ = true;
+  }
 
-  int result;
-  while ((result = xmlTextReaderRead(reader)) == 1) {
-    const int depth = xmlTextReaderDepth(reader);
-    switch (xmlTextReaderNodeType(reader)) {
-      case XML_READER_TYPE_DOCUMENT_TYPE:
-        doctype = true;
-        break;
-      case XML_READER_TYPE_ELEMENT: {
-        const bool empty = xmlTextReaderIsEmptyElement(reader) == 1;
-        if (depth == 0) {
-          rootSeen = true;
-          rootName = View(xmlTextReaderConstName(reader));
-          if (empty) visit([&] { visitor.End(rootName, records); });
-        } else if (depth == 1) {
-          record = records++;
-          fields = 0;
-          visit([&] { visitor.BeginRecord(record, View(xmlTextReaderConstName(reader))); });
-          if (empty) visit([&] { visitor.EndRecord(record, 0); });
-        } else if (depth == 2) {
-          const int field = fields++;
-          bool wanted = false;
-          visit([&] { wanted = visitor.WantsField(record, field); });
-          if (!wanted || pending) break;
-          fieldName.reset();
-          bool wantsName = false;
-          visit([&] { wantsName = visitor.WantsFieldName(record); });
-          if (wantsName) {
-            if (xmlChar* name = xmlTextReaderGetAttribute(reader, BAD_CAST "name")) {
-              fieldName = std::string(View(name));
-              xmlFree(name);
-            }
-          }
-          inWantedField = true;
-          if (empty) deliverField();
+  static void OnStart(void* context, const xmlChar* name, const xmlChar*, const xmlChar*, int,
+                      const xmlChar**, int attributeCount, int, const xmlChar** attributes) {
+    Pass& pass = Of(context);
+    const int depth = pass.depth_++;
+    pass.Visit([&] { pass.Start(depth, View(name), attributeCount, attributes); });
+  }
+
+  void Start(int depth, std::string_view name, int attributeCount, const xmlChar** attributes) {
+    if (depth == 0) {
+      rootSeen_ = true;
+      rootName_ = name;
+    } else if (depth == 1) {
+      record_ = records_++;
+      fields_ = 0;
+      visitor_.BeginRecord(record_, name);
+    } else if (depth == 2) {
+      const int field = fields_++;
+      if (!visitor_.WantsField(record_, field)) return;
+      fieldName_.reset();
+      if (visitor_.WantsFieldName(record_)) {
+        // Five pointers per attribute: local name, prefix, namespace, value, value's end.
+        for (int i = 0; i < attributeCount; ++i) {
+          const xmlChar** attribute = attributes + 5 * i;
+          if (View(attribute[0]) == "name" && !attribute[2])
+            fieldName_ = AttributeValue(View(attribute[3], attribute[4]));
         }
-        break;
       }
-      case XML_READER_TYPE_TEXT:
-      case XML_READER_TYPE_CDATA:
-      case XML_READER_TYPE_WHITESPACE:
-      case XML_READER_TYPE_SIGNIFICANT_WHITESPACE:
-        if (inWantedField && depth == 3) fieldText += View(xmlTextReaderConstValue(reader));
-        break;
-      case XML_READER_TYPE_END_ELEMENT:
-        if (depth == 2 && inWantedField) {
-          deliverField();
-        } else if (depth == 1) {
-          visit([&] { visitor.EndRecord(record, fields); });
-        } else if (depth == 0) {
-          visit([&] { visitor.End(rootName, records); });
-        }
-        break;
-      default:
-        break;
+      inWantedField_ = true;
+      fieldText_.clear();
     }
   }
-  if (result < 0 && readFailed && *readFailed) throw Error("Nie można odczytać pliku " + *path);
-  if (result < 0) FailDocument(path, DamageReason(bytes));
-  if (doctype) FailDocument(path, detail::kDoctypeRefused);
-  if (!rootSeen) FailDocument(path, "dokument nie ma elementu głównego");
-  if (pending) std::rethrow_exception(pending);
-}
 
-// The file is read piece by piece as the parser asks for it, never held whole.
-struct FileSource {
-  std::FILE* file = nullptr;
-  bool failed = false;
-
-  static int Read(void* context, char* buffer, int length) {
-    auto* source = static_cast<FileSource*>(context);
-    const size_t read = std::fread(buffer, 1, static_cast<size_t>(length), source->file);
-    if (read == 0 && std::ferror(source->file)) {
-      source->failed = true;
-      return -1;
-    }
-    return static_cast<int>(read);
+  static void OnEnd(void* context, const xmlChar*, const xmlChar*, const xmlChar*) {
+    Pass& pass = Of(context);
+    const int depth = --pass.depth_;
+    pass.Visit([&] { pass.End(depth); });
+    if (depth == 2) pass.inWantedField_ = false;
   }
-  static int Close(void*) { return 0; }
+
+  void End(int depth) {
+    if (depth == 2 && inWantedField_) {
+      inWantedField_ = false;
+      visitor_.Field(record_, fields_ - 1, std::move(fieldText_), fieldName_);
+      fieldText_.clear();
+    } else if (depth == 1) {
+      visitor_.EndRecord(record_, fields_);
+    } else if (depth == 0) {
+      visitor_.End(rootName_, records_);
+    }
+  }
+
+  static void OnText(void* context, const xmlChar* text, int length) {
+    Pass& pass = Of(context);
+    if (!pass.inWantedField_ || pass.depth_ != 3 || pass.pending_) return;
+    pass.Visit([&] {
+      pass.fieldText_.append(reinterpret_cast<const char*>(text), static_cast<size_t>(length));
+    });
+  }
+
+  RecordVisitor& visitor_;
+  std::exception_ptr pending_;
+  bool doctype_ = false;
+  bool rootSeen_ = false;
+  std::string rootName_;
+  int depth_ = 0;
+  int records_ = 0;
+  int record_ = -1;
+  int fields_ = 0;              // fields of the current record so far
+  bool inWantedField_ = false;  // gathering the text of a wanted field
+  std::string fieldText_;
+  std::optional<std::string> fieldName_;
 };
+
+struct FreeContext {
+  void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
+};
+
+// Feeds the document to libxml2's push parser in pieces as `next` gives them (an empty piece
+// ends it); returns whether the document was well-formed.
+bool Parse(Pass& pass, const std::function<std::string_view()>& next) {
+  xmlSAXHandler handler = Pass::Handler();
+  xmlResetLastError();
+  // The first bytes let the parser tell the encoding before the declaration is read.
+  std::string_view piece = next();
+  const int head = static_cast<int>(std::min<size_t>(piece.size(), 4));
+  std::unique_ptr<xmlParserCtxt, FreeContext> context(
+      xmlCreatePushParserCtxt(&handler, nullptr, piece.data(), head, nullptr));
+  if (!context) return false;
+  context->_private = &pass;
+  xmlCtxtUseOptions(context.get(), detail::kParseOptions);
+  piece.remove_prefix(static_cast<size_t>(head));
+  while (!piece.empty()) {
+    if (xmlParseChunk(context.get(), piece.data(), static_cast<int>(piece.size()), 0) != 0 &&
+        !context->wellFormed)
+      break;
+    piece = next();
+  }
+  xmlParseChunk(context.get(), nullptr, 0, 1);
+  return context->wellFormed != 0;
+}
 
 }  // namespace
 
@@ -160,20 +217,30 @@ void ReadRecords(const std::string& path, RecordVisitor& visitor) {
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                        &std::fclose);
   if (!file) throw Error("Nie można otworzyć pliku " + path);
-  FileSource source{file.get()};
-  xmlResetLastError();
-  std::unique_ptr<xmlTextReader, FreeReader> reader(xmlReaderForIO(
-      &FileSource::Read, &FileSource::Close, &source, nullptr, nullptr, detail::kParseOptions));
-  Walk(reader.get(), visitor, &path, &source.failed,
-       [&path] { return detail::ReadWholeFile(path); });
+  // The file is read piece by piece as the parser takes it, never held whole.
+  std::string buffer(1 << 16, '\0');
+  bool readFailed = false;
+  Pass pass(visitor);
+  const bool wellFormed = Parse(pass, [&]() -> std::string_view {
+    const size_t read = std::fread(buffer.data(), 1, buffer.size(), file.get());
+    if (read == 0 && std::ferror(file.get())) readFailed = true;
+    return std::string_view(buffer.data(), read);
+  });
+  pass.Finish(
+      wellFormed, &path, [&path] { return detail::ReadWholeFile(path); }, readFailed);
 }
 
 void ReadRecordsFromText(std::string_view text, RecordVisitor& visitor) {
   detail::CheckSize(text);
-  xmlResetLastError();
-  std::unique_ptr<xmlTextReader, FreeReader> reader(xmlReaderForMemory(
-      text.data(), static_cast<int>(text.size()), nullptr, nullptr, detail::kParseOptions));
-  Walk(reader.get(), visitor, nullptr, nullptr, [text] { return std::string(text); });
+  Pass pass(visitor);
+  std::string_view rest = text;
+  const bool wellFormed = Parse(pass, [&rest]() -> std::string_view {
+    const std::string_view piece = rest.substr(0, 1 << 16);
+    rest.remove_prefix(piece.size());
+    return piece;
+  });
+  pass.Finish(
+      wellFormed, nullptr, [text] { return std::string(text); }, false);
 }
 
 }  // namespace xml

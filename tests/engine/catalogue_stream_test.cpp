@@ -184,6 +184,9 @@ TEST(CatalogueOnePass, EveryCornerOfTheFormatReadsAsAWholeDocumentReadsIt) {
                                      "&#322;<?p?>4</f><f name=\"b\">a<i>nested</i>b</f></row></k>"},
       {"blank and empty fields", head + "<k><row><f name=\"a\">  </f><f name=\"b\"/><f "
                                         "name=\"c\"></f><f name=\"d\">\n\t</f></row></k>"},
+      {"escapes in names, prefixed elements and attributes",
+       head + "<k xmlns:p=\"urn:x\"><p:row><p:f p:name=\"inny\" name=\"a&amp;b&#322;&lt;\">1"
+              "</p:f><f name=\"&#38;#38;\">2</f></p:row><p:row><f>3</f></p:row></k>"},
       {"records and fields of any name", head + "<k><a><x name=\"n\">1</x></a><b><y>2</y></b></k>"},
       {"later records longer", head + "<k><row><f name=\"a\">1</f></row>"
                                       "<row><f>2</f><f>extra</f><f>more</f></row></k>"},
