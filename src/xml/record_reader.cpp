@@ -1,6 +1,7 @@
 #include "xml/record_reader.h"
 
 #include <libxml/parser.h>
+#include <libxml/tree.h>
 
 #include <cstdio>
 #include <cstring>
@@ -184,7 +185,13 @@ class Pass {
 };
 
 struct FreeContext {
-  void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
+  void operator()(xmlParserCtxt* context) const {
+    // The parser builds a document of its own for the entities of a document type even when the
+    // callbacks build none; the context does not free it.
+    if (context->myDoc) xmlFreeDoc(context->myDoc);
+    context->myDoc = nullptr;
+    xmlFreeParserCtxt(context);
+  }
 };
 
 // Feeds the document to libxml2's push parser in pieces as `next` gives them (an empty piece
