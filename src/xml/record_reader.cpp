@@ -2,6 +2,7 @@
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
+#include <libxml/xmlerror.h>
 
 #include <cstdio>
 #include <cstring>
@@ -79,6 +80,9 @@ class Pass {
     handler.cdataBlock = &Pass::OnText;
     return handler;
   }
+
+  // Whether every element that started also ended.
+  bool Closed() const { return depth_ == 0; }
 
   // After the document: its own faults first, then the visitor's.
   void Finish(bool wellFormed, const std::string* path, const std::function<std::string()>& bytes,
@@ -194,28 +198,43 @@ struct FreeContext {
   }
 };
 
+// libxml2 writes some faults of its push parser (a failed encoding conversion) straight to the
+// standard error, whatever the parser options say; the fault is reported with the document.
+class QuietGenericErrors {
+ public:
+  QuietGenericErrors() : handler_(xmlGenericError), context_(xmlGenericErrorContext) {
+    xmlSetGenericErrorFunc(nullptr, &Ignore);
+  }
+  ~QuietGenericErrors() { xmlSetGenericErrorFunc(context_, handler_); }
+  QuietGenericErrors(const QuietGenericErrors&) = delete;
+  QuietGenericErrors& operator=(const QuietGenericErrors&) = delete;
+
+ private:
+  static void Ignore(void*, const char*, ...) {}
+  xmlGenericErrorFunc handler_;
+  void* context_;
+};
+
 // Feeds the document to libxml2's push parser in pieces as `next` gives them (an empty piece
-// ends it); returns whether the document was well-formed.
+// ends it); returns whether the document was read whole and well-formed.
 bool Parse(Pass& pass, const std::function<std::string_view()>& next) {
   xmlSAXHandler handler = Pass::Handler();
+  const QuietGenericErrors quiet;
   xmlResetLastError();
-  // The first bytes let the parser tell the encoding before the declaration is read.
-  std::string_view piece = next();
-  const int head = static_cast<int>(std::min<size_t>(piece.size(), 4));
+  // The options hold from the first byte on; the parser tells the encoding from the first bytes
+  // it is given.
   std::unique_ptr<xmlParserCtxt, FreeContext> context(
-      xmlCreatePushParserCtxt(&handler, nullptr, piece.data(), head, nullptr));
+      xmlCreatePushParserCtxt(&handler, nullptr, nullptr, 0, nullptr));
   if (!context) return false;
   context->_private = &pass;
   xmlCtxtUseOptions(context.get(), detail::kParseOptions);
-  piece.remove_prefix(static_cast<size_t>(head));
-  while (!piece.empty()) {
-    if (xmlParseChunk(context.get(), piece.data(), static_cast<int>(piece.size()), 0) != 0 &&
-        !context->wellFormed)
-      break;
-    piece = next();
-  }
-  xmlParseChunk(context.get(), nullptr, 0, 1);
-  return context->wellFormed != 0;
+  // A parser that stopped (a malformed document, or a conversion that failed, after which
+  // libxml2 halts without calling the document malformed) has not read the document.
+  const auto stopped = [&context] { return !context->wellFormed || context->disableSAX; };
+  for (std::string_view piece = next(); !piece.empty() && !stopped(); piece = next())
+    xmlParseChunk(context.get(), piece.data(), static_cast<int>(piece.size()), 0);
+  if (!stopped()) xmlParseChunk(context.get(), nullptr, 0, 1);
+  return !stopped() && pass.Closed();
 }
 
 }  // namespace

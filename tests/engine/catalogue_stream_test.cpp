@@ -211,6 +211,10 @@ TEST(CatalogueOnePass, EveryCornerOfTheFormatReadsAsAWholeDocumentReadsIt) {
        "<?xml version=\"1.0\" encoding=\"ISO-8859-2\"?><k><row><f name=\"\xb3\">"
        "\xbf\xf3\xb3\xe6</f></row></k>"},
       {"unknown encoding", "<?xml version=\"1.0\" encoding=\"x-nieznane\"?><k/>"},
+      // libxml2 halts on the failed conversion without calling the document malformed.
+      {"bytes the declared encoding cannot convert",
+       "<?xml version=\"1.0\" encoding=\"UTF-7\"?>\n<k>\n  <row>\n    <f name=\"a\">1</f>\n  "
+       "</row>\n  <row>\n    <f>\xc4\x85 o</f>\n  </row>\n</k>\n"},
   };
   TempDir dir;
   for (const Case& c : cases) {
