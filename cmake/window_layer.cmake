@@ -23,6 +23,9 @@ endfunction()
 function(vindargast_link_window_layers)
   foreach(a ${VINDARGAST_WINDOW_LAYERS})
     if(TARGET ${a})
+      # The layers' static libraries call each other round in a circle; the linker walks the
+      # circle this many times, so that a call the last pass brought in is still resolved.
+      set_property(TARGET ${a} PROPERTY LINK_INTERFACE_MULTIPLICITY 3)
       foreach(b ${VINDARGAST_WINDOW_LAYERS})
         if(TARGET ${b} AND NOT a STREQUAL b)
           target_link_libraries(${a} PUBLIC ${b})

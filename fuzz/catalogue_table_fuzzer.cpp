@@ -4,6 +4,8 @@
 // a reload. Bad input may raise only the documented errors (xml::Error, CatalogueError,
 // NumberConversionError); a failed load leaves the table as it was, and a file the program has
 // appended to loads again with the new rows.
+//
+// Seeds reach: LoadCatalogueTable, CCatalogues::ComputeDeviceCount
 #include <cstddef>
 #include <cstdint>
 #include <optional>

@@ -3,6 +3,10 @@
 // Bad input may raise only xml::Error or NumberConversionError, and then the device stays as it
 // was. A device that read an element shows itself in its grid, and the element it writes into a
 // saved project reads back into the same device: a project saved can always be opened again.
+//
+// Seeds reach: CKolektor::ReadFromXml, CZasobnik::ReadFromXml, CSterownik::ReadFromXml,
+// Seeds reach: CNaczynie::ReadFromXml, CPompaObiegowa::ReadFromXml, CIzolacja::ReadFromXml,
+// Seeds reach: CKonstrukcjaWsporcza::ReadFromXml
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>

@@ -5,6 +5,8 @@
 // saved file reads back, into a design as the program starts and the same windows, as a design
 // that saves to the very same bytes: a project opened can always be saved and opened again
 // without a change.
+//
+// Seeds reach: project::ReadProjectDocument, project::BuildProjectDocument
 #include <cstddef>
 #include <cstdint>
 #include <string>

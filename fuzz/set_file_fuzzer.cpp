@@ -2,6 +2,8 @@
 // "Akceptuj") on the input as a whole set file. Bad input may raise only xml::Error or
 // NumberConversionError, and then nothing reaches the design. A set that was read is applied to a
 // design as the program starts; its own data, written again by the set writer, read back the same.
+//
+// Seeds reach: setfile::ReadSetPreview, setfile::ReadSet, setfile::ApplySet
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -2,6 +2,8 @@
 // xml::Error. A document that loads can be walked by position and by name with consistent
 // answers, and what it saves loads again into the same document, also after an element has been
 // appended as the catalogue editors append a record.
+//
+// Seeds reach: xml::Document::LoadText, xml::Document::SaveText
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -5,6 +5,8 @@
 #include "app/windows.h"
 #include "economics/edit_filters.h"
 #include "economics/edit_text.h"
+#include "economics/screen_fit.h"
+#include "engine/design_error.h"
 #include "engine/numtext.h"
 #include "main/naczynie.h"
 #include "main/pompa.h"
@@ -15,6 +17,12 @@ using economics::IntText;
 using economics::ReadFloat;
 using economics::ReadInt;
 using economics::SetText;
+
+// The fitting pictures live in this static library: their resource is registered before the
+// form asks for one. Q_INIT_RESOURCE declares its function where it stands: at global scope here.
+static void RegisterFittingsResource() {
+  Q_INIT_RESOURCE(fittings);
+}
 
 namespace {
 
@@ -36,6 +44,8 @@ bool MixedCountsExceedCollectors() {
 }  // namespace
 
 TWinArmatura::TWinArmatura(QWidget* parent) : QDialog(parent) {
+  static const bool registered = (RegisterFittingsResource(), true);
+  (void)registered;
   ui.setupUi(this);
   ConnectHandlers();
   platform::RunGuarded([this] { FormCreate(); });
@@ -115,6 +125,11 @@ void TWinArmatura::FormCreate() {
 }
 
 void TWinArmatura::showEvent(QShowEvent* event) {
+  // Sized when first shown, from the content as it is then laid out.
+  if (!fitted_) {
+    fitted_ = true;
+    economics::FitToScreen(this, ui.ScrollArea);
+  }
   QDialog::showEvent(event);
   if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
 }
@@ -143,15 +158,15 @@ void TWinArmatura::FormShow() {
   }
   if (Engine.FittingsComputed != 1 && Engine.ProjectLoaded != 1) return;
 
-  // Each write that changes an edit's text stores the value as shown, so the record holds the
-  // prices with 4 significant digits before the fittings cost is recomputed.
+  // The change handlers store what these edits show, and "PRZELICZ" reads them again: each gets
+  // a text that reads back as the very float the record holds (4 digits when they suffice).
   for (const FittingKind& kind : Kinds()) {
     SetText(kind.count, IntText(a.*kind.countField));
-    SetText(kind.price, General4(a.*kind.priceField));
+    SetText(kind.price, StoredFloatText(a.*kind.priceField, 4));
   }
-  SetText(ui.ECenaZaMetr, General4(a.CenaZaMetr));
-  SetText(ui.EDlugoscPrzewodowRurowych, General4(a.DlugoscPrzewodow));
-  SetText(ui.EDodatkoweStratyCisn, General4(a.DodatkowaStrataCisnienia));
+  SetText(ui.ECenaZaMetr, StoredFloatText(a.CenaZaMetr, 4));
+  SetText(ui.EDlugoscPrzewodowRurowych, StoredFloatText(a.DlugoscPrzewodow, 4));
+  SetText(ui.EDodatkoweStratyCisn, StoredFloatText(a.DodatkowaStrataCisnienia, 4));
   SetText(ui.ESumaStratCisnienia, General4(a.TotalPressureDrop));
   SetText(ui.EWysokoscPodnoszenia, General4(a.PumpHead));
   SetText(ui.EWydajnoscPompy, General4(a.PumpFlow));
@@ -164,7 +179,10 @@ void TWinArmatura::FormShow() {
 }
 
 void TWinArmatura::BitBtn1Click() {
-  CFittings& a = Engine.Armatura;
+  // Everything is worked out on a copy of the record first: an input the hydraulics cannot use
+  // (a pipe without bore, a static height of 21 m or more) or a text that is no number leaves the
+  // record, the cost item and the results exactly as they were.
+  CFittings a = Engine.Armatura;
   const int32_t n = Engine.LiczbaKolektorow;
   for (const FittingKind& kind : Kinds()) {
     if (!kind.count->text().isEmpty() && !kind.price->text().isEmpty()) {
@@ -179,51 +197,61 @@ void TWinArmatura::BitBtn1Click() {
   if (!ui.EDlugoscPrzewodowRurowych->text().isEmpty()) {
     a.DlugoscPrzewodow = ReadFloat(ui.EDlugoscPrzewodowRurowych);
   }
-  Engine.CenaArmatury = a.ComputePrice();
-  SetText(ui.ESumaCenaArmatura, FixedText(Engine.CenaArmatury, 4, 2));
-
+  const float price = a.ComputePrice();
   a.DodatkowaStrataCisnienia =
       ui.EDodatkoweStratyCisn->text().isEmpty() ? 0.0f : ReadFloat(ui.EDodatkoweStratyCisn);
   const float localLosses = a.SumLocalLosses();
   a.FieldPressureDrop = ui.ERazemCisnienie->text().isEmpty() ? 0.0f : ReadFloat(ui.ERazemCisnienie);
-  Engine.InstallationPressureDrop = a.ComputeTotalPressureDrop(
-      static_cast<float>(Engine.SrednicaPrzewodu), Engine.LiczbaZasobnikow, localLosses,
-      Engine.Tank1PressureLoss, Engine.Tank2PressureLoss);
-  SetText(ui.ESumaStratCisnienia, General4(Engine.InstallationPressureDrop));
 
-  // 100 mbar of pressure drop need 1 m of head.
-  a.PumpHead = static_cast<float>(0.01 * Engine.InstallationPressureDrop);
-  SetText(ui.EWysokoscPodnoszenia, General4(a.PumpHead));
-  // The pump moves every collector's flow, whatever the connection.
-  a.PumpFlow = static_cast<float>(static_cast<double>(n) * Engine.CollectorUnitFlow);
-  SetText(ui.EWydajnoscPompy, General4(a.PumpFlow));
-
-  const float pipes = a.ComputePipeWaterVolume(static_cast<float>(Engine.SrednicaPrzewodu));
-  float exchangers = 0;
-  if (Engine.LiczbaZasobnikow == 1) {
-    exchangers = Engine.Tank1ExchangerVolume;
-    SetText(ui.EPojemnoscWodnaWymiennika, FixedText(exchangers, 4, 2));
-  } else {
-    exchangers = static_cast<float>(static_cast<double>(Engine.Tank1ExchangerVolume) +
-                                    Engine.Tank2ExchangerVolume);
-    SetText(ui.EPojemnoscWodnaWymiennika, General4(exchangers));
-  }
-  // The stored volumes are the values as shown.
-  a.ExchangerWaterVolume = ReadFloat(ui.EPojemnoscWodnaWymiennika);
-
+  const float diameter = static_cast<float>(Engine.SrednicaPrzewodu);
   const double collectors = static_cast<double>(n) * Engine.CollectorAbsorberVolume;
-  const float total = static_cast<float>(collectors + pipes + exchangers);
-  const float vessel =
-      a.ComputeVesselVolume(Engine.WysokoscStatyczna, total, Engine.CollectorAbsorberVolume);
-  SetText(ui.EPojemnoscWlasciwa, FixedText(vessel, 4, 2));
+  float drop = 0, pipes = 0, vessel = 0, exchangers = 0, total = 0;
+  try {
+    drop = a.ComputeTotalPressureDrop(diameter, Engine.LiczbaZasobnikow, localLosses,
+                                      Engine.Tank1PressureLoss, Engine.Tank2PressureLoss);
+    pipes = a.ComputePipeWaterVolume(diameter);
+    exchangers = Engine.LiczbaZasobnikow == 1
+                     ? Engine.Tank1ExchangerVolume
+                     : static_cast<float>(static_cast<double>(Engine.Tank1ExchangerVolume) +
+                                          Engine.Tank2ExchangerVolume);
+    total = static_cast<float>(collectors + pipes + exchangers);
+    vessel = a.ComputeVesselVolume(Engine.WysokoscStatyczna, total, Engine.CollectorAbsorberVolume);
+  } catch (const DesignInputError& error) {
+    platform::MessageBox(QString::fromUtf8(error.what()), QStringLiteral("Uwaga"),
+                         platform::Icon::Warning);
+    return;
+  }
+
+  // 100 mbar of pressure drop need 1 m of head; the pump moves every collector's flow, whatever
+  // the connection.
+  a.PumpHead = static_cast<float>(0.01 * drop);
+  a.PumpFlow = static_cast<float>(static_cast<double>(n) * Engine.CollectorUnitFlow);
+  // The water volumes are stored as shown; the vessel from the unrounded total.
+  const std::string exchangerText =
+      Engine.LiczbaZasobnikow == 1 ? FixedText(exchangers, 4, 2) : General4(exchangers);
+  const std::string collectorText = FixedText(collectors, 4, 2);
+  const std::string pipeText = FixedText(pipes, 4, 2);
+  const std::string totalText = FixedText(total, 4, 2);
+  a.ExchangerWaterVolume = ::ReadFloat(exchangerText);
+  a.CollectorWaterVolume = ::ReadFloat(collectorText);
+  a.PipeWaterVolume = ::ReadFloat(pipeText);
+  a.TotalWaterVolume = ::ReadFloat(totalText);
   a.VesselVolume = vessel;
-  SetText(ui.EPojemnoscWodnaKolektora, FixedText(collectors, 4, 2));
-  a.CollectorWaterVolume = ReadFloat(ui.EPojemnoscWodnaKolektora);
-  SetText(ui.EPojemnoscWodnaRur, FixedText(pipes, 4, 2));
-  a.PipeWaterVolume = ReadFloat(ui.EPojemnoscWodnaRur);
-  SetText(ui.ECalkowitaPojWodna, FixedText(total, 4, 2));
-  a.TotalWaterVolume = ReadFloat(ui.ECalkowitaPojWodna);
+
+  Engine.Armatura = a;
+  Engine.CenaArmatury = price;
+  Engine.InstallationPressureDrop = drop;
   Engine.FittingsComputed = 1;
+
+  SetText(ui.ESumaCenaArmatura, FixedText(price, 4, 2));
+  SetText(ui.ESumaStratCisnienia, General4(drop));
+  SetText(ui.EWysokoscPodnoszenia, General4(a.PumpHead));
+  SetText(ui.EWydajnoscPompy, General4(a.PumpFlow));
+  SetText(ui.EPojemnoscWodnaWymiennika, exchangerText);
+  SetText(ui.EPojemnoscWlasciwa, FixedText(vessel, 4, 2));
+  SetText(ui.EPojemnoscWodnaKolektora, collectorText);
+  SetText(ui.EPojemnoscWodnaRur, pipeText);
+  SetText(ui.ECalkowitaPojWodna, totalText);
 }
 
 void TWinArmatura::ShowFieldValues() {

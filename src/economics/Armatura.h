@@ -41,6 +41,9 @@ class TWinArmatura : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  bool fitted_ = false;  // sized to the screen once
+
+ private:
   // One fitting kind: its count and price edits and the record's fields they store into.
   struct FittingKind {
     QLineEdit* count;

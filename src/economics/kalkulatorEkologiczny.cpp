@@ -103,9 +103,9 @@ void TWinKalkulatorEkologiczny::FormShow() {
   const int32_t type = Engine.Costs.TypOgrzewania;
   if (type < 0 || type > kLastHeatingType) return;
   ui.ComboBox1->setCurrentIndex(type);
+  // The boiler radios stay as they are: selecting one loads its factor set over the factors the
+  // user chose.
   ApplyFuelLayout(type);
-  // Selecting the manual boiler runs its handler when it was not selected.
-  if (type == 2 || type == 3) ui.RadioButton1->setChecked(true);
 }
 
 int32_t TWinKalkulatorEkologiczny::ChosenFuel() const {
@@ -216,9 +216,19 @@ void TWinKalkulatorEkologiczny::BitBtn1Click() {
                          platform::Icon::Warning);
     return;
   }
-  // An input left empty counts as 0.
+  // Every input the fuel's layout shows takes part in its formulas: an empty one has no value
+  // to count with, and every result stays as it was.
+  for (const Input& input : Inputs()) {
+    if (input.edit->isHidden() || !input.edit->text().isEmpty()) continue;
+    platform::MessageBox(QString::fromUtf8("Nie podano wartości: ") +
+                             input.caption->text().trimmed() + QStringLiteral(" !"),
+                         QStringLiteral("Uwaga"), platform::Icon::Warning);
+    input.edit->setFocus();
+    return;
+  }
+  // The inputs the layout hides play no part.
   auto read = [](const QLineEdit* edit, float& value) {
-    if (!edit->text().isEmpty()) value = economics::ReadFloat(edit);
+    if (!edit->isHidden() && !edit->text().isEmpty()) value = economics::ReadFloat(edit);
   };
   EmissionInputs inputs;
   for (int i = 0; i < 6; ++i) read(Inputs()[i + 2].edit, inputs.Factors[i]);

@@ -1,6 +1,9 @@
 #include "economics/koszt.h"
 
+#include <QApplication>
+#include <QPalette>
 #include <QShowEvent>
+#include <QVariant>
 #include <algorithm>
 
 #include "app/windows.h"
@@ -8,6 +11,7 @@
 #include "economics/edit_text.h"
 #include "economics/fuel_table.h"
 #include "economics/kalkulatorEkologiczny.h"
+#include "economics/screen_fit.h"
 #include "engine/numtext.h"
 #include "engine/payback.h"
 #include "main/vindargast.h"
@@ -22,6 +26,9 @@ using economics::SetText;
 
 namespace {
 
+// The text the window itself last wrote into an edit that the user may overwrite.
+const char* const kWrittenByWindow = "writtenByWindow";
+
 const char* const kGrossNote = "* do obliczeń wybrano sumę brutto";
 const char* const kNetNote = "* do obliczeń wybrano sumę netto";
 const char* const kTwoSubsidiesMessage = "Wykonujesz obliczenia dla dwóch dotacji jednocześnie!";
@@ -31,9 +38,6 @@ const char* const kGrowthRangeMessage =
 // The heating types with fixed meanings; a longer catalogue lists further rows without them.
 constexpr int32_t kLastHeatingType = 7;
 constexpr int32_t kHeatPump = 7;
-
-// Eligible cost of the environmental fund per m2 of collector, zł.
-constexpr float kEligibleCostPerSquareMetre = 2500;
 
 QString GrowthNote(bool otherThanInflation) {
   return QString::fromUtf8(otherThanInflation
@@ -54,6 +58,11 @@ void Notice(const char* text, const char* title) {
 // general(p) of the cost and fittings windows.
 std::string General(double value, int digits) {
   return GeneralText(value, digits, 2);
+}
+
+// What the efficiency edit shows of the last calculation: the heat pump's COP for the heat pump.
+float StoredEfficiency(const CKoszty& costs) {
+  return costs.TypOgrzewania == kHeatPump ? costs.HeatPumpCop : costs.SprawnoscProcesu;
 }
 
 }  // namespace
@@ -159,7 +168,11 @@ void TWinKoszty::ConnectHandlers() {
                           ui.ProwizjaKredytu,
                           ui.IinneKosztyKredytu,
                           ui.OkresKredytowania,
-                          ui.OczekiwanieDaDotacje}) {
+                          ui.OczekiwanieDaDotacje,
+                          ui.DotacjaBrutto,
+                          ui.KosztyKredytu,
+                          ui.PodatekDotacja,
+                          ui.DotacjaNetto}) {
     economics::InstallKeyFilter(edit, economics::KeyRule::Decimal);
   }
 }
@@ -177,9 +190,15 @@ void TWinKoszty::FormCreate() {
   ui.CheckInflacja->setChecked(true);
   Engine.Costs.InflationOn = 1;
   SetText(ui.EKosztKolektora, General15(Engine.CenaKolektory));
+  RSumaBruttoClick();  // the form selects the gross total: its fuel price counts
 }
 
 void TWinKoszty::showEvent(QShowEvent* event) {
+  // Sized when first shown, from the content as it is then laid out.
+  if (!fitted_) {
+    fitted_ = true;
+    economics::FitToScreen(this, ui.ScrollArea);
+  }
   QDialog::showEvent(event);
   if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
 }
@@ -195,8 +214,8 @@ void TWinKoszty::FormShow() {
     SelectedFuelRow = costs.TypOgrzewania;
     ui.ComboRodzajOgrzewania->setCurrentIndex(SelectedFuelRow);
     if (Engine.CostsLoaded) {
-      SetText(ui.EWartoscOpalowa, General(costs.WartoscOpalowa, 4));
-      SetText(ui.ESprawnoscProcesu, General(costs.SprawnoscProcesu, 4));
+      SetText(ui.EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
+      SetText(ui.ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 4));
       if (costs.TypOgrzewania != 1 && costs.TypOgrzewania != kHeatPump) {
         ui.EWartoscOpalowa->show();
         ui.StaticText25->show();
@@ -205,22 +224,18 @@ void TWinKoszty::FormShow() {
     ui.StaticText44->hide();
     ui.StaticText45->hide();
     ui.ECenaZestaw->hide();
-    SetText(ui.ESumaKoszt, FixedText(Engine.ComputeTotalCost(), 10, 2));
+    SetText(ui.ESumaKoszt, FixedText(InstallationTotal(Engine), 10, 2));
   } else {
     SetItemEditsEnabled(false);
     ui.StaticText44->show();
     ui.StaticText45->show();
     ui.ECenaZestaw->show();
     SetText(ui.ECenaZestaw, General15(Engine.CenaZestawu));
-    // The set's price and the four items a set does not include, added in single precision.
-    float total = Engine.CenaZestawu;
-    for (float item : {Engine.CenaArmatury, Engine.CenaPlynu, Engine.CenaMontazu, Engine.CenaInne})
-      total += item;
-    SetText(ui.ESumaKoszt, General15(total));
+    SetText(ui.ESumaKoszt, General15(SetPriceTotal(Engine)));
     if (Engine.CostsLoaded) {
-      SetText(ui.EKosztZakupu, General(costs.FuelPrice, 4));
-      SetText(ui.EWartoscOpalowa, General(costs.WartoscOpalowa, 4));
-      SetText(ui.ESprawnoscProcesu, General(costs.SprawnoscProcesu, 4));
+      SetText(ui.EKosztZakupu, StoredFloatText(costs.FuelPrice, 4));
+      SetText(ui.EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
+      SetText(ui.ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 4));
     }
   }
 
@@ -241,14 +256,15 @@ void TWinKoszty::FormShow() {
   const std::vector<Option> options = Options();
   for (size_t i = 0; i < options.size(); ++i) {
     if (costs.*options[i].flag != 1) continue;
-    if (values[i].edit) SetText(values[i].edit, General(costs.*values[i].value, 4));
+    if (values[i].edit) SetText(values[i].edit, StoredFloatText(costs.*values[i].value, 4));
     options[i].box->setChecked(true);
   }
   if (costs.NfosigwSubsidyOn == 1) ui.CheckDotacjaNFOSIGW->setChecked(true);
 
-  SetText(ui.ElataEksploatacji, General(costs.IleCzasEksploatacji, 4));
-  // Each write that changes an item's text stores the item as shown and refreshes the total.
-  SetText(ui.EKosztArmatury, General(Engine.CenaArmatury, 4));
+  // The edits that a change handler or "OBLICZ" stores again get texts that read back as the
+  // stored floats, so that showing the window never rounds an item, a rate or the service life.
+  SetText(ui.ElataEksploatacji, StoredFloatText(costs.IleCzasEksploatacji, 4));
+  SetText(ui.EKosztArmatury, StoredFloatText(Engine.CenaArmatury, 4));
   SetText(ui.EKosztPlyn, General15(Engine.CenaPlynu));
   SetText(ui.EKosztMontaz, General15(Engine.CenaMontazu));
   SetText(ui.EKosztInne, General15(Engine.CenaInne));
@@ -272,14 +288,14 @@ void TWinKoszty::CostItemChange(int item) {
   const CostItem cost = CostItems()[item];
   if (cost.edit->text().isEmpty()) return;
   Engine.*cost.item = ReadFloat(cost.edit);
-  SetText(ui.ESumaKoszt, General15(Engine.ComputeTotalCost()));
+  SetText(ui.ESumaKoszt, General15(InstallationTotal(Engine)));
 }
 
 void TWinKoszty::ShowTotalWithVat() {
   const double vat = ReadFloat(ui.Evat);
   const double sum = ReadFloat(ui.ESumaKoszt);
-  SetText(ui.ESumaBrutto, FixedText(sum + vat * 0.01 * sum, 10, 2));
-  SetText(ui.ESumaVat, FixedText(vat * 0.01 * sum, 10, 2));
+  SetText(ui.ESumaBrutto, FixedText(GrossFromNet(sum, vat), 10, 2));
+  SetText(ui.ESumaVat, FixedText(VatAmount(sum, vat), 10, 2));
 }
 
 void TWinKoszty::ESumaKosztChange() {
@@ -290,16 +306,28 @@ void TWinKoszty::EvatChange() {
   if (!ui.Evat->text().isEmpty()) ShowTotalWithVat();
 }
 
+void TWinKoszty::SetFuelPriceEditable(QLineEdit* edit, bool editable) {
+  // The price the calculation takes has an edit's own background, the other the menu bar's.
+  QPalette palette = edit->palette();
+  const QPalette standard = QApplication::palette(edit);
+  const QColor colour =
+      editable ? standard.color(QPalette::Base) : standard.color(QPalette::Button);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    palette.setColor(group, QPalette::Base, colour);
+  edit->setPalette(palette);
+  edit->setEnabled(editable);
+}
+
 void TWinKoszty::RSumaBruttoClick() {
   ui.Label1->setText(QString::fromUtf8(kGrossNote));
-  ui.EKosztZakupu->setEnabled(true);
-  ui.EKosztZakupuNetto->setEnabled(false);
+  SetFuelPriceEditable(ui.EKosztZakupu, true);
+  SetFuelPriceEditable(ui.EKosztZakupuNetto, false);
 }
 
 void TWinKoszty::RSumaNettoClick() {
   ui.Label1->setText(QString::fromUtf8(kNetNote));
-  ui.EKosztZakupu->setEnabled(false);
-  ui.EKosztZakupuNetto->setEnabled(true);
+  SetFuelPriceEditable(ui.EKosztZakupu, false);
+  SetFuelPriceEditable(ui.EKosztZakupuNetto, true);
 }
 
 void TWinKoszty::OptionClick(int option) {
@@ -343,17 +371,17 @@ void TWinKoszty::EKosztZakupuChange() {
   if (!ui.RSumaBrutto->isChecked() || ui.EKosztZakupu->text().isEmpty()) return;
   const double vat = ReadFloat(ui.Evat);
   const double gross = ReadFloat(ui.EKosztZakupu);
-  SetText(ui.EKosztZakupuNetto, FixedText(gross / (vat * 0.01 + 1), 4, 2));
+  SetText(ui.EKosztZakupuNetto, FixedText(NetFromGross(gross, vat), 4, 2));
 }
 
 void TWinKoszty::EKosztZakupuNettoChange() {
   if (!ui.RSumaNetto->isChecked() || ui.EKosztZakupuNetto->text().isEmpty()) return;
   const double vat = ReadFloat(ui.Evat);
   const double net = ReadFloat(ui.EKosztZakupuNetto);
-  SetText(ui.EKosztZakupu, FixedText(net + vat * 0.01 * net, 4, 2));
+  SetText(ui.EKosztZakupu, FixedText(GrossFromNet(net, vat), 4, 2));
 }
 
-void TWinKoszty::SetUnitCaptions(int32_t type, CaptionMoment moment) {
+void TWinKoszty::SetUnitCaptions(int32_t type) {
   if (type < 0 || type > kLastHeatingType) return;
   const char* priceUnit = "[zł/kWh]";
   const char* calorificUnit = nullptr;  // not shown for heat and the heat pump
@@ -361,11 +389,9 @@ void TWinKoszty::SetUnitCaptions(int32_t type, CaptionMoment moment) {
     case 1:
     case 2:
     case 3:
-      priceUnit = moment == CaptionMoment::Typing ? "[zł/kg]" : "[zł/tona]";
-      calorificUnit = "[kWh/kg]";
-      break;
     case 4:
-      priceUnit = moment == CaptionMoment::Show ? "[zł/tona]" : "[zł/kg]";
+      // The cost formula takes the price of a tonne of a solid fuel.
+      priceUnit = "[zł/tona]";
       calorificUnit = "[kWh/kg]";
       break;
     case 5:
@@ -396,7 +422,7 @@ void TWinKoszty::ComboRodzajOgrzewaniaSelect(int index) {
   if (index >= 0 && index <= kLastHeatingType) {
     Engine.NazwaPaliwa = index;
     if (WinKalkulatorEkologiczny) WinKalkulatorEkologiczny->ChooseFuel(index);
-    SetUnitCaptions(index, CaptionMoment::Choice);
+    SetUnitCaptions(index);
     Engine.Costs.TypOgrzewania = index;
   }
   if (index < 0 || index >= economics::FuelRowCount()) return;
@@ -407,7 +433,7 @@ void TWinKoszty::ComboRodzajOgrzewaniaSelect(int index) {
 }
 
 void TWinKoszty::ComboRodzajOgrzewaniaChange() {
-  SetUnitCaptions(ui.ComboRodzajOgrzewania->currentIndex(), CaptionMoment::Typing);
+  SetUnitCaptions(ui.ComboRodzajOgrzewania->currentIndex());
 }
 
 void TWinKoszty::ShowHeatingTypeOfCalculator() {
@@ -417,15 +443,11 @@ void TWinKoszty::ShowHeatingTypeOfCalculator() {
   CKoszty& costs = Engine.Costs;
   costs.TypOgrzewania = type;
   ui.ComboRodzajOgrzewania->setCurrentIndex(type);
-  SetUnitCaptions(type, CaptionMoment::Show);
+  SetUnitCaptions(type);
   // The values of the last calculation belong to the type it was made for.
   if (Engine.NazwaPaliwa == type) {
-    if (type == kHeatPump) {
-      SetText(ui.ESprawnoscProcesu, General(costs.WartoscOpalowa, 3));
-    } else {
-      SetText(ui.EWartoscOpalowa, General(costs.WartoscOpalowa, 3));
-      SetText(ui.ESprawnoscProcesu, General(costs.SprawnoscProcesu, 3));
-    }
+    if (type != kHeatPump) SetText(ui.EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 3));
+    SetText(ui.ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 3));
   } else {
     if (type != kHeatPump) ui.EWartoscOpalowa->setText(FuelCell(type, 2));
     ui.ESprawnoscProcesu->setText(FuelCell(type, 4));
@@ -435,11 +457,17 @@ void TWinKoszty::ShowHeatingTypeOfCalculator() {
 
 void TWinKoszty::ShowEligibleCost() {
   const float gross = ui.ESumaBrutto->text().isEmpty() ? 0.0f : ReadFloat(ui.ESumaBrutto);
-  const float cap = static_cast<float>(static_cast<double>(Engine.LiczbaKolektorow) *
-                                       Engine.CollectorArea * kEligibleCostPerSquareMetre);
-  const std::string eligible = FixedText(gross < cap ? gross : cap, 8, 2);
-  SetText(ui.KosztyKwalifikowane, eligible);
-  SetText(ui.WysokoscKredytu, eligible);
+  const QString eligible = economics::Q(
+      FixedText(CappedEligibleCost(gross, Engine.LiczbaKolektorow, Engine.CollectorArea), 8, 2));
+  // An amount the user typed (or the loan calculation capped) stays; one the window wrote
+  // itself follows the total.
+  for (QLineEdit* edit : {ui.KosztyKwalifikowane, ui.WysokoscKredytu}) {
+    const QVariant written = edit->property(kWrittenByWindow);
+    if (edit->text().isEmpty() || (written.isValid() && written.toString() == edit->text())) {
+      edit->setText(eligible);
+      edit->setProperty(kWrittenByWindow, eligible);
+    }
+  }
 }
 
 void TWinKoszty::SetLoanEditsEnabled(bool enabled) {
@@ -448,6 +476,8 @@ void TWinKoszty::SetLoanEditsEnabled(bool enabled) {
                           ui.OkresKredytowania, ui.OczekiwanieDaDotacje, ui.WysokoscKredytu}) {
     edit->setEnabled(enabled);
   }
+  // A subsidy computed while the block is off would count nowhere.
+  ui.ButtonDotacja->setEnabled(enabled);
 }
 
 void TWinKoszty::CheckDotacjaNFOSIGWClick() {
@@ -466,68 +496,69 @@ void TWinKoszty::CheckDotacjaNFOSIGWClick() {
   }
 }
 
-void TWinKoszty::ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMessage) {
+bool TWinKoszty::ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMessage) {
   if (edit->text().isEmpty()) {
     Notice(emptyMessage, "Uwaga");
-  } else {
-    value = ReadFloat(edit);
+    edit->setFocus();
+    return false;
   }
+  value = ReadFloat(edit);
+  return true;
 }
 
 void TWinKoszty::ButtonDotacjaClick() {
-  NetSubsidy = 0;
-  CollectorAreaTotal = ReadFloat(ui.PowKolektorow);
-  EligibleCost = ReadFloat(ui.KosztyKwalifikowane);
-  const float cap =
-      static_cast<float>(static_cast<double>(kEligibleCostPerSquareMetre) * CollectorAreaTotal);
-  if (cap <= EligibleCost) EligibleCost = cap;
-  SetText(ui.KosztyKwalifikowane, FixedText(EligibleCost, 7, 2));
-
-  ReadLoanTerm(ui.ProcentDotacji, SubsidyPercent, "Puste pole wysokość procentowa dotacji!");
-  GrossSubsidy = static_cast<float>(0.01 * SubsidyPercent * EligibleCost);
-  SetText(ui.DotacjaBrutto, FixedText(GrossSubsidy, 8, 2));
-
-  ReadLoanTerm(ui.WysokoscKredytu, LoanAmount, "Puste pole wysokość kredytu!");
-  ReadLoanTerm(ui.OprocentowanieKredytu, LoanInterestRate, "Puste pole oprocentowanie kredytu!");
-  ReadLoanTerm(ui.ProwizjaKredytu, LoanCommissionRate,
-               "Puste pole prowizja za udzielenie kredytu!");
-  ReadLoanTerm(ui.IinneKosztyKredytu, OtherLoanCosts, "Puste pole inne koszty udzielenia kredytu!");
-  ReadLoanTerm(ui.OkresKredytowania, LoanMonths, "Puste pole okres kredytowania!");
-  ReadLoanTerm(ui.OczekiwanieDaDotacje, WaitingMonths, "Puste pole czas oczekiwania na dotacje!");
-
-  LoanCommission = static_cast<float>(0.01 * LoanCommissionRate * LoanAmount);
-  // Interest at a monthly rate of rate / 1200 on half the amount: on the whole loan until the
-  // subsidy arrives, then on the loan less the subsidy.
-  InterestBeforeSubsidy = static_cast<float>(static_cast<double>(LoanAmount) * LoanInterestRate *
-                                             (WaitingMonths + 1.0) / 2400.0);
-  InterestAfterSubsidy =
-      static_cast<float>((static_cast<double>(LoanAmount) - GrossSubsidy) * LoanInterestRate *
-                         (static_cast<double>(LoanMonths) - WaitingMonths + 1.0) / 2400.0);
-  SetText(ui.KosztyKredytu, FixedText(static_cast<double>(LoanCommission) + InterestBeforeSubsidy +
-                                          InterestAfterSubsidy + OtherLoanCosts,
-                                      7, 2));
-
-  // Income tax on the subsidy; a beneficiary without income is taxed above an allowance.
-  switch (economics::ChosenRow(ui.ComboStawkiPodatku)) {
-    case 0:
-      TaxRate = 0.18f;
-      SubsidyTax = static_cast<float>(static_cast<double>(GrossSubsidy) * 0.18f);
-      break;
-    case 1:
-      TaxRate = 0.32f;
-      SubsidyTax = static_cast<float>(static_cast<double>(GrossSubsidy) * 0.32f);
-      break;
-    case 2:
-      TaxRate = 0.18f;
-      SubsidyTax =
-          static_cast<float>(std::max(0.0, (static_cast<double>(GrossSubsidy) - 3090) * 0.18f));
-      break;
-    default:
-      break;
+  // Every term is read before anything is stored: a term left empty, or no tax scale, stops the
+  // calculation with the subsidy of the last complete one standing.
+  LoanTerms terms;
+  terms.CollectorArea = ReadFloat(ui.PowKolektorow);
+  terms.EligibleCost = ReadFloat(ui.KosztyKwalifikowane);
+  const struct {
+    QLineEdit* edit;
+    float LoanTerms::*term;
+    const char* emptyMessage;
+  } inputs[] = {
+      {ui.ProcentDotacji, &LoanTerms::SubsidyPercent, "Puste pole wysokość procentowa dotacji!"},
+      {ui.WysokoscKredytu, &LoanTerms::LoanAmount, "Puste pole wysokość kredytu!"},
+      {ui.OprocentowanieKredytu, &LoanTerms::InterestRate, "Puste pole oprocentowanie kredytu!"},
+      {ui.ProwizjaKredytu, &LoanTerms::CommissionRate,
+       "Puste pole prowizja za udzielenie kredytu!"},
+      {ui.IinneKosztyKredytu, &LoanTerms::OtherCosts, "Puste pole inne koszty udzielenia kredytu!"},
+      {ui.OkresKredytowania, &LoanTerms::LoanMonths, "Puste pole okres kredytowania!"},
+      {ui.OczekiwanieDaDotacje, &LoanTerms::WaitingMonths,
+       "Puste pole czas oczekiwania na dotacje!"},
+  };
+  for (const auto& input : inputs) {
+    if (!ReadLoanTerm(input.edit, terms.*input.term, input.emptyMessage)) return;
   }
+  terms.TaxScale = economics::ChosenRow(ui.ComboStawkiPodatku);
+  if (terms.TaxScale < 0) {
+    Notice("Nie wybrano stosowanej skali podatkowej!", "Uwaga");
+    ui.ComboStawkiPodatku->setFocus();
+    return;
+  }
+
+  const LoanResult loan = ComputeSubsidisedLoan(terms);
+  CollectorAreaTotal = terms.CollectorArea;
+  EligibleCost = loan.EligibleCost;
+  SubsidyPercent = terms.SubsidyPercent;
+  LoanAmount = terms.LoanAmount;
+  LoanInterestRate = terms.InterestRate;
+  LoanCommissionRate = terms.CommissionRate;
+  OtherLoanCosts = terms.OtherCosts;
+  LoanMonths = terms.LoanMonths;
+  WaitingMonths = terms.WaitingMonths;
+  GrossSubsidy = loan.GrossSubsidy;
+  TaxRate = loan.TaxRate;
+  LoanCommission = loan.Commission;
+  InterestBeforeSubsidy = loan.InterestBeforeSubsidy;
+  InterestAfterSubsidy = loan.InterestAfterSubsidy;
+  SubsidyTax = loan.SubsidyTax;
+  NetSubsidy = loan.NetSubsidy;
+
+  SetText(ui.KosztyKwalifikowane, FixedText(EligibleCost, 7, 2));
+  SetText(ui.DotacjaBrutto, FixedText(GrossSubsidy, 8, 2));
+  SetText(ui.KosztyKredytu, FixedText(loan.LoanCosts, 7, 2));
   SetText(ui.PodatekDotacja, FixedText(SubsidyTax, 7, 2));
-  NetSubsidy = static_cast<float>(static_cast<double>(GrossSubsidy) - SubsidyTax - LoanCommission -
-                                  InterestBeforeSubsidy - InterestAfterSubsidy - OtherLoanCosts);
   SetText(ui.DotacjaNetto, FixedText(NetSubsidy, 7, 2));
 }
 
@@ -541,36 +572,82 @@ void TWinKoszty::ReadOptionValue(uint8_t flag, QLineEdit* edit, float& value,
   }
 }
 
-void TWinKoszty::ComputeYearlyFuelCosts(float hotWaterSolarEnergy) {
+FuelData TWinKoszty::ReadFuelData() const {
+  auto read = [](const QLineEdit* edit) -> std::optional<float> {
+    if (edit->text().isEmpty()) return std::nullopt;
+    return ReadFloat(edit);
+  };
+  FuelData data;
+  data.Price = read(ui.RSumaNetto->isChecked() ? ui.EKosztZakupuNetto : ui.EKosztZakupu);
+  data.Efficiency = read(ui.ESprawnoscProcesu);
+  data.CalorificValue = read(ui.EWartoscOpalowa);
+  return data;
+}
+
+bool TWinKoszty::FuelDataUsable(const FuelData& data) {
+  switch (CheckFuelData(Engine.Costs.TypOgrzewania, data)) {
+    case FuelDataFault::None:
+      return true;
+    case FuelDataFault::Price:
+      Notice("Nie podano kosztu zakupu paliwa lub energii !!!", "Komunikat");
+      (ui.RSumaNetto->isChecked() ? ui.EKosztZakupuNetto : ui.EKosztZakupu)->setFocus();
+      return false;
+    case FuelDataFault::HeatPumpCop:
+      Notice("Współczynnik COP musi być wiekszy od 0 !!!", "Komunikat");
+      ui.ESprawnoscProcesu->setFocus();
+      return false;
+    case FuelDataFault::Efficiency:
+      Notice("Sprawność procesu musi być większa od 0 !!!", "Komunikat");
+      ui.ESprawnoscProcesu->setFocus();
+      return false;
+    case FuelDataFault::CalorificValue:
+      Notice("Wartość opałowa musi być większa od 0 !!!", "Komunikat");
+      ui.EWartoscOpalowa->setFocus();
+      return false;
+  }
+  return false;
+}
+
+void TWinKoszty::ComputeYearlyFuelCosts(const FuelData& data, float hotWaterSolarEnergy) {
   CKoszty& costs = Engine.Costs;
-  costs.WartoscOpalowa = ReadFloat(ui.EWartoscOpalowa);
-  if (ui.RSumaBrutto->isChecked()) {
-    costs.FuelPrice = ReadFloat(ui.EKosztZakupu);
-  } else if (ui.RSumaNetto->isChecked()) {
-    costs.FuelPrice = ReadFloat(ui.EKosztZakupuNetto);
+  if (data.CalorificValue) costs.WartoscOpalowa = *data.CalorificValue;
+  costs.FuelPrice = *data.Price;
+  (costs.TypOgrzewania == kHeatPump ? costs.HeatPumpCop : costs.SprawnoscProcesu) =
+      *data.Efficiency;
+  costs.ComputeFuelCosts(hotWaterSolarEnergy, Engine.AnnualHeatingSolarEnergy,
+                         Engine.AnnualPoolSolarEnergy, Engine.HotWaterEnergy);
+}
+
+void TWinKoszty::ShowNoResults() {
+  for (QLineEdit* edit : {ui.Edit11, ui.Edit1, ui.Edit5, ui.Edit6, ui.Edit3, ui.Edit4, ui.Edit7,
+                          ui.Edit8, ui.EOkresZwrotu}) {
+    edit->setText(QStringLiteral("b/d"));
   }
-  const bool heatPump = costs.TypOgrzewania == kHeatPump;
-  (heatPump ? costs.HeatPumpCop : costs.SprawnoscProcesu) = ReadFloat(ui.ESprawnoscProcesu);
-  if (costs.ComputeFuelCosts(hotWaterSolarEnergy, Engine.AnnualHeatingSolarEnergy,
-                             Engine.AnnualPoolSolarEnergy, Engine.HotWaterEnergy) != -1) {
-    return;
+  for (QLabel* label : {ui.StaticText65, ui.StaticText67, ui.StaticText77, Form1->ui.Label52,
+                        WinWyniki->ui.StaticText71}) {
+    label->setText(QStringLiteral("b/d"));
   }
-  // The yearly costs have no value and stay as they were. An efficiency or calorific value of 0
-  // gets its own message: only the heat pump's COP has one of its own.
-  if (heatPump) {
-    Notice("Współczynnik COP musi być wiekszy od 0 !!!", "Komunikat");
-    ui.ESprawnoscProcesu->setFocus();
-  } else if (costs.SprawnoscProcesu <= 0) {
-    Notice("Sprawność procesu musi być większa od 0 !!!", "Komunikat");
-    ui.ESprawnoscProcesu->setFocus();
-  } else {
-    Notice("Wartość opałowa musi być większa od 0 !!!", "Komunikat");
-    ui.EWartoscOpalowa->setFocus();
-  }
+  ui.StaticText42->hide();
 }
 
 void TWinKoszty::BitBtn1Click() {
   CKoszty& costs = Engine.Costs;
+  // The fuel data and the service life are checked before anything is stored: without them no
+  // result has a value, and what the window shows of the last run must not pass for this one's.
+  const FuelData fuel = ReadFuelData();
+  const float years =
+      ui.ElataEksploatacji->text().isEmpty() ? 0.0f : ReadFloat(ui.ElataEksploatacji);
+  if (!FuelDataUsable(fuel)) {
+    ShowNoResults();
+    return;
+  }
+  if (!(years > 0)) {
+    Notice("Nie można wykonać obliczeń dla okresu eksploatacji równego 0 lat !", "Komunikat");
+    ui.ElataEksploatacji->setFocus();
+    ShowNoResults();
+    return;
+  }
+
   costs.HeatingSaving = 0;
   costs.IleDotacja = 0;
   costs.IleEksploatacja = 0;
@@ -588,15 +665,7 @@ void TWinKoszty::BitBtn1Click() {
   ReadOptionValue(costs.DotacjaTakNie, ui.EKredyt, costs.IleDotacja,
                   "Zaznaczono dotację, lecz nie podano jej wartości ");
 
-  // A set's price does not include the pipe insulation.
-  float total = Engine.ComputeTotalCost();
-  if (Engine.SetPriceMode == 1) {
-    total = Engine.CenaZestawu;
-    for (float item : {Engine.CenaArmatury, Engine.CenaPlynu, Engine.CenaMontazu, Engine.CenaInne,
-                       Engine.InsulationCost})
-      total += item;
-  }
-  SetText(ui.ESumaKoszt, General15(total));
+  SetText(ui.ESumaKoszt, General15(InstallationTotal(Engine)));
   float investment = 0;
   if (ui.RSumaNetto->isChecked()) {
     investment = ReadFloat(ui.ESumaKoszt);
@@ -622,27 +691,15 @@ void TWinKoszty::BitBtn1Click() {
   ReadOptionValue(costs.InflationOn, ui.Einflacja, costs.IleInflacja,
                   "Zaznaczono inflację pozostałych cen, lecz nie podano jej wartości ");
 
-  if ((!ui.EKosztZakupu->text().isEmpty() && !ui.ESprawnoscProcesu->text().isEmpty()) ||
-      !ui.EWartoscOpalowa->text().isEmpty()) {
-    ComputeYearlyFuelCosts(hotWater);
-  }
+  ComputeYearlyFuelCosts(fuel, hotWater);
 
-  const float subsidies = static_cast<float>(static_cast<double>(costs.IleDotacja) + NetSubsidy);
-  costs.IleCzasEksploatacji = 0;
-  costs.LifetimeHotWaterSavings = costs.LifetimeHeatingSavings = 0;
-  costs.AverageHotWaterSavings = costs.AverageHeatingSavings = 0;
-  costs.LifetimeRunningCosts = costs.AverageRunningCosts = 0;
-  if (!ui.ElataEksploatacji->text().isEmpty()) {
-    costs.IleCzasEksploatacji = ReadFloat(ui.ElataEksploatacji);
-  }
-  if (costs.IleCzasEksploatacji == 0) {
-    Notice("Nie można wykonać obliczeń dla okresu eksploatacji równego 0 lat !", "Komunikat");
-    ui.ElataEksploatacji->setFocus();
-  } else {
-    ComputeLifetime(investment, subsidies);
-    ShowNetPresentValue(investment, subsidies);
-    ShowResults(investment, subsidies);
-  }
+  // The loan's net subsidy counts only while its block is on.
+  const float loanSubsidy = ui.CheckDotacjaNFOSIGW->isChecked() ? NetSubsidy : 0.0f;
+  const float subsidies = static_cast<float>(static_cast<double>(costs.IleDotacja) + loanSubsidy);
+  costs.IleCzasEksploatacji = years;
+  ComputeLifetime(investment, subsidies);
+  ShowNetPresentValue(investment, subsidies);
+  ShowResults(investment, subsidies);
   Engine.CostsLoaded = 1;
   EffectiveCost = static_cast<float>(static_cast<double>(investment) - subsidies);
   SetText(ui.Edit9, FixedText(EffectiveCost, 5, 2));
@@ -664,32 +721,20 @@ InvestmentFlows TWinKoszty::Flows(float investment, float subsidies) const {
 
 void TWinKoszty::ComputeLifetime(float investment, float subsidies) {
   CKoszty& costs = Engine.Costs;
-  const double years = costs.IleCzasEksploatacji;
-  const float inflation = costs.IleInflacja, growth = costs.IleRocznyWzrost,
-              discount = costs.IleDyskont;
-  // Upkeep grows with inflation, the pump's electricity with the energy prices.
-  costs.LifetimeRunningCosts =
-      static_cast<float>(GrowingSeries(costs.IleEksploatacja, inflation, years, discount) +
-                         GrowingSeries(costs.PumpEnergyCost, growth, years, discount));
-  costs.AverageRunningCosts = static_cast<float>(costs.LifetimeRunningCosts / years);
-  costs.LifetimeHotWaterSavings =
-      static_cast<float>(GrowingSeries(costs.HotWaterSaving, growth, years, discount));
-  costs.LifetimeHeatingSavings =
-      static_cast<float>(GrowingSeries(costs.HeatingSaving, growth, years, discount));
-  if (discount != growth) {
-    costs.AverageCostWithoutSolar = static_cast<float>(
-        GrowingSeries(costs.AnnualCostWithoutSolar, growth, years, discount) / years);
-    costs.AverageCostWithSolar = static_cast<float>(
-        GrowingSeries(costs.AnnualCostWithSolar, growth, years, discount) / years);
-  } else {
-    costs.AverageCostWithoutSolar = costs.AnnualCostWithoutSolar;
-    costs.AverageCostWithSolar = costs.AnnualCostWithSolar;
-  }
-  costs.AverageHotWaterSavings = static_cast<float>(costs.LifetimeHotWaterSavings / years);
-  costs.AverageHeatingSavings = static_cast<float>(costs.LifetimeHeatingSavings / years);
+  const InvestmentFlows flows = Flows(investment, subsidies);
+  const LifetimeSums sums = ComputeLifetimeSums(
+      flows, costs.AnnualCostWithoutSolar, costs.AnnualCostWithSolar, costs.IleCzasEksploatacji);
+  costs.LifetimeRunningCosts = sums.RunningCosts;
+  costs.AverageRunningCosts = sums.AverageRunningCosts;
+  costs.LifetimeHotWaterSavings = sums.HotWaterSavings;
+  costs.LifetimeHeatingSavings = sums.HeatingSavings;
+  costs.AverageCostWithoutSolar = sums.AverageCostWithoutSolar;
+  costs.AverageCostWithSolar = sums.AverageCostWithSolar;
+  costs.AverageHotWaterSavings = sums.AverageHotWaterSavings;
+  costs.AverageHeatingSavings = sums.AverageHeatingSavings;
 
   // Paid back within the first year: less than a year, rather than the last design's period.
-  costs.PaybackYears = PaybackPeriod(Flows(investment, subsidies)).value_or(0);
+  costs.PaybackYears = PaybackPeriod(flows).value_or(0);
   if (costs.PaybackYears == 100) {
     ui.StaticText42->setText(
         QString::fromUtf8("Zwrot z inwestycji nie nastąpi w okresie krótszym od 100 lat"));
@@ -706,16 +751,18 @@ void TWinKoszty::ShowNetPresentValue(float investment, float subsidies) {
   }
   if (costs.DyskontTakNie != 1) {
     Notice("Nie można obliczyć NPV bez podania stopy dyskonta ", "Komunikat");
+    ui.StaticText65->setText(QStringLiteral("b/d"));
+    ui.StaticText67->setText(QStringLiteral("b/d"));
     return;
   }
-  const double value = static_cast<double>(costs.LifetimeHotWaterSavings) +
-                       costs.LifetimeHeatingSavings + subsidies -
-                       (static_cast<double>(costs.LifetimeRunningCosts) + investment);
+  const double value = NetPresentValue(
+      static_cast<double>(costs.LifetimeHotWaterSavings) + costs.LifetimeHeatingSavings,
+      costs.LifetimeRunningCosts, static_cast<double>(investment) - subsidies);
   if (value > 0) {
-    if (const std::optional<float> rate =
-            InternalRateOfReturn(Flows(investment, subsidies), costs.IleCzasEksploatacji)) {
-      SetText(ui.StaticText67, FixedText(*rate, 10, 2));
-    }
+    // A rate is always written, so that the last run's never stands beside this run's NPV.
+    const std::optional<float> rate =
+        InternalRateOfReturn(Flows(investment, subsidies), costs.IleCzasEksploatacji);
+    SetText(ui.StaticText67, rate ? FixedText(*rate, 10, 2) : std::string("b/d"));
   } else {
     ui.StaticText67->setText(QString::fromUtf8("wartość ujemna"));
   }
@@ -739,17 +786,11 @@ void TWinKoszty::ShowResults(float investment, float subsidies) {
   SetText(Form1->ui.Label50, CurrencyText(investment, 5, DotFormatSettings));
 
   // The cost of a kWh of solar heat over the service life; none without solar heat.
-  const double energy =
-      (static_cast<double>(Engine.AnnualHotWaterSolarEnergy) + Engine.AnnualHeatingSolarEnergy) *
-      costs.IleCzasEksploatacji;
-  if (energy > 0) {
-    SetText(
-        ui.StaticText77,
-        General((static_cast<double>(investment) - subsidies + costs.LifetimeRunningCosts) / energy,
-                3));
-  } else {
-    ui.StaticText77->setText(QStringLiteral("b/d"));
-  }
+  const std::optional<double> energyCost = SolarEnergyCost(
+      static_cast<double>(investment) - subsidies, costs.LifetimeRunningCosts,
+      static_cast<double>(Engine.AnnualHotWaterSolarEnergy) + Engine.AnnualHeatingSolarEnergy,
+      costs.IleCzasEksploatacji);
+  SetText(ui.StaticText77, energyCost ? General(*energyCost, 3) : std::string("b/d"));
   auto energyText = [](double value) {
     return economics::Q(FixedText(value, 10, 0)) + QStringLiteral(" [kWh/rok]");
   };

@@ -69,6 +69,9 @@ class TWinKoszty : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  bool fitted_ = false;  // sized to the screen once
+
+ private:
   struct CostItem {
     QLineEdit* edit;
     float CVindargast2::*item;
@@ -83,28 +86,34 @@ class TWinKoszty : public QDialog {
   };
   std::vector<Option> Options() const;
 
-  // The moments at which the unit captions of the fuel data are set; the price unit of the
-  // solid fuels differs between them.
-  enum class CaptionMoment { Choice, Show, Typing };
-  void SetUnitCaptions(int32_t type, CaptionMoment moment);
+  // The unit captions of the fuel data for a heating type: price, calorific value, efficiency.
+  void SetUnitCaptions(int32_t type);
 
   void ShowTotalWithVat();
   void ShowEligibleCost();
   void ShowHeatingTypeOfCalculator();
   void SetItemEditsEnabled(bool enabled);
+  // Enables one fuel-price edit and gives it the colour that tells whether it counts.
+  static void SetFuelPriceEditable(QLineEdit* edit, bool editable);
   void SetLoanEditsEnabled(bool enabled);
   // Reads an option's value when its flag is on; an empty edit is reported and leaves it at 0.
   void ReadOptionValue(uint8_t flag, QLineEdit* edit, float& value, const char* emptyMessage);
+  // The fuel data as the edits give them: the price under the chosen radio.
+  FuelData ReadFuelData() const;
+  // Whether the yearly fuel costs can have a value; a warning on the offending edit otherwise.
+  bool FuelDataUsable(const FuelData& data);
   // Fuel price, calorific value and efficiency into the cost record, and the yearly costs.
-  void ComputeYearlyFuelCosts(float hotWaterSolarEnergy);
+  void ComputeYearlyFuelCosts(const FuelData& data, float hotWaterSolarEnergy);
+  // "b/d" in every result text of a calculation that stopped.
+  void ShowNoResults();
   // Lifetime running costs and savings, average yearly costs and the payback period.
   void ComputeLifetime(float investment, float subsidies);
   InvestmentFlows Flows(float investment, float subsidies) const;
   // NPV and IRR, or "nie liczono".
   void ShowNetPresentValue(float investment, float subsidies);
   void ShowResults(float investment, float subsidies);
-  // Reads a loan term; an empty edit is reported and keeps the value of the previous click.
-  void ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMessage);
+  // Reads a loan term; an empty edit is reported and gives false.
+  bool ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMessage);
   void ConnectHandlers();
 
  public:

@@ -15,6 +15,14 @@ TWinAddKolektor::TWinAddKolektor(QWidget* parent)
              {ui.Edit1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8,
               ui.Edit9, ui.Edit10, ui.Edit11, ui.Edit12, ui.Edit13, ui.Opis},
              {ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Edit9, ui.Edit10, ui.Edit11});
+  BindNumericColumns({{4, false, "Liniowy wskaźnik przenikania ciepła"},
+                      {5, false, "Kwadratowy wskaźnik przenikania ciepła"},
+                      {6, false, "Sprawność optyczna"},
+                      {7, false, "Jednostkowe natężenie przepływu"},
+                      {8, false, "Jednostkowa strata ciśnienia"},
+                      {9, false, "Pojemność absorbera"},
+                      {10, false, "Powierzchnia efektywna"},
+                      {11, false, "Cena netto"}});
   BindProducerTargets(ui.Edit12, ui.Opis);
   BindButtons(ui.BitBtn1, ui.BitBtn3, ui.BtnDelete, ui.BitBtn4);
   connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);

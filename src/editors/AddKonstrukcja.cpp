@@ -16,6 +16,9 @@ TWinAddKonstrukcja::TWinAddKonstrukcja(QWidget* parent)
                     {ui.Edit8, ui.Opis}),
       {ui.Edit1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Opis},
       {});
+  // The number of collectors and the tilt are kept as texts; the load capacity and the price are
+  // read as numbers.
+  BindNumericColumns({{6, false, "Nośność"}, {9, false, "Cena netto"}});
   BindProducerTargets(ui.Edit8, ui.Opis);
   BindButtons(ui.BitBtn2, ui.BitBtn3, ui.BitBtn5, ui.BitBtn1);
   connect(ui.BitBtn4, &QPushButton::clicked, this, &QDialog::close);

@@ -6,6 +6,11 @@
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
 
+namespace {
+const char* const kHeadings[4] = {"Miesiąc", "Nasłonecznienie w [kWh/m2]", "Temperatura w [C]",
+                                  "Usłonecznienie w godzinach"};
+}  // namespace
+
 TWinAddMiasta::TWinAddMiasta(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/miasta.xml", &CCatalogues::CityCatalogue, 1, 39}) {
   ui.setupUi(this);
@@ -17,6 +22,14 @@ TWinAddMiasta::TWinAddMiasta(QWidget* parent)
       fields.push_back({2 + 12 * quantity + month - 1, ui.DaneMiasta, true, quantity + 1, month});
   fields.push_back({38, ui.Edit2, true});
   BindFields(std::move(fields), {}, {});
+  // The location window reads every monthly value and the latitude as numbers.
+  std::vector<NumericColumn> numeric;
+  for (int quantity = 0; quantity < 3; ++quantity)
+    for (int month = 0; month < 12; ++month)
+      numeric.push_back({2 + 12 * quantity + month, false,
+                         QString::fromUtf8(kHeadings[quantity + 1]) + ", " + MonthNames[month]});
+  numeric.push_back({38, false, QString::fromUtf8("Szerokość geograficzna")});
+  BindNumericColumns(std::move(numeric));
   BindButtons(ui.BitBtn2, ui.BitBtn3, ui.BitBtn1, nullptr);
   connect(ui.BitBtn4, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
@@ -27,11 +40,9 @@ void TWinAddMiasta::FormCreate() {
   PrepareTitledGrid(grid, 78, 16, 0);
   grid->setRowHeight(0, 28);  // two lines of a heading
   const int widths[4] = {70, 160, 120, 140};
-  const char* const headings[4] = {"Miesiąc", "Nasłonecznienie w [kWh/m2]", "Temperatura w [C]",
-                                   "Usłonecznienie w godzinach"};
   for (int col = 0; col < 4; ++col) {
     grid->setColumnWidth(col, widths[col]);
-    platform::SetCell(grid, col, 0, headings[col]);
+    platform::SetCell(grid, col, 0, kHeadings[col]);
   }
   for (int month = 0; month < 12; ++month) platform::SetCell(grid, 0, month + 1, MonthNames[month]);
   FitGridToCells(grid);

@@ -13,6 +13,11 @@ TWinAddPompa::TWinAddPompa(QWidget* parent)
                     {ui.Edit8, ui.Opis, ui.Edit1}),
       {ui.Edit1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Opis},
       {ui.Edit3, ui.Edit5, ui.Edit7});
+  // The maximum flow is kept as text; the other values are read as numbers.
+  BindNumericColumns({{3, false, "Maksymalna wysokość podnoszenia"},
+                      {4, true, "Liczba zaworów odcinających"},
+                      {5, false, "Ciśnienie reakcji zaworu bezpieczeństwa"},
+                      {7, false, "Cena netto"}});
   BindProducerTargets(ui.Edit8, ui.Opis);
   BindButtons(ui.BitBtn1, ui.BitBtn3, ui.BitBtn4, ui.BitBtn5);
   connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);

@@ -1,5 +1,13 @@
 #include "editors/AddProducent.h"
 
+#include "app/windows.h"
+#include "editors/AddIzolacja.h"
+#include "editors/AddKolektor.h"
+#include "editors/AddKonstrukcja.h"
+#include "editors/AddNaczynie.h"
+#include "editors/AddPompa.h"
+#include "editors/AddSterownik.h"
+#include "editors/AddZasobnik.h"
 #include "platform/guard.h"
 
 TWinAddProducent::TWinAddProducent(QWidget* parent)
@@ -13,7 +21,7 @@ TWinAddProducent::TWinAddProducent(QWidget* parent)
 }
 
 void TWinAddProducent::FormCreate() {
-  ReadListing();
+  LoadDocument();
   ui.Opis->setPlainText("brak");
   if (TableLoaded()) FillList();
   // The counter reads 255 while the description still holds "brak".
@@ -32,7 +40,13 @@ QString TWinAddProducent::DeleteQuestion() const {
   return QString::fromUtf8("Czy na pewno chcesz usunąć\ndane producenta z programu ?");
 }
 
-// The producer lists, from which the device editors fill their producer combos, follow the table.
+// The producer lists, from which the device editors fill their producer combos, follow the table,
+// and so do the combos of the editors, of which the modeless ones may be open meanwhile.
 void TWinAddProducent::TableChanged(bool /*rowAdded*/) {
   MainCatalogues().BuildProducerLists();
+  CatalogueEditorFrame* const editors[] = {WinAddZasobnik,   WinAddKolektor, WinAddSterownik,
+                                           WinAddNaczynie,   WinAddPompa,    WinAddIzolacja,
+                                           WinAddKonstrukcja};
+  for (CatalogueEditorFrame* editor : editors)
+    if (editor) editor->ProducersChanged();
 }

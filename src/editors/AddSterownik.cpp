@@ -15,6 +15,12 @@ TWinAddSterownik::TWinAddSterownik(QWidget* parent)
                     {ui.Edit9, ui.Opis}),
       {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Edit9, ui.Opis},
       {});
+  // The counts are whole numbers; the sensor kind and the choices are texts.
+  BindNumericColumns({{2, true, "Liczba zasobników"},
+                      {6, true, "Liczba czujników temperatury"},
+                      {7, true, "Liczba obiegów"},
+                      {8, true, "Liczba wyjść"},
+                      {11, false, "Cena netto"}});
   BindProducerTargets(ui.Edit9, ui.Opis);
   BindButtons(ui.BitBtn1, ui.BitBtn4, ui.BitBtn3, ui.BitBtn5);
   connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);

@@ -15,6 +15,15 @@ TWinAddZasobnik::TWinAddZasobnik(QWidget* parent)
               ui.Edit10, ui.Edit11, ui.Edit12, ui.Edit13, ui.Opis},
              {ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Edit9, ui.Edit10, ui.Edit11,
               ui.Edit12});
+  BindNumericColumns({{4, false, "Pojemność Zasobnika"},
+                      {5, false, "Straty ciśnienia wymiennika solarnego"},
+                      {6, false, "Pojemność wymiennika solarnego"},
+                      {7, false, "Maksymalna temperatura wody"},
+                      {8, false, "Maksymalne cisnienie pracy"},
+                      {9, false, "Wysokość zasobnika"},
+                      {10, false, "Średnica zasobnika"},
+                      {11, false, "Grubość izolacji zasobnika"},
+                      {12, false, "Cena"}});
   BindProducerTargets(ui.Edit13, ui.Opis);
   BindButtons(ui.BitBtnDodaj, ui.BitBtn4, ui.BitDelete, ui.BitBtn3);
   connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);

@@ -10,18 +10,24 @@
 #include <QTableWidget>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
-#include <limits>
 
 #include "app/windows.h"
 #include "economics/edit_filters.h"
+#include "editors/number_fields.h"
+#include "editors/record_ids.h"
 #include "engine/numtext.h"
+#include "engine/producer_lookup.h"
 #include "engine/vindargast2.h"
 #include "main/gridcell.h"
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+
+namespace {
+// The list entries' data role that holds their record's id.
+constexpr int kIdRole = Qt::UserRole;
+}  // namespace
 
 CCatalogues& MainCatalogues() {
   return *Form1;
@@ -78,7 +84,7 @@ void CatalogueEditorFrame::BindFrame(QListWidget* list, QComboBox* producers,
 }
 
 void CatalogueEditorFrame::CreateFrame() {
-  ReadListing();
+  LoadDocument();
   if (TableLoaded()) {
     FillList();
     FillProducerCombo();
@@ -92,32 +98,33 @@ void CatalogueEditorFrame::LoadDocument() {
   RowNodes = Root.Children();
 }
 
-void CatalogueEditorFrame::ReleaseDocument() {
-  RowNodes.clear();
-  Root = xml::Element();
-  Document.Close();
-}
-
-void CatalogueEditorFrame::ReadListing() {
-  Document.SetFileName(parameters_.fileName);
-  Listing = CatalogueListing();
-  Listing =
-      ReadCatalogueListing(parameters_.fileName, parameters_.listColumn, parameters_.flagColumn);
+void CatalogueEditorFrame::FileReplaced() {
+  LoadDocument();
+  if (list_ && TableLoaded()) FillList();
+  FillProducerCombo();
 }
 
 bool CatalogueEditorFrame::TableLoaded() const {
   return !(MainCatalogues().*parameters_.table).Rows.empty();
 }
 
-// A flag that is missing or no number draws the record as the user's.
 bool CatalogueEditorFrame::IsVendorRow(int row) const {
-  return Listing.vendor[static_cast<size_t>(row)];
+  const xml::Element& node = RowNodes[row];
+  if (node.ChildCount() <= parameters_.flagColumn) return false;
+  try {
+    return ReadInt(node.Child(parameters_.flagColumn).Text()) == 1;
+  } catch (const NumberConversionError&) {
+    return false;  // a flag that is no number draws the record as the user's
+  }
 }
 
+// Each entry keeps its record's id, by which a change or a delete finds the record again.
 void CatalogueEditorFrame::FillList() {
   list_->clear();
-  for (int row = 0; row < static_cast<int>(Listing.texts.size()); ++row) {
-    auto* item = new QListWidgetItem(QString::fromStdString(Listing.texts[row]));
+  for (int row = 0; row < static_cast<int>(RowNodes.size()); ++row) {
+    auto* item = new QListWidgetItem(
+        QString::fromStdString(RowNodes[row].Child(parameters_.listColumn).Text()));
+    item->setData(kIdRole, QString::fromStdString(RowNodes[row].Child(0).Text()));
     if (IsVendorRow(row)) {
       item->setForeground(QColor(128, 128, 128));
       QFont font = list_->font();
@@ -126,8 +133,6 @@ void CatalogueEditorFrame::FillList() {
     }
     list_->addItem(item);
   }
-  // A record without the listed column ends the list there, as a positional read would.
-  if (Listing.error) throw xml::Error(*Listing.error);
 }
 
 void CatalogueEditorFrame::FillProducerCombo() {
@@ -187,18 +192,6 @@ void SetControlText(const CatalogueEditorFrame::Field& field, const QString& tex
   }
 }
 
-// Empties the row buffer however the command ends, so that the next one starts from nothing.
-struct BufferReset {
-  std::vector<std::string>& buffer;
-  ~BufferReset() { buffer.clear(); }
-};
-
-// Runs an action however the scope ends (a command frees its document so).
-struct AtExit {
-  std::function<void()> action;
-  ~AtExit() { action(); }
-};
-
 }  // namespace
 
 std::vector<CatalogueEditorFrame::Field> CatalogueEditorFrame::InColumnOrder(
@@ -216,6 +209,10 @@ void CatalogueEditorFrame::BindFields(std::vector<Field> fields,
   cleared_ = std::move(clearedControls);
   for (QLineEdit* edit : numericEdits)
     economics::InstallKeyFilter(edit, economics::KeyRule::Decimal);
+}
+
+void CatalogueEditorFrame::BindNumericColumns(std::vector<NumericColumn> columns) {
+  numeric_ = std::move(columns);
 }
 
 void CatalogueEditorFrame::BindProducerTargets(QLineEdit* webPage, QPlainTextEdit* description) {
@@ -245,8 +242,11 @@ void CatalogueEditorFrame::showEvent(QShowEvent* event) {
 }
 
 void CatalogueEditorFrame::WarnField(const char* text) {
-  platform::MessageBox(QString::fromUtf8(text), QString::fromUtf8("Ostrzeżenie"),
-                       platform::Icon::Warning);
+  WarnField(QString::fromUtf8(text));
+}
+
+void CatalogueEditorFrame::WarnField(const QString& text) {
+  platform::MessageBox(text, QString::fromUtf8("Ostrzeżenie"), platform::Icon::Warning);
 }
 
 QString CatalogueEditorFrame::VendorChangeText() const {
@@ -288,14 +288,37 @@ bool CatalogueEditorFrame::CollectFields() {
   return false;
 }
 
+bool CatalogueEditorFrame::NumbersValid() {
+  for (const NumericColumn& numeric : numeric_) {
+    for (const Field& field : fields_) {
+      if (field.column != numeric.column) continue;
+      if (editors::CheckNumberField(
+              ControlText(field), numeric.label,
+              numeric.integer ? editors::NumberKind::Whole : editors::NumberKind::Decimal))
+        continue;
+      if (auto* grid = qobject_cast<QTableWidget*>(field.control))
+        grid->setCurrentCell(field.cellRow, field.cellColumn);
+      field.control->setFocus();
+      return false;
+    }
+  }
+  return true;
+}
+
 void CatalogueEditorFrame::ReloadTable() {
   xml::Document scratch;
   LoadCatalogueTable(scratch, MainCatalogues().*parameters_.table, parameters_.fileName);
 }
 
-// Saves the editor's document whole or not at all.
+// Saves the editor's document whole or not at all; after a failed save the document is read
+// again, so that it keeps matching the file it failed to replace.
 void CatalogueEditorFrame::SaveDocument() {
-  Document.SaveFile(parameters_.fileName);
+  try {
+    Document.SaveFile(parameters_.fileName);
+  } catch (...) {
+    LoadDocument();
+    throw;
+  }
 }
 
 void CatalogueEditorFrame::AddRow() {
@@ -303,26 +326,20 @@ void CatalogueEditorFrame::AddRow() {
   RowBuffer.push_back("0");
   if (!CollectFields()) return;
   RowBuffer.push_back("0");
-  if (!ValuesValid()) return;
+  if (!NumbersValid() || !ValuesValid()) return;
   Document.SetFileName(parameters_.fileName);
   const int32_t largest = LargestCatalogueId(Document);
-  // Ids are 32-bit integers: past the largest one the catalogue's ids could not be read again.
-  if (largest == std::numeric_limits<int32_t>::max()) {
-    platform::MessageBox(
-        QString::fromUtf8("Nie można dodać nowego rekordu: w pliku %1 wyczerpano numery "
-                          "identyfikatorów.")
-            .arg(FileBaseName()),
-        "Uwaga", platform::Icon::Warning);
-    return;
-  }
+  if (!editors::IdLeftAfter(largest, FileBaseName())) return;
   RowBuffer[0] = General15(static_cast<double>(largest) + 1);
   CCatalogueTable& table = MainCatalogues().*parameters_.table;
-  {
-    const AtExit release{[this] { ReleaseDocument(); }};
+  try {
     AppendCatalogueRow(Document, parameters_.fileName, RowBuffer, table.ColumnCount);
+  } catch (...) {
+    LoadDocument();
+    throw;
   }
   ReloadTable();
-  ReadListing();
+  LoadDocument();
   if (CountsAsDevice()) {
     ++MainCatalogues().DeviceCount;
     Engine.CataloguesChanged = 1;
@@ -338,34 +355,88 @@ void CatalogueEditorFrame::ChangeSelected() {
   if (CountsAsDevice()) Engine.CataloguesChanged = 1;
 }
 
-void CatalogueEditorFrame::ChangeRow(int index) {
-  BufferReset reset{RowBuffer};
-  const AtExit release{[this] { ReleaseDocument(); }};
-  LoadDocument();
-  if (index >= static_cast<int>(RowNodes.size())) {
-    // The file was replaced meanwhile: its rows are listed afresh.
-    ReadListing();
-    FillList();
-    return;
-  }
-  if (ReadInt(RowNodes[index].Child(parameters_.flagColumn).Text()) != 0) {
-    platform::MessageBox(VendorChangeText(), "Uwaga");
-    return;
-  }
-  if (!CollectFields()) return;
-  if (!ValuesValid()) return;
-  for (size_t k = 0; k < RowBuffer.size(); ++k)
-    RowNodes[index].Child(fields_[k].column).SetText(RowBuffer[k]);
-  SaveDocument();
-  // The table follows the file only once the file holds the change.
-  CCatalogueTable& table = MainCatalogues().*parameters_.table;
-  if (index < static_cast<int>(table.Rows.size())) {
-    std::vector<std::string>& row = table.Rows[index];
-    for (size_t k = 0; k < RowBuffer.size(); ++k) {
-      const auto column = static_cast<size_t>(fields_[k].column);
-      if (column < row.size()) row[column] = RowBuffer[k];
+std::string CatalogueEditorFrame::ListedId(int index) const {
+  const QListWidgetItem* item = list_ ? list_->item(index) : nullptr;
+  return item ? item->data(kIdRole).toString().toStdString() : std::string();
+}
+
+void CatalogueEditorFrame::SelectListedId(const std::string& id) {
+  for (int i = 0; i < list_->count(); ++i) {
+    if (ListedId(i) == id) {
+      list_->setCurrentRow(i);
+      return;
     }
   }
+}
+
+bool CatalogueEditorFrame::ListShowsDocument() const {
+  if (list_->count() != static_cast<int>(RowNodes.size())) return false;
+  for (int row = 0; row < list_->count(); ++row) {
+    const xml::Element& record = RowNodes[size_t(row)];
+    if (ListedId(row) != editors::RecordId(record) ||
+        record.ChildCount() <= parameters_.listColumn ||
+        list_->item(row)->text().toStdString() != record.Child(parameters_.listColumn).Text())
+      return false;
+  }
+  return true;
+}
+
+int CatalogueEditorFrame::FindListedRecord(int index) {
+  const std::string id = ListedId(index);
+  LoadDocument();
+  const int found = id.empty() ? -1 : editors::RowOfId(RowNodes, index, id);
+  // A file rewritten meanwhile is listed afresh, the found record selected, so that the next
+  // command acts on the record the user sees selected.
+  if (!ListShowsDocument()) {
+    FillList();
+    list_->setCurrentRow(found);
+  }
+  if (found >= 0) return found;
+  platform::MessageBox(QString::fromUtf8("Wybranej pozycji nie ma już w pliku %1.\n"
+                                         "Lista została odświeżona.")
+                           .arg(FileBaseName()),
+                       "Uwaga", platform::Icon::Warning);
+  return -1;
+}
+
+int CatalogueEditorFrame::ChangeableRecord(int index) {
+  const int row = FindListedRecord(index);
+  if (row < 0) return -1;
+  if (ReadInt(RowNodes[size_t(row)].Child(parameters_.flagColumn).Text()) != 0) {
+    platform::MessageBox(VendorChangeText(), "Uwaga");
+    return -1;
+  }
+  if (!CollectFields() || !NumbersValid() || !ValuesValid()) return -1;
+  return row;
+}
+
+int CatalogueEditorFrame::DeletableRecord(int index) {
+  if (platform::MessageBox(DeleteQuestion(), "Pytanie", platform::Icon::Question,
+                           platform::Buttons::YesNo) != platform::Answer::Yes) {
+    return -1;
+  }
+  const int row = FindListedRecord(index);
+  if (row < 0) return -1;
+  if (ReadInt(RowNodes[size_t(row)].Child(parameters_.flagColumn).Text()) != 0) {
+    platform::MessageBox(VendorDeleteText(), "Uwaga", platform::Icon::Warning);
+    return -1;
+  }
+  return row;
+}
+
+void CatalogueEditorFrame::ChangeRow(int index) {
+  BufferReset reset{RowBuffer};
+  const int row = ChangeableRecord(index);
+  if (row < 0) return;
+  const std::string id = editors::RecordId(RowNodes[size_t(row)]);
+  for (size_t k = 0; k < RowBuffer.size(); ++k)
+    RowNodes[row].Child(fields_[k].column).SetText(RowBuffer[k]);
+  SaveDocument();
+  // The table and the list follow the file only once the file holds the change.
+  ReloadTable();
+  LoadDocument();
+  FillList();
+  SelectListedId(id);
   TableChanged(false);
 }
 
@@ -383,51 +454,45 @@ void CatalogueEditorFrame::DeleteSelected() {
 }
 
 bool CatalogueEditorFrame::DeleteRow(int index) {
-  if (platform::MessageBox(DeleteQuestion(), "Pytanie", platform::Icon::Question,
-                           platform::Buttons::YesNo) != platform::Answer::Yes) {
-    return false;
-  }
-  const AtExit release{[this] { ReleaseDocument(); }};
-  LoadDocument();
-  if (RowNodes.empty()) return false;
-  if (index >= static_cast<int>(RowNodes.size())) {
-    // The file was replaced meanwhile: its rows are listed afresh.
-    ReadListing();
-    FillList();
-    return false;
-  }
-  if (ReadInt(RowNodes[index].Child(parameters_.flagColumn).Text()) != 0) {
-    platform::MessageBox(VendorDeleteText(), "Uwaga", platform::Icon::Warning);
-    return false;
-  }
-  RowNodes[index].Remove();
+  const int row = DeletableRecord(index);
+  if (row < 0) return false;
+  RowNodes[size_t(row)].Remove();
   SaveDocument();
   ReloadTable();
-  delete list_->takeItem(index);
-  ReadListing();
+  LoadDocument();
+  FillList();
   TableChanged(false);
   return true;
 }
 
 void CatalogueEditorFrame::ShowRow(int index) {
-  const auto failed = [this] {
-    platform::MessageBox(QString::fromUtf8("Nie udało się wczytać pliku ") + FileBaseName(),
-                         "UWAGA", platform::Icon::Warning);
-  };
-  // The record as the file holds it now, read without keeping the document.
-  std::optional<std::vector<std::string>> record;
-  try {
-    if (index >= 0) record = ReadCatalogueRecord(parameters_.fileName, index);
-  } catch (const xml::Error&) {
-    return failed();
-  }
-  if (!record) return failed();
+  if (!ShowRecord(ListedRow(index))) ReportUnreadable();
+}
+
+int CatalogueEditorFrame::ListedRow(int index) const {
+  if (index < 0 || index >= static_cast<int>(RowNodes.size())) return -1;
+  // The entry's own record, should the document have been read again since the list was filled.
+  const std::string id = ListedId(index);
+  return id.empty() ? index : editors::RowOfId(RowNodes, index, id);
+}
+
+bool CatalogueEditorFrame::ShowRecord(int row) {
+  if (row < 0 || row >= static_cast<int>(RowNodes.size())) return false;
   for (const Field& field : fields_) {
-    if (field.column < 0 || static_cast<size_t>(field.column) >= record->size())
-      return failed();  // the fields filled so far keep their texts
-    const std::string& text = (*record)[static_cast<size_t>(field.column)];
+    std::string text;
+    try {
+      text = RowNodes[size_t(row)].Child(field.column).Text();
+    } catch (const xml::Error&) {
+      return false;  // the fields filled so far keep their texts
+    }
     SetControlText(field, QString::fromStdString(text));
   }
+  return true;
+}
+
+void CatalogueEditorFrame::ReportUnreadable() const {
+  platform::MessageBox(QString::fromUtf8("Nie udało się wczytać pliku ") + FileBaseName(), "UWAGA",
+                       platform::Icon::Warning);
 }
 
 void CatalogueEditorFrame::ClearFields() {
@@ -435,11 +500,12 @@ void CatalogueEditorFrame::ClearFields() {
 }
 
 void CatalogueEditorFrame::ProducerSelected(int index) {
-  const auto& lists = MainCatalogues().ProducerLists;
-  if (index < 0 || index >= static_cast<int>(lists.size())) return;
-  const std::vector<std::string>& producer = lists[index];
-  if (producerWebPage_ && producer.size() > 2)
-    producerWebPage_->setText(QString::fromStdString(producer[2]));
-  if (producerDescription_ && producer.size() > 3)
-    producerDescription_->setPlainText(QString::fromStdString(producer[3]));
+  if (!producers_ || index < 0 || index >= producers_->count()) return;
+  const std::vector<std::string>* producer =
+      FindProducer(MainCatalogues(), producers_->itemText(index).toStdString());
+  if (!producer) return;  // deleted since the combo was filled
+  if (producerWebPage_ && producer->size() > 2)
+    producerWebPage_->setText(QString::fromStdString((*producer)[2]));
+  if (producerDescription_ && producer->size() > 3)
+    producerDescription_->setPlainText(QString::fromStdString((*producer)[3]));
 }

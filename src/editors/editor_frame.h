@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -57,6 +58,15 @@ class CatalogueEditorFrame : public QDialog {
     int cellRow = 0;
   };
 
+  // A column the program reads as a number (a device object, the location window): its text
+  // must read as one before a row is stored, or the catalogue could no longer be used. The label
+  // names the field in the warning.
+  struct NumericColumn {
+    int column;
+    bool integer;
+    QString label;
+  };
+
   const Parameters& Frame() const { return parameters_; }
 
   // The commands. Each works on the file as it is now: the document is read again first, so a
@@ -64,24 +74,38 @@ class CatalogueEditorFrame : public QDialog {
   void AddRow();
   void ChangeSelected();
   void DeleteSelected();
-  // Operations on one row (list index): DeleteRow returns whether a row was removed.
-  bool DeleteRow(int index);
-  void ChangeRow(int index);
-  void ShowRow(int index);
+  // Reads the file again and lists it afresh, after something other than this editor replaced
+  // it (the catalogue update).
+  virtual void FileReplaced();
+  // Operations on the record a list entry shows (list index), found by its id in the file as it
+  // is now; a record that is no longer there is reported and nothing is written. DeleteRow
+  // returns whether a row was removed. An editor whose record spans more than its row (the
+  // insulation editor) does more in its own.
+  virtual bool DeleteRow(int index);
+  virtual void ChangeRow(int index);
+  virtual void ShowRow(int index);
   void ClearFields();
+  // The producer of the combo's entry `index`, found by name: its web page and description.
   void ProducerSelected(int index);
+  // Refills the producer combo from the producer lists, keeping its text: the producer editor
+  // calls it after every change of the producers.
+  void ProducersChanged() { FillProducerCombo(); }
 
-  // The editor's own copy of the catalogue file, held only while a command changes a record:
-  // between commands the editor keeps only what it lists. Record element i, list entry i and row
-  // i of the main window's table are the same record, since all three follow the file order.
+  // The editor's own copy of the catalogue file. Record element i, list entry i and row i of the
+  // main window's table are the same record, since all three follow the file order.
   xml::Document Document;
   xml::Element Root;
   std::vector<xml::Element> RowNodes;
-  CatalogueListing Listing;            // what the list shows, as last read from the file
   std::vector<std::string> RowBuffer;  // the values of the row being added or changed
 
  protected:
   CatalogueEditorFrame(QWidget* parent, const Parameters& parameters);
+
+  // Empties the row buffer however a command ends, so that the next one starts from nothing.
+  struct BufferReset {
+    std::vector<std::string>& buffer;
+    ~BufferReset() { buffer.clear(); }
+  };
 
   // The frame's controls; producers and counter may be null (editors without them). Connects the
   // description to its counter.
@@ -101,6 +125,8 @@ class CatalogueEditorFrame : public QDialog {
                   std::vector<QLineEdit*> numericEdits);
   // The web-page and description controls a producer choice fills (null: no producer choice).
   void BindProducerTargets(QLineEdit* webPage, QPlainTextEdit* description);
+  // The columns whose texts must read as numbers before a row is stored.
+  void BindNumericColumns(std::vector<NumericColumn> columns);
   // Connects the frame's buttons to the commands (any may be null).
   void BindButtons(QPushButton* add, QPushButton* change, QPushButton* remove, QPushButton* clear);
 
@@ -125,12 +151,10 @@ class CatalogueEditorFrame : public QDialog {
   virtual void FormShow() {}
   // The warning box of a field check ("Ostrzeżenie", exclamation icon); the text is UTF-8.
   static void WarnField(const char* text);
+  static void WarnField(const QString& text);
 
-  void LoadDocument();
-  // Frees the document's tree once a command is done with it.
-  void ReleaseDocument();
-  // Reads the listed column and the origin flags of the file's records into Listing.
-  void ReadListing();
+  // Reads the catalogue file into the document and takes RowNodes afresh.
+  virtual void LoadDocument();
   bool TableLoaded() const;
   void FillList();
   // The producer names, item 1 of each producer list; the combo's own text stays as it was.
@@ -138,14 +162,43 @@ class CatalogueEditorFrame : public QDialog {
   void SetCounter(int charactersLeft);
   void OpisChange();
 
- private:
-  bool IsVendorRow(int row) const;
+  // Appends the fields' texts to RowBuffer ("brak" for an empty optional one); false after the
+  // warning of a missing required field.
   bool CollectFields();
+  // Whether every numeric column reads as a number; warns about the first that does not.
+  bool NumbersValid();
+  // Reads the file again and returns the row of the record list entry `index` shows (its id;
+  // the same place first), or -1 after reporting that the record is gone. A file rewritten
+  // meanwhile is listed afresh, the found record selected.
+  int FindListedRecord(int index);
+  // The first steps of a change: the listed record found again, not a vendor's, the fields
+  // collected into RowBuffer and checked. Its row, or -1 after the refusal's message.
+  int ChangeableRecord(int index);
+  // The first steps of a delete: the question answered Yes, the listed record found again, not a
+  // vendor's. Its row, or -1 (after the refusal's message).
+  int DeletableRecord(int index);
+  // The row of RowNodes that list entry `index` stands for, by its id, without reading the file;
+  // -1 when none.
+  int ListedRow(int index) const;
+  // Puts the record's fields into their controls; false when the row is none or a field is
+  // missing (the fields filled so far keep their texts).
+  bool ShowRecord(int row);
+  // The warning that the catalogue file could not be read into the window ("UWAGA").
+  void ReportUnreadable() const;
+  void SelectListedId(const std::string& id);
+  // The main window's table read again from the file.
   void ReloadTable();
-  void SaveDocument();
   QString FileBaseName() const;
 
+ private:
+  bool IsVendorRow(int row) const;
+  // Whether the list holds the document's records, entry for record, with their ids and texts.
+  bool ListShowsDocument() const;
+  std::string ListedId(int index) const;
+  void SaveDocument();
+
   std::vector<Field> fields_;
+  std::vector<NumericColumn> numeric_;
   std::vector<QWidget*> cleared_;
   QLineEdit* producerWebPage_ = nullptr;
   QPlainTextEdit* producerDescription_ = nullptr;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,4 +20,23 @@ class TWinGrubosci : public QDialog {
   std::vector<std::string> FieldNames;  // the field names of a thickness row, in column order
 
   void FormCreate();
+  void FormShow();
+  void btbDodajClick();
+  // Lists the kinds afresh after the catalogue update replaced the insulation file, and drops the
+  // choice: a kind's id may now stand for another kind.
+  void FileReplaced() { FormShow(); }
+
+  // Appends the row held in RowBuffer to the document's file.
+  void AppendRow(xml::Document& document);
+  // Gives the record at the index of the document's file the price.
+  void UpdateRowPrice(xml::Document& document, int index, const std::string& price);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // One item per row of the insulation table, carrying the kind's id.
+  void FillKinds();
+  // The id (column 0) of the kind the combo names, none when its text names no listed kind.
+  std::optional<std::string> ChosenKind() const;
 };

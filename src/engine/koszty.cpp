@@ -9,6 +9,16 @@ CKoszty::CKoszty(int32_t typOgrzewania, float fuelPrice, float wartoscOpalowa,
       WartoscOpalowa(wartoscOpalowa),
       SprawnoscProcesu(sprawnoscProcesu) {}
 
+FuelDataFault CheckFuelData(int32_t heatingType, const FuelData& data) {
+  auto positive = [](const std::optional<float>& value) { return value && *value > 0; };
+  if (!data.Price) return FuelDataFault::Price;
+  if (heatingType == 7)
+    return positive(data.Efficiency) ? FuelDataFault::None : FuelDataFault::HeatPumpCop;
+  if (!positive(data.Efficiency)) return FuelDataFault::Efficiency;
+  if (heatingType != 0 && !positive(data.CalorificValue)) return FuelDataFault::CalorificValue;
+  return FuelDataFault::None;
+}
+
 int32_t CKoszty::ComputeFuelCosts(float ew, float eh, float /*poolEnergy*/, float e) {
   // Cost u of one kWh of heat and the factor k for the replaced process's efficiency.
   float u = 0;

@@ -4,7 +4,26 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+// The fuel data of a cost calculation as the cost window's edits give them; an empty edit gives
+// none.
+struct FuelData {
+  std::optional<float> Price;           // per kWh, tonne, litre or m3, net or gross as chosen
+  std::optional<float> Efficiency;      // process efficiency in %, the COP for the heat pump
+  std::optional<float> CalorificValue;  // kWh per unit of fuel
+};
+
+// What keeps the yearly fuel costs from having a value.
+enum class FuelDataFault {
+  None,
+  Price,           // no price
+  Efficiency,      // no process efficiency, or 0 or less
+  HeatPumpCop,     // the heat pump (type 7) without a COP above 0
+  CalorificValue,  // a fuel (every type but 0 and 7) without a calorific value above 0
+};
+FuelDataFault CheckFuelData(int32_t heatingType, const FuelData& data);
 
 class CKoszty {
  public:

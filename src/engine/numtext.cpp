@@ -392,3 +392,16 @@ bool ReadsAsFloat(std::string_view text) {
     return false;
   }
 }
+
+std::string StoredFloatText(float value, int precision) {
+  // Nine significant digits tell every float apart.
+  for (int digits = precision; digits <= 9; ++digits) {
+    std::string text = GeneralText(value, digits, 2);
+    try {
+      if (ReadFloat(text) == value) return text;
+    } catch (const NumberConversionError&) {
+      break;  // no number at all (not finite): no width helps
+    }
+  }
+  return GeneralText(value, precision, 2);
+}

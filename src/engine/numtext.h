@@ -46,6 +46,11 @@ inline std::string General4(double value) {
   return GeneralText(value, 4, 2);
 }
 
+// G(P, 2), widened digit by digit until the text reads back as the same float: what a window
+// writes into an edit whose change handler or compute command stores the text again, so that
+// showing the window never rounds a stored value (1234.56 stays "1234.56", not "1235").
+std::string StoredFloatText(float value, int precision);
+
 // Strict readers: an optional sign, digits, "." and an optional exponent (floats), nothing else;
 // no blanks, no ",", no "nan" or "inf". Throw NumberConversionError with the exact messages
 // "'%s' is not a valid floating point value" / "'%s' is not a valid integer value".

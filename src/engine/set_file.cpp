@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "xml/atomic_file.h"
+
 namespace setfile {
 
 namespace {
@@ -60,7 +62,29 @@ void ApplyTank(const CZasobnik& tank, float& diameter, float& height, float& ins
 }  // namespace
 
 std::string PriceText(float price) {
-  return GeneralText(price, 6, 2);
+  std::string text = GeneralText(price, 6, 2);
+  // The set format signs a positive exponent too ("1.23457E+06").
+  const size_t exponent = text.find('E');
+  if (exponent != std::string::npos && text.compare(exponent + 1, 1, "-") != 0)
+    text.insert(exponent + 1, "+");
+  return text;
+}
+
+std::string SetFileBytes(const xml::Document& document) {
+  const std::string text = document.SaveText();
+  std::string bytes;
+  bytes.reserve(text.size() + text.size() / 16);
+  for (char c : text) {
+    // A line break inside a text is written by the serializer as a bare LF too; a reader
+    // takes CR LF back as LF, so the description reads back as it was typed.
+    if (c == '\n') bytes.push_back('\r');
+    bytes.push_back(c);
+  }
+  return bytes;
+}
+
+void SaveSetFile(const xml::Document& document, const std::string& path) {
+  xml::WriteFileAtomically(path, SetFileBytes(document));
 }
 
 void BuildSetDocument(xml::Document& document, const CZestaw& set,
@@ -98,7 +122,7 @@ void BuildSetDocument(xml::Document& document, const CZestaw& set,
 }
 
 bool IsValidSetName(const std::string& name) {
-  if (name.empty() || name == "." || name == "..") return false;
+  if (name.empty() || name.front() == '.') return false;
   for (unsigned char c : name)
     if (c == '/' || c == '\\' || c < 0x20 || c == 0x7f) return false;
   return true;

@@ -1,7 +1,8 @@
 // Set files: one device set per file in "Zestawy". The root "zestaw" holds first the set's own
 // data ("informacje", nine fields read by position) and then one element per device, each the
 // device's whole catalogue row under its catalogue's column names; the insulation adds the two
-// pipe-insulation thicknesses. Files are ISO-8859-2, one element a line, indented by tabs.
+// pipe-insulation thicknesses. Files are ISO-8859-2, one element a line (CR LF), indented by tabs;
+// files with LF line breaks and unsigned price exponents ("1.23457E06") read the same.
 //
 // Readers parse a whole file first and change the design only when everything was read, so a
 // damaged set never leaves a half-loaded design.
@@ -31,7 +32,8 @@ struct SetDevice {
   std::vector<std::string> row;                           // the catalogue row, id to flag
 };
 
-// The set's price as the file holds it: general format, at most 6 significant digits.
+// The set's price as the file holds it: general format, at most 6 significant digits, a signed
+// exponent of at least two digits ("1.23457E+06").
 std::string PriceText(float price);
 
 // Builds the whole set document. The thicknesses are the texts of the builder's edits; the
@@ -41,8 +43,13 @@ void BuildSetDocument(xml::Document& document, const CZestaw& set,
                       const std::vector<SetDevice>& devices, const std::string& outdoorThickness,
                       const std::string& indoorThickness, const std::string& description);
 
-// Whether a set name makes a file name inside "Zestawy": not empty, no path separator, not "."
-// or "..", no control character.
+// The bytes of a set document as a set file holds them: CR LF line breaks. SaveSetFile writes
+// them whole or not at all (throws xml::Error; the old file then stays).
+std::string SetFileBytes(const xml::Document& document);
+void SaveSetFile(const xml::Document& document, const std::string& path);
+
+// Whether a set name makes a file name inside "Zestawy" that the set opener lists: not empty, no
+// path separator, no control character, not starting with "." (a hidden file, and "." or "..").
 bool IsValidSetName(const std::string& name);
 // "Zestawy/" + name + ".xml".
 std::string SetFilePath(const std::string& name);

@@ -31,6 +31,10 @@ void TSelectionWindow::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
 }
 
+void TSelectionWindow::CataloguesReplaced() {
+  if (isVisible()) platform::RunGuarded([this] { FormShow(); });
+}
+
 bool TSelectionWindow::eventFilter(QObject* watched, QEvent* event) {
   // A link label laid out anew shortens its address to its new width.
   if (event->type() == QEvent::Resize && linkHandlers_.count(watched)) {

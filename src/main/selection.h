@@ -65,6 +65,10 @@ class TSelectionWindow : public QDialog {
   // The engine's notices (a device whose catalogue row is gone) as warning boxes.
   static platform::MessageBoxWarningNotifier Notifier;
 
+  // After the catalogue update: a window on the screen lists its tables afresh, as a new showing
+  // would; a hidden one does so when it is next shown.
+  void CataloguesReplaced();
+
  protected:
   // Runs each time the window is shown (not when it is restored from the task bar).
   virtual void FormShow() {}

@@ -204,6 +204,19 @@ class TForm1 : public QMainWindow, public CCatalogues {
   // one; without a trailing "/".
   static QString ServerAddress();
 
+  // ---- The vendor's web server (src/online/) ---------------------------------------------------
+  // Copies the address into the local file: 1 when the server answered 200 with the whole
+  // announced body and the file was replaced whole, else -1 after a message naming the file
+  // (the old file then stays as it was).
+  static int DownloadFile(const QString& address, const QString& localPath);
+  // Whether the address answers 200 or 302; redirects are not followed, the body is not read.
+  static bool IsUrlAvailable(const QString& address);
+  // "Aktualizacja" > "Urządzenia": the catalogues from the server, the user's own rows kept.
+  void Dane1Click();
+  // "Aktualizacja" > "Program": a newer program from the server, swapped in and started.
+  void Program1Click();
+  void DownloadProgramUpdate(const QString& address, const QString& localFileName);
+
  private:
   // Connects the commands, sets up the menu's look, the tool bar and the NUM LOCK timer.
   void ConnectCommands();

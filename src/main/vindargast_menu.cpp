@@ -214,6 +214,8 @@ void TForm1::ConnectCommands() {
       {ui.DodajZestaw1, &TForm1::DodajZestaw1Click},
       {ui.OtwrzZestaw1, &TForm1::OtwrzZestaw1Click},
       {ui.PobierzZestawy1, &TForm1::PobierzZestawy1Click},
+      {ui.Dane1, &TForm1::Dane1Click},
+      {ui.Program1, &TForm1::Program1Click},
       {ui.Opcjeraportu1, &TForm1::Opcjeraportu1Click},
       {ui.Oferta1, &TForm1::Oferta1Click},
       {ui.Bazasprztuonline1, &TForm1::Bazasprztuonline1Click},

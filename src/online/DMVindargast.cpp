@@ -17,15 +17,25 @@ namespace {
 const char* const kDefaultConnectionString =
     "DRIVER={MariaDB Unicode};SERVER=localhost;PORT=3306;DATABASE=vindargast;UID=vindargast";
 
-// The string with the driver's connect timeout (unless it names one of its own). The driver
-// takes a trailing ";" for an empty option it cannot parse, so the string ends without one.
-QString WithConnectTimeout(QString string) {
+// The string with the driver's connect, read and write timeouts (unless it names its own): a
+// server that stops answering, at the start or in the middle of a session, holds the program up
+// no longer than the connect timeout. The driver takes a trailing ";" for an empty option it
+// cannot parse, so the string ends without one.
+QString WithTimeouts(QString string) {
   while (string.endsWith(';')) string.chop(1);
-  if (!string.contains(QStringLiteral("CONN_TIMEOUT"), Qt::CaseInsensitive)) {
-    string += QStringLiteral(";CONN_TIMEOUT=") +
-              QString::fromStdString(General15(TDM::kConnectTimeoutSeconds));
+  const QString seconds = QString::fromStdString(General15(TDM::kConnectTimeoutSeconds));
+  for (const char* option : {"CONN_TIMEOUT", "READ_TIMEOUT", "WRITE_TIMEOUT"}) {
+    const QString name = QString::fromLatin1(option);
+    if (!string.contains(name, Qt::CaseInsensitive)) string += ';' + name + '=' + seconds;
   }
   return string;
+}
+
+// The driver's text of a failure. A query on a connection the driver has found lost is refused
+// without one (Qt only logs it), and an error box must never be blank.
+std::string ErrorText(const QSqlError& error) {
+  const QString text = error.text().trimmed();
+  return text.isEmpty() ? std::string("Brak połączenia z bazą danych.") : text.toStdString();
 }
 
 }  // namespace
@@ -50,13 +60,13 @@ TQuery::TQuery(const QSqlDatabase* connection, QString statement, bool hasId,
 void TQuery::Open() {
   Close();
   QSqlQuery query(*connection_);
-  if (!query.prepare(statement_)) throw DatabaseError(query.lastError().text().toStdString());
+  if (!query.prepare(statement_)) throw DatabaseError(ErrorText(query.lastError()));
   if (hasId_) query.bindValue(0, id_);
-  if (!query.exec()) throw DatabaseError(query.lastError().text().toStdString());
+  if (!query.exec()) throw DatabaseError(ErrorText(query.lastError()));
   setQuery(std::move(query));
   while (canFetchMore()) fetchMore();
   if (lastError().isValid()) {
-    const std::string text = lastError().text().toStdString();
+    const std::string text = ErrorText(lastError());
     Close();
     throw DatabaseError(text);
   }
@@ -178,7 +188,7 @@ TDM::TDM(QObject* parent)
                        "SELECT nazwaProducenta, telKomorkowy, telStacjonarny, osobaKontaktowa, "
                        "email, stronaWWW, cennik FROM producenci WHERE idProducent=?",
                        true, {}) {
-  ADOConnection1.setDatabaseName(WithConnectTimeout(ConnectionString()));
+  ADOConnection1.setDatabaseName(WithTimeouts(ConnectionString()));
   // The connection is kept open from the start: creating the module connects.
   platform::RunGuarded([this] { SetConnected(true); });
 }
@@ -199,5 +209,5 @@ void TDM::SetConnected(bool connected) {
     return;
   }
   if (ADOConnection1.isOpen()) return;
-  if (!ADOConnection1.open()) throw DatabaseError(ADOConnection1.lastError().text().toStdString());
+  if (!ADOConnection1.open()) throw DatabaseError(ErrorText(ADOConnection1.lastError()));
 }

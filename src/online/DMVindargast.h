@@ -58,8 +58,9 @@ class TDM : public QObject {
 
   // The connection's name in Qt's list of database connections.
   static const char* const kConnectionName;
-  // A connection attempt fails after this many seconds, so that a start without a reachable
-  // database is not held up longer.
+  // A connection attempt, and a read or write of a query on an open connection, fails after this
+  // many seconds, so that neither a start without a reachable database nor a server lost in the
+  // middle of a session holds the program up longer.
   static constexpr int kConnectTimeoutSeconds = 5;
 
   // The ODBC connection string: the environment variable VINDARGAST_DB when it is set, else the

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QUrl>
@@ -110,7 +111,7 @@ void TWinOpenZestaw::PreviewSet(const QString& path) {
   try {
     XMLZestaw.LoadFile(path.toStdString());
     ui.ListBox2->clear();
-    if (!setfile::IsSetDocument(XMLZestaw)) return;
+    if (!setfile::IsSetDocument(XMLZestaw)) throw xml::Error("Plik nie zawiera zestawu");
     preview = setfile::ReadSetPreview(XMLZestaw);
   } catch (const std::exception&) {
     ReadFailed("2");
@@ -126,16 +127,16 @@ void TWinOpenZestaw::PreviewSet(const QString& path) {
   for (const std::string& device : preview.devices) ui.ListBox2->addItem(Text(device));
 }
 
-void TWinOpenZestaw::LoadSetIntoDesign(const QString& path) {
+bool TWinOpenZestaw::LoadSetIntoDesign(const QString& path) {
   setfile::LoadedSet set;
   try {
     XMLZestaw.LoadFile(path.toStdString());
     ui.ListBox2->clear();
-    if (!setfile::IsSetDocument(XMLZestaw)) return;
+    if (!setfile::IsSetDocument(XMLZestaw)) throw xml::Error("Plik nie zawiera zestawu");
     set = setfile::ReadSet(XMLZestaw, Engine);
   } catch (const std::exception&) {
     ReadFailed("1");
-    return;
+    return false;
   }
   // The main window's count first: its change handler prices the collectors, which the set's
   // own price then replaces.
@@ -152,12 +153,14 @@ void TWinOpenZestaw::LoadSetIntoDesign(const QString& path) {
   for (const std::string& model : set.models) ui.ListBox2->addItem(Text(model));
   ShowInMainWindow(set);
   if (Form1) Form1->ClearResults();  // the results were those of the devices before
+  return true;
 }
 
 void TWinOpenZestaw::BitBtn1Click() {
   const QString path = SelectedPath();
   if (path.isEmpty()) return;
-  LoadSetIntoDesign(path);
+  // A set that was not read leaves the total and the picture as the design has them.
+  if (!LoadSetIntoDesign(path)) return;
   if (WinKoszty) WinKoszty->ui.ESumaKoszt->setText(Text(General15(Engine.CenaZestawu)));
   if (!Form1) return;
   const QString picture = Engine.LiczbaZasobnikow == 2
@@ -174,7 +177,12 @@ void TWinOpenZestaw::BitBtn4Click() {
   if (answer != platform::Answer::Yes) return;
   const QString path = SelectedPath();
   if (path.isEmpty()) return;
-  QFile::remove(path);
+  if (!QFile::remove(path)) {
+    platform::MessageBox(
+        QString::fromUtf8("Nie udało się usunąć pliku zestawu %1.").arg(QFileInfo(path).fileName()),
+        QStringLiteral("Uwaga"), platform::Icon::Warning);
+    return;
+  }
   delete ui.FileListBox1->takeItem(ui.FileListBox1->currentRow());
 }
 

@@ -29,9 +29,9 @@ class TWinOpenZestaw : public QDialog {
 
   // Shows the set in the window; changes nothing else.
   void PreviewSet(const QString& path);
-  // Shows the set and loads it into the design. A file that cannot be read whole changes
-  // nothing and is reported.
-  void LoadSetIntoDesign(const QString& path);
+  // Shows the set and loads it into the design. A file that cannot be read whole, or that holds
+  // no set, changes nothing and is reported; returns whether the set was loaded.
+  bool LoadSetIntoDesign(const QString& path);
 
   // The full path of the selected list entry, "" when none is selected.
   QString SelectedPath() const;

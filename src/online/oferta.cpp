@@ -8,7 +8,10 @@
 #include "app/windows.h"
 #include "main/vindargast.h"
 #include "online/DMVindargast.h"
+#include "online/grid_rows.h"
+#include "platform/file_dialog.h"
 #include "platform/guard.h"
+#include "platform/message_box.h"
 #include "platform/system.h"
 
 namespace {
@@ -41,9 +44,11 @@ TWinOferta::TWinOferta(QWidget* parent) : QDialog(parent) {
        {ui.DBGrid1, ui.DBGrid2, ui.DBGrid3, ui.DBGrid4, ui.DBGrid5, ui.DBGrid6, ui.DBGrid7}) {
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    PaintRecordRows(grid);
   }
   ui.DBText2->installEventFilter(this);
   ui.DBText7->installEventFilter(this);
+  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinOferta::BitBtn1Click);
   platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinOferta::BitBtn2Click);
 }
 
@@ -129,6 +134,10 @@ void TWinOferta::showEvent(QShowEvent* event) {
 }
 
 void TWinOferta::FormShow() {
+  // A query that fails below must not leave the previous producer's data under this one's grids.
+  for (QLabel* text :
+       {ui.DBText1, ui.DBText2, ui.DBText3, ui.DBText4, ui.DBText5, ui.DBText6, ui.DBText7})
+    text->clear();
   if (!DM) return;
   for (const DevicePage& page : DevicePages()) {
     page.query->SetId(ProducerId);
@@ -162,6 +171,42 @@ void TWinOferta::FormClose() {
 void TWinOferta::done(int result) {
   platform::RunGuarded([this] { FormClose(); });
   QDialog::done(result);
+}
+
+std::vector<OfferSheet> TWinOferta::OfferSheets() const {
+  std::vector<OfferSheet> sheets;
+  for (const DevicePage& page : DevicePages()) {
+    OfferSheet sheet;
+    sheet.name = ui.PageControl1->tabText(ui.PageControl1->indexOf(page.grid->parentWidget()));
+    sheet.font = page.grid->font();
+    for (const Column& column : page.columns)
+      sheet.columns.push_back({QString::fromUtf8(column.title), column.width});
+    for (int r = 0; r < page.query->rowCount(); ++r) {
+      QStringList texts;
+      for (const Column& column : page.columns)
+        texts << page.query->FieldText(r, QString::fromUtf8(column.field));
+      sheet.rows.push_back(std::move(texts));
+    }
+    sheets.push_back(std::move(sheet));
+  }
+  return sheets;
+}
+
+void TWinOferta::BitBtn1Click() {
+  platform::FileDialogOptions options;
+  options.filter = QStringLiteral("Plik Excel (*.xlsx)|*.xlsx");
+  const std::optional<QString> chosen = platform::SaveFileName(options);
+  if (!chosen) return;
+  const QString path = WithXlsxExtension(*chosen);
+  try {
+    WriteOfferWorkbook(path, OfferSheets());
+  } catch (const ExportError&) {
+    platform::MessageBox(QStringLiteral("Nie udało się stworzyc pliku Excela !!!"),
+                         QStringLiteral("Uwaga"), platform::Icon::Stop);
+    return;
+  }
+  platform::MessageBox(QStringLiteral("Dane zostały pomyślnie zapisane do pliku: ") + path,
+                       QStringLiteral("Informacja"), platform::Icon::Information);
 }
 
 void TWinOferta::DBText2Click() {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "online/eksport_xlsx.h"
 #include "ui_oferta.h"
 
 class QTableView;
@@ -35,9 +36,13 @@ class TWinOferta : public QDialog {
   };
   // The seven device pages in page order (empty until the data module exists).
   std::vector<DevicePage> DevicePages() const;
+  // The offer as spreadsheet sheets: per device page its caption, its grid's font, titles and
+  // widths, and the plain text of every record's fields.
+  std::vector<OfferSheet> OfferSheets() const;
 
   void FormShow();
   void FormClose();
+  void BitBtn1Click();
   void DBText2Click();
   void DBText7Click();
   void BitBtn2Click();

@@ -15,4 +15,13 @@ class TWinPobierzZestawy : public QDialog {
 
   // The list line clicked last; kept while the window is closed and shown again.
   std::string SelectedSetName;
+
+  void FormShow();
+  void BitBtn1Click();  // "Pokaż zestawy": the server's list of sets
+  void ListaZestawowClick();
+  void BitBtn2Click();  // "Pobierz zestaw": the set last clicked into "Zestawy"
+  void FormClose();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 };

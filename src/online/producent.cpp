@@ -5,6 +5,7 @@
 
 #include "app/windows.h"
 #include "online/DMVindargast.h"
+#include "online/grid_rows.h"
 #include "online/oferta.h"
 #include "platform/guard.h"
 
@@ -14,6 +15,7 @@ TWinProducenci::TWinProducenci(QWidget* parent) : QDialog(parent) {
                  Qt::WindowCloseButtonHint);
   ui.DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
   ui.DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  PaintRecordRows(ui.DBGrid1);
   platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinProducenci::BitBtn1Click);
   platform::Connect(ui.DBGrid1, &QTableView::doubleClicked, this, [this] { DBGrid1DblClick(); });
   connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);

@@ -6,6 +6,7 @@
 #include "app/windows.h"
 #include "economics/edit_filters.h"
 #include "engine/numtext.h"
+#include "engine/producer_lookup.h"
 #include "engine/set_file.h"
 #include "engine/vindargast2.h"
 #include "main/vindargast.h"
@@ -90,27 +91,41 @@ void TWinZestawy::FormCreate() {
   for (DeviceEntry& slot : SetSlots) slot.clear();
   SetSlotCount = 0;
 
-  const CCatalogues& catalogues = Catalogues();
-  const CCatalogueTable& producers = catalogues.ProducerCatalogue;
-  for (int row = 0; row < producers.RowCount; ++row)
-    ui.ComboBox2->addItem(Text(producers.Rows[row][1]));
-
+  FillProducers();
   BuildDeviceEntries();
   ui.ComboBox1->setCurrentText(QStringLiteral("Wszystkie"));
   ui.ComboBox2->setCurrentText(QStringLiteral("Wszystkie"));
   FillDeviceList([](const DeviceEntry&) { return true; });
 
+  ui.Edit1->setText(Text(General15(CurrentSet.GruboscZewnatrz)));
+  ui.Edit2->setText(Text(General15(CurrentSet.GruboscWewnatrz)));
+  ui.ELiczbaKolektorow->setText(Text(General15(CurrentSet.LiczbaKolektorow)));
+}
+
+// The producer filter and the producer choice list the producers as the producer catalogue holds
+// them now; each keeps the text it showed, the choice only while that producer is still there.
+void TWinZestawy::FillProducers() {
+  const CCatalogues& catalogues = Catalogues();
+  const QString filter = ui.ComboBox2->currentText();
+  ui.ComboBox2->clear();
+  const CCatalogueTable& producers = catalogues.ProducerCatalogue;
+  for (int row = 0; row < producers.RowCount && row < static_cast<int>(producers.Rows.size());
+       ++row) {
+    const std::vector<std::string>& producer = producers.Rows[row];
+    ui.ComboBox2->addItem(Text(producer.size() > 1 ? producer[1] : std::string()));
+  }
+  ui.ComboBox2->setCurrentIndex(-1);
+  ui.ComboBox2->setEditText(filter);
+
+  const QString chosen = ui.EProducent->currentText();
+  ui.EProducent->clear();
   const int producerCount =
       std::min<int>(producers.RowCount, static_cast<int>(catalogues.ProducerLists.size()));
   for (int j = 0; j < producerCount; ++j) {
     const auto& producer = catalogues.ProducerLists[j];
     ui.EProducent->addItem(Text(producer.size() > 1 ? producer[1] : std::string()));
   }
-  ui.EProducent->setCurrentIndex(-1);
-
-  ui.Edit1->setText(Text(General15(CurrentSet.GruboscZewnatrz)));
-  ui.Edit2->setText(Text(General15(CurrentSet.GruboscWewnatrz)));
-  ui.ELiczbaKolektorow->setText(Text(General15(CurrentSet.LiczbaKolektorow)));
+  ui.EProducent->setCurrentIndex(chosen.isEmpty() ? -1 : ui.EProducent->findText(chosen));
 }
 
 void TWinZestawy::AppendCatalogueEntries(const std::string& kind, const CatalogueRows& rows,
@@ -181,11 +196,15 @@ void TWinZestawy::ListaZestawDragDrop() {
     return;
   }
   const bool tankExempt = CurrentSet.LiczbaZasobnikow == 2 && entry[0] == "Zasobnik";
+  int tanks = 0;
   for (int i = 0; i < ui.ListaZestaw->count(); ++i) {
     const std::string present = Std(ui.ListaZestaw->item(i)->text());
     if (present == text) return;
     if (!tankExempt && SameKind(present, entry[0])) return;
+    if (SameKind(present, "Zasobnik")) ++tanks;
   }
+  // A set file names two tanks at most, and the opener reads no third.
+  if (tankExempt && tanks >= 2) return;
   ui.ListaZestaw->addItem(Text(text));
   SetSlots[SetSlotCount++] = entry;
 }
@@ -218,10 +237,7 @@ void TWinZestawy::BitBtn2Click() {
     return;
   }
   const int lines = ui.ListaZestaw->count();
-  const bool complete = ((CurrentSet.LiczbaZasobnikow == 1 && lines == 7) ||
-                         (CurrentSet.LiczbaZasobnikow == 2 && lines == 8)) &&
-                        !price.empty();
-  if (!complete) {
+  if (!SetIsComplete() || price.empty()) {
     platform::MessageBox(
         QStringLiteral("Zestaw jest niepełny !!!\nProszę dobrać brakujące urządzenia"), kCheckTitle,
         platform::Icon::Warning);
@@ -229,6 +245,19 @@ void TWinZestawy::BitBtn2Click() {
   }
   if (WriteSetFile(name, lines))
     platform::PlainBox(QStringLiteral("Zestaw został pomyślnie zapisany."));
+}
+
+bool TWinZestawy::SetIsComplete() const {
+  int lines = 0;
+  for (const DeviceKind& kind : DeviceKinds) {
+    int count = 0;
+    for (int i = 0; i < ui.ListaZestaw->count(); ++i)
+      if (SameKind(Std(ui.ListaZestaw->item(i)->text()), kind.kind)) ++count;
+    const int wanted = std::string(kind.kind) == "Zasobnik" ? CurrentSet.LiczbaZasobnikow : 1;
+    if (count != wanted) return false;
+    lines += count;
+  }
+  return lines == ui.ListaZestaw->count();
 }
 
 bool TWinZestawy::WriteSetFile(const std::string& name, int lines) {
@@ -245,7 +274,7 @@ bool TWinZestawy::WriteSetFile(const std::string& name, int lines) {
     }
     setfile::BuildSetDocument(XMLZestaw, CurrentSet, devices, Std(ui.Edit1->text()),
                               Std(ui.Edit2->text()), Std(ui.Opis->toPlainText()));
-    XMLZestaw.SaveFile(setfile::SetFilePath(name));
+    setfile::SaveSetFile(XMLZestaw, setfile::SetFilePath(name));
     return true;
   } catch (const std::exception&) {
     platform::MessageBox(QStringLiteral("Nie można zapisać danych do pliku XML !!!"),
@@ -290,6 +319,7 @@ bool TWinZestawy::eventFilter(QObject* watched, QEvent* event) {
 
 void TWinZestawy::FormShow() {
   ui.Opis->clear();
+  FillProducers();
   if (Engine.CataloguesChanged != 1) return;
   BuildDeviceEntries();
   FillDeviceList([](const DeviceEntry&) { return true; });
@@ -309,9 +339,8 @@ void TWinZestawy::ComboBox2Select() {
 }
 
 void TWinZestawy::EProducentSelect() {
-  const int index = ui.EProducent->currentIndex();
-  const auto& producers = Catalogues().ProducerLists;
-  if (index < 0 || index >= static_cast<int>(producers.size())) return;
-  const std::vector<std::string>& producer = producers[index];
-  ui.EWww->setText(Text(producer.size() > 2 ? producer[2] : std::string()));
+  const std::vector<std::string>* producer =
+      FindProducer(Catalogues(), Std(ui.EProducent->currentText()));
+  if (!producer) return;
+  ui.EWww->setText(Text(producer->size() > 2 ? (*producer)[2] : std::string()));
 }

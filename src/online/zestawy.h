@@ -60,6 +60,9 @@ class TWinZestawy : public QDialog {
   void BitBtn2Click();  // " Zapisz"
   void Zapiszzestaw1Click() { BitBtn2Click(); }
 
+  // Whether the set list holds each kind once and exactly CZestaw::LiczbaZasobnikow tanks.
+  bool SetIsComplete() const;
+
   // Writes "Zestawy/<name>.xml" from the set, the first `lines` slots, the thickness edits and
   // the description; on failure shows its message and returns false, the old file unchanged.
   bool WriteSetFile(const std::string& name, int lines);
@@ -73,6 +76,7 @@ class TWinZestawy : public QDialog {
 
  private:
   static const DeviceKind* FindKind(const std::string& kind);
+  void FillProducers();
   void BuildDeviceEntries();
   // Lists the entries that pass, in entry order, and shows their number.
   void FillDeviceList(const std::function<bool(const DeviceEntry&)>& shown);

@@ -46,10 +46,43 @@ void DrawMonthNumbers(QPainter& canvas, int y) {
   }
 }
 
-// A bar standing on the axis at baseline (window pixels), height pixels high.
-void PlaceBar(QWidget* bar, int left, double baseline, double height) {
+// A bar's height held inside its frame of room pixels above the axis.
+double HeldInFrame(double height, double room) {
+  if (!(height > 0)) return 0;
+  return height < room ? height : room;
+}
+
+// A bar standing on the axis at baseline (window pixels), height pixels high, inside its frame.
+void PlaceBar(QWidget* bar, int left, double baseline, double height, double room) {
+  height = HeldInFrame(height, room);
   const int pixels = Truncate(height);
   bar->setGeometry(left, Truncate(baseline - height), bar->width(), pixels > 0 ? pixels : 0);
+}
+
+}  // namespace
+
+namespace {
+
+struct LadderStep {
+  float bound;    // the candidate top at most this
+  float axisTop;  // gives this axis
+};
+// 450, not 400, is the bound of the 400 kWh axis; above 10000 the axis is 100000.
+const LadderStep kLadder[] = {{50, 50},     {100, 100},   {150, 150},    {200, 200},   {250, 250},
+                              {300, 300},   {350, 350},   {450, 400},    {500, 500},   {750, 750},
+                              {1000, 1000}, {1500, 1500}, {2000, 2000},  {3000, 3000}, {4000, 4000},
+                              {5000, 5000}, {7000, 7000}, {10000, 10000}};
+
+// The largest monthly energy of hot water, heating or the pool, kWh.
+float TallestBar(const CVindargast2& design) {
+  float tallest = 0;
+  for (int month = 0; month < 12; ++month) {
+    for (float value : {design.HotWaterSolarEnergy[month], design.HeatingSolarEnergy[month],
+                        design.PoolSolarEnergy[month]}) {
+      if (value > tallest) tallest = value;
+    }
+  }
+  return tallest;
 }
 
 }  // namespace
@@ -74,19 +107,23 @@ float ChartAxisTop(const CVindargast2& design) {
   } else {
     top = static_cast<float>(static_cast<double>(july) + 50);
   }
-  struct Step {
-    float bound;
-    float axisTop;
-  };
-  // 450, not 400, is the bound of the 400 kWh axis.
-  static const Step kLadder[] = {
-      {50, 50},     {100, 100},   {150, 150},   {200, 200},   {250, 250},   {300, 300},
-      {350, 350},   {450, 400},   {500, 500},   {750, 750},   {1000, 1000}, {1500, 1500},
-      {2000, 2000}, {3000, 3000}, {4000, 4000}, {5000, 5000}, {7000, 7000}, {10000, 10000}};
-  for (const Step& step : kLadder) {
-    if (top <= step.bound) return step.axisTop;
+  float axis = 100000;
+  for (const LadderStep& step : kLadder) {
+    if (top <= step.bound) {
+      axis = step.axisTop;
+      break;
+    }
   }
-  return 100000;
+  // The rule looks at July, September and the pool's last rising month only: a taller bar of
+  // another month steps the axis up the ladder until every bar fits under it.
+  const float tallest = TallestBar(design);
+  if (tallest <= axis) return axis;
+  for (const LadderStep& step : kLadder) {
+    if (tallest <= step.axisTop) return step.axisTop;
+  }
+  float beyond = 100000;
+  while (beyond < tallest && beyond < std::numeric_limits<float>::max() / 10) beyond *= 10;
+  return beyond;
 }
 
 TWinWykres::TWinWykres(QWidget* parent) : QDialog(parent) {
@@ -138,16 +175,17 @@ void TWinWykres::LayOutCharts() {
   const double baseline = ui.Image1->y() + kEnergyHeight;
   for (int month = 0; month < 12; ++month) {
     const int x = left + 60 + kMonthStep * month;
-    const double hotWater = static_cast<double>(scale) * design.HotWaterSolarEnergy[month];
-    PlaceBar(Shape(1 + month), x, baseline, hotWater);
+    const double hotWater =
+        HeldInFrame(static_cast<double>(scale) * design.HotWaterSolarEnergy[month], kEnergyHeight);
+    PlaceBar(Shape(1 + month), x, baseline, hotWater, kEnergyHeight);
     QLabel* label = findChild<QLabel*>(QStringLiteral("Label%1").arg(1 + month));
     label->setText(Text(GeneralText(design.HotWaterCoverage[month], 3, 2)) + QStringLiteral(" %"));
     label->adjustSize();
     label->move(x, Truncate(baseline - 15 - hotWater));
     PlaceBar(Shape(13 + month), x + 17, baseline,
-             static_cast<double>(scale) * design.HeatingSolarEnergy[month]);
+             static_cast<double>(scale) * design.HeatingSolarEnergy[month], kEnergyHeight);
     PlaceBar(Shape(25 + month), x + 17, baseline,
-             static_cast<double>(scale) * design.PoolSolarEnergy[month]);
+             static_cast<double>(scale) * design.PoolSolarEnergy[month], kEnergyHeight);
   }
 
   // The axis values, each 5 pixels above its tenth's line; the previous layout's are cleared.
@@ -166,8 +204,10 @@ void TWinWykres::LayOutCharts() {
   const double baseline2 = ui.Image2->y() + kEfficiencyHeight;
   for (int month = 0; month < 12; ++month) {
     const int x = left2 + 60 + kMonthStep * month;
-    PlaceBar(Shape(40 + month), x, baseline2, 2.0 * design.CollectorEfficiency[month]);
-    PlaceBar(Shape(52 + month), x + 12, baseline2, 2.0 * design.SystemEfficiency[month]);
+    PlaceBar(Shape(40 + month), x, baseline2, 2.0 * design.CollectorEfficiency[month],
+             kEfficiencyHeight);
+    PlaceBar(Shape(52 + month), x + 12, baseline2, 2.0 * design.SystemEfficiency[month],
+             kEfficiencyHeight);
   }
 }
 

@@ -1,10 +1,14 @@
 // The report options window: the texts of the report's page header, whether the project file
-// remembers each of them, and the choice of chapters.
+// remembers each of them, and the choice of chapters; "Zapisz Raport" builds the PDF report of
+// the computed design and saves it where the user says.
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 #include "ui_raport.h"
+
+struct PaybackTexts;
 
 class TWinRaport : public QDialog {
   Q_OBJECT
@@ -14,5 +18,13 @@ class TWinRaport : public QDialog {
 
   Ui::TWinRaport ui;
 
-  void BitBtn2Click();  // "&Zamknij"
+  void BitGenerujClick();  // "Zapisz Raport"
+  void BitBtn2Click();     // "&Zamknij"
+
+  // The logo printed in every page's header: "Grafika/logowydruk.jpg" of the program's folder.
+  QString LogoFile;
 };
+
+// The texts of the cost window and the ecological calculator as they stand now (empty for a
+// window that does not exist).
+PaybackTexts CurrentPaybackTexts();

@@ -2,10 +2,16 @@
 // against an independent computation of the hydraulics, and its showing after a calculation.
 #include <QTest>
 #include <cmath>
+#include <cstring>
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "economics_fixture.h"
+#include "engine/design_error.h"
 #include "engine/numtext.h"
+#include "main/naczynie.h"
+#include "main/pompa.h"
 
 namespace {
 
@@ -74,6 +80,13 @@ TEST_F(ArmaturaTest, CreationConnectsInParallelAndShowsTheFieldValues) {
   EXPECT_TRUE(window.ui.ERazemNatezenie->isReadOnly());
   EXPECT_EQ(Engine.FittingsComputed, 0);
   EXPECT_EQ(Engine.InstallationPressureDrop, 0);
+  // Each fitting kind shows its picture.
+  for (QLabel* picture :
+       {window.ui.ObrazKolanko, window.ui.ObrazTprzeplyw, window.ui.ObrazTrozgaleznik,
+        window.ui.ObrazZasuwa, window.ui.ObrazZaworOdcinajacy, window.ui.ObrazZaworZwrotny}) {
+    EXPECT_FALSE(picture->pixmap().isNull()) << picture->objectName().toStdString();
+    EXPECT_EQ(picture->pixmap().size(), QSize(32, 32));
+  }
 }
 
 TEST_F(ArmaturaTest, PrzeliczComputesCostPressureDropPumpAndVolumes) {
@@ -212,15 +225,127 @@ TEST_F(ArmaturaTest, ShowingAfterACalculationRefillsTheEditsFromTheRecord) {
   EXPECT_EQ(a.RodzajPolaczenia, 2);
   EXPECT_TRUE(window.ui.RPararell->isChecked());
   EXPECT_EQ(window.ui.EKolankoLiczba->text(), "3");
-  EXPECT_EQ(window.ui.EKolankoCena->text(), "12.35");
-  EXPECT_EQ(window.ui.ECenaZaMetr->text(), "7.778");
+  // Prices come back in full: 4 digits would round what the change handlers store again.
+  EXPECT_EQ(window.ui.EKolankoCena->text(), "12.345");
+  EXPECT_EQ(window.ui.ECenaZaMetr->text(), "7.7777");
   EXPECT_EQ(window.ui.EDlugoscPrzewodowRurowych->text(), "15");
   EXPECT_EQ(window.ui.EWydajnoscPompy->text(), "240");
-  // The prices went back into the record as shown before the cost was recomputed.
-  EXPECT_FLOAT_EQ(a.KolankoCena, 12.35f);
-  EXPECT_NEAR(Engine.CenaArmatury, 3 * 12.35 + 15 * 7.778, 1e-3);
+  EXPECT_EQ(a.KolankoCena, 12.345f);
+  EXPECT_EQ(a.CenaZaMetr, 7.7777f);
+  EXPECT_FLOAT_EQ(Engine.CenaArmatury, static_cast<float>(3 * 12.345f + 15 * 7.7777f));
   EXPECT_EQ(window.ui.ESumaCenaArmatura->text(), "0");  // not refilled
   window.hide();
+}
+
+// What "PRZELICZ" stores, bit for bit: the whole record and the engine fields it writes.
+struct FittingsState {
+  CFittings record;
+  float price, drop;
+  bool operator==(const FittingsState& other) const {
+    static_assert(std::is_trivially_copyable_v<CFittings>);
+    return std::memcmp(&record, &other.record, sizeof record) == 0 &&
+           std::memcmp(&price, &other.price, sizeof price) == 0 &&
+           std::memcmp(&drop, &other.drop, sizeof drop) == 0;
+  }
+};
+FittingsState StoredFittings() {
+  return {Engine.Armatura, Engine.CenaArmatury, Engine.InstallationPressureDrop};
+}
+
+TEST_F(ArmaturaTest, ShowingTenTimesNeverChangesAStoredValue) {
+  TWinArmatura& window = Armatura();
+  EnterFittings(window.ui);
+  // Values that 4 significant digits would round.
+  window.ui.EKolankoCena->setText("12.345");
+  window.ui.ETrozgCena->setText("1234.56");
+  window.ui.ECenaZaMetr->setText("7.7777");
+  window.ui.EDlugoscPrzewodowRurowych->setText("23.456");
+  window.ui.EDodatkoweStratyCisn->setText("10.123");
+  window.ui.BitBtn1->click();
+  const FittingsState computed = StoredFittings();
+  EXPECT_EQ(computed.record.TRozgaleznikCena, 1234.56f);
+
+  for (int showing = 0; showing < 10; ++showing) {
+    window.show();
+    window.hide();
+    ASSERT_TRUE(StoredFittings() == computed) << "showing " << showing;
+  }
+  window.ui.BitBtn1->click();  // computing again from what the window shows
+  EXPECT_TRUE(StoredFittings() == computed);
+}
+
+// The Polish message of an input the hydraulics cannot use, as the engine words it.
+template <typename Call>
+QString EngineMessage(Call call) {
+  try {
+    call();
+  } catch (const DesignInputError& error) {
+    return QString::fromUtf8(error.what());
+  }
+  ADD_FAILURE() << "the engine took the input";
+  return QString();
+}
+
+TEST_F(ArmaturaTest, PrzeliczWithUnusableHydraulicsStoresNothing) {
+  CFittings probe(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1);
+  struct Case {
+    int diameter;
+    float height;
+    QString message;
+  };
+  const Case cases[] = {
+      {2, 4, EngineMessage([&] { probe.ComputeTotalPressureDrop(2, 1, 0, 0, 0); })},
+      {0, 4, EngineMessage([&] { probe.ComputeTotalPressureDrop(0, 1, 0, 0, 0); })},
+      {18, 21, EngineMessage([&] { probe.ComputeVesselVolume(21, 1, 1); })},
+      {18, 30, EngineMessage([&] { probe.ComputeVesselVolume(30, 1, 1); })},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message.toStdString());
+    Engine.SrednicaPrzewodu = 18;
+    Engine.WysokoscStatyczna = 4;
+    TWinArmatura& window = Armatura();
+    EnterFittings(window.ui);
+    window.ui.BitBtn1->click();
+    const FittingsState computed = StoredFittings();
+    const QString shownDrop = window.ui.ESumaStratCisnienia->text();
+    const QString shownVessel = window.ui.EPojemnoscWlasciwa->text();
+
+    Engine.SrednicaPrzewodu = c.diameter;
+    Engine.WysokoscStatyczna = c.height;
+    window.ui.EDlugoscPrzewodowRurowych->setText("40");
+    window.ui.EZawZwrCena->clear();  // would zero the check valves
+    dialogs.ExpectBox("Uwaga", c.message, platform::Icon::Warning);
+    window.ui.BitBtn1->click();
+    EXPECT_TRUE(StoredFittings() == computed);
+    EXPECT_EQ(window.ui.ESumaStratCisnienia->text(), shownDrop);
+    EXPECT_EQ(window.ui.EPojemnoscWlasciwa->text(), shownVessel);
+    EXPECT_EQ(window.ui.ESumaCenaArmatura->text(), "360.00");
+  }
+}
+
+TEST_F(ArmaturaTest, PumpAndVesselButtonsShowTheirSelectionWindows) {
+  // The selection windows as start-up creates them.
+  auto pump = std::make_unique<TWinPompa>();
+  auto vessel = std::make_unique<TWinNaczynie>();
+  WinPompa = pump.get();
+  WinNaczynie = vessel.get();
+  TWinArmatura& window = Armatura();
+  EXPECT_EQ(window.ui.BitBtn2->text(), "Pompa obiegowa");
+  EXPECT_EQ(window.ui.BitBtn3->text(), "Naczynie wzbiorcze");
+  window.show();
+  window.ui.BitBtn2->click();
+  EXPECT_TRUE(WinPompa->isVisible());
+  EXPECT_FALSE(WinPompa->isModal());
+  window.ui.BitBtn3->click();
+  EXPECT_TRUE(WinNaczynie->isVisible());
+  EXPECT_FALSE(WinNaczynie->isModal());
+  EXPECT_TRUE(window.isVisible());  // both modeless beside the fittings window
+  WinPompa->hide();
+  WinNaczynie->hide();
+  window.ui.BitBtn4->click();
+  EXPECT_FALSE(window.isVisible());
+  WinPompa = nullptr;
+  WinNaczynie = nullptr;
 }
 
 TEST_F(ArmaturaTest, KeysAreFilteredAndBadNumbersEndTheHandler) {
@@ -234,24 +359,6 @@ TEST_F(ArmaturaTest, KeysAreFilteredAndBadNumbersEndTheHandler) {
   dialogs.ExpectError("'1.2.3' is not a valid floating point value");
   window.ui.EKolankoCena->setText("1.2.3");
   EXPECT_FLOAT_EQ(Engine.Armatura.KolankoCena, 1.5f);
-}
-
-TEST_F(ArmaturaTest, PipeWithoutBoreEndsPrzeliczWithTheEnginesMessage) {
-  Engine.SrednicaPrzewodu = 2;
-  std::string message;
-  try {
-    CFittings(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1).ComputeTotalPressureDrop(2, 1, 0, 0, 0);
-  } catch (const DesignInputError& error) {
-    message = error.what();
-  }
-  ASSERT_FALSE(message.empty());
-  TWinArmatura& window = Armatura();
-  EnterFittings(window.ui);
-  dialogs.ExpectError(QString::fromStdString(message));
-  window.ui.BitBtn1->click();
-  EXPECT_FLOAT_EQ(Engine.CenaArmatury, 360);  // stored before the drop was refused
-  EXPECT_EQ(Engine.FittingsComputed, 0);
-  EXPECT_EQ(window.ui.ESumaStratCisnienia->text(), "");
 }
 
 }  // namespace

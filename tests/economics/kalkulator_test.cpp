@@ -1,5 +1,8 @@
 // The ecological calculator: creation from the fuel table, the fuel-kind layout of each heating
 // type, the manual-entry box, the boilers' built-in factor sets and its showing.
+#include <QScreen>
+#include <QScrollArea>
+#include <QStringList>
 #include <QTest>
 #include <string>
 
@@ -173,26 +176,34 @@ TEST_F(KalkulatorTest, BoilerRadiosLoadTheBuiltInFactorSets) {
   EXPECT_EQ(ui.Edit3->text(), FuelText(5, 5));
 }
 
-TEST_F(KalkulatorTest, ShowingAppliesTheDesignsHeatingType) {
+TEST_F(KalkulatorTest, ShowingAppliesTheDesignsHeatingTypeAndKeepsTheChosenFactors) {
   TWinKalkulatorEkologiczny& window = Kalkulator();
   Ui::TWinKalkulatorEkologiczny& ui = window.ui;
-  Pick(ui.ComboBox1, 1);
-  ui.RadioButton2->click();
+  Pick(ui.ComboBox1, 2);
+  ui.RadioButton2->click();  // the automatic boiler's factors
+  ui.CheckBox1->setChecked(true);
+  ui.Edit4->setText("333");  // and one of the user's own
   Engine.AnnualHotWaterSolarEnergy = 1234.56f;
   Engine.AnnualHeatingSolarEnergy = 0;
-  Engine.Costs.TypOgrzewania = 2;
-  window.show();
+  ASSERT_EQ(Engine.Costs.TypOgrzewania, 2);
+  QStringList inputs;
+  for (int number = 1; number <= 13; ++number) inputs << Edit(window, number)->text();
 
+  for (int showing = 0; showing < 10; ++showing) {
+    window.show();
+    window.hide();
+  }
   EXPECT_EQ(ui.StaticText56->text(), "1235 [kWh/rok]");
   EXPECT_EQ(ui.StaticText57->text(), "0 [kWh/rok]");
   EXPECT_EQ(window.ChosenFuel(), 2);
   EXPECT_FALSE(ui.Label2->isHidden());
-  // The manual boiler, newly selected, loads its set for the type.
-  EXPECT_TRUE(ui.RadioButton1->isChecked());
-  EXPECT_EQ(ui.Edit3->text(), "5000");
-  EXPECT_EQ(ui.Edit1->text(), "4.1");
-  EXPECT_EQ(ui.Edit12->text(), "50");
-  window.hide();
+  EXPECT_TRUE(ui.RadioButton2->isChecked());
+  EXPECT_FALSE(ui.Edit3->isEnabled());  // the layout makes the inputs read-only again
+  for (int number = 1; number <= 13; ++number) {
+    EXPECT_EQ(Edit(window, number)->text(), inputs[number - 1]) << "Edit" << number;
+  }
+  EXPECT_EQ(ui.Edit3->text(), "1200");
+  EXPECT_EQ(ui.Edit4->text(), "333");
 }
 
 TEST_F(KalkulatorTest, TypingIntoTheFuelComboLeavesNoFuelChosen) {
@@ -213,7 +224,7 @@ TEST_F(KalkulatorTest, ObliczPublishesTheReductionsInEveryWindow) {
   ui.CheckBox1->setChecked(true);
   ui.Edit2->setText("50");
   ui.Edit3->setText("10");
-  ui.Edit4->clear();  // counts as 0
+  ui.Edit4->setText("0");
   ui.Edit9->setText("0.5");
   ui.Edit10->setText("2");
   ui.BitBtn1->setEnabled(true);  // as the main window's compute command does
@@ -234,7 +245,7 @@ TEST_F(KalkulatorTest, ObliczPublishesTheReductionsInEveryWindow) {
   WinWyniki = nullptr;
 }
 
-TEST_F(KalkulatorTest, ObliczWithoutAFuelOrWithoutEfficiencyChangesNoResult) {
+TEST_F(KalkulatorTest, ObliczWithoutAFuelOrWithAMissingInputChangesNoResult) {
   TWinWyniki results;
   WinWyniki = &results;
   TWinKalkulatorEkologiczny& window = Kalkulator();
@@ -256,10 +267,102 @@ TEST_F(KalkulatorTest, ObliczWithoutAFuelOrWithoutEfficiencyChangesNoResult) {
   EXPECT_EQ(platform::Cell(results.ui.tabZanieczyszczenia, 1, 0), "");
   EXPECT_EQ(Form1->ui.Label91->text(), label91);
 
+  // An input the layout shows may not be left empty; one it hides plays no part.
+  struct Case {
+    int type;
+    int emptied;
+    const char* caption;
+  };
+  const Case cases[] = {
+      {0, 3, "CO"},
+      {0, 9, "Wagowy udział CO2"},
+      {1, 11, "Objętość spalin"},
+      {4, 12, "Procentowa zawartość węgla w paliwie"},
+      {5, 1, "Wartość opałowa"},
+      {7, 2, "COP pompy"},
+      {6, 10, nullptr},  // hidden for this fuel: computed without it
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.caption ? c.caption : "hidden");
+    Pick(ui.ComboBox1, c.type);
+    for (int number = 1; number <= 13; ++number) Edit(window, number)->setText("2");
+    Edit(window, c.emptied)->clear();
+    ui.StaticText12->setText("earlier");
+    Form1->ui.Label91->setText("earlier");
+    platform::SetCell(results.ui.tabZanieczyszczenia, 1, 0, "earlier");
+    if (c.caption) {
+      dialogs.ExpectBox("Uwaga",
+                        QString::fromUtf8("Nie podano wartości: ") + QString::fromUtf8(c.caption) +
+                            QStringLiteral(" !"),
+                        platform::Icon::Warning);
+    }
+    ui.BitBtn1->click();
+    const QString expected = c.caption ? QStringLiteral("earlier") : ui.StaticText12->text();
+    EXPECT_EQ(ui.StaticText12->text(), expected);
+    EXPECT_EQ(Form1->ui.Label91->text(), expected);
+    EXPECT_EQ(platform::Cell(results.ui.tabZanieczyszczenia, 1, 0), expected);
+    if (!c.caption) EXPECT_NE(expected, "earlier");
+  }
+
+  // Zero where the formulas divide: the engine's message, and again no result.
+  struct Zero {
+    int type;
+    int zeroed;
+    const char* message;
+  };
+  const Zero zeros[] = {
+      {0, 2, "Sprawność musi być większa od 0 !!!"},
+      {3, 1, "Wartość opałowa musi być większa od 0 !!!"},
+  };
+  for (const Zero& z : zeros) {
+    SCOPED_TRACE(z.message);
+    Pick(ui.ComboBox1, z.type);
+    for (int number = 1; number <= 13; ++number) Edit(window, number)->setText("2");
+    Edit(window, z.zeroed)->setText("0");
+    ui.StaticText12->setText("earlier");
+    Form1->ui.Label91->setText("earlier");
+    dialogs.ExpectBox("Komunikat", QString::fromUtf8(z.message), platform::Icon::Warning);
+    ui.BitBtn1->click();
+    EXPECT_EQ(ui.StaticText12->text(), "earlier");
+    EXPECT_EQ(Form1->ui.Label91->text(), "earlier");
+  }
+
+  Pick(ui.ComboBox1, 7);
   dialogs.ExpectError("'1..5' is not a valid floating point value");
   ui.Edit3->setText("1..5");
   ui.BitBtn1->click();
   WinWyniki = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// The three windows open within the screen and can be made small enough for 1366 x 768; what does
+// not fit scrolls.
+TEST_F(EconomicsTest, WindowsFitASmallScreen) {
+  TWinArmatura& fittings = Armatura();
+  TWinKoszty& costs = Koszty();
+  TWinKalkulatorEkologiczny& calculator = Kalkulator();
+  for (QDialog* window : std::initializer_list<QDialog*>{&fittings, &costs, &calculator}) {
+    SCOPED_TRACE(window->objectName().toStdString());
+    const QSize least = window->minimumSizeHint();
+    EXPECT_LE(least.width(), 1366);
+    EXPECT_LE(least.height(), 700);
+    ASSERT_NE(window->screen(), nullptr);
+    const QRect room = window->screen()->availableGeometry();
+    window->show();  // sized when first shown
+    EXPECT_LE(window->width(), room.width());
+    EXPECT_LE(window->height(), room.height());
+    window->hide();
+  }
+  // The content scrolls instead of squeezing a caption.
+  for (QScrollArea* area : {fittings.ui.ScrollArea, costs.ui.ScrollArea}) {
+    EXPECT_GE(area->widget()->width(), area->widget()->sizeHint().width());
+    EXPECT_GE(area->widget()->height(), area->widget()->sizeHint().height());
+  }
+  // On a screen with room, the fittings window shows all of its content at once.
+  EXPECT_GE(fittings.ui.ScrollArea->widget()->sizeHint().height(), 800);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The cost window's OBLICZ: lifetime savings and running costs, the payback period, NPV and IRR,
 // and the results it writes into the results window and the main window.
 #include <QTest>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "economics_fixture.h"
 #include "engine/numtext.h"
@@ -11,25 +13,67 @@ namespace {
 
 class KosztyObliczTest : public EconomicsTest {
  protected:
-  // A net investment of 10000 zł saving 1000 zł a year on hot water, no growth, no inflation,
-  // over 20 years. The fuel data are left empty, so the yearly saving of the engine stands.
+  // A net investment of 10000 zł over 20 years, no growth, no inflation. Heat bought per kWh
+  // (type 0) at 1 zł net with an efficiency of 100 %: `saving` kWh of solar hot water a year save
+  // as many zł; the month's demand of 125 kWh costs 1500 zł a year.
   Ui::TWinKoszty& Prepare(const char* investment = "10000", float saving = 1000) {
     Wyniki();
     TWinKoszty& window = Koszty();
     Ui::TWinKoszty& ui = window.ui;
-    ui.RSumaNetto->click();
+    EnterComputeBasics(ui, "20");
     ui.EKosztKolektora->setText(investment);
-    ui.Einflacja->setText("0");
-    ui.ElataEksploatacji->setText("20");
-    ui.EKosztZakupu->clear();
-    ui.EWartoscOpalowa->clear();
-    Engine.Costs.HotWaterSaving = saving;
-    Engine.Costs.AnnualCostWithoutSolar = 1500;
-    Engine.Costs.AnnualCostWithSolar = 500;
+    Engine.HotWaterSolarEnergy[5] = saving;
+    Engine.HotWaterEnergy = 125;
+    Engine.AnnualHotWaterSolarEnergy = saving;
     return ui;
   }
   TWinKoszty& Window() { return *WinKoszty; }
 };
+
+// Every value of the cost record that a calculation stores.
+std::vector<float> StoredCosts() {
+  const CKoszty& c = Engine.Costs;
+  return {c.FuelPrice,
+          c.WartoscOpalowa,
+          c.SprawnoscProcesu,
+          c.HeatPumpCop,
+          c.AnnualCostWithoutSolar,
+          c.AnnualCostWithSolar,
+          c.HotWaterSaving,
+          c.HeatingSaving,
+          c.PaybackYears,
+          c.IleDotacja,
+          c.IleEksploatacja,
+          c.PumpEnergyCost,
+          c.IleRocznyWzrost,
+          c.IleInflacja,
+          c.IleDyskont,
+          c.IleCzasEksploatacji,
+          c.LifetimeHotWaterSavings,
+          c.LifetimeHeatingSavings,
+          c.AverageHotWaterSavings,
+          c.AverageHeatingSavings,
+          c.LifetimeRunningCosts,
+          c.AverageRunningCosts,
+          c.AverageCostWithoutSolar,
+          c.AverageCostWithSolar};
+}
+
+// The nine cost items and the record's values together.
+std::vector<float> StoredItemsAndCosts() {
+  std::vector<float> values = StoredCosts();
+  for (float CVindargast2::*item :
+       {&CVindargast2::CenaKolektory, &CVindargast2::CenaZasobnik, &CVindargast2::CenaSterownik,
+        &CVindargast2::CenaNaczynie, &CVindargast2::CenaPompa, &CVindargast2::CenaArmatury,
+        &CVindargast2::CenaPlynu, &CVindargast2::CenaMontazu, &CVindargast2::CenaInne}) {
+    values.push_back(Engine.*item);
+  }
+  return values;
+}
+
+bool SameBits(const std::vector<float>& a, const std::vector<float>& b) {
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(float)) == 0;
+}
 
 TEST_F(KosztyObliczTest, SavingsPaybackAndResultsWithoutGrowthOrDiscount) {
   Ui::TWinKoszty& ui = Prepare();
@@ -72,7 +116,7 @@ TEST_F(KosztyObliczTest, NetPresentValueAndRateOfReturnNeedTheDiscount) {
                     QString::fromUtf8("Nie można obliczyć NPV bez podania stopy dyskonta "),
                     platform::Icon::Warning);
   ui.BitBtn1->click();
-  EXPECT_EQ(ui.StaticText65->text(), "0");
+  EXPECT_EQ(ui.StaticText65->text(), "b/d");
 
   ui.CheckDyskont->setChecked(true);
   ui.Edyskont->setText("5");
@@ -87,20 +131,6 @@ TEST_F(KosztyObliczTest, NetPresentValueAndRateOfReturnNeedTheDiscount) {
   ui.BitBtn1->click();
   EXPECT_EQ(ui.StaticText67->text(), QString::fromUtf8("wartość ujemna"));
   EXPECT_EQ(ui.StaticText65->text().toStdString(), FixedText(savings - 20000, 10, 2));
-}
-
-TEST_F(KosztyObliczTest, ServiceLifeOfZeroStopsAfterTheMessage) {
-  Ui::TWinKoszty& ui = Prepare();
-  ui.ElataEksploatacji->clear();
-  dialogs.ExpectBox(
-      "Komunikat",
-      QString::fromUtf8("Nie można wykonać obliczeń dla okresu eksploatacji równego 0 lat !"),
-      platform::Icon::Warning);
-  ui.BitBtn1->click();
-  EXPECT_EQ(ui.Edit5->text(), "");
-  EXPECT_EQ(ui.EOkresZwrotu->text(), "");
-  EXPECT_EQ(Engine.CostsLoaded, 1);
-  EXPECT_EQ(ui.Edit9->text(), "10000.00");
 }
 
 TEST_F(KosztyObliczTest, MissingValuesOfTickedOptionsAreReported) {
@@ -135,19 +165,119 @@ TEST_F(KosztyObliczTest, EmptyInflationEndsTheCommandWithItemsStored) {
   EXPECT_EQ(Engine.CostsLoaded, 0);
 }
 
-TEST_F(KosztyObliczTest, HeatPumpWithoutCopKeepsTheYearlyCosts) {
+// The user's pick of a heating type from the list.
+void Pick(QComboBox* combo, int index) {
+  combo->setCurrentIndex(index);
+  emit combo->activated(index);
+}
+
+TEST_F(KosztyObliczTest, MissingFuelDataOrServiceLifeStopsWithoutAResult) {
+  struct Case {
+    const char* name;
+    int type;
+    QLineEdit* Ui::TWinKoszty::*edit;
+    const char* text;
+    const char* message;
+  };
+  const char* const price = "Nie podano kosztu zakupu paliwa lub energii !!!";
+  const char* const efficiency = "Sprawność procesu musi być większa od 0 !!!";
+  const char* const calorific = "Wartość opałowa musi być większa od 0 !!!";
+  const char* const cop = "Współczynnik COP musi być wiekszy od 0 !!!";
+  const char* const life = "Nie można wykonać obliczeń dla okresu eksploatacji równego 0 lat !";
+  const Case cases[] = {
+      {"no price", 0, &Ui::TWinKoszty::EKosztZakupu, "", price},
+      {"no efficiency", 0, &Ui::TWinKoszty::ESprawnoscProcesu, "", efficiency},
+      {"zero efficiency", 5, &Ui::TWinKoszty::ESprawnoscProcesu, "0", efficiency},
+      {"no calorific value", 3, &Ui::TWinKoszty::EWartoscOpalowa, "", calorific},
+      {"zero calorific value", 6, &Ui::TWinKoszty::EWartoscOpalowa, "0", calorific},
+      {"zero COP", 7, &Ui::TWinKoszty::ESprawnoscProcesu, "0", cop},
+      {"no COP", 7, &Ui::TWinKoszty::ESprawnoscProcesu, "", cop},
+      {"no service life", 1, &Ui::TWinKoszty::ElataEksploatacji, "", life},
+      {"zero service life", 1, &Ui::TWinKoszty::ElataEksploatacji, "0", life},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Ui::TWinKoszty& ui = Prepare();
+    ui.npv->setChecked(true);
+    ui.CheckDyskont->setChecked(true);
+    ui.Edyskont->setText("5");
+    Pick(ui.ComboRodzajOgrzewania, c.type);  // gross price, efficiency, calorific value
+    ui.ESprawnoscProcesu->setText("80");
+    ui.EWartoscOpalowa->setText("7.5");
+    ui.BitBtn1->click();
+    ASSERT_NE(ui.EOkresZwrotu->text(), "b/d");
+    const std::vector<float> earlier = StoredItemsAndCosts();
+
+    (ui.*c.edit)->setText(QString::fromUtf8(c.text));
+    ui.EKosztKolektora->setText("20000");  // stored by its change handler, not by the command
+    const std::vector<float> before = StoredItemsAndCosts();
+    dialogs.ExpectBox("Komunikat", QString::fromUtf8(c.message), platform::Icon::Warning);
+    ui.BitBtn1->click();
+    EXPECT_TRUE(SameBits(StoredItemsAndCosts(), before));
+    EXPECT_FLOAT_EQ(Engine.Costs.PaybackYears, earlier[8]);
+    for (QLineEdit* edit : {ui.Edit11, ui.Edit1, ui.Edit5, ui.Edit6, ui.Edit3, ui.Edit4, ui.Edit7,
+                            ui.Edit8, ui.EOkresZwrotu}) {
+      EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
+    }
+    for (QLabel* label : {ui.StaticText65, ui.StaticText67, ui.StaticText77, Form1->ui.Label52,
+                          WinWyniki->ui.StaticText71}) {
+      EXPECT_EQ(label->text(), "b/d") << label->objectName().toStdString();
+    }
+    EXPECT_TRUE(ui.StaticText42->isHidden());
+  }
+}
+
+TEST_F(KosztyObliczTest, RateOfReturnIsAlwaysWritten) {
   Ui::TWinKoszty& ui = Prepare();
-  Kalkulator();
-  ui.ComboRodzajOgrzewania->setCurrentIndex(7);
-  emit ui.ComboRodzajOgrzewania->activated(7);
-  ui.EKosztZakupu->setText("1");
-  ui.ESprawnoscProcesu->setText("0");
-  dialogs.ExpectBox("Komunikat", QString::fromUtf8("Współczynnik COP musi być wiekszy od 0 !!!"),
+  ui.npv->setChecked(true);
+  ui.CheckDyskont->setChecked(true);
+  ui.Edyskont->setText("5");
+  ui.BitBtn1->click();
+  ASSERT_EQ(ui.StaticText67->text(), "7.70");
+
+  // Without the discount rate neither value has a meaning for this run.
+  ui.CheckDyskont->setChecked(false);
+  dialogs.ExpectBox("Komunikat",
+                    QString::fromUtf8("Nie można obliczyć NPV bez podania stopy dyskonta "),
                     platform::Icon::Warning);
   ui.BitBtn1->click();
-  EXPECT_FLOAT_EQ(Engine.Costs.AnnualCostWithoutSolar, 1500);
-  EXPECT_FLOAT_EQ(Engine.Costs.HotWaterSaving, 1000);
-  EXPECT_EQ(Engine.Costs.HeatPumpCop, 0);
+  EXPECT_EQ(ui.StaticText65->text(), "b/d");
+  EXPECT_EQ(ui.StaticText67->text(), "b/d");
+}
+
+TEST_F(KosztyObliczTest, ShowingTenTimesBetweenComputesKeepsEveryStoredValue) {
+  Ui::TWinKoszty& ui = Prepare();
+  Kalkulator();
+  // Values that 3 or 4 significant digits would round.
+  ui.EKosztKolektora->setText("1234.56");
+  ui.EKosztPlyn->setText("12.345");
+  ui.EKosztMontaz->setText("98.7654");
+  ui.EKosztUtrzInstalacji->setText("123.456");
+  ui.CheckKosztInstalacji->setChecked(true);
+  ui.CheckWzrostCen->setChecked(true);
+  ui.ERocznyWzrostCen->setText("3.4567");
+  ui.CheckDyskont->setChecked(true);
+  ui.Edyskont->setText("4.5678");
+  ui.Einflacja->setText("2.3456");
+  ui.ElataEksploatacji->setText("12.345");
+  ui.EKosztZakupuNetto->setText("1.2345");
+  ui.ESprawnoscProcesu->setText("81.234");
+  ui.EWartoscOpalowa->setText("7.4567");
+  Engine.CenaArmatury = 1234.56f;  // its edit is empty: the item stands
+  TWinKoszty& window = Window();
+  ui.BitBtn1->click();
+  const std::vector<float> computed = StoredItemsAndCosts();
+  EXPECT_EQ(Engine.CenaArmatury, 1234.56f);
+
+  for (int showing = 0; showing < 10; ++showing) {
+    window.show();
+    window.hide();
+    ASSERT_TRUE(SameBits(StoredItemsAndCosts(), computed)) << "showing " << showing;
+  }
+  EXPECT_EQ(ui.EKosztArmatury->text(), "1234.56");
+  EXPECT_EQ(ui.ElataEksploatacji->text(), "12.345");
+  ui.BitBtn1->click();  // from what the window now shows
+  EXPECT_TRUE(SameBits(StoredItemsAndCosts(), computed));
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
 // The cost window: creation from the fuel table, cost items with VAT, the net and gross fuel price,
 // the option boxes, the heating-type choice shared with the ecological calculator, its showing,
 // and the subsidised loan.
+#include <QApplication>
+#include <QPalette>
+#include <QStringList>
 #include <QTest>
 #include <string>
+#include <vector>
 
 #include "economics_fixture.h"
 #include "engine/numtext.h"
@@ -140,10 +144,11 @@ TEST_F(KosztyTest, ShowingBringsItemsOptionsAndEligibleCostFromTheEngine) {
 
   EXPECT_EQ(ui.EKosztKolektora->text(), "1000");
   EXPECT_EQ(ui.EKosztZasobnika->text(), "200");
-  EXPECT_EQ(ui.EKosztArmatury->text(), "1235");  // 4 significant digits, stored as shown
-  EXPECT_FLOAT_EQ(Engine.CenaArmatury, 1235);
+  EXPECT_EQ(ui.EKosztArmatury->text(), "1234.56");  // in full: its handler stores it again
+  EXPECT_EQ(Engine.CenaArmatury, 1234.56f);
   EXPECT_EQ(ui.EKosztPlyn->text(), "50");
-  EXPECT_EQ(ui.ESumaKoszt->text(), "2485");
+  const float total = 1000.0f + 200.0f + 1234.56f + 50.0f;
+  EXPECT_EQ(ui.ESumaKoszt->text().toStdString(), General15(total));
   EXPECT_TRUE(ui.StaticText44->isHidden());
   EXPECT_TRUE(ui.ECenaZestaw->isHidden());
 
@@ -161,9 +166,9 @@ TEST_F(KosztyTest, ShowingBringsItemsOptionsAndEligibleCostFromTheEngine) {
   EXPECT_EQ(ui.StaticText80->text(), QString::fromUtf8("* wyniki obliczeń zdyskontowane"));
 
   // The smaller of the gross total and 2500 zł per m2 of the 4 collectors' 8 m2.
-  EXPECT_EQ(ui.ESumaBrutto->text(), "3031.70");
-  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "3031.70");
-  EXPECT_EQ(ui.WysokoscKredytu->text(), "3031.70");
+  EXPECT_EQ(ui.ESumaBrutto->text(), "3031.16");
+  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "3031.16");
+  EXPECT_EQ(ui.WysokoscKredytu->text(), "3031.16");
   Engine.CollectorArea = 0.1f;
   window.hide();
   window.show();
@@ -171,24 +176,33 @@ TEST_F(KosztyTest, ShowingBringsItemsOptionsAndEligibleCostFromTheEngine) {
   window.hide();
 }
 
-TEST_F(KosztyTest, SetPriceModeShowsTheSetPriceInsteadOfTheItems) {
+TEST_F(KosztyTest, SetPriceModeShowsOneSetPriceTotalEverywhere) {
+  Wyniki();
   TWinKoszty& window = Koszty();
   Ui::TWinKoszty& ui = window.ui;
   Engine.SetPriceMode = 1;
   Engine.CenaZestawu = 5000;
   Engine.CenaArmatury = 100;
   Engine.CenaPlynu = 50;
+  Engine.InsulationCost = 25;  // insulation chosen after the set was loaded
   window.show();
   EXPECT_FALSE(ui.EKosztKolektora->isEnabled());
   EXPECT_FALSE(ui.EKosztInne->isEnabled());
   EXPECT_FALSE(ui.ECenaZestaw->isHidden());
   EXPECT_EQ(ui.ECenaZestaw->text(), "5000");
-  // The item texts changed: their handlers leave the set price alone as the total.
-  EXPECT_EQ(ui.ESumaKoszt->text(), "5000");
+  // The item texts changed on this first showing and their handlers ran: the same total.
+  EXPECT_EQ(ui.ESumaKoszt->text(), "5175");
   window.hide();
-  window.show();  // nothing changed: the set price with the four items outside the set
-  EXPECT_EQ(ui.ESumaKoszt->text(), "5150");
+  window.show();  // nothing changed
+  EXPECT_EQ(ui.ESumaKoszt->text(), "5175");
+  ui.EKosztMontaz->setText("800");  // an item handler
+  EXPECT_EQ(ui.ESumaKoszt->text(), "5975");
   window.hide();
+
+  EnterComputeBasics(ui, "10");
+  ui.BitBtn1->click();  // the command counts the same total
+  EXPECT_EQ(ui.ESumaKoszt->text(), "5975");
+  EXPECT_EQ(ui.Edit9->text(), "5975.00");
 }
 
 TEST_F(KosztyTest, OptionBoxesEnableTheirEditsAndKeepTheirFlags) {
@@ -249,6 +263,7 @@ TEST_F(KosztyTest, TwoSubsidiesAreWarnedOfInEitherOrder) {
   TWinKoszty& window = Koszty();
   Ui::TWinKoszty& ui = window.ui;
   EnterLoan(ui, "40");
+  ui.ComboStawkiPodatku->setCurrentIndex(0);
   ui.CheckDotacjaNFOSIGW->setChecked(true);
   dialogs.ExpectBox("Komunikat", kTwoSubsidies, platform::Icon::Warning);
   ui.CheckKredyt->setChecked(true);
@@ -267,8 +282,8 @@ TEST_F(KosztyTest, SubsidisedLoanByTaxScale) {
     const char* tax;
   };
   const Case cases[] = {
-      {-1, "40", "10000.00", "0.00"},  // no scale chosen: no tax yet
-      {0, "40", "10000.00", "1800.00"}, {1, "40", "10000.00", "3200.00"},
+      {0, "40", "10000.00", "1800.00"},
+      {1, "40", "10000.00", "3200.00"},
       {2, "40", "10000.00", "1243.80"},  // above the allowance of 3090 zł
       {2, "12", "3000.00", "0.00"},
   };
@@ -297,20 +312,78 @@ TEST_F(KosztyTest, SubsidisedLoanByTaxScale) {
   }
 }
 
-TEST_F(KosztyTest, LoanTermsLeftEmptyAreReportedAndUntickingClearsTheResults) {
+// What the loan block keeps and shows.
+std::vector<float> LoanValues(const TWinKoszty& w) {
+  return {w.EligibleCost,
+          w.CollectorAreaTotal,
+          w.GrossSubsidy,
+          w.SubsidyPercent,
+          w.LoanAmount,
+          w.LoanInterestRate,
+          w.LoanCommissionRate,
+          w.OtherLoanCosts,
+          w.LoanMonths,
+          w.WaitingMonths,
+          w.TaxRate,
+          w.LoanCommission,
+          w.InterestBeforeSubsidy,
+          w.InterestAfterSubsidy,
+          w.SubsidyTax,
+          w.NetSubsidy};
+}
+QStringList LoanTexts(const Ui::TWinKoszty& ui) {
+  return {ui.KosztyKwalifikowane->text(), ui.DotacjaBrutto->text(), ui.KosztyKredytu->text(),
+          ui.PodatekDotacja->text(), ui.DotacjaNetto->text()};
+}
+
+TEST_F(KosztyTest, AnEmptyLoanTermOrNoTaxScaleStopsWithTheLastSubsidyStanding) {
+  struct Case {
+    QLineEdit* Ui::TWinKoszty::*edit;  // emptied; none: the tax scale is unchosen
+    const char* message;
+  };
+  const Case cases[] = {
+      {&Ui::TWinKoszty::ProcentDotacji, "Puste pole wysokość procentowa dotacji!"},
+      {&Ui::TWinKoszty::WysokoscKredytu, "Puste pole wysokość kredytu!"},
+      {&Ui::TWinKoszty::OprocentowanieKredytu, "Puste pole oprocentowanie kredytu!"},
+      {&Ui::TWinKoszty::ProwizjaKredytu, "Puste pole prowizja za udzielenie kredytu!"},
+      {&Ui::TWinKoszty::IinneKosztyKredytu, "Puste pole inne koszty udzielenia kredytu!"},
+      {&Ui::TWinKoszty::OkresKredytowania, "Puste pole okres kredytowania!"},
+      {&Ui::TWinKoszty::OczekiwanieDaDotacje, "Puste pole czas oczekiwania na dotacje!"},
+      {nullptr, "Nie wybrano stosowanej skali podatkowej!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    TWinKoszty& window = Koszty();
+    Ui::TWinKoszty& ui = window.ui;
+    EnterLoan(ui, "40");
+    ui.ComboStawkiPodatku->setCurrentIndex(0);
+    ui.CheckDotacjaNFOSIGW->setChecked(true);
+    ASSERT_EQ(ui.DotacjaNetto->text().toStdString(), FixedText(window.NetSubsidy, 7, 2));
+    const std::vector<float> values = LoanValues(window);
+    const QStringList texts = LoanTexts(ui);
+
+    ui.KosztyKwalifikowane->setText("12000");
+    ui.ProcentDotacji->setText("50");  // a change that must not count half-way
+    if (c.edit) {
+      (ui.*c.edit)->clear();
+    } else {
+      ui.ComboStawkiPodatku->setCurrentIndex(-1);
+    }
+    dialogs.ExpectBox("Uwaga", QString::fromUtf8(c.message), platform::Icon::Warning);
+    ui.ButtonDotacja->click();
+    EXPECT_EQ(LoanValues(window), values);
+    EXPECT_EQ(LoanTexts(ui).mid(1), texts.mid(1));  // the results, as they were
+    EXPECT_EQ(ui.KosztyKwalifikowane->text(), "12000");
+  }
+}
+
+TEST_F(KosztyTest, UntickingTheLoanClearsItsResults) {
   TWinKoszty& window = Koszty();
   Ui::TWinKoszty& ui = window.ui;
   EnterLoan(ui, "40");
+  ui.ComboStawkiPodatku->setCurrentIndex(0);
   ui.CheckDotacjaNFOSIGW->setChecked(true);
-  ui.ProcentDotacji->clear();
-  ui.OkresKredytowania->clear();
-  dialogs.ExpectBox("Uwaga", QString::fromUtf8("Puste pole wysokość procentowa dotacji!"),
-                    platform::Icon::Warning);
-  dialogs.ExpectBox("Uwaga", "Puste pole okres kredytowania!", platform::Icon::Warning);
-  ui.ButtonDotacja->click();
-  EXPECT_FLOAT_EQ(window.SubsidyPercent, 40);  // from the previous click
-  EXPECT_FLOAT_EQ(window.LoanMonths, 24);
-  EXPECT_EQ(ui.DotacjaBrutto->text(), "10000.00");
+  EXPECT_NE(window.NetSubsidy, 0);
 
   ui.CheckDotacjaNFOSIGW->setChecked(false);
   EXPECT_EQ(Engine.Costs.NfosigwSubsidyOn, 0);
@@ -347,8 +420,9 @@ TEST_F(KosztyTest, ChoosingAHeatingTypeSetsCaptionsDataAndTheCalculatorsFuel) {
     const char* calorificUnit;  // null: the calorific value is hidden
   };
   const Case cases[] = {
-      {0, "[zł/kWh]", nullptr},   {1, "[zł/tona]", "[kWh/kg]"},   {3, "[zł/tona]", "[kWh/kg]"},
-      {4, "[zł/kg]", "[kWh/kg]"}, {5, "[zł/litr]", "[kWh/litr]"}, {6, "[zł/m3]", "[kWh/m3]"},
+      // The solid fuels' price is per tonne, as the cost formula takes it.
+      {0, "[zł/kWh]", nullptr},     {1, "[zł/tona]", "[kWh/kg]"},   {3, "[zł/tona]", "[kWh/kg]"},
+      {4, "[zł/tona]", "[kWh/kg]"}, {5, "[zł/litr]", "[kWh/litr]"}, {6, "[zł/m3]", "[kWh/m3]"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.type);
@@ -364,11 +438,11 @@ TEST_F(KosztyTest, ChoosingAHeatingTypeSetsCaptionsDataAndTheCalculatorsFuel) {
     EXPECT_EQ(calculator.ChosenFuel(), c.type);
   }
 
-  // Typing changes the captions only; showing again with the calculator on the same fuel gives
-  // the price per tonne.
+  // Typing changes the captions only, and a solid fuel keeps its price per tonne; so does
+  // showing again with the calculator on the same fuel.
   Pick(ui.ComboRodzajOgrzewania, 1);
   QTest::keyClicks(ui.ComboRodzajOgrzewania->lineEdit(), "x");
-  EXPECT_EQ(ui.StaticText27->text(), QString::fromUtf8("[zł/kg]"));
+  EXPECT_EQ(ui.StaticText27->text(), QString::fromUtf8("[zł/tona]"));
   EXPECT_EQ(Engine.Costs.TypOgrzewania, 1);
   Pick(ui.ComboRodzajOgrzewania, 4);
   window.show();
@@ -394,15 +468,108 @@ TEST_F(KosztyTest, ShowingTakesTheHeatingTypeOfTheCalculator) {
 
   Engine.NazwaPaliwa = 3;  // the stored values belong to this type
   window.show();
-  EXPECT_EQ(ui.EWartoscOpalowa->text(), "7.46");
-  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "81.2");
+  EXPECT_EQ(ui.EWartoscOpalowa->text(), "7.456");  // in full: "OBLICZ" reads them again
+  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "81.234");
   window.hide();
 
   Pick(calculator.ui.ComboBox1, 7);
   Engine.NazwaPaliwa = 7;
+  Engine.Costs.HeatPumpCop = 3.456f;
   window.show();
-  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "7.46");  // the heat pump shows the stored value
+  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "3.456");  // the heat pump shows its COP
+  EXPECT_TRUE(ui.EWartoscOpalowa->isHidden());
+  EXPECT_EQ(ui.StaticText26->text(), QString::fromUtf8("Współczynnik COP"));
   window.hide();
+  Engine.CostsLoaded = 1;  // item mode shows the stored values first: the COP as well
+  window.show();
+  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "3.456");
+  window.hide();
+}
+
+TEST_F(KosztyTest, TheLoanCountsOnlyWhileItsBoxIsTicked) {
+  Wyniki();
+  TWinKoszty& window = Koszty();
+  Ui::TWinKoszty& ui = window.ui;
+  EXPECT_FALSE(ui.ButtonDotacja->isEnabled());
+  EXPECT_TRUE(ui.PowKolektorow->isReadOnly() == false);
+  EnterLoan(ui, "40");
+  ui.ComboStawkiPodatku->setCurrentIndex(0);
+  ui.CheckDotacjaNFOSIGW->setChecked(true);
+  EXPECT_TRUE(ui.ButtonDotacja->isEnabled());
+  EXPECT_TRUE(ui.PowKolektorow->isEnabled());
+  const float net = window.NetSubsidy;
+  ASSERT_GT(net, 0);
+
+  EnterComputeBasics(ui, "10");
+  ui.EKosztKolektora->setText("20000");
+  ui.BitBtn1->click();
+  EXPECT_EQ(ui.Edit9->text().toStdString(), FixedText(20000.0 - net, 5, 2));
+
+  ui.CheckDotacjaNFOSIGW->setChecked(false);
+  EXPECT_FALSE(ui.ButtonDotacja->isEnabled());
+  window.NetSubsidy = net;  // whatever the block still holds, it counts no more
+  ui.BitBtn1->click();
+  EXPECT_EQ(ui.Edit9->text(), "20000.00");
+}
+
+TEST_F(KosztyTest, ShowingKeepsTheEligibleCostAndLoanTheUserTyped) {
+  Engine.CollectorArea = 2;
+  TWinKoszty& window = Koszty();
+  Ui::TWinKoszty& ui = window.ui;
+  Engine.CenaKolektory = 1000;
+  window.show();
+  window.hide();
+  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "1220.00");
+  EXPECT_EQ(ui.WysokoscKredytu->text(), "1220.00");
+
+  ui.WysokoscKredytu->setText("900");
+  Engine.CenaKolektory = 2000;
+  window.show();
+  window.hide();
+  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "2440.00");  // written by the window: follows
+  EXPECT_EQ(ui.WysokoscKredytu->text(), "900");          // typed: stays
+  ui.KosztyKwalifikowane->setText("1500");
+  for (int showing = 0; showing < 10; ++showing) {
+    window.show();
+    window.hide();
+  }
+  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "1500");
+  EXPECT_EQ(ui.WysokoscKredytu->text(), "900");
+}
+
+TEST_F(KosztyTest, PumpElectricityIsTypedWhileItsBoxIsTicked) {
+  TWinKoszty& window = Koszty();
+  Ui::TWinKoszty& ui = window.ui;
+  EXPECT_FALSE(ui.EEnergiaPompy->isEnabled());
+  ui.CheckEnergiaPompy->setChecked(true);
+  ASSERT_TRUE(ui.EEnergiaPompy->isEnabled());
+  EXPECT_FALSE(ui.EEnergiaPompy->isReadOnly());
+  ui.EEnergiaPompy->clear();
+  QTest::keyClicks(ui.EEnergiaPompy, "1a2,5-");
+  EXPECT_EQ(ui.EEnergiaPompy->text(), "12.5");
+  // The loan's results take only decimal numbers as well.
+  for (QLineEdit* edit : {ui.DotacjaBrutto, ui.KosztyKredytu, ui.PodatekDotacja, ui.DotacjaNetto}) {
+    edit->clear();
+    QTest::keyClicks(edit, "3x,7");
+    EXPECT_EQ(edit->text(), "3.7") << edit->objectName().toStdString();
+  }
+}
+
+TEST_F(KosztyTest, TheFuelPriceThatCountsHasTheEditColour) {
+  TWinKoszty& window = Koszty();
+  Ui::TWinKoszty& ui = window.ui;
+  const QColor edit = QApplication::palette(ui.EKosztZakupu).color(QPalette::Base);
+  const QColor menu = QApplication::palette(ui.EKosztZakupu).color(QPalette::Button);
+  ASSERT_NE(edit, menu);
+  auto colour = [](QLineEdit* e) { return e->palette().color(QPalette::Disabled, QPalette::Base); };
+  EXPECT_EQ(ui.EKosztZakupu->palette().color(QPalette::Base), edit);
+  EXPECT_EQ(colour(ui.EKosztZakupuNetto), menu);
+  ui.RSumaNetto->click();
+  EXPECT_EQ(colour(ui.EKosztZakupu), menu);
+  EXPECT_EQ(ui.EKosztZakupuNetto->palette().color(QPalette::Base), edit);
+  ui.RSumaBrutto->click();
+  EXPECT_EQ(ui.EKosztZakupu->palette().color(QPalette::Base), edit);
+  EXPECT_EQ(colour(ui.EKosztZakupuNetto), menu);
 }
 
 }  // namespace

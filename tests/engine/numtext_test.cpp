@@ -518,6 +518,28 @@ TEST(NumTextRoundTrip, General4GivesBackTheValueRoundedToFourDigits) {
   }
 }
 
+// The refill text of an edit: as short as the given digits allow, and always the same float.
+TEST(NumTextRoundTrip, StoredFloatTextKeepsTheFloatAndPrefersTheShortForm) {
+  const std::pair<float, const char*> cases[] = {
+      {12.345f, "12.345"}, {1234.56f, "1234.56"}, {2.3f, "2.3"},
+      {81.234f, "81.234"}, {1235.0f, "1235"},     {0.0f, "0"},
+  };
+  for (const auto& [value, expected] : cases) {
+    SCOPED_TRACE(expected);
+    EXPECT_EQ(StoredFloatText(value, 4), expected);
+  }
+  EXPECT_EQ(StoredFloatText(7.456f, 3), "7.456");
+  EXPECT_EQ(StoredFloatText(7.5f, 3), "7.5");
+  for (uint64_t bits = 1; bits < 0xFF000000u; bits += 1000003) {
+    float f;
+    const uint32_t b = static_cast<uint32_t>(bits);
+    std::memcpy(&f, &b, sizeof f);
+    if (!std::isfinite(f)) continue;
+    const std::string text = StoredFloatText(f, 4);
+    ASSERT_TRUE(SameFloat(ReadFloat(text), f)) << "bits " << b << " text " << text;
+  }
+}
+
 // The second run of this executable is only worth something when the Polish locale really
 // took effect in the C library.
 TEST(NumTextLocale, PolishRunUsesCommaAsDecimalPoint) {

@@ -1,9 +1,11 @@
 // A MariaDB server of the test's own on 127.0.0.1: an empty data folder in a temporary folder,
 // no grant tables (any account is let in), a free port, its socket and logs in the same folder.
-// Started by the constructor, stopped by the destructor.
+// Started by the constructor, stopped by the destructor (or before, to lose the connection).
 #pragma once
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/types.h>
 
 #include <QFile>
 #include <QProcess>
@@ -62,6 +64,27 @@ class MariaDbServer {
                                   std::to_string(port_) + ";DATABASE=" + kDatabase + ";UID=root");
   }
 
+  // Stops the server for good: open connections are closed, new ones refused.
+  void Stop() {
+    if (server_.state() == QProcess::NotRunning) return;
+    Resume();
+    server_.terminate();
+    if (!server_.waitForFinished(30000)) {
+      server_.kill();
+      server_.waitForFinished(5000);
+    }
+  }
+  // Freezes the server (SIGSTOP): connections stay open but nothing answers, as when the network
+  // goes away. Resume lets it go on.
+  void Pause() {
+    if (server_.state() == QProcess::Running && ::kill(pid_t(server_.processId()), SIGSTOP) == 0)
+      paused_ = true;
+  }
+  void Resume() {
+    if (paused_) ::kill(pid_t(server_.processId()), SIGCONT);
+    paused_ = false;
+  }
+
   // A port on 127.0.0.1 that nothing listens on at the moment.
   static int FreePort() {
     QTcpServer probe;
@@ -92,17 +115,9 @@ class MariaDbServer {
     return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
   }
 
-  void Stop() {
-    if (server_.state() == QProcess::NotRunning) return;
-    server_.terminate();
-    if (!server_.waitForFinished(30000)) {
-      server_.kill();
-      server_.waitForFinished(5000);
-    }
-  }
-
   TempDir dir_;
   QProcess server_;
   int port_ = 0;
   bool ready_ = false;
+  bool paused_ = false;
 };

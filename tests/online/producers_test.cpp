@@ -2,107 +2,20 @@
 // producers with and without an offer, Polish names and prices above a thousand.
 #include <gtest/gtest.h>
 
-#include <QSqlError>
-#include <QSqlQuery>
+#include <QHeaderView>
 #include <QSqlRecord>
+#include <QTest>
 #include <QTimer>
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
 
-#include "app/windows.h"
-#include "mariadb_server.h"
-#include "online/DMVindargast.h"
-#include "online/oferta.h"
-#include "online/producent.h"
-#include "qt_app.h"
+#include "platform/message_box.h"
+#include "producers_fixture.h"
 #include "recording_dialogs.h"
 
 namespace {
-
-const char* const kSchema[] = {
-    "CREATE TABLE producenci (idProducent INT PRIMARY KEY, nazwaProducenta VARCHAR(255), "
-    "oferta CHAR(1), telKomorkowy VARCHAR(64), telStacjonarny VARCHAR(64), "
-    "osobaKontaktowa VARCHAR(255), email VARCHAR(255), stronaWWW VARCHAR(255), "
-    "cennik VARCHAR(255)) CHARACTER SET utf8mb4",
-    "CREATE TABLE kolektor (idKolektor INT AUTO_INCREMENT PRIMARY KEY, idProducent INT, "
-    "typ VARCHAR(64), model VARCHAR(255), liniowyWskaznik DOUBLE, kwadratowyWskaznik DOUBLE, "
-    "sprawnoscOptyczna DOUBLE, jednNatezenie DOUBLE, jednSpadek DOUBLE, pojAbsorbera DOUBLE, "
-    "powEfektywna DOUBLE, cena DOUBLE) CHARACTER SET utf8mb4",
-    "CREATE TABLE zasobnik (idZasobnik INT AUTO_INCREMENT PRIMARY KEY, idProducent INT, "
-    "model VARCHAR(255), rodzaj VARCHAR(64), pojemnoscZasobnika DOUBLE, stratyCisnienia DOUBLE, "
-    "pojWymienikaSolarnego DOUBLE, maxTempWody INT, maxCisnieniePracy DOUBLE, "
-    "wysokoscZasobnika INT, srednicaZasobnika INT, gruboscIzolacji INT, cena DOUBLE) "
-    "CHARACTER SET utf8mb4",
-    "CREATE TABLE sterownikisolarne (idSterownik INT AUTO_INCREMENT PRIMARY KEY, "
-    "idProducent INT, oznaczenie VARCHAR(255), liczbaZasobnikow INT, "
-    "zastosowanieCWCCO VARCHAR(8), programProgTemp VARCHAR(8), "
-    "ochronaPrzedPrzegrzaniem VARCHAR(8), liczbaCzujnikowTemp INT, liczbaObiegow INT, "
-    "liczbaWyjsc INT, czujnikTemp VARCHAR(64), cena DOUBLE) CHARACTER SET utf8mb4",
-    "CREATE TABLE pompy (idPompa INT AUTO_INCREMENT PRIMARY KEY, idProducent INT, "
-    "model VARCHAR(255), maxWysokoscPodnoszenia DOUBLE, liczbaZaworowOdc INT, "
-    "cisnienieReakcjiZaworu DOUBLE, zakresRegulacji VARCHAR(64), cena DOUBLE, "
-    "certyfikat VARCHAR(255)) CHARACTER SET utf8mb4",
-    "CREATE TABLE naczynie (idNaczynie INT AUTO_INCREMENT PRIMARY KEY, idProducent INT, "
-    "model VARCHAR(255), dopTempPracy INT, dopCisnPracy DOUBLE, cisnienieWstepne DOUBLE, "
-    "pojemnosc INT, cena DOUBLE) CHARACTER SET utf8mb4",
-    "CREATE TABLE izolacja (idIzolacja INT AUTO_INCREMENT PRIMARY KEY, idProducent INT, "
-    "symbol VARCHAR(255), material VARCHAR(255), wspPrzenikaniaCiepla DOUBLE, "
-    "dopTempPracy INT, strona_www VARCHAR(255), opis TEXT) CHARACTER SET utf8mb4",
-    "CREATE TABLE konstrukcje_wsporcze (id_konstrukcja INT AUTO_INCREMENT PRIMARY KEY, "
-    "id_producent INT, model VARCHAR(255), liczba_kolektorow INT, typ_kolektora VARCHAR(64), "
-    "nachylenie VARCHAR(64), nosnosc DOUBLE, montaz VARCHAR(8), typ_pokrycia_dachu VARCHAR(255), "
-    "cena DOUBLE) CHARACTER SET utf8mb4",
-    "INSERT INTO producenci VALUES "
-    "(1, 'Promienny Dom', '1', '600 100 200', '22 100 20 30', 'Jan Żółtek', "
-    "'biuro@promienny-dom.example', 'https://www.promienny-dom.example', "
-    "'https://www.promienny-dom.example/cennik.pdf'), "
-    "(2, 'Bursztynowe Słońce', '1', '', '', '', '', '', ''), "
-    "(3, 'Ukryty Producent', '0', '', '', '', '', '', '')",
-    "INSERT INTO kolektor (idProducent, typ, model, liniowyWskaznik, kwadratowyWskaznik, "
-    "sprawnoscOptyczna, jednNatezenie, jednSpadek, pojAbsorbera, powEfektywna, cena) VALUES "
-    "(1, 'płaski', 'PD-230 Selekt', 3.78, 0.015, 79.6, 80, 18, 1.45, 2.12, 1890), "
-    "(1, 'płaski', 'PD-250', 3.5, 0.0126, 80.26, 80, 20, 1.6, 2.3, 12345.678), "
-    "(1, 'płaski', 'PD-300 Łuk', 3.9, 0.02, 78, 90, 22, 1.9, 2.6, 999.5), "
-    "(2, 'próżniowy', 'BS-20', 1.2, 0.006, 72, 60, 12, 1.8, 2, 3400)",
-    "INSERT INTO zasobnik (idProducent, model, rodzaj, pojemnoscZasobnika, stratyCisnienia, "
-    "pojWymienikaSolarnego, maxTempWody, maxCisnieniePracy, wysokoscZasobnika, "
-    "srednicaZasobnika, gruboscIzolacji, cena) VALUES "
-    "(2, 'BS-Z 300', 'dwuwężownicowy', 300, 28, 8.5, 95, 10, 1600, 650, 50, 4100)",
-    "INSERT INTO konstrukcje_wsporcze (id_producent, model, liczba_kolektorow, typ_kolektora, "
-    "nachylenie, nosnosc, montaz, typ_pokrycia_dachu, cena) VALUES "
-    "(1, 'PD-Stelaż 3', 3, 'płaski', '20-60', 4, 'Nie', 'dachówka', 1150)",
-};
-
-class ProducersTest : public testing::Test {
- protected:
-  void SetUp() override {
-    EnsureApplication();
-    ASSERT_TRUE(server_.Ready());
-    qputenv("VINDARGAST_DB", server_.ConnectionString().toUtf8());
-    dm_ = std::make_unique<TDM>();
-    ASSERT_TRUE(dm_->Connected());
-    QSqlQuery seed(dm_->ADOConnection1);
-    for (const char* statement : kSchema)
-      ASSERT_TRUE(seed.exec(QString::fromUtf8(statement))) << seed.lastError().text().toStdString();
-    DM = dm_.get();
-    producers_ = std::make_unique<TWinProducenci>();
-    offer_ = std::make_unique<TWinOferta>();
-    WinProducenci = producers_.get();
-    WinOferta = offer_.get();
-  }
-  void TearDown() override {
-    WinOferta = nullptr;
-    WinProducenci = nullptr;
-    DM = nullptr;
-    offer_.reset();
-    producers_.reset();
-    dm_.reset();
-    qunsetenv("VINDARGAST_DB");
-  }
-
-  MariaDbServer server_;
-  std::unique_ptr<TDM> dm_;
-  std::unique_ptr<TWinProducenci> producers_;
-  std::unique_ptr<TWinOferta> offer_;
-};
 
 QStringList Column(const QAbstractItemModel* model, int column) {
   QStringList texts;
@@ -169,7 +82,57 @@ TEST_F(ProducersTest, OfferShowsOnlyItsProducersRowsWithPriceFormat) {
   offer_->close();
 }
 
-// A lost connection shows the driver's error in the application's box; the windows stay usable.
+// Every device grid shows the grid's columns in order with their titles and widths, only its
+// producer's records, and its prices (every grid but the insulation grid's) as "#,##0.00 zł".
+TEST_F(ProducersTest, EveryGridShowsItsColumnsAndOnlyItsProducersRecordsAndPrices) {
+  const struct {
+    int producer;
+    std::array<int, 7> records;
+    std::array<const char*, 7> firstPrice;  // nullptr: no record or no price column
+  } cases[] = {
+      {1,
+       {3, 0, 1, 1, 1, 1, 1},
+       {"1 890.00 zł", nullptr, "1 250.50 zł", "2 300.00 zł", "1 010.00 zł", nullptr,
+        "1 150.00 zł"}},
+      {2,
+       {1, 1, 0, 1, 0, 0, 0},
+       {"3 400.00 zł", "4 100.00 zł", nullptr, "980.00 zł", nullptr, nullptr, nullptr}},
+  };
+  QTableView* const grids[] = {offer_->ui.DBGrid1, offer_->ui.DBGrid2, offer_->ui.DBGrid3,
+                               offer_->ui.DBGrid4, offer_->ui.DBGrid5, offer_->ui.DBGrid6,
+                               offer_->ui.DBGrid7};
+  for (const auto& c : cases) {
+    offer_->ProducerId = c.producer;
+    offer_->show();
+    for (int g = 0; g < 7; ++g) {
+      const GridWant& want = kOfferGrids[g];
+      SCOPED_TRACE(std::string("producer ") + std::to_string(c.producer) + ", " + want.page);
+      EXPECT_EQ(offer_->ui.PageControl1->tabText(g).toStdString(), want.page);
+      const QAbstractItemModel* model = grids[g]->model();
+      const QHeaderView* header = grids[g]->horizontalHeader();
+      std::vector<std::pair<std::string, int>> shown;
+      int price = -1;
+      for (int v = 0; v < header->count(); ++v) {
+        const int logical = header->logicalIndex(v);
+        if (grids[g]->isColumnHidden(logical)) continue;
+        const QString title = model->headerData(logical, Qt::Horizontal).toString();
+        if (title == "Cena") price = logical;
+        shown.emplace_back(title.toStdString(), grids[g]->columnWidth(logical));
+      }
+      std::vector<std::pair<std::string, int>> wanted;
+      for (const auto& [title, width] : want.columns) wanted.emplace_back(title, width);
+      EXPECT_EQ(shown, wanted);
+      ASSERT_EQ(model->rowCount(), c.records[g]);
+      EXPECT_EQ(price < 0, g == 5) << "only the insulation grid has no price column";
+      if (c.firstPrice[g]) {
+        EXPECT_EQ(model->index(0, price).data().toString(), QString::fromUtf8(c.firstPrice[g]));
+      }
+    }
+    offer_->close();
+  }
+}
+
+// A closed connection shows the driver's error in the application's box; the window stays usable.
 TEST_F(ProducersTest, AFailedQueryIsReportedAndTheWindowStaysUsable) {
   dm_->SetConnected(false);
   RecordingDialogs recorded;
@@ -177,6 +140,149 @@ TEST_F(ProducersTest, AFailedQueryIsReportedAndTheWindowStaysUsable) {
   producers_->ui.BitBtn1->click();
   EXPECT_EQ(recorded.boxes.size(), 1u);
   EXPECT_FALSE(dm_->QryProducenci.Active());
+  producers_->close();
+}
+
+void ExpectDatabaseErrorBox(const RecordingDialogs& recorded, size_t count, const char* when) {
+  ASSERT_EQ(recorded.boxes.size(), count) << when;
+  const platform::BoxRequest& box = recorded.boxes.back();
+  EXPECT_EQ(box.title, platform::kApplicationTitle) << when;
+  EXPECT_EQ(box.icon, platform::Icon::Stop) << when;
+  EXPECT_FALSE(box.text.trimmed().isEmpty()) << when;
+}
+
+// The server goes away in the middle of a session: stopped (the connection is closed under the
+// program) or frozen (nothing answers any more; without the read timeout the query would wait for
+// ever). Each query that meets it ends in the application's error box, the windows stay open and
+// usable, and closing the list still disconnects; connecting again then fails for the caller's
+// message.
+TEST_F(ProducersTest, AServerLostInTheMiddleOfASessionIsReportedAndTheWindowsStayUsable) {
+  for (const bool frozen : {true, false}) {
+    SCOPED_TRACE(frozen ? "server frozen" : "server stopped");
+    // As the callers do before they show the list.
+    dm_->SetConnected(true);
+    producers_->show();
+    producers_->ui.BitBtn1->click();
+    ASSERT_EQ(producers_->ui.DBGrid1->model()->rowCount(), 2);
+
+    offer_->ProducerId = 2;
+    offer_->show();
+    ASSERT_EQ(offer_->ui.DBText1->text(), QString::fromUtf8("Bursztynowe Słońce"));
+    offer_->close();
+
+    RecordingDialogs recorded;
+    if (frozen) {
+      server_.Pause();
+    } else {
+      server_.Stop();
+    }
+    producers_->ui.BitBtn1->click();
+    ExpectDatabaseErrorBox(recorded, 1, "loading the list");
+    EXPECT_FALSE(dm_->QryProducenci.Active());
+    EXPECT_TRUE(producers_->isVisible());
+    EXPECT_TRUE(producers_->ui.BitBtn1->isEnabled());
+
+    offer_->ProducerId = 1;
+    offer_->show();
+    ExpectDatabaseErrorBox(recorded, 2, "showing an offer");
+    EXPECT_TRUE(offer_->isVisible());
+    // Nothing of the offer shown before stands under this producer's page.
+    EXPECT_EQ(offer_->ui.DBText1->text(), "");
+    EXPECT_EQ(offer_->ui.DBGrid1->model()->rowCount(), 0);
+    offer_->close();
+    EXPECT_FALSE(offer_->isVisible());
+
+    producers_->close();
+    EXPECT_FALSE(producers_->isVisible());
+    EXPECT_FALSE(dm_->Connected());
+    EXPECT_EQ(recorded.boxes.size(), 2u);
+    if (frozen) {
+      server_.Resume();
+    } else {
+      EXPECT_THROW(dm_->SetConnected(true), DatabaseError);
+    }
+  }
+}
+
+// A double click where there is no record (the list not loaded yet, or no producer with an
+// offer) opens nothing and shows no box; on a producer it shows that producer's offer.
+TEST_F(ProducersTest, DoubleClickOpensTheOfferOnlyOnAProducer) {
+  RecordingDialogs recorded;
+  producers_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(producers_.get()));
+  QWidget* viewport = producers_->ui.DBGrid1->viewport();
+  QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(20, 10));
+  producers_->DBGrid1DblClick();
+  EXPECT_FALSE(offer_->isVisible());
+
+  QSqlQuery none(dm_->ADOConnection1);
+  ASSERT_TRUE(none.exec("UPDATE producenci SET oferta='0'"));
+  producers_->ui.BitBtn1->click();
+  ASSERT_EQ(producers_->ui.DBGrid1->model()->rowCount(), 0);
+  QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(20, 10));
+  producers_->DBGrid1DblClick();
+  EXPECT_FALSE(offer_->isVisible());
+  EXPECT_TRUE(recorded.boxes.empty());
+
+  ASSERT_TRUE(none.exec("UPDATE producenci SET oferta='1' WHERE idProducent<>3"));
+  producers_->ui.BitBtn1->click();
+  ASSERT_EQ(producers_->ui.DBGrid1->model()->rowCount(), 2);
+  const QRect second =
+      producers_->ui.DBGrid1->visualRect(producers_->ui.DBGrid1->model()->index(1, 1));
+  QString shown;
+  QTimer::singleShot(0, offer_.get(), [&] {
+    shown = offer_->ui.DBText1->text();
+    offer_->close();
+  });
+  QTest::mouseClick(viewport, Qt::LeftButton, {}, second.center());
+  QTest::mouseDClick(viewport, Qt::LeftButton, {}, second.center());
+  EXPECT_EQ(offer_->ProducerId, 2);
+  EXPECT_EQ(shown, QString::fromUtf8("Bursztynowe Słońce"));
+  EXPECT_TRUE(recorded.boxes.empty());
+  producers_->close();
+}
+
+// Records 1, 3, 5 light grey and 2, 4, 6 white; the selected record green with white text, in
+// the producer list and in the device grids alike.
+TEST_F(ProducersTest, RowsAreStripedAndTheSelectedRecordIsGreen) {
+  offer_->ProducerId = 1;
+  offer_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(offer_.get()));
+  producers_->show();
+  producers_->BitBtn1Click();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(producers_.get()));
+  struct Case {
+    const char* name;
+    QTableView* grid;
+    int column;  // a wide column whose texts leave its right end free
+  } cases[] = {
+      {"producer list", producers_->ui.DBGrid1, 1},
+      {"collectors", offer_->ui.DBGrid1, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QAbstractItemModel* model = c.grid->model();
+    const int rows = model->rowCount();
+    ASSERT_GE(rows, 2);
+    c.grid->selectRow(1);
+    const QImage image = c.grid->viewport()->grab().toImage();
+    for (int row = 0; row < rows; ++row) {
+      const QRect cell = c.grid->visualRect(model->index(row, c.column)).intersected(image.rect());
+      const QColor background = image.pixelColor(cell.right() - 3, cell.center().y());
+      const QColor want = row == 1       ? QColor(0, 128, 0)
+                          : row % 2 == 0 ? QColor(240, 240, 240)
+                                         : QColor(Qt::white);
+      EXPECT_EQ(background.name().toStdString(), want.name().toStdString()) << "record " << row + 1;
+      if (row == 1) {
+        int white = 0;
+        for (int x = cell.left(); x < cell.right(); ++x)
+          for (int y = cell.top(); y < cell.bottom(); ++y)
+            if (image.pixelColor(x, y).lightness() > 200) ++white;
+        EXPECT_GT(white, 0) << "the selected record's text is not white";
+      }
+    }
+  }
+  offer_->close();
   producers_->close();
 }
 

@@ -65,12 +65,17 @@ std::string Golden(const std::string& name) {
   return ReadFileBytes(std::string(VINDARGAST_FIXTURES) + "/sets/" + name);
 }
 
+// The file is the golden one: CR LF line breaks and the price's exponent signed.
 TEST_F(SetFileTest, SavedSetIsTheGoldenFile) {
   TWinZestawy window;
   FillSet(window);
+  window.ui.ECenaZestawu->setText("1234567");
   Save(window);
   const std::string bytes = ReadFileBytes(SetPath());
   EXPECT_EQ(bytes, Golden("one_tank_set.xml"));
+  EXPECT_NE(bytes.find("<field name=\"Cena_zestawu\">1.23457E+06</field>\r\n"), std::string::npos);
+  for (size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 1))
+    ASSERT_TRUE(at > 0 && bytes[at - 1] == '\r') << "a bare LF at byte " << at;
   // Polish letters are single ISO-8859-2 bytes ("Ł" 0xA3, "ó" 0xF3, "ź" 0xBC).
   EXPECT_NE(bytes.find("Zestaw \xA3\xF3\x64\xBC"), std::string::npos);
   EXPECT_EQ(window.CurrentSet.Telefon, "brak");
@@ -105,7 +110,8 @@ TEST(SetPriceText, GeneralFormatWithSixDigits) {
   const struct {
     float price;
     const char* text;
-  } cases[] = {{12345.67f, "12345.7"}, {4990, "4990"}, {1234567, "1.23457E06"}, {0.5f, "0.5"}};
+  } cases[] = {{12345.67f, "12345.7"}, {4990, "4990"},       {1234567, "1.23457E+06"},
+               {0.5f, "0.5"},          {1.5e-5f, "1.5E-05"}, {1e10f, "1E+10"}};
   for (const auto& c : cases) EXPECT_EQ(setfile::PriceText(c.price), c.text) << c.price;
 }
 
@@ -145,9 +151,10 @@ TEST_F(SetFileTest, SaveChecksStopBeforeWriting) {
   EXPECT_FALSE(std::filesystem::exists(SetPath()));
 }
 
-TEST_F(SetFileTest, NamesThatLeaveTheSetFolderAreRefused) {
+// Names that leave "Zestawy" or that the set opener would not list (hidden files).
+TEST_F(SetFileTest, NamesThatLeaveTheSetFolderOrHideAreRefused) {
   std::filesystem::create_directories(dir_.path() / "Zestawy" / "pod");
-  for (const char* name : {"../poza", "pod/zestaw", "pod\\zestaw", "..", "a\tb"}) {
+  for (const char* name : {"../poza", "pod/zestaw", "pod\\zestaw", "..", ".ukryty", "a\tb"}) {
     SCOPED_TRACE(name);
     TWinZestawy window;
     FillSet(window);
@@ -157,6 +164,7 @@ TEST_F(SetFileTest, NamesThatLeaveTheSetFolderAreRefused) {
   }
   EXPECT_FALSE(std::filesystem::exists(dir_.path() / "poza.xml"));
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path() / "Zestawy" / "pod"));
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "Zestawy" / ".ukryty.xml"));
 }
 
 TEST_F(SetFileTest, FailedSaveKeepsTheOldFileAndShowsNoSuccess) {
@@ -325,13 +333,64 @@ TEST_F(SetOpenerTest, DamagedSetChangesNothingAndIsReported) {
     EXPECT_NE(Engine.SelectedStructure->Model, "KW-Dach");
     EXPECT_EQ(opener.ui.StaticText9->text(), "");
   }
+}
 
-  // Another root holds nothing: no message, nothing changed.
+// A file whose root is no set is reported by the preview and by "Akceptuj", which then changes
+// nothing: neither the design, nor the cost window's total, nor the scheme picture.
+TEST_F(SetOpenerTest, AFileHoldingNoSetIsReportedAndAcceptChangesNothing) {
+  SaveGoldenSet();
+  TWinKoszty costs;
+  WinKoszty = &costs;
+  struct Unset {
+    ~Unset() { WinKoszty = nullptr; }
+  } unset;
+  costs.ui.ESumaKoszt->setText("777");
+  Engine.CenaZestawu = 555;
+  Engine.LiczbaZasobnikow = 1;  // whose scheme picture the fixture holds
+  const qint64 picture = Form1->ui.ObrazekTlo->pixmap().cacheKey();
   dir_.Write("Zestawy/inny.xml", "<?xml version=\"1.0\"?><vindargast><a/></vindargast>");
   TWinOpenZestaw opener;
   Select(opener, "inny.xml");
-  opener.LoadSetIntoDesign(opener.SelectedPath());
+
+  dialogs.ExpectBox("Uwaga", QString::fromUtf8("2 Nie udało się wczytać pliku xml !!!"),
+                    platform::Icon::Warning);
+  opener.ui.BitBtn2->click();
+  dialogs.ExpectBox("Uwaga", kLoadFailed, platform::Icon::Warning);
+  opener.ui.BitBtn1->click();
+
+  EXPECT_EQ(costs.ui.ESumaKoszt->text(), "777");
+  EXPECT_EQ(Form1->ui.ObrazekTlo->pixmap().cacheKey(), picture);
   EXPECT_EQ(Engine.SetPriceMode, 0);
+  EXPECT_FLOAT_EQ(Engine.CenaZestawu, 555);
+  EXPECT_EQ(Engine.LiczbaZasobnikow, 1);
+}
+
+// Set files written before (LF line breaks, the price's exponent unsigned) read as they did.
+TEST_F(SetOpenerTest, AnOlderLfSetFileStillReads) {
+  dir_.Write("Zestawy/stary.xml", Golden("older_lf_set.xml"));
+  ASSERT_EQ(Golden("older_lf_set.xml").find('\r'), std::string::npos);
+  TWinOpenZestaw opener;
+  Select(opener, "stary.xml");
+  opener.ui.BitBtn2->click();
+  EXPECT_EQ(opener.ui.StaticText17->text(), QString::fromUtf8("1.23457E06 zł"));
+  EXPECT_EQ(opener.ui.Opis->toPlainText(),
+            QString::fromUtf8("Dla domu jednorodzinnego\nz żółtą ścianą"));
+  opener.ui.BitBtn1->click();
+  EXPECT_FLOAT_EQ(Engine.CenaZestawu, 1234570);
+  EXPECT_EQ(Engine.SetPriceMode, 1);
+  EXPECT_EQ(Engine.SelectedTank->Model, "Mój zasobnik 300");
+  EXPECT_EQ(Engine.SelectedStructure->Model, "KW-Dach");
+  EXPECT_FLOAT_EQ(Engine.IndoorInsulationThickness, 20);
+
+  // The golden file of today reads the same: its CR LF inside the description is a line break.
+  dir_.Write("Zestawy/nowy.xml", Golden("one_tank_set.xml"));
+  Select(opener, "nowy.xml");
+  opener.ui.BitBtn2->click();
+  EXPECT_EQ(opener.ui.Opis->toPlainText(),
+            QString::fromUtf8("Dla domu jednorodzinnego\nz żółtą ścianą"));
+  Engine.CenaZestawu = 0;
+  opener.ui.BitBtn1->click();
+  EXPECT_FLOAT_EQ(Engine.CenaZestawu, 1234570);
 }
 
 TEST_F(SetOpenerTest, LinksOpenTheSetsAddressesButNotBrak) {
@@ -389,6 +448,24 @@ TEST_F(SetOpenerTest, ListsOnlySetFilesAndDeletesAfterYes) {
   opener.ui.BitBtn4->click();
   EXPECT_FALSE(std::filesystem::exists(SetPath()));
   EXPECT_EQ(opener.ui.FileListBox1->count(), 0);
+}
+
+// A delete that fails (here the file went away meanwhile) is reported and the entry stays.
+TEST_F(SetOpenerTest, AFailedDeleteIsReportedAndKeepsTheEntry) {
+  SaveGoldenSet();
+  TWinOpenZestaw opener;
+  Select(opener, QString::fromStdString(kSetName + ".xml"));
+  std::filesystem::remove(SetPath());
+  dialogs.ExpectBox("Pytanie",
+                    QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany zestaw z programu ?"),
+                    platform::Icon::Question, platform::Buttons::YesNo, platform::Answer::Yes);
+  dialogs.ExpectBox("Uwaga",
+                    QString::fromUtf8("Nie udało się usunąć pliku zestawu %1.")
+                        .arg(QString::fromStdString(kSetName + ".xml")),
+                    platform::Icon::Warning);
+  opener.ui.BitBtn4->click();
+  ASSERT_EQ(opener.ui.FileListBox1->count(), 1);
+  EXPECT_EQ(opener.ui.FileListBox1->item(0)->text(), QString::fromStdString(kSetName + ".xml"));
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 // and the report options window's start values.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QImage>
 #include <QTableWidget>
+#include <cmath>
 #include <memory>
 #include <ostream>
 
@@ -148,7 +151,9 @@ TEST(ChartAxisTop, PoolAndHeatingDecideOnlyWhenTheyRiseAboveJuly) {
   design.PoolSolarEnergy[5] = 300;
   design.PoolSolarEnergy[6] = 500;
   design.PoolSolarEnergy[7] = 400;
-  EXPECT_EQ(ChartAxisTop(design), 250);  // no pool in the design
+  // No pool in the design: the hot-water rule gives 250, but the 500 kWh bar is drawn all the
+  // same and steps the axis up to fit it.
+  EXPECT_EQ(ChartAxisTop(design), 500);
   design.Basen = 1;
   EXPECT_EQ(ChartAxisTop(design), 750);  // July rises last: 550
 
@@ -161,6 +166,57 @@ TEST(ChartAxisTop, PoolAndHeatingDecideOnlyWhenTheyRiseAboveJuly) {
   EXPECT_EQ(ChartAxisTop(heating), 300);
   heating.Basen = 1;  // a pool that never rises does not count
   EXPECT_EQ(ChartAxisTop(heating), 300);
+}
+
+TEST(ChartAxisTop, StepsUpUntilTheTallestBarOfAnyMonthFits) {
+  struct Case {
+    const char* name;
+    int month;
+    float hotWater, heating, pool;
+    float axisTop;
+  };
+  // July's hot water is 120 kWh in every case: the rule alone gives 200.
+  const Case cases[] = {
+      {"all under the rule's axis", 5, 200, 0, 0, 200},
+      {"June's hot water", 5, 260, 0, 0, 300},
+      {"January's heating", 0, 0, 380, 0, 400},
+      {"between the ladder's 400 and 500", 0, 0, 420, 0, 500},
+      {"August's pool", 7, 0, 0, 2600, 3000},
+      {"beyond the ladder", 1, 20000, 0, 0, 100000},
+      {"beyond its last step", 1, 2.5e5f, 0, 0, 1e6f},
+      {"not a number", 1, std::nanf(""), 0, 0, 200},
+  };
+  for (const Case& c : cases) {
+    CVindargast2 design = MakeDefaultDesign();
+    design.HotWaterSolarEnergy[6] = 120;
+    design.HotWaterSolarEnergy[c.month] = c.hotWater;
+    design.HeatingSolarEnergy[c.month] = c.heating;
+    design.PoolSolarEnergy[c.month] = c.pool;
+    EXPECT_EQ(ChartAxisTop(design), c.axisTop) << c.name;
+  }
+}
+
+TEST_F(ReportWindowsTest, NoChartBarLeavesItsFrame) {
+  Engine.HotWaterSolarEnergy[6] = 120;
+  Engine.HotWaterSolarEnergy[2] = 1e30f;
+  Engine.PoolSolarEnergy[7] = -50;
+  Engine.CollectorEfficiency[3] = 180;
+  Engine.SystemEfficiency[4] = std::nanf("");
+  wykres_->LayOutCharts();
+  Ui::TWinWykres& ui = wykres_->ui;
+  const QRect energy(ui.Image1->x() + 50, ui.Image1->y(), 600, 251);
+  const QRect efficiency(ui.Image2->x() + 15, ui.Image2->y(), 635, 221);
+  for (int n = 1; n <= 36; ++n) {
+    const QWidget* bar = wykres_->findChild<QWidget*>(QStringLiteral("Shape%1").arg(n));
+    EXPECT_TRUE(energy.contains(bar->geometry())) << n;
+  }
+  for (int n = 40; n <= 63; ++n) {
+    const QWidget* bar = wykres_->findChild<QWidget*>(QStringLiteral("Shape%1").arg(n));
+    EXPECT_TRUE(efficiency.contains(bar->geometry())) << n;
+  }
+  EXPECT_EQ(ui.Shape3->height(), 250);
+  EXPECT_EQ(ui.Shape43->height(), 220);
+  EXPECT_EQ(ui.Shape56->height(), 0);
 }
 
 TEST_F(ReportWindowsTest, ChartBarsAndLabelsStandOnTheirAxes) {
@@ -183,6 +239,13 @@ TEST_F(ReportWindowsTest, ChartBarsAndLabelsStandOnTheirAxes) {
   EXPECT_EQ(ui.Shape1->height(), 0);
   EXPECT_EQ(ui.Shape46->geometry(), QRect(efficiency.x() + 360, efficiency.y() + 20, 10, 200));
   EXPECT_EQ(ui.Shape58->geometry(), QRect(efficiency.x() + 372, efficiency.y() + 134, 10, 85));
+}
+
+TEST_F(ReportWindowsTest, ReportLogoIsFoundInTheProgramFolder) {
+  // Whatever the working folder is when the report is made.
+  const QString logo = raport_->LogoFile;
+  EXPECT_TRUE(QDir::isAbsolutePath(logo));
+  EXPECT_EQ(logo, QDir(QCoreApplication::applicationDirPath()).filePath("Grafika/logowydruk.jpg"));
 }
 
 TEST_F(ReportWindowsTest, ReportOptionsStartEmptyWithTheirBoxes) {

@@ -54,6 +54,31 @@ inline void Run(CVindargast2& d, const std::string& electricityPrice = kElectric
   d.ComputeMonthlyBalance(d.LiczbaKolektorow, d.CWUCO, d.HotWaterEnergy, electricityPrice);
 }
 
+// The reference design with six collectors, computed: optionally with a pool of 8 x 4 x 1.5 m
+// heated from May to September, central-heating support and a second 200 l tank.
+inline CVindargast2 MakeComputed(bool pool, bool heating, int tanks) {
+  CVindargast2 d = Make();
+  d.LiczbaKolektorow = 6;
+  if (pool) {
+    d.Basen = 1;
+    d.BasenOd = 4;
+    d.BasenDo = 8;
+    d.BasenDlugosc = 8;
+    d.BasenSzerokosc = 4;
+    d.BasenGlebokosc = 1.5f;
+  }
+  if (heating) d.CWUCO = 1;
+  d.LiczbaZasobnikow = tanks;
+  if (tanks == 2) {
+    d.Tank2Volume = 200;
+    d.Tank2Diameter = 500;
+    d.Tank2Height = 1200;
+    d.Tank2InsulationThickness = 50;
+  }
+  Run(d);
+  return d;
+}
+
 // Every result a calculation step writes, as bits: equal texts mean identical results.
 inline std::string ResultBits(const CVindargast2& d) {
   std::string bits;

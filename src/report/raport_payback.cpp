@@ -1,0 +1,143 @@
+// The report's payback chapter: the cost window's and the ecological calculator's results as
+// they show them, and the economic assumptions of the cost record.
+#include <string>
+
+#include "engine/koszty.h"
+#include "engine/numtext.h"
+#include "main/vindargast.h"
+#include "report/craport.h"
+#include "report/raport_chapters.h"
+
+namespace {
+
+std::string YesNo(int flag) {
+  return flag == 1 ? "Tak" : "Nie";
+}
+
+std::string Money4(double value) {
+  return CurrencyText(value, 4, DotFormatSettings);
+}
+
+}  // namespace
+
+void WritePaybackChapter(CRaport& report, const CKoszty& c, const PaybackTexts& t) {
+  OpenChapterPage(report, "Zwrot z inwestycji i efekt ekologiczny");
+  const float margin = report.LeftMargin;
+  const std::string zl = "[zł]";
+
+  report.DrawSectionHeading(margin, 165, "Sumaryczny koszt instalacji");
+  report.WriteCostTriple(161, 185, "netto", t.ESumaKoszt, "zł");
+  report.WriteCostTriple(161, 295, "vat", t.ESumaVat, "zł");
+  report.WriteCostTriple(161, 405, "brutto", t.ESumaBrutto, "zł");
+
+  report.DrawSectionHeading(margin, 190, "Dotacja NFOŚiGW do instalacji");
+  report.WriteText(186, 350, YesNo(c.NfosigwSubsidyOn));
+  const std::pair<const char*, std::string> subsidy[4] = {
+      {"Dotacja Brutto", t.DotacjaBrutto},
+      {"Koszty kredytu", t.KosztyKredytu},
+      {"Podatek od dotacji", t.PodatekDotacja},
+      {"Dotacja Netto", t.DotacjaNetto},
+  };
+  float y = 205;
+  for (const auto& row : subsidy) {
+    report.WriteText(y, 0, row.first);
+    report.WriteText(y, 300, row.second + zl);
+    y += 15;
+  }
+
+  report.DrawSectionHeading(margin, 275, "Inna dotacja ");
+  report.WriteText(271, 350, YesNo(c.DotacjaTakNie));
+  report.WriteText(290, 0, "Kwota");
+  report.WriteText(290, 300, t.EKredyt + zl);
+
+  report.DrawSectionHeading(margin, 315, "Koszt instalacji po odliczeniu dotacji");
+  report.WriteText(311, 300, t.Edit9 + zl);
+  report.WriteText(330, 300, t.Label1);
+
+  report.DrawSectionHeading(margin, 355, "Założenia do inwestycji");
+  struct Assumption {
+    const char* label;
+    const char* flag;  // nullptr: none
+    std::string value;
+  };
+  const std::string flags[4] = {YesNo(c.WzrostCenTakNie), YesNo(c.DyskontTakNie),
+                                YesNo(c.EksploatacjaTakNie), YesNo(c.KosztPompyTakNie)};
+  const Assumption assumptions[6] = {
+      {"Inflacja", nullptr, ReportGeneral(c.IleInflacja, 4) + "[%]"},
+      {"Wzrost cen nośników energii", flags[0].c_str(),
+       ReportGeneral(c.IleRocznyWzrost, 4) + "[%]"},
+      {"Stopa dyskonta", flags[1].c_str(), t.Edyskont + "[%]"},
+      {"Roczne koszty serwisowania instalacji", flags[2].c_str(), Money4(c.IleEksploatacja)},
+      {"Roczny koszt energii elektrycznej do napędu pompy", flags[3].c_str(),
+       Money4(c.PumpEnergyCost)},
+      {"Zakładany czas eksploatacji [lata]", nullptr, t.ElataEksploatacji},
+  };
+  y = 370;
+  for (const Assumption& row : assumptions) {
+    report.WriteText(y, 0, row.label);
+    if (row.flag) report.WriteText(y, 250, row.flag);
+    report.WriteText(y, 300, row.value);
+    y += 15;
+  }
+
+  report.WriteText(460, 0, "Zastępowane paliwo konwencjonalne: ");
+  report.WriteText(460, 160, c.FuelName);
+  const bool heatPump = c.TypOgrzewania == 7;
+  report.WriteText(475, 0, heatPump ? "COP [%]: " : "Sprawność [%]: ");
+  report.WriteText(475, 70, ReportGeneral(heatPump ? c.HeatPumpCop : c.SprawnoscProcesu, 4));
+  report.WriteText(475, 160, t.StaticText13);
+  report.WriteText(475, 230, t.EKosztZakupu);
+  report.WriteText(475, 270, t.StaticText27);
+
+  report.DrawSectionHeading(margin, 500,
+                            "Redukcja kosztów ogrzewania, oszczędności na paliwie i energii oraz "
+                            "okres zwrotu inwestycji ");
+  report.WriteText(515, -30,
+                   "Koszt paliw i energii do ogrzewania CWU bez instalacji słonecznej - średni "
+                   "roczny z okresu eksploatacji");
+  report.WriteText(515, 400, t.Edit7 + "zł");
+  report.WriteText(530, -30,
+                   "Koszt paliw i energii  do ogrzewania CWU z instalacją  słoneczną - średni "
+                   "roczny z okresu eksploatacji");
+  report.WriteText(530, 400, t.Edit8 + "zł");
+  const std::pair<const char*, const std::string*> savings[2][3] = {
+      {{"Średnie roczne oszczędności na paliwie i energii  w okresie eksploatacji", nullptr},
+       {"CWU", &t.Edit3},
+       {"CO", &t.Edit4}},
+      {{"Suma oszczędności na paliwie i energii w okresie eksploatacji", nullptr},
+       {"CWU", &t.Edit5},
+       {"CO", &t.Edit6}},
+  };
+  y = 545;
+  for (const auto& row : savings) {
+    report.WriteText(y, -30, row[0].first);
+    report.WriteText(y, 270, row[1].first);
+    report.WriteText(y, 300, *row[1].second + "zł");
+    report.WriteText(y, 370, row[2].first);
+    report.WriteText(y, 400, *row[2].second + "zł");
+    y += 15;
+  }
+  report.WriteText(575, -30, "Średnie roczne koszty eksploatacji i serwisowania instalcji");
+  report.WriteText(575, 250, t.Edit1 + "zł");
+  report.WriteText(590, -30, "Suma kosztów eksploatacji i serwisowania instalacji");
+  report.WriteText(590, 250, t.Edit11 + "zł");
+  report.WriteText(605, -30, "Okres zwrotu [lata]:");
+  report.WriteText(605, 70, ReportGeneral(c.PaybackYears, 3));
+  report.WriteText(620, -30, "Koszt energii słonecznej");
+  report.WriteText(620, 100,
+                   "(Koszt instalacji słonecznej/uzysk słoneczny w okresie eksploatacji)");
+  report.WriteText(620, 400, t.StaticText77 + "zł");
+
+  report.DrawSectionHeading(margin, 645, "Wskaźniki NPV i IRR dla inwestycji");
+  report.WriteText(656, 50, "NPV");
+  report.WriteText(656, 100, t.StaticText65);
+  report.WriteText(656, 300, "IRR");
+  report.WriteText(656, 350, t.StaticText67 + "%");
+
+  report.DrawSectionHeading(margin, 680, "Roczna redukcja emisji zanieczyszczeń ");
+  const char* const pollutants[8] = {"CO2", "SO2", "CO", "NOx", "pyły", "TOC", "16 WWA", "BaP"};
+  for (int i = 0; i < 8; ++i) {
+    report.WriteEmissionRow(692 + 12 * i, pollutants[i], t.Emissions[i],
+                            i == 0 ? "kg/rok" : "g/rok");
+  }
+}
