@@ -341,12 +341,14 @@ CatalogueListing ReadCatalogueListing(const std::string& fileName, int32_t listC
     void BeginRecord(int, std::string_view name) override {
       recordName_ = name;
       text_.reset();
+      id_.clear();
       vendor_ = false;
     }
     bool WantsField(int, int field) override {
-      return !listing.error && (field == listColumn_ || field == flagColumn_);
+      return !listing.error && (field == 0 || field == listColumn_ || field == flagColumn_);
     }
     void Field(int, int field, std::string text, const std::optional<std::string>&) override {
+      if (field == 0) id_ = text;
       if (field == flagColumn_) {
         try {
           vendor_ = ReadInt(text) == 1;
@@ -364,6 +366,7 @@ CatalogueListing ReadCatalogueListing(const std::string& fileName, int32_t listC
         return;
       }
       listing.texts.push_back(std::move(*text_));
+      listing.ids.push_back(std::move(id_));
       listing.vendor.push_back(vendor_);
     }
 
@@ -374,6 +377,7 @@ CatalogueListing ReadCatalogueListing(const std::string& fileName, int32_t listC
     int32_t flagColumn_;
     std::string recordName_;
     std::optional<std::string> text_;
+    std::string id_;
     bool vendor_ = false;
   } reader(listColumn, flagColumn);
   xml::ReadRecords(fileName, reader);

@@ -65,10 +65,11 @@ void LoadCatalogueTable(xml::Document& document, CCatalogueTable& table,
                         std::vector<std::string>* columnNames = nullptr);
 
 // The records a catalogue editor lists, read in one pass without keeping the document: the text
-// of the listed column of each record and whether its origin flag reads as the integer 1 (a
-// vendor's record; a missing or unreadable flag counts as the user's), in file order.
+// of the listed column of each record, its id (field 0) and whether its origin flag reads as the
+// integer 1 (a vendor's record; a missing or unreadable flag counts as the user's), in file order.
 struct CatalogueListing {
   std::vector<std::string> texts;
+  std::vector<std::string> ids;
   std::vector<bool> vendor;
   // The error of the first record without the listed column, where the listing ends; the records
   // before it stay listed.
