@@ -1,40 +1,27 @@
-// Loading the eleven catalogues, one benchmark per table: a generated 10 000-row collector file,
-// a 2 000-row city file and 100 rows for every other catalogue.
+// Loading the catalogues at scale: each of the eleven tables from its shipped file repeated to
+// 10 000 collectors, 2 000 cities and 100 rows of each other catalogue; all eleven as the main
+// window loads them (table and column names); and a catalogue whose one record has 10 000 or
+// 100 000 fields, whose time per field stays flat when the column names are read in linear time.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 #include "engine/catalogue.h"
+#include "generated_catalogues.h"
 #include "temp_dir.h"
 
 namespace {
 
-int RowsOf(const std::string& fileName) {
-  if (fileName == "Dane/kolektor.xml") return 10000;
-  if (fileName == "Dane/miasta.xml") return 2000;
-  return 100;
-}
-
-std::string Generate(int rows, int columns) {
-  std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<katalog>\n";
-  for (int i = 1; i <= rows; ++i) {
-    text += "  <row>\n";
-    for (int j = 0; j < columns; ++j) {
-      std::string value = j == 0 ? std::to_string(i) : j == columns - 1 ? "1" : "12.75";
-      text += "    <field name=\"kolumna_" + std::to_string(j) + "\">" + value + "</field>\n";
-    }
-    text += "  </row>\n";
-  }
-  return text + "</katalog>\n";
-}
-
-// One folder of generated catalogues for the whole run.
+// One folder of catalogues at scale for the whole run.
 const TempDir& Folder() {
   static std::unique_ptr<TempDir> dir = [] {
     auto d = std::make_unique<TempDir>();
-    CCatalogues sizes;
-    for (const CCatalogues::Entry& entry : CCatalogues::Files)
-      d->Write(entry.fileName, Generate(RowsOf(entry.fileName), (sizes.*entry.table).ColumnCount));
+    for (const CCatalogues::Entry& entry : CCatalogues::Files) {
+      const std::string shipped = std::string(VINDARGAST_DATA) + "/" + entry.fileName;
+      const int rows = bench_data::ScaledRows(entry.fileName);
+      d->Write(entry.fileName,
+               rows > 0 ? bench_data::Repeated(shipped, rows) : bench_data::Repeated(shipped, 100));
+    }
     return d;
   }();
   return *dir;
@@ -50,6 +37,37 @@ void LoadTable(benchmark::State& state, const CCatalogues::Entry& entry) {
   }
   state.counters["rows"] = (catalogues.*entry.table).RowCount;
 }
+
+// The main window's start: every table with its column names, in the loading order.
+void MainWindowCatalogues(benchmark::State& state) {
+  Folder();
+  xml::Document doc;
+  for (auto _ : state) {
+    CCatalogues catalogues;
+    for (const CCatalogues::Entry& entry : CCatalogues::Files)
+      LoadCatalogueTable(doc, catalogues.*entry.table, Folder().File(entry.fileName),
+                         entry.columnNames ? &(catalogues.*entry.columnNames) : nullptr);
+    benchmark::DoNotOptimize(catalogues.CollectorCatalogue.Rows.data());
+  }
+}
+BENCHMARK(MainWindowCatalogues)->Unit(benchmark::kMillisecond);
+
+// The table and the column names of a catalogue whose one record has state.range(0) fields.
+void WideFirstRecord(benchmark::State& state) {
+  const int fields = static_cast<int>(state.range(0));
+  TempDir dir;
+  const std::string path = dir.Write("katalog.xml", bench_data::WideRecord(fields));
+  xml::Document doc;
+  CCatalogueTable table(17);
+  std::vector<std::string> names;
+  for (auto _ : state) {
+    LoadCatalogueTable(doc, table, path, &names);
+    benchmark::DoNotOptimize(names.data());
+  }
+  // Fields per second stay the same from 10 000 to 100 000 fields when the work is linear.
+  state.SetItemsProcessed(static_cast<int64_t>(fields) * state.iterations());
+}
+BENCHMARK(WideFirstRecord)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 const bool registered = [] {
   for (const CCatalogues::Entry& entry : CCatalogues::Files)

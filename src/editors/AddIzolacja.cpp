@@ -121,6 +121,7 @@ void TWinAddIzolacja::FreeGrid() {
 }
 
 void TWinAddIzolacja::FileReplaced() {
+  const DocumentRelease release{*this};
   CatalogueEditorFrame::FileReplaced();
   FreeGrid();
 }
@@ -185,6 +186,7 @@ void TWinAddIzolacja::BitBtn1Click() {
   if (!NumbersValid()) return;
 
   // The record goes onto the file as it is now, not onto an older copy of it.
+  const DocumentRelease release{*this};
   LoadDocument();
   const int32_t largest = editors::LargestRecordId(RowNodes);
   if (!editors::IdLeftAfter(largest, FileBaseName())) return;
@@ -220,9 +222,12 @@ void TWinAddIzolacja::LstIzolacjaDblClick() {
 }
 
 void TWinAddIzolacja::ShowRow(int index) {
-  const int row = ListedRow(index);
+  const DocumentRelease release{*this};
   bool shown = false;
   try {
+    // The kind as the file holds it now, found by the entry's id.
+    LoadDocument();
+    const int row = ListedRow(index);
     // The thickness file is read first: when it cannot be, the fields stay as they were.
     if (row >= 0) {
       LoadThicknesses();
@@ -327,6 +332,7 @@ void TWinAddIzolacja::BitBtn3Click() {
 
 void TWinAddIzolacja::ChangeRow(int index) {
   BufferReset reset{RowBuffer};
+  const DocumentRelease release{*this};
   const int p = ChangeableRecord(index);
   if (p < 0) return;
   xml::Element kind = RowNodes[size_t(p)];
@@ -362,6 +368,7 @@ void TWinAddIzolacja::BitBtn4Click() {
 }
 
 bool TWinAddIzolacja::DeleteRow(int index) {
+  const DocumentRelease release{*this};
   const int p = DeletableRecord(index);
   if (p < 0) return false;
   xml::Element kind = RowNodes[size_t(p)];

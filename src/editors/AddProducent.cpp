@@ -21,9 +21,9 @@ TWinAddProducent::TWinAddProducent(QWidget* parent)
 }
 
 void TWinAddProducent::FormCreate() {
-  LoadDocument();
+  const CatalogueListing listing = ReadListing();
   ui.Opis->setPlainText("brak");
-  if (TableLoaded()) FillList();
+  if (TableLoaded()) FillList(listing);
   // The counter reads 255 while the description still holds "brak".
   SetCounter(kDescriptionLength);
 }

@@ -83,10 +83,11 @@ void CatalogueEditorFrame::BindFrame(QListWidget* list, QComboBox* producers,
   }
 }
 
+// Listed from a one-pass reading: no tree of the file is built while the window is made.
 void CatalogueEditorFrame::CreateFrame() {
-  LoadDocument();
+  const CatalogueListing listing = ReadListing();
   if (TableLoaded()) {
-    FillList();
+    FillList(listing);
     FillProducerCombo();
   }
   if (description_) description_->clear();
@@ -98,7 +99,14 @@ void CatalogueEditorFrame::LoadDocument() {
   RowNodes = Root.Children();
 }
 
+void CatalogueEditorFrame::ReleaseDocument() {
+  RowNodes.clear();
+  Root = xml::Element();
+  Document.Close();
+}
+
 void CatalogueEditorFrame::FileReplaced() {
+  const DocumentRelease release{*this};
   LoadDocument();
   if (list_ && TableLoaded()) FillList();
   FillProducerCombo();
@@ -119,20 +127,38 @@ bool CatalogueEditorFrame::IsVendorRow(int row) const {
 }
 
 // Each entry keeps its record's id, by which a change or a delete finds the record again.
+void CatalogueEditorFrame::AddListItem(const std::string& text, const std::string& id,
+                                       bool vendor) {
+  auto* item = new QListWidgetItem(QString::fromStdString(text));
+  item->setData(kIdRole, QString::fromStdString(id));
+  if (vendor) {
+    item->setForeground(QColor(128, 128, 128));
+    QFont font = list_->font();
+    font.setItalic(true);
+    item->setFont(font);
+  }
+  list_->addItem(item);
+}
+
 void CatalogueEditorFrame::FillList() {
   list_->clear();
-  for (int row = 0; row < static_cast<int>(RowNodes.size()); ++row) {
-    auto* item = new QListWidgetItem(
-        QString::fromStdString(RowNodes[row].Child(parameters_.listColumn).Text()));
-    item->setData(kIdRole, QString::fromStdString(RowNodes[row].Child(0).Text()));
-    if (IsVendorRow(row)) {
-      item->setForeground(QColor(128, 128, 128));
-      QFont font = list_->font();
-      font.setItalic(true);
-      item->setFont(font);
-    }
-    list_->addItem(item);
-  }
+  for (int row = 0; row < static_cast<int>(RowNodes.size()); ++row)
+    AddListItem(RowNodes[row].Child(parameters_.listColumn).Text(), RowNodes[row].Child(0).Text(),
+                IsVendorRow(row));
+}
+
+CatalogueListing CatalogueEditorFrame::ReadListing() {
+  Document.SetFileName(parameters_.fileName);
+  return ReadCatalogueListing(parameters_.fileName, parameters_.listColumn,
+                              parameters_.flagColumn);
+}
+
+void CatalogueEditorFrame::FillList(const CatalogueListing& listing) {
+  list_->clear();
+  for (size_t row = 0; row < listing.texts.size(); ++row)
+    AddListItem(listing.texts[row], listing.ids[row], listing.vendor[row]);
+  // A record without the listed column ends the list there, as a listing from the tree would.
+  if (listing.error) throw xml::Error(*listing.error);
 }
 
 void CatalogueEditorFrame::FillProducerCombo() {
@@ -322,6 +348,7 @@ void CatalogueEditorFrame::SaveDocument() {
 }
 
 void CatalogueEditorFrame::AddRow() {
+  const DocumentRelease release{*this};
   BufferReset reset{RowBuffer};
   RowBuffer.push_back("0");
   if (!CollectFields()) return;
@@ -426,6 +453,7 @@ int CatalogueEditorFrame::DeletableRecord(int index) {
 
 void CatalogueEditorFrame::ChangeRow(int index) {
   BufferReset reset{RowBuffer};
+  const DocumentRelease release{*this};
   const int row = ChangeableRecord(index);
   if (row < 0) return;
   const std::string id = editors::RecordId(RowNodes[size_t(row)]);
@@ -454,6 +482,7 @@ void CatalogueEditorFrame::DeleteSelected() {
 }
 
 bool CatalogueEditorFrame::DeleteRow(int index) {
+  const DocumentRelease release{*this};
   const int row = DeletableRecord(index);
   if (row < 0) return false;
   RowNodes[size_t(row)].Remove();
@@ -465,7 +494,14 @@ bool CatalogueEditorFrame::DeleteRow(int index) {
   return true;
 }
 
+// The record as the file holds it now, found by the entry's id.
 void CatalogueEditorFrame::ShowRow(int index) {
+  const DocumentRelease release{*this};
+  try {
+    LoadDocument();
+  } catch (const std::exception&) {
+    return ReportUnreadable();
+  }
   if (!ShowRecord(ListedRow(index))) ReportUnreadable();
 }
 

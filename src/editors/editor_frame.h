@@ -91,7 +91,8 @@ class CatalogueEditorFrame : public QDialog {
   // calls it after every change of the producers.
   void ProducersChanged() { FillProducerCombo(); }
 
-  // The editor's own copy of the catalogue file. Record element i, list entry i and row i of the
+  // The editor's own copy of the catalogue file, held only while a command runs: between
+  // commands the editor keeps only its list. Record element i, list entry i and row i of the
   // main window's table are the same record, since all three follow the file order.
   xml::Document Document;
   xml::Element Root;
@@ -105,6 +106,12 @@ class CatalogueEditorFrame : public QDialog {
   struct BufferReset {
     std::vector<std::string>& buffer;
     ~BufferReset() { buffer.clear(); }
+  };
+  // Frees the document's tree however a command ends: a catalogue at scale is many megabytes of
+  // tree, and every editor is made at start-up.
+  struct DocumentRelease {
+    CatalogueEditorFrame& frame;
+    ~DocumentRelease() { frame.ReleaseDocument(); }
   };
 
   // The frame's controls; producers and counter may be null (editors without them). Connects the
@@ -155,8 +162,15 @@ class CatalogueEditorFrame : public QDialog {
 
   // Reads the catalogue file into the document and takes RowNodes afresh.
   virtual void LoadDocument();
+  // Drops the document's tree and RowNodes; the file name stays.
+  void ReleaseDocument();
   bool TableLoaded() const;
+  // Lists the records of RowNodes.
   void FillList();
+  // The file's list entries read in one pass, without a tree; names the document after the file.
+  CatalogueListing ReadListing();
+  // Lists the entries of a one-pass reading; its error, if any, is thrown once its records are in.
+  void FillList(const CatalogueListing& listing);
   // The producer names, item 1 of each producer list; the combo's own text stays as it was.
   void FillProducerCombo();
   void SetCounter(int charactersLeft);
@@ -192,6 +206,7 @@ class CatalogueEditorFrame : public QDialog {
 
  private:
   bool IsVendorRow(int row) const;
+  void AddListItem(const std::string& text, const std::string& id, bool vendor);
   // Whether the list holds the document's records, entry for record, with their ids and texts.
   bool ListShowsDocument() const;
   std::string ListedId(int index) const;

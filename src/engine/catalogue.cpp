@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 #include "engine/numtext.h"
+#include "xml/record_reader.h"
 
 namespace {
 
@@ -21,13 +24,18 @@ xml::Element FirstRecord(xml::Document& document, const std::string& fileName) {
   return root.Child(0);
 }
 
-// The column names of the first record, all of them or its first count.
+// The column names of the first record, all of them or its first count. One walk over the
+// fields: taking each by position would walk the list from its start every time.
 std::vector<std::string> FirstRecordNames(xml::Document& document, const std::string& fileName,
                                           int32_t count = -1) {
   xml::Element first = FirstRecord(document, fileName);
-  if (count < 0) count = first.ChildCount();
+  const std::vector<xml::Element> fields = first.Children();
+  if (count < 0) count = static_cast<int32_t>(fields.size());
   std::vector<std::string> names;
-  for (int32_t k = 0; k < count; ++k) names.push_back(FieldName(first.Child(k)));
+  for (int32_t k = 0; k < count; ++k) {
+    if (static_cast<size_t>(k) >= fields.size()) first.Child(k);  // the index error
+    names.push_back(FieldName(fields[static_cast<size_t>(k)]));
+  }
   return names;
 }
 
@@ -54,34 +62,176 @@ void AppendRecord(xml::Element root, const std::vector<std::string>& names,
   }
 }
 
+[[noreturn]] void IndexError(int32_t index, const std::string& elementName) {
+  throw xml::Error("Indeks listy poza zakresem (" + std::to_string(index) + ") w elemencie <" +
+                   elementName + ">");
+}
+
+// Every reading operation leaves its document inactive, named after the file it read.
+void ReadCatalogue(xml::Document& document, const std::string& fileName,
+                   xml::RecordVisitor& visitor) {
+  document.Close();
+  document.SetFileName(fileName);
+  xml::ReadRecords(fileName, visitor);
+}
+
+// Collects the "name" attributes of the first record's fields.
+class NamesReader : public xml::RecordVisitor {
+ public:
+  void BeginRecord(int, std::string_view) override { ++records; }
+  bool WantsField(int record, int) override { return record == 0 && names_; }
+  bool WantsFieldName(int record) override { return record == 0; }
+  void Field(int, int, std::string, const std::optional<std::string>& name) override {
+    if (name) {
+      names.push_back(*name);
+    } else {
+      missingName = true;
+    }
+  }
+  void EndRecord(int, int) override {}
+  // A record without "name" on one of its fields cannot lend its names to new records.
+  void CheckNames() const {
+    if (missingName) throw CatalogueError("Pole rekordu nie ma atrybutu \"name\"");
+  }
+
+  int32_t records = 0;
+  std::vector<std::string> names;
+  bool missingName = false;
+
+ protected:
+  bool names_ = true;  // whether the first record's names are gathered
+};
+
+// Reads the file straight into a fresh table of columnCount columns: one row per record, the
+// fields read up to the first record's count (a record with fewer fails at its first missing
+// one, as a positional read would), those beyond the table's columns dropped.
+class TableReader : public NamesReader {
+ public:
+  TableReader(int32_t columnCount, bool withNames) : table(columnCount) { names_ = withNames; }
+
+  void BeginRecord(int record, std::string_view name) override {
+    NamesReader::BeginRecord(record, name);
+    if (record == 0) return;  // its row is made once its fields are counted
+    recordName_ = name;
+    table.Rows.emplace_back(static_cast<size_t>(table.ColumnCount));
+  }
+  bool WantsField(int record, int field) override {
+    return record == 0 || (field < firstCount_ && field < table.ColumnCount);
+  }
+  void Field(int record, int field, std::string text,
+             const std::optional<std::string>& name) override {
+    if (record == 0) {
+      first_.push_back(std::move(text));
+      if (names_) NamesReader::Field(record, field, std::string(), name);
+      return;
+    }
+    table.Rows.back()[static_cast<size_t>(field)] = std::move(text);
+  }
+  void EndRecord(int record, int fieldCount) override {
+    if (record == 0) {
+      // The first record sets the number of fields read from every record.
+      firstCount_ = fieldCount;
+      std::vector<std::string> row(static_cast<size_t>(table.ColumnCount));
+      for (int32_t j = 0; j < std::min<int32_t>(fieldCount, table.ColumnCount); ++j)
+        row[static_cast<size_t>(j)] = std::move(first_[static_cast<size_t>(j)]);
+      first_.clear();
+      table.Rows.push_back(std::move(row));
+    } else if (fieldCount < std::min<int32_t>(firstCount_, table.ColumnCount)) {
+      IndexError(fieldCount, recordName_);
+    }
+    table.RowCount = static_cast<int32_t>(table.Rows.size());
+  }
+
+  CCatalogueTable table;
+
+ private:
+  int32_t firstCount_ = 0;
+  std::string recordName_;
+  std::vector<std::string> first_;
+};
+
+// The largest id (field 0 as an integer) of all records.
+class IdReader : public xml::RecordVisitor {
+ public:
+  void BeginRecord(int, std::string_view name) override {
+    ++records;
+    recordName_ = name;
+    id_.reset();
+  }
+  bool WantsField(int, int field) override { return field == 0; }
+  void Field(int, int, std::string text, const std::optional<std::string>&) override {
+    id_ = std::move(text);
+  }
+  void EndRecord(int record, int) override {
+    if (!id_) IndexError(0, recordName_);
+    const int32_t id = ReadInt(*id_);
+    largest = record == 0 ? id : std::max(largest, id);
+  }
+
+  int32_t records = 0;
+  int32_t largest = 0;
+
+ private:
+  std::string recordName_;
+  std::optional<std::string> id_;
+};
+
+// All records' field texts, for the positional load into rows given by the caller.
+struct FileRecords {
+  std::string rootName;
+  int32_t records = 0;
+  int32_t firstFieldCount = 0;
+  std::vector<std::string> recordNames;
+  CatalogueRows texts;
+};
+
+FileRecords ReadFileRecords(xml::Document& document, const std::string& fileName, bool countOnly) {
+  struct Reader : xml::RecordVisitor {
+    FileRecords file;
+    bool countOnly = false;
+    void BeginRecord(int, std::string_view name) override {
+      ++file.records;
+      if (countOnly) return;
+      file.recordNames.emplace_back(name);
+      file.texts.emplace_back();
+    }
+    bool WantsField(int, int) override { return !countOnly; }
+    void Field(int, int, std::string text, const std::optional<std::string>&) override {
+      file.texts.back().push_back(std::move(text));
+    }
+    void EndRecord(int record, int fieldCount) override {
+      if (record == 0) file.firstFieldCount = fieldCount;
+    }
+    void End(std::string_view rootName, int) override { file.rootName = rootName; }
+  } reader;
+  reader.countOnly = countOnly;
+  ReadCatalogue(document, fileName, reader);
+  return std::move(reader.file);
+}
+
 }  // namespace
 
 void LoadCatalogue(xml::Document& document, CatalogueRows& rows, int32_t rowCount,
                    const std::string& fileName) {
-  document.LoadFile(fileName);
-  xml::Element root = document.DocumentElement();
+  const FileRecords file = ReadFileRecords(document, fileName, false);
   if (rowCount <= 0) return;
-  const int32_t count = root.Child(0).ChildCount();
-  // Walk the child lists once: indexing a child by position walks the list from its start, which
-  // made large catalogues load in quadratic time. A missing record or field still fails through
-  // Child(), with its index error.
-  const std::vector<xml::Element> records = root.Children();
+  const int32_t count = file.firstFieldCount;
   for (int32_t i = 0; i < rowCount; ++i) {
-    if (static_cast<size_t>(i) >= records.size()) root.Child(i);
-    const std::vector<xml::Element> fields = records[static_cast<size_t>(i)].Children();
+    if (i >= file.records) IndexError(i, file.rootName);
+    const std::vector<std::string>& fields = file.texts[static_cast<size_t>(i)];
     std::vector<std::string>& row = rows.at(static_cast<size_t>(i));
     // Fields beyond the row's columns are dropped: a row never grows past ColumnCount.
     const int32_t columns = std::min<int32_t>(count, static_cast<int32_t>(row.size()));
     for (int32_t j = 0; j < columns; ++j) {
-      if (static_cast<size_t>(j) >= fields.size()) records[static_cast<size_t>(i)].Child(j);
-      row[static_cast<size_t>(j)] = fields[static_cast<size_t>(j)].Text();
+      if (static_cast<size_t>(j) >= fields.size())
+        IndexError(j, file.recordNames[static_cast<size_t>(i)]);
+      row[static_cast<size_t>(j)] = fields[static_cast<size_t>(j)];
     }
   }
 }
 
 int32_t CountCatalogueRows(xml::Document& document, const std::string& fileName) {
-  document.LoadFile(fileName);
-  return document.DocumentElement().ChildCount();
+  return ReadFileRecords(document, fileName, true).records;
 }
 
 int32_t CountUserRows(const CatalogueRows& rows, int32_t rowCount, int32_t flagColumn) {
@@ -152,23 +302,105 @@ void AppendCatalogueRow(xml::Document& document, const std::string& fileName,
 
 void ReadCatalogueColumnNames(xml::Document& document, std::vector<std::string>& names) {
   names.clear();
-  document.LoadFile(document.FileName());
-  names = FirstRecordNames(document, document.FileName());
+  NamesReader reader;
+  ReadCatalogue(document, document.FileName(), reader);
+  if (reader.records == 0)
+    throw CatalogueError("Plik katalogu " + document.FileName() + " nie zawiera żadnego rekordu");
+  reader.CheckNames();
+  names = std::move(reader.names);
 }
 
 int32_t LargestCatalogueId(xml::Document& document) {
-  document.LoadFile(document.FileName());
-  return LargestId(document);
+  IdReader reader;
+  ReadCatalogue(document, document.FileName(), reader);
+  if (reader.records == 0)
+    throw CatalogueError("Plik katalogu " + document.FileName() + " nie zawiera żadnego rekordu");
+  return reader.largest;
 }
 
 void LoadCatalogueTable(xml::Document& document, CCatalogueTable& table,
-                        const std::string& fileName) {
-  CCatalogueTable fresh(table.ColumnCount);
-  fresh.RowCount = CountCatalogueRows(document, fileName);
-  fresh.Rows.assign(static_cast<size_t>(fresh.RowCount),
-                    std::vector<std::string>(static_cast<size_t>(fresh.ColumnCount)));
-  LoadCatalogue(document, fresh.Rows, fresh.RowCount, fileName);
-  std::swap(table, fresh);
+                        const std::string& fileName, std::vector<std::string>* columnNames) {
+  TableReader reader(table.ColumnCount, columnNames != nullptr);
+  ReadCatalogue(document, fileName, reader);
+  std::swap(table, reader.table);
+  if (!columnNames) return;
+  // As a separate reading of the names after the load would: the table is in, a first record
+  // without names is refused.
+  columnNames->clear();
+  if (reader.records == 0) return;
+  reader.CheckNames();
+  *columnNames = std::move(reader.names);
+}
+
+CatalogueListing ReadCatalogueListing(const std::string& fileName, int32_t listColumn,
+                                      int32_t flagColumn) {
+  class Reader : public xml::RecordVisitor {
+   public:
+    Reader(int32_t listColumn, int32_t flagColumn)
+        : listColumn_(listColumn), flagColumn_(flagColumn) {}
+    void BeginRecord(int, std::string_view name) override {
+      recordName_ = name;
+      text_.reset();
+      id_.clear();
+      vendor_ = false;
+    }
+    bool WantsField(int, int field) override {
+      return !listing.error && (field == 0 || field == listColumn_ || field == flagColumn_);
+    }
+    void Field(int, int field, std::string text, const std::optional<std::string>&) override {
+      if (field == 0) id_ = text;
+      if (field == flagColumn_) {
+        try {
+          vendor_ = ReadInt(text) == 1;
+        } catch (const NumberConversionError&) {
+          vendor_ = false;
+        }
+      }
+      if (field == listColumn_) text_ = std::move(text);
+    }
+    void EndRecord(int, int) override {
+      if (listing.error) return;
+      if (!text_) {
+        listing.error = "Indeks listy poza zakresem (" + std::to_string(listColumn_) +
+                        ") w elemencie <" + recordName_ + ">";
+        return;
+      }
+      listing.texts.push_back(std::move(*text_));
+      listing.ids.push_back(std::move(id_));
+      listing.vendor.push_back(vendor_);
+    }
+
+    CatalogueListing listing;
+
+   private:
+    int32_t listColumn_;
+    int32_t flagColumn_;
+    std::string recordName_;
+    std::optional<std::string> text_;
+    std::string id_;
+    bool vendor_ = false;
+  } reader(listColumn, flagColumn);
+  xml::ReadRecords(fileName, reader);
+  return std::move(reader.listing);
+}
+
+std::optional<std::vector<std::string>> ReadCatalogueRecord(const std::string& fileName,
+                                                            int32_t index) {
+  struct Reader : xml::RecordVisitor {
+    int32_t index = 0;
+    std::optional<std::vector<std::string>> record;
+    void BeginRecord(int number, std::string_view) override {
+      if (number == index) record.emplace();
+    }
+    bool WantsField(int number, int) override { return number == index; }
+    void Field(int, int, std::string text, const std::optional<std::string>&) override {
+      record->push_back(std::move(text));
+    }
+    void EndRecord(int, int) override {}
+  } reader;
+  reader.index = index;
+  xml::ReadRecords(fileName, reader);
+  return std::move(reader.record);
 }
 
 // ---------------------------------------------------------------- the eleven catalogues

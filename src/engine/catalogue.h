@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -28,8 +29,10 @@ struct CCatalogueTable {
   int32_t ColumnCount = 0;  // fixed per catalogue, never taken from the file
 };
 
-// The eight catalogue operations. The document is loaded from the file on every call and keeps
-// the name of the file last loaded, which ReadCatalogueColumnNames and LargestCatalogueId use.
+// The eight catalogue operations. Every call reads the file afresh and leaves the document named
+// after the file last read, which ReadCatalogueColumnNames and LargestCatalogueId use. The
+// reading operations stream the file in one pass and leave the document holding no tree; the
+// appends load the whole document, which they save.
 // Failures throw xml::Error (unreadable file, missing field or record), NumberConversionError
 // (an id or flag that is no integer) or CatalogueError (a file without records).
 
@@ -53,10 +56,32 @@ void AppendCatalogueRow(xml::Document& document, const std::string& fileName,
 void ReadCatalogueColumnNames(xml::Document& document, std::vector<std::string>& names);
 int32_t LargestCatalogueId(xml::Document& document);
 
-// (Re)loads a table from its file: parsed into a new table first, swapped in only on success,
-// so a failed reload leaves the table as it was.
+// (Re)loads a table from its file in one pass: read into a new table first, swapped in only on
+// success, so a failed reload leaves the table as it was. With columnNames, the same pass also
+// gives the first record's field names (empty without records), as ReadCatalogueColumnNames
+// would right after the load: its CatalogueError comes after the table is in.
 void LoadCatalogueTable(xml::Document& document, CCatalogueTable& table,
-                        const std::string& fileName);
+                        const std::string& fileName,
+                        std::vector<std::string>* columnNames = nullptr);
+
+// The records a catalogue editor lists, read in one pass without keeping the document: the text
+// of the listed column of each record, its id (field 0) and whether its origin flag reads as the
+// integer 1 (a vendor's record; a missing or unreadable flag counts as the user's), in file order.
+struct CatalogueListing {
+  std::vector<std::string> texts;
+  std::vector<std::string> ids;
+  std::vector<bool> vendor;
+  // The error of the first record without the listed column, where the listing ends; the records
+  // before it stay listed.
+  std::optional<std::string> error;
+};
+CatalogueListing ReadCatalogueListing(const std::string& fileName, int32_t listColumn,
+                                      int32_t flagColumn);
+
+// The field texts of record `index` of the file (all its fields), or nothing when the file has
+// no such record; read in one pass without keeping the document.
+std::optional<std::vector<std::string>> ReadCatalogueRecord(const std::string& fileName,
+                                                            int32_t index);
 
 // The eleven catalogues the main window holds for the whole run, with the column-name lists of
 // the seven device catalogues and the two derived structures.

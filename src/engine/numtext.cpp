@@ -1,22 +1,34 @@
 // Number texts. Rounding works on the exact decimal expansion of the stored binary value, so a
 // float is rounded as what it holds (2.3f is 2.2999999523...), and a 5 in the first dropped
-// place rounds away from zero. std::to_chars/std::from_chars are locale-free; nothing here
-// may go through printf, strtod or iostreams, which follow the process locale.
+// place rounds away from zero. The expansion is taken 25 digits long, correctly rounded, and in
+// full only where those digits cannot decide. std::to_chars/std::from_chars are locale-free;
+// nothing here may go through printf, strtod or iostreams, which follow the process locale.
 #include "engine/numtext.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
+
+#include "engine/numtext_reference.h"
 
 namespace {
 
 // A finite value as sign, significant digits without trailing zeros and a decimal exponent:
 // value = 0.d1d2d3... x 10^exponent. No digits means zero.
+//
+// The digits are either the value's whole exact expansion (exact) or its first kShortDigits
+// digits, correctly rounded by std::to_chars. The short form decides every rounding to at most
+// 18 digits but one: when the digits after the rounding place read exactly "5", the stored value
+// may be a true tie (rounded away from zero), or lie a hair to either side of one, which only
+// the exact expansion tells.
 struct Decimal {
   bool negative = false;
   std::string digits;
   int exponent = 0;
+  double value = 0;    // the stored value the digits stand for
+  bool exact = false;  // digits hold the whole exact expansion
 
   bool IsZero() const { return digits.empty(); }
   // A digit counted from the first significant one (index 0); outside the digits it is 0.
@@ -28,14 +40,19 @@ struct Decimal {
 // Any double's exact decimal expansion has fewer than 770 significant digits, so 800 digits
 // after the first one are exact and std::to_chars never has to round.
 constexpr int kExactDigits = 800;
+// Far more than the 18 digits a text keeps: the short form's own rounding at the 25th digit
+// cannot move a digit up to the 19th unless the dropped part reads "5" followed by zeros.
+constexpr int kShortDigits = 25;
 
-Decimal ExactDecimal(double value) {
+// The value's first `significant` digits in scientific form, correctly rounded.
+Decimal ScientificDecimal(double value, int significant) {
   Decimal d;
+  d.value = value;
   d.negative = std::signbit(value);
   if (value == 0) return d;
   char buffer[kExactDigits + 32];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                    std::chars_format::scientific, kExactDigits);
+                                    std::chars_format::scientific, significant - 1);
   // The text is "d.ddd...e+XX" or "d.ddd...e-XXX".
   const char* const end = result.ptr;
   const char* const first = buffer;
@@ -52,9 +69,56 @@ Decimal ExactDecimal(double value) {
   return d;
 }
 
+Decimal ExactDecimal(double value) {
+  Decimal d = ScientificDecimal(value, kExactDigits + 1);
+  d.exact = true;
+  return d;
+}
+
+Decimal ShortDecimal(double value) {
+  return ScientificDecimal(value, kShortDigits);
+}
+
 void DropTrailingZeros(Decimal& d) {
   const auto last = d.digits.find_last_not_of('0');
   d.digits.erase(last == std::string::npos ? 0 : last + 1);
+}
+
+// Whether |value| lies exactly halfway between two multiples of 10^place, i.e. is
+// (2k + 1) x 10^place / 2 for an integer k. Exact: only scaling by powers of two and integer
+// arithmetic below 2^53.
+bool IsTie(double value, int place) {
+  const double magnitude = std::fabs(value);
+  constexpr double kTwoTo53 = 9007199254740992.0;  // doubles from here on are even integers
+  if (place <= 0) {
+    // (2k + 1) / (2^(1 - place) x 5^(-place)) is a double only when 5^(-place) divides 2k + 1,
+    // so a tie is exactly an odd integer once multiplied by 2^(1 - place).
+    const double scaled = std::ldexp(magnitude, 1 - place);
+    return scaled < kTwoTo53 && std::floor(scaled) == scaled && std::fmod(scaled, 2.0) == 1.0;
+  }
+  // (2k + 1) x 5^place x 2^(place - 1): an odd multiple of 5^place once divided by 2^(place - 1).
+  const double scaled = std::ldexp(magnitude, 1 - place);
+  if (!(scaled < kTwoTo53) || std::floor(scaled) != scaled || std::fmod(scaled, 2.0) != 1.0)
+    return false;
+  const auto odd = static_cast<uint64_t>(scaled);
+  uint64_t power = 1;
+  for (int i = 0; i < place; ++i) {
+    if (power > odd / 5) return false;
+    power *= 5;
+  }
+  return odd % power == 0;
+}
+
+// Whether rounding to `keep` digits carries the magnitude up: a 5 or more in the first dropped
+// place of the exact expansion. May replace a short d by the exact expansion when only that
+// can tell.
+bool RoundsUp(Decimal& d, int keep) {
+  const char first = d.digits[keep];
+  if (first != '5' || static_cast<int>(d.digits.size()) > keep + 1) return first >= '5';
+  // The dropped digits read exactly "5": exact digits, or a true tie, round up.
+  if (d.exact || IsTie(d.value, d.exponent - keep)) return true;
+  d = ExactDecimal(d.value);
+  return keep < static_cast<int>(d.digits.size()) && d.digits[keep] >= '5';
 }
 
 // Keeps the first `keep` significant digits; a 5 or more in the first dropped one rounds the
@@ -65,7 +129,7 @@ void RoundToDigits(Decimal& d, int keep) {
     d.digits.clear();
     return;
   }
-  const bool up = d.digits[keep] >= '5';
+  const bool up = RoundsUp(d, keep);
   d.digits.resize(keep);
   if (up) {
     int i = keep - 1;
@@ -139,14 +203,14 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-}  // namespace
+using DecimalSource = Decimal (*)(double);
 
-std::string GeneralText(double value, int precision, int digits) {
+std::string GeneralFrom(DecimalSource source, double value, int precision, int digits) {
   if (!std::isfinite(value)) return NonFiniteText(value);
   precision = ClampPrecision(precision);
   if (digits < 0 || digits > 4) digits = 0;
 
-  Decimal d = ExactDecimal(value);
+  Decimal d = source(value);
   if (d.IsZero()) return "0";
   RoundToDigits(d, precision);
 
@@ -178,16 +242,16 @@ std::string GeneralText(double value, int precision, int digits) {
   return text;
 }
 
-std::string FixedText(double value, int precision, int digits) {
+std::string FixedFrom(DecimalSource source, double value, int precision, int digits) {
   if (!std::isfinite(value)) return NonFiniteText(value);
   precision = ClampPrecision(precision);
   digits = std::clamp(digits, 0, 18);
 
-  Decimal d = ExactDecimal(value);
+  Decimal d = source(value);
   Decimal significant = d;
   RoundToDigits(significant, precision);
   if (!significant.IsZero() && significant.exponent > precision)
-    return GeneralText(value, precision, digits);
+    return GeneralFrom(source, value, precision, digits);
 
   // One rounding, at whichever place drops more digits.
   RoundToDigits(d, std::min(precision, d.exponent + digits));
@@ -195,13 +259,14 @@ std::string FixedText(double value, int precision, int digits) {
   return (d.negative && !d.IsZero() ? "-" : "") + PlainDigits(d, digits, "");
 }
 
-std::string CurrencyText(double value, int precision, const CurrencyFormat& format) {
+std::string CurrencyFrom(DecimalSource source, double value, int precision,
+                         const CurrencyFormat& format) {
   if (!std::isfinite(value)) return NonFiniteText(value);
   precision = ClampPrecision(precision);
 
-  Decimal d = ExactDecimal(value);
+  Decimal d = source(value);
   RoundToDigits(d, std::min(precision, d.exponent + 2));
-  if (!d.IsZero() && d.exponent > precision) return GeneralText(value, precision, 2);
+  if (!d.IsZero() && d.exponent > precision) return GeneralFrom(source, value, precision, 2);
 
   static const char* const kPositive[] = {"¤1", "1¤", "¤ 1", "1 ¤"};
   static const char* const kNegative[] = {"(¤1)", "-¤1",  "¤-1",   "¤1-",  "(1¤)", "-1¤",
@@ -220,6 +285,36 @@ std::string CurrencyText(double value, int precision, const CurrencyFormat& form
                                                                         : defaults.positiveFormat;
   return ApplyCurrencyPattern(kPositive[p], format.symbol, amount);
 }
+
+}  // namespace
+
+std::string GeneralText(double value, int precision, int digits) {
+  return GeneralFrom(ShortDecimal, value, precision, digits);
+}
+
+std::string FixedText(double value, int precision, int digits) {
+  return FixedFrom(ShortDecimal, value, precision, digits);
+}
+
+std::string CurrencyText(double value, int precision, const CurrencyFormat& format) {
+  return CurrencyFrom(ShortDecimal, value, precision, format);
+}
+
+namespace numtext_reference {
+
+std::string GeneralText(double value, int precision, int digits) {
+  return GeneralFrom(ExactDecimal, value, precision, digits);
+}
+
+std::string FixedText(double value, int precision, int digits) {
+  return FixedFrom(ExactDecimal, value, precision, digits);
+}
+
+std::string CurrencyText(double value, int precision, const CurrencyFormat& format) {
+  return CurrencyFrom(ExactDecimal, value, precision, format);
+}
+
+}  // namespace numtext_reference
 
 float ReadFloat(std::string_view text) {
   // [+-] digits [. digits] [(E|e) [+-] digits], at least one digit in the mantissa.

@@ -198,9 +198,10 @@ void TForm1::LoadCatalogues() {
     // take rows from a table that was never loaded.
     try {
       CCatalogueTable& table = this->*entry.table;
-      LoadCatalogueTable(XMLDocument1, table, entry.fileName);
+      // One reading of the file gives the table and the column names.
+      LoadCatalogueTable(XMLDocument1, table, entry.fileName,
+                         entry.columnNames ? &(this->*entry.columnNames) : nullptr);
       if (table.RowCount < 1) throw CatalogueError("katalog nie zawiera żadnego rekordu");
-      if (entry.columnNames) ReadCatalogueColumnNames(XMLDocument1, this->*entry.columnNames);
       if (entry.table == &CCatalogues::CollectorCatalogue) {
         Engine.CollectorUnitFlow = ReadFloat(table.Rows[0][7]);
         Engine.CollectorUnitPressureDrop = ReadFloat(table.Rows[0][8]);

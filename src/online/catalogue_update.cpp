@@ -123,6 +123,8 @@ void StageCatalogue(const UpdatedCatalogue& catalogue, const CCatalogueTable& cu
   CCatalogueTable fresh(current.ColumnCount);
   try {
     LoadCatalogueTable(document, fresh, path);
+    // The table read keeps no tree; the field count of the first record is taken from one.
+    document.LoadFile(path);
   } catch (const std::exception&) {
     throw std::runtime_error("plik jest uszkodzony");
   }

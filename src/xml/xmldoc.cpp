@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "xml/atomic_file.h"
+#include "xml/parse_rules.h"
 
 namespace xml {
 
@@ -44,8 +45,9 @@ std::string Indent(const std::string& unit, int depth) {
   return text;
 }
 
-// Parser options: no DTD loading, no entity substitution, no network, no noise on stderr.
-constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+}  // namespace
+
+namespace detail {
 
 std::string ParseErrorText() {
   const xmlError* error = xmlGetLastError();
@@ -55,7 +57,42 @@ std::string ParseErrorText() {
   return text + " (wiersz " + std::to_string(error->line) + ")";
 }
 
-}  // namespace
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw Error("Nie można otworzyć pliku " + path);
+  // Read in place at the file's size: a growing buffer would copy a large catalogue many times.
+  std::string bytes;
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  in.seekg(0, std::ios::beg);
+  if (size > 0 && in) {
+    bytes.resize(static_cast<size_t>(size));
+    in.read(bytes.data(), size);
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    in.clear();
+  }
+  // Whatever follows (a file that grew, or one without a size) is read on to its end.
+  if (in.peek() != std::char_traits<char>::eof()) {
+    std::ostringstream rest;
+    rest << in.rdbuf();
+    bytes += std::move(rest).str();
+  }
+  if (in.bad()) throw Error("Nie można odczytać pliku " + path);
+  return bytes;
+}
+
+std::string NotXmlText(const std::string& path, std::string_view reason) {
+  return "Plik " + path + " nie jest poprawnym plikiem XML: " + std::string(reason);
+}
+
+void CheckSize(std::string_view text) {
+  if (text.size() > static_cast<size_t>(INT32_MAX)) throw Error("dokument jest zbyt duży");
+}
+
+}  // namespace detail
+
+using detail::kParseOptions;
+using detail::ParseErrorText;
 
 // ---------------------------------------------------------------- Element
 
@@ -180,21 +217,20 @@ void Document::Replace(_xmlDoc* doc) {
 
 void Document::LoadFile(const std::string& path) {
   fileName_ = path;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Error("Nie można otworzyć pliku " + path);
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) throw Error("Nie można odczytać pliku " + path);
-  const std::string bytes = std::move(buffer).str();
+  const std::string bytes = detail::ReadWholeFile(path);
   try {
     LoadText(bytes);
   } catch (const Error& e) {
-    throw Error("Plik " + path + " nie jest poprawnym plikiem XML: " + e.what());
+    throw Error(detail::NotXmlText(path, e.what()));
   }
 }
 
+void Document::Close() {
+  Replace(nullptr);
+}
+
 void Document::LoadText(std::string_view text) {
-  if (text.size() > static_cast<size_t>(INT32_MAX)) throw Error("dokument jest zbyt duży");
+  detail::CheckSize(text);
   xmlResetLastError();
   xmlDoc* doc =
       xmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr, nullptr, kParseOptions);
@@ -202,8 +238,7 @@ void Document::LoadText(std::string_view text) {
   // Our files never carry a document type; refusing one keeps entity tricks out of every reader.
   if (doc->intSubset || doc->extSubset) {
     xmlFreeDoc(doc);
-    throw Error(
-        "dokument zawiera deklarację typu dokumentu (DOCTYPE), której program nie przyjmuje");
+    throw Error(detail::kDoctypeRefused);
   }
   if (!xmlDocGetRootElement(doc)) {
     xmlFreeDoc(doc);

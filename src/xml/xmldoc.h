@@ -68,6 +68,8 @@ class Document {
   // A new empty document with the root element and the encoding to declare.
   Element Create(std::string_view rootName, std::string_view encoding = "UTF-8");
   bool IsLoaded() const { return doc_ != nullptr; }
+  // Releases the tree (a catalogue operation leaves its document inactive); the file name stays.
+  void Close();
 
   Element DocumentElement() const;  // throws Error when nothing is loaded or there is no root
   std::string Encoding() const;     // as declared; "UTF-8" when there is no declaration

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/numtext_reference.h"
+
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -23,6 +25,16 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 // A float widened unchanged, as the design state hands it over.
 constexpr double F32(float value) {
   return static_cast<double>(value);
+}
+
+// Any finite double, every bit pattern alike.
+double RandomFiniteDouble(std::mt19937_64& random) {
+  double value;
+  do {
+    const uint64_t bits = random();
+    std::memcpy(&value, &bits, sizeof value);
+  } while (!std::isfinite(value));
+  return value;
 }
 
 struct TextCase {
@@ -128,11 +140,7 @@ TEST(NumTextGeneral, RoundsTiesAwayFromZeroAndNearTiesByTheStoredValue) {
 TEST(NumTextGeneral, AgreesWithCorrectRoundingAwayFromTies) {
   std::mt19937_64 random(20240611);
   for (int i = 0; i < 20000; ++i) {
-    double value;
-    do {
-      const uint64_t bits = random();
-      std::memcpy(&value, &bits, sizeof value);
-    } while (!std::isfinite(value));
+    const double value = RandomFiniteDouble(random);
     const int precision = 2 + static_cast<int>(random() % 17);  // 2..18
     char reference[64];
     const auto end = std::to_chars(reference, reference + sizeof reference, value,
@@ -273,6 +281,58 @@ struct FloatReadCase {
   const char* text;
   float expected;
 };
+
+// The writers take 25 correctly rounded digits and the exact expansion only where those cannot
+// decide; the reference always takes the exact expansion. They must agree on every value: random
+// ones, exact binary ties at every place, the doubles next to them, and the doubles next to
+// every power of ten (where 25 digits may round up into the next decade).
+TEST(NumTextExactness, AgreesWithTheWholeExactExpansion) {
+  std::vector<double> values;
+  std::mt19937_64 random(20261211);
+  for (int i = 0; i < 3000; ++i) {
+    values.push_back(RandomFiniteDouble(random));
+    // Magnitudes a design holds, as doubles and as widened floats.
+    const double ordinary = std::ldexp(static_cast<double>(random() >> 11), -53) *
+                            std::pow(10.0, static_cast<int>(random() % 17) - 8);
+    values.push_back(ordinary);
+    values.push_back(F32(static_cast<float>(-ordinary)));
+  }
+  // Exact ties: odd multiples of a power of two end in 5 in decimal, and odd multiples of 5
+  // times a power of ten (1250, 3.5E20).
+  for (int i = 0; i < 400; ++i) {
+    const double odd = static_cast<double>((random() % (1u << 20)) | 1u);
+    values.push_back(std::ldexp(odd, -1 - static_cast<int>(random() % 40)));
+    const uint64_t five = 10 * (random() % 100000) + 5;
+    const int place = static_cast<int>(random() % 12);
+    values.push_back(static_cast<double>(five) * std::pow(10.0, place));
+  }
+  for (size_t i = 0, count = values.size(); i < count; i += 3) {
+    values.push_back(std::nextafter(values[i], kInf));
+    values.push_back(std::nextafter(values[i], -kInf));
+  }
+  for (int exponent = -324; exponent <= 308; ++exponent) {
+    double power = 0;
+    const std::string text = "1e" + std::to_string(exponent);
+    std::from_chars(text.data(), text.data() + text.size(), power);
+    for (double near : {power, std::nextafter(power, 0.0), std::nextafter(power, kInf)})
+      values.push_back(near);
+  }
+  const CurrencyFormat currency;
+  const int decimals[] = {0, 1, 2, 3, 6, 18};
+  for (const double value : values) {
+    for (int precision = 2; precision <= 18; precision += 1 + static_cast<int>(random() % 4)) {
+      const int digits = decimals[random() % std::size(decimals)];
+      SCOPED_TRACE(testing::Message()
+                   << "value " << std::hexfloat << value << " P " << precision << " D " << digits);
+      ASSERT_EQ(GeneralText(value, precision, digits % 5),
+                numtext_reference::GeneralText(value, precision, digits % 5));
+      ASSERT_EQ(FixedText(value, precision, digits),
+                numtext_reference::FixedText(value, precision, digits));
+      ASSERT_EQ(CurrencyText(value, precision, currency),
+                numtext_reference::CurrencyText(value, precision, currency));
+    }
+  }
+}
 
 TEST(NumTextReadFloat, AcceptsDecimalNumbers) {
   const FloatReadCase cases[] = {

@@ -219,7 +219,7 @@ TEST_F(CatalogueUpdateTest, OpenEditorsAndSelectionWindowsListTheNewFiles) {
   ASSERT_EQ(editor.ui.LstPompa->count(), 4);
   EXPECT_EQ(editor.ui.LstPompa->item(0)->text(), "serwer 1.2");
   EXPECT_EQ(editor.ui.LstPompa->item(3)->text(), "Moja pompa");
-  EXPECT_EQ(editor.RowNodes.size(), 4u);
+  EXPECT_FALSE(editor.Document.IsLoaded()) << "no tree is held between commands";
   ASSERT_EQ(selection.ui.ComboWyborPompy->count(), 4);
   EXPECT_EQ(selection.ui.ComboWyborPompy->itemText(2), "serwer 5.2");
 }
@@ -263,7 +263,7 @@ TEST_F(CatalogueUpdateTest, TheInsulationEditorAndTheThicknessWindowFollowTheNew
   // The editor lists the new file; the grid, which showed rows of the old one, is empty and free.
   ASSERT_EQ(list->count(), 4);
   EXPECT_EQ(list->item(3)->text(), "Moja izolacja");
-  EXPECT_EQ(editor.RowNodes.size(), 4u);
+  EXPECT_FALSE(editor.Document.IsLoaded()) << "no tree is held between commands";
   EXPECT_EQ(platform::Cell(editor.ui.GridGrubosci, 1, 3), "");
   EXPECT_EQ(editor.FreeEditing, 1);
   // The thickness window lists the kinds under their new ids, none chosen.
