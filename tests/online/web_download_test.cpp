@@ -142,10 +142,16 @@ TEST_F(DownloadFileTest, KeepsTheOldFileUnlessTheWholeFileArrived) {
       }
     }
     if (!c.refused) {
-      // One request, redirects not followed, the body asked for as the server holds it.
-      ASSERT_EQ(server.Requests().size(), 1u);
-      EXPECT_EQ(server.Requests()[0].headers.value("accept-encoding"), "identity");
-      EXPECT_EQ(server.Requests()[0].headers.value("user-agent"), "Pobieranie");
+      // Redirects not followed: every request is for the file asked for (Qt itself may send a
+      // request again once when the server drops the connection before it answered), and the
+      // body is asked for as the server holds it.
+      ASSERT_FALSE(server.Requests().empty());
+      EXPECT_LE(server.Requests().size(), 2u);
+      for (const auto& request : server.Requests()) {
+        EXPECT_EQ(request.path, "/Dane_Zestawy/lista_zestawow.txt");
+        EXPECT_EQ(request.headers.value("accept-encoding"), "identity");
+        EXPECT_EQ(request.headers.value("user-agent"), "Pobieranie");
+      }
     }
   }
 }
