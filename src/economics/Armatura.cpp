@@ -45,23 +45,23 @@ bool MixedCountsExceedCollectors() {
 TWinArmatura::TWinArmatura(QWidget* parent) : QDialog(parent) {
   static const bool registered = (RegisterFittingsResource(), true);
   (void)registered;
-  ui.setupUi(this);
+  ui().setupUi(this);
   ConnectHandlers();
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 std::array<TWinArmatura::FittingKind, 6> TWinArmatura::Kinds() const {
   return {{
-      {ui.EKolankoLiczba, ui.EKolankoCena, &CFittings::KolankoLiczba, &CFittings::KolankoCena},
-      {ui.ETprzeplywLiczba, ui.ETprzeplywCena, &CFittings::TPrzeplywLiczba,
+      {ui().EKolankoLiczba, ui().EKolankoCena, &CFittings::KolankoLiczba, &CFittings::KolankoCena},
+      {ui().ETprzeplywLiczba, ui().ETprzeplywCena, &CFittings::TPrzeplywLiczba,
        &CFittings::TPrzeplywCena},
-      {ui.ETrozgLiczba, ui.ETrozgCena, &CFittings::TRozgaleznikLiczba,
+      {ui().ETrozgLiczba, ui().ETrozgCena, &CFittings::TRozgaleznikLiczba,
        &CFittings::TRozgaleznikCena},
-      {ui.EZaswOdcLiczba, ui.EZasOdcCena, &CFittings::ZasuwaOdcinajacaLiczba,
+      {ui().EZaswOdcLiczba, ui().EZasOdcCena, &CFittings::ZasuwaOdcinajacaLiczba,
        &CFittings::ZasuwaOdcinajacaCena},
-      {ui.EZawrOdcLiczba, ui.EZawrOdcCena, &CFittings::ZaworOdcinajacyLiczba,
+      {ui().EZawrOdcLiczba, ui().EZawrOdcCena, &CFittings::ZaworOdcinajacyLiczba,
        &CFittings::ZaworOdcinajacyCena},
-      {ui.EZawZwrLiczba, ui.EZawZwrCena, &CFittings::ZaworZwrotnyLiczba,
+      {ui().EZawZwrLiczba, ui().EZawZwrCena, &CFittings::ZaworZwrotnyLiczba,
        &CFittings::ZaworZwrotnyCena},
   }};
 }
@@ -85,8 +85,8 @@ void TWinArmatura::ConnectHandlers() {
     storeInt(kind.count, kind.countField);
     storeFloat(kind.price, kind.priceField);
   }
-  storeFloat(ui.ECenaZaMetr, &CFittings::CenaZaMetr);
-  storeFloat(ui.EDodatkoweStratyCisn, &CFittings::DodatkowaStrataCisnienia);
+  storeFloat(ui().ECenaZaMetr, &CFittings::CenaZaMetr);
+  storeFloat(ui().EDodatkoweStratyCisn, &CFittings::DodatkowaStrataCisnienia);
 
   // A radio's handler runs when it becomes selected, by the user or from code.
   auto onSelected = [this](QRadioButton* radio, void (TWinArmatura::*handler)()) {
@@ -94,33 +94,33 @@ void TWinArmatura::ConnectHandlers() {
       if (checked) (this->*handler)();
     });
   };
-  onSelected(ui.RSeries, &TWinArmatura::RSeriesClick);
-  onSelected(ui.RPararell, &TWinArmatura::RPararellClick);
-  onSelected(ui.RadioMixed, &TWinArmatura::RadioMixedClick);
+  onSelected(ui().RSeries, &TWinArmatura::RSeriesClick);
+  onSelected(ui().RPararell, &TWinArmatura::RPararellClick);
+  onSelected(ui().RadioMixed, &TWinArmatura::RadioMixedClick);
 
-  platform::Connect(ui.EKolRown, &QLineEdit::textChanged, this, &TWinArmatura::EKolRownChange);
-  platform::Connect(ui.EKolSzereg, &QLineEdit::textChanged, this, &TWinArmatura::EKolSzeregChange);
-  platform::Connect(ui.EJednostkoweNatezenie, &QLineEdit::textChanged, this,
+  platform::Connect(ui().EKolRown, &QLineEdit::textChanged, this, &TWinArmatura::EKolRownChange);
+  platform::Connect(ui().EKolSzereg, &QLineEdit::textChanged, this, &TWinArmatura::EKolSzeregChange);
+  platform::Connect(ui().EJednostkoweNatezenie, &QLineEdit::textChanged, this,
                     &TWinArmatura::EJednostkoweNatezenieChange);
-  platform::Connect(ui.EJednostkoweCisnienie, &QLineEdit::textChanged, this,
+  platform::Connect(ui().EJednostkoweCisnienie, &QLineEdit::textChanged, this,
                     &TWinArmatura::EJednostkoweCisnienieChange);
-  economics::OnExit(ui.EJednostkoweNatezenie, [this] { EJednostkoweNatezenieExit(); });
-  economics::OnExit(ui.EJednostkoweCisnienie, [this] { EJednostkoweCisnienieExit(); });
+  economics::OnExit(ui().EJednostkoweNatezenie, [this] { EJednostkoweNatezenieExit(); });
+  economics::OnExit(ui().EJednostkoweCisnienie, [this] { EJednostkoweCisnienieExit(); });
 
-  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinArmatura::BitBtn1Click);
-  platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinArmatura::BitBtn2Click);
-  platform::Connect(ui.BitBtn3, &QPushButton::clicked, this, &TWinArmatura::BitBtn3Click);
-  platform::Connect(ui.BitBtn4, &QPushButton::clicked, this, &TWinArmatura::BitBtn4Click);
+  platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinArmatura::BitBtn1Click);
+  platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinArmatura::BitBtn2Click);
+  platform::Connect(ui().BitBtn3, &QPushButton::clicked, this, &TWinArmatura::BitBtn3Click);
+  platform::Connect(ui().BitBtn4, &QPushButton::clicked, this, &TWinArmatura::BitBtn4Click);
 }
 
 void TWinArmatura::FormCreate() {
   Engine.Armatura.RodzajPolaczenia = 2;
-  ui.RPararell->setChecked(true);
+  ui().RPararell->setChecked(true);
   ShowFieldValues();
   Engine.Armatura.Rownolegle = 1;
   Engine.Armatura.Szeregowo = 1;
-  ui.EKolRown->setText(QStringLiteral("1"));
-  ui.EKolSzereg->setText(QStringLiteral("1"));
+  ui().EKolRown->setText(QStringLiteral("1"));
+  ui().EKolSzereg->setText(QStringLiteral("1"));
 }
 
 void TWinArmatura::showEvent(QShowEvent* event) {
@@ -130,8 +130,8 @@ void TWinArmatura::showEvent(QShowEvent* event) {
 
 void TWinArmatura::FormShow() {
   CFittings& a = Engine.Armatura;
-  SetText(ui.EKolRown, IntText(a.Rownolegle));
-  SetText(ui.EKolSzereg, IntText(a.Szeregowo));
+  SetText(ui().EKolRown, IntText(a.Rownolegle));
+  SetText(ui().EKolSzereg, IntText(a.Szeregowo));
   switch (a.RodzajPolaczenia) {
     case 1:
       SelectConnection(1);
@@ -142,8 +142,8 @@ void TWinArmatura::FormShow() {
       break;
     case 3:
       SelectConnection(3);
-      SetText(ui.EKolRown, IntText(a.Rownolegle));
-      SetText(ui.EKolSzereg, IntText(a.Szeregowo));
+      SetText(ui().EKolRown, IntText(a.Rownolegle));
+      SetText(ui().EKolSzereg, IntText(a.Szeregowo));
       break;
     default:
       a.RodzajPolaczenia = 2;
@@ -158,17 +158,17 @@ void TWinArmatura::FormShow() {
     SetText(kind.count, IntText(a.*kind.countField));
     SetText(kind.price, StoredFloatText(a.*kind.priceField, 4));
   }
-  SetText(ui.ECenaZaMetr, StoredFloatText(a.CenaZaMetr, 4));
-  SetText(ui.EDlugoscPrzewodowRurowych, StoredFloatText(a.DlugoscPrzewodow, 4));
-  SetText(ui.EDodatkoweStratyCisn, StoredFloatText(a.DodatkowaStrataCisnienia, 4));
-  SetText(ui.ESumaStratCisnienia, General4(a.TotalPressureDrop));
-  SetText(ui.EWysokoscPodnoszenia, General4(a.PumpHead));
-  SetText(ui.EWydajnoscPompy, General4(a.PumpFlow));
-  SetText(ui.EPojemnoscWlasciwa, General4(a.VesselVolume));
-  SetText(ui.EPojemnoscWodnaWymiennika, General4(a.ExchangerWaterVolume));
-  SetText(ui.EPojemnoscWodnaKolektora, General4(a.CollectorWaterVolume));
-  SetText(ui.ECalkowitaPojWodna, General4(a.TotalWaterVolume));
-  SetText(ui.EPojemnoscWodnaRur, General4(a.PipeWaterVolume));
+  SetText(ui().ECenaZaMetr, StoredFloatText(a.CenaZaMetr, 4));
+  SetText(ui().EDlugoscPrzewodowRurowych, StoredFloatText(a.DlugoscPrzewodow, 4));
+  SetText(ui().EDodatkoweStratyCisn, StoredFloatText(a.DodatkowaStrataCisnienia, 4));
+  SetText(ui().ESumaStratCisnienia, General4(a.TotalPressureDrop));
+  SetText(ui().EWysokoscPodnoszenia, General4(a.PumpHead));
+  SetText(ui().EWydajnoscPompy, General4(a.PumpFlow));
+  SetText(ui().EPojemnoscWlasciwa, General4(a.VesselVolume));
+  SetText(ui().EPojemnoscWodnaWymiennika, General4(a.ExchangerWaterVolume));
+  SetText(ui().EPojemnoscWodnaKolektora, General4(a.CollectorWaterVolume));
+  SetText(ui().ECalkowitaPojWodna, General4(a.TotalWaterVolume));
+  SetText(ui().EPojemnoscWodnaRur, General4(a.PipeWaterVolume));
   Engine.CenaArmatury = a.ComputePrice();
 }
 
@@ -187,15 +187,15 @@ void TWinArmatura::BitBtn1Click() {
       a.*kind.priceField = 0;
     }
   }
-  if (!ui.ECenaZaMetr->text().isEmpty()) a.CenaZaMetr = ReadFloat(ui.ECenaZaMetr);
-  if (!ui.EDlugoscPrzewodowRurowych->text().isEmpty()) {
-    a.DlugoscPrzewodow = ReadFloat(ui.EDlugoscPrzewodowRurowych);
+  if (!ui().ECenaZaMetr->text().isEmpty()) a.CenaZaMetr = ReadFloat(ui().ECenaZaMetr);
+  if (!ui().EDlugoscPrzewodowRurowych->text().isEmpty()) {
+    a.DlugoscPrzewodow = ReadFloat(ui().EDlugoscPrzewodowRurowych);
   }
   const float price = a.ComputePrice();
   a.DodatkowaStrataCisnienia =
-      ui.EDodatkoweStratyCisn->text().isEmpty() ? 0.0f : ReadFloat(ui.EDodatkoweStratyCisn);
+      ui().EDodatkoweStratyCisn->text().isEmpty() ? 0.0f : ReadFloat(ui().EDodatkoweStratyCisn);
   const float localLosses = a.SumLocalLosses();
-  a.FieldPressureDrop = ui.ERazemCisnienie->text().isEmpty() ? 0.0f : ReadFloat(ui.ERazemCisnienie);
+  a.FieldPressureDrop = ui().ERazemCisnienie->text().isEmpty() ? 0.0f : ReadFloat(ui().ERazemCisnienie);
 
   const float diameter = static_cast<float>(Engine.SrednicaPrzewodu);
   const double collectors = static_cast<double>(n) * Engine.CollectorAbsorberVolume;
@@ -237,32 +237,32 @@ void TWinArmatura::BitBtn1Click() {
   Engine.InstallationPressureDrop = drop;
   Engine.FittingsComputed = 1;
 
-  SetText(ui.ESumaCenaArmatura, FixedText(price, 4, 2));
-  SetText(ui.ESumaStratCisnienia, General4(drop));
-  SetText(ui.EWysokoscPodnoszenia, General4(a.PumpHead));
-  SetText(ui.EWydajnoscPompy, General4(a.PumpFlow));
-  SetText(ui.EPojemnoscWodnaWymiennika, exchangerText);
-  SetText(ui.EPojemnoscWlasciwa, FixedText(vessel, 4, 2));
-  SetText(ui.EPojemnoscWodnaKolektora, collectorText);
-  SetText(ui.EPojemnoscWodnaRur, pipeText);
-  SetText(ui.ECalkowitaPojWodna, totalText);
+  SetText(ui().ESumaCenaArmatura, FixedText(price, 4, 2));
+  SetText(ui().ESumaStratCisnienia, General4(drop));
+  SetText(ui().EWysokoscPodnoszenia, General4(a.PumpHead));
+  SetText(ui().EWydajnoscPompy, General4(a.PumpFlow));
+  SetText(ui().EPojemnoscWodnaWymiennika, exchangerText);
+  SetText(ui().EPojemnoscWlasciwa, FixedText(vessel, 4, 2));
+  SetText(ui().EPojemnoscWodnaKolektora, collectorText);
+  SetText(ui().EPojemnoscWodnaRur, pipeText);
+  SetText(ui().ECalkowitaPojWodna, totalText);
 }
 
 void TWinArmatura::ShowFieldValues() {
-  SetText(ui.ERazemNatezenie, General15(Engine.ComputeFieldFlow()));
-  SetText(ui.ERazemCisnienie, General15(Engine.ComputeFieldPressureDrop()));
+  SetText(ui().ERazemNatezenie, General15(Engine.ComputeFieldFlow()));
+  SetText(ui().ERazemCisnienie, General15(Engine.ComputeFieldPressureDrop()));
 }
 
 void TWinArmatura::SelectConnection(int32_t type) {
   switch (type) {
     case 1:
-      ui.RSeries->setChecked(true);
+      ui().RSeries->setChecked(true);
       break;
     case 2:
-      ui.RPararell->setChecked(true);
+      ui().RPararell->setChecked(true);
       break;
     case 3:
-      ui.RadioMixed->setChecked(true);
+      ui().RadioMixed->setChecked(true);
       break;
     default:
       break;
@@ -281,8 +281,8 @@ void TWinArmatura::RPararellClick() {
 
 void TWinArmatura::RadioMixedClick() {
   CFittings& a = Engine.Armatura;
-  if (!ui.EKolSzereg->text().isEmpty()) a.Szeregowo = ReadInt(ui.EKolSzereg);
-  if (!ui.EKolRown->text().isEmpty()) a.Rownolegle = ReadInt(ui.EKolRown);
+  if (!ui().EKolSzereg->text().isEmpty()) a.Szeregowo = ReadInt(ui().EKolSzereg);
+  if (!ui().EKolRown->text().isEmpty()) a.Rownolegle = ReadInt(ui().EKolRown);
   if (MixedCountsExceedCollectors()) {
     Warn(kMixedSumMessage);
     // The radios keep showing the connection that is in effect.
@@ -290,22 +290,22 @@ void TWinArmatura::RadioMixedClick() {
     return;
   }
   a.RodzajPolaczenia = 3;
-  a.Szeregowo = ReadInt(ui.EKolSzereg);
-  a.Rownolegle = ReadInt(ui.EKolRown);
+  a.Szeregowo = ReadInt(ui().EKolSzereg);
+  a.Rownolegle = ReadInt(ui().EKolRown);
   ShowFieldValues();
 }
 
 void TWinArmatura::EKolRownChange() {
-  if (ui.EKolRown->text().isEmpty()) return;
-  const int32_t rows = ReadInt(ui.EKolRown);
+  if (ui().EKolRown->text().isEmpty()) return;
+  const int32_t rows = ReadInt(ui().EKolRown);
   if (rows <= 0) return;
   Engine.Armatura.Rownolegle = rows;
   if (MixedCountsExceedCollectors()) Warn(kMixedCountMessage);
 }
 
 void TWinArmatura::EKolSzeregChange() {
-  if (ui.EKolSzereg->text().isEmpty()) return;
-  const int32_t inSeries = ReadInt(ui.EKolSzereg);
+  if (ui().EKolSzereg->text().isEmpty()) return;
+  const int32_t inSeries = ReadInt(ui().EKolSzereg);
   if (inSeries <= 0) return;
   Engine.Armatura.Szeregowo = inSeries;
   if (MixedCountsExceedCollectors()) Warn(kMixedSumMessage);
@@ -326,7 +326,7 @@ void TWinArmatura::CheckUnitValue(QLineEdit* edit, float CVindargast2::*field, Q
 }
 
 void TWinArmatura::EJednostkoweNatezenieChange() {
-  CheckUnitValue(ui.EJednostkoweNatezenie, &CVindargast2::CollectorUnitFlow, ui.ERazemNatezenie,
+  CheckUnitValue(ui().EJednostkoweNatezenie, &CVindargast2::CollectorUnitFlow, ui().ERazemNatezenie,
                  &CVindargast2::ComputeFieldFlow);
 }
 
@@ -335,8 +335,8 @@ void TWinArmatura::EJednostkoweNatezenieExit() {
 }
 
 void TWinArmatura::EJednostkoweCisnienieChange() {
-  CheckUnitValue(ui.EJednostkoweCisnienie, &CVindargast2::CollectorUnitPressureDrop,
-                 ui.ERazemCisnienie, &CVindargast2::ComputeFieldPressureDrop);
+  CheckUnitValue(ui().EJednostkoweCisnienie, &CVindargast2::CollectorUnitPressureDrop,
+                 ui().ERazemCisnienie, &CVindargast2::ComputeFieldPressureDrop);
 }
 
 void TWinArmatura::EJednostkoweCisnienieExit() {

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "engine/vindargast2.h"
+#include "platform/form_ui.h"
 #include "ui_Armatura.h"
 
 class QLineEdit;
@@ -19,7 +20,7 @@ class TWinArmatura : public QDialog {
  public:
   explicit TWinArmatura(QWidget* parent = nullptr);
 
-  Ui::TWinArmatura ui;
+  platform::FormUi<Ui::TWinArmatura> ui;
 
   void FormCreate();
   void FormShow();

@@ -50,7 +50,7 @@ const char* const kCalorificValue[4] = {"7.5", "4.1", "5.1", "5"};
 }  // namespace
 
 TWinKalkulatorEkologiczny::TWinKalkulatorEkologiczny(QWidget* parent) : QDialog(parent) {
-  ui.setupUi(this);
+  ui().setupUi(this);
   ConnectHandlers();
   platform::RunGuarded([this] { FormCreate(); });
 }
@@ -66,24 +66,24 @@ std::array<TWinKalkulatorEkologiczny::Input, 13> TWinKalkulatorEkologiczny::Inpu
 }
 
 void TWinKalkulatorEkologiczny::ConnectHandlers() {
-  platform::Connect(ui.ComboBox1, &QComboBox::activated, this,
+  platform::Connect(ui().ComboBox1, &QComboBox::activated, this,
                     &TWinKalkulatorEkologiczny::ComboBox1Select);
-  platform::Connect(ui.CheckBox1, &QCheckBox::toggled, this,
+  platform::Connect(ui().CheckBox1, &QCheckBox::toggled, this,
                     &TWinKalkulatorEkologiczny::CheckBox1Click);
-  platform::Connect(ui.RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
+  platform::Connect(ui().RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
     if (checked) RadioButton1Click();
   });
-  platform::Connect(ui.RadioButton2, &QRadioButton::toggled, this, [this](bool checked) {
+  platform::Connect(ui().RadioButton2, &QRadioButton::toggled, this, [this](bool checked) {
     if (checked) RadioButton2Click();
   });
-  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this,
+  platform::Connect(ui().BitBtn1, &QPushButton::clicked, this,
                     &TWinKalkulatorEkologiczny::BitBtn1Click);
-  platform::Connect(ui.BitBtn2, &QPushButton::clicked, this,
+  platform::Connect(ui().BitBtn2, &QPushButton::clicked, this,
                     &TWinKalkulatorEkologiczny::BitBtn2Click);
 }
 
 void TWinKalkulatorEkologiczny::FormCreate() {
-  economics::FillFuelCombo(ui.ComboBox1);
+  economics::FillFuelCombo(ui().ComboBox1);
   ChooseFuel(0);
 }
 
@@ -94,22 +94,22 @@ void TWinKalkulatorEkologiczny::showEvent(QShowEvent* event) {
 
 void TWinKalkulatorEkologiczny::ShowYearlySolarEnergy() {
   const QString unit = QStringLiteral(" [kWh/rok]");
-  ui.StaticText56->setText(economics::Q(General4(Engine.AnnualHotWaterSolarEnergy)) + unit);
-  ui.StaticText57->setText(economics::Q(General4(Engine.AnnualHeatingSolarEnergy)) + unit);
+  ui().StaticText56->setText(economics::Q(General4(Engine.AnnualHotWaterSolarEnergy)) + unit);
+  ui().StaticText57->setText(economics::Q(General4(Engine.AnnualHeatingSolarEnergy)) + unit);
 }
 
 void TWinKalkulatorEkologiczny::FormShow() {
   ShowYearlySolarEnergy();
   const int32_t type = Engine.Costs.TypOgrzewania;
   if (type < 0 || type > kLastHeatingType) return;
-  ui.ComboBox1->setCurrentIndex(type);
+  ui().ComboBox1->setCurrentIndex(type);
   // The boiler radios stay as they are: selecting one loads its factor set over the factors the
   // user chose.
   ApplyFuelLayout(type);
 }
 
 int32_t TWinKalkulatorEkologiczny::ChosenFuel() const {
-  return economics::ChosenRow(ui.ComboBox1);
+  return economics::ChosenRow(ui().ComboBox1);
 }
 
 void TWinKalkulatorEkologiczny::SetInputShown(int edit, bool shown) {
@@ -134,13 +134,13 @@ void TWinKalkulatorEkologiczny::ApplyFuelLayout(int32_t type) {
 
   SetInputShown(0, BurntFuel(type));
   if (type == 5) {
-    ui.Edit1Unit->setText(QStringLiteral("kWh/litr paliwa"));
+    ui().Edit1Unit->setText(QStringLiteral("kWh/litr paliwa"));
   } else if (type == 6) {
-    ui.Edit1Unit->setText(QStringLiteral("kWh/m3 paliwa"));
+    ui().Edit1Unit->setText(QStringLiteral("kWh/m3 paliwa"));
   } else if (BurntFuel(type)) {
-    ui.Edit1Unit->setText(QStringLiteral("kWh/kg paliwa"));
+    ui().Edit1Unit->setText(QStringLiteral("kWh/kg paliwa"));
   }
-  ui.Edit2Caption->setText(type == 0           ? QStringLiteral("Sprawność procesu")
+  ui().Edit2Caption->setText(type == 0           ? QStringLiteral("Sprawność procesu")
                            : type == kHeatPump ? QStringLiteral("COP pompy")
                                                : QString::fromUtf8("Sprawność kotła"));
   SetInputShown(11, BurntFuel(type));   // carbon
@@ -148,31 +148,31 @@ void TWinKalkulatorEkologiczny::ApplyFuelLayout(int32_t type) {
   SetInputShown(8, !BurntFuel(type));   // CO2 share
   SetInputShown(9, !BurntFuel(type));   // SO2 share
   SetInputShown(10, FluGasFuel(type));  // flue-gas volume
-  ui.RadioButton1->setEnabled(FluGasFuel(type));
-  ui.RadioButton2->setEnabled(FluGasFuel(type));
-  ui.Label2->setVisible(type == 2 || type == 3);
+  ui().RadioButton1->setEnabled(FluGasFuel(type));
+  ui().RadioButton2->setEnabled(FluGasFuel(type));
+  ui().Label2->setVisible(type == 2 || type == 3);
 
-  ui.CheckBox1->setChecked(false);
+  ui().CheckBox1->setChecked(false);
   SetInputsEnabled(false);
 }
 
 void TWinKalkulatorEkologiczny::ChooseFuel(int32_t type) {
-  ui.ComboBox1->setCurrentIndex(type);
+  ui().ComboBox1->setCurrentIndex(type);
   if (type < 0 || type > kLastHeatingType) return;
   ApplyFuelLayout(type);
   // The catalogue's values replace whatever the boiler radio's handler loads.
-  if (FluGasFuel(type)) ui.RadioButton1->setChecked(true);
+  if (FluGasFuel(type)) ui().RadioButton1->setChecked(true);
   for (int edit = 2; edit <= 7; ++edit) Inputs()[edit].edit->setText(FuelCell(type, edit + 3));
-  ui.Edit2->setText(FuelCell(type, type == kHeatPump ? 2 : 4));
+  ui().Edit2->setText(FuelCell(type, type == kHeatPump ? 2 : 4));
   if (BurntFuel(type)) {
-    ui.Edit1->setText(FuelCell(type, 2));
-    ui.Edit12->setText(FuelCell(type, 11));
-    ui.Edit13->setText(FuelCell(type, 12));
+    ui().Edit1->setText(FuelCell(type, 2));
+    ui().Edit12->setText(FuelCell(type, 11));
+    ui().Edit13->setText(FuelCell(type, 12));
   }
-  if (FluGasFuel(type)) ui.Edit11->setText(FuelCell(type, 13));
+  if (FluGasFuel(type)) ui().Edit11->setText(FuelCell(type, 13));
   if (!BurntFuel(type)) {
-    ui.Edit9->setText(FuelCell(type, 11));
-    ui.Edit10->setText(FuelCell(type, 12));
+    ui().Edit9->setText(FuelCell(type, 11));
+    ui().Edit10->setText(FuelCell(type, 12));
   }
 }
 
@@ -184,7 +184,7 @@ void TWinKalkulatorEkologiczny::ComboBox1Select(int index) {
 }
 
 void TWinKalkulatorEkologiczny::CheckBox1Click() {
-  SetInputsEnabled(ui.CheckBox1->isChecked());
+  SetInputsEnabled(ui().CheckBox1->isChecked());
 }
 
 void TWinKalkulatorEkologiczny::LoadFactorSet(bool automaticBoiler) {
@@ -192,10 +192,10 @@ void TWinKalkulatorEkologiczny::LoadFactorSet(bool automaticBoiler) {
   if (type < 1 || type > 4) return;
   const FactorSet& set = automaticBoiler ? kAutomaticBoiler : kManualBoiler;
   for (int i = 0; i < 6; ++i) Inputs()[i + 2].edit->setText(QString::fromUtf8(set.factors[i]));
-  ui.Edit12->setText(QString::fromUtf8(kCarbon[type - 1]));
-  ui.Edit13->setText(QString::fromUtf8(kSulphur[type - 1]));
-  ui.Edit2->setText(QString::fromUtf8(set.efficiency[type - 1]));
-  ui.Edit1->setText(QString::fromUtf8(kCalorificValue[type - 1]));
+  ui().Edit12->setText(QString::fromUtf8(kCarbon[type - 1]));
+  ui().Edit13->setText(QString::fromUtf8(kSulphur[type - 1]));
+  ui().Edit2->setText(QString::fromUtf8(set.efficiency[type - 1]));
+  ui().Edit1->setText(QString::fromUtf8(kCalorificValue[type - 1]));
 }
 
 void TWinKalkulatorEkologiczny::RadioButton1Click() {
@@ -232,13 +232,13 @@ void TWinKalkulatorEkologiczny::BitBtn1Click() {
   };
   EmissionInputs inputs;
   for (int i = 0; i < 6; ++i) read(Inputs()[i + 2].edit, inputs.Factors[i]);
-  read(ui.Edit2, inputs.Efficiency);
-  read(ui.Edit1, inputs.CalorificValue);
-  read(ui.Edit11, inputs.FlueGasVolume);
-  read(ui.Edit9, inputs.Co2Share);
-  read(ui.Edit10, inputs.So2Share);
-  read(ui.Edit12, inputs.Carbon);
-  read(ui.Edit13, inputs.Sulphur);
+  read(ui().Edit2, inputs.Efficiency);
+  read(ui().Edit1, inputs.CalorificValue);
+  read(ui().Edit11, inputs.FlueGasVolume);
+  read(ui().Edit9, inputs.Co2Share);
+  read(ui().Edit10, inputs.So2Share);
+  read(ui().Edit12, inputs.Carbon);
+  read(ui().Edit13, inputs.Sulphur);
   EmissionReduction reduction;
   try {
     reduction = ComputeEmissionReduction(type, energy, inputs);
@@ -251,14 +251,14 @@ void TWinKalkulatorEkologiczny::BitBtn1Click() {
   // CO2, SO2 and the six pollutants in the order of the results window's table.
   float values[8] = {reduction.Co2, reduction.So2};
   for (int i = 0; i < 6; ++i) values[i + 2] = reduction.Pollutants[i];
-  QLabel* const labels[8] = {ui.StaticText12, ui.StaticText13, ui.StaticText14, ui.StaticText15,
-                             ui.StaticText16, ui.StaticText17, ui.StaticText18, ui.StaticText19};
+  QLabel* const labels[8] = {ui().StaticText12, ui().StaticText13, ui().StaticText14, ui().StaticText15,
+                             ui().StaticText16, ui().StaticText17, ui().StaticText18, ui().StaticText19};
   for (int row = 0; row < 8; ++row) {
     const std::string text = GeneralText(values[row], 5, 2);
     economics::SetText(labels[row], text);
-    platform::SetCell(WinWyniki->ui.tabZanieczyszczenia, 1, row, text);
+    platform::SetCell(WinWyniki->ui().tabZanieczyszczenia, 1, row, text);
   }
-  Form1->ui.Label91->setText(economics::Q(GeneralText(reduction.Co2, 5, 2)));
+  Form1->ui().Label91->setText(economics::Q(GeneralText(reduction.Co2, 5, 2)));
 }
 
 void TWinKalkulatorEkologiczny::BitBtn2Click() {
@@ -269,5 +269,5 @@ void TWinKalkulatorEkologiczny::ClearResults() {
   platform::RestoreSetUpTexts<Ui::TWinKalkulatorEkologiczny>(
       *this, {"StaticText12", "StaticText13", "StaticText14", "StaticText15", "StaticText16",
               "StaticText17", "StaticText18", "StaticText19", "StaticText56", "StaticText57"});
-  ui.BitBtn1->setEnabled(false);
+  ui().BitBtn1->setEnabled(false);
 }

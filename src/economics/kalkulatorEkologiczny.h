@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/form_ui.h"
 #include "ui_kalkulatorEkologiczny.h"
 
 class QLabel;
@@ -18,7 +19,7 @@ class TWinKalkulatorEkologiczny : public QDialog {
  public:
   explicit TWinKalkulatorEkologiczny(QWidget* parent = nullptr);
 
-  Ui::TWinKalkulatorEkologiczny ui;
+  platform::FormUi<Ui::TWinKalkulatorEkologiczny> ui;
 
   void FormCreate();
   void FormShow();

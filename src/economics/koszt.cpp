@@ -67,37 +67,37 @@ float StoredEfficiency(const CKoszty& costs) {
 }  // namespace
 
 TWinKoszty::TWinKoszty(QWidget* parent) : QDialog(parent) {
-  ui.setupUi(this);
+  ui().setupUi(this);
   // The scale's prompt, shown while no scale is chosen (the form selects none).
-  ui.ComboStawkiPodatku->setEditText(QStringLiteral("stosowana skala podatkowa"));
+  ui().ComboStawkiPodatku->setEditText(QStringLiteral("stosowana skala podatkowa"));
   ConnectHandlers();
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 std::array<TWinKoszty::CostItem, 9> TWinKoszty::CostItems() const {
   return {{
-      {ui.EKosztKolektora, &CVindargast2::CenaKolektory},
-      {ui.EKosztZasobnika, &CVindargast2::CenaZasobnik},
-      {ui.EKosztSterownika, &CVindargast2::CenaSterownik},
-      {ui.EKosztNaczynia, &CVindargast2::CenaNaczynie},
-      {ui.EKosztPompy, &CVindargast2::CenaPompa},
-      {ui.EKosztArmatury, &CVindargast2::CenaArmatury},
-      {ui.EKosztPlyn, &CVindargast2::CenaPlynu},
-      {ui.EKosztMontaz, &CVindargast2::CenaMontazu},
-      {ui.EKosztInne, &CVindargast2::CenaInne},
+      {ui().EKosztKolektora, &CVindargast2::CenaKolektory},
+      {ui().EKosztZasobnika, &CVindargast2::CenaZasobnik},
+      {ui().EKosztSterownika, &CVindargast2::CenaSterownik},
+      {ui().EKosztNaczynia, &CVindargast2::CenaNaczynie},
+      {ui().EKosztPompy, &CVindargast2::CenaPompa},
+      {ui().EKosztArmatury, &CVindargast2::CenaArmatury},
+      {ui().EKosztPlyn, &CVindargast2::CenaPlynu},
+      {ui().EKosztMontaz, &CVindargast2::CenaMontazu},
+      {ui().EKosztInne, &CVindargast2::CenaInne},
   }};
 }
 
 std::vector<TWinKoszty::Option> TWinKoszty::Options() const {
   // In the order in which showing the window restores them.
   return {
-      {ui.CheckWzrostCen, {ui.ERocznyWzrostCen}, &CKoszty::WzrostCenTakNie},
-      {ui.CheckKosztInstalacji, {ui.EKosztUtrzInstalacji}, &CKoszty::EksploatacjaTakNie},
-      {ui.CheckKredyt, {ui.EKredyt, ui.Edit2}, &CKoszty::DotacjaTakNie},
-      {ui.CheckEnergiaPompy, {ui.EEnergiaPompy}, &CKoszty::KosztPompyTakNie},
-      {ui.CheckInflacja, {ui.Einflacja}, &CKoszty::InflationOn},
-      {ui.CheckDyskont, {ui.Edyskont}, &CKoszty::DyskontTakNie},
-      {ui.npv, {}, &CKoszty::NPVTakNie},
+      {ui().CheckWzrostCen, {ui().ERocznyWzrostCen}, &CKoszty::WzrostCenTakNie},
+      {ui().CheckKosztInstalacji, {ui().EKosztUtrzInstalacji}, &CKoszty::EksploatacjaTakNie},
+      {ui().CheckKredyt, {ui().EKredyt, ui().Edit2}, &CKoszty::DotacjaTakNie},
+      {ui().CheckEnergiaPompy, {ui().EEnergiaPompy}, &CKoszty::KosztPompyTakNie},
+      {ui().CheckInflacja, {ui().Einflacja}, &CKoszty::InflationOn},
+      {ui().CheckDyskont, {ui().Edyskont}, &CKoszty::DyskontTakNie},
+      {ui().npv, {}, &CKoszty::NPVTakNie},
   };
 }
 
@@ -106,12 +106,12 @@ void TWinKoszty::ConnectHandlers() {
     QLineEdit* edit = CostItems()[item].edit;
     platform::Connect(edit, &QLineEdit::textChanged, this, [this, item] { CostItemChange(item); });
   }
-  platform::Connect(ui.ESumaKoszt, &QLineEdit::textChanged, this, &TWinKoszty::ESumaKosztChange);
-  platform::Connect(ui.Evat, &QLineEdit::textChanged, this, &TWinKoszty::EvatChange);
-  platform::Connect(ui.RSumaBrutto, &QRadioButton::toggled, this, [this](bool checked) {
+  platform::Connect(ui().ESumaKoszt, &QLineEdit::textChanged, this, &TWinKoszty::ESumaKosztChange);
+  platform::Connect(ui().Evat, &QLineEdit::textChanged, this, &TWinKoszty::EvatChange);
+  platform::Connect(ui().RSumaBrutto, &QRadioButton::toggled, this, [this](bool checked) {
     if (checked) RSumaBruttoClick();
   });
-  platform::Connect(ui.RSumaNetto, &QRadioButton::toggled, this, [this](bool checked) {
+  platform::Connect(ui().RSumaNetto, &QRadioButton::toggled, this, [this](bool checked) {
     if (checked) RSumaNettoClick();
   });
   const std::vector<Option> options = Options();
@@ -119,76 +119,76 @@ void TWinKoszty::ConnectHandlers() {
     platform::Connect(options[option].box, &QCheckBox::toggled, this,
                       [this, option] { OptionClick(option); });
   }
-  platform::Connect(ui.CheckDotacjaNFOSIGW, &QCheckBox::toggled, this,
+  platform::Connect(ui().CheckDotacjaNFOSIGW, &QCheckBox::toggled, this,
                     &TWinKoszty::CheckDotacjaNFOSIGWClick);
-  platform::Connect(ui.ERocznyWzrostCen, &QLineEdit::textChanged, this,
+  platform::Connect(ui().ERocznyWzrostCen, &QLineEdit::textChanged, this,
                     &TWinKoszty::ERocznyWzrostCenChange);
-  economics::OnExit(ui.ERocznyWzrostCen, [this] { ERocznyWzrostCenExit(); });
-  platform::Connect(ui.Edit2, &QLineEdit::textChanged, this, &TWinKoszty::Edit2Change);
-  platform::Connect(ui.EKosztZakupu, &QLineEdit::textChanged, this,
+  economics::OnExit(ui().ERocznyWzrostCen, [this] { ERocznyWzrostCenExit(); });
+  platform::Connect(ui().Edit2, &QLineEdit::textChanged, this, &TWinKoszty::Edit2Change);
+  platform::Connect(ui().EKosztZakupu, &QLineEdit::textChanged, this,
                     &TWinKoszty::EKosztZakupuChange);
-  platform::Connect(ui.EKosztZakupuNetto, &QLineEdit::textChanged, this,
+  platform::Connect(ui().EKosztZakupuNetto, &QLineEdit::textChanged, this,
                     &TWinKoszty::EKosztZakupuNettoChange);
   // A pick from the list is a choice; typing into the combo's field only changes the captions.
-  platform::Connect(ui.ComboRodzajOgrzewania, &QComboBox::activated, this,
+  platform::Connect(ui().ComboRodzajOgrzewania, &QComboBox::activated, this,
                     &TWinKoszty::ComboRodzajOgrzewaniaSelect);
-  platform::Connect(ui.ComboRodzajOgrzewania->lineEdit(), &QLineEdit::textEdited, this,
+  platform::Connect(ui().ComboRodzajOgrzewania->lineEdit(), &QLineEdit::textEdited, this,
                     &TWinKoszty::ComboRodzajOgrzewaniaChange);
-  platform::Connect(ui.ButtonDotacja, &QPushButton::clicked, this, &TWinKoszty::ButtonDotacjaClick);
-  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinKoszty::BitBtn1Click);
-  platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinKoszty::BitBtn2Click);
+  platform::Connect(ui().ButtonDotacja, &QPushButton::clicked, this, &TWinKoszty::ButtonDotacjaClick);
+  platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinKoszty::BitBtn1Click);
+  platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinKoszty::BitBtn2Click);
 
   // Every edit the user types into takes only a decimal number.
   for (const CostItem& item : CostItems()) {
     economics::InstallKeyFilter(item.edit, economics::KeyRule::Decimal);
   }
-  for (QLineEdit* edit : {ui.ECenaZestaw,
-                          ui.ESumaKoszt,
-                          ui.Evat,
-                          ui.ESumaBrutto,
-                          ui.ESumaVat,
-                          ui.EKosztZakupu,
-                          ui.EKosztZakupuNetto,
-                          ui.EWartoscOpalowa,
-                          ui.ESprawnoscProcesu,
-                          ui.Einflacja,
-                          ui.ERocznyWzrostCen,
-                          ui.EKosztUtrzInstalacji,
-                          ui.ElataEksploatacji,
-                          ui.Edyskont,
-                          ui.EKredyt,
-                          ui.Edit2,
-                          ui.EEnergiaPompy,
-                          ui.PowKolektorow,
-                          ui.KosztyKwalifikowane,
-                          ui.ProcentDotacji,
-                          ui.WysokoscKredytu,
-                          ui.OprocentowanieKredytu,
-                          ui.ProwizjaKredytu,
-                          ui.IinneKosztyKredytu,
-                          ui.OkresKredytowania,
-                          ui.OczekiwanieDaDotacje,
-                          ui.DotacjaBrutto,
-                          ui.KosztyKredytu,
-                          ui.PodatekDotacja,
-                          ui.DotacjaNetto}) {
+  for (QLineEdit* edit : {ui().ECenaZestaw,
+                          ui().ESumaKoszt,
+                          ui().Evat,
+                          ui().ESumaBrutto,
+                          ui().ESumaVat,
+                          ui().EKosztZakupu,
+                          ui().EKosztZakupuNetto,
+                          ui().EWartoscOpalowa,
+                          ui().ESprawnoscProcesu,
+                          ui().Einflacja,
+                          ui().ERocznyWzrostCen,
+                          ui().EKosztUtrzInstalacji,
+                          ui().ElataEksploatacji,
+                          ui().Edyskont,
+                          ui().EKredyt,
+                          ui().Edit2,
+                          ui().EEnergiaPompy,
+                          ui().PowKolektorow,
+                          ui().KosztyKwalifikowane,
+                          ui().ProcentDotacji,
+                          ui().WysokoscKredytu,
+                          ui().OprocentowanieKredytu,
+                          ui().ProwizjaKredytu,
+                          ui().IinneKosztyKredytu,
+                          ui().OkresKredytowania,
+                          ui().OczekiwanieDaDotacje,
+                          ui().DotacjaBrutto,
+                          ui().KosztyKredytu,
+                          ui().PodatekDotacja,
+                          ui().DotacjaNetto}) {
     economics::InstallKeyFilter(edit, economics::KeyRule::Decimal);
   }
 }
 
 void TWinKoszty::FormCreate() {
-  economics::FillFuelCombo(ui.ComboRodzajOgrzewania);
+  economics::FillFuelCombo(ui().ComboRodzajOgrzewania);
   SelectedFuelRow = Engine.Costs.TypOgrzewania;
-  ui.ComboRodzajOgrzewania->setCurrentIndex(SelectedFuelRow);
+  ui().ComboRodzajOgrzewania->setCurrentIndex(SelectedFuelRow);
   // The gross price fills the net price through its change handler.
-  ui.EKosztZakupu->setText(FuelCell(SelectedFuelRow, 3));
-  ui.EWartoscOpalowa->setText(FuelCell(SelectedFuelRow, 2));
-  ui.ESprawnoscProcesu->setText(FuelCell(SelectedFuelRow, 4));
+  ui().EKosztZakupu->setText(FuelCell(SelectedFuelRow, 3));
+  ui().EWartoscOpalowa->setText(FuelCell(SelectedFuelRow, 2));
+  ui().ESprawnoscProcesu->setText(FuelCell(SelectedFuelRow, 4));
   Engine.Costs.FuelName = FuelCell(SelectedFuelRow, 1).toStdString();
 
-  ui.CheckInflacja->setChecked(true);
+  ui().CheckInflacja->setChecked(true);
   Engine.Costs.InflationOn = 1;
-  SetText(ui.EKosztKolektora, General15(Engine.CenaKolektory));
+  SetText(ui().EKosztKolektora, General15(Engine.CenaKolektory));
   RSumaBruttoClick();  // the form selects the gross total: its fuel price counts
 }
 
@@ -206,30 +206,30 @@ void TWinKoszty::FormShow() {
       SetText(items[item].edit, General15(Engine.*items[item].item));
     }
     SelectedFuelRow = costs.TypOgrzewania;
-    ui.ComboRodzajOgrzewania->setCurrentIndex(SelectedFuelRow);
+    ui().ComboRodzajOgrzewania->setCurrentIndex(SelectedFuelRow);
     if (Engine.CostsLoaded) {
-      SetText(ui.EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
-      SetText(ui.ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 4));
+      SetText(ui().EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
+      SetText(ui().ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 4));
       if (costs.TypOgrzewania != 1 && costs.TypOgrzewania != kHeatPump) {
-        ui.EWartoscOpalowa->show();
-        ui.StaticText25->show();
+        ui().EWartoscOpalowa->show();
+        ui().StaticText25->show();
       }
     }
-    ui.StaticText44->hide();
-    ui.StaticText45->hide();
-    ui.ECenaZestaw->hide();
-    SetText(ui.ESumaKoszt, FixedText(InstallationTotal(Engine), 10, 2));
+    ui().StaticText44->hide();
+    ui().StaticText45->hide();
+    ui().ECenaZestaw->hide();
+    SetText(ui().ESumaKoszt, FixedText(InstallationTotal(Engine), 10, 2));
   } else {
     SetItemEditsEnabled(false);
-    ui.StaticText44->show();
-    ui.StaticText45->show();
-    ui.ECenaZestaw->show();
-    SetText(ui.ECenaZestaw, General15(Engine.CenaZestawu));
-    SetText(ui.ESumaKoszt, General15(SetPriceTotal(Engine)));
+    ui().StaticText44->show();
+    ui().StaticText45->show();
+    ui().ECenaZestaw->show();
+    SetText(ui().ECenaZestaw, General15(Engine.CenaZestawu));
+    SetText(ui().ESumaKoszt, General15(SetPriceTotal(Engine)));
     if (Engine.CostsLoaded) {
-      SetText(ui.EKosztZakupu, StoredFloatText(costs.FuelPrice, 4));
-      SetText(ui.EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
-      SetText(ui.ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 4));
+      SetText(ui().EKosztZakupu, StoredFloatText(costs.FuelPrice, 4));
+      SetText(ui().EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
+      SetText(ui().ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 4));
     }
   }
 
@@ -239,12 +239,12 @@ void TWinKoszty::FormShow() {
     float CKoszty::*value;
   };
   const StoredValue values[] = {
-      {ui.ERocznyWzrostCen, &CKoszty::IleRocznyWzrost},
-      {ui.EKosztUtrzInstalacji, &CKoszty::IleEksploatacja},
-      {ui.EKredyt, &CKoszty::IleDotacja},
+      {ui().ERocznyWzrostCen, &CKoszty::IleRocznyWzrost},
+      {ui().EKosztUtrzInstalacji, &CKoszty::IleEksploatacja},
+      {ui().EKredyt, &CKoszty::IleDotacja},
       {nullptr, nullptr},
-      {ui.Einflacja, &CKoszty::IleInflacja},
-      {ui.Edyskont, &CKoszty::IleDyskont},
+      {ui().Einflacja, &CKoszty::IleInflacja},
+      {ui().Edyskont, &CKoszty::IleDyskont},
       {nullptr, nullptr},
   };
   const std::vector<Option> options = Options();
@@ -253,19 +253,19 @@ void TWinKoszty::FormShow() {
     if (values[i].edit) SetText(values[i].edit, StoredFloatText(costs.*values[i].value, 4));
     options[i].box->setChecked(true);
   }
-  if (costs.NfosigwSubsidyOn == 1) ui.CheckDotacjaNFOSIGW->setChecked(true);
+  if (costs.NfosigwSubsidyOn == 1) ui().CheckDotacjaNFOSIGW->setChecked(true);
 
   // The edits that a change handler or "OBLICZ" stores again get texts that read back as the
   // stored floats, so that showing the window never rounds an item, a rate or the service life.
-  SetText(ui.ElataEksploatacji, StoredFloatText(costs.IleCzasEksploatacji, 4));
-  SetText(ui.EKosztArmatury, StoredFloatText(Engine.CenaArmatury, 4));
-  SetText(ui.EKosztPlyn, General15(Engine.CenaPlynu));
-  SetText(ui.EKosztMontaz, General15(Engine.CenaMontazu));
-  SetText(ui.EKosztInne, General15(Engine.CenaInne));
+  SetText(ui().ElataEksploatacji, StoredFloatText(costs.IleCzasEksploatacji, 4));
+  SetText(ui().EKosztArmatury, StoredFloatText(Engine.CenaArmatury, 4));
+  SetText(ui().EKosztPlyn, General15(Engine.CenaPlynu));
+  SetText(ui().EKosztMontaz, General15(Engine.CenaMontazu));
+  SetText(ui().EKosztInne, General15(Engine.CenaInne));
 
-  ui.StaticText82->setText(GrowthNote(costs.WzrostCenTakNie == 1));
-  ui.StaticText80->setText(DiscountNote(costs.DyskontTakNie == 1));
-  if (ui.RSumaBrutto->isChecked()) {
+  ui().StaticText82->setText(GrowthNote(costs.WzrostCenTakNie == 1));
+  ui().StaticText80->setText(DiscountNote(costs.DyskontTakNie == 1));
+  if (ui().RSumaBrutto->isChecked()) {
     RSumaBruttoClick();
   } else {
     RSumaNettoClick();
@@ -282,14 +282,14 @@ void TWinKoszty::CostItemChange(int item) {
   const CostItem cost = CostItems()[item];
   if (cost.edit->text().isEmpty()) return;
   Engine.*cost.item = ReadFloat(cost.edit);
-  SetText(ui.ESumaKoszt, General15(InstallationTotal(Engine)));
+  SetText(ui().ESumaKoszt, General15(InstallationTotal(Engine)));
 }
 
 void TWinKoszty::ShowTotalWithVat() {
-  const double vat = ReadFloat(ui.Evat);
-  const double sum = ReadFloat(ui.ESumaKoszt);
-  SetText(ui.ESumaBrutto, FixedText(GrossFromNet(sum, vat), 10, 2));
-  SetText(ui.ESumaVat, FixedText(VatAmount(sum, vat), 10, 2));
+  const double vat = ReadFloat(ui().Evat);
+  const double sum = ReadFloat(ui().ESumaKoszt);
+  SetText(ui().ESumaBrutto, FixedText(GrossFromNet(sum, vat), 10, 2));
+  SetText(ui().ESumaVat, FixedText(VatAmount(sum, vat), 10, 2));
 }
 
 void TWinKoszty::ESumaKosztChange() {
@@ -297,7 +297,7 @@ void TWinKoszty::ESumaKosztChange() {
 }
 
 void TWinKoszty::EvatChange() {
-  if (!ui.Evat->text().isEmpty()) ShowTotalWithVat();
+  if (!ui().Evat->text().isEmpty()) ShowTotalWithVat();
 }
 
 void TWinKoszty::SetFuelPriceEditable(QLineEdit* edit, bool editable) {
@@ -313,15 +313,15 @@ void TWinKoszty::SetFuelPriceEditable(QLineEdit* edit, bool editable) {
 }
 
 void TWinKoszty::RSumaBruttoClick() {
-  ui.Label1->setText(QString::fromUtf8(kGrossNote));
-  SetFuelPriceEditable(ui.EKosztZakupu, true);
-  SetFuelPriceEditable(ui.EKosztZakupuNetto, false);
+  ui().Label1->setText(QString::fromUtf8(kGrossNote));
+  SetFuelPriceEditable(ui().EKosztZakupu, true);
+  SetFuelPriceEditable(ui().EKosztZakupuNetto, false);
 }
 
 void TWinKoszty::RSumaNettoClick() {
-  ui.Label1->setText(QString::fromUtf8(kNetNote));
-  SetFuelPriceEditable(ui.EKosztZakupu, false);
-  SetFuelPriceEditable(ui.EKosztZakupuNetto, true);
+  ui().Label1->setText(QString::fromUtf8(kNetNote));
+  SetFuelPriceEditable(ui().EKosztZakupu, false);
+  SetFuelPriceEditable(ui().EKosztZakupuNetto, true);
 }
 
 void TWinKoszty::OptionClick(int option) {
@@ -329,25 +329,25 @@ void TWinKoszty::OptionClick(int option) {
   const bool ticked = box.box->isChecked();
   for (QWidget* edit : box.edits) edit->setEnabled(ticked);
   Engine.Costs.*box.flag = ticked ? 1 : 0;
-  if (box.box == ui.CheckWzrostCen) {
-    ui.StaticText82->setText(GrowthNote(ticked));
-  } else if (box.box == ui.CheckDyskont) {
-    ui.StaticText80->setText(DiscountNote(ticked));
-  } else if (box.box == ui.CheckKredyt && ticked && ui.CheckDotacjaNFOSIGW->isChecked()) {
+  if (box.box == ui().CheckWzrostCen) {
+    ui().StaticText82->setText(GrowthNote(ticked));
+  } else if (box.box == ui().CheckDyskont) {
+    ui().StaticText80->setText(DiscountNote(ticked));
+  } else if (box.box == ui().CheckKredyt && ticked && ui().CheckDotacjaNFOSIGW->isChecked()) {
     Notice(kTwoSubsidiesMessage, "Komunikat");
   }
 }
 
 void TWinKoszty::ERocznyWzrostCenChange() {
-  if (!ui.ERocznyWzrostCen->text().isEmpty()) {
-    const float growth = ReadFloat(ui.ERocznyWzrostCen);
+  if (!ui().ERocznyWzrostCen->text().isEmpty()) {
+    const float growth = ReadFloat(ui().ERocznyWzrostCen);
     if (growth > 0) {
       Engine.Costs.IleRocznyWzrost = growth;
       return;
     }
   }
   Notice(kGrowthRangeMessage, "Uwaga");
-  ui.ERocznyWzrostCen->setFocus();
+  ui().ERocznyWzrostCen->setFocus();
 }
 
 void TWinKoszty::ERocznyWzrostCenExit() {
@@ -355,24 +355,24 @@ void TWinKoszty::ERocznyWzrostCenExit() {
 }
 
 void TWinKoszty::Edit2Change() {
-  if (ui.Edit2->text().isEmpty()) return;
-  const double percent = ReadFloat(ui.Edit2);
-  const double base = ReadFloat(ui.RSumaNetto->isChecked() ? ui.ESumaKoszt : ui.ESumaBrutto);
-  SetText(ui.EKredyt, General(0.01 * percent * base, 5));
+  if (ui().Edit2->text().isEmpty()) return;
+  const double percent = ReadFloat(ui().Edit2);
+  const double base = ReadFloat(ui().RSumaNetto->isChecked() ? ui().ESumaKoszt : ui().ESumaBrutto);
+  SetText(ui().EKredyt, General(0.01 * percent * base, 5));
 }
 
 void TWinKoszty::EKosztZakupuChange() {
-  if (!ui.RSumaBrutto->isChecked() || ui.EKosztZakupu->text().isEmpty()) return;
-  const double vat = ReadFloat(ui.Evat);
-  const double gross = ReadFloat(ui.EKosztZakupu);
-  SetText(ui.EKosztZakupuNetto, FixedText(NetFromGross(gross, vat), 4, 2));
+  if (!ui().RSumaBrutto->isChecked() || ui().EKosztZakupu->text().isEmpty()) return;
+  const double vat = ReadFloat(ui().Evat);
+  const double gross = ReadFloat(ui().EKosztZakupu);
+  SetText(ui().EKosztZakupuNetto, FixedText(NetFromGross(gross, vat), 4, 2));
 }
 
 void TWinKoszty::EKosztZakupuNettoChange() {
-  if (!ui.RSumaNetto->isChecked() || ui.EKosztZakupuNetto->text().isEmpty()) return;
-  const double vat = ReadFloat(ui.Evat);
-  const double net = ReadFloat(ui.EKosztZakupuNetto);
-  SetText(ui.EKosztZakupu, FixedText(GrossFromNet(net, vat), 4, 2));
+  if (!ui().RSumaNetto->isChecked() || ui().EKosztZakupuNetto->text().isEmpty()) return;
+  const double vat = ReadFloat(ui().Evat);
+  const double net = ReadFloat(ui().EKosztZakupuNetto);
+  SetText(ui().EKosztZakupu, FixedText(GrossFromNet(net, vat), 4, 2));
 }
 
 void TWinKoszty::SetUnitCaptions(int32_t type) {
@@ -399,19 +399,19 @@ void TWinKoszty::SetUnitCaptions(int32_t type) {
     default:
       break;
   }
-  ui.StaticText27->setText(QString::fromUtf8(priceUnit));
+  ui().StaticText27->setText(QString::fromUtf8(priceUnit));
   const bool calorific = calorificUnit != nullptr;
-  if (calorific) ui.StaticText28->setText(QString::fromUtf8(calorificUnit));
-  ui.StaticText25->setVisible(calorific);
-  ui.StaticText28->setVisible(calorific);
-  ui.EWartoscOpalowa->setVisible(calorific);
-  ui.StaticText26->setText(
+  if (calorific) ui().StaticText28->setText(QString::fromUtf8(calorificUnit));
+  ui().StaticText25->setVisible(calorific);
+  ui().StaticText28->setVisible(calorific);
+  ui().EWartoscOpalowa->setVisible(calorific);
+  ui().StaticText26->setText(
       QString::fromUtf8(type == kHeatPump ? "Współczynnik COP" : "Sprawność procesu"));
-  ui.StaticText29->setVisible(type != kHeatPump);
+  ui().StaticText29->setVisible(type != kHeatPump);
 }
 
 void TWinKoszty::ComboRodzajOgrzewaniaSelect(int index) {
-  ui.RSumaBrutto->setChecked(true);
+  ui().RSumaBrutto->setChecked(true);
   SelectedFuelRow = index;
   if (index >= 0 && index <= kLastHeatingType) {
     Engine.NazwaPaliwa = index;
@@ -420,14 +420,14 @@ void TWinKoszty::ComboRodzajOgrzewaniaSelect(int index) {
     Engine.Costs.TypOgrzewania = index;
   }
   if (index < 0 || index >= economics::FuelRowCount()) return;
-  ui.EKosztZakupu->setText(FuelCell(index, 3));
-  ui.EWartoscOpalowa->setText(FuelCell(index, 2));
-  ui.ESprawnoscProcesu->setText(FuelCell(index, 4));
+  ui().EKosztZakupu->setText(FuelCell(index, 3));
+  ui().EWartoscOpalowa->setText(FuelCell(index, 2));
+  ui().ESprawnoscProcesu->setText(FuelCell(index, 4));
   Engine.Costs.FuelName = FuelCell(index, 1).toStdString();
 }
 
 void TWinKoszty::ComboRodzajOgrzewaniaChange() {
-  SetUnitCaptions(ui.ComboRodzajOgrzewania->currentIndex());
+  SetUnitCaptions(ui().ComboRodzajOgrzewania->currentIndex());
 }
 
 void TWinKoszty::ShowHeatingTypeOfCalculator() {
@@ -436,26 +436,26 @@ void TWinKoszty::ShowHeatingTypeOfCalculator() {
   if (type < 0 || type > kLastHeatingType) return;
   CKoszty& costs = Engine.Costs;
   costs.TypOgrzewania = type;
-  ui.ComboRodzajOgrzewania->setCurrentIndex(type);
+  ui().ComboRodzajOgrzewania->setCurrentIndex(type);
   SetUnitCaptions(type);
   // The values of the last calculation belong to the type it was made for.
   if (Engine.NazwaPaliwa == type) {
-    if (type != kHeatPump) SetText(ui.EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 3));
-    SetText(ui.ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 3));
+    if (type != kHeatPump) SetText(ui().EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 3));
+    SetText(ui().ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 3));
   } else {
-    if (type != kHeatPump) ui.EWartoscOpalowa->setText(FuelCell(type, 2));
-    ui.ESprawnoscProcesu->setText(FuelCell(type, 4));
+    if (type != kHeatPump) ui().EWartoscOpalowa->setText(FuelCell(type, 2));
+    ui().ESprawnoscProcesu->setText(FuelCell(type, 4));
   }
   costs.FuelName = FuelCell(type, 1).toStdString();
 }
 
 void TWinKoszty::ShowEligibleCost() {
-  const float gross = ui.ESumaBrutto->text().isEmpty() ? 0.0f : ReadFloat(ui.ESumaBrutto);
+  const float gross = ui().ESumaBrutto->text().isEmpty() ? 0.0f : ReadFloat(ui().ESumaBrutto);
   const QString eligible = economics::Q(
       FixedText(CappedEligibleCost(gross, Engine.LiczbaKolektorow, Engine.CollectorArea), 8, 2));
   // An amount the user typed (or the loan calculation capped) stays; one the window wrote
   // itself follows the total.
-  for (QLineEdit* edit : {ui.KosztyKwalifikowane, ui.WysokoscKredytu}) {
+  for (QLineEdit* edit : {ui().KosztyKwalifikowane, ui().WysokoscKredytu}) {
     const QVariant written = edit->property(kWrittenByWindow);
     if (edit->text().isEmpty() || (written.isValid() && written.toString() == edit->text())) {
       edit->setText(eligible);
@@ -465,27 +465,27 @@ void TWinKoszty::ShowEligibleCost() {
 }
 
 void TWinKoszty::SetLoanEditsEnabled(bool enabled) {
-  for (QLineEdit* edit : {ui.PowKolektorow, ui.KosztyKwalifikowane, ui.ProcentDotacji,
-                          ui.OprocentowanieKredytu, ui.ProwizjaKredytu, ui.IinneKosztyKredytu,
-                          ui.OkresKredytowania, ui.OczekiwanieDaDotacje, ui.WysokoscKredytu}) {
+  for (QLineEdit* edit : {ui().PowKolektorow, ui().KosztyKwalifikowane, ui().ProcentDotacji,
+                          ui().OprocentowanieKredytu, ui().ProwizjaKredytu, ui().IinneKosztyKredytu,
+                          ui().OkresKredytowania, ui().OczekiwanieDaDotacje, ui().WysokoscKredytu}) {
     edit->setEnabled(enabled);
   }
   // A subsidy computed while the block is off would count nowhere.
-  ui.ButtonDotacja->setEnabled(enabled);
+  ui().ButtonDotacja->setEnabled(enabled);
 }
 
 void TWinKoszty::CheckDotacjaNFOSIGWClick() {
-  if (ui.CheckDotacjaNFOSIGW->isChecked()) {
+  if (ui().CheckDotacjaNFOSIGW->isChecked()) {
     SetLoanEditsEnabled(true);
     Engine.Costs.NfosigwSubsidyOn = 1;
-    if (ui.CheckKredyt->isChecked()) Notice(kTwoSubsidiesMessage, "Komunikat");
+    if (ui().CheckKredyt->isChecked()) Notice(kTwoSubsidiesMessage, "Komunikat");
     ButtonDotacjaClick();
   } else {
     SetLoanEditsEnabled(false);
     Engine.Costs.NfosigwSubsidyOn = 0;
     NetSubsidy = 0;
     GrossSubsidy = 0;
-    for (QLineEdit* edit : {ui.DotacjaBrutto, ui.KosztyKredytu, ui.PodatekDotacja, ui.DotacjaNetto})
+    for (QLineEdit* edit : {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto})
       edit->setText(QStringLiteral("0"));
   }
 }
@@ -504,30 +504,30 @@ void TWinKoszty::ButtonDotacjaClick() {
   // Every term is read before anything is stored: a term left empty, or no tax scale, stops the
   // calculation with the subsidy of the last complete one standing.
   LoanTerms terms;
-  terms.CollectorArea = ReadFloat(ui.PowKolektorow);
-  terms.EligibleCost = ReadFloat(ui.KosztyKwalifikowane);
+  terms.CollectorArea = ReadFloat(ui().PowKolektorow);
+  terms.EligibleCost = ReadFloat(ui().KosztyKwalifikowane);
   const struct {
     QLineEdit* edit;
     float LoanTerms::*term;
     const char* emptyMessage;
   } inputs[] = {
-      {ui.ProcentDotacji, &LoanTerms::SubsidyPercent, "Puste pole wysokość procentowa dotacji!"},
-      {ui.WysokoscKredytu, &LoanTerms::LoanAmount, "Puste pole wysokość kredytu!"},
-      {ui.OprocentowanieKredytu, &LoanTerms::InterestRate, "Puste pole oprocentowanie kredytu!"},
-      {ui.ProwizjaKredytu, &LoanTerms::CommissionRate,
+      {ui().ProcentDotacji, &LoanTerms::SubsidyPercent, "Puste pole wysokość procentowa dotacji!"},
+      {ui().WysokoscKredytu, &LoanTerms::LoanAmount, "Puste pole wysokość kredytu!"},
+      {ui().OprocentowanieKredytu, &LoanTerms::InterestRate, "Puste pole oprocentowanie kredytu!"},
+      {ui().ProwizjaKredytu, &LoanTerms::CommissionRate,
        "Puste pole prowizja za udzielenie kredytu!"},
-      {ui.IinneKosztyKredytu, &LoanTerms::OtherCosts, "Puste pole inne koszty udzielenia kredytu!"},
-      {ui.OkresKredytowania, &LoanTerms::LoanMonths, "Puste pole okres kredytowania!"},
-      {ui.OczekiwanieDaDotacje, &LoanTerms::WaitingMonths,
+      {ui().IinneKosztyKredytu, &LoanTerms::OtherCosts, "Puste pole inne koszty udzielenia kredytu!"},
+      {ui().OkresKredytowania, &LoanTerms::LoanMonths, "Puste pole okres kredytowania!"},
+      {ui().OczekiwanieDaDotacje, &LoanTerms::WaitingMonths,
        "Puste pole czas oczekiwania na dotacje!"},
   };
   for (const auto& input : inputs) {
     if (!ReadLoanTerm(input.edit, terms.*input.term, input.emptyMessage)) return;
   }
-  terms.TaxScale = economics::ChosenRow(ui.ComboStawkiPodatku);
+  terms.TaxScale = economics::ChosenRow(ui().ComboStawkiPodatku);
   if (terms.TaxScale < 0) {
     Notice("Nie wybrano stosowanej skali podatkowej!", "Uwaga");
-    ui.ComboStawkiPodatku->setFocus();
+    ui().ComboStawkiPodatku->setFocus();
     return;
   }
 
@@ -549,11 +549,11 @@ void TWinKoszty::ButtonDotacjaClick() {
   SubsidyTax = loan.SubsidyTax;
   NetSubsidy = loan.NetSubsidy;
 
-  SetText(ui.KosztyKwalifikowane, FixedText(EligibleCost, 7, 2));
-  SetText(ui.DotacjaBrutto, FixedText(GrossSubsidy, 8, 2));
-  SetText(ui.KosztyKredytu, FixedText(loan.LoanCosts, 7, 2));
-  SetText(ui.PodatekDotacja, FixedText(SubsidyTax, 7, 2));
-  SetText(ui.DotacjaNetto, FixedText(NetSubsidy, 7, 2));
+  SetText(ui().KosztyKwalifikowane, FixedText(EligibleCost, 7, 2));
+  SetText(ui().DotacjaBrutto, FixedText(GrossSubsidy, 8, 2));
+  SetText(ui().KosztyKredytu, FixedText(loan.LoanCosts, 7, 2));
+  SetText(ui().PodatekDotacja, FixedText(SubsidyTax, 7, 2));
+  SetText(ui().DotacjaNetto, FixedText(NetSubsidy, 7, 2));
 }
 
 void TWinKoszty::ReadOptionValue(uint8_t flag, QLineEdit* edit, float& value,
@@ -572,9 +572,9 @@ FuelData TWinKoszty::ReadFuelData() const {
     return ReadFloat(edit);
   };
   FuelData data;
-  data.Price = read(ui.RSumaNetto->isChecked() ? ui.EKosztZakupuNetto : ui.EKosztZakupu);
-  data.Efficiency = read(ui.ESprawnoscProcesu);
-  data.CalorificValue = read(ui.EWartoscOpalowa);
+  data.Price = read(ui().RSumaNetto->isChecked() ? ui().EKosztZakupuNetto : ui().EKosztZakupu);
+  data.Efficiency = read(ui().ESprawnoscProcesu);
+  data.CalorificValue = read(ui().EWartoscOpalowa);
   return data;
 }
 
@@ -584,19 +584,19 @@ bool TWinKoszty::FuelDataUsable(const FuelData& data) {
       return true;
     case FuelDataFault::Price:
       Notice("Nie podano kosztu zakupu paliwa lub energii !!!", "Komunikat");
-      (ui.RSumaNetto->isChecked() ? ui.EKosztZakupuNetto : ui.EKosztZakupu)->setFocus();
+      (ui().RSumaNetto->isChecked() ? ui().EKosztZakupuNetto : ui().EKosztZakupu)->setFocus();
       return false;
     case FuelDataFault::HeatPumpCop:
       Notice("Współczynnik COP musi być wiekszy od 0 !!!", "Komunikat");
-      ui.ESprawnoscProcesu->setFocus();
+      ui().ESprawnoscProcesu->setFocus();
       return false;
     case FuelDataFault::Efficiency:
       Notice("Sprawność procesu musi być większa od 0 !!!", "Komunikat");
-      ui.ESprawnoscProcesu->setFocus();
+      ui().ESprawnoscProcesu->setFocus();
       return false;
     case FuelDataFault::CalorificValue:
       Notice("Wartość opałowa musi być większa od 0 !!!", "Komunikat");
-      ui.EWartoscOpalowa->setFocus();
+      ui().EWartoscOpalowa->setFocus();
       return false;
   }
   return false;
@@ -613,15 +613,15 @@ void TWinKoszty::ComputeYearlyFuelCosts(const FuelData& data, float hotWaterSola
 }
 
 void TWinKoszty::ShowNoResults() {
-  for (QLineEdit* edit : {ui.Edit11, ui.Edit1, ui.Edit5, ui.Edit6, ui.Edit3, ui.Edit4, ui.Edit7,
-                          ui.Edit8, ui.EOkresZwrotu}) {
+  for (QLineEdit* edit : {ui().Edit11, ui().Edit1, ui().Edit5, ui().Edit6, ui().Edit3, ui().Edit4, ui().Edit7,
+                          ui().Edit8, ui().EOkresZwrotu}) {
     edit->setText(QStringLiteral("b/d"));
   }
-  for (QLabel* label : {ui.StaticText65, ui.StaticText67, ui.StaticText77, Form1->ui.Label52,
-                        WinWyniki->ui.StaticText71}) {
+  for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77, Form1->ui().Label52,
+                        WinWyniki->ui().StaticText71}) {
     label->setText(QStringLiteral("b/d"));
   }
-  ui.StaticText42->hide();
+  ui().StaticText42->hide();
 }
 
 void TWinKoszty::BitBtn1Click() {
@@ -630,14 +630,14 @@ void TWinKoszty::BitBtn1Click() {
   // result has a value, and what the window shows of the last run must not pass for this one's.
   const FuelData fuel = ReadFuelData();
   const float years =
-      ui.ElataEksploatacji->text().isEmpty() ? 0.0f : ReadFloat(ui.ElataEksploatacji);
+      ui().ElataEksploatacji->text().isEmpty() ? 0.0f : ReadFloat(ui().ElataEksploatacji);
   if (!FuelDataUsable(fuel)) {
     ShowNoResults();
     return;
   }
   if (!(years > 0)) {
     Notice("Nie można wykonać obliczeń dla okresu eksploatacji równego 0 lat !", "Komunikat");
-    ui.ElataEksploatacji->setFocus();
+    ui().ElataEksploatacji->setFocus();
     ShowNoResults();
     return;
   }
@@ -648,7 +648,7 @@ void TWinKoszty::BitBtn1Click() {
   costs.PumpEnergyCost = 0;
   costs.IleRocznyWzrost = 0;
   costs.IleDyskont = 0;
-  ui.StaticText42->hide();
+  ui().StaticText42->hide();
 
   // Items 0 to 5 keep their value when their edit is empty; fluid, work and other count 0 then.
   const std::array<CostItem, 9> items = CostItems();
@@ -656,39 +656,39 @@ void TWinKoszty::BitBtn1Click() {
     if (item >= 6) Engine.*items[item].item = 0;
     if (!items[item].edit->text().isEmpty()) Engine.*items[item].item = ReadFloat(items[item].edit);
   }
-  ReadOptionValue(costs.DotacjaTakNie, ui.EKredyt, costs.IleDotacja,
+  ReadOptionValue(costs.DotacjaTakNie, ui().EKredyt, costs.IleDotacja,
                   "Zaznaczono dotację, lecz nie podano jej wartości ");
 
-  SetText(ui.ESumaKoszt, General15(InstallationTotal(Engine)));
+  SetText(ui().ESumaKoszt, General15(InstallationTotal(Engine)));
   float investment = 0;
-  if (ui.RSumaNetto->isChecked()) {
-    investment = ReadFloat(ui.ESumaKoszt);
-  } else if (ui.RSumaBrutto->isChecked()) {
-    investment = ReadFloat(ui.ESumaBrutto);
+  if (ui().RSumaNetto->isChecked()) {
+    investment = ReadFloat(ui().ESumaKoszt);
+  } else if (ui().RSumaBrutto->isChecked()) {
+    investment = ReadFloat(ui().ESumaBrutto);
   }
   const float hotWater = Engine.SumValues(Engine.HotWaterSolarEnergy, 12);
 
   if (costs.WzrostCenTakNie == 1) {
-    ReadOptionValue(1, ui.ERocznyWzrostCen, costs.IleRocznyWzrost,
+    ReadOptionValue(1, ui().ERocznyWzrostCen, costs.IleRocznyWzrost,
                     "Zaznaczono inflację cen paliw i energii, lecz nie podano jego wartości ");
   } else {
-    costs.IleRocznyWzrost = ReadFloat(ui.Einflacja);  // energy prices follow inflation
+    costs.IleRocznyWzrost = ReadFloat(ui().Einflacja);  // energy prices follow inflation
   }
-  ReadOptionValue(costs.EksploatacjaTakNie, ui.EKosztUtrzInstalacji, costs.IleEksploatacja,
+  ReadOptionValue(costs.EksploatacjaTakNie, ui().EKosztUtrzInstalacji, costs.IleEksploatacja,
                   "Zaznaczono koszt utrzymania instalacji, lecz nie podano jego wartości ");
-  ReadOptionValue(costs.KosztPompyTakNie, ui.EEnergiaPompy, costs.PumpEnergyCost,
+  ReadOptionValue(costs.KosztPompyTakNie, ui().EEnergiaPompy, costs.PumpEnergyCost,
                   "Zaznaczono koszt energii elektrycznej do napędu pompy, lecz nie podano jego "
                   "wartości ");
-  ReadOptionValue(costs.DyskontTakNie, ui.Edyskont, costs.IleDyskont,
+  ReadOptionValue(costs.DyskontTakNie, ui().Edyskont, costs.IleDyskont,
                   "Zaznaczono dyskont, lecz nie podano jego wartości ");
   costs.IleInflacja = 0;
-  ReadOptionValue(costs.InflationOn, ui.Einflacja, costs.IleInflacja,
+  ReadOptionValue(costs.InflationOn, ui().Einflacja, costs.IleInflacja,
                   "Zaznaczono inflację pozostałych cen, lecz nie podano jej wartości ");
 
   ComputeYearlyFuelCosts(fuel, hotWater);
 
   // The loan's net subsidy counts only while its block is on.
-  const float loanSubsidy = ui.CheckDotacjaNFOSIGW->isChecked() ? NetSubsidy : 0.0f;
+  const float loanSubsidy = ui().CheckDotacjaNFOSIGW->isChecked() ? NetSubsidy : 0.0f;
   const float subsidies = static_cast<float>(static_cast<double>(costs.IleDotacja) + loanSubsidy);
   costs.IleCzasEksploatacji = years;
   ComputeLifetime(investment, subsidies);
@@ -696,7 +696,7 @@ void TWinKoszty::BitBtn1Click() {
   ShowResults(investment, subsidies);
   Engine.CostsLoaded = 1;
   EffectiveCost = static_cast<float>(static_cast<double>(investment) - subsidies);
-  SetText(ui.Edit9, FixedText(EffectiveCost, 5, 2));
+  SetText(ui().Edit9, FixedText(EffectiveCost, 5, 2));
 }
 
 InvestmentFlows TWinKoszty::Flows(float investment, float subsidies) const {
@@ -730,23 +730,23 @@ void TWinKoszty::ComputeLifetime(float investment, float subsidies) {
   // Paid back within the first year: less than a year, rather than the last design's period.
   costs.PaybackYears = PaybackPeriod(flows).value_or(0);
   if (costs.PaybackYears == 100) {
-    ui.StaticText42->setText(
+    ui().StaticText42->setText(
         QString::fromUtf8("Zwrot z inwestycji nie nastąpi w okresie krótszym od 100 lat"));
-    ui.StaticText42->show();
+    ui().StaticText42->show();
   }
 }
 
 void TWinKoszty::ShowNetPresentValue(float investment, float subsidies) {
   const CKoszty& costs = Engine.Costs;
-  if (!ui.npv->isChecked()) {
-    ui.StaticText65->setText(QStringLiteral("nie liczono"));
-    ui.StaticText67->setText(QStringLiteral("nie liczono"));
+  if (!ui().npv->isChecked()) {
+    ui().StaticText65->setText(QStringLiteral("nie liczono"));
+    ui().StaticText67->setText(QStringLiteral("nie liczono"));
     return;
   }
   if (costs.DyskontTakNie != 1) {
     Notice("Nie można obliczyć NPV bez podania stopy dyskonta ", "Komunikat");
-    ui.StaticText65->setText(QStringLiteral("b/d"));
-    ui.StaticText67->setText(QStringLiteral("b/d"));
+    ui().StaticText65->setText(QStringLiteral("b/d"));
+    ui().StaticText67->setText(QStringLiteral("b/d"));
     return;
   }
   const double value = NetPresentValue(
@@ -756,43 +756,43 @@ void TWinKoszty::ShowNetPresentValue(float investment, float subsidies) {
     // A rate is always written, so that the last run's never stands beside this run's NPV.
     const std::optional<float> rate =
         InternalRateOfReturn(Flows(investment, subsidies), costs.IleCzasEksploatacji);
-    SetText(ui.StaticText67, rate ? FixedText(*rate, 10, 2) : std::string("b/d"));
+    SetText(ui().StaticText67, rate ? FixedText(*rate, 10, 2) : std::string("b/d"));
   } else {
-    ui.StaticText67->setText(QString::fromUtf8("wartość ujemna"));
+    ui().StaticText67->setText(QString::fromUtf8("wartość ujemna"));
   }
-  SetText(ui.StaticText65, FixedText(value, 10, 2));
+  SetText(ui().StaticText65, FixedText(value, 10, 2));
 }
 
 void TWinKoszty::ShowResults(float investment, float subsidies) {
   const CKoszty& costs = Engine.Costs;
-  SetText(ui.Edit11, FixedText(costs.LifetimeRunningCosts, 10, 2));
-  SetText(ui.Edit1, FixedText(costs.AverageRunningCosts, 10, 2));
-  SetText(ui.Edit5, FixedText(costs.LifetimeHotWaterSavings, 10, 2));
-  SetText(ui.Edit6, FixedText(costs.LifetimeHeatingSavings, 10, 2));
-  SetText(ui.Edit3, FixedText(costs.AverageHotWaterSavings, 10, 2));
-  SetText(WinWyniki->ui.StaticText71, General(costs.AverageHotWaterSavings, 5));
-  SetText(ui.Edit4, FixedText(costs.AverageHeatingSavings, 10, 2));
-  SetText(ui.Edit7, FixedText(costs.AverageCostWithoutSolar, 10, 2));
-  SetText(ui.Edit8, FixedText(costs.AverageCostWithSolar, 10, 2));
+  SetText(ui().Edit11, FixedText(costs.LifetimeRunningCosts, 10, 2));
+  SetText(ui().Edit1, FixedText(costs.AverageRunningCosts, 10, 2));
+  SetText(ui().Edit5, FixedText(costs.LifetimeHotWaterSavings, 10, 2));
+  SetText(ui().Edit6, FixedText(costs.LifetimeHeatingSavings, 10, 2));
+  SetText(ui().Edit3, FixedText(costs.AverageHotWaterSavings, 10, 2));
+  SetText(WinWyniki->ui().StaticText71, General(costs.AverageHotWaterSavings, 5));
+  SetText(ui().Edit4, FixedText(costs.AverageHeatingSavings, 10, 2));
+  SetText(ui().Edit7, FixedText(costs.AverageCostWithoutSolar, 10, 2));
+  SetText(ui().Edit8, FixedText(costs.AverageCostWithSolar, 10, 2));
   const std::string payback = FixedText(costs.PaybackYears, 10, 1);
-  SetText(ui.EOkresZwrotu, payback);
-  SetText(Form1->ui.Label52, payback);
-  SetText(Form1->ui.Label50, CurrencyText(investment, 5, DotFormatSettings));
+  SetText(ui().EOkresZwrotu, payback);
+  SetText(Form1->ui().Label52, payback);
+  SetText(Form1->ui().Label50, CurrencyText(investment, 5, DotFormatSettings));
 
   // The cost of a kWh of solar heat over the service life; none without solar heat.
   const std::optional<double> energyCost = SolarEnergyCost(
       static_cast<double>(investment) - subsidies, costs.LifetimeRunningCosts,
       static_cast<double>(Engine.AnnualHotWaterSolarEnergy) + Engine.AnnualHeatingSolarEnergy,
       costs.IleCzasEksploatacji);
-  SetText(ui.StaticText77, energyCost ? General(*energyCost, 3) : std::string("b/d"));
+  SetText(ui().StaticText77, energyCost ? General(*energyCost, 3) : std::string("b/d"));
   auto energyText = [](double value) {
     return economics::Q(FixedText(value, 10, 0)) + QStringLiteral(" [kWh/rok]");
   };
-  ui.StaticText43->setText(energyText(Engine.AnnualHotWaterSolarEnergy));
-  ui.StaticText48->setText(energyText(Engine.AnnualHeatingSolarEnergy));
-  ui.StaticText86->setText(energyText(12.0 * Engine.HotWaterEnergy));
-  ui.StaticText87->setText(energyText(Engine.AnnualHeatingDemand));
-  ui.StaticText89->setText(energyText(Engine.AnnualHeatLoss));
+  ui().StaticText43->setText(energyText(Engine.AnnualHotWaterSolarEnergy));
+  ui().StaticText48->setText(energyText(Engine.AnnualHeatingSolarEnergy));
+  ui().StaticText86->setText(energyText(12.0 * Engine.HotWaterEnergy));
+  ui().StaticText87->setText(energyText(Engine.AnnualHeatingDemand));
+  ui().StaticText89->setText(energyText(Engine.AnnualHeatLoss));
 }
 
 void TWinKoszty::BitBtn2Click() {
@@ -804,6 +804,6 @@ void TWinKoszty::ClearResults() {
       *this, {"Edit11", "Edit1", "Edit5", "Edit6", "Edit3", "Edit4", "Edit7", "Edit8",
               "EOkresZwrotu", "StaticText65", "StaticText67", "StaticText77", "StaticText43",
               "StaticText48", "StaticText86", "StaticText87", "StaticText89", "EEnergiaPompy"});
-  ui.StaticText42->hide();
-  ui.BitBtn1->setEnabled(false);
+  ui().StaticText42->hide();
+  ui().BitBtn1->setEnabled(false);
 }

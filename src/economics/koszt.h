@@ -11,6 +11,7 @@
 
 #include "engine/payback.h"
 #include "engine/vindargast2.h"
+#include "platform/form_ui.h"
 #include "ui_koszt.h"
 
 class QCheckBox;
@@ -22,7 +23,7 @@ class TWinKoszty : public QDialog {
  public:
   explicit TWinKoszty(QWidget* parent = nullptr);
 
-  Ui::TWinKoszty ui;
+  platform::FormUi<Ui::TWinKoszty> ui;
 
   // The subsidised loan, kept between clicks of "Przelicz Dotację".
   float EligibleCost = 0;

@@ -62,30 +62,30 @@ void ForEachGridThickness(const xml::Document& thicknesses, const std::string& k
 
 TWinAddIzolacja::TWinAddIzolacja(QWidget* parent)
     : CatalogueEditorFrame(parent, {kInsulationFile, &CCatalogues::InsulationCatalogue, 4, 8}) {
-  ui.setupUi(this);
-  BindFrame(ui.LstIzolacja, ui.ComboBox1, ui.Opis, ui.StaticText12);
+  ui().setupUi(this);
+  BindFrame(ui().LstIzolacja, ui().ComboBox1, ui().Opis, ui().StaticText12);
   // Columns 1 to 7; the grid is written back by the window itself.
   BindFields(
-      InColumnOrder({ui.ComboBox1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5}, {ui.Edit6, ui.Opis}),
-      {}, {ui.Edit2, ui.Edit5});
+      InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5}, {ui().Edit6, ui().Opis}),
+      {}, {ui().Edit2, ui().Edit5});
   // The selection window and the design read the conductivity and the temperature as numbers.
-  BindNumericColumns({{2, false, ui.lblEdit2->text()}, {5, false, ui.lblEdit5->text()}});
-  BindProducerTargets(ui.Edit6, ui.Opis);
-  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn1Click);
-  platform::Connect(ui.BitBtn3, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn3Click);
-  platform::Connect(ui.BitBtn4, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn4Click);
-  platform::Connect(ui.BitBtn5, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn5Click);
-  platform::Connect(ui.BitBtn6, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn6Click);
-  platform::Connect(ui.LstIzolacja, &QListWidget::itemDoubleClicked, this,
+  BindNumericColumns({{2, false, ui().lblEdit2->text()}, {5, false, ui().lblEdit5->text()}});
+  BindProducerTargets(ui().Edit6, ui().Opis);
+  platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn1Click);
+  platform::Connect(ui().BitBtn3, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn3Click);
+  platform::Connect(ui().BitBtn4, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn4Click);
+  platform::Connect(ui().BitBtn5, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn5Click);
+  platform::Connect(ui().BitBtn6, &QPushButton::clicked, this, &TWinAddIzolacja::BitBtn6Click);
+  platform::Connect(ui().LstIzolacja, &QListWidget::itemDoubleClicked, this,
                     [this] { LstIzolacjaDblClick(); });
-  platform::Connect(ui.GridGrubosci, &QTableWidget::currentCellChanged, this,
+  platform::Connect(ui().GridGrubosci, &QTableWidget::currentCellChanged, this,
                     [this](int row, int col) { GridGrubosciSelectCell(col, row); });
-  connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);
+  connect(ui().BitBtn2, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinAddIzolacja::FormCreate() {
-  QTableWidget* grid = ui.GridGrubosci;
+  QTableWidget* grid = ui().GridGrubosci;
   PrepareTitledGrid(grid, 46, 16, 1);
   grid->setRowHeight(0, 40);
   grid->setColumnWidth(0, 64);
@@ -107,8 +107,8 @@ void TWinAddIzolacja::FormCreate() {
 }
 
 void TWinAddIzolacja::ClearKind() {
-  for (QLineEdit* edit : {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6}) edit->clear();
-  ui.Opis->clear();
+  for (QLineEdit* edit : {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6}) edit->clear();
+  ui().Opis->clear();
   FreeGrid();
 }
 
@@ -117,7 +117,7 @@ void TWinAddIzolacja::FreeGrid() {
   shownKindId_.clear();
   RememberShownGrid();
   FreeEditing = 1;
-  GridGrubosciSelectCell(ui.GridGrubosci->currentColumn(), ui.GridGrubosci->currentRow());
+  GridGrubosciSelectCell(ui().GridGrubosci->currentColumn(), ui().GridGrubosci->currentRow());
 }
 
 void TWinAddIzolacja::FileReplaced() {
@@ -142,7 +142,7 @@ void TWinAddIzolacja::BitBtn6Click() {
   // user had edited keeps the edit, which "Zmień" still writes.
   // The grid shows the kind last shown, whatever the list's selection is now.
   if (FreeEditing != 0 || shownKindId_.empty()) return;
-  QTableWidget* grid = ui.GridGrubosci;
+  QTableWidget* grid = ui().GridGrubosci;
   std::map<std::pair<int, int>, QString> edited;
   for (int k = 1; k <= 8; ++k)
     for (int col = 1; col <= 2 * kGridThicknesses; ++col) {
@@ -168,7 +168,7 @@ bool TWinAddIzolacja::InUse(const std::string& listed) const {
 // ---------------------------------------------------------------- the grid
 
 void TWinAddIzolacja::GridGrubosciSelectCell(int col, int row) {
-  QTableWidget* grid = ui.GridGrubosci;
+  QTableWidget* grid = ui().GridGrubosci;
   const bool editable = FreeEditing == 1 || !platform::Cell(grid, col, row).isEmpty();
   grid->setEditTriggers(editable
                             ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -216,9 +216,9 @@ void TWinAddIzolacja::BitBtn1Click() {
 // ---------------------------------------------------------------- show
 
 void TWinAddIzolacja::LstIzolacjaDblClick() {
-  ShowRow(ui.LstIzolacja->currentRow());
+  ShowRow(ui().LstIzolacja->currentRow());
   FreeEditing = 0;
-  GridGrubosciSelectCell(ui.GridGrubosci->currentColumn(), ui.GridGrubosci->currentRow());
+  GridGrubosciSelectCell(ui().GridGrubosci->currentColumn(), ui().GridGrubosci->currentRow());
 }
 
 void TWinAddIzolacja::ShowRow(int index) {
@@ -247,7 +247,7 @@ void TWinAddIzolacja::ShowRow(int index) {
 
 void TWinAddIzolacja::FillGrid(const std::string& kindId) {
   ClearGrid();
-  QTableWidget* grid = ui.GridGrubosci;
+  QTableWidget* grid = ui().GridGrubosci;
   ForEachGridThickness(XMLGrubosci, kindId, [grid](const xml::Element& thickness, int k, int n) {
     const QString value = QString::fromStdString(thickness.Child(kThicknessValue).Text());
     const QString price = QString::fromStdString(thickness.Child(kThicknessPrice).Text());
@@ -269,15 +269,15 @@ void TWinAddIzolacja::FillGrid(const std::string& kindId) {
 void TWinAddIzolacja::ClearGrid() {
   for (int k = 1; k <= 8; ++k) {
     for (int col = 1; col <= 2 * kGridThicknesses; ++col)
-      platform::SetCell(ui.GridGrubosci, col, k, QString());
-    ui.GridGrubosci->item(k, 0)->setToolTip(QString());
+      platform::SetCell(ui().GridGrubosci, col, k, QString());
+    ui().GridGrubosci->item(k, 0)->setToolTip(QString());
   }
 }
 
 void TWinAddIzolacja::RememberShownGrid() {
   for (int k = 1; k <= 8; ++k)
     for (int col = 1; col <= 2 * kGridThicknesses; ++col)
-      shownGrid_[size_t(k)][size_t(col)] = platform::Cell(ui.GridGrubosci, col, k);
+      shownGrid_[size_t(k)][size_t(col)] = platform::Cell(ui().GridGrubosci, col, k);
 }
 
 // ---------------------------------------------------------------- change and delete
@@ -299,7 +299,7 @@ bool TWinAddIzolacja::WriteGridBack(const std::string& kindId) {
   };
   std::vector<Write> writes;
   bool valid = true;
-  QTableWidget* grid = ui.GridGrubosci;
+  QTableWidget* grid = ui().GridGrubosci;
   ForEachGridThickness(XMLGrubosci, kindId, [&](const xml::Element& thickness, int k, int n) {
     if (n >= kGridThicknesses) return;  // no cells: stays as it is
     const struct {

@@ -9,13 +9,14 @@
 #include <string>
 
 #include "editors/editor_frame.h"
+#include "platform/form_ui.h"
 #include "ui_AddIzolacja.h"
 
 class TWinAddIzolacja : public CatalogueEditorFrame {
  public:
   explicit TWinAddIzolacja(QWidget* parent = nullptr);
 
-  Ui::TWinAddIzolacja ui;
+  platform::FormUi<Ui::TWinAddIzolacja> ui;
   xml::Document& XMLIzolacja = Document;
   xml::Document XMLGrubosci;  // the thickness file, loaded only while a kind is read or changed
 

@@ -2,13 +2,14 @@
 #pragma once
 
 #include "editors/editor_frame.h"
+#include "platform/form_ui.h"
 #include "ui_AddKolektor.h"
 
 class TWinAddKolektor : public CatalogueEditorFrame {
  public:
   explicit TWinAddKolektor(QWidget* parent = nullptr);
 
-  Ui::TWinAddKolektor ui;
+  platform::FormUi<Ui::TWinAddKolektor> ui;
   xml::Document& XMLKolektor = Document;
 
   void FormCreate();

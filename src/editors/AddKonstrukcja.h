@@ -2,13 +2,14 @@
 #pragma once
 
 #include "editors/editor_frame.h"
+#include "platform/form_ui.h"
 #include "ui_AddKonstrukcja.h"
 
 class TWinAddKonstrukcja : public CatalogueEditorFrame {
  public:
   explicit TWinAddKonstrukcja(QWidget* parent = nullptr);
 
-  Ui::TWinAddKonstrukcja ui;
+  platform::FormUi<Ui::TWinAddKonstrukcja> ui;
   xml::Document& XMLKonstrukcja = Document;
 
   void FormCreate();

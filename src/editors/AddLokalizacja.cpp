@@ -13,14 +13,14 @@ const char* const kHeadings[4] = {"Miesiąc", "Nasłonecznienie w [kWh/m2]", "Te
 
 TWinAddMiasta::TWinAddMiasta(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/miasta.xml", &CCatalogues::CityCatalogue, 1, 39}) {
-  ui.setupUi(this);
-  BindFrame(ui.LstMiasta, nullptr, nullptr, nullptr);
+  ui().setupUi(this);
+  BindFrame(ui().LstMiasta, nullptr, nullptr, nullptr);
   // Month m of insolation, temperature and sunshine sits in grid row m, columns 1 to 3.
-  std::vector<Field> fields{{1, ui.Edit1, true}};
+  std::vector<Field> fields{{1, ui().Edit1, true}};
   for (int quantity = 0; quantity < 3; ++quantity)
     for (int month = 1; month <= 12; ++month)
-      fields.push_back({2 + 12 * quantity + month - 1, ui.DaneMiasta, true, quantity + 1, month});
-  fields.push_back({38, ui.Edit2, true});
+      fields.push_back({2 + 12 * quantity + month - 1, ui().DaneMiasta, true, quantity + 1, month});
+  fields.push_back({38, ui().Edit2, true});
   BindFields(std::move(fields), {}, {});
   // The location window reads every monthly value and the latitude as numbers.
   std::vector<NumericColumn> numeric;
@@ -30,13 +30,13 @@ TWinAddMiasta::TWinAddMiasta(QWidget* parent)
                          QString::fromUtf8(kHeadings[quantity + 1]) + ", " + MonthNames[month]});
   numeric.push_back({38, false, QString::fromUtf8("Szerokość geograficzna")});
   BindNumericColumns(std::move(numeric));
-  BindButtons(ui.BitBtn2, ui.BitBtn3, ui.BitBtn1, nullptr);
-  connect(ui.BitBtn4, &QPushButton::clicked, this, &QDialog::close);
+  BindButtons(ui().BitBtn2, ui().BitBtn3, ui().BitBtn1, nullptr);
+  connect(ui().BitBtn4, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinAddMiasta::FormCreate() {
-  QTableWidget* grid = ui.DaneMiasta;
+  QTableWidget* grid = ui().DaneMiasta;
   PrepareTitledGrid(grid, 78, 16, 0);
   grid->setRowHeight(0, 28);  // two lines of a heading
   const int widths[4] = {70, 160, 120, 140};
@@ -53,7 +53,7 @@ void TWinAddMiasta::FormCreate() {
 // The location chosen in the design is the one the location window's combo shows.
 bool TWinAddMiasta::InUse(const std::string& listed) const {
   return WinLokalizacja &&
-         listed == WinLokalizacja->ui.ComboWyborLokalizacji->currentText().toStdString();
+         listed == WinLokalizacja->ui().ComboWyborLokalizacji->currentText().toStdString();
 }
 
 QString TWinAddMiasta::VendorChangeText() const {

@@ -3,13 +3,14 @@
 #pragma once
 
 #include "editors/editor_frame.h"
+#include "platform/form_ui.h"
 #include "ui_AddLokalizacja.h"
 
 class TWinAddMiasta : public CatalogueEditorFrame {
  public:
   explicit TWinAddMiasta(QWidget* parent = nullptr);
 
-  Ui::TWinAddMiasta ui;
+  platform::FormUi<Ui::TWinAddMiasta> ui;
   xml::Document& XMLMiasta = Document;
 
   void FormCreate();

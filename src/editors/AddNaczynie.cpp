@@ -5,21 +5,21 @@
 
 TWinAddNaczynie::TWinAddNaczynie(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/naczynie.xml", &CCatalogues::VesselCatalogue, 2, 10}) {
-  ui.setupUi(this);
-  BindFrame(ui.LstNaczynie, ui.ComboBox1, ui.Opis, ui.StaticText17);
+  ui().setupUi(this);
+  BindFrame(ui().LstNaczynie, ui().ComboBox1, ui().Opis, ui().StaticText17);
   BindFields(
-      InColumnOrder({ui.ComboBox1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7},
-                    {ui.Edit8, ui.Opis}),
-      {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Opis},
-      {ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7});
+      InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7},
+                    {ui().Edit8, ui().Opis}),
+      {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8, ui().Opis},
+      {ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7});
   BindNumericColumns({{3, false, "Dopuszczalna temperatura pracy"},
                       {4, false, "Dopuszczalne ciśnienie pracy"},
                       {5, false, "Ciśnienie wstępne"},
                       {6, false, "Pojemność"},
                       {7, false, "Cena netto"}});
-  BindProducerTargets(ui.Edit8, ui.Opis);
-  BindButtons(ui.BitBtn1, ui.BitBtn3, ui.BitBtn4, ui.BitBtn5);
-  connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);
+  BindProducerTargets(ui().Edit8, ui().Opis);
+  BindButtons(ui().BitBtn1, ui().BitBtn3, ui().BitBtn4, ui().BitBtn5);
+  connect(ui().BitBtn2, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
 }
 

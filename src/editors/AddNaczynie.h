@@ -2,13 +2,14 @@
 #pragma once
 
 #include "editors/editor_frame.h"
+#include "platform/form_ui.h"
 #include "ui_AddNaczynie.h"
 
 class TWinAddNaczynie : public CatalogueEditorFrame {
  public:
   explicit TWinAddNaczynie(QWidget* parent = nullptr);
 
-  Ui::TWinAddNaczynie ui;
+  platform::FormUi<Ui::TWinAddNaczynie> ui;
   xml::Document& XMLNaczynie = Document;
 
   void FormCreate();

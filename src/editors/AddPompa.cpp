@@ -5,22 +5,22 @@
 
 TWinAddPompa::TWinAddPompa(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/pompy.xml", &CCatalogues::PumpCatalogue, 2, 11}) {
-  ui.setupUi(this);
-  BindFrame(ui.LstPompa, ui.ComboBox1, ui.Opis, nullptr);
+  ui().setupUi(this);
+  BindFrame(ui().LstPompa, ui().ComboBox1, ui().Opis, nullptr);
   // Every value is stored as typed; the characteristic link follows the description.
   BindFields(
-      InColumnOrder({ui.ComboBox1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7},
-                    {ui.Edit8, ui.Opis, ui.Edit1}),
-      {ui.Edit1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Opis},
-      {ui.Edit3, ui.Edit5, ui.Edit7});
+      InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7},
+                    {ui().Edit8, ui().Opis, ui().Edit1}),
+      {ui().Edit1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8, ui().Opis},
+      {ui().Edit3, ui().Edit5, ui().Edit7});
   // The maximum flow is kept as text; the other values are read as numbers.
   BindNumericColumns({{3, false, "Maksymalna wysokość podnoszenia"},
                       {4, true, "Liczba zaworów odcinających"},
                       {5, false, "Ciśnienie reakcji zaworu bezpieczeństwa"},
                       {7, false, "Cena netto"}});
-  BindProducerTargets(ui.Edit8, ui.Opis);
-  BindButtons(ui.BitBtn1, ui.BitBtn3, ui.BitBtn4, ui.BitBtn5);
-  connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);
+  BindProducerTargets(ui().Edit8, ui().Opis);
+  BindButtons(ui().BitBtn1, ui().BitBtn3, ui().BitBtn4, ui().BitBtn5);
+  connect(ui().BitBtn2, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
 }
 
@@ -32,7 +32,7 @@ void TWinAddPompa::FormCreate() {
 void TWinAddPompa::FormShow() {
   FillProducerCombo();
   for (QLineEdit* edit :
-       {ui.Edit1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8})
+       {ui().Edit1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8})
     edit->clear();
 }
 

@@ -2,13 +2,14 @@
 #pragma once
 
 #include "editors/editor_frame.h"
+#include "platform/form_ui.h"
 #include "ui_AddPompa.h"
 
 class TWinAddPompa : public CatalogueEditorFrame {
  public:
   explicit TWinAddPompa(QWidget* parent = nullptr);
 
-  Ui::TWinAddPompa ui;
+  platform::FormUi<Ui::TWinAddPompa> ui;
   xml::Document& XMLPompa = Document;
 
   void FormCreate();

@@ -12,17 +12,17 @@
 
 TWinAddProducent::TWinAddProducent(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/producenci.xml", &CCatalogues::ProducerCatalogue, 1, 4}) {
-  ui.setupUi(this);
-  BindFrame(ui.LstProducent, nullptr, ui.Opis, ui.StaticText5);
-  BindFields(InColumnOrder({ui.Edit1, ui.Edit2}, {ui.Opis}), {ui.Edit1, ui.Edit2, ui.Opis}, {});
-  BindButtons(ui.BitBtn1, ui.BitBtn2, ui.BitBtn4, ui.BitBtn5);
-  connect(ui.BitBtn3, &QPushButton::clicked, this, &QDialog::close);
+  ui().setupUi(this);
+  BindFrame(ui().LstProducent, nullptr, ui().Opis, ui().StaticText5);
+  BindFields(InColumnOrder({ui().Edit1, ui().Edit2}, {ui().Opis}), {ui().Edit1, ui().Edit2, ui().Opis}, {});
+  BindButtons(ui().BitBtn1, ui().BitBtn2, ui().BitBtn4, ui().BitBtn5);
+  connect(ui().BitBtn3, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinAddProducent::FormCreate() {
   const CatalogueListing listing = ReadListing();
-  ui.Opis->setPlainText("brak");
+  ui().Opis->setPlainText("brak");
   if (TableLoaded()) FillList(listing);
   // The counter reads 255 while the description still holds "brak".
   SetCounter(kDescriptionLength);

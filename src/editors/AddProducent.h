@@ -4,13 +4,14 @@
 #pragma once
 
 #include "editors/editor_frame.h"
+#include "platform/form_ui.h"
 #include "ui_AddProducent.h"
 
 class TWinAddProducent : public CatalogueEditorFrame {
  public:
   explicit TWinAddProducent(QWidget* parent = nullptr);
 
-  Ui::TWinAddProducent ui;
+  platform::FormUi<Ui::TWinAddProducent> ui;
   xml::Document& XMLProducent = Document;
 
   void FormCreate();

@@ -2,13 +2,14 @@
 #pragma once
 
 #include "editors/editor_frame.h"
+#include "platform/form_ui.h"
 #include "ui_AddSterownik.h"
 
 class TWinAddSterownik : public CatalogueEditorFrame {
  public:
   explicit TWinAddSterownik(QWidget* parent = nullptr);
 
-  Ui::TWinAddSterownik ui;
+  platform::FormUi<Ui::TWinAddSterownik> ui;
   xml::Document& XMLSterownik = Document;
 
   void FormCreate();

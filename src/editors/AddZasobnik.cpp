@@ -6,15 +6,15 @@
 
 TWinAddZasobnik::TWinAddZasobnik(QWidget* parent)
     : CatalogueEditorFrame(parent, {"Dane/zasobnik.xml", &CCatalogues::TankCatalogue, 2, 15}) {
-  ui.setupUi(this);
-  BindFrame(ui.ListBoxZasobnik, ui.ComboBox1, ui.Opis, ui.StaticText29);
-  BindFields(InColumnOrder({ui.ComboBox1, ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6,
-                            ui.Edit7, ui.Edit8, ui.Edit9, ui.Edit10, ui.Edit11, ui.Edit12},
-                           {ui.Edit13, ui.Opis}),
-             {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Edit9,
-              ui.Edit10, ui.Edit11, ui.Edit12, ui.Edit13, ui.Opis},
-             {ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Edit9, ui.Edit10, ui.Edit11,
-              ui.Edit12});
+  ui().setupUi(this);
+  BindFrame(ui().ListBoxZasobnik, ui().ComboBox1, ui().Opis, ui().StaticText29);
+  BindFields(InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6,
+                            ui().Edit7, ui().Edit8, ui().Edit9, ui().Edit10, ui().Edit11, ui().Edit12},
+                           {ui().Edit13, ui().Opis}),
+             {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8, ui().Edit9,
+              ui().Edit10, ui().Edit11, ui().Edit12, ui().Edit13, ui().Opis},
+             {ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8, ui().Edit9, ui().Edit10, ui().Edit11,
+              ui().Edit12});
   BindNumericColumns({{4, false, "Pojemność Zasobnika"},
                       {5, false, "Straty ciśnienia wymiennika solarnego"},
                       {6, false, "Pojemność wymiennika solarnego"},
@@ -24,9 +24,9 @@ TWinAddZasobnik::TWinAddZasobnik(QWidget* parent)
                       {10, false, "Średnica zasobnika"},
                       {11, false, "Grubość izolacji zasobnika"},
                       {12, false, "Cena"}});
-  BindProducerTargets(ui.Edit13, ui.Opis);
-  BindButtons(ui.BitBtnDodaj, ui.BitBtn4, ui.BitDelete, ui.BitBtn3);
-  connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);
+  BindProducerTargets(ui().Edit13, ui().Opis);
+  BindButtons(ui().BitBtnDodaj, ui().BitBtn4, ui().BitDelete, ui().BitBtn3);
+  connect(ui().BitBtn2, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
 }
 
@@ -38,8 +38,8 @@ void TWinAddZasobnik::FormCreate() {
 // The description keeps its text between openings.
 void TWinAddZasobnik::FormShow() {
   FillProducerCombo();
-  for (QLineEdit* edit : {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8,
-                          ui.Edit9, ui.Edit10, ui.Edit11, ui.Edit12, ui.Edit13})
+  for (QLineEdit* edit : {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8,
+                          ui().Edit9, ui().Edit10, ui().Edit11, ui().Edit12, ui().Edit13})
     edit->clear();
 }
 
@@ -54,14 +54,14 @@ bool TWinAddZasobnik::ValuesValid() {
   const auto number = [](const QLineEdit* edit) {
     return static_cast<double>(ReadFloat(edit->text().toStdString()));
   };
-  const double thickness = number(ui.Edit11);
-  const double diameter = number(ui.Edit10);
-  const double height = number(ui.Edit9);
+  const double thickness = number(ui().Edit11);
+  const double diameter = number(ui().Edit10);
+  const double height = number(ui().Edit9);
   if (2 * thickness > diameter || 2 * thickness > height) {
     WarnField("Grubość izolacji musi być dwa razy mniejsza od wysokości oraz średnicy Zasobnika !");
     return false;
   }
-  const double capacity = number(ui.Edit4);
+  const double capacity = number(ui().Edit4);
   if (capacity * 1000000 >= 4 * (diameter * 0.5) * (diameter * 0.5) * height) {
     WarnField(
         "Nieprawidłowa pojemność lub wymiary zasobnika (wymiary należy podawać w milimetrach a "

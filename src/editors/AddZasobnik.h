@@ -2,13 +2,14 @@
 #pragma once
 
 #include "editors/editor_frame.h"
+#include "platform/form_ui.h"
 #include "ui_AddZasobnik.h"
 
 class TWinAddZasobnik : public CatalogueEditorFrame {
  public:
   explicit TWinAddZasobnik(QWidget* parent = nullptr);
 
-  Ui::TWinAddZasobnik ui;
+  platform::FormUi<Ui::TWinAddZasobnik> ui;
   xml::Document& XMLZasobnik = Document;
 
   void FormCreate();

@@ -37,19 +37,19 @@ std::optional<int32_t> WholeNumber(const std::string& text) {
 }  // namespace
 
 TWinGrubosci::TWinGrubosci(QWidget* parent) : QDialog(parent) {
-  ui.setupUi(this);
-  economics::InstallKeyFilter(ui.Edit1, economics::KeyRule::Decimal);
-  platform::Connect(ui.btbDodaj, &QPushButton::clicked, this, &TWinGrubosci::btbDodajClick);
-  connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);
+  ui().setupUi(this);
+  economics::InstallKeyFilter(ui().Edit1, economics::KeyRule::Decimal);
+  platform::Connect(ui().btbDodaj, &QPushButton::clicked, this, &TWinGrubosci::btbDodajClick);
+  connect(ui().BitBtn2, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinGrubosci::FormCreate() {
   FieldNames = {"idPrzewodu", "idIzolacja", "srednica", "zakresGrubosci", "cena", "flaga"};
   FillKinds();
-  ui.ComboBox1->setCurrentIndex(0);
-  ui.ComboBox2->setCurrentIndex(0);
-  ui.ComboBox3->setCurrentIndex(0);
+  ui().ComboBox1->setCurrentIndex(0);
+  ui().ComboBox2->setCurrentIndex(0);
+  ui().ComboBox3->setCurrentIndex(0);
 }
 
 void TWinGrubosci::showEvent(QShowEvent* event) {
@@ -61,23 +61,23 @@ void TWinGrubosci::showEvent(QShowEvent* event) {
 // must never stand for a kind that was added, deleted or moved since the last list.
 void TWinGrubosci::FormShow() {
   FillKinds();
-  ui.ComboBox1->setCurrentIndex(-1);
-  ui.ComboBox1->setEditText(QString::fromUtf8("Wybierz izolację"));
+  ui().ComboBox1->setCurrentIndex(-1);
+  ui().ComboBox1->setEditText(QString::fromUtf8("Wybierz izolację"));
 }
 
 void TWinGrubosci::FillKinds() {
-  ui.ComboBox1->clear();
+  ui().ComboBox1->clear();
   const CCatalogueTable& insulation = MainCatalogues().InsulationCatalogue;
   const int rows = std::min(insulation.RowCount, static_cast<int>(insulation.Rows.size()));
   for (int row = 0; row < rows; ++row) {
     const std::vector<std::string>& kind = insulation.Rows[size_t(row)];
     if (kind.size() <= 4) continue;
-    ui.ComboBox1->addItem(QString::fromStdString(kind[4]), QString::fromStdString(kind[0]));
+    ui().ComboBox1->addItem(QString::fromStdString(kind[4]), QString::fromStdString(kind[0]));
   }
 }
 
 std::optional<std::string> TWinGrubosci::ChosenKind() const {
-  const QComboBox* combo = ui.ComboBox1;
+  const QComboBox* combo = ui().ComboBox1;
   const QString text = combo->currentText();
   int index = combo->currentIndex();
   // A text typed over a chosen item names the item it equals, if any.
@@ -92,22 +92,22 @@ void TWinGrubosci::btbDodajClick() {
     ~BufferReset() { buffer.clear(); }
   } reset{RowBuffer};
   RowBuffer.clear();
-  if (ui.Edit1->text().isEmpty()) return Notice("Nie podano ceny !!!");
+  if (ui().Edit1->text().isEmpty()) return Notice("Nie podano ceny !!!");
   const std::optional<std::string> kind = ChosenKind();
   if (!kind) {
     Notice("Nie wybrano izolacji !!!");
-    ui.ComboBox1->setFocus();
+    ui().ComboBox1->setFocus();
     return;
   }
   // Every later search reads the diameters and thicknesses of a kind as whole numbers, the
   // selection window the prices as numbers: a text that is neither would spoil the kind's rows.
-  const QString diameter = ui.ComboBox3->currentText();
-  const QString thickness = ui.ComboBox2->currentText();
-  const QString price = ui.Edit1->text();
+  const QString diameter = ui().ComboBox3->currentText();
+  const QString thickness = ui().ComboBox2->currentText();
+  const QString price = ui().Edit1->text();
   using editors::NumberKind;
-  if (!editors::CheckNumberField(diameter, ui.lblComboBox3->text(), NumberKind::Whole) ||
-      !editors::CheckNumberField(thickness, ui.lblComboBox2->text(), NumberKind::Whole) ||
-      !editors::CheckNumberField(price, ui.lblEdit1->text(), NumberKind::Decimal)) {
+  if (!editors::CheckNumberField(diameter, ui().lblComboBox3->text(), NumberKind::Whole) ||
+      !editors::CheckNumberField(thickness, ui().lblComboBox2->text(), NumberKind::Whole) ||
+      !editors::CheckNumberField(price, ui().lblEdit1->text(), NumberKind::Decimal)) {
     return;
   }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/form_ui.h"
 #include "ui_grubosci.h"
 #include "xml/xmldoc.h"
 
@@ -14,7 +15,7 @@ class TWinGrubosci : public QDialog {
  public:
   explicit TWinGrubosci(QWidget* parent = nullptr);
 
-  Ui::TWinGrubosci ui;
+  platform::FormUi<Ui::TWinGrubosci> ui;
   xml::Document XMLGrubosc;
   std::vector<std::string> RowBuffer;   // the six values of the row being added
   std::vector<std::string> FieldNames;  // the field names of a thickness row, in column order

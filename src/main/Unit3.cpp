@@ -56,19 +56,19 @@ void DrawFrame(QLabel* image, const ChartFrame& frame) {
 }  // namespace
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
-  ui.setupUi(this);
-  ui.Button1->hide();
+  ui().setupUi(this);
+  ui().Button1->hide();
   for (int k = 0; k < 12; ++k) {
     averageBars_[size_t(k)] = findChild<QFrame*>(QStringLiteral("Shape%1").arg(k + 1));
     beamBars_[size_t(k)] = findChild<QFrame*>(QStringLiteral("Shape%1").arg(k + 14));
     diffuseBars_[size_t(k)] = findChild<QFrame*>(QStringLiteral("Shape%1").arg(k + 26));
   }
-  platform::Connect(ui.TrackBar1, &QSlider::valueChanged, this, &TForm3::TrackBar1Change);
-  platform::Connect(ui.TrackBar2, &QSlider::valueChanged, this, &TForm3::TrackBar2Change);
-  platform::Connect(ui.Edit1, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
-  platform::Connect(ui.Edit2, &QLineEdit::textChanged, this, &TForm3::Edit2Change);
-  platform::Connect(ui.Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
+  platform::Connect(ui().TrackBar1, &QSlider::valueChanged, this, &TForm3::TrackBar1Change);
+  platform::Connect(ui().TrackBar2, &QSlider::valueChanged, this, &TForm3::TrackBar2Change);
+  platform::Connect(ui().Edit1, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
+  platform::Connect(ui().Edit2, &QLineEdit::textChanged, this, &TForm3::Edit2Change);
+  platform::Connect(ui().Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+  platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
 }
 
 void TForm3::showEvent(QShowEvent* event) {
@@ -77,7 +77,7 @@ void TForm3::showEvent(QShowEvent* event) {
 }
 
 void TForm3::FormShow() {
-  QTableWidget* grid = ui.StringGrid1;
+  QTableWidget* grid = ui().StringGrid1;
   grid->verticalHeader()->setMinimumSectionSize(1);
   for (int row = 0; row < grid->rowCount(); ++row) grid->setRowHeight(row, 17);
   grid->setColumnWidth(0, 123);
@@ -88,37 +88,37 @@ void TForm3::FormShow() {
   for (int row = 0; row < 5; ++row) platform::SetCell(grid, 0, row + 1, rowTitles[row]);
   for (int m = 0; m < 12; ++m) platform::SetCell(grid, m + 1, 0, kRomanMonths[m]);
 
-  ui.Edit1->setText(Form1->ui.EBeta->text());
-  ui.Edit2->setText(Form1->ui.EGamma->text());
-  ui.TrackBar1->setValue(TrackPosition(ui.Edit1->text()));
-  ui.TrackBar2->setValue(TrackPosition(ui.Edit2->text()));
+  ui().Edit1->setText(Form1->ui().EBeta->text());
+  ui().Edit2->setText(Form1->ui().EGamma->text());
+  ui().TrackBar1->setValue(TrackPosition(ui().Edit1->text()));
+  ui().TrackBar2->setValue(TrackPosition(ui().Edit2->text()));
   // The location as the design holds it: the location window's grid may still show the city
   // chosen before a project was opened.
-  ui.Label4->setText(Form1->ui.Label49->text());
-  ui.Label5->setText(QString::fromStdString(GeneralText(Engine.SzerokoscGeograficzna, 7, 2)));
+  ui().Label4->setText(Form1->ui().Label49->text());
+  ui().Label5->setText(QString::fromStdString(GeneralText(Engine.SzerokoscGeograficzna, 7, 2)));
   DrawChartFrames();
 }
 
 void TForm3::TrackBar1Change() {
-  ui.Edit1->setText(QString::fromStdString(General15(ui.TrackBar1->value())));
+  ui().Edit1->setText(QString::fromStdString(General15(ui().TrackBar1->value())));
 }
 
 void TForm3::TrackBar2Change() {
-  ui.Edit2->setText(QString::fromStdString(General15(ui.TrackBar2->value())));
+  ui().Edit2->setText(QString::fromStdString(General15(ui().TrackBar2->value())));
 }
 
 void TForm3::Edit1Change() {
-  ui.Button1->click();
+  ui().Button1->click();
 }
 
 void TForm3::Edit2Change() {
-  ui.Button1->click();
+  ui().Button1->click();
 }
 
 void TForm3::Button1Click() {
   const float latitude = Engine.SzerokoscGeograficzna;
-  const float tilt = ReadFloat(ui.Edit1->text().toStdString());
-  const float azimuth = ReadFloat(ui.Edit2->text().toStdString());
+  const float tilt = ReadFloat(ui().Edit1->text().toStdString());
+  const float azimuth = ReadFloat(ui().Edit2->text().toStdString());
 
   // The window's own factor: beam and diffuse weighed equally in every month.
   float beam[12];
@@ -130,7 +130,7 @@ void TForm3::Button1Click() {
     diffuse = DiffuseFactor(tilt);
   }
 
-  QTableWidget* grid = ui.StringGrid1;
+  QTableWidget* grid = ui().StringGrid1;
   for (int m = 0; m < 12; ++m) {
     const float f = static_cast<float>(0.5 * beam[m] + 0.5 * diffuse);
     const float insolation = Engine.Naslonecznienie[m];
@@ -140,9 +140,9 @@ void TForm3::Button1Click() {
     platform::SetCell(grid, m + 1, 4, GeneralText(insolation, 3, 3));
     platform::SetCell(grid, m + 1, 5, GeneralText(double(f) * insolation, 3, 3));
 
-    PlaceBar(averageBars_[size_t(m)], ui.Image1, averageBars_[size_t(m)]->x(), f * 100.0);
-    PlaceBar(beamBars_[size_t(m)], ui.Image3, ui.Image3->x() + 40 * (m + 1), beam[m] * 50.0);
-    PlaceBar(diffuseBars_[size_t(m)], ui.Image4, ui.Image4->x() + 40 * (m + 1), diffuse * 100.0);
+    PlaceBar(averageBars_[size_t(m)], ui().Image1, averageBars_[size_t(m)]->x(), f * 100.0);
+    PlaceBar(beamBars_[size_t(m)], ui().Image3, ui().Image3->x() + 40 * (m + 1), beam[m] * 50.0);
+    PlaceBar(diffuseBars_[size_t(m)], ui().Image4, ui().Image4->x() + 40 * (m + 1), diffuse * 100.0);
   }
 }
 
@@ -154,10 +154,10 @@ void TForm3::PlaceBar(QFrame* bar, const QLabel* image, int left, double height)
 }
 
 void TForm3::DrawChartFrames() {
-  DrawFrame(ui.Image1, {332, 312, {212, 112, 12}, {{"1", 212}, {"2", 112}, {"3", 12}}});
-  DrawFrame(ui.Image3, {332,
+  DrawFrame(ui().Image1, {332, 312, {212, 112, 12}, {{"1", 212}, {"2", 112}, {"3", 12}}});
+  DrawFrame(ui().Image3, {332,
                         312,
                         {312, 262, 212, 162, 112, 62, 12},
                         {{"1", 262}, {"2", 212}, {"3", 162}, {"4", 112}, {"5", 62}, {"6", 12}}});
-  DrawFrame(ui.Image4, {132, 112, {112, 12}, {{"1", 12}}});
+  DrawFrame(ui().Image4, {132, 112, {112, 12}, {{"1", 12}}});
 }

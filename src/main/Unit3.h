@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <array>
 
+#include "platform/form_ui.h"
 #include "ui_Unit3.h"
 
 class QFrame;
@@ -17,7 +18,7 @@ class TForm3 : public QDialog {
  public:
   explicit TForm3(QWidget* parent = nullptr);
 
-  Ui::TForm3 ui;
+  platform::FormUi<Ui::TForm3> ui;
 
   void FormShow();
   void TrackBar1Change();

@@ -12,32 +12,32 @@
 
 TWinInfo::TWinInfo(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-  ui.setupUi(this);
+  ui().setupUi(this);
   RegisterWindowPictures();
   setFixedSize(450, 296);
-  ui.Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
-  ui.Image2->setPixmap(QPixmap(QStringLiteral(":/images/partner.png")));
-  for (QWidget* link : {static_cast<QWidget*>(ui.StaticText6), static_cast<QWidget*>(ui.Label2),
-                        static_cast<QWidget*>(ui.Label7), static_cast<QWidget*>(ui.Label1)})
+  ui().Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+  ui().Image2->setPixmap(QPixmap(QStringLiteral(":/images/partner.png")));
+  for (QWidget* link : {static_cast<QWidget*>(ui().StaticText6), static_cast<QWidget*>(ui().Label2),
+                        static_cast<QWidget*>(ui().Label7), static_cast<QWidget*>(ui().Label1)})
     link->installEventFilter(this);
-  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinInfo::BitBtn1Click);
+  platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinInfo::BitBtn1Click);
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinInfo::FormCreate() {
   // Only the major and the minor number are shown, after a blank.
   const platform::ProgramVersion& version = platform::Version();
-  ui.Label4->setText(QStringLiteral(" ") + QString::fromStdString(std::to_string(version.Major)) +
+  ui().Label4->setText(QStringLiteral(" ") + QString::fromStdString(std::to_string(version.Major)) +
                      "." + QString::fromStdString(std::to_string(version.Minor)));
 }
 
 bool TWinInfo::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    if (watched == ui.StaticText6) platform::RunGuarded([this] { StaticText6Click(); });
-    if (watched == ui.Label2) platform::RunGuarded([this] { Label2Click(); });
-    if (watched == ui.Label7) platform::RunGuarded([this] { Label7Click(); });
-    if (watched == ui.Label1) platform::RunGuarded([this] { Label1Click(); });
+    if (watched == ui().StaticText6) platform::RunGuarded([this] { StaticText6Click(); });
+    if (watched == ui().Label2) platform::RunGuarded([this] { Label2Click(); });
+    if (watched == ui().Label7) platform::RunGuarded([this] { Label7Click(); });
+    if (watched == ui().Label1) platform::RunGuarded([this] { Label1Click(); });
   }
   return QDialog::eventFilter(watched, event);
 }

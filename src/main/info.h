@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "platform/form_ui.h"
 #include "ui_info.h"
 
 class TWinInfo : public QDialog {
@@ -12,7 +13,7 @@ class TWinInfo : public QDialog {
  public:
   explicit TWinInfo(QWidget* parent = nullptr);
 
-  Ui::TWinInfo ui;
+  platform::FormUi<Ui::TWinInfo> ui;
 
   void FormCreate();
   void StaticText6Click();

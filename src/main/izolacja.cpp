@@ -57,43 +57,43 @@ QString Millimetres(float thickness) {
 }  // namespace
 
 TWinIzolacja::TWinIzolacja(QWidget* parent) : TSelectionWindow(parent) {
-  ui.setupUi(this);
-  PrepareCombo(ui.ComboWyborIzolacji, "       -- wybierz rodzaj izolacji --");
-  PrepareCombo(ui.ComboWyborKonstrukcji, "  -- wybierz rodzaj konstrukcji wsporczej --");
+  ui().setupUi(this);
+  PrepareCombo(ui().ComboWyborIzolacji, "       -- wybierz rodzaj izolacji --");
+  PrepareCombo(ui().ComboWyborKonstrukcji, "  -- wybierz rodzaj konstrukcji wsporczej --");
   insulation_ = MakePanel(Engine.SelectedInsulation.get(), Form1->InsulationCatalogue, 4,
-                          ui.ComboWyborIzolacji, ui.TabelaIzolacja, ui.Opis1,
-                          {{ui.StaticText8, &CIzolacja::StronaProducenta}});
+                          ui().ComboWyborIzolacji, ui().TabelaIzolacja, ui().Opis1,
+                          {{ui().StaticText8, &CIzolacja::StronaProducenta}});
   structure_ = MakePanel(Engine.SelectedStructure.get(), Form1->StructureCatalogue, 2,
-                         ui.ComboWyborKonstrukcji, ui.TabelaKonstrukcji, ui.Opis2,
-                         {{ui.StaticText11, &CKonstrukcjaWsporcza::StronaProducenta}});
-  platform::Connect(ui.ComboWyborIzolacji, &QComboBox::activated, this,
+                         ui().ComboWyborKonstrukcji, ui().TabelaKonstrukcji, ui().Opis2,
+                         {{ui().StaticText11, &CKonstrukcjaWsporcza::StronaProducenta}});
+  platform::Connect(ui().ComboWyborIzolacji, &QComboBox::activated, this,
                     &TWinIzolacja::ComboWyborIzolacjiSelect);
-  platform::Connect(ui.ComboWyborKonstrukcji, &QComboBox::activated, this,
+  platform::Connect(ui().ComboWyborKonstrukcji, &QComboBox::activated, this,
                     &TWinIzolacja::ComboWyborKonstrukcjiSelect);
   // A thickness is chosen by moving to its cell with the keys or by clicking it, also when the
   // cell is already the current one.
-  for (QTableWidget* grid : {ui.StringGrid1, ui.StringGrid2}) {
+  for (QTableWidget* grid : {ui().StringGrid1, ui().StringGrid2}) {
     const auto select = [this, grid](int row, int col) {
-      grid == ui.StringGrid1 ? StringGrid1SelectCell(col, row) : StringGrid2SelectCell(col, row);
+      grid == ui().StringGrid1 ? StringGrid1SelectCell(col, row) : StringGrid2SelectCell(col, row);
     };
     platform::Connect(grid, &QTableWidget::currentCellChanged, this, select);
     platform::Connect(grid, &QTableWidget::cellClicked, this, select);
   }
   ConnectButtons(this);
-  platform::Connect(ui.BitBtn4, &QPushButton::clicked, this, &TWinIzolacja::BitBtn4Click);
-  ConnectLink(ui.StaticText8, [this] { StaticText8Click(); });
-  ConnectLink(ui.StaticText11, [this] { StaticText11Click(); });
+  platform::Connect(ui().BitBtn4, &QPushButton::clicked, this, &TWinIzolacja::BitBtn4Click);
+  ConnectLink(ui().StaticText8, [this] { StaticText8Click(); });
+  ConnectLink(ui().StaticText11, [this] { StaticText11Click(); });
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinIzolacja::FormCreate() {
-  SetUpGrid(ui.TabelaIzolacja, {172, 228},
+  SetUpGrid(ui().TabelaIzolacja, {172, 228},
             {"Producent", "Współczynnik przenikania ciepła", "Materiał", "Symbol/Producent",
              "Dopuszczalna temperatura pracy", "Średnica"});
   // Its first row is a heading, broken into lines within the cell.
-  PaintCells(ui.TabelaIzolacja, OddRows(kLightBlue), 1);
+  PaintCells(ui().TabelaIzolacja, OddRows(kLightBlue), 1);
   const QColor fixed = palette().color(QPalette::Button);
-  for (QTableWidget* grid : {ui.StringGrid1, ui.StringGrid2}) {
+  for (QTableWidget* grid : {ui().StringGrid1, ui().StringGrid2}) {
     grid->setColumnWidth(0, 90);
     grid->setColumnWidth(1, 90);
     grid->verticalHeader()->setMinimumSectionSize(1);
@@ -113,7 +113,7 @@ void TWinIzolacja::FormCreate() {
   insulation.GruboscIzolacjiWew = Engine.IndoorInsulationThickness;
   if (CreatePanel(insulation_, Engine.InsulationIndex)) {
     const int listed = ListThicknesses(insulation.ID, true);
-    if (Form1->ui.CheckIzolacja->isChecked()) {
+    if (Form1->ui().CheckIzolacja->isChecked()) {
       Engine.InsulationLambda = insulation.Lambda;
       // The fourth thickness gives the start costs; a shorter list gives none.
       const auto startCost = [listed](QTableWidget* grid, float length) {
@@ -121,21 +121,21 @@ void TWinIzolacja::FormCreate() {
         const float price = ReadFloat(platform::Cell(grid, 1, kStartThicknessRow).toStdString());
         return static_cast<float>(double(price) * length);
       };
-      insulation.CenaIzolacjiWew = startCost(ui.StringGrid2, Engine.DlugoscPrzewodowWewnatrz);
-      insulation.CenaIzolacjiZew = startCost(ui.StringGrid1, Engine.DlugoscPrzewodowNaZewnatrz);
-      ui.Label2->setText(Currency(insulation.CenaIzolacjiWew, 4));
-      ui.Label1->setText(Currency(insulation.CenaIzolacjiZew, 4));
-      ui.Label5->setText(Millimetres(insulation.GruboscIzolacjiZew));
-      ui.Label6->setText(Millimetres(insulation.GruboscIzolacjiWew));
+      insulation.CenaIzolacjiWew = startCost(ui().StringGrid2, Engine.DlugoscPrzewodowWewnatrz);
+      insulation.CenaIzolacjiZew = startCost(ui().StringGrid1, Engine.DlugoscPrzewodowNaZewnatrz);
+      ui().Label2->setText(Currency(insulation.CenaIzolacjiWew, 4));
+      ui().Label1->setText(Currency(insulation.CenaIzolacjiZew, 4));
+      ui().Label5->setText(Millimetres(insulation.GruboscIzolacjiZew));
+      ui().Label6->setText(Millimetres(insulation.GruboscIzolacjiWew));
     }
     // The price is the sum of the two costs as they now stand.
     insulation.Cena = insulation.CenaIzolacjiZew + insulation.CenaIzolacjiWew;
     Engine.InsulationCost = insulation.Cena;
-    Form1->ui.Label71->setText(QString::fromStdString(insulation.Model));
-    Form1->ui.Label72->setText(QString::fromStdString(GeneralText(insulation.Lambda, 2, 4)));
+    Form1->ui().Label71->setText(QString::fromStdString(insulation.Model));
+    Form1->ui().Label72->setText(QString::fromStdString(GeneralText(insulation.Lambda, 2, 4)));
   }
 
-  SetUpGrid(ui.TabelaKonstrukcji, {160, 225},
+  SetUpGrid(ui().TabelaKonstrukcji, {160, 225},
             {"Producent lub dystrybutor", "Producent-Model", "Liczba kolektorow", "Typ kolektora",
              "Nachylenie", "Nośność", "Montaż na ścianie", "Typ pokrycia dachu", "Cena netto"});
   // The structure's price counts only once the user picks one.
@@ -143,7 +143,7 @@ void TWinIzolacja::FormCreate() {
 }
 
 void TWinIzolacja::ComboWyborIzolacjiSelect() {
-  const int row = ui.ComboWyborIzolacji->currentIndex();
+  const int row = ui().ComboWyborIzolacji->currentIndex();
   if (row < 0 || row >= Rows(insulation_)) return;
   Engine.InsulationIndex = row;
   if (!TakeRow(insulation_, row)) return;
@@ -165,8 +165,8 @@ void TWinIzolacja::ComboWyborIzolacjiSelect() {
   Engine.InsulationCost = 0;
   Engine.IndoorInsulationThickness = 0;
   Engine.OutdoorInsulationThickness = 0;
-  ui.Label1->setText(Currency(0, 6));
-  ui.Label2->setText(Currency(0, 6));
+  ui().Label1->setText(Currency(0, 6));
+  ui().Label2->setText(Currency(0, 6));
 }
 
 void TWinIzolacja::StringGrid1SelectCell(int, int row) {
@@ -178,7 +178,7 @@ void TWinIzolacja::StringGrid2SelectCell(int, int row) {
 }
 
 void TWinIzolacja::ChooseThickness(bool outdoor, int row) {
-  QTableWidget* grid = outdoor ? ui.StringGrid1 : ui.StringGrid2;
+  QTableWidget* grid = outdoor ? ui().StringGrid1 : ui().StringGrid2;
   // Row 0 holds the headings; an empty row offers nothing.
   if (row < 1 || row >= grid->rowCount() || platform::Cell(grid, 0, row).isEmpty() ||
       platform::Cell(grid, 1, row).isEmpty())
@@ -190,12 +190,12 @@ void TWinIzolacja::ChooseThickness(bool outdoor, int row) {
       outdoor ? Engine.DlugoscPrzewodowNaZewnatrz : Engine.DlugoscPrzewodowWewnatrz;
   const float cost = static_cast<float>(double(price) * length);
   (outdoor ? insulation.CenaIzolacjiZew : insulation.CenaIzolacjiWew) = cost;
-  (outdoor ? ui.Label1 : ui.Label2)->setText(Currency(cost, 4));
+  (outdoor ? ui().Label1 : ui().Label2)->setText(Currency(cost, 4));
   insulation.Cena = insulation.CenaIzolacjiZew + insulation.CenaIzolacjiWew;
   Engine.InsulationCost = insulation.Cena;
   (outdoor ? insulation.GruboscIzolacjiZew : insulation.GruboscIzolacjiWew) = thickness;
   (outdoor ? Engine.OutdoorInsulationThickness : Engine.IndoorInsulationThickness) = thickness;
-  (outdoor ? ui.Label5 : ui.Label6)->setText(Millimetres(thickness));
+  (outdoor ? ui().Label5 : ui().Label6)->setText(Millimetres(thickness));
   grid->viewport()->update();
 }
 
@@ -221,8 +221,8 @@ void TWinIzolacja::BitBtn1Click() {
     return;
   }
   const CIzolacja& insulation = *Engine.SelectedInsulation;
-  Form1->ui.Label71->setText(QString::fromStdString(insulation.Model));
-  Form1->ui.Label72->setText(QString::fromStdString(GeneralText(insulation.Lambda, 2, 4)));
+  Form1->ui().Label71->setText(QString::fromStdString(insulation.Model));
+  Form1->ui().Label72->setText(QString::fromStdString(GeneralText(insulation.Lambda, 2, 4)));
   accept();
 }
 
@@ -245,7 +245,7 @@ int TWinIzolacja::ListThicknesses(int32_t kind, bool fitHeight) {
     if (ReadInt(row[kKindColumn]) == kind) listed.push_back(&row);
   }
   const int n = int(listed.size());
-  for (QTableWidget* grid : {ui.StringGrid1, ui.StringGrid2}) {
+  for (QTableWidget* grid : {ui().StringGrid1, ui().StringGrid2}) {
     // Rebuilding the list is no choice of a thickness.
     const QSignalBlocker blocker(grid);
     grid->setRowCount(n + 1);
@@ -263,9 +263,9 @@ int TWinIzolacja::ListThicknesses(int32_t kind, bool fitHeight) {
 }
 
 QString TWinIzolacja::Diameter() {
-  return Form1->ui.ComboSrednicaPrzewodu->currentText();
+  return Form1->ui().ComboSrednicaPrzewodu->currentText();
 }
 
 void TWinIzolacja::ShowDiameter() {
-  platform::SetCell(ui.TabelaIzolacja, 1, kDiameterRow, Diameter() + " [mm]");
+  platform::SetCell(ui().TabelaIzolacja, 1, kDiameterRow, Diameter() + " [mm]");
 }

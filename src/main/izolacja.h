@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "main/selection.h"
+#include "platform/form_ui.h"
 #include "ui_izolacja.h"
 
 class TWinIzolacja : public TSelectionWindow {
@@ -14,7 +15,7 @@ class TWinIzolacja : public TSelectionWindow {
  public:
   explicit TWinIzolacja(QWidget* parent = nullptr);
 
-  Ui::TWinIzolacja ui;
+  platform::FormUi<Ui::TWinIzolacja> ui;
 
   void FormCreate();
   void ComboWyborIzolacjiSelect();
@@ -26,8 +27,8 @@ class TWinIzolacja : public TSelectionWindow {
   void BitBtn2Click() { ShowProducers(); }
   void BitBtn3Click();
   void BitBtn4Click();
-  void StaticText8Click() { OpenLink(ui.StaticText8); }
-  void StaticText11Click() { OpenLink(ui.StaticText11); }
+  void StaticText8Click() { OpenLink(ui().StaticText8); }
+  void StaticText11Click() { OpenLink(ui().StaticText11); }
 
  private:
   // Lists in both thickness grids the thicknesses of insulation kind `kind` at the pipe diameter

@@ -11,29 +11,29 @@
 #include "platform/guard.h"
 
 TWinKolektor::TWinKolektor(QWidget* parent) : TSelectionWindow(parent) {
-  ui.setupUi(this);
-  PrepareCombo(ui.ComboWyborKolektora, "                ---- wybierz kolektor ----");
+  ui().setupUi(this);
+  PrepareCombo(ui().ComboWyborKolektora, "                ---- wybierz kolektor ----");
   panel_ = MakePanel(Engine.SelectedCollector.get(), Form1->CollectorCatalogue, 3,
-                     ui.ComboWyborKolektora, ui.TabelaKolektorow, ui.Opis,
-                     {{ui.StaticText8, &CKolektor::StronaProducenta},
-                      {ui.StaticText6, &CKolektor::Certyfikat},
-                      {ui.StaticText9, &CKolektor::WynikiBadan}});
-  platform::Connect(ui.ComboWyborKolektora, &QComboBox::activated, this,
+                     ui().ComboWyborKolektora, ui().TabelaKolektorow, ui().Opis,
+                     {{ui().StaticText8, &CKolektor::StronaProducenta},
+                      {ui().StaticText6, &CKolektor::Certyfikat},
+                      {ui().StaticText9, &CKolektor::WynikiBadan}});
+  platform::Connect(ui().ComboWyborKolektora, &QComboBox::activated, this,
                     &TWinKolektor::ComboWyborKolektoraSelect);
   ConnectButtons(this);
-  ConnectLink(ui.StaticText8, [this] { StaticText8Click(); });
-  ConnectLink(ui.StaticText6, [this] { StaticText6Click(); });
-  ConnectLink(ui.StaticText9, [this] { StaticText9Click(); });
+  ConnectLink(ui().StaticText8, [this] { StaticText8Click(); });
+  ConnectLink(ui().StaticText6, [this] { StaticText6Click(); });
+  ConnectLink(ui().StaticText9, [this] { StaticText9Click(); });
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinKolektor::FormCreate() {
   SetUpGrid(
-      ui.TabelaKolektorow, {139, 208},
+      ui().TabelaKolektorow, {139, 208},
       {"Producent lub dystrybutor", "Typ", "Producent-Model", "Liniowy wskaźnik",
        "Kwadratowy wskaźnik", "Sprawność optyczna", "Jednostkowe natężenie",
        "Jednostkowe ciśnienie", "Pojemność Absorbera", "Powierzchnia Efektywna", "Cena netto"});
-  ui.Edit2->setText("800");
+  ui().Edit2->setText("800");
   DrawChart(nullptr);
   if (CreatePanel(panel_, Engine.CollectorIndex)) CopyIntoEngine();
 }
@@ -45,7 +45,7 @@ void TWinKolektor::ComboWyborKolektoraSelect() {
       Form1->CollectorCatalogue.Rows[size_t(Engine.CollectorIndex)];
   SetStatusText(QString::fromStdString("Wybrano Kolektor: " + row[2] + ", " + row[3]));
   // Read after the choice is complete: an irradiance that is no number leaves the old chart.
-  const float irradiance = ReadFloat(ui.Edit2->text().toStdString());
+  const float irradiance = ReadFloat(ui().Edit2->text().toStdString());
   DrawChart(&irradiance);
 }
 
@@ -67,10 +67,10 @@ void TWinKolektor::CopyIntoEngine() {
   Engine.CollectorUnitFlow = collector.JednostkoweNatezenie;
   Engine.CollectorUnitPressureDrop = collector.JednostkoweCisnienie;
   Engine.CollectorAbsorberVolume = collector.PojemnoscAbsorbera;
-  Form1->ui.Label61->setText(QString::fromStdString(collector.Model));
-  Form1->ui.Label62->setText(QString::fromStdString(GeneralText(Engine.CollectorK1, 4, 2)));
+  Form1->ui().Label61->setText(QString::fromStdString(collector.Model));
+  Form1->ui().Label62->setText(QString::fromStdString(GeneralText(Engine.CollectorK1, 4, 2)));
   // One significant digit asked for, two given: a k2 of 0.0147 shows as 0.015.
-  Form1->ui.Label63->setText(QString::fromStdString(GeneralText(Engine.CollectorK2, 2, 3)));
+  Form1->ui().Label63->setText(QString::fromStdString(GeneralText(Engine.CollectorK2, 2, 3)));
 }
 
 void TWinKolektor::DrawChart(const float* irradiance) {
@@ -103,5 +103,5 @@ void TWinKolektor::DrawChart(const float* irradiance) {
     }
   }
   painter.end();
-  ui.Image26->setPixmap(QPixmap::fromImage(chart_));
+  ui().Image26->setPixmap(QPixmap::fromImage(chart_));
 }

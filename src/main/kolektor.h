@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "main/selection.h"
+#include "platform/form_ui.h"
 #include "ui_kolektor.h"
 
 class TWinKolektor : public TSelectionWindow {
@@ -13,14 +14,14 @@ class TWinKolektor : public TSelectionWindow {
  public:
   explicit TWinKolektor(QWidget* parent = nullptr);
 
-  Ui::TWinKolektor ui;
+  platform::FormUi<Ui::TWinKolektor> ui;
 
   void FormCreate();
   void ComboWyborKolektoraSelect();
   void FormShow() override;
-  void StaticText8Click() { OpenLink(ui.StaticText8); }
-  void StaticText6Click() { OpenLink(ui.StaticText6); }
-  void StaticText9Click() { OpenLink(ui.StaticText9); }
+  void StaticText8Click() { OpenLink(ui().StaticText8); }
+  void StaticText6Click() { OpenLink(ui().StaticText6); }
+  void StaticText9Click() { OpenLink(ui().StaticText9); }
   void BitBtn1Click() { accept(); }
   void BitBtn2Click() { ShowProducers(); }
   void BitBtn3Click();

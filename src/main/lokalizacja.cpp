@@ -39,13 +39,13 @@ std::string Text(QTableWidget* grid, int col, int row) {
 }  // namespace
 
 TWinLokalizacja::TWinLokalizacja(QWidget* parent) : QDialog(parent) {
-  ui.setupUi(this);
-  ui.ComboWyborLokalizacji->lineEdit()->setReadOnly(true);
-  ui.ComboWyborLokalizacji->setEditText("----- wybierz miasto -----");
-  platform::Connect(ui.ComboWyborLokalizacji, &QComboBox::activated, this,
+  ui().setupUi(this);
+  ui().ComboWyborLokalizacji->lineEdit()->setReadOnly(true);
+  ui().ComboWyborLokalizacji->setEditText("----- wybierz miasto -----");
+  platform::Connect(ui().ComboWyborLokalizacji, &QComboBox::activated, this,
                     &TWinLokalizacja::ComboWyborLokalizacjiSelect);
-  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinLokalizacja::BitBtn1Click);
-  platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinLokalizacja::BitBtn2Click);
+  platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinLokalizacja::BitBtn1Click);
+  platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinLokalizacja::BitBtn2Click);
   platform::RunGuarded([this] { FormCreate(); });
 }
 
@@ -55,14 +55,14 @@ void TWinLokalizacja::showEvent(QShowEvent* event) {
 }
 
 void TWinLokalizacja::FormCreate() {
-  QTableWidget* city = ui.TblMiasto;
+  QTableWidget* city = ui().TblMiasto;
   platform::SetCell(city, 0, 0, "Miasto");
   platform::SetCell(city, 1, 0, "Szerokość geograficzna");
   city->setColumnWidth(0, 110);
   city->setColumnWidth(1, 135);
   for (int row = 0; row < 2; ++row) city->setRowHeight(row, 18);
 
-  QTableWidget* months = ui.TblLokalizacja;
+  QTableWidget* months = ui().TblLokalizacja;
   const int widths[4] = {70, 160, 120, 140};
   for (int col = 0; col < 4; ++col) months->setColumnWidth(col, widths[col]);
   months->verticalHeader()->setMinimumSectionSize(1);
@@ -89,12 +89,12 @@ void TWinLokalizacja::FormCreate() {
   FillCombo();
   SelectedCityRow = 0;
   if (CityRows() == 0) return;
-  ui.ComboWyborLokalizacji->setCurrentIndex(0);
+  ui().ComboWyborLokalizacji->setCurrentIndex(0);
   TakeCity(0);
 }
 
 void TWinLokalizacja::ComboWyborLokalizacjiSelect() {
-  const int row = ui.ComboWyborLokalizacji->currentIndex();
+  const int row = ui().ComboWyborLokalizacji->currentIndex();
   if (row < 0 || row >= CityRows()) return;
   SelectedCityRow = row;
   if (!TakeCity(row)) return;
@@ -119,11 +119,11 @@ void TWinLokalizacja::FormShow() {
       row = FindCity(Engine.IDMiasta);
   }
   if (!ShowCity(row)) return;
-  ui.ComboWyborLokalizacji->setCurrentIndex(row);
+  ui().ComboWyborLokalizacji->setCurrentIndex(row);
 }
 
 void TWinLokalizacja::BitBtn1Click() {
-  if (ui.ComboWyborLokalizacji->currentIndex() < 0) {
+  if (ui().ComboWyborLokalizacji->currentIndex() < 0) {
     platform::MessageBox("Nie wybrałeś żadnej miejscowosci !!!", "Ostrzeżenie",
                          platform::Icon::Warning);
     return;
@@ -143,19 +143,19 @@ int TWinLokalizacja::CityRows() {
 bool TWinLokalizacja::ShowCity(int row) {
   if (row < 0 || row >= CityRows() || CityRow(row).size() < size_t(kCityColumns)) return false;
   const std::vector<std::string>& city = CityRow(row);
-  platform::SetCell(ui.TblMiasto, 0, 1, city[kNameColumn]);
-  platform::SetCell(ui.TblMiasto, 1, 1, city[kLatitudeColumn]);
+  platform::SetCell(ui().TblMiasto, 0, 1, city[kNameColumn]);
+  platform::SetCell(ui().TblMiasto, 1, 1, city[kLatitudeColumn]);
   for (int m = 0; m < 12; ++m) {
-    platform::SetCell(ui.TblLokalizacja, 1, m + 1, city[size_t(kInsolationColumn + m)]);
-    platform::SetCell(ui.TblLokalizacja, 2, m + 1, city[size_t(kTemperatureColumn + m)]);
-    platform::SetCell(ui.TblLokalizacja, 3, m + 1, city[size_t(kSunshineColumn + m)]);
+    platform::SetCell(ui().TblLokalizacja, 1, m + 1, city[size_t(kInsolationColumn + m)]);
+    platform::SetCell(ui().TblLokalizacja, 2, m + 1, city[size_t(kTemperatureColumn + m)]);
+    platform::SetCell(ui().TblLokalizacja, 3, m + 1, city[size_t(kSunshineColumn + m)]);
   }
   return true;
 }
 
 bool TWinLokalizacja::TakeCity(int row) {
   if (!ShowCity(row)) return false;
-  QTableWidget* months = ui.TblLokalizacja;
+  QTableWidget* months = ui().TblLokalizacja;
   for (int m = 0; m < 12; ++m) {
     Engine.Temperatura[m] = ReadFloat(Text(months, 2, m + 1));
     Engine.Naslonecznienie[m] = ReadFloat(Text(months, 1, m + 1));
@@ -163,12 +163,12 @@ bool TWinLokalizacja::TakeCity(int row) {
   }
   Engine.SzerokoscGeograficzna = ReadFloat(CityRow(row)[kLatitudeColumn]);
   Engine.IDMiasta = ReadInt(CityRow(row)[kIdColumn]);
-  Form1->ui.Label49->setText(platform::Cell(ui.TblMiasto, 0, 1));
+  Form1->ui().Label49->setText(platform::Cell(ui().TblMiasto, 0, 1));
   return true;
 }
 
 void TWinLokalizacja::FillCombo() {
-  QComboBox* combo = ui.ComboWyborLokalizacji;
+  QComboBox* combo = ui().ComboWyborLokalizacji;
   combo->clear();
   for (int row = 0; row < CityRows(); ++row)
     combo->addItem(CityRow(row).size() > size_t(kNameColumn)

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <cstdint>
 
+#include "platform/form_ui.h"
 #include "ui_lokalizacja.h"
 
 // The row of the city catalogue taken into Engine by the last creation or choice.
@@ -17,7 +18,7 @@ class TWinLokalizacja : public QDialog {
  public:
   explicit TWinLokalizacja(QWidget* parent = nullptr);
 
-  Ui::TWinLokalizacja ui;
+  platform::FormUi<Ui::TWinLokalizacja> ui;
 
   void FormCreate();
   void ComboWyborLokalizacjiSelect();

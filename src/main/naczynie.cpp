@@ -8,19 +8,19 @@
 #include "platform/guard.h"
 
 TWinNaczynie::TWinNaczynie(QWidget* parent) : TSelectionWindow(parent) {
-  ui.setupUi(this);
-  PrepareCombo(ui.ComboWyborNaczynia, "         --- wybierz naczynie ----");
-  panel_ = MakePanel(Engine.SelectedVessel.get(), Form1->VesselCatalogue, 2, ui.ComboWyborNaczynia,
-                     ui.TabelaNaczyn, ui.Opis, {{ui.StaticText2, &CNaczynie::StronaProducenta}});
-  platform::Connect(ui.ComboWyborNaczynia, &QComboBox::activated, this,
+  ui().setupUi(this);
+  PrepareCombo(ui().ComboWyborNaczynia, "         --- wybierz naczynie ----");
+  panel_ = MakePanel(Engine.SelectedVessel.get(), Form1->VesselCatalogue, 2, ui().ComboWyborNaczynia,
+                     ui().TabelaNaczyn, ui().Opis, {{ui().StaticText2, &CNaczynie::StronaProducenta}});
+  platform::Connect(ui().ComboWyborNaczynia, &QComboBox::activated, this,
                     &TWinNaczynie::ComboWyborNaczyniaSelect);
   ConnectButtons(this);
-  ConnectLink(ui.StaticText2, [this] { StaticText2Click(); });
+  ConnectLink(ui().StaticText2, [this] { StaticText2Click(); });
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinNaczynie::FormCreate() {
-  SetUpGrid(ui.TabelaNaczyn, {166, 204},
+  SetUpGrid(ui().TabelaNaczyn, {166, 204},
             {"Producent lub dystrybutor", "Producent-Model", "Dopuszczalna temperatura pracy",
              "Dopuszczalne ciśnienie pracy", "Ciśnienie wstępne", "Pojemność", "Cena netto"});
   if (CreatePanel(panel_, Engine.VesselIndex)) CopyIntoEngine();
@@ -44,6 +44,6 @@ void TWinNaczynie::BitBtn3Click() {
 void TWinNaczynie::CopyIntoEngine() {
   const CNaczynie& vessel = *Engine.SelectedVessel;
   Engine.CenaNaczynie = vessel.Cena;
-  Form1->ui.Label73->setText(QString::fromStdString(vessel.Model));
-  Form1->ui.Label75->setText(QString::fromStdString(General15(vessel.Pojemnosc)));
+  Form1->ui().Label73->setText(QString::fromStdString(vessel.Model));
+  Form1->ui().Label75->setText(QString::fromStdString(General15(vessel.Pojemnosc)));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "main/selection.h"
+#include "platform/form_ui.h"
 #include "ui_naczynie.h"
 
 class TWinNaczynie : public TSelectionWindow {
@@ -10,12 +11,12 @@ class TWinNaczynie : public TSelectionWindow {
  public:
   explicit TWinNaczynie(QWidget* parent = nullptr);
 
-  Ui::TWinNaczynie ui;
+  platform::FormUi<Ui::TWinNaczynie> ui;
 
   void FormCreate();
   void ComboWyborNaczyniaSelect();
   void FormShow() override;
-  void StaticText2Click() { OpenLink(ui.StaticText2); }
+  void StaticText2Click() { OpenLink(ui().StaticText2); }
   void BitBtn1Click() { accept(); }
   void BitBtn2Click() { ShowProducers(); }
   void BitBtn3Click();

@@ -11,11 +11,11 @@
 TForm2::TForm2(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-  ui.setupUi(this);
+  ui().setupUi(this);
   RegisterWindowPictures();
   setFixedSize(439, 129);
-  ui.Image1->setPixmap(QPixmap(QStringLiteral(":/images/pobieranie.png")));
-  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+  ui().Image1->setPixmap(QPixmap(QStringLiteral(":/images/pobieranie.png")));
+  platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
 }
 
 void TForm2::BitBtn1Click() {

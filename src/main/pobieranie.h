@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include "platform/form_ui.h"
 #include "ui_pobieranie.h"
 
 class TForm2 : public QDialog {
@@ -13,7 +14,7 @@ class TForm2 : public QDialog {
  public:
   explicit TForm2(QWidget* parent = nullptr);
 
-  Ui::TForm2 ui;
+  platform::FormUi<Ui::TForm2> ui;
 
   void BitBtn1Click();
 

@@ -7,22 +7,22 @@
 #include "platform/guard.h"
 
 TWinPompa::TWinPompa(QWidget* parent) : TSelectionWindow(parent) {
-  ui.setupUi(this);
-  PrepareCombo(ui.ComboWyborPompy, "     ---- wybierz pompę ----");
-  panel_ = MakePanel(Engine.SelectedPump.get(), Form1->PumpCatalogue, 2, ui.ComboWyborPompy,
-                     ui.TabelaPomp, ui.Opis,
-                     {{ui.StaticText2, &CPompaObiegowa::StronaProducenta},
-                      {ui.StaticText4, &CPompaObiegowa::Certyfikat}});
-  platform::Connect(ui.ComboWyborPompy, &QComboBox::activated, this,
+  ui().setupUi(this);
+  PrepareCombo(ui().ComboWyborPompy, "     ---- wybierz pompę ----");
+  panel_ = MakePanel(Engine.SelectedPump.get(), Form1->PumpCatalogue, 2, ui().ComboWyborPompy,
+                     ui().TabelaPomp, ui().Opis,
+                     {{ui().StaticText2, &CPompaObiegowa::StronaProducenta},
+                      {ui().StaticText4, &CPompaObiegowa::Certyfikat}});
+  platform::Connect(ui().ComboWyborPompy, &QComboBox::activated, this,
                     &TWinPompa::ComboWyborPompySelect);
   ConnectButtons(this);
-  ConnectLink(ui.StaticText2, [this] { StaticText2Click(); });
-  ConnectLink(ui.StaticText4, [this] { StaticText4Click(); });
+  ConnectLink(ui().StaticText2, [this] { StaticText2Click(); });
+  ConnectLink(ui().StaticText4, [this] { StaticText4Click(); });
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinPompa::FormCreate() {
-  SetUpGrid(ui.TabelaPomp, {184, 196},
+  SetUpGrid(ui().TabelaPomp, {184, 196},
             {"Producent lub dystrybutor", "Producent-Model", "Maksymalna wysokość podnoszenia",
              "Liczba zaworów odcinających", "Ciśnienie reakcji zaworu", "Maksymalna wydajność",
              "Cena netto"});
@@ -41,7 +41,7 @@ void TWinPompa::FormShow() {
 
 void TWinPompa::BitBtn1Click() {
   accept();
-  Form1->ui.Label77->setText(QString::fromStdString(Engine.SelectedPump->Model));
+  Form1->ui().Label77->setText(QString::fromStdString(Engine.SelectedPump->Model));
 }
 
 void TWinPompa::BitBtn3Click() {
@@ -50,5 +50,5 @@ void TWinPompa::BitBtn3Click() {
 
 void TWinPompa::CopyIntoEngine() {
   Engine.CenaPompa = Engine.SelectedPump->Cena;
-  Form1->ui.Label77->setText(QString::fromStdString(Engine.SelectedPump->Model));
+  Form1->ui().Label77->setText(QString::fromStdString(Engine.SelectedPump->Model));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "main/selection.h"
+#include "platform/form_ui.h"
 #include "ui_pompa.h"
 
 class TWinPompa : public TSelectionWindow {
@@ -10,14 +11,14 @@ class TWinPompa : public TSelectionWindow {
  public:
   explicit TWinPompa(QWidget* parent = nullptr);
 
-  Ui::TWinPompa ui;
+  platform::FormUi<Ui::TWinPompa> ui;
 
   void FormCreate();
   void ComboWyborPompySelect();
   void FormShow() override;
-  void StaticText2Click() { OpenLink(ui.StaticText2); }
+  void StaticText2Click() { OpenLink(ui().StaticText2); }
   // The pump characteristic.
-  void StaticText4Click() { OpenLink(ui.StaticText4); }
+  void StaticText4Click() { OpenLink(ui().StaticText4); }
   void BitBtn1Click();
   void BitBtn2Click() { ShowProducers(); }
   void BitBtn3Click();

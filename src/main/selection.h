@@ -120,9 +120,9 @@ class TSelectionWindow : public QDialog {
   // BitBtn1Click, BitBtn2Click and BitBtn3Click.
   template <class Window>
   static void ConnectButtons(Window* window) {
-    platform::Connect(window->ui.BitBtn1, &QPushButton::clicked, window, &Window::BitBtn1Click);
-    platform::Connect(window->ui.BitBtn2, &QPushButton::clicked, window, &Window::BitBtn2Click);
-    platform::Connect(window->ui.BitBtn3, &QPushButton::clicked, window, &Window::BitBtn3Click);
+    platform::Connect(window->ui().BitBtn1, &QPushButton::clicked, window, &Window::BitBtn1Click);
+    platform::Connect(window->ui().BitBtn2, &QPushButton::clicked, window, &Window::BitBtn2Click);
+    platform::Connect(window->ui().BitBtn3, &QPushButton::clicked, window, &Window::BitBtn3Click);
   }
 
   // A click on the label runs the handler; the hand-point cursor shows it is a link.

@@ -13,22 +13,22 @@ constexpr int kModelRow = 9;
 }  // namespace
 
 TWinSterownik::TWinSterownik(QWidget* parent) : TSelectionWindow(parent) {
-  ui.setupUi(this);
-  PrepareCombo(ui.ComboWyborSterownika, "  --- wybierz sterownik  ----");
+  ui().setupUi(this);
+  PrepareCombo(ui().ComboWyborSterownika, "  --- wybierz sterownik  ----");
   panel_ = MakePanel(Engine.SelectedController.get(), Form1->ControllerCatalogue, kModelColumn,
-                     ui.ComboWyborSterownika, ui.TabelaSterownikow, ui.Opis,
-                     {{ui.StaticText2, &CSterownik::StronaProducenta}});
-  platform::Connect(ui.ComboWyborSterownika, &QComboBox::activated, this,
+                     ui().ComboWyborSterownika, ui().TabelaSterownikow, ui().Opis,
+                     {{ui().StaticText2, &CSterownik::StronaProducenta}});
+  platform::Connect(ui().ComboWyborSterownika, &QComboBox::activated, this,
                     &TWinSterownik::ComboWyborSterownikaSelect);
   ConnectButtons(this);
   // The controller's link keeps the arrow cursor.
   ConnectLink(
-      ui.StaticText2, [this] { StaticText2Click(); }, false);
+      ui().StaticText2, [this] { StaticText2Click(); }, false);
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinSterownik::FormCreate() {
-  SetUpGrid(ui.TabelaSterownikow, {176, 172},
+  SetUpGrid(ui().TabelaSterownikow, {176, 172},
             {"Producent lub dystrybutor", "Liczba zasobników", "Zastosowanie CWUCO",
              "Programowalny próg temperatury", "Ochrona przed przegrzaniem",
              "Liczba czujników temperatury", "Liczba Obiegów", "Liczba wyjść",
@@ -51,7 +51,7 @@ void TWinSterownik::FormShow() {
 void TWinSterownik::BitBtn1Click() {
   accept();
   // The model as the grid shows it.
-  Form1->ui.Label70->setText(platform::Cell(ui.TabelaSterownikow, 1, kModelRow));
+  Form1->ui().Label70->setText(platform::Cell(ui().TabelaSterownikow, 1, kModelRow));
 }
 
 void TWinSterownik::BitBtn3Click() {
@@ -60,5 +60,5 @@ void TWinSterownik::BitBtn3Click() {
 
 void TWinSterownik::CopyIntoEngine() {
   Engine.CenaSterownik = Engine.SelectedController->Cena;
-  Form1->ui.Label70->setText(QString::fromStdString(Engine.SelectedController->Model));
+  Form1->ui().Label70->setText(QString::fromStdString(Engine.SelectedController->Model));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "main/selection.h"
+#include "platform/form_ui.h"
 #include "ui_sterownik.h"
 
 class TWinSterownik : public TSelectionWindow {
@@ -10,12 +11,12 @@ class TWinSterownik : public TSelectionWindow {
  public:
   explicit TWinSterownik(QWidget* parent = nullptr);
 
-  Ui::TWinSterownik ui;
+  platform::FormUi<Ui::TWinSterownik> ui;
 
   void FormCreate();
   void ComboWyborSterownikaSelect();
   void FormShow() override;
-  void StaticText2Click() { OpenLink(ui.StaticText2); }
+  void StaticText2Click() { OpenLink(ui().StaticText2); }
   void BitBtn1Click();
   void BitBtn2Click() { ShowProducers(); }
   void BitBtn3Click();

@@ -45,24 +45,24 @@ QString Text(const std::string& text) {
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
-  ui.setupUi(this);
+  ui().setupUi(this);
   RegisterWindowPictures();
-  ui.Image2->setPixmap(QPixmap(QStringLiteral(":/images/basen.png")));
+  ui().Image2->setPixmap(QPixmap(QStringLiteral(":/images/basen.png")));
   const int widths[3] = {500, 300, 200};
   for (int i = 0; i < 3; ++i) {
-    statusPanels_[i] = new QLabel(ui.StatusBar1);
+    statusPanels_[i] = new QLabel(ui().StatusBar1);
     statusPanels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
     statusPanels_[i]->setFixedWidth(widths[i]);
-    ui.StatusBar1->addWidget(statusPanels_[i]);
+    ui().StatusBar1->addWidget(statusPanels_[i]);
   }
-  platform::Connect(ui.Koniec1, &QAction::triggered, this, &TForm1::Koniec1Click);
+  platform::Connect(ui().Koniec1, &QAction::triggered, this, &TForm1::Koniec1Click);
   // Before FormCreate, so that the texts it puts into the edits reach Engine as typed ones do.
   ConnectInputs();
-  platform::Connect(ui.Otowrz, &QAction::triggered, this, &TForm1::OtowrzClick);
-  platform::Connect(ui.Zapisz1, &QAction::triggered, this, &TForm1::Zapisz1Click);
-  platform::Connect(ui.Zapiszustawieniajakodomylne1, &QAction::triggered, this,
+  platform::Connect(ui().Otowrz, &QAction::triggered, this, &TForm1::OtowrzClick);
+  platform::Connect(ui().Zapisz1, &QAction::triggered, this, &TForm1::Zapisz1Click);
+  platform::Connect(ui().Zapiszustawieniajakodomylne1, &QAction::triggered, this,
                     &TForm1::Zapiszustawieniajakodomylne1Click);
-  platform::Connect(ui.Przywrustawianiadomylne1, &QAction::triggered, this,
+  platform::Connect(ui().Przywrustawianiadomylne1, &QAction::triggered, this,
                     &TForm1::Przywrustawianiadomylne1Click);
   ConnectCommands();
   // The column counts of the eleven tables are fixed by CCatalogues; the column-name lists start
@@ -103,7 +103,7 @@ void TForm1::FormCreate() {
   Engine.SetPriceMode = 0;
   Engine.FittingsComputed = 0;
   Engine.CostsLoaded = 0;
-  ui.ELiczbaKolektorow->setText(Text(std::to_string(Engine.LiczbaKolektorow)));
+  ui().ELiczbaKolektorow->setText(Text(std::to_string(Engine.LiczbaKolektorow)));
   Engine.OutdoorInsulationThickness = 32;
   Engine.IndoorInsulationThickness = 32;
   Engine.CataloguesChanged = 0;
@@ -112,27 +112,27 @@ void TForm1::FormCreate() {
   // still run so that every missing file is reported at once.
   QPixmap scheme;
   if (scheme.load(QString::fromUtf8(kStartPicture))) {
-    ui.ObrazekTlo->setPixmap(scheme);
+    ui().ObrazekTlo->setPixmap(scheme);
   } else {
     platform::MessageBox(QStringLiteral("Z powodu braku pliku ") + FileNameOnly(kStartPicture) +
                              QStringLiteral(" aplikacja nie może zostać uruchomiona"),
                          QStringLiteral("Błąd"), platform::Icon::Stop);
     startFailed_ = true;
   }
-  ui.Image2->hide();
+  ui().Image2->hide();
 
-  ui.ComboPoraRoku->setCurrentIndex(1);
-  ui.ComboWspKrotnosci->setCurrentIndex(2);
-  ui.ComboSrednicaPrzewodu->setCurrentIndex(2);
+  ui().ComboPoraRoku->setCurrentIndex(1);
+  ui().ComboWspKrotnosci->setCurrentIndex(2);
+  ui().ComboSrednicaPrzewodu->setCurrentIndex(2);
 
   SetStatusText(0, QStringLiteral("Gotowy"));
   SetStatusText(1, QStringLiteral("Vindargast 2.0"));
 
   SetUpMonthlyTable();
 
-  ui.basenOD->setCurrentIndex(1);
+  ui().basenOD->setCurrentIndex(1);
   Engine.BasenOd = 5;
-  ui.basenDO->setCurrentIndex(3);
+  ui().basenDO->setCurrentIndex(3);
   Engine.BasenDo = 7;
 
   ShowDesignDefaults();
@@ -141,7 +141,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::SetUpMonthlyTable() {
-  QTableWidget* table = ui.TabelaKolektorow;
+  QTableWidget* table = ui().TabelaKolektorow;
   table->setRowHeight(0, 40);
   const int widths[4] = {55, 60, 60, 65};
   for (int col = 0; col < 4; ++col) table->setColumnWidth(col, widths[col]);
@@ -162,26 +162,26 @@ void TForm1::ShowDesignDefaults() {
     float value;
   };
   const Bound edits[] = {
-      {ui.ETempZimnaWoda, Engine.TemperaturaWodySieci},
-      {ui.ETempCWU, Engine.TemperaturaCieplejWody},
-      {ui.EDCWU, Engine.DCWU},
-      {ui.ETempZasobnika, Engine.TemperaturaWodyWZasobniku},
-      {ui.EBeta, Engine.KatBeta},
-      {ui.EGamma, Engine.KatGamma},
-      {ui.EHStatyczna, Engine.WysokoscStatyczna},
-      {ui.EDlugoscPrzewZew, Engine.DlugoscPrzewodowNaZewnatrz},
-      {ui.EDlugoscPrzewWew, Engine.DlugoscPrzewodowWewnatrz},
-      {ui.ETempOtoczZasobnika, Engine.TemperaturaOtoczeniaZasobnika},
-      {ui.Edit7, Engine.TemperaturaZasilania},
-      {ui.Edit8, Engine.TemperaturaPowrotu},
-      {ui.BasenDlugosc, Engine.BasenDlugosc},
-      {ui.BasenSzerokosc, Engine.BasenSzerokosc},
-      {ui.BasenGlebokosc, Engine.BasenGlebokosc},
-      {ui.PowDomu, Engine.PowierzchniaBudynku},
-      {ui.EnergiaDom, Engine.ZapotrzebowanieEnergi},
+      {ui().ETempZimnaWoda, Engine.TemperaturaWodySieci},
+      {ui().ETempCWU, Engine.TemperaturaCieplejWody},
+      {ui().EDCWU, Engine.DCWU},
+      {ui().ETempZasobnika, Engine.TemperaturaWodyWZasobniku},
+      {ui().EBeta, Engine.KatBeta},
+      {ui().EGamma, Engine.KatGamma},
+      {ui().EHStatyczna, Engine.WysokoscStatyczna},
+      {ui().EDlugoscPrzewZew, Engine.DlugoscPrzewodowNaZewnatrz},
+      {ui().EDlugoscPrzewWew, Engine.DlugoscPrzewodowWewnatrz},
+      {ui().ETempOtoczZasobnika, Engine.TemperaturaOtoczeniaZasobnika},
+      {ui().Edit7, Engine.TemperaturaZasilania},
+      {ui().Edit8, Engine.TemperaturaPowrotu},
+      {ui().BasenDlugosc, Engine.BasenDlugosc},
+      {ui().BasenSzerokosc, Engine.BasenSzerokosc},
+      {ui().BasenGlebokosc, Engine.BasenGlebokosc},
+      {ui().PowDomu, Engine.PowierzchniaBudynku},
+      {ui().EnergiaDom, Engine.ZapotrzebowanieEnergi},
   };
   for (const Bound& bound : edits) bound.edit->setText(Text(General15(bound.value)));
-  ui.ELiczbaOsob->setText(Text(std::to_string(Engine.LiczbaOsob)));
+  ui().ELiczbaOsob->setText(Text(std::to_string(Engine.LiczbaOsob)));
 }
 
 void TForm1::LoadCatalogues() {

@@ -12,6 +12,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/numtext.h"
+#include "platform/form_ui.h"
 #include "ui_vindargast.h"
 #include "xml/xmldoc.h"
 
@@ -33,7 +34,7 @@ class TForm1 : public QMainWindow, public CCatalogues {
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
-  Ui::TForm1 ui;
+  platform::FormUi<Ui::TForm1> ui;
   // The document component of the catalogue loading at start-up.
   xml::Document XMLDocument1;
 

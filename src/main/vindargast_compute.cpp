@@ -153,32 +153,32 @@ void TForm1::BitBtn2Click() {
 }
 
 void TForm1::ResetResults() {
-  for (QLabel* label : {ui.Label50, ui.Label52, ui.Label91}) label->setText(QStringLiteral("b/d"));
+  for (QLabel* label : {ui().Label50, ui().Label52, ui().Label91}) label->setText(QStringLiteral("b/d"));
   for (QLabel* value :
-       {ui.StaticText19, ui.StaticText16, ui.StaticText22, ui.StaticText25, ui.StaticText40,
-        ui.StaticText37, ui.StaticText41, ui.StaticText38, ui.StaticText39})
+       {ui().StaticText19, ui().StaticText16, ui().StaticText22, ui().StaticText25, ui().StaticText40,
+        ui().StaticText37, ui().StaticText41, ui().StaticText38, ui().StaticText39})
     value->setText(QStringLiteral("0"));
 
-  const bool pool = ui.CheckBasen->isChecked();
-  ui.StaticText14->setText(pool ? QStringLiteral("Zapotrzebowanie")
+  const bool pool = ui().CheckBasen->isChecked();
+  ui().StaticText14->setText(pool ? QStringLiteral("Zapotrzebowanie")
                                 : QStringLiteral("Nie wybrano basenu"));
-  FitWidth(ui.StaticText14);
-  ui.StaticText14->show();
-  SetShown({ui.StaticText27, ui.StaticText25, ui.StaticText38, ui.StaticText39, ui.StaticText24,
-            ui.StaticText33, ui.StaticText36},
+  FitWidth(ui().StaticText14);
+  ui().StaticText14->show();
+  SetShown({ui().StaticText27, ui().StaticText25, ui().StaticText38, ui().StaticText39, ui().StaticText24,
+            ui().StaticText33, ui().StaticText36},
            pool);
 
   const bool heating = Engine.CWUCO == 1;
-  ui.StaticText29->setText(heating ? QStringLiteral("Zapotrzebowanie")
+  ui().StaticText29->setText(heating ? QStringLiteral("Zapotrzebowanie")
                                    : QStringLiteral("Nie wybrano wspomagania CO"));
-  FitWidth(ui.StaticText29);
-  ui.StaticText29->show();
-  SetShown({ui.StaticText31, ui.StaticText19, ui.StaticText37, ui.StaticText41, ui.StaticText21,
-            ui.StaticText32, ui.StaticText35},
+  FitWidth(ui().StaticText29);
+  ui().StaticText29->show();
+  SetShown({ui().StaticText31, ui().StaticText19, ui().StaticText37, ui().StaticText41, ui().StaticText21,
+            ui().StaticText32, ui().StaticText35},
            heating);
 
-  ui.BitBtn11->setEnabled(true);
-  ui.Opcjeraportu1->setEnabled(true);
+  ui().BitBtn11->setEnabled(true);
+  ui().Opcjeraportu1->setEnabled(true);
 }
 
 bool TForm1::RequiredInputsGiven() {
@@ -187,19 +187,19 @@ bool TForm1::RequiredInputsGiven() {
     const char* message;
   };
   const Required required[] = {
-      {ui.ELiczbaKolektorow, "Nie podałeś liczby kolektorów"},
-      {ui.EBeta, "Nie podałeś konta beta "},
-      {ui.EGamma, "Nie podałeś konta gamma "},
-      {ui.ETempZimnaWoda, "Nie podałeś temperatury wody w sieci "},
-      {ui.ETempCWU, "Nie podałeś temperatury ciepłej wody "},
-      {ui.ELiczbaOsob, "Nie podałeś liczby osób "},
-      {ui.EDCWU, "Nie podałeś dziennego zużycia wody na osobę  "},
-      {ui.ETempZasobnika, "Nie podałeś temperatury wody w zasobniku  "},
+      {ui().ELiczbaKolektorow, "Nie podałeś liczby kolektorów"},
+      {ui().EBeta, "Nie podałeś konta beta "},
+      {ui().EGamma, "Nie podałeś konta gamma "},
+      {ui().ETempZimnaWoda, "Nie podałeś temperatury wody w sieci "},
+      {ui().ETempCWU, "Nie podałeś temperatury ciepłej wody "},
+      {ui().ELiczbaOsob, "Nie podałeś liczby osób "},
+      {ui().EDCWU, "Nie podałeś dziennego zużycia wody na osobę  "},
+      {ui().ETempZasobnika, "Nie podałeś temperatury wody w zasobniku  "},
       // Required whatever the scheme: the balance divides by the building's demand.
-      {ui.Edit7, "Nie podałeś temperatury zasilana CO  "},
-      {ui.Edit8, "Nie podałeś temperatury powrotu CO  "},
-      {ui.PowDomu, "Nie podałeś powierzchni budynku  "},
-      {ui.EnergiaDom, "Nie podałeś zapotrzebowania budynku na energie  "},
+      {ui().Edit7, "Nie podałeś temperatury zasilana CO  "},
+      {ui().Edit8, "Nie podałeś temperatury powrotu CO  "},
+      {ui().PowDomu, "Nie podałeś powierzchni budynku  "},
+      {ui().EnergiaDom, "Nie podałeś zapotrzebowania budynku na energie  "},
   };
   for (const Required& input : required) {
     if (!input.edit->text().isEmpty()) continue;
@@ -215,29 +215,29 @@ void TForm1::CopyInputsIntoEngine() {
   const auto copyGiven = [](const QLineEdit* edit, float& field) {
     if (!edit->text().isEmpty()) field = FloatOf(edit);
   };
-  Engine.TemperaturaWodySieci = FloatOf(ui.ETempZimnaWoda);
-  Engine.TemperaturaCieplejWody = FloatOf(ui.ETempCWU);
-  Engine.LiczbaOsob = IntOf(ui.ELiczbaOsob);
-  Engine.DCWU = FloatOf(ui.EDCWU);
-  Engine.TemperaturaWodyWZasobniku = FloatOf(ui.ETempZasobnika);
-  Engine.KatGamma = FloatOf(ui.EGamma);
-  Engine.KatBeta = FloatOf(ui.EBeta);
-  Engine.SrednicaPrzewodu = ReadInt(ui.ComboSrednicaPrzewodu->currentText().toStdString());
-  copyGiven(ui.EDlugoscPrzewZew, Engine.DlugoscPrzewodowNaZewnatrz);
-  copyGiven(ui.EDlugoscPrzewWew, Engine.DlugoscPrzewodowWewnatrz);
-  Engine.LiczbaKolektorow = IntOf(ui.ELiczbaKolektorow);
-  Engine.WspolczynnikKrotnosci = ReadFloat(ui.ComboWspKrotnosci->currentText().toStdString());
-  Engine.TemperaturaZasilania = FloatOf(ui.Edit7);
-  Engine.TemperaturaPowrotu = FloatOf(ui.Edit8);
-  copyGiven(ui.BasenDlugosc, Engine.BasenDlugosc);
-  copyGiven(ui.BasenSzerokosc, Engine.BasenSzerokosc);
-  copyGiven(ui.BasenGlebokosc, Engine.BasenGlebokosc);
-  Engine.PowierzchniaBudynku = FloatOf(ui.PowDomu);
-  Engine.ZapotrzebowanieEnergi = FloatOf(ui.EnergiaDom);
+  Engine.TemperaturaWodySieci = FloatOf(ui().ETempZimnaWoda);
+  Engine.TemperaturaCieplejWody = FloatOf(ui().ETempCWU);
+  Engine.LiczbaOsob = IntOf(ui().ELiczbaOsob);
+  Engine.DCWU = FloatOf(ui().EDCWU);
+  Engine.TemperaturaWodyWZasobniku = FloatOf(ui().ETempZasobnika);
+  Engine.KatGamma = FloatOf(ui().EGamma);
+  Engine.KatBeta = FloatOf(ui().EBeta);
+  Engine.SrednicaPrzewodu = ReadInt(ui().ComboSrednicaPrzewodu->currentText().toStdString());
+  copyGiven(ui().EDlugoscPrzewZew, Engine.DlugoscPrzewodowNaZewnatrz);
+  copyGiven(ui().EDlugoscPrzewWew, Engine.DlugoscPrzewodowWewnatrz);
+  Engine.LiczbaKolektorow = IntOf(ui().ELiczbaKolektorow);
+  Engine.WspolczynnikKrotnosci = ReadFloat(ui().ComboWspKrotnosci->currentText().toStdString());
+  Engine.TemperaturaZasilania = FloatOf(ui().Edit7);
+  Engine.TemperaturaPowrotu = FloatOf(ui().Edit8);
+  copyGiven(ui().BasenDlugosc, Engine.BasenDlugosc);
+  copyGiven(ui().BasenSzerokosc, Engine.BasenSzerokosc);
+  copyGiven(ui().BasenGlebokosc, Engine.BasenGlebokosc);
+  Engine.PowierzchniaBudynku = FloatOf(ui().PowDomu);
+  Engine.ZapotrzebowanieEnergi = FloatOf(ui().EnergiaDom);
 
   if (Engine.Cyrkulacja == 1) {
-    copyGiven(ui.ECzasPompyCyrk, Engine.CzasPracyPompyCyrkulacyjnej);
-    Engine.DlugoscPrzewodowCyrkulacyjnych = FloatOf(ui.EDlugoscPompyCyrk);
+    copyGiven(ui().ECzasPompyCyrk, Engine.CzasPracyPompyCyrkulacyjnej);
+    Engine.DlugoscPrzewodowCyrkulacyjnych = FloatOf(ui().EDlugoscPompyCyrk);
   } else {
     Engine.CzasPracyPompyCyrkulacyjnej = 0;
     Engine.DlugoscPrzewodowCyrkulacyjnych = 0;
@@ -245,8 +245,8 @@ void TForm1::CopyInputsIntoEngine() {
 }
 
 bool TForm1::InputsInRange() {
-  const float tilt = FloatOf(ui.EBeta);
-  const float azimuth = FloatOf(ui.EGamma);
+  const float tilt = FloatOf(ui().EBeta);
+  const float azimuth = FloatOf(ui().EGamma);
   if (!(tilt >= 0 && tilt < 90 && azimuth >= 0 && azimuth < 91)) {
     Refuse(
         QStringLiteral("Parametry ustawienia kolektora są błędne\npochylenie nie może "
@@ -267,8 +267,8 @@ bool TForm1::InputsInRange() {
     Refuse(QStringLiteral("Nie wybrano grubości izolacji !!!"));
     return false;
   }
-  if (ui.EDlugoscPrzewZew->text().isEmpty() || ui.EDlugoscPrzewWew->text().isEmpty() ||
-      ui.EHStatyczna->text().isEmpty()) {
+  if (ui().EDlugoscPrzewZew->text().isEmpty() || ui().EDlugoscPrzewWew->text().isEmpty() ||
+      ui().EHStatyczna->text().isEmpty()) {
     Refuse(QStringLiteral("Proszę podać długości przewodów oraz wysokość statyczną"), nullptr,
            QString());
     return false;
@@ -277,47 +277,47 @@ bool TForm1::InputsInRange() {
   const auto within = [](const QLineEdit* edit, auto inRange) {
     return !edit->text().isEmpty() && inRange(FloatOf(edit));
   };
-  if (ui.ELiczbaOsob->text().isEmpty() || IntOf(ui.ELiczbaOsob) < 1 ||
-      IntOf(ui.ELiczbaOsob) > 5000) {
-    Refuse(QStringLiteral("Liczba osoób ma się zawierać w przedziale 1-5000 !!!"), ui.ELiczbaOsob);
+  if (ui().ELiczbaOsob->text().isEmpty() || IntOf(ui().ELiczbaOsob) < 1 ||
+      IntOf(ui().ELiczbaOsob) > 5000) {
+    Refuse(QStringLiteral("Liczba osoób ma się zawierać w przedziale 1-5000 !!!"), ui().ELiczbaOsob);
     return false;
   }
-  if (!within(ui.ETempZimnaWoda, [](float t) { return t > 0 && t < 16; })) {
+  if (!within(ui().ETempZimnaWoda, [](float t) { return t > 0 && t < 16; })) {
     Refuse(QStringLiteral("Temperatura zimnej wody musi się zawierać w przedziale 1-15 !!!"));
     return false;
   }
-  if (!within(ui.ETempCWU, [](float t) { return t >= 20 && t < 71; })) {
+  if (!within(ui().ETempCWU, [](float t) { return t >= 20 && t < 71; })) {
     Refuse(QStringLiteral(
                "Temperatura ciepłej wody musi sie mieścić w zakresie 20-70 stopni Celsjusza"),
-           ui.ETempCWU);
+           ui().ETempCWU);
     return false;
   }
-  if (!within(ui.EDCWU, [](float litres) { return litres >= 5 && litres < 201; })) {
+  if (!within(ui().EDCWU, [](float litres) { return litres >= 5 && litres < 201; })) {
     Refuse(QStringLiteral("Dzienne zużycie ciepłej wody użytkowej\nmusi się mieścić w zakresie "
                           "5-200 litrów !!!"),
-           ui.EDCWU);
+           ui().EDCWU);
     return false;
   }
-  if (!within(ui.ETempOtoczZasobnika, [](float t) { return t > 14 && t < 26; })) {
+  if (!within(ui().ETempOtoczZasobnika, [](float t) { return t > 14 && t < 26; })) {
     Refuse(QStringLiteral(
                "Temperatura otoczenia zasobnika musi być w zakresie 15-25 stopni Celsjusza !!!"),
-           ui.ETempOtoczZasobnika);
+           ui().ETempOtoczZasobnika);
     return false;
   }
-  if (!within(ui.ETempZasobnika, [](float t) { return t > 24 && t < 91; })) {
+  if (!within(ui().ETempZasobnika, [](float t) { return t > 24 && t < 91; })) {
     Refuse(QStringLiteral("Temperatura maksymalna w zasobniku\nnie może być mniejsza niż 25C i "
                           "nie większa niż 90C"),
-           ui.ETempZasobnika);
+           ui().ETempZasobnika);
     return false;
   }
-  if (ui.CheckBasen->isChecked() &&
-      (ui.BasenDlugosc->text().isEmpty() || ui.BasenSzerokosc->text().isEmpty() ||
-       ui.BasenGlebokosc->text().isEmpty())) {
+  if (ui().CheckBasen->isChecked() &&
+      (ui().BasenDlugosc->text().isEmpty() || ui().BasenSzerokosc->text().isEmpty() ||
+       ui().BasenGlebokosc->text().isEmpty())) {
     Refuse(QStringLiteral("Proszę uzupełnić wymiary basenu !!!"));
     return false;
   }
   if (Engine.Cyrkulacja != 0 &&
-      !within(ui.ECzasPompyCyrk, [](float hours) { return hours > 0 && hours < 25; })) {
+      !within(ui().ECzasPompyCyrk, [](float hours) { return hours > 0 && hours < 25; })) {
     Refuse(QStringLiteral("Czas pracy pomy cyrkulacyjnej musi zawierać sie w przedziale 1-24 !!!"));
     return false;
   }
@@ -337,7 +337,7 @@ bool TForm1::InputsInRange() {
     Refuse(QStringLiteral("Liczba kolektorów nie może wynosić 0 "));
     return false;
   }
-  if (!(Engine.CWUCO == 0 || FloatOf(ui.Edit7) < 90)) {
+  if (!(Engine.CWUCO == 0 || FloatOf(ui().Edit7) < 90)) {
     Refuse(QStringLiteral("Temperatura zasilania CO nie może przekraczać 90 C "));
     return false;
   }
@@ -345,7 +345,7 @@ bool TForm1::InputsInRange() {
 }
 
 void TForm1::ShowResults() {
-  QTableWidget* table = ui.TabelaKolektorow;
+  QTableWidget* table = ui().TabelaKolektorow;
   for (int m = 0; m < 12; ++m) {
     platform::SetCell(table, 1, m + 1,
                       General(Engine.SystemEfficiency[m], 3, 10) + QStringLiteral(" %"));
@@ -355,35 +355,35 @@ void TForm1::ShowResults() {
 
   // The heating and pool values are written even while their groups are hidden.
   ShowValues({
-      {ui.Label28, Engine.YieldPerSquareMetre, 4, 10},
-      {ui.Label27, Engine.AnnualInsolation, 4, 10},
-      {ui.StaticText16, Engine.AnnualHotWaterSolarEnergy, 5, 10},
-      {ui.StaticText22, HotWaterDemandOfYear(Engine), 5, 10},
-      {ui.StaticText40, Engine.AnnualHotWaterCoverage, 4, 10},
-      {ui.StaticText19, Engine.AnnualHeatingSolarEnergy, 5, 10},
-      {ui.StaticText37, Engine.AnnualHeatingDemand, 7, 7},
-      {ui.StaticText41, Engine.HeatingCoverage, 3, 3},
-      {ui.StaticText25, Engine.AnnualPoolSolarEnergy, 5, 10},
-      {ui.StaticText38, PoolSeasonDemand(Engine), 5, 10},
-      {ui.StaticText39, Engine.PoolCoverage, 3, 3},
+      {ui().Label28, Engine.YieldPerSquareMetre, 4, 10},
+      {ui().Label27, Engine.AnnualInsolation, 4, 10},
+      {ui().StaticText16, Engine.AnnualHotWaterSolarEnergy, 5, 10},
+      {ui().StaticText22, HotWaterDemandOfYear(Engine), 5, 10},
+      {ui().StaticText40, Engine.AnnualHotWaterCoverage, 4, 10},
+      {ui().StaticText19, Engine.AnnualHeatingSolarEnergy, 5, 10},
+      {ui().StaticText37, Engine.AnnualHeatingDemand, 7, 7},
+      {ui().StaticText41, Engine.HeatingCoverage, 3, 3},
+      {ui().StaticText25, Engine.AnnualPoolSolarEnergy, 5, 10},
+      {ui().StaticText38, PoolSeasonDemand(Engine), 5, 10},
+      {ui().StaticText39, Engine.PoolCoverage, 3, 3},
   });
 
   if (WinKoszty) {
-    WinKoszty->ui.EEnergiaPompy->setText(General(Engine.PumpElectricityCost, 4, 2));
-    WinKoszty->ui.PowKolektorow->setText(
+    WinKoszty->ui().EEnergiaPompy->setText(General(Engine.PumpElectricityCost, 4, 2));
+    WinKoszty->ui().PowKolektorow->setText(
         Text(FixedText(static_cast<double>(Engine.LiczbaKolektorow) * Engine.CollectorArea, 4, 2)));
-    WinKoszty->ui.BitBtn1->setEnabled(true);
+    WinKoszty->ui().BitBtn1->setEnabled(true);
   }
-  if (WinKalkulatorEkologiczny) WinKalkulatorEkologiczny->ui.BitBtn1->setEnabled(true);
-  ui.BitBtn1->setEnabled(true);
-  ui.BitBtn3->setEnabled(true);
+  if (WinKalkulatorEkologiczny) WinKalkulatorEkologiczny->ui().BitBtn1->setEnabled(true);
+  ui().BitBtn1->setEnabled(true);
+  ui().BitBtn3->setEnabled(true);
 }
 
 void TForm1::BitBtn11Click() {
-  Ui::TWinWyniki& w = WinWyniki->ui;
+  Ui::TWinWyniki& w = WinWyniki->ui();
   // The location as the design holds it: the main window's location label follows every choice
   // of a city and every opened project, where the location window's grid may still show another.
-  w.StaticText27->setText(ui.Label49->text());
+  w.StaticText27->setText(ui().Label49->text());
   ShowValues({
       {w.StaticText26, Engine.SzerokoscGeograficzna, 4, 10},
       {w.StaticText2, double(Engine.LiczbaOsob) * Engine.DCWU, 4, 10},
@@ -404,7 +404,7 @@ void TForm1::BitBtn11Click() {
   w.StaticText42->setText(Engine.CWUCO == 1 ? QStringLiteral("CO + CWU") : QStringLiteral("CWU"));
 
   QTableWidget* grid = w.TabZyskEnergetyczny;
-  const bool pool = ui.CheckBasen->isChecked();
+  const bool pool = ui().CheckBasen->isChecked();
   const bool heating = Engine.CWUCO == 1;
   ShowColumn(grid, 7, pool ? 60 : 0);
   w.StaticText47->setText(pool ? QStringLiteral("Suma energii na Basen")
@@ -512,15 +512,15 @@ void ClearDesignResults(CVindargast2& d) {
 
 void TForm1::ClearResults() {
   ClearDesignResults(Engine);
-  for (QLabel* label : {ui.Label50, ui.Label52, ui.Label91}) label->setText(QStringLiteral("b/d"));
+  for (QLabel* label : {ui().Label50, ui().Label52, ui().Label91}) label->setText(QStringLiteral("b/d"));
   for (QLabel* value :
-       {ui.Label28, ui.Label27, ui.StaticText19, ui.StaticText16, ui.StaticText22, ui.StaticText25,
-        ui.StaticText40, ui.StaticText37, ui.StaticText41, ui.StaticText38, ui.StaticText39})
+       {ui().Label28, ui().Label27, ui().StaticText19, ui().StaticText16, ui().StaticText22, ui().StaticText25,
+        ui().StaticText40, ui().StaticText37, ui().StaticText41, ui().StaticText38, ui().StaticText39})
     value->setText(QStringLiteral("0"));
-  platform::ClearCells(*ui.TabelaKolektorow, 1, 1);
-  for (QWidget* command : {static_cast<QWidget*>(ui.BitBtn11), static_cast<QWidget*>(ui.BitBtn1),
-                           static_cast<QWidget*>(ui.BitBtn3)})
+  platform::ClearCells(*ui().TabelaKolektorow, 1, 1);
+  for (QWidget* command : {static_cast<QWidget*>(ui().BitBtn11), static_cast<QWidget*>(ui().BitBtn1),
+                           static_cast<QWidget*>(ui().BitBtn3)})
     command->setEnabled(false);
-  ui.Opcjeraportu1->setEnabled(false);
+  ui().Opcjeraportu1->setEnabled(false);
   if (ResultsClearedHook) ResultsClearedHook();
 }

@@ -118,7 +118,7 @@ class InputEvents : public QObject {
 
   const EditHandlers* Find(QObject* watched) const {
     for (const EditHandlers& handlers : kEdits)
-      if (form_->ui.*handlers.edit == watched) return &handlers;
+      if (form_->ui().*handlers.edit == watched) return &handlers;
     return nullptr;
   }
 
@@ -168,7 +168,7 @@ void TForm1::ConnectInputs() {
   auto* events = new InputEvents(this);
   QWidget* previous = nullptr;
   for (const EditHandlers& handlers : kEdits) {
-    QLineEdit* edit = ui.*handlers.edit;
+    QLineEdit* edit = ui().*handlers.edit;
     edit->installEventFilter(events);
     if (handlers.change != nullptr)
       platform::Connect(edit, &QLineEdit::textChanged, this, handlers.change);
@@ -181,25 +181,25 @@ void TForm1::ConnectInputs() {
     QComboBox* combo;
     Handler select;
   } lists[] = {
-      {ui.ComboSrednicaPrzewodu, &TForm1::ComboSrednicaPrzewoduSelect},
-      {ui.ComboWspKrotnosci, &TForm1::ComboWspKrotnosciSelect},
-      {ui.basenOD, &TForm1::basenODSelect},
-      {ui.basenDO, &TForm1::basenDOSelect},
+      {ui().ComboSrednicaPrzewodu, &TForm1::ComboSrednicaPrzewoduSelect},
+      {ui().ComboWspKrotnosci, &TForm1::ComboWspKrotnosciSelect},
+      {ui().basenOD, &TForm1::basenODSelect},
+      {ui().basenDO, &TForm1::basenDOSelect},
   };
   for (const auto& list : lists) {
     list.combo->setInsertPolicy(QComboBox::NoInsert);
     platform::Connect(list.combo, &QComboBox::activated, this, list.select);
   }
 
-  platform::Connect(ui.CheckIzolacja, &QCheckBox::toggled, this, &TForm1::CheckIzolacjaClick);
-  platform::Connect(ui.CheckCyrkulacja, &QCheckBox::toggled, this, &TForm1::CheckCyrkulacjaClick);
-  platform::Connect(ui.CheckBasen, &QCheckBox::toggled, this, &TForm1::CheckBasenClick);
-  platform::Connect(ui.CheckPrzeslona, &QCheckBox::toggled, this, &TForm1::CheckPrzeslonaClick);
+  platform::Connect(ui().CheckIzolacja, &QCheckBox::toggled, this, &TForm1::CheckIzolacjaClick);
+  platform::Connect(ui().CheckCyrkulacja, &QCheckBox::toggled, this, &TForm1::CheckCyrkulacjaClick);
+  platform::Connect(ui().CheckBasen, &QCheckBox::toggled, this, &TForm1::CheckBasenClick);
+  platform::Connect(ui().CheckPrzeslona, &QCheckBox::toggled, this, &TForm1::CheckPrzeslonaClick);
 
-  platform::Connect(ui.Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-  platform::Connect(ui.Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-  platform::Connect(ui.Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
-  platform::Connect(ui.Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+  platform::Connect(ui().Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+  platform::Connect(ui().Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+  platform::Connect(ui().Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+  platform::Connect(ui().Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
 }
 
 void TForm1::FilterNumericKey(QChar& key) {
@@ -222,60 +222,60 @@ void TForm1::EDlugoscPompyCyrkKeyPress(QChar& key) {
 }
 
 void TForm1::ETempCWUChange() {
-  StoreFloat(ui.ETempCWU, Engine.TemperaturaCieplejWody, Empty::Zero);
+  StoreFloat(ui().ETempCWU, Engine.TemperaturaCieplejWody, Empty::Zero);
 }
 void TForm1::ELiczbaOsobChange() {
-  StoreInt(ui.ELiczbaOsob, Engine.LiczbaOsob);
+  StoreInt(ui().ELiczbaOsob, Engine.LiczbaOsob);
 }
 void TForm1::EDCWUChange() {
-  StoreFloat(ui.EDCWU, Engine.DCWU, Empty::Unchanged);
+  StoreFloat(ui().EDCWU, Engine.DCWU, Empty::Unchanged);
 }
 void TForm1::ECzasPompyCyrkChange() {
-  StoreFloat(ui.ECzasPompyCyrk, Engine.CzasPracyPompyCyrkulacyjnej, Empty::Zero);
+  StoreFloat(ui().ECzasPompyCyrk, Engine.CzasPracyPompyCyrkulacyjnej, Empty::Zero);
 }
 void TForm1::EDlugoscPompyCyrkChange() {
-  StoreFloat(ui.EDlugoscPompyCyrk, Engine.DlugoscPrzewodowCyrkulacyjnych, Empty::Zero);
+  StoreFloat(ui().EDlugoscPompyCyrk, Engine.DlugoscPrzewodowCyrkulacyjnych, Empty::Zero);
 }
 void TForm1::ETempOtoczZasobnikaChange() {
-  StoreFloat(ui.ETempOtoczZasobnika, Engine.TemperaturaOtoczeniaZasobnika, Empty::Unchanged);
+  StoreFloat(ui().ETempOtoczZasobnika, Engine.TemperaturaOtoczeniaZasobnika, Empty::Unchanged);
 }
 void TForm1::Edit7Change() {
-  StoreFloat(ui.Edit7, Engine.TemperaturaZasilania, Empty::Unchanged);
+  StoreFloat(ui().Edit7, Engine.TemperaturaZasilania, Empty::Unchanged);
 }
 void TForm1::Edit8Change() {
-  StoreFloat(ui.Edit8, Engine.TemperaturaPowrotu, Empty::Unchanged);
+  StoreFloat(ui().Edit8, Engine.TemperaturaPowrotu, Empty::Unchanged);
 }
 void TForm1::EBetaChange() {
-  StoreFloat(ui.EBeta, Engine.KatBeta, Empty::Unchanged);
+  StoreFloat(ui().EBeta, Engine.KatBeta, Empty::Unchanged);
 }
 void TForm1::EGammaChange() {
-  StoreFloat(ui.EGamma, Engine.KatGamma, Empty::Unchanged);
+  StoreFloat(ui().EGamma, Engine.KatGamma, Empty::Unchanged);
 }
 void TForm1::EDlugoscPrzewZewChange() {
-  StoreFloat(ui.EDlugoscPrzewZew, Engine.DlugoscPrzewodowNaZewnatrz, Empty::Unchanged);
+  StoreFloat(ui().EDlugoscPrzewZew, Engine.DlugoscPrzewodowNaZewnatrz, Empty::Unchanged);
 }
 void TForm1::EDlugoscPrzewWewChange() {
-  StoreFloat(ui.EDlugoscPrzewWew, Engine.DlugoscPrzewodowWewnatrz, Empty::Unchanged);
+  StoreFloat(ui().EDlugoscPrzewWew, Engine.DlugoscPrzewodowWewnatrz, Empty::Unchanged);
 }
 void TForm1::EHStatycznaChange() {
-  StoreFloat(ui.EHStatyczna, Engine.WysokoscStatyczna, Empty::Unchanged);
+  StoreFloat(ui().EHStatyczna, Engine.WysokoscStatyczna, Empty::Unchanged);
 }
 void TForm1::ETempZimnaWodaChange() {
-  StoreFloat(ui.ETempZimnaWoda, Engine.TemperaturaWodySieci, Empty::Unchanged);
+  StoreFloat(ui().ETempZimnaWoda, Engine.TemperaturaWodySieci, Empty::Unchanged);
 }
 void TForm1::ETempZasobnikaChange() {
-  StoreFloat(ui.ETempZasobnika, Engine.TemperaturaWodyWZasobniku, Empty::Unchanged);
+  StoreFloat(ui().ETempZasobnika, Engine.TemperaturaWodyWZasobniku, Empty::Unchanged);
 }
 void TForm1::PowDomuChange() {
-  StoreFloat(ui.PowDomu, Engine.PowierzchniaBudynku, Empty::Unchanged);
+  StoreFloat(ui().PowDomu, Engine.PowierzchniaBudynku, Empty::Unchanged);
 }
 void TForm1::EnergiaDomChange() {
-  StoreFloat(ui.EnergiaDom, Engine.ZapotrzebowanieEnergi, Empty::Unchanged);
+  StoreFloat(ui().EnergiaDom, Engine.ZapotrzebowanieEnergi, Empty::Unchanged);
 }
 
 // An emptied count recomputes the collectors' cost item with the count stored before.
 void TForm1::ELiczbaKolektorowChange() {
-  StoreInt(ui.ELiczbaKolektorow, Engine.LiczbaKolektorow);
+  StoreInt(ui().ELiczbaKolektorow, Engine.LiczbaKolektorow);
   Engine.CenaKolektory =
       static_cast<float>(Engine.LiczbaKolektorow) * Engine.SelectedCollector->Cena;
 }
@@ -284,46 +284,46 @@ void TForm1::ELiczbaKolektorowChange() {
 // cost need a length, so such a text becomes 1 m.
 void TForm1::EDlugoscPrzewZewExit() {
   try {
-    Engine.DlugoscPrzewodowNaZewnatrz = ReadFloat(ui.EDlugoscPrzewZew->text().toStdString());
+    Engine.DlugoscPrzewodowNaZewnatrz = ReadFloat(ui().EDlugoscPrzewZew->text().toStdString());
   } catch (const NumberConversionError&) {
     Engine.DlugoscPrzewodowNaZewnatrz = 1;
-    ui.EDlugoscPrzewZew->setText(QString::fromStdString(General15(1)));
+    ui().EDlugoscPrzewZew->setText(QString::fromStdString(General15(1)));
   }
 }
 
 // The insulation window's parameter grid shows the diameter as the list does.
 void TForm1::ComboSrednicaPrzewoduSelect() {
-  const QString text = ui.ComboSrednicaPrzewodu->currentText();
-  platform::SetCell(WinIzolacja->ui.TabelaIzolacja, 1, 5, text);
+  const QString text = ui().ComboSrednicaPrzewodu->currentText();
+  platform::SetCell(WinIzolacja->ui().TabelaIzolacja, 1, 5, text);
   Engine.SrednicaPrzewodu = ReadInt(text.toStdString());
 }
 
 void TForm1::ComboWspKrotnosciSelect() {
-  Engine.WspolczynnikKrotnosci = ReadFloat(ui.ComboWspKrotnosci->currentText().toStdString());
+  Engine.WspolczynnikKrotnosci = ReadFloat(ui().ComboWspKrotnosci->currentText().toStdString());
   WinZasobnik->RequiredVolume = Engine.ComputeRequiredTankVolume();
 }
 
 // Pool months are 0-based: the lists start at "05", May.
 void TForm1::basenODSelect() {
-  Engine.BasenOd = ui.basenOD->currentIndex() + 4;
+  Engine.BasenOd = ui().basenOD->currentIndex() + 4;
 }
 void TForm1::basenDOSelect() {
-  Engine.BasenDo = ui.basenDO->currentIndex() + 4;
+  Engine.BasenDo = ui().basenDO->currentIndex() + 4;
 }
 
 void TForm1::CheckIzolacjaClick() {
-  const bool ticked = ui.CheckIzolacja->isChecked();
+  const bool ticked = ui().CheckIzolacja->isChecked();
   Engine.Izolacja = ticked ? 1 : 0;
-  ui.ToolButton5->setEnabled(ticked);
+  ui().ToolButton5->setEnabled(ticked);
 }
 
 // Unticked, the circulation values are cleared while the edits keep their texts.
 void TForm1::CheckCyrkulacjaClick() {
-  const bool ticked = ui.CheckCyrkulacja->isChecked();
-  ShowGroup({ui.ECzasPompyCyrk, ui.EDlugoscPompyCyrk, ui.Label5, ui.Label6, ui.Label41, ui.Label42},
+  const bool ticked = ui().CheckCyrkulacja->isChecked();
+  ShowGroup({ui().ECzasPompyCyrk, ui().EDlugoscPompyCyrk, ui().Label5, ui().Label6, ui().Label41, ui().Label42},
             ticked);
-  ui.ECzasPompyCyrk->setEnabled(ticked);
-  ui.EDlugoscPompyCyrk->setEnabled(ticked);
+  ui().ECzasPompyCyrk->setEnabled(ticked);
+  ui().EDlugoscPompyCyrk->setEnabled(ticked);
   Engine.Cyrkulacja = ticked ? 1 : 0;
   if (!ticked) {
     Engine.CzasPracyPompyCyrkulacyjnej = 0;
@@ -332,17 +332,17 @@ void TForm1::CheckCyrkulacjaClick() {
 }
 
 void TForm1::CheckBasenClick() {
-  const bool ticked = ui.CheckBasen->isChecked();
-  ShowGroup({ui.Image2, ui.StaticText4, ui.StaticText5, ui.StaticText6, ui.StaticText7,
-             ui.StaticText8, ui.StaticText9, ui.StaticText10, ui.StaticText12, ui.StaticText11,
-             ui.StaticText13, ui.BasenDlugosc, ui.BasenSzerokosc, ui.BasenGlebokosc,
-             ui.CheckPrzeslona, ui.basenOD, ui.basenDO},
+  const bool ticked = ui().CheckBasen->isChecked();
+  ShowGroup({ui().Image2, ui().StaticText4, ui().StaticText5, ui().StaticText6, ui().StaticText7,
+             ui().StaticText8, ui().StaticText9, ui().StaticText10, ui().StaticText12, ui().StaticText11,
+             ui().StaticText13, ui().BasenDlugosc, ui().BasenSzerokosc, ui().BasenGlebokosc,
+             ui().CheckPrzeslona, ui().basenOD, ui().basenDO},
             ticked);
   Engine.Basen = ticked ? 1 : 0;
 }
 
 void TForm1::CheckPrzeslonaClick() {
-  Engine.Przeslona = ui.CheckPrzeslona->isChecked() && ui.CheckBasen->isChecked() ? 1 : 0;
+  Engine.Przeslona = ui().CheckPrzeslona->isChecked() && ui().CheckBasen->isChecked() ? 1 : 0;
 }
 
 void TForm1::Button1Click() {
@@ -366,9 +366,9 @@ void TForm1::ChooseScheme(int scheme) {
   const QString path = QString::fromUtf8(chosen.picture);
   QPixmap picture;
   if (picture.load(path)) {
-    ui.ObrazekTlo->setPixmap(picture);
+    ui().ObrazekTlo->setPixmap(picture);
   } else {
-    ui.ObrazekTlo->clear();
+    ui().ObrazekTlo->clear();
     if (!missingSchemePictures_.contains(path)) {
       missingSchemePictures_.insert(path);
       platform::MessageBox(
@@ -378,13 +378,13 @@ void TForm1::ChooseScheme(int scheme) {
   }
 
   const bool centralHeating = chosen.centralHeating == 1;
-  ui.Edit7->setEnabled(centralHeating);
-  ui.Edit8->setEnabled(centralHeating);
-  ShowGroup({ui.Edit7, ui.Edit8, ui.PowDomu, ui.EnergiaDom, ui.Label10, ui.Label11, ui.Label12,
-             ui.Label30, ui.Label31, ui.Label33, ui.Label34, ui.Label55, ui.Label56, ui.Label59,
-             ui.Label57, ui.Label58},
+  ui().Edit7->setEnabled(centralHeating);
+  ui().Edit8->setEnabled(centralHeating);
+  ShowGroup({ui().Edit7, ui().Edit8, ui().PowDomu, ui().EnergiaDom, ui().Label10, ui().Label11, ui().Label12,
+             ui().Label30, ui().Label31, ui().Label33, ui().Label34, ui().Label55, ui().Label56, ui().Label59,
+             ui().Label57, ui().Label58},
             centralHeating);
-  ShowGroup({ui.Label64, ui.Label69, ui.Label87}, chosen.tanks == 2);
+  ShowGroup({ui().Label64, ui().Label69, ui().Label87}, chosen.tanks == 2);
 
   Engine.LiczbaZasobnikow = chosen.tanks;
   Engine.CWUCO = chosen.centralHeating;

@@ -198,35 +198,35 @@ void TForm1::ConnectCommands() {
     void (TForm1::*handler)();
   };
   const Command commands[] = {
-      {ui.Zestawy2, &TForm1::Zestawy2Click},
-      {ui.Oprogramie2, &TForm1::Oprogramie2Click},
-      {ui.Tematypomocy1, &TForm1::Tematypomocy1Click},
-      {ui.Pomoconline1, &TForm1::Pomoconline1Click},
-      {ui.Zasobnik1, &TForm1::Zasobnik1Click},
-      {ui.Kolektorsoneczny1, &TForm1::Kolektorsoneczny1Click},
-      {ui.Sterowniksolarny1, &TForm1::Sterowniksolarny1Click},
-      {ui.Naczyniewzbiorcze1, &TForm1::Naczyniewzbiorcze1Click},
-      {ui.Pompaobiegowa1, &TForm1::Pompaobiegowa1Click},
-      {ui.Izolacja1, &TForm1::Izolacja1Click},
-      {ui.Miasta, &TForm1::MiastaClick},
-      {ui.Konstrukcjawsporcza1, &TForm1::Konstrukcjawsporcza1Click},
-      {ui.Producent1, &TForm1::Producent1Click},
-      {ui.DodajZestaw1, &TForm1::DodajZestaw1Click},
-      {ui.OtwrzZestaw1, &TForm1::OtwrzZestaw1Click},
-      {ui.PobierzZestawy1, &TForm1::PobierzZestawy1Click},
-      {ui.Dane1, &TForm1::Dane1Click},
-      {ui.Program1, &TForm1::Program1Click},
-      {ui.Opcjeraportu1, &TForm1::Opcjeraportu1Click},
-      {ui.Oferta1, &TForm1::Oferta1Click},
-      {ui.Bazasprztuonline1, &TForm1::Bazasprztuonline1Click},
-      {ui.ToolButton1, &TForm1::ToolButton1Click},
-      {ui.ToolButton2, &TForm1::ToolButton2Click},
-      {ui.ToolButton3, &TForm1::ToolButton3Click},
-      {ui.ToolButton4, &TForm1::ToolButton4Click},
-      {ui.ToolButton5, &TForm1::ToolButton5Click},
-      {ui.ToolButton6, &TForm1::ToolButton6Click},
-      {ui.ToolButton7, &TForm1::ToolButton7Click},
-      {ui.ToolButton8, &TForm1::ToolButton8Click},
+      {ui().Zestawy2, &TForm1::Zestawy2Click},
+      {ui().Oprogramie2, &TForm1::Oprogramie2Click},
+      {ui().Tematypomocy1, &TForm1::Tematypomocy1Click},
+      {ui().Pomoconline1, &TForm1::Pomoconline1Click},
+      {ui().Zasobnik1, &TForm1::Zasobnik1Click},
+      {ui().Kolektorsoneczny1, &TForm1::Kolektorsoneczny1Click},
+      {ui().Sterowniksolarny1, &TForm1::Sterowniksolarny1Click},
+      {ui().Naczyniewzbiorcze1, &TForm1::Naczyniewzbiorcze1Click},
+      {ui().Pompaobiegowa1, &TForm1::Pompaobiegowa1Click},
+      {ui().Izolacja1, &TForm1::Izolacja1Click},
+      {ui().Miasta, &TForm1::MiastaClick},
+      {ui().Konstrukcjawsporcza1, &TForm1::Konstrukcjawsporcza1Click},
+      {ui().Producent1, &TForm1::Producent1Click},
+      {ui().DodajZestaw1, &TForm1::DodajZestaw1Click},
+      {ui().OtwrzZestaw1, &TForm1::OtwrzZestaw1Click},
+      {ui().PobierzZestawy1, &TForm1::PobierzZestawy1Click},
+      {ui().Dane1, &TForm1::Dane1Click},
+      {ui().Program1, &TForm1::Program1Click},
+      {ui().Opcjeraportu1, &TForm1::Opcjeraportu1Click},
+      {ui().Oferta1, &TForm1::Oferta1Click},
+      {ui().Bazasprztuonline1, &TForm1::Bazasprztuonline1Click},
+      {ui().ToolButton1, &TForm1::ToolButton1Click},
+      {ui().ToolButton2, &TForm1::ToolButton2Click},
+      {ui().ToolButton3, &TForm1::ToolButton3Click},
+      {ui().ToolButton4, &TForm1::ToolButton4Click},
+      {ui().ToolButton5, &TForm1::ToolButton5Click},
+      {ui().ToolButton6, &TForm1::ToolButton6Click},
+      {ui().ToolButton7, &TForm1::ToolButton7Click},
+      {ui().ToolButton8, &TForm1::ToolButton8Click},
   };
   for (const Command& command : commands)
     platform::Connect(command.action, &QAction::triggered, this, command.handler);
@@ -236,38 +236,38 @@ void TForm1::ConnectCommands() {
     void (TForm1::*handler)();
   };
   const Button buttons[] = {
-      {ui.BitBtn2, &TForm1::BitBtn2Click}, {ui.BitBtn11, &TForm1::BitBtn11Click},
-      {ui.BitBtn3, &TForm1::BitBtn3Click}, {ui.BitBtn1, &TForm1::BitBtn1Click},
-      {ui.BitBtn7, &TForm1::BitBtn7Click},
+      {ui().BitBtn2, &TForm1::BitBtn2Click}, {ui().BitBtn11, &TForm1::BitBtn11Click},
+      {ui().BitBtn3, &TForm1::BitBtn3Click}, {ui().BitBtn1, &TForm1::BitBtn1Click},
+      {ui().BitBtn7, &TForm1::BitBtn7Click},
   };
   for (const Button& button : buttons)
     platform::Connect(button.button, &QPushButton::clicked, this, button.handler);
 
   // Both items open the set download window; one key may start one command only, so the second
   // item shows the key without owning it (two owners would leave the key doing nothing).
-  ui.Zestawy2->setShortcut(QKeySequence());
-  ui.Zestawy2->setText(ui.Zestawy2->text() + QStringLiteral("\tCtrl+Y"));
+  ui().Zestawy2->setShortcut(QKeySequence());
+  ui().Zestawy2->setText(ui().Zestawy2->text() + QStringLiteral("\tCtrl+Y"));
 
   // The menu's pictures: the items of the file and help menus.
   QStyle* look = TheMenuLook();
-  ui.Otowrz->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
-  ui.Zapisz1->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
-  ui.Oprogramie2->setIcon(look->standardIcon(QStyle::SP_MessageBoxInformation));
-  ui.Tematypomocy1->setIcon(look->standardIcon(QStyle::SP_DialogHelpButton));
+  ui().Otowrz->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
+  ui().Zapisz1->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
+  ui().Oprogramie2->setIcon(look->standardIcon(QStyle::SP_MessageBoxInformation));
+  ui().Tematypomocy1->setIcon(look->standardIcon(QStyle::SP_DialogHelpButton));
   RegisterWindowPictures();
   const auto picture = [](const char* name) {
     return QIcon(QStringLiteral(":/images/") + QString::fromUtf8(name) + QStringLiteral(".png"));
   };
   const std::pair<QAction*, const char*> pictures[] = {
-      {ui.Zasobnik1, "zasobnik"},          {ui.Kolektorsoneczny1, "kolektor"},
-      {ui.Sterowniksolarny1, "sterownik"}, {ui.Naczyniewzbiorcze1, "naczynie"},
-      {ui.Pompaobiegowa1, "pompa"},        {ui.Izolacja1, "izolacja"},
-      {ui.Miasta, "lokalizacja"},          {ui.Konstrukcjawsporcza1, "konstrukcja"},
-      {ui.Producent1, "producent"},        {ui.ToolButton1, "kolektor"},
-      {ui.ToolButton2, "zasobnik"},        {ui.ToolButton3, "sterownik"},
-      {ui.ToolButton4, "armatura"},        {ui.ToolButton5, "izolacja"},
-      {ui.ToolButton6, "naczynie"},        {ui.ToolButton7, "pompa"},
-      {ui.ToolButton8, "lokalizacja"},
+      {ui().Zasobnik1, "zasobnik"},          {ui().Kolektorsoneczny1, "kolektor"},
+      {ui().Sterowniksolarny1, "sterownik"}, {ui().Naczyniewzbiorcze1, "naczynie"},
+      {ui().Pompaobiegowa1, "pompa"},        {ui().Izolacja1, "izolacja"},
+      {ui().Miasta, "lokalizacja"},          {ui().Konstrukcjawsporcza1, "konstrukcja"},
+      {ui().Producent1, "producent"},        {ui().ToolButton1, "kolektor"},
+      {ui().ToolButton2, "zasobnik"},        {ui().ToolButton3, "sterownik"},
+      {ui().ToolButton4, "armatura"},        {ui().ToolButton5, "izolacja"},
+      {ui().ToolButton6, "naczynie"},        {ui().ToolButton7, "pompa"},
+      {ui().ToolButton8, "lokalizacja"},
   };
   for (const auto& [action, name] : pictures) action->setIcon(picture(name));
   // The tool bar's buttons: the picture with the caption beside it.
@@ -275,8 +275,8 @@ void TForm1::ConnectCommands() {
     bar->setIconSize(QSize(24, 24));
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   }
-  ui.Menu->setStyle(look);
-  for (QMenu* menu : ui.Menu->findChildren<QMenu*>()) menu->setStyle(look);
+  ui().Menu->setStyle(look);
+  for (QMenu* menu : ui().Menu->findChildren<QMenu*>()) menu->setStyle(look);
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(1000);
@@ -315,8 +315,8 @@ void TForm1::ToolButton3Click() {
 void TForm1::ToolButton4Click() {
   SetStatusText(0, QStringLiteral("Wybór elementów Armatury"));
   ShowModeless(WinArmatura);
-  Engine.LiczbaKolektorow = TruncatedCount(ui.ELiczbaKolektorow->text());
-  Ui::TWinArmatura& fittings = WinArmatura->ui;
+  Engine.LiczbaKolektorow = TruncatedCount(ui().ELiczbaKolektorow->text());
+  Ui::TWinArmatura& fittings = WinArmatura->ui();
   fittings.EJednostkoweNatezenie->setText(
       QString::fromStdString(General15(Engine.CollectorUnitFlow)));
   fittings.EJednostkoweCisnienie->setText(
@@ -328,13 +328,13 @@ void TForm1::ToolButton4Click() {
 
 void TForm1::ToolButton5Click() {
   SetStatusText(0, QStringLiteral("Okno wyboru Izolacji"));
-  if (ui.EDlugoscPrzewZew->text().isEmpty() || ui.EDlugoscPrzewWew->text().isEmpty()) {
+  if (ui().EDlugoscPrzewZew->text().isEmpty() || ui().EDlugoscPrzewWew->text().isEmpty()) {
     platform::MessageBox(QStringLiteral("Nie podałeś długości przewodów rurowych !!!"),
                          QStringLiteral("Ostrzeżenie"), platform::Icon::Stop);
     return;
   }
-  WinIzolacja->ui.Label3->setText(ui.EDlugoscPrzewZew->text() + QStringLiteral(" [m]"));
-  WinIzolacja->ui.Label4->setText(ui.EDlugoscPrzewWew->text() + QStringLiteral(" [m]"));
+  WinIzolacja->ui().Label3->setText(ui().EDlugoscPrzewZew->text() + QStringLiteral(" [m]"));
+  WinIzolacja->ui().Label4->setText(ui().EDlugoscPrzewWew->text() + QStringLiteral(" [m]"));
   WinIzolacja->exec();
 }
 
@@ -366,8 +366,8 @@ void TForm1::BitBtn1Click() {
 void TForm1::BitBtn7Click() {
   // The window takes the tilt and azimuth itself when it is shown.
   Form3->exec();
-  Form3->ui.Edit1->setText(ui.EBeta->text());
-  Form3->ui.Edit2->setText(ui.EGamma->text());
+  Form3->ui().Edit1->setText(ui().EBeta->text());
+  Form3->ui().Edit2->setText(ui().EGamma->text());
 }
 
 // ---- Menu --------------------------------------------------------------------------------------

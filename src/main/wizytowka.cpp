@@ -11,10 +11,10 @@
 
 TWinSplash::TWinSplash(QWidget* parent, int intervalMs)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-  ui.setupUi(this);
+  ui().setupUi(this);
   RegisterWindowPictures();
   setFixedSize(642, 241);
-  ui.Image1->setPixmap(QPixmap(QStringLiteral(":/images/splash.jpg")));
+  ui().Image1->setPixmap(QPixmap(QStringLiteral(":/images/splash.jpg")));
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   Timer1.setSingleShot(true);

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "platform/form_ui.h"
 #include "ui_wizytowka.h"
 
 class TWinSplash : public QWidget {
@@ -16,7 +17,7 @@ class TWinSplash : public QWidget {
 
   explicit TWinSplash(QWidget* parent = nullptr, int intervalMs = kInterval);
 
-  Ui::TWinSplash ui;
+  platform::FormUi<Ui::TWinSplash> ui;
   QTimer Timer1;
 
   // Called by the start-up once every window exists: a tick that came earlier takes effect now,

@@ -31,22 +31,22 @@ void TooSmallWarning() {
 }  // namespace
 
 TWinZasobnik::TWinZasobnik(QWidget* parent) : TSelectionWindow(parent) {
-  ui.setupUi(this);
-  PrepareCombo(ui.ComboWyborZasobnika, kInvitation);
-  PrepareCombo(ui.ComboWyborZasobnika2, kInvitation);
+  ui().setupUi(this);
+  PrepareCombo(ui().ComboWyborZasobnika, kInvitation);
+  PrepareCombo(ui().ComboWyborZasobnika2, kInvitation);
   first_ =
-      MakePanel(Engine.SelectedTank.get(), Form1->TankCatalogue, 2, ui.ComboWyborZasobnika,
-                ui.TabelaZasobnika1, ui.Opis2, {{ui.StaticText2, &CZasobnik::StronaProducenta}});
+      MakePanel(Engine.SelectedTank.get(), Form1->TankCatalogue, 2, ui().ComboWyborZasobnika,
+                ui().TabelaZasobnika1, ui().Opis2, {{ui().StaticText2, &CZasobnik::StronaProducenta}});
   second_ =
-      MakePanel(Engine.SelectedTank2.get(), Form1->TankCatalogue, 2, ui.ComboWyborZasobnika2,
-                ui.TabelaZasobnika2, ui.Opis1, {{ui.StaticText4, &CZasobnik::StronaProducenta}});
-  platform::Connect(ui.ComboWyborZasobnika, &QComboBox::activated, this,
+      MakePanel(Engine.SelectedTank2.get(), Form1->TankCatalogue, 2, ui().ComboWyborZasobnika2,
+                ui().TabelaZasobnika2, ui().Opis1, {{ui().StaticText4, &CZasobnik::StronaProducenta}});
+  platform::Connect(ui().ComboWyborZasobnika, &QComboBox::activated, this,
                     &TWinZasobnik::ComboWyborZasobnikaSelect);
-  platform::Connect(ui.ComboWyborZasobnika2, &QComboBox::activated, this,
+  platform::Connect(ui().ComboWyborZasobnika2, &QComboBox::activated, this,
                     &TWinZasobnik::ComboWyborZasobnika2Select);
   ConnectButtons(this);
-  ConnectLink(ui.StaticText2, [this] { StaticText2Click(); });
-  ConnectLink(ui.StaticText4, [this] { StaticText4Click(); });
+  ConnectLink(ui().StaticText2, [this] { StaticText2Click(); });
+  ConnectLink(ui().StaticText4, [this] { StaticText4Click(); });
   platform::RunGuarded([this] { FormCreate(); });
 }
 
@@ -57,9 +57,9 @@ void TWinZasobnik::StoreTankPrice() {
 
 void TWinZasobnik::FormCreate() {
   ComputeRequiredVolume();
-  ShowRequiredVolume(ui.TabelaZasobnika1);
-  ShowRequiredVolume(ui.TabelaZasobnika2);
-  for (QTableWidget* grid : {ui.TabelaZasobnika1, ui.TabelaZasobnika2}) {
+  ShowRequiredVolume(ui().TabelaZasobnika1);
+  ShowRequiredVolume(ui().TabelaZasobnika2);
+  for (QTableWidget* grid : {ui().TabelaZasobnika1, ui().TabelaZasobnika2}) {
     SetUpGrid(grid, {171, 233},
               {"Producent lub dystrybutor", "Producent-Model", "Rodzaj", "Pojemność Zasobnika",
                "Straty Ciśnienia", "Pojemność wymiennika solarnego", "Maksymalna temperatura wody",
@@ -67,7 +67,7 @@ void TWinZasobnik::FormCreate() {
                "Grubość Izolacji", "Cena netto", "Wymagana pojemność zasobnika"});
   }
   FillCombo(second_);
-  ui.ComboWyborZasobnika2->setEditText(kInvitation);
+  ui().ComboWyborZasobnika2->setEditText(kInvitation);
 
   // With one tank the first tank larger than the required volume; else the row kept.
   int row = Engine.Tank1Index;
@@ -87,11 +87,11 @@ void TWinZasobnik::FormCreate() {
 }
 
 void TWinZasobnik::ComboWyborZasobnikaSelect() {
-  const int row = ui.ComboWyborZasobnika->currentIndex();
+  const int row = ui().ComboWyborZasobnika->currentIndex();
   if (row < 0 || row >= Rows(first_)) return;
   Engine.Tank1Index = row;
   ComputeRequiredVolume();
-  ShowRequiredVolume(ui.TabelaZasobnika1);
+  ShowRequiredVolume(ui().TabelaZasobnika1);
   if (!TakeRow(first_, row)) return;
   if (Engine.SelectedTank->PojemnoscZasobnika < Engine.RequiredTankVolume) TooSmallWarning();
   CopyTank(*Engine.SelectedTank, kFirstTank);
@@ -101,7 +101,7 @@ void TWinZasobnik::ComboWyborZasobnikaSelect() {
 }
 
 void TWinZasobnik::ComboWyborZasobnika2Select() {
-  const int row = ui.ComboWyborZasobnika2->currentIndex();
+  const int row = ui().ComboWyborZasobnika2->currentIndex();
   if (row < 0 || row >= Rows(second_)) return;
   Engine.Tank2Index = row;
   ComputeRequiredVolume();
@@ -110,8 +110,8 @@ void TWinZasobnik::ComboWyborZasobnika2Select() {
       Engine.RequiredTankVolume > Engine.SelectedTank2->PojemnoscZasobnika)
     TooSmallWarning();
   CopyTank(*Engine.SelectedTank2, kSecondTank);
-  ShowRequiredVolume(ui.TabelaZasobnika1);
-  ShowRequiredVolume(ui.TabelaZasobnika2);
+  ShowRequiredVolume(ui().TabelaZasobnika1);
+  ShowRequiredVolume(ui().TabelaZasobnika2);
   Engine.SetPriceMode = 0;
 }
 
@@ -122,13 +122,13 @@ void TWinZasobnik::FormShow() {
   setMaximumWidth(kTwoTanksWidth);
   resize(twoTanks ? kTwoTanksWidth : kOneTankWidth, height());
   ComputeRequiredVolume();
-  ShowRequiredVolume(ui.TabelaZasobnika1);
-  if (twoTanks) ShowRequiredVolume(ui.TabelaZasobnika2);
+  ShowRequiredVolume(ui().TabelaZasobnika1);
+  if (twoTanks) ShowRequiredVolume(ui().TabelaZasobnika2);
   if (ShowsEngineDevices() && Engine.SelectedTank->ID > 0) {
     ShowEngineDevice(first_);
     if (twoTanks && Engine.SelectedTank2->ID > 0) ShowEngineDevice(second_);
   }
-  ShowRequiredVolume(ui.TabelaZasobnika1);
+  ShowRequiredVolume(ui().TabelaZasobnika1);
 }
 
 void TWinZasobnik::BitBtn1Click() {
@@ -160,10 +160,10 @@ void TWinZasobnik::CopyTank(const CZasobnik& tank, const TankFields& fields) {
 }
 
 void TWinZasobnik::ShowSummary(bool withSecondCapacity) {
-  Form1->ui.Label66->setText(QString::fromStdString(Engine.SelectedTank->Model));
-  Form1->ui.Label67->setText(
+  Form1->ui().Label66->setText(QString::fromStdString(Engine.SelectedTank->Model));
+  Form1->ui().Label67->setText(
       QString::fromStdString(General15(Engine.SelectedTank->PojemnoscZasobnika)));
-  Form1->ui.Label64->setText(withSecondCapacity ? QString::fromStdString(General15(
+  Form1->ui().Label64->setText(withSecondCapacity ? QString::fromStdString(General15(
                                                       Engine.SelectedTank2->PojemnoscZasobnika))
                                                 : QString());
 }

@@ -4,6 +4,7 @@
 
 #include "engine/vindargast2.h"
 #include "main/selection.h"
+#include "platform/form_ui.h"
 #include "ui_zasobnik.h"
 
 class TWinZasobnik : public TSelectionWindow {
@@ -12,7 +13,7 @@ class TWinZasobnik : public TSelectionWindow {
  public:
   explicit TWinZasobnik(QWidget* parent = nullptr);
 
-  Ui::TWinZasobnik ui;
+  platform::FormUi<Ui::TWinZasobnik> ui;
   // The required tank volume (l) the window shows in row 12 of its grids.
   float RequiredVolume = 0;
 
@@ -28,8 +29,8 @@ class TWinZasobnik : public TSelectionWindow {
   void BitBtn1Click();
   void BitBtn2Click() { ShowProducers(); }
   void BitBtn3Click();
-  void StaticText2Click() { OpenLink(ui.StaticText2); }
-  void StaticText4Click() { OpenLink(ui.StaticText4); }
+  void StaticText2Click() { OpenLink(ui().StaticText2); }
+  void StaticText4Click() { OpenLink(ui().StaticText4); }
 
   // Engine's fields of one of the two tanks.
   struct TankFields {

@@ -32,43 +32,43 @@ void ReadFailed(const char* number) {
 // The main window's device summary for what a set brought.
 void ShowInMainWindow(const setfile::LoadedSet& set) {
   if (!Form1) return;
-  Ui::TForm1& ui = Form1->ui;
+  auto& ui = Form1->ui;
   if (set.tank1) {
-    ui.Label67->setText(Text(General15(set.tank1->PojemnoscZasobnika)));
-    ui.Label66->setText(Text(set.tank1->Model));
+    ui().Label67->setText(Text(General15(set.tank1->PojemnoscZasobnika)));
+    ui().Label66->setText(Text(set.tank1->Model));
   }
-  if (set.tank2) ui.Label64->setText(Text(General15(set.tank2->PojemnoscZasobnika)));
+  if (set.tank2) ui().Label64->setText(Text(General15(set.tank2->PojemnoscZasobnika)));
   if (set.collector) {
-    ui.Label61->setText(Text(set.collector->Model));
+    ui().Label61->setText(Text(set.collector->Model));
     // As the collector window shows them: the summary must not round away a digit of the k1
     // the design computes with (3.78 shown as 3.8).
-    ui.Label62->setText(Text(GeneralText(set.collector->WspolczynnikLiniowy, 4, 2)));
-    ui.Label63->setText(Text(GeneralText(set.collector->WspolczynnikKwadratowy, 2, 3)));
+    ui().Label62->setText(Text(GeneralText(set.collector->WspolczynnikLiniowy, 4, 2)));
+    ui().Label63->setText(Text(GeneralText(set.collector->WspolczynnikKwadratowy, 2, 3)));
   }
-  if (set.controller) ui.Label70->setText(Text(set.controller->Model));
+  if (set.controller) ui().Label70->setText(Text(set.controller->Model));
   if (set.vessel) {
-    ui.Label73->setText(Text(set.vessel->Model));
-    ui.Label75->setText(Text(General15(set.vessel->Pojemnosc)));
+    ui().Label73->setText(Text(set.vessel->Model));
+    ui().Label75->setText(Text(General15(set.vessel->Pojemnosc)));
   }
-  if (set.pump) ui.Label77->setText(Text(set.pump->Model));
+  if (set.pump) ui().Label77->setText(Text(set.pump->Model));
   if (set.insulation) {
-    ui.Label71->setText(Text(set.insulation->Model));
-    ui.Label72->setText(Text(GeneralText(set.insulation->Lambda, 2, 2)));
+    ui().Label71->setText(Text(set.insulation->Model));
+    ui().Label72->setText(Text(GeneralText(set.insulation->Lambda, 2, 2)));
   }
 }
 
 }  // namespace
 
 TWinOpenZestaw::TWinOpenZestaw(QWidget* parent) : QDialog(parent) {
-  ui.setupUi(this);
-  platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinOpenZestaw::BitBtn2Click);
-  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinOpenZestaw::BitBtn1Click);
-  platform::Connect(ui.BitBtn4, &QPushButton::clicked, this, &TWinOpenZestaw::BitBtn4Click);
-  platform::Connect(ui.FileListBox1, &QListWidget::itemDoubleClicked, this,
+  ui().setupUi(this);
+  platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinOpenZestaw::BitBtn2Click);
+  platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinOpenZestaw::BitBtn1Click);
+  platform::Connect(ui().BitBtn4, &QPushButton::clicked, this, &TWinOpenZestaw::BitBtn4Click);
+  platform::Connect(ui().FileListBox1, &QListWidget::itemDoubleClicked, this,
                     [this] { FileListBox1DblClick(); });
-  connect(ui.BitBtn3, &QPushButton::clicked, this, &QDialog::close);
-  ui.StaticText12->installEventFilter(this);
-  ui.StaticText13->installEventFilter(this);
+  connect(ui().BitBtn3, &QPushButton::clicked, this, &QDialog::close);
+  ui().StaticText12->installEventFilter(this);
+  ui().StaticText13->installEventFilter(this);
 }
 
 void TWinOpenZestaw::showEvent(QShowEvent* event) {
@@ -78,8 +78,8 @@ void TWinOpenZestaw::showEvent(QShowEvent* event) {
 
 bool TWinOpenZestaw::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease) {
-    if (watched == ui.StaticText13) platform::RunGuarded([this] { StaticText13Click(); });
-    if (watched == ui.StaticText12) platform::RunGuarded([this] { StaticText12Click(); });
+    if (watched == ui().StaticText13) platform::RunGuarded([this] { StaticText13Click(); });
+    if (watched == ui().StaticText12) platform::RunGuarded([this] { StaticText12Click(); });
   }
   return QDialog::eventFilter(watched, event);
 }
@@ -87,19 +87,19 @@ bool TWinOpenZestaw::eventFilter(QObject* watched, QEvent* event) {
 void TWinOpenZestaw::FormShow() {
   const QDir sets(QString::fromLatin1(setfile::kFolder));
   if (sets.exists()) folder_ = sets.absolutePath();
-  ui.FileListBox1->clear();
+  ui().FileListBox1->clear();
   if (!folder_.isEmpty()) {
     const QStringList files =
         QDir(folder_).entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name);
-    ui.FileListBox1->addItems(files);
+    ui().FileListBox1->addItems(files);
   }
-  ui.StaticText13->setCursor(Qt::PointingHandCursor);
-  ui.Opis->clear();
+  ui().StaticText13->setCursor(Qt::PointingHandCursor);
+  ui().Opis->clear();
 }
 
 QString TWinOpenZestaw::SelectedPath() const {
-  const QListWidgetItem* item = ui.FileListBox1->currentItem();
-  if (!item || ui.FileListBox1->count() == 0) return QString();
+  const QListWidgetItem* item = ui().FileListBox1->currentItem();
+  if (!item || ui().FileListBox1->count() == 0) return QString();
   return QDir(folder_).filePath(item->text());
 }
 
@@ -112,28 +112,28 @@ void TWinOpenZestaw::PreviewSet(const QString& path) {
   setfile::SetPreview preview;
   try {
     XMLZestaw.LoadFile(path.toStdString());
-    ui.ListBox2->clear();
+    ui().ListBox2->clear();
     if (!setfile::IsSetDocument(XMLZestaw)) throw xml::Error("Plik nie zawiera zestawu");
     preview = setfile::ReadSetPreview(XMLZestaw);
   } catch (const std::exception&) {
     ReadFailed("2");
     return;
   }
-  QLabel* const texts[] = {ui.StaticText9,  ui.StaticText10, ui.StaticText11, ui.StaticText12,
-                           ui.StaticText13, ui.StaticText14, ui.StaticText15};
+  QLabel* const texts[] = {ui().StaticText9,  ui().StaticText10, ui().StaticText11, ui().StaticText12,
+                           ui().StaticText13, ui().StaticText14, ui().StaticText15};
   for (int i = 0; i < 7; ++i) texts[i]->setText(Text(preview.info[i + 1]));
-  ui.StaticText17->setText(Text(preview.info[0] + " zł"));
-  ui.Opis->setPlainText(Text(preview.info[8]));
+  ui().StaticText17->setText(Text(preview.info[0] + " zł"));
+  ui().Opis->setPlainText(Text(preview.info[8]));
   SetEmail = Text(preview.info[4]);
   SetWebPage = Text(preview.info[5]);
-  for (const std::string& device : preview.devices) ui.ListBox2->addItem(Text(device));
+  for (const std::string& device : preview.devices) ui().ListBox2->addItem(Text(device));
 }
 
 bool TWinOpenZestaw::LoadSetIntoDesign(const QString& path) {
   setfile::LoadedSet set;
   try {
     XMLZestaw.LoadFile(path.toStdString());
-    ui.ListBox2->clear();
+    ui().ListBox2->clear();
     if (!setfile::IsSetDocument(XMLZestaw)) throw xml::Error("Plik nie zawiera zestawu");
     set = setfile::ReadSet(XMLZestaw, Engine);
   } catch (const std::exception&) {
@@ -142,17 +142,17 @@ bool TWinOpenZestaw::LoadSetIntoDesign(const QString& path) {
   }
   // The main window's count first: its change handler prices the collectors, which the set's
   // own price then replaces.
-  if (Form1) Form1->ui.ELiczbaKolektorow->setText(Text(std::to_string(set.collectors)));
+  if (Form1) Form1->ui().ELiczbaKolektorow->setText(Text(std::to_string(set.collectors)));
   setfile::ApplySet(set, Engine);
-  QLabel* const texts[] = {ui.StaticText9, ui.StaticText10, ui.StaticText11, ui.StaticText12,
-                           ui.StaticText13};
+  QLabel* const texts[] = {ui().StaticText9, ui().StaticText10, ui().StaticText11, ui().StaticText12,
+                           ui().StaticText13};
   for (int i = 0; i < 5; ++i) texts[i]->setText(Text(set.texts[i + 1]));
-  ui.StaticText14->setText(Text(std::to_string(set.collectors)));
-  ui.StaticText15->setText(Text(std::to_string(set.tanks)));
-  ui.StaticText17->setText(Text(CurrencyText(Engine.CenaZestawu, 7, DotFormatSettings)));
+  ui().StaticText14->setText(Text(std::to_string(set.collectors)));
+  ui().StaticText15->setText(Text(std::to_string(set.tanks)));
+  ui().StaticText17->setText(Text(CurrencyText(Engine.CenaZestawu, 7, DotFormatSettings)));
   SetEmail = Text(set.texts[4]);
   SetWebPage = Text(set.texts[5]);
-  for (const std::string& model : set.models) ui.ListBox2->addItem(Text(model));
+  for (const std::string& model : set.models) ui().ListBox2->addItem(Text(model));
   ShowInMainWindow(set);
   if (Form1) Form1->ClearResults();  // the results were those of the devices before
   return true;
@@ -163,13 +163,13 @@ void TWinOpenZestaw::BitBtn1Click() {
   if (path.isEmpty()) return;
   // A set that was not read leaves the total and the picture as the design has them.
   if (!LoadSetIntoDesign(path)) return;
-  if (WinKoszty) WinKoszty->ui.ESumaKoszt->setText(Text(General15(Engine.CenaZestawu)));
+  if (WinKoszty) WinKoszty->ui().ESumaKoszt->setText(Text(General15(Engine.CenaZestawu)));
   if (!Form1) return;
   const QString picture = Engine.LiczbaZasobnikow == 2
                               ? QStringLiteral("Grafika/CWU-2zasobniki.bmp")
                               : QStringLiteral("Grafika/CWU-1zasobnik.bmp");
   QPixmap scheme;
-  if (QFile::exists(picture) && scheme.load(picture)) Form1->ui.ObrazekTlo->setPixmap(scheme);
+  if (QFile::exists(picture) && scheme.load(picture)) Form1->ui().ObrazekTlo->setPixmap(scheme);
 }
 
 void TWinOpenZestaw::BitBtn4Click() {
@@ -185,7 +185,7 @@ void TWinOpenZestaw::BitBtn4Click() {
         QStringLiteral("Uwaga"), platform::Icon::Warning);
     return;
   }
-  delete ui.FileListBox1->takeItem(ui.FileListBox1->currentRow());
+  delete ui().FileListBox1->takeItem(ui().FileListBox1->currentRow());
 }
 
 // "brak" stands for no address in a set file: there is nothing to open then.

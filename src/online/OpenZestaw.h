@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QString>
 
+#include "platform/form_ui.h"
 #include "ui_OpenZestaw.h"
 #include "xml/xmldoc.h"
 
@@ -12,7 +13,7 @@ class TWinOpenZestaw : public QDialog {
  public:
   explicit TWinOpenZestaw(QWidget* parent = nullptr);
 
-  Ui::TWinOpenZestaw ui;
+  platform::FormUi<Ui::TWinOpenZestaw> ui;
   xml::Document XMLZestaw;  // the document a set file is read into
 
   // The web page and the e-mail address of the set shown last; a click on their texts opens them.

@@ -101,14 +101,14 @@ void Repaint() {
 }
 
 void SetLine(const QString& text) {
-  Form2->ui.StaticText1->setText(text);
+  Form2->ui().StaticText1->setText(text);
   Repaint();
 }
 
 void Pause(const UpdatedCatalogue& catalogue) {
   for (int step = catalogue.firstStep; step <= catalogue.lastStep; ++step) {
     Repaint();
-    Form2->ui.ProgressBar1->setValue(step * 100 / 110);
+    Form2->ui().ProgressBar1->setValue(step * 100 / 110);
     platform::Sleep(100);
   }
 }
@@ -197,12 +197,12 @@ void TForm1::Dane1Click() {
     return;
 
   Form2->show();
-  Form2->ui.StaticText2->hide();
-  Form2->ui.StaticText3->hide();
-  Form2->ui.Label1->hide();
-  Form2->ui.ProgressBar1->setMaximum(110);
-  Form2->ui.ProgressBar1->setValue(0);
-  Form2->ui.BitBtn1->setEnabled(false);
+  Form2->ui().StaticText2->hide();
+  Form2->ui().StaticText3->hide();
+  Form2->ui().Label1->hide();
+  Form2->ui().ProgressBar1->setMaximum(110);
+  Form2->ui().ProgressBar1->setValue(0);
+  Form2->ui().BitBtn1->setEnabled(false);
   SetLine(QStringLiteral("Pobieranie pliku kolektor.xml"));
 
   std::vector<Staged> staged(kCatalogueCount);
@@ -274,7 +274,7 @@ void TForm1::Dane1Click() {
   }
   if (replaced) RefreshAfterUpdate(*this);
 
-  Form2->ui.BitBtn1->setEnabled(true);
+  Form2->ui().BitBtn1->setEnabled(true);
   QString failures;
   for (int i = 0; i < kCatalogueCount; ++i) {
     if (!staged[i].Usable())

@@ -44,24 +44,24 @@ void BindGrid(QTableView* grid, TQuery* query, const std::vector<TWinOferta::Col
 }  // namespace
 
 TWinOferta::TWinOferta(QWidget* parent) : QDialog(parent) {
-  ui.setupUi(this);
-  ui.PageControl1->setCurrentIndex(0);
+  ui().setupUi(this);
+  ui().PageControl1->setCurrentIndex(0);
   for (QTableView* grid :
-       {ui.DBGrid1, ui.DBGrid2, ui.DBGrid3, ui.DBGrid4, ui.DBGrid5, ui.DBGrid6, ui.DBGrid7}) {
+       {ui().DBGrid1, ui().DBGrid2, ui().DBGrid3, ui().DBGrid4, ui().DBGrid5, ui().DBGrid6, ui().DBGrid7}) {
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     PaintRecordRows(grid);
   }
-  ui.DBText2->installEventFilter(this);
-  ui.DBText7->installEventFilter(this);
-  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinOferta::BitBtn1Click);
-  platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinOferta::BitBtn2Click);
+  ui().DBText2->installEventFilter(this);
+  ui().DBText7->installEventFilter(this);
+  platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinOferta::BitBtn1Click);
+  platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinOferta::BitBtn2Click);
 }
 
 std::vector<TWinOferta::DevicePage> TWinOferta::DevicePages() const {
   if (!DM) return {};
   return {
-      {ui.DBGrid1,
+      {ui().DBGrid1,
        &DM->QryKolektory,
        {{"Typ", "typ", 116},
         {"Model", "model", 197},
@@ -73,7 +73,7 @@ std::vector<TWinOferta::DevicePage> TWinOferta::DevicePages() const {
         {"Poj. absorbera [l]", "pojAbsorbera", 102},
         {"Pow. efektywna [m2]", "powEfektywna", 110},
         {"Cena", "cena", 79}}},
-      {ui.DBGrid2,
+      {ui().DBGrid2,
        &DM->QryZasobniki,
        {{"Model", "model", 144},
         {"Rodzaj", "rodzaj", 120},
@@ -86,7 +86,7 @@ std::vector<TWinOferta::DevicePage> TWinOferta::DevicePages() const {
         {"Średnica [mm]", "srednicaZasobnika", 81},
         {"Grubość izolacji [mm]", "gruboscIzolacji", 104},
         {"Cena", "cena", kDefaultWidth}}},
-      {ui.DBGrid3,
+      {ui().DBGrid3,
        &DM->QrySterowniki,
        {{"Model", "oznaczenie", 214},
         {"Liczba zasobników", "liczbaZasobnikow", 112},
@@ -98,7 +98,7 @@ std::vector<TWinOferta::DevicePage> TWinOferta::DevicePages() const {
         {"Liczba wyjść", "liczbaWyjsc", 76},
         {"Czujnik temp.", "czujnikTemp", 73},
         {"Cena", "cena", 77}}},
-      {ui.DBGrid4,
+      {ui().DBGrid4,
        &DM->QryPompy,
        {{"Model", "model", 203},
         {"Wysokość podnoszenia [m]", "maxWysokoscPodnoszenia", 145},
@@ -107,7 +107,7 @@ std::vector<TWinOferta::DevicePage> TWinOferta::DevicePages() const {
         {"Zakres regulacji [l/h]", "zakresRegulacji", 116},
         {"Cena", "cena", 78},
         {"Certyfikat", "certyfikat", 265}}},
-      {ui.DBGrid5,
+      {ui().DBGrid5,
        &DM->QryNaczynia,
        {{"Model", "model", 335},
         {"Max. temp. pracy [C]", "dopTempPracy", 180},
@@ -115,13 +115,13 @@ std::vector<TWinOferta::DevicePage> TWinOferta::DevicePages() const {
         {"Ciśnienie wstępne [bar]", "cisnienieWstepne", 159},
         {"Cena", "cena", 111},
         {"Pojemność [l]", "pojemnosc", 106}}},
-      {ui.DBGrid6,
+      {ui().DBGrid6,
        &DM->QryIzolacje,
        {{"Symbol", "symbol", 306},
         {"Materiał", "material", 331},
         {"Współ. przenikania ciepła [W/m*K]", "wspPrzenikaniaCiepla", 217},
         {"Max. temp. pracy [C]", "dopTempPracy", 238}}},
-      {ui.DBGrid7,
+      {ui().DBGrid7,
        &DM->QryKonstrukcje,
        {{"Model", "model", 189},
         {"Liczba kolektorów", "liczba_kolektorow", 99},
@@ -142,7 +142,7 @@ void TWinOferta::showEvent(QShowEvent* event) {
 void TWinOferta::FormShow() {
   // A query that fails below must not leave the previous producer's data under this one's grids.
   for (QLabel* text :
-       {ui.DBText1, ui.DBText2, ui.DBText3, ui.DBText4, ui.DBText5, ui.DBText6, ui.DBText7})
+       {ui().DBText1, ui().DBText2, ui().DBText3, ui().DBText4, ui().DBText5, ui().DBText6, ui().DBText7})
     text->clear();
   if (!DM) return;
   for (const DevicePage& page : DevicePages()) {
@@ -157,15 +157,15 @@ void TWinOferta::FormShow() {
                ? DM->QryInfoProducent.FieldText(0, QString::fromUtf8(field))
                : QString();
   };
-  ui.DBText1->setText(info("nazwaProducenta"));
-  ui.DBText2->setText(info("stronaWWW"));
-  ui.DBText3->setText(info("email"));
-  ui.DBText4->setText(info("osobaKontaktowa"));
-  ui.DBText5->setText(info("telStacjonarny"));
-  ui.DBText6->setText(info("telKomorkowy"));
-  ui.DBText7->setText(info("cennik"));
-  ui.DBText2->setCursor(Qt::PointingHandCursor);
-  ui.DBText7->setCursor(Qt::PointingHandCursor);
+  ui().DBText1->setText(info("nazwaProducenta"));
+  ui().DBText2->setText(info("stronaWWW"));
+  ui().DBText3->setText(info("email"));
+  ui().DBText4->setText(info("osobaKontaktowa"));
+  ui().DBText5->setText(info("telStacjonarny"));
+  ui().DBText6->setText(info("telKomorkowy"));
+  ui().DBText7->setText(info("cennik"));
+  ui().DBText2->setCursor(Qt::PointingHandCursor);
+  ui().DBText7->setCursor(Qt::PointingHandCursor);
 }
 
 void TWinOferta::FormClose() {
@@ -183,7 +183,7 @@ std::vector<OfferSheet> TWinOferta::OfferSheets() const {
   std::vector<OfferSheet> sheets;
   for (const DevicePage& page : DevicePages()) {
     OfferSheet sheet;
-    sheet.name = ui.PageControl1->tabText(ui.PageControl1->indexOf(page.grid->parentWidget()));
+    sheet.name = ui().PageControl1->tabText(ui().PageControl1->indexOf(page.grid->parentWidget()));
     sheet.font = page.grid->font();
     for (const Column& column : page.columns)
       sheet.columns.push_back({QString::fromUtf8(column.title), column.width});
@@ -216,11 +216,11 @@ void TWinOferta::BitBtn1Click() {
 }
 
 void TWinOferta::DBText2Click() {
-  platform::ShellOpen(ui.DBText2->text());
+  platform::ShellOpen(ui().DBText2->text());
 }
 
 void TWinOferta::DBText7Click() {
-  platform::ShellOpen(ui.DBText7->text());
+  platform::ShellOpen(ui().DBText7->text());
 }
 
 void TWinOferta::BitBtn2Click() {
@@ -231,8 +231,8 @@ void TWinOferta::BitBtn2Click() {
 bool TWinOferta::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    if (watched == ui.DBText2) platform::RunGuarded([this] { DBText2Click(); });
-    if (watched == ui.DBText7) platform::RunGuarded([this] { DBText7Click(); });
+    if (watched == ui().DBText2) platform::RunGuarded([this] { DBText2Click(); });
+    if (watched == ui().DBText7) platform::RunGuarded([this] { DBText7Click(); });
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "online/eksport_xlsx.h"
+#include "platform/form_ui.h"
 #include "ui_oferta.h"
 
 class QTableView;
@@ -17,7 +18,7 @@ class TWinOferta : public QDialog {
  public:
   explicit TWinOferta(QWidget* parent = nullptr);
 
-  Ui::TWinOferta ui;
+  platform::FormUi<Ui::TWinOferta> ui;
 
   // The producer whose offer is shown; the producer list sets it before showing the window.
   int32_t ProducerId = 0;

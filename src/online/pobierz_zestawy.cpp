@@ -29,13 +29,13 @@ QStringList SetNames(const QByteArray& bytes) {
 }  // namespace
 
 TWinPobierzZestawy::TWinPobierzZestawy(QWidget* parent) : QDialog(parent) {
-  ui.setupUi(this);
-  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinPobierzZestawy::BitBtn1Click);
-  platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinPobierzZestawy::BitBtn2Click);
+  ui().setupUi(this);
+  platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinPobierzZestawy::BitBtn1Click);
+  platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinPobierzZestawy::BitBtn2Click);
   // A line chosen by mouse or keys; emptying the list chooses nothing and keeps the name.
-  platform::Connect(ui.ListaZestawow, &QListWidget::itemSelectionChanged, this,
+  platform::Connect(ui().ListaZestawow, &QListWidget::itemSelectionChanged, this,
                     &TWinPobierzZestawy::ListaZestawowClick);
-  connect(ui.BitBtn3, &QPushButton::clicked, this, &QDialog::close);
+  connect(ui().BitBtn3, &QPushButton::clicked, this, &QDialog::close);
   // However the window closes (button, close box, Escape).
   platform::Connect(this, &QDialog::finished, this, &TWinPobierzZestawy::FormClose);
 }
@@ -47,7 +47,7 @@ void TWinPobierzZestawy::showEvent(QShowEvent* event) {
 
 // The working folder is the program's folder from the start on, so "Zestawy" is found there.
 void TWinPobierzZestawy::FormShow() {
-  ui.BitBtn2->setEnabled(false);
+  ui().BitBtn2->setEnabled(false);
 }
 
 void TWinPobierzZestawy::BitBtn1Click() {
@@ -57,13 +57,13 @@ void TWinPobierzZestawy::BitBtn1Click() {
     return;
   QFile file(local);
   if (!file.open(QIODevice::ReadOnly)) return;
-  ui.ListaZestawow->clear();
-  ui.ListaZestawow->addItems(SetNames(file.readAll()));
-  if (ui.ListaZestawow->count() > 0) ui.BitBtn2->setEnabled(true);
+  ui().ListaZestawow->clear();
+  ui().ListaZestawow->addItems(SetNames(file.readAll()));
+  if (ui().ListaZestawow->count() > 0) ui().BitBtn2->setEnabled(true);
 }
 
 void TWinPobierzZestawy::ListaZestawowClick() {
-  const QList<QListWidgetItem*> selected = ui.ListaZestawow->selectedItems();
+  const QList<QListWidgetItem*> selected = ui().ListaZestawow->selectedItems();
   if (!selected.isEmpty()) SelectedSetName = selected.first()->text().toStdString();
 }
 
@@ -89,5 +89,5 @@ void TWinPobierzZestawy::BitBtn2Click() {
 }
 
 void TWinPobierzZestawy::FormClose() {
-  ui.ListaZestawow->clear();
+  ui().ListaZestawow->clear();
 }

@@ -5,13 +5,14 @@
 #include <QDialog>
 #include <string>
 
+#include "platform/form_ui.h"
 #include "ui_pobierz_zestawy.h"
 
 class TWinPobierzZestawy : public QDialog {
  public:
   explicit TWinPobierzZestawy(QWidget* parent = nullptr);
 
-  Ui::TWinPobierzZestawy ui;
+  platform::FormUi<Ui::TWinPobierzZestawy> ui;
 
   // The list line clicked last; kept while the window is closed and shown again.
   std::string SelectedSetName;

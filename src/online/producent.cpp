@@ -10,21 +10,21 @@
 #include "platform/guard.h"
 
 TWinProducenci::TWinProducenci(QWidget* parent) : QDialog(parent) {
-  ui.setupUi(this);
+  ui().setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
-  ui.DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-  ui.DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  PaintRecordRows(ui.DBGrid1);
-  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinProducenci::BitBtn1Click);
-  platform::Connect(ui.DBGrid1, &QTableView::doubleClicked, this, [this] { DBGrid1DblClick(); });
-  connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::close);
+  ui().DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  ui().DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  PaintRecordRows(ui().DBGrid1);
+  platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinProducenci::BitBtn1Click);
+  platform::Connect(ui().DBGrid1, &QTableView::doubleClicked, this, [this] { DBGrid1DblClick(); });
+  connect(ui().BitBtn2, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void TWinProducenci::showEvent(QShowEvent* event) {
   // The data module is created after this window: the grid is bound when it is first needed.
-  if (DM && ui.DBGrid1->model() != &DM->QryProducenci) {
-    ui.DBGrid1->setModel(&DM->QryProducenci);
+  if (DM && ui().DBGrid1->model() != &DM->QryProducenci) {
+    ui().DBGrid1->setModel(&DM->QryProducenci);
   }
   QDialog::showEvent(event);
 }
@@ -33,18 +33,18 @@ void TWinProducenci::BitBtn1Click() {
   if (!DM) return;
   DM->QryProducenci.Open();
   DM->QryProducenci.setHeaderData(1, Qt::Horizontal, QStringLiteral("Producent"));
-  QFont bold = ui.DBGrid1->horizontalHeader()->font();
+  QFont bold = ui().DBGrid1->horizontalHeader()->font();
   bold.setBold(true);
   DM->QryProducenci.setHeaderData(1, Qt::Horizontal, bold, Qt::FontRole);
-  ui.DBGrid1->setModel(&DM->QryProducenci);
-  ui.DBGrid1->hideColumn(0);
-  ui.DBGrid1->setColumnWidth(1, 345);
-  ui.DBGrid1->horizontalHeader()->setStretchLastSection(true);
+  ui().DBGrid1->setModel(&DM->QryProducenci);
+  ui().DBGrid1->hideColumn(0);
+  ui().DBGrid1->setColumnWidth(1, 345);
+  ui().DBGrid1->horizontalHeader()->setStretchLastSection(true);
 }
 
 void TWinProducenci::DBGrid1DblClick() {
   if (!DM || !DM->QryProducenci.Active()) return;
-  const QModelIndex current = ui.DBGrid1->currentIndex();
+  const QModelIndex current = ui().DBGrid1->currentIndex();
   if (!current.isValid()) return;
   bool ok = false;
   const int id = DM->QryProducenci.record(current.row()).value(0).toInt(&ok);

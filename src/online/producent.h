@@ -4,13 +4,14 @@
 
 #include <QDialog>
 
+#include "platform/form_ui.h"
 #include "ui_producent.h"
 
 class TWinProducenci : public QDialog {
  public:
   explicit TWinProducenci(QWidget* parent = nullptr);
 
-  Ui::TWinProducenci ui;
+  platform::FormUi<Ui::TWinProducenci> ui;
 
   void BitBtn1Click();
   void DBGrid1DblClick();

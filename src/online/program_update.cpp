@@ -107,7 +107,7 @@ void SyncFolder(const QString& folder) {
 }
 
 void ShowProgress(qint64 received, qint64 announced, bool& shown) {
-  Ui::TForm2& progress = Form2->ui;
+  Ui::TForm2& progress = Form2->ui();
   if (!shown) {
     shown = true;
     Form2->show();
@@ -200,19 +200,19 @@ void TForm1::DownloadProgramUpdate(const QString& address, const QString& localF
   online::FetchResult fetched = online::Fetch(
       address, QStringLiteral("Pobieranie"),
       [&shown](qint64 received, qint64 announced) { ShowProgress(received, announced, shown); });
-  if (shown) Form2->ui.StaticText1->setText(QStringLiteral("Pobieranie zakończone"));
+  if (shown) Form2->ui().StaticText1->setText(QStringLiteral("Pobieranie zakończone"));
   if (fetched.ok && fetched.body.isEmpty()) {
     fetched.ok = false;
     fetched.reason = QStringLiteral("serwer przesłał pusty plik");
   }
   if (!fetched.ok) {
-    if (shown) Form2->ui.BitBtn1->setEnabled(true);
+    if (shown) Form2->ui().BitBtn1->setEnabled(true);
     ReportUnchanged(online::FailureText(fetched, online::FileNameOf(address)));
     return;
   }
   const QString program = online::RunningProgramPath();
   const QString download = QFileInfo(program).absolutePath() + QLatin1Char('/') + localFileName;
-  Form2->ui.BitBtn1->setEnabled(true);
+  Form2->ui().BitBtn1->setEnabled(true);
   const QString failure = SwapProgram(program, download, fetched.body);
   if (!failure.isEmpty()) {
     ReportUnchanged(failure);

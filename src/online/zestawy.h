@@ -12,6 +12,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/zestaw.h"
+#include "platform/form_ui.h"
 #include "ui_zestawy.h"
 #include "xml/xmldoc.h"
 
@@ -36,7 +37,7 @@ class TWinZestawy : public QDialog {
   // catalogue row from the id to the flag.
   using DeviceEntry = std::vector<std::string>;
 
-  Ui::TWinZestawy ui;
+  platform::FormUi<Ui::TWinZestawy> ui;
   xml::Document XMLZestaw;  // the document a set file is written through
 
   std::vector<DeviceEntry> DeviceEntries;

@@ -3,8 +3,8 @@
 // thrown and is shown in the application's error box with its exact text, and the program goes on.
 // Connect every handler that reads numbers or files through Connect, or wrap it in Guarded.
 //
-//   platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
-//   platform::Connect(ui.ETempCWU, &QLineEdit::textChanged, this, [this] { ETempCWUChange(); });
+//   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+//   platform::Connect(ui().ETempCWU, &QLineEdit::textChanged, this, [this] { ETempCWUChange(); });
 //   QTimer::singleShot(0, this, platform::Guarded([this] { ... }));
 //   platform::RunGuarded([this] { FormCreate(); });  // in a constructor or an event filter
 #pragma once

@@ -189,69 +189,69 @@ void ReadDefaultSettings(TForm1& form) {
 }
 
 void RefreshInputsFromEngine(TForm1& form) {
-  Ui::TForm1& ui = form.ui;
+  auto& ui = form.ui;
   const CVindargast2& e = Engine;
   // Every value is taken when its control is set: the handlers of the controls set before may
   // have changed the engine (the collector count sets the collectors' price, unticking the
   // circulation clears its values).
-  Type(ui.ETempCWU, Q(General15(e.TemperaturaCieplejWody)));
-  Type(ui.ELiczbaOsob, IntText(e.LiczbaOsob));
-  Type(ui.EDCWU, Q(General15(e.DCWU)));
-  Type(ui.ETempZasobnika, Q(General15(e.TemperaturaWodyWZasobniku)));
-  Type(ui.ETempOtoczZasobnika, Q(General15(e.TemperaturaOtoczeniaZasobnika)));
-  Type(ui.EBeta, Q(General15(e.KatBeta)));
-  Type(ui.EGamma, Q(General15(e.KatGamma)));
-  Type(ui.EDlugoscPrzewZew, Q(General15(e.DlugoscPrzewodowNaZewnatrz)));
-  Type(ui.EDlugoscPrzewWew, Q(General15(e.DlugoscPrzewodowWewnatrz)));
-  Type(ui.EHStatyczna, Q(General15(e.WysokoscStatyczna)));
-  Type(ui.ETempZimnaWoda, Q(General15(e.TemperaturaWodySieci)));
-  Type(ui.ELiczbaKolektorow, IntText(e.LiczbaKolektorow));
+  Type(ui().ETempCWU, Q(General15(e.TemperaturaCieplejWody)));
+  Type(ui().ELiczbaOsob, IntText(e.LiczbaOsob));
+  Type(ui().EDCWU, Q(General15(e.DCWU)));
+  Type(ui().ETempZasobnika, Q(General15(e.TemperaturaWodyWZasobniku)));
+  Type(ui().ETempOtoczZasobnika, Q(General15(e.TemperaturaOtoczeniaZasobnika)));
+  Type(ui().EBeta, Q(General15(e.KatBeta)));
+  Type(ui().EGamma, Q(General15(e.KatGamma)));
+  Type(ui().EDlugoscPrzewZew, Q(General15(e.DlugoscPrzewodowNaZewnatrz)));
+  Type(ui().EDlugoscPrzewWew, Q(General15(e.DlugoscPrzewodowWewnatrz)));
+  Type(ui().EHStatyczna, Q(General15(e.WysokoscStatyczna)));
+  Type(ui().ETempZimnaWoda, Q(General15(e.TemperaturaWodySieci)));
+  Type(ui().ELiczbaKolektorow, IntText(e.LiczbaKolektorow));
 
-  ui.CheckIzolacja->setChecked(e.Izolacja == 1);
-  ui.CheckCyrkulacja->setChecked(e.Cyrkulacja == 1);
-  Type(ui.ECzasPompyCyrk, Q(General15(e.CzasPracyPompyCyrkulacyjnej)));
-  Type(ui.EDlugoscPompyCyrk, Q(General15(e.DlugoscPrzewodowCyrkulacyjnych)));
+  ui().CheckIzolacja->setChecked(e.Izolacja == 1);
+  ui().CheckCyrkulacja->setChecked(e.Cyrkulacja == 1);
+  Type(ui().ECzasPompyCyrk, Q(General15(e.CzasPracyPompyCyrkulacyjnej)));
+  Type(ui().EDlugoscPompyCyrk, Q(General15(e.DlugoscPrzewodowCyrkulacyjnych)));
 
-  ShowInt(ui.ComboSrednicaPrzewodu, e.SrednicaPrzewodu);
-  ShowFloat(ui.ComboWspKrotnosci, e.WspolczynnikKrotnosci);
+  ShowInt(ui().ComboSrednicaPrzewodu, e.SrednicaPrzewodu);
+  ShowFloat(ui().ComboWspKrotnosci, e.WspolczynnikKrotnosci);
 
-  ui.CheckBasen->setChecked(e.Basen == 1);
-  ui.CheckPrzeslona->setChecked(e.Przeslona == 1);
+  ui().CheckBasen->setChecked(e.Basen == 1);
+  ui().CheckPrzeslona->setChecked(e.Przeslona == 1);
   if (e.Basen == 1) {
-    Type(ui.BasenDlugosc, Q(GeneralText(e.BasenDlugosc, 4, 2)));
-    Type(ui.BasenSzerokosc, Q(GeneralText(e.BasenSzerokosc, 4, 2)));
-    Type(ui.BasenGlebokosc, Q(GeneralText(e.BasenGlebokosc, 4, 2)));
-    ShowMonth(ui.basenOD, e.BasenOd);
-    ShowMonth(ui.basenDO, e.BasenDo);
+    Type(ui().BasenDlugosc, Q(GeneralText(e.BasenDlugosc, 4, 2)));
+    Type(ui().BasenSzerokosc, Q(GeneralText(e.BasenSzerokosc, 4, 2)));
+    Type(ui().BasenGlebokosc, Q(GeneralText(e.BasenGlebokosc, 4, 2)));
+    ShowMonth(ui().basenOD, e.BasenOd);
+    ShowMonth(ui().basenDO, e.BasenDo);
   }
 
   // The scheme button of (CWUCO, tank count); any other pair clicks none.
   QPushButton* scheme = nullptr;
-  if (e.CWUCO == 0 && e.LiczbaZasobnikow == 1) scheme = ui.Button1;
-  if (e.CWUCO == 0 && e.LiczbaZasobnikow == 2) scheme = ui.Button2;
-  if (e.CWUCO == 1 && e.LiczbaZasobnikow == 1) scheme = ui.Button3;
-  if (e.CWUCO == 1 && e.LiczbaZasobnikow == 2) scheme = ui.Button4;
+  if (e.CWUCO == 0 && e.LiczbaZasobnikow == 1) scheme = ui().Button1;
+  if (e.CWUCO == 0 && e.LiczbaZasobnikow == 2) scheme = ui().Button2;
+  if (e.CWUCO == 1 && e.LiczbaZasobnikow == 1) scheme = ui().Button3;
+  if (e.CWUCO == 1 && e.LiczbaZasobnikow == 2) scheme = ui().Button4;
   if (scheme) scheme->click();
 
   if (e.CWUCO == 1) {
-    Type(ui.PowDomu, Q(General15(e.PowierzchniaBudynku)));
-    Type(ui.EnergiaDom, Q(General15(e.ZapotrzebowanieEnergi)));
-    Type(ui.Edit7, Q(General15(e.TemperaturaZasilania)));
-    Type(ui.Edit8, Q(General15(e.TemperaturaPowrotu)));
+    Type(ui().PowDomu, Q(General15(e.PowierzchniaBudynku)));
+    Type(ui().EnergiaDom, Q(General15(e.ZapotrzebowanieEnergi)));
+    Type(ui().Edit7, Q(General15(e.TemperaturaZasilania)));
+    Type(ui().Edit8, Q(General15(e.TemperaturaPowrotu)));
   }
 
-  ui.Label61->setText(Q(e.SelectedCollector->Model));
-  ui.Label62->setText(Q(GeneralText(e.CollectorK1, 4, 2)));
-  ui.Label63->setText(Q(GeneralText(e.CollectorK2, 1, 3)));
-  ui.Label70->setText(Q(e.SelectedController->Model));
-  ui.Label73->setText(Q(e.SelectedVessel->Model));
-  ui.Label75->setText(Q(General15(e.SelectedVessel->Pojemnosc)));
-  ui.Label66->setText(Q(e.SelectedTank->Model));
-  ui.Label67->setText(Q(General15(e.SelectedTank->PojemnoscZasobnika)));
-  ui.Label64->setText(Q(General15(e.SelectedTank2->PojemnoscZasobnika)));
-  ui.Label71->setText(Q(e.SelectedInsulation->Model));
-  ui.Label72->setText(Q(GeneralText(e.SelectedInsulation->Lambda, 1, 4)));
-  ui.Label77->setText(Q(e.SelectedPump->Model));
+  ui().Label61->setText(Q(e.SelectedCollector->Model));
+  ui().Label62->setText(Q(GeneralText(e.CollectorK1, 4, 2)));
+  ui().Label63->setText(Q(GeneralText(e.CollectorK2, 1, 3)));
+  ui().Label70->setText(Q(e.SelectedController->Model));
+  ui().Label73->setText(Q(e.SelectedVessel->Model));
+  ui().Label75->setText(Q(General15(e.SelectedVessel->Pojemnosc)));
+  ui().Label66->setText(Q(e.SelectedTank->Model));
+  ui().Label67->setText(Q(General15(e.SelectedTank->PojemnoscZasobnika)));
+  ui().Label64->setText(Q(General15(e.SelectedTank2->PojemnoscZasobnika)));
+  ui().Label71->setText(Q(e.SelectedInsulation->Model));
+  ui().Label72->setText(Q(GeneralText(e.SelectedInsulation->Lambda, 1, 4)));
+  ui().Label77->setText(Q(e.SelectedPump->Model));
 }
 
 }  // namespace project

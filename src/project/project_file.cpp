@@ -60,9 +60,9 @@ WindowInputs GatherWindowInputs() {
   // The location label always names the city whose climate the design holds: a choice in the
   // location window and a read project both set it, while the location window's own grid keeps
   // its earlier city until it is shown again.
-  if (Form1) w.cityName = Form1->ui.Label49->text().toStdString();
+  if (Form1) w.cityName = Form1->ui().Label49->text().toStdString();
   if (WinKoszty) {
-    const Ui::TWinKoszty& k = WinKoszty->ui;
+    const Ui::TWinKoszty& k = WinKoszty->ui();
     w.fuelPriceGross = Text(k.EKosztZakupu);
     w.fuelPriceNet = Text(k.EKosztZakupuNetto);
     w.serviceLife = Text(k.ElataEksploatacji);
@@ -74,12 +74,12 @@ WindowInputs GatherWindowInputs() {
     w.taxScale = economics::ChosenRow(k.ComboStawkiPodatku);
   }
   if (WinKalkulatorEkologiczny) {
-    const std::array<QLineEdit*, 13> ecology = EcologyEdits(WinKalkulatorEkologiczny->ui);
+    const std::array<QLineEdit*, 13> ecology = EcologyEdits(WinKalkulatorEkologiczny->ui());
     for (size_t i = 0; i < ecology.size(); ++i) w.ecology[i] = Text(ecology[i]);
   }
   if (WinRaport) {
-    const std::array<QLineEdit*, 6> edits = ReportEdits(WinRaport->ui);
-    const std::array<QCheckBox*, 6> checks = ReportChecks(WinRaport->ui);
+    const std::array<QLineEdit*, 6> edits = ReportEdits(WinRaport->ui());
+    const std::array<QCheckBox*, 6> checks = ReportChecks(WinRaport->ui());
     for (size_t i = 0; i < edits.size(); ++i) {
       w.report[i] = Text(edits[i]);
       w.reportRemembered[i] = checks[i]->isChecked();
@@ -91,9 +91,9 @@ WindowInputs GatherWindowInputs() {
 void ApplyWindowUpdates(const WindowUpdates& u) {
   // Each control is set as the user would set it, so that its own handler runs on a change; in
   // the order of the file's sections, the cost window's fuel price before its VAT rate and sum.
-  if (Form1 && u.cityName) Form1->ui.Label49->setText(QString::fromStdString(*u.cityName));
+  if (Form1 && u.cityName) Form1->ui().Label49->setText(QString::fromStdString(*u.cityName));
   if (WinKoszty) {
-    const Ui::TWinKoszty& k = WinKoszty->ui;
+    const Ui::TWinKoszty& k = WinKoszty->ui();
     SetText(k.EKosztZakupu, u.fuelPriceGross);
     SetText(k.EKosztZakupuNetto, u.fuelPriceNet);
     if (u.inflation) k.CheckInflacja->setChecked(*u.inflation);
@@ -104,13 +104,13 @@ void ApplyWindowUpdates(const WindowUpdates& u) {
     if (u.taxScale) k.ComboStawkiPodatku->setCurrentIndex(*u.taxScale);
   }
   if (WinKalkulatorEkologiczny) {
-    const Ui::TWinKalkulatorEkologiczny& e = WinKalkulatorEkologiczny->ui;
+    const Ui::TWinKalkulatorEkologiczny& e = WinKalkulatorEkologiczny->ui();
     const std::array<QLineEdit*, 13> ecology = EcologyEdits(e);
     for (size_t i = 0; i < ecology.size(); ++i) SetText(ecology[i], u.ecology[i]);
     if (u.ecologyFuel) e.ComboBox1->setCurrentIndex(*u.ecologyFuel);
   }
   if (WinRaport) {
-    const std::array<QLineEdit*, 6> edits = ReportEdits(WinRaport->ui);
+    const std::array<QLineEdit*, 6> edits = ReportEdits(WinRaport->ui());
     for (size_t i = 0; i < edits.size(); ++i) SetText(edits[i], u.report[i]);
   }
 }

@@ -127,13 +127,13 @@ float ChartAxisTop(const CVindargast2& design) {
 }
 
 TWinWykres::TWinWykres(QWidget* parent) : QDialog(parent) {
-  ui.setupUi(this);
-  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinWykres::BitBtn1Click);
+  ui().setupUi(this);
+  platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinWykres::BitBtn1Click);
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinWykres::FormCreate() {
-  energyCanvas_ = QPixmap(ui.Image1->size());
+  energyCanvas_ = QPixmap(ui().Image1->size());
   energyCanvas_.fill(Qt::white);
   {
     QPainter canvas(&energyCanvas_);
@@ -146,9 +146,9 @@ void TWinWykres::FormCreate() {
     canvas.drawLine(50, kEnergyHeight, 650, kEnergyHeight);
     DrawMonthNumbers(canvas, 255);
   }
-  ui.Image1->setPixmap(energyCanvas_);
+  ui().Image1->setPixmap(energyCanvas_);
 
-  efficiencyCanvas_ = QPixmap(ui.Image2->size());
+  efficiencyCanvas_ = QPixmap(ui().Image2->size());
   efficiencyCanvas_.fill(Qt::white);
   {
     QPainter canvas(&efficiencyCanvas_);
@@ -164,15 +164,15 @@ void TWinWykres::FormCreate() {
     for (int i = 0; i < 4; ++i) TextOut(canvas, 5, 15 + 50 * i, QString::fromLatin1(percents[i]));
     DrawMonthNumbers(canvas, 222);
   }
-  ui.Image2->setPixmap(efficiencyCanvas_);
+  ui().Image2->setPixmap(efficiencyCanvas_);
 }
 
 void TWinWykres::LayOutCharts() {
   const CVindargast2& design = Engine;
   const float axisTop = ChartAxisTop(design);
   const float scale = static_cast<float>(kEnergyHeight / static_cast<double>(axisTop));
-  const int left = ui.Image1->x();
-  const double baseline = ui.Image1->y() + kEnergyHeight;
+  const int left = ui().Image1->x();
+  const double baseline = ui().Image1->y() + kEnergyHeight;
   for (int month = 0; month < 12; ++month) {
     const int x = left + 60 + kMonthStep * month;
     const double hotWater =
@@ -198,10 +198,10 @@ void TWinWykres::LayOutCharts() {
       TextOut(canvas, 20, 20 + 25 * i, Text(General15(tenths[i] * axisTop)));
     }
   }
-  ui.Image1->setPixmap(energyCanvas_);
+  ui().Image1->setPixmap(energyCanvas_);
 
-  const int left2 = ui.Image2->x();
-  const double baseline2 = ui.Image2->y() + kEfficiencyHeight;
+  const int left2 = ui().Image2->x();
+  const double baseline2 = ui().Image2->y() + kEfficiencyHeight;
   for (int month = 0; month < 12; ++month) {
     const int x = left2 + 60 + kMonthStep * month;
     PlaceBar(Shape(40 + month), x, baseline2, 2.0 * design.CollectorEfficiency[month],

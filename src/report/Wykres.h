@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include "platform/form_ui.h"
 #include "ui_Wykres.h"
 
 class CVindargast2;
@@ -20,7 +21,7 @@ class TWinWykres : public QDialog {
  public:
   explicit TWinWykres(QWidget* parent = nullptr);
 
-  Ui::TWinWykres ui;
+  platform::FormUi<Ui::TWinWykres> ui;
 
   void FormCreate();
   // Positions and sizes every bar and coverage label from Engine's monthly results and writes

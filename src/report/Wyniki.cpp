@@ -62,15 +62,15 @@ void PaintResultCells(QTableWidget* grid, GridCellDelegate::Background backgroun
 }  // namespace
 
 TWinWyniki::TWinWyniki(QWidget* parent) : QDialog(parent) {
-  ui.setupUi(this);
-  platform::Connect(ui.BitBtn1, &QPushButton::clicked, this, &TWinWyniki::BitBtn1Click);
-  platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinWyniki::BitBtn2Click);
-  platform::Connect(ui.BitBtn3, &QPushButton::clicked, this, &TWinWyniki::BitBtn3Click);
+  ui().setupUi(this);
+  platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinWyniki::BitBtn1Click);
+  platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinWyniki::BitBtn2Click);
+  platform::Connect(ui().BitBtn3, &QPushButton::clicked, this, &TWinWyniki::BitBtn3Click);
   platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinWyniki::FormCreate() {
-  QTableWidget* monthly = ui.TabZyskEnergetyczny;
+  QTableWidget* monthly = ui().TabZyskEnergetyczny;
   for (int col = 0; col < 10; ++col) {
     platform::SetCell(monthly, col, 0, kMonthlyHeadings[col]);
   }
@@ -85,7 +85,7 @@ void TWinWyniki::FormCreate() {
     return row % 2 == 1 ? kCream : QColor(Qt::white);
   });
 
-  QTableWidget* pollutants = ui.tabZanieczyszczenia;
+  QTableWidget* pollutants = ui().tabZanieczyszczenia;
   for (int row = 0; row < 8; ++row) {
     platform::SetCell(pollutants, 0, row, kPollutants[row]);
     platform::SetCell(pollutants, 2, row, row == 0 ? "kg/rok" : "g/rok");
@@ -112,6 +112,6 @@ void TWinWyniki::ClearResults() {
   QStringList labels;
   for (const QLabel* label : findChildren<QLabel*>()) labels << label->objectName();
   platform::RestoreSetUpTexts<Ui::TWinWyniki>(*this, labels);
-  platform::ClearCells(*ui.TabZyskEnergetyczny, 1, 1);
-  platform::ClearCells(*ui.tabZanieczyszczenia, 1, 0);
+  platform::ClearCells(*ui().TabZyskEnergetyczny, 1, 1);
+  platform::ClearCells(*ui().tabZanieczyszczenia, 1, 0);
 }

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include "platform/form_ui.h"
 #include "ui_Wyniki.h"
 
 class TWinWyniki : public QDialog {
@@ -13,7 +14,7 @@ class TWinWyniki : public QDialog {
  public:
   explicit TWinWyniki(QWidget* parent = nullptr);
 
-  Ui::TWinWyniki ui;
+  platform::FormUi<Ui::TWinWyniki> ui;
 
   void FormCreate();
   void BitBtn1Click();  // "Generuj raport "

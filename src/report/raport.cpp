@@ -28,15 +28,15 @@ TWinRaport::TWinRaport(QWidget* parent)
     : QDialog(parent),
       LogoFile(QDir(QCoreApplication::applicationDirPath())
                    .absoluteFilePath(QStringLiteral("Grafika/logowydruk.jpg"))) {
-  ui.setupUi(this);
-  platform::Connect(ui.BitGeneruj, &QPushButton::clicked, this, &TWinRaport::BitGenerujClick);
-  platform::Connect(ui.BitBtn2, &QPushButton::clicked, this, &TWinRaport::BitBtn2Click);
+  ui().setupUi(this);
+  platform::Connect(ui().BitGeneruj, &QPushButton::clicked, this, &TWinRaport::BitGenerujClick);
+  platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinRaport::BitBtn2Click);
 }
 
 PaybackTexts CurrentPaybackTexts() {
   PaybackTexts t;
   if (WinKoszty) {
-    const Ui::TWinKoszty& k = WinKoszty->ui;
+    const Ui::TWinKoszty& k = WinKoszty->ui();
     using P = PaybackTexts;
     const std::pair<std::string P::*, const QWidget*> sources[] = {
         {&P::ESumaKoszt, k.ESumaKoszt},
@@ -69,7 +69,7 @@ PaybackTexts CurrentPaybackTexts() {
     for (const auto& source : sources) t.*source.first = Text(source.second);
   }
   if (WinKalkulatorEkologiczny) {
-    const Ui::TWinKalkulatorEkologiczny& e = WinKalkulatorEkologiczny->ui;
+    const Ui::TWinKalkulatorEkologiczny& e = WinKalkulatorEkologiczny->ui();
     const QLabel* labels[8] = {e.StaticText12, e.StaticText13, e.StaticText14, e.StaticText15,
                                e.StaticText16, e.StaticText17, e.StaticText18, e.StaticText19};
     for (int i = 0; i < 8; ++i) t.Emissions[i] = Text(labels[i]);
@@ -81,19 +81,19 @@ void TWinRaport::BitGenerujClick() {
   CRaport report(LogoFile.toStdString());
   if (!report.HasDocument()) return;
   const std::pair<std::string CRaport::*, const QWidget*> header[6] = {
-      {&CRaport::ProjectName, ui.ENazwaProjektu},
-      {&CRaport::Designer, ui.EProjektant},
-      {&CRaport::Location, ui.ELokalizacja},
-      {&CRaport::WebPage, ui.EWWW},
-      {&CRaport::Email, ui.EMail},
-      {&CRaport::Phone, ui.ETelefon}};
+      {&CRaport::ProjectName, ui().ENazwaProjektu},
+      {&CRaport::Designer, ui().EProjektant},
+      {&CRaport::Location, ui().ELokalizacja},
+      {&CRaport::WebPage, ui().EWWW},
+      {&CRaport::Email, ui().EMail},
+      {&CRaport::Phone, ui().ETelefon}};
   for (const auto& field : header) report.*field.first = Text(field.second);
   report.CreateOutlineRoot("Spis treści");
 
-  if (ui.CheckObliczenia->isChecked()) WriteThermalChapter(report, Engine);
-  if (ui.CheckInformacje->isChecked()) WriteInstallationChapters(report, Engine);
-  if (ui.CheckZwrot->isChecked()) WritePaybackChapter(report, Engine.Costs, CurrentPaybackTexts());
-  if (ui.CheckWykresy->isChecked()) WriteChartsChapter(report, Engine);
+  if (ui().CheckObliczenia->isChecked()) WriteThermalChapter(report, Engine);
+  if (ui().CheckInformacje->isChecked()) WriteInstallationChapters(report, Engine);
+  if (ui().CheckZwrot->isChecked()) WritePaybackChapter(report, Engine.Costs, CurrentPaybackTexts());
+  if (ui().CheckWykresy->isChecked()) WriteChartsChapter(report, Engine);
   if (report.PageCount == 0) return;
 
   platform::FileDialogOptions options;

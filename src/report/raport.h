@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 
+#include "platform/form_ui.h"
 #include "ui_raport.h"
 
 struct PaybackTexts;
@@ -16,7 +17,7 @@ class TWinRaport : public QDialog {
  public:
   explicit TWinRaport(QWidget* parent = nullptr);
 
-  Ui::TWinRaport ui;
+  platform::FormUi<Ui::TWinRaport> ui;
 
   void BitGenerujClick();  // "Zapisz Raport"
   void BitBtn2Click();     // "&Zamknij"

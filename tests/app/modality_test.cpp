@@ -34,21 +34,21 @@ class ModalityTest : public StartedProgramTest {
 
 TEST_F(ModalityTest, ChartAndReportOptionsOpenedFromTheResultsWindowTakeClicks) {
   Form1->BitBtn2Click();
-  ASSERT_TRUE(Form1->ui.BitBtn11->isEnabled());
+  ASSERT_TRUE(Form1->ui().BitBtn11->isEnabled());
   bool chartClosedByClick = false;
   bool reportClosedByClick = false;
   QTimer::singleShot(0, [&] {
     QTRY_VERIFY(WinWyniki->isVisible());
-    WinWyniki->ui.BitBtn3->click();
+    WinWyniki->ui().BitBtn3->click();
     QTRY_VERIFY(WinWykres->isVisible());
-    SystemClick(WinWykres->ui.BitBtn1);  // "Zamknij okno"
+    SystemClick(WinWykres->ui().BitBtn1);  // "Zamknij okno"
     QTRY_VERIFY_WITH_TIMEOUT(!WinWykres->isVisible(), 500);
     chartClosedByClick = !WinWykres->isVisible();
     WinWykres->hide();
 
-    WinWyniki->ui.BitBtn1->click();
+    WinWyniki->ui().BitBtn1->click();
     QTRY_VERIFY(WinRaport->isVisible());
-    SystemClick(WinRaport->ui.BitBtn2);
+    SystemClick(WinRaport->ui().BitBtn2);
     QTRY_VERIFY_WITH_TIMEOUT(!WinRaport->isVisible(), 500);
     reportClosedByClick = !WinRaport->isVisible();
     WinRaport->hide();
@@ -66,7 +66,7 @@ TEST_F(ModalityTest, ChartAndReportOptionsOpenedFromTheResultsWindowTakeClicks) 
 // From a window that is not modal, the chart opens as a window of its own, not modal.
 TEST_F(ModalityTest, ChartOpenedFromAWindowThatIsNotModalIsNotModal) {
   WinWyniki->show();  // not modal
-  WinWyniki->ui.BitBtn3->click();
+  WinWyniki->ui().BitBtn3->click();
   EXPECT_TRUE(WinWykres->isVisible());
   EXPECT_EQ(WinWykres->windowModality(), Qt::NonModal);
   WinWykres->hide();

@@ -57,18 +57,18 @@ class ResultsClearTest : public StartedProgramTest {
   // A compute of the defaults, with figures in every window that shows results.
   void ComputeAndShow() {
     Form1->BitBtn2Click();
-    ASSERT_TRUE(Form1->ui.BitBtn11->isEnabled());
+    ASSERT_TRUE(Form1->ui().BitBtn11->isEnabled());
     ASSERT_NE(Engine.AnnualHotWaterSolarEnergy, 0.0f);
-    ASSERT_NE(platform::Cell(Form1->ui.TabelaKolektorow, 2, 1), "");
-    WinKoszty->ui.Edit11->setText(QStringLiteral("123.45"));
-    WinKoszty->ui.EOkresZwrotu->setText(QStringLiteral("7.5"));
-    WinKalkulatorEkologiczny->ui.StaticText12->setText(QStringLiteral("1234"));
-    WinWyniki->ui.StaticText53->setText(QStringLiteral("2345"));
-    platform::SetCell(WinWyniki->ui.TabZyskEnergetyczny, 2, 3, "45 %");
+    ASSERT_NE(platform::Cell(Form1->ui().TabelaKolektorow, 2, 1), "");
+    WinKoszty->ui().Edit11->setText(QStringLiteral("123.45"));
+    WinKoszty->ui().EOkresZwrotu->setText(QStringLiteral("7.5"));
+    WinKalkulatorEkologiczny->ui().StaticText12->setText(QStringLiteral("1234"));
+    WinWyniki->ui().StaticText53->setText(QStringLiteral("2345"));
+    platform::SetCell(WinWyniki->ui().TabZyskEnergetyczny, 2, 3, "45 %");
   }
 
   void ExpectNoResult() {
-    const Ui::TForm1& f = Form1->ui;
+    const Ui::TForm1& f = Form1->ui();
     EXPECT_EQ(Engine.AnnualHotWaterSolarEnergy, 0.0f);
     EXPECT_EQ(Engine.HotWaterSolarEnergy[6], 0.0f);
     EXPECT_EQ(Engine.YieldPerSquareMetre, 0.0f);
@@ -84,13 +84,13 @@ class ResultsClearTest : public StartedProgramTest {
     EXPECT_FALSE(f.BitBtn1->isEnabled());
     EXPECT_FALSE(f.BitBtn3->isEnabled());
     EXPECT_FALSE(f.Opcjeraportu1->isEnabled());
-    EXPECT_FALSE(WinKoszty->ui.BitBtn1->isEnabled());
-    EXPECT_NE(WinKoszty->ui.Edit11->text(), "123.45");
-    EXPECT_NE(WinKoszty->ui.EOkresZwrotu->text(), "7.5");
-    EXPECT_NE(WinKalkulatorEkologiczny->ui.StaticText12->text(), "1234");
-    EXPECT_FALSE(WinKalkulatorEkologiczny->ui.BitBtn1->isEnabled());
-    EXPECT_NE(WinWyniki->ui.StaticText53->text(), "2345");
-    EXPECT_EQ(platform::Cell(WinWyniki->ui.TabZyskEnergetyczny, 2, 3), "");
+    EXPECT_FALSE(WinKoszty->ui().BitBtn1->isEnabled());
+    EXPECT_NE(WinKoszty->ui().Edit11->text(), "123.45");
+    EXPECT_NE(WinKoszty->ui().EOkresZwrotu->text(), "7.5");
+    EXPECT_NE(WinKalkulatorEkologiczny->ui().StaticText12->text(), "1234");
+    EXPECT_FALSE(WinKalkulatorEkologiczny->ui().BitBtn1->isEnabled());
+    EXPECT_NE(WinWyniki->ui().StaticText53->text(), "2345");
+    EXPECT_EQ(platform::Cell(WinWyniki->ui().TabZyskEnergetyczny, 2, 3), "");
   }
 
   AgreeingDialogs dialogs_;
@@ -105,7 +105,7 @@ TEST_F(ResultsClearTest, OpeningAProjectLeavesNoResultOfTheDesignBefore) {
   ExpectNoResult();
   // The next compute shows results again.
   Form1->BitBtn2Click();
-  EXPECT_TRUE(Form1->ui.BitBtn11->isEnabled());
+  EXPECT_TRUE(Form1->ui().BitBtn11->isEnabled());
   EXPECT_NE(Engine.AnnualHotWaterSolarEnergy, 0.0f);
 }
 
@@ -128,7 +128,7 @@ TEST_F(ResultsClearTest, AFailedOpenKeepsTheResults) {
   folder_.Write("zly.xml", "<vindargast><formularz>");
   dialogs_.files.push_back(QString::fromStdString(folder_.File("zly.xml")));
   project::OpenProject(*Form1);
-  EXPECT_TRUE(Form1->ui.BitBtn11->isEnabled());
+  EXPECT_TRUE(Form1->ui().BitBtn11->isEnabled());
   EXPECT_NE(Engine.AnnualHotWaterSolarEnergy, 0.0f);
 }
 

@@ -163,7 +163,7 @@ TEST_F(StartupTest, WindowsAreCreatedInOrderAndTheMainWindowWaitsForTheLast) {
   QTRY_VERIFY(defaultsReported());
   for (const platform::BoxRequest& box : dialogs.boxes)
     EXPECT_NE(box.title, "Błąd") << box.text.toStdString();
-  EXPECT_EQ(Form1->ui.ETempCWU->text(), "45");
+  EXPECT_EQ(Form1->ui().ETempCWU->text(), "45");
 }
 
 TEST_F(StartupTest, AMissingCatalogueEndsTheStartWithoutAnyWindow) {

@@ -98,7 +98,7 @@ TEST(WindowSize, EveryWindowIsUsableOnA1366x768Screen) {
   // The main window (926 pixels high) and the cost window (835) are among them.
   EXPECT_NE(Form1->findChild<QScrollArea*>(QStringLiteral("ScreenFitScrollArea")), nullptr);
   // The fittings and cost windows' rows of buttons stay in view below their scrolling contents.
-  for (const QPushButton* button : {WinArmatura->ui.BitBtn4, WinKoszty->ui.BitBtn1}) {
+  for (const QPushButton* button : {WinArmatura->ui().BitBtn4, WinKoszty->ui().BitBtn1}) {
     SCOPED_TRACE(button->objectName().toStdString());
     const QWidget* window = button->window();
     const auto* area = window->findChild<QScrollArea*>(QStringLiteral("ScreenFitScrollArea"));

@@ -40,16 +40,16 @@ class ArmaturaTest : public EconomicsTest {
 
   // 4 elbows at 10 zł, 2 branch T-pieces at 20 zł, 1 check valve at 30 zł, 20 m of pipe at
   // 12.5 zł per metre and an additional drop of 10 mbar.
-  void EnterFittings(Ui::TWinArmatura& ui) {
-    ui.EKolankoLiczba->setText("4");
-    ui.EKolankoCena->setText("10");
-    ui.ETrozgLiczba->setText("2");
-    ui.ETrozgCena->setText("20");
-    ui.EZawZwrLiczba->setText("1");
-    ui.EZawZwrCena->setText("30");
-    ui.ECenaZaMetr->setText("12.5");
-    ui.EDlugoscPrzewodowRurowych->setText("20");
-    ui.EDodatkoweStratyCisn->setText("10");
+  void EnterFittings(platform::FormUi<Ui::TWinArmatura>& ui) {
+    ui().EKolankoLiczba->setText("4");
+    ui().EKolankoCena->setText("10");
+    ui().ETrozgLiczba->setText("2");
+    ui().ETrozgCena->setText("20");
+    ui().EZawZwrLiczba->setText("1");
+    ui().EZawZwrCena->setText("30");
+    ui().ECenaZaMetr->setText("12.5");
+    ui().EDlugoscPrzewodowRurowych->setText("20");
+    ui().EDodatkoweStratyCisn->setText("10");
   }
 };
 
@@ -70,20 +70,20 @@ TEST_F(ArmaturaTest, CreationConnectsInParallelAndShowsTheFieldValues) {
   EXPECT_EQ(Engine.Armatura.RodzajPolaczenia, 2);
   EXPECT_EQ(Engine.Armatura.Szeregowo, 1);
   EXPECT_EQ(Engine.Armatura.Rownolegle, 1);
-  EXPECT_TRUE(window.ui.RPararell->isChecked());
-  EXPECT_EQ(window.ui.EKolRown->text(), "1");
-  EXPECT_EQ(window.ui.EKolSzereg->text(), "1");
-  EXPECT_EQ(window.ui.ERazemNatezenie->text(), "240");  // 4 collectors of 60 l/h in parallel
-  EXPECT_EQ(window.ui.ERazemCisnienie->text(), "10");
-  EXPECT_EQ(window.ui.ESumaCenaArmatura->text(), "0");
+  EXPECT_TRUE(window.ui().RPararell->isChecked());
+  EXPECT_EQ(window.ui().EKolRown->text(), "1");
+  EXPECT_EQ(window.ui().EKolSzereg->text(), "1");
+  EXPECT_EQ(window.ui().ERazemNatezenie->text(), "240");  // 4 collectors of 60 l/h in parallel
+  EXPECT_EQ(window.ui().ERazemCisnienie->text(), "10");
+  EXPECT_EQ(window.ui().ESumaCenaArmatura->text(), "0");
   EXPECT_EQ(window.windowTitle(), "ARMATURA ");
-  EXPECT_TRUE(window.ui.ERazemNatezenie->isReadOnly());
+  EXPECT_TRUE(window.ui().ERazemNatezenie->isReadOnly());
   EXPECT_EQ(Engine.FittingsComputed, 0);
   EXPECT_EQ(Engine.InstallationPressureDrop, 0);
   // Each fitting kind shows its picture.
   for (QLabel* picture :
-       {window.ui.ObrazKolanko, window.ui.ObrazTprzeplyw, window.ui.ObrazTrozgaleznik,
-        window.ui.ObrazZasuwa, window.ui.ObrazZaworOdcinajacy, window.ui.ObrazZaworZwrotny}) {
+       {window.ui().ObrazKolanko, window.ui().ObrazTprzeplyw, window.ui().ObrazTrozgaleznik,
+        window.ui().ObrazZasuwa, window.ui().ObrazZaworOdcinajacy, window.ui().ObrazZaworZwrotny}) {
     EXPECT_FALSE(picture->pixmap().isNull()) << picture->objectName().toStdString();
     EXPECT_EQ(picture->pixmap().size(), QSize(32, 32));
   }
@@ -92,32 +92,32 @@ TEST_F(ArmaturaTest, CreationConnectsInParallelAndShowsTheFieldValues) {
 TEST_F(ArmaturaTest, PrzeliczComputesCostPressureDropPumpAndVolumes) {
   TWinArmatura& window = Armatura();
   EnterFittings(window.ui);
-  window.ui.BitBtn1->click();
+  window.ui().BitBtn1->click();
 
   const CFittings& a = Engine.Armatura;
   EXPECT_EQ(a.KolankoLiczba, 4);
   EXPECT_EQ(a.TRozgaleznikCena, 20);
   EXPECT_FLOAT_EQ(Engine.CenaArmatury, 360);  // 40 + 40 + 30 + 20 x 12.5
-  EXPECT_EQ(window.ui.ESumaCenaArmatura->text(), "360.00");
+  EXPECT_EQ(window.ui().ESumaCenaArmatura->text(), "360.00");
 
   const double local = 4 * 1.4 + 2 * 4.2 + 22.8 + 10;
   const double drop = ExpectedPressureDrop(18, 20, local, 10, 5);
   EXPECT_NEAR(Engine.InstallationPressureDrop, drop, 1e-3);
   EXPECT_NEAR(a.TotalPressureDrop, drop, 1e-3);
-  EXPECT_EQ(window.ui.ESumaStratCisnienia->text().toStdString(), General4(drop));
+  EXPECT_EQ(window.ui().ESumaStratCisnienia->text().toStdString(), General4(drop));
   EXPECT_NEAR(a.PumpHead, 0.01 * drop, 1e-5);
-  EXPECT_EQ(window.ui.EWysokoscPodnoszenia->text().toStdString(), General4(0.01 * drop));
+  EXPECT_EQ(window.ui().EWysokoscPodnoszenia->text().toStdString(), General4(0.01 * drop));
   EXPECT_FLOAT_EQ(a.PumpFlow, 240);
-  EXPECT_EQ(window.ui.EWydajnoscPompy->text(), "240");
+  EXPECT_EQ(window.ui().EWydajnoscPompy->text(), "240");
 
   const double pipes = 8 * 8 * M_PI * 0.001 * 20;  // inner radius 8 mm over 20 m
   const double total = 4 * 1.5 + pipes + 5.5;
   const double vessel = (total * 0.73 + 1.5) * (3.8 / (2.8 - (4 * 0.1 + 0.7)));
-  EXPECT_EQ(window.ui.EPojemnoscWodnaKolektora->text(), "6.00");
-  EXPECT_EQ(window.ui.EPojemnoscWodnaRur->text(), "4.02");
-  EXPECT_EQ(window.ui.EPojemnoscWodnaWymiennika->text(), "5.50");
-  EXPECT_EQ(window.ui.ECalkowitaPojWodna->text(), "15.52");
-  EXPECT_EQ(window.ui.EPojemnoscWlasciwa->text().toStdString(), FixedText(vessel, 4, 2));
+  EXPECT_EQ(window.ui().EPojemnoscWodnaKolektora->text(), "6.00");
+  EXPECT_EQ(window.ui().EPojemnoscWodnaRur->text(), "4.02");
+  EXPECT_EQ(window.ui().EPojemnoscWodnaWymiennika->text(), "5.50");
+  EXPECT_EQ(window.ui().ECalkowitaPojWodna->text(), "15.52");
+  EXPECT_EQ(window.ui().EPojemnoscWlasciwa->text().toStdString(), FixedText(vessel, 4, 2));
   // The volumes are stored as shown; the vessel from the unrounded total.
   EXPECT_FLOAT_EQ(a.CollectorWaterVolume, 6);
   EXPECT_FLOAT_EQ(a.PipeWaterVolume, 4.02f);
@@ -131,22 +131,22 @@ TEST_F(ArmaturaTest, TwoTanksAddTheSecondExchangerAndItsDrop) {
   Engine.LiczbaZasobnikow = 2;
   TWinArmatura& window = Armatura();
   EnterFittings(window.ui);
-  window.ui.BitBtn1->click();
+  window.ui().BitBtn1->click();
 
   const double local = 4 * 1.4 + 2 * 4.2 + 22.8 + 10;
   EXPECT_NEAR(Engine.InstallationPressureDrop, ExpectedPressureDrop(18, 20, local, 10, 5 + 7),
               1e-3);
-  EXPECT_EQ(window.ui.EPojemnoscWodnaWymiennika->text(), "11.5");  // general, not fixed
+  EXPECT_EQ(window.ui().EPojemnoscWodnaWymiennika->text(), "11.5");  // general, not fixed
   EXPECT_FLOAT_EQ(Engine.Armatura.ExchangerWaterVolume, 11.5f);
 }
 
 TEST_F(ArmaturaTest, PrzeliczCountsAKindOnlyWithCountAndPrice) {
   TWinArmatura& window = Armatura();
-  window.ui.EKolankoLiczba->setText("2");  // stored at once
+  window.ui().EKolankoLiczba->setText("2");  // stored at once
   EXPECT_EQ(Engine.Armatura.KolankoLiczba, 2);
-  window.ui.ECenaZaMetr->setText("3");
-  window.ui.EDlugoscPrzewodowRurowych->setText("10");
-  window.ui.BitBtn1->click();
+  window.ui().ECenaZaMetr->setText("3");
+  window.ui().EDlugoscPrzewodowRurowych->setText("10");
+  window.ui().BitBtn1->click();
 
   EXPECT_EQ(Engine.Armatura.KolankoLiczba, 0);
   EXPECT_EQ(Engine.Armatura.KolankoCena, 0);
@@ -156,8 +156,8 @@ TEST_F(ArmaturaTest, PrzeliczCountsAKindOnlyWithCountAndPrice) {
 
 TEST_F(ArmaturaTest, ConnectionRadiosShowTheFieldValuesOfTheirType) {
   TWinArmatura& window = Armatura();
-  window.ui.EKolSzereg->setText("2");
-  window.ui.EKolRown->setText("2");
+  window.ui().EKolSzereg->setText("2");
+  window.ui().EKolRown->setText("2");
   struct Case {
     QRadioButton* radio;
     int type;
@@ -165,32 +165,32 @@ TEST_F(ArmaturaTest, ConnectionRadiosShowTheFieldValuesOfTheirType) {
     const char* drop;
   };
   const Case cases[] = {
-      {window.ui.RSeries, 1, "60", "40"},
-      {window.ui.RPararell, 2, "240", "10"},
-      {window.ui.RadioMixed, 3, "120", "20"},
-      {window.ui.RSeries, 1, "60", "40"},
+      {window.ui().RSeries, 1, "60", "40"},
+      {window.ui().RPararell, 2, "240", "10"},
+      {window.ui().RadioMixed, 3, "120", "20"},
+      {window.ui().RSeries, 1, "60", "40"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.radio->text().toStdString());
     c.radio->click();
     EXPECT_EQ(Engine.Armatura.RodzajPolaczenia, c.type);
-    EXPECT_EQ(window.ui.ERazemNatezenie->text(), c.flow);
-    EXPECT_EQ(window.ui.ERazemCisnienie->text(), c.drop);
+    EXPECT_EQ(window.ui().ERazemNatezenie->text(), c.flow);
+    EXPECT_EQ(window.ui().ERazemCisnienie->text(), c.drop);
   }
 }
 
 TEST_F(ArmaturaTest, MixedConnectionBeyondTheCollectorCountIsRefused) {
   TWinArmatura& window = Armatura();
-  window.ui.EKolSzereg->setText("3");
+  window.ui().EKolSzereg->setText("3");
   dialogs.ExpectBox("Uwaga", kMixedCount, platform::Icon::Warning);
-  window.ui.EKolRown->setText("2");
+  window.ui().EKolRown->setText("2");
   EXPECT_EQ(Engine.Armatura.Rownolegle, 2);  // stored although refused
 
   dialogs.ExpectBox("Uwaga", kMixedSum, platform::Icon::Warning);
-  window.ui.RadioMixed->click();
+  window.ui().RadioMixed->click();
   EXPECT_EQ(Engine.Armatura.RodzajPolaczenia, 2);
-  EXPECT_TRUE(window.ui.RPararell->isChecked());
-  EXPECT_EQ(window.ui.ERazemNatezenie->text(), "240");
+  EXPECT_TRUE(window.ui().RPararell->isChecked());
+  EXPECT_EQ(window.ui().ERazemNatezenie->text(), "240");
 }
 
 TEST_F(ArmaturaTest, UnitValuesOutsideTheRangeAreRefused) {
@@ -198,16 +198,16 @@ TEST_F(ArmaturaTest, UnitValuesOutsideTheRangeAreRefused) {
   for (const char* refused : {"0", "1500", ""}) {
     SCOPED_TRACE(refused);
     dialogs.ExpectBox("Uwaga", kUnitRange, platform::Icon::Warning);
-    window.ui.EJednostkoweNatezenie->setText(refused);
+    window.ui().EJednostkoweNatezenie->setText(refused);
     EXPECT_FLOAT_EQ(Engine.CollectorUnitFlow, 60);
   }
-  window.ui.EJednostkoweNatezenie->setText("50");
+  window.ui().EJednostkoweNatezenie->setText("50");
   EXPECT_FLOAT_EQ(Engine.CollectorUnitFlow, 50);
-  EXPECT_EQ(window.ui.ERazemNatezenie->text(), "200");
+  EXPECT_EQ(window.ui().ERazemNatezenie->text(), "200");
 
-  window.ui.EJednostkoweCisnienie->setText("12.5");
+  window.ui().EJednostkoweCisnienie->setText("12.5");
   EXPECT_FLOAT_EQ(Engine.CollectorUnitPressureDrop, 12.5f);
-  EXPECT_EQ(window.ui.ERazemCisnienie->text(), "12.5");
+  EXPECT_EQ(window.ui().ERazemCisnienie->text(), "12.5");
 }
 
 TEST_F(ArmaturaTest, ShowingAfterACalculationRefillsTheEditsFromTheRecord) {
@@ -223,17 +223,17 @@ TEST_F(ArmaturaTest, ShowingAfterACalculationRefillsTheEditsFromTheRecord) {
   window.show();
 
   EXPECT_EQ(a.RodzajPolaczenia, 2);
-  EXPECT_TRUE(window.ui.RPararell->isChecked());
-  EXPECT_EQ(window.ui.EKolankoLiczba->text(), "3");
+  EXPECT_TRUE(window.ui().RPararell->isChecked());
+  EXPECT_EQ(window.ui().EKolankoLiczba->text(), "3");
   // Prices come back in full: 4 digits would round what the change handlers store again.
-  EXPECT_EQ(window.ui.EKolankoCena->text(), "12.345");
-  EXPECT_EQ(window.ui.ECenaZaMetr->text(), "7.7777");
-  EXPECT_EQ(window.ui.EDlugoscPrzewodowRurowych->text(), "15");
-  EXPECT_EQ(window.ui.EWydajnoscPompy->text(), "240");
+  EXPECT_EQ(window.ui().EKolankoCena->text(), "12.345");
+  EXPECT_EQ(window.ui().ECenaZaMetr->text(), "7.7777");
+  EXPECT_EQ(window.ui().EDlugoscPrzewodowRurowych->text(), "15");
+  EXPECT_EQ(window.ui().EWydajnoscPompy->text(), "240");
   EXPECT_EQ(a.KolankoCena, 12.345f);
   EXPECT_EQ(a.CenaZaMetr, 7.7777f);
   EXPECT_FLOAT_EQ(Engine.CenaArmatury, static_cast<float>(3 * 12.345f + 15 * 7.7777f));
-  EXPECT_EQ(window.ui.ESumaCenaArmatura->text(), "0");  // not refilled
+  EXPECT_EQ(window.ui().ESumaCenaArmatura->text(), "0");  // not refilled
   window.hide();
 }
 
@@ -256,12 +256,12 @@ TEST_F(ArmaturaTest, ShowingTenTimesNeverChangesAStoredValue) {
   TWinArmatura& window = Armatura();
   EnterFittings(window.ui);
   // Values that 4 significant digits would round.
-  window.ui.EKolankoCena->setText("12.345");
-  window.ui.ETrozgCena->setText("1234.56");
-  window.ui.ECenaZaMetr->setText("7.7777");
-  window.ui.EDlugoscPrzewodowRurowych->setText("23.456");
-  window.ui.EDodatkoweStratyCisn->setText("10.123");
-  window.ui.BitBtn1->click();
+  window.ui().EKolankoCena->setText("12.345");
+  window.ui().ETrozgCena->setText("1234.56");
+  window.ui().ECenaZaMetr->setText("7.7777");
+  window.ui().EDlugoscPrzewodowRurowych->setText("23.456");
+  window.ui().EDodatkoweStratyCisn->setText("10.123");
+  window.ui().BitBtn1->click();
   const FittingsState computed = StoredFittings();
   EXPECT_EQ(computed.record.TRozgaleznikCena, 1234.56f);
 
@@ -270,7 +270,7 @@ TEST_F(ArmaturaTest, ShowingTenTimesNeverChangesAStoredValue) {
     window.hide();
     ASSERT_TRUE(StoredFittings() == computed) << "showing " << showing;
   }
-  window.ui.BitBtn1->click();  // computing again from what the window shows
+  window.ui().BitBtn1->click();  // computing again from what the window shows
   EXPECT_TRUE(StoredFittings() == computed);
 }
 
@@ -305,21 +305,21 @@ TEST_F(ArmaturaTest, PrzeliczWithUnusableHydraulicsStoresNothing) {
     Engine.WysokoscStatyczna = 4;
     TWinArmatura& window = Armatura();
     EnterFittings(window.ui);
-    window.ui.BitBtn1->click();
+    window.ui().BitBtn1->click();
     const FittingsState computed = StoredFittings();
-    const QString shownDrop = window.ui.ESumaStratCisnienia->text();
-    const QString shownVessel = window.ui.EPojemnoscWlasciwa->text();
+    const QString shownDrop = window.ui().ESumaStratCisnienia->text();
+    const QString shownVessel = window.ui().EPojemnoscWlasciwa->text();
 
     Engine.SrednicaPrzewodu = c.diameter;
     Engine.WysokoscStatyczna = c.height;
-    window.ui.EDlugoscPrzewodowRurowych->setText("40");
-    window.ui.EZawZwrCena->clear();  // would zero the check valves
+    window.ui().EDlugoscPrzewodowRurowych->setText("40");
+    window.ui().EZawZwrCena->clear();  // would zero the check valves
     dialogs.ExpectBox("Uwaga", c.message, platform::Icon::Warning);
-    window.ui.BitBtn1->click();
+    window.ui().BitBtn1->click();
     EXPECT_TRUE(StoredFittings() == computed);
-    EXPECT_EQ(window.ui.ESumaStratCisnienia->text(), shownDrop);
-    EXPECT_EQ(window.ui.EPojemnoscWlasciwa->text(), shownVessel);
-    EXPECT_EQ(window.ui.ESumaCenaArmatura->text(), "360.00");
+    EXPECT_EQ(window.ui().ESumaStratCisnienia->text(), shownDrop);
+    EXPECT_EQ(window.ui().EPojemnoscWlasciwa->text(), shownVessel);
+    EXPECT_EQ(window.ui().ESumaCenaArmatura->text(), "360.00");
   }
 }
 
@@ -330,19 +330,19 @@ TEST_F(ArmaturaTest, PumpAndVesselButtonsShowTheirSelectionWindows) {
   WinPompa = pump.get();
   WinNaczynie = vessel.get();
   TWinArmatura& window = Armatura();
-  EXPECT_EQ(window.ui.BitBtn2->text(), "Pompa obiegowa");
-  EXPECT_EQ(window.ui.BitBtn3->text(), "Naczynie wzbiorcze");
+  EXPECT_EQ(window.ui().BitBtn2->text(), "Pompa obiegowa");
+  EXPECT_EQ(window.ui().BitBtn3->text(), "Naczynie wzbiorcze");
   window.show();
-  window.ui.BitBtn2->click();
+  window.ui().BitBtn2->click();
   EXPECT_TRUE(WinPompa->isVisible());
   EXPECT_FALSE(WinPompa->isModal());
-  window.ui.BitBtn3->click();
+  window.ui().BitBtn3->click();
   EXPECT_TRUE(WinNaczynie->isVisible());
   EXPECT_FALSE(WinNaczynie->isModal());
   EXPECT_TRUE(window.isVisible());  // both modeless beside the fittings window
   WinPompa->hide();
   WinNaczynie->hide();
-  window.ui.BitBtn4->click();
+  window.ui().BitBtn4->click();
   EXPECT_FALSE(window.isVisible());
   WinPompa = nullptr;
   WinNaczynie = nullptr;
@@ -350,14 +350,14 @@ TEST_F(ArmaturaTest, PumpAndVesselButtonsShowTheirSelectionWindows) {
 
 TEST_F(ArmaturaTest, KeysAreFilteredAndBadNumbersEndTheHandler) {
   TWinArmatura& window = Armatura();
-  QTest::keyClicks(window.ui.EKolankoLiczba, "1a2.3,");
-  EXPECT_EQ(window.ui.EKolankoLiczba->text(), "123");
-  QTest::keyClicks(window.ui.EKolankoCena, "1,5x-");
-  EXPECT_EQ(window.ui.EKolankoCena->text(), "1.5");
+  QTest::keyClicks(window.ui().EKolankoLiczba, "1a2.3,");
+  EXPECT_EQ(window.ui().EKolankoLiczba->text(), "123");
+  QTest::keyClicks(window.ui().EKolankoCena, "1,5x-");
+  EXPECT_EQ(window.ui().EKolankoCena->text(), "1.5");
   EXPECT_FLOAT_EQ(Engine.Armatura.KolankoCena, 1.5f);
 
   dialogs.ExpectError("'1.2.3' is not a valid floating point value");
-  window.ui.EKolankoCena->setText("1.2.3");
+  window.ui().EKolankoCena->setText("1.2.3");
   EXPECT_FLOAT_EQ(Engine.Armatura.KolankoCena, 1.5f);
 }
 

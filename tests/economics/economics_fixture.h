@@ -32,12 +32,12 @@ inline QString FuelText(int row, int col) {
 
 // What "OBLICZ" needs besides the cost items: the net total, no inflation, the service life, and
 // heat at 1 zł net per kWh with an efficiency of 100 %.
-inline void EnterComputeBasics(Ui::TWinKoszty& ui, const char* years) {
-  ui.RSumaNetto->click();
-  ui.Einflacja->setText("0");
-  ui.ElataEksploatacji->setText(years);
-  ui.EKosztZakupuNetto->setText("1");
-  ui.ESprawnoscProcesu->setText("100");
+inline void EnterComputeBasics(platform::FormUi<Ui::TWinKoszty>& ui, const char* years) {
+  ui().RSumaNetto->click();
+  ui().Einflacja->setText("0");
+  ui().ElataEksploatacji->setText(years);
+  ui().EKosztZakupuNetto->setText("1");
+  ui().ESprawnoscProcesu->setText("100");
 }
 
 class EconomicsTest : public CatalogueSetTest {

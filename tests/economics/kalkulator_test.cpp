@@ -49,27 +49,27 @@ TEST_F(KalkulatorTest, CreationSetsUpTheFirstFuelWithoutChoosingIt) {
   Engine.Costs.TypOgrzewania = 5;
   SelectedFuelRow = 3;
   TWinKalkulatorEkologiczny& window = Kalkulator();
-  Ui::TWinKalkulatorEkologiczny& ui = window.ui;
+  auto& ui = window.ui;
 
-  ASSERT_EQ(ui.ComboBox1->count(), 8);
-  EXPECT_EQ(ui.ComboBox1->itemText(0), "Paliwo 0");
+  ASSERT_EQ(ui().ComboBox1->count(), 8);
+  EXPECT_EQ(ui().ComboBox1->itemText(0), "Paliwo 0");
   EXPECT_EQ(window.ChosenFuel(), 0);
   EXPECT_EQ(Engine.Costs.TypOgrzewania, 5);
   EXPECT_EQ(SelectedFuelRow, 3);
   for (int number = 3; number <= 8; ++number) {
     EXPECT_EQ(Edit(window, number)->text(), FuelText(0, number + 2)) << number;
   }
-  EXPECT_EQ(ui.Edit2->text(), FuelText(0, 4));
-  EXPECT_EQ(ui.Edit9->text(), FuelText(0, 11));
-  EXPECT_EQ(ui.Edit10->text(), FuelText(0, 12));
-  for (QLineEdit* untouched : {ui.Edit1, ui.Edit11, ui.Edit12, ui.Edit13}) {
+  EXPECT_EQ(ui().Edit2->text(), FuelText(0, 4));
+  EXPECT_EQ(ui().Edit9->text(), FuelText(0, 11));
+  EXPECT_EQ(ui().Edit10->text(), FuelText(0, 12));
+  for (QLineEdit* untouched : {ui().Edit1, ui().Edit11, ui().Edit12, ui().Edit13}) {
     EXPECT_EQ(untouched->text(), "0");
   }
   EXPECT_TRUE(InputsEnabled(window, false));
-  EXPECT_FALSE(ui.CheckBox1->isChecked());
-  EXPECT_FALSE(ui.BitBtn1->isEnabled());
-  EXPECT_TRUE(ui.RadioButton1->isChecked());
-  for (QLabel* result : {ui.StaticText12, ui.StaticText13, ui.StaticText19}) {
+  EXPECT_FALSE(ui().CheckBox1->isChecked());
+  EXPECT_FALSE(ui().BitBtn1->isEnabled());
+  EXPECT_TRUE(ui().RadioButton1->isChecked());
+  for (QLabel* result : {ui().StaticText12, ui().StaticText13, ui().StaticText19}) {
     EXPECT_EQ(result->text(), "0");
   }
   EXPECT_EQ(window.windowTitle(), "Kalkulator Ekologiczny");
@@ -77,7 +77,7 @@ TEST_F(KalkulatorTest, CreationSetsUpTheFirstFuelWithoutChoosingIt) {
 
 TEST_F(KalkulatorTest, EachHeatingTypeHasItsLayoutAndCatalogueValues) {
   TWinKalkulatorEkologiczny& window = Kalkulator();
-  Ui::TWinKalkulatorEkologiczny& ui = window.ui;
+  auto& ui = window.ui;
   struct Case {
     int type;
     const char* factorUnit;
@@ -97,28 +97,28 @@ TEST_F(KalkulatorTest, EachHeatingTypeHasItsLayoutAndCatalogueValues) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.type);
-    ui.CheckBox1->setChecked(true);
-    Pick(ui.ComboBox1, c.type);
+    ui().CheckBox1->setChecked(true);
+    Pick(ui().ComboBox1, c.type);
     EXPECT_EQ(Engine.Costs.TypOgrzewania, c.type);
     EXPECT_EQ(SelectedFuelRow, c.type);
-    EXPECT_FALSE(ui.CheckBox1->isChecked());
+    EXPECT_FALSE(ui().CheckBox1->isChecked());
     EXPECT_TRUE(InputsEnabled(window, false));
 
-    EXPECT_EQ(ui.Edit3Unit->text(), c.factorUnit);
-    EXPECT_EQ(ui.Edit8Unit->text(), c.factorUnit);
+    EXPECT_EQ(ui().Edit3Unit->text(), c.factorUnit);
+    EXPECT_EQ(ui().Edit8Unit->text(), c.factorUnit);
     EXPECT_EQ(Shown(window, 1), c.calorificUnit != nullptr);
     if (c.calorificUnit) {
-      EXPECT_EQ(ui.Edit1Unit->text(), c.calorificUnit);
-      EXPECT_EQ(ui.Edit1->text(), FuelText(c.type, 2));
-      EXPECT_EQ(ui.Edit12->text(), FuelText(c.type, 11));
-      EXPECT_EQ(ui.Edit13->text(), FuelText(c.type, 12));
+      EXPECT_EQ(ui().Edit1Unit->text(), c.calorificUnit);
+      EXPECT_EQ(ui().Edit1->text(), FuelText(c.type, 2));
+      EXPECT_EQ(ui().Edit12->text(), FuelText(c.type, 11));
+      EXPECT_EQ(ui().Edit13->text(), FuelText(c.type, 12));
     } else {
-      EXPECT_EQ(ui.Edit9->text(), FuelText(c.type, 11));
-      EXPECT_EQ(ui.Edit10->text(), FuelText(c.type, 12));
+      EXPECT_EQ(ui().Edit9->text(), FuelText(c.type, 11));
+      EXPECT_EQ(ui().Edit10->text(), FuelText(c.type, 12));
     }
-    EXPECT_EQ(ui.Edit2Caption->text(), QString::fromUtf8(c.efficiencyCaption));
-    EXPECT_EQ(ui.Edit2->text(), FuelText(c.type, c.type == 7 ? 2 : 4));
-    EXPECT_EQ(ui.Edit5->text(), FuelText(c.type, 7));
+    EXPECT_EQ(ui().Edit2Caption->text(), QString::fromUtf8(c.efficiencyCaption));
+    EXPECT_EQ(ui().Edit2->text(), FuelText(c.type, c.type == 7 ? 2 : 4));
+    EXPECT_EQ(ui().Edit5->text(), FuelText(c.type, 7));
     EXPECT_TRUE(Shown(window, 2));
     EXPECT_EQ(Shown(window, 9), c.shares);
     EXPECT_EQ(Shown(window, 10), c.shares);
@@ -126,65 +126,65 @@ TEST_F(KalkulatorTest, EachHeatingTypeHasItsLayoutAndCatalogueValues) {
     EXPECT_EQ(Shown(window, 13), !c.shares);
     EXPECT_EQ(Shown(window, 11), c.fluGas);
     if (c.fluGas) {
-      EXPECT_EQ(ui.Edit11->text(), FuelText(c.type, 13));
+      EXPECT_EQ(ui().Edit11->text(), FuelText(c.type, 13));
     }
-    EXPECT_EQ(ui.RadioButton1->isEnabled(), c.boilers);
-    EXPECT_EQ(ui.RadioButton2->isEnabled(), c.boilers);
-    EXPECT_EQ(!ui.Label2->isHidden(), c.asterisk);
+    EXPECT_EQ(ui().RadioButton1->isEnabled(), c.boilers);
+    EXPECT_EQ(ui().RadioButton2->isEnabled(), c.boilers);
+    EXPECT_EQ(!ui().Label2->isHidden(), c.asterisk);
   }
 }
 
 TEST_F(KalkulatorTest, ManualEntryEnablesEveryInput) {
   TWinKalkulatorEkologiczny& window = Kalkulator();
-  window.ui.CheckBox1->setChecked(true);
+  window.ui().CheckBox1->setChecked(true);
   EXPECT_TRUE(InputsEnabled(window, true));
-  EXPECT_TRUE(window.ui.Edit9->isHidden() == false);  // visibility stays as the layout left it
-  window.ui.CheckBox1->setChecked(false);
+  EXPECT_TRUE(window.ui().Edit9->isHidden() == false);  // visibility stays as the layout left it
+  window.ui().CheckBox1->setChecked(false);
   EXPECT_TRUE(InputsEnabled(window, false));
 }
 
 TEST_F(KalkulatorTest, BoilerRadiosLoadTheBuiltInFactorSets) {
   TWinKalkulatorEkologiczny& window = Kalkulator();
-  Ui::TWinKalkulatorEkologiczny& ui = window.ui;
-  Pick(ui.ComboBox1, 1);
-  ui.RadioButton2->click();
+  auto& ui = window.ui;
+  Pick(ui().ComboBox1, 1);
+  ui().RadioButton2->click();
   const char* automatic[] = {"1200", "400", "125", "75", "5", "0.075"};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(Edit(window, i + 3)->text(), automatic[i]);
-  EXPECT_EQ(ui.Edit2->text(), "80");
-  EXPECT_EQ(ui.Edit1->text(), "7.5");
-  EXPECT_EQ(ui.Edit12->text(), "70");
-  EXPECT_EQ(ui.Edit13->text(), "0.65");
-  EXPECT_EQ(ui.Edit11->text(), FuelText(1, 13));  // not part of a factor set
+  EXPECT_EQ(ui().Edit2->text(), "80");
+  EXPECT_EQ(ui().Edit1->text(), "7.5");
+  EXPECT_EQ(ui().Edit12->text(), "70");
+  EXPECT_EQ(ui().Edit13->text(), "0.65");
+  EXPECT_EQ(ui().Edit11->text(), FuelText(1, 13));  // not part of a factor set
 
-  ui.RadioButton1->click();
+  ui().RadioButton1->click();
   const char* manual[] = {"5000", "400", "200", "150", "15", "0.15"};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(Edit(window, i + 3)->text(), manual[i]);
-  EXPECT_EQ(ui.Edit2->text(), "75");
+  EXPECT_EQ(ui().Edit2->text(), "75");
 
   // Picking a fuel of types 1 to 3 selects the manual boiler, then the catalogue's values win.
-  ui.RadioButton2->click();
-  Pick(ui.ComboBox1, 2);
-  EXPECT_TRUE(ui.RadioButton1->isChecked());
-  EXPECT_EQ(ui.Edit3->text(), FuelText(2, 5));
-  EXPECT_EQ(ui.Edit1->text(), FuelText(2, 2));
+  ui().RadioButton2->click();
+  Pick(ui().ComboBox1, 2);
+  EXPECT_TRUE(ui().RadioButton1->isChecked());
+  EXPECT_EQ(ui().Edit3->text(), FuelText(2, 5));
+  EXPECT_EQ(ui().Edit1->text(), FuelText(2, 2));
 
   // The fourth type's own efficiency; no set for the others.
-  Pick(ui.ComboBox1, 4);  // the radios are disabled for it; the handler serves it all the same
+  Pick(ui().ComboBox1, 4);  // the radios are disabled for it; the handler serves it all the same
   window.RadioButton2Click();
-  EXPECT_EQ(ui.Edit2->text(), "78");
-  EXPECT_EQ(ui.Edit1->text(), "5");
-  Pick(ui.ComboBox1, 5);
-  ui.RadioButton1->click();
-  EXPECT_EQ(ui.Edit3->text(), FuelText(5, 5));
+  EXPECT_EQ(ui().Edit2->text(), "78");
+  EXPECT_EQ(ui().Edit1->text(), "5");
+  Pick(ui().ComboBox1, 5);
+  ui().RadioButton1->click();
+  EXPECT_EQ(ui().Edit3->text(), FuelText(5, 5));
 }
 
 TEST_F(KalkulatorTest, ShowingAppliesTheDesignsHeatingTypeAndKeepsTheChosenFactors) {
   TWinKalkulatorEkologiczny& window = Kalkulator();
-  Ui::TWinKalkulatorEkologiczny& ui = window.ui;
-  Pick(ui.ComboBox1, 2);
-  ui.RadioButton2->click();  // the automatic boiler's factors
-  ui.CheckBox1->setChecked(true);
-  ui.Edit4->setText("333");  // and one of the user's own
+  auto& ui = window.ui;
+  Pick(ui().ComboBox1, 2);
+  ui().RadioButton2->click();  // the automatic boiler's factors
+  ui().CheckBox1->setChecked(true);
+  ui().Edit4->setText("333");  // and one of the user's own
   Engine.AnnualHotWaterSolarEnergy = 1234.56f;
   Engine.AnnualHeatingSolarEnergy = 0;
   ASSERT_EQ(Engine.Costs.TypOgrzewania, 2);
@@ -195,23 +195,23 @@ TEST_F(KalkulatorTest, ShowingAppliesTheDesignsHeatingTypeAndKeepsTheChosenFacto
     window.show();
     window.hide();
   }
-  EXPECT_EQ(ui.StaticText56->text(), "1235 [kWh/rok]");
-  EXPECT_EQ(ui.StaticText57->text(), "0 [kWh/rok]");
+  EXPECT_EQ(ui().StaticText56->text(), "1235 [kWh/rok]");
+  EXPECT_EQ(ui().StaticText57->text(), "0 [kWh/rok]");
   EXPECT_EQ(window.ChosenFuel(), 2);
-  EXPECT_FALSE(ui.Label2->isHidden());
-  EXPECT_TRUE(ui.RadioButton2->isChecked());
-  EXPECT_FALSE(ui.Edit3->isEnabled());  // the layout makes the inputs read-only again
+  EXPECT_FALSE(ui().Label2->isHidden());
+  EXPECT_TRUE(ui().RadioButton2->isChecked());
+  EXPECT_FALSE(ui().Edit3->isEnabled());  // the layout makes the inputs read-only again
   for (int number = 1; number <= 13; ++number) {
     EXPECT_EQ(Edit(window, number)->text(), inputs[number - 1]) << "Edit" << number;
   }
-  EXPECT_EQ(ui.Edit3->text(), "1200");
-  EXPECT_EQ(ui.Edit4->text(), "333");
+  EXPECT_EQ(ui().Edit3->text(), "1200");
+  EXPECT_EQ(ui().Edit4->text(), "333");
 }
 
 TEST_F(KalkulatorTest, TypingIntoTheFuelComboLeavesNoFuelChosen) {
   TWinKalkulatorEkologiczny& window = Kalkulator();
   EXPECT_EQ(window.ChosenFuel(), 0);
-  QTest::keyClicks(window.ui.ComboBox1->lineEdit(), "x");
+  QTest::keyClicks(window.ui().ComboBox1->lineEdit(), "x");
   EXPECT_EQ(window.ChosenFuel(), -1);
 }
 
@@ -219,31 +219,31 @@ TEST_F(KalkulatorTest, ObliczPublishesTheReductionsInEveryWindow) {
   TWinWyniki results;
   WinWyniki = &results;
   TWinKalkulatorEkologiczny& window = Kalkulator();
-  Ui::TWinKalkulatorEkologiczny& ui = window.ui;
+  auto& ui = window.ui;
   Engine.HotWaterSolarEnergy[6] = 600;
   Engine.PoolSolarEnergy[6] = 400;  // counts, although no label shows it
-  Pick(ui.ComboBox1, 0);
-  ui.CheckBox1->setChecked(true);
-  ui.Edit2->setText("50");
-  ui.Edit3->setText("10");
-  ui.Edit4->setText("0");
-  ui.Edit9->setText("0.5");
-  ui.Edit10->setText("2");
-  ui.BitBtn1->setEnabled(true);  // as the main window's compute command does
-  ui.BitBtn1->click();
+  Pick(ui().ComboBox1, 0);
+  ui().CheckBox1->setChecked(true);
+  ui().Edit2->setText("50");
+  ui().Edit3->setText("10");
+  ui().Edit4->setText("0");
+  ui().Edit9->setText("0.5");
+  ui().Edit10->setText("2");
+  ui().BitBtn1->setEnabled(true);  // as the main window's compute command does
+  ui().BitBtn1->click();
 
   // 1000 kWh of heat at 50 %: 2000 kWh of conventional heat.
-  EXPECT_EQ(ui.StaticText12->text(), "1000");
-  EXPECT_EQ(ui.StaticText13->text(), "4000");
-  EXPECT_EQ(ui.StaticText14->text(), "20");
-  EXPECT_EQ(ui.StaticText15->text(), "0");
-  EXPECT_EQ(ui.StaticText16->text().toStdString(), GeneralText(0.001 * 0.07 * 2000, 5, 2));
-  QTableWidget* pollutants = results.ui.tabZanieczyszczenia;
+  EXPECT_EQ(ui().StaticText12->text(), "1000");
+  EXPECT_EQ(ui().StaticText13->text(), "4000");
+  EXPECT_EQ(ui().StaticText14->text(), "20");
+  EXPECT_EQ(ui().StaticText15->text(), "0");
+  EXPECT_EQ(ui().StaticText16->text().toStdString(), GeneralText(0.001 * 0.07 * 2000, 5, 2));
+  QTableWidget* pollutants = results.ui().tabZanieczyszczenia;
   EXPECT_EQ(platform::Cell(pollutants, 1, 0), "1000");
   EXPECT_EQ(platform::Cell(pollutants, 1, 1), "4000");
   EXPECT_EQ(platform::Cell(pollutants, 1, 2), "20");
   EXPECT_EQ(platform::Cell(pollutants, 0, 2), "CO");
-  EXPECT_EQ(Form1->ui.Label91->text(), "1000");
+  EXPECT_EQ(Form1->ui().Label91->text(), "1000");
   WinWyniki = nullptr;
 }
 
@@ -251,23 +251,23 @@ TEST_F(KalkulatorTest, ObliczWithoutAFuelOrWithAMissingInputChangesNoResult) {
   TWinWyniki results;
   WinWyniki = &results;
   TWinKalkulatorEkologiczny& window = Kalkulator();
-  Ui::TWinKalkulatorEkologiczny& ui = window.ui;
+  auto& ui = window.ui;
   Engine.HotWaterSolarEnergy[0] = 1000;
-  const QString label91 = Form1->ui.Label91->text();
-  ui.BitBtn1->setEnabled(true);
-  QTest::keyClicks(ui.ComboBox1->lineEdit(), "x");
+  const QString label91 = Form1->ui().Label91->text();
+  ui().BitBtn1->setEnabled(true);
+  QTest::keyClicks(ui().ComboBox1->lineEdit(), "x");
   dialogs.ExpectBox(QString::fromUtf8("Błąd"), "Nie wybrano rodzaju paliwa ",
                     platform::Icon::Warning);
-  ui.BitBtn1->click();
+  ui().BitBtn1->click();
 
-  Pick(ui.ComboBox1, 7);
-  ui.Edit2->setText("0");
+  Pick(ui().ComboBox1, 7);
+  ui().Edit2->setText("0");
   dialogs.ExpectBox("Komunikat", QString::fromUtf8("Współczynnik COP musi być wiekszy od 0 !!!"),
                     platform::Icon::Warning);
-  ui.BitBtn1->click();
-  EXPECT_EQ(ui.StaticText12->text(), "0");
-  EXPECT_EQ(platform::Cell(results.ui.tabZanieczyszczenia, 1, 0), "");
-  EXPECT_EQ(Form1->ui.Label91->text(), label91);
+  ui().BitBtn1->click();
+  EXPECT_EQ(ui().StaticText12->text(), "0");
+  EXPECT_EQ(platform::Cell(results.ui().tabZanieczyszczenia, 1, 0), "");
+  EXPECT_EQ(Form1->ui().Label91->text(), label91);
 
   // An input the layout shows may not be left empty; one it hides plays no part.
   struct Case {
@@ -286,23 +286,23 @@ TEST_F(KalkulatorTest, ObliczWithoutAFuelOrWithAMissingInputChangesNoResult) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.caption ? c.caption : "hidden");
-    Pick(ui.ComboBox1, c.type);
+    Pick(ui().ComboBox1, c.type);
     for (int number = 1; number <= 13; ++number) Edit(window, number)->setText("2");
     Edit(window, c.emptied)->clear();
-    ui.StaticText12->setText("earlier");
-    Form1->ui.Label91->setText("earlier");
-    platform::SetCell(results.ui.tabZanieczyszczenia, 1, 0, "earlier");
+    ui().StaticText12->setText("earlier");
+    Form1->ui().Label91->setText("earlier");
+    platform::SetCell(results.ui().tabZanieczyszczenia, 1, 0, "earlier");
     if (c.caption) {
       dialogs.ExpectBox("Uwaga",
                         QString::fromUtf8("Nie podano wartości: ") + QString::fromUtf8(c.caption) +
                             QStringLiteral(" !"),
                         platform::Icon::Warning);
     }
-    ui.BitBtn1->click();
-    const QString expected = c.caption ? QStringLiteral("earlier") : ui.StaticText12->text();
-    EXPECT_EQ(ui.StaticText12->text(), expected);
-    EXPECT_EQ(Form1->ui.Label91->text(), expected);
-    EXPECT_EQ(platform::Cell(results.ui.tabZanieczyszczenia, 1, 0), expected);
+    ui().BitBtn1->click();
+    const QString expected = c.caption ? QStringLiteral("earlier") : ui().StaticText12->text();
+    EXPECT_EQ(ui().StaticText12->text(), expected);
+    EXPECT_EQ(Form1->ui().Label91->text(), expected);
+    EXPECT_EQ(platform::Cell(results.ui().tabZanieczyszczenia, 1, 0), expected);
     if (!c.caption) EXPECT_NE(expected, "earlier");
   }
 
@@ -318,21 +318,21 @@ TEST_F(KalkulatorTest, ObliczWithoutAFuelOrWithAMissingInputChangesNoResult) {
   };
   for (const Zero& z : zeros) {
     SCOPED_TRACE(z.message);
-    Pick(ui.ComboBox1, z.type);
+    Pick(ui().ComboBox1, z.type);
     for (int number = 1; number <= 13; ++number) Edit(window, number)->setText("2");
     Edit(window, z.zeroed)->setText("0");
-    ui.StaticText12->setText("earlier");
-    Form1->ui.Label91->setText("earlier");
+    ui().StaticText12->setText("earlier");
+    Form1->ui().Label91->setText("earlier");
     dialogs.ExpectBox("Komunikat", QString::fromUtf8(z.message), platform::Icon::Warning);
-    ui.BitBtn1->click();
-    EXPECT_EQ(ui.StaticText12->text(), "earlier");
-    EXPECT_EQ(Form1->ui.Label91->text(), "earlier");
+    ui().BitBtn1->click();
+    EXPECT_EQ(ui().StaticText12->text(), "earlier");
+    EXPECT_EQ(Form1->ui().Label91->text(), "earlier");
   }
 
-  Pick(ui.ComboBox1, 7);
+  Pick(ui().ComboBox1, 7);
   dialogs.ExpectError("'1..5' is not a valid floating point value");
-  ui.Edit3->setText("1..5");
-  ui.BitBtn1->click();
+  ui().Edit3->setText("1..5");
+  ui().BitBtn1->click();
   WinWyniki = nullptr;
 }
 
@@ -358,7 +358,7 @@ TEST_F(EconomicsTest, WindowsFitASmallScreen) {
     window->hide();
   }
   // The content scrolls instead of squeezing a caption; the buttons stay in view below it.
-  for (const QPushButton* button : {fittings.ui.BitBtn4, costs.ui.BitBtn1}) {
+  for (const QPushButton* button : {fittings.ui().BitBtn4, costs.ui().BitBtn1}) {
     const QWidget* window = button->window();
     SCOPED_TRACE(window->objectName().toStdString());
     const auto* area = window->findChild<QScrollArea*>(QStringLiteral("ScreenFitScrollArea"));

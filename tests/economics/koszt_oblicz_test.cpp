@@ -16,12 +16,12 @@ class KosztyObliczTest : public EconomicsTest {
   // A net investment of 10000 zł over 20 years, no growth, no inflation. Heat bought per kWh
   // (type 0) at 1 zł net with an efficiency of 100 %: `saving` kWh of solar hot water a year save
   // as many zł; the month's demand of 125 kWh costs 1500 zł a year.
-  Ui::TWinKoszty& Prepare(const char* investment = "10000", float saving = 1000) {
+  platform::FormUi<Ui::TWinKoszty>& Prepare(const char* investment = "10000", float saving = 1000) {
     Wyniki();
     TWinKoszty& window = Koszty();
-    Ui::TWinKoszty& ui = window.ui;
+    auto& ui = window.ui;
     EnterComputeBasics(ui, "20");
-    ui.EKosztKolektora->setText(investment);
+    ui().EKosztKolektora->setText(investment);
     Engine.HotWaterSolarEnergy[5] = saving;
     Engine.HotWaterEnergy = 125;
     Engine.AnnualHotWaterSolarEnergy = saving;
@@ -76,70 +76,70 @@ bool SameBits(const std::vector<float>& a, const std::vector<float>& b) {
 }
 
 TEST_F(KosztyObliczTest, SavingsPaybackAndResultsWithoutGrowthOrDiscount) {
-  Ui::TWinKoszty& ui = Prepare();
-  ui.BitBtn1->click();
+  platform::FormUi<Ui::TWinKoszty>& ui = Prepare();
+  ui().BitBtn1->click();
 
   const CKoszty& costs = Engine.Costs;
   EXPECT_FLOAT_EQ(costs.IleCzasEksploatacji, 20);
   EXPECT_FLOAT_EQ(costs.LifetimeHotWaterSavings, 20000);
   EXPECT_FLOAT_EQ(costs.AverageHotWaterSavings, 1000);
   EXPECT_FLOAT_EQ(costs.PaybackYears, 10);  // balance 0 at 10 years, negative at 10.5
-  EXPECT_EQ(ui.Edit5->text(), "20000.00");
-  EXPECT_EQ(ui.Edit3->text(), "1000.00");
-  EXPECT_EQ(ui.Edit6->text(), "0.00");
-  EXPECT_EQ(ui.Edit7->text(), "1500.00");  // discount equal to growth: the yearly costs
-  EXPECT_EQ(ui.Edit8->text(), "500.00");
-  EXPECT_EQ(ui.EOkresZwrotu->text(), "10.0");
-  EXPECT_TRUE(ui.StaticText42->isHidden());
-  EXPECT_EQ(ui.StaticText65->text(), "nie liczono");
-  EXPECT_EQ(ui.StaticText67->text(), "nie liczono");
-  EXPECT_EQ(ui.Edit9->text(), "10000.00");
+  EXPECT_EQ(ui().Edit5->text(), "20000.00");
+  EXPECT_EQ(ui().Edit3->text(), "1000.00");
+  EXPECT_EQ(ui().Edit6->text(), "0.00");
+  EXPECT_EQ(ui().Edit7->text(), "1500.00");  // discount equal to growth: the yearly costs
+  EXPECT_EQ(ui().Edit8->text(), "500.00");
+  EXPECT_EQ(ui().EOkresZwrotu->text(), "10.0");
+  EXPECT_TRUE(ui().StaticText42->isHidden());
+  EXPECT_EQ(ui().StaticText65->text(), "nie liczono");
+  EXPECT_EQ(ui().StaticText67->text(), "nie liczono");
+  EXPECT_EQ(ui().Edit9->text(), "10000.00");
   EXPECT_EQ(Engine.CostsLoaded, 1);
-  EXPECT_EQ(Form1->ui.Label52->text(), "10.0");
-  EXPECT_EQ(Form1->ui.Label50->text().toStdString(), CurrencyText(10000, 5, DotFormatSettings));
-  EXPECT_EQ(WinWyniki->ui.StaticText71->text(), "1000");
+  EXPECT_EQ(Form1->ui().Label52->text(), "10.0");
+  EXPECT_EQ(Form1->ui().Label50->text().toStdString(), CurrencyText(10000, 5, DotFormatSettings));
+  EXPECT_EQ(WinWyniki->ui().StaticText71->text(), "1000");
 }
 
 TEST_F(KosztyObliczTest, NoSavingsNeverPayBack) {
-  Ui::TWinKoszty& ui = Prepare("10000", 0);
-  ui.BitBtn1->click();
-  EXPECT_EQ(ui.EOkresZwrotu->text(), "100.0");
-  EXPECT_FALSE(ui.StaticText42->isHidden());
-  EXPECT_EQ(ui.StaticText42->text(),
+  platform::FormUi<Ui::TWinKoszty>& ui = Prepare("10000", 0);
+  ui().BitBtn1->click();
+  EXPECT_EQ(ui().EOkresZwrotu->text(), "100.0");
+  EXPECT_FALSE(ui().StaticText42->isHidden());
+  EXPECT_EQ(ui().StaticText42->text(),
             QString::fromUtf8("Zwrot z inwestycji nie nastąpi w okresie krótszym od 100 lat"));
 }
 
 TEST_F(KosztyObliczTest, NetPresentValueAndRateOfReturnNeedTheDiscount) {
-  Ui::TWinKoszty& ui = Prepare();
-  ui.npv->setChecked(true);
+  platform::FormUi<Ui::TWinKoszty>& ui = Prepare();
+  ui().npv->setChecked(true);
   dialogs.ExpectBox("Komunikat",
                     QString::fromUtf8("Nie można obliczyć NPV bez podania stopy dyskonta "),
                     platform::Icon::Warning);
-  ui.BitBtn1->click();
-  EXPECT_EQ(ui.StaticText65->text(), "b/d");
+  ui().BitBtn1->click();
+  EXPECT_EQ(ui().StaticText65->text(), "b/d");
 
-  ui.CheckDyskont->setChecked(true);
-  ui.Edyskont->setText("5");
-  ui.BitBtn1->click();
+  ui().CheckDyskont->setChecked(true);
+  ui().Edyskont->setText("5");
+  ui().BitBtn1->click();
   // 20 savings of 1000 discounted at 5 % less the investment; repaid at 7.7 %.
   const double savings = 1000 * (1 - std::pow(1 / 1.05, 20)) / 0.05;
-  EXPECT_EQ(ui.StaticText65->text().toStdString(), FixedText(savings - 10000, 10, 2));
-  EXPECT_EQ(ui.StaticText67->text(), "7.70");
-  EXPECT_EQ(ui.Edit5->text().toStdString(), FixedText(savings, 10, 2));
+  EXPECT_EQ(ui().StaticText65->text().toStdString(), FixedText(savings - 10000, 10, 2));
+  EXPECT_EQ(ui().StaticText67->text(), "7.70");
+  EXPECT_EQ(ui().Edit5->text().toStdString(), FixedText(savings, 10, 2));
 
-  ui.EKosztKolektora->setText("20000");
-  ui.BitBtn1->click();
-  EXPECT_EQ(ui.StaticText67->text(), QString::fromUtf8("wartość ujemna"));
-  EXPECT_EQ(ui.StaticText65->text().toStdString(), FixedText(savings - 20000, 10, 2));
+  ui().EKosztKolektora->setText("20000");
+  ui().BitBtn1->click();
+  EXPECT_EQ(ui().StaticText67->text(), QString::fromUtf8("wartość ujemna"));
+  EXPECT_EQ(ui().StaticText65->text().toStdString(), FixedText(savings - 20000, 10, 2));
 }
 
 TEST_F(KosztyObliczTest, MissingValuesOfTickedOptionsAreReported) {
-  Ui::TWinKoszty& ui = Prepare();
-  ui.CheckKredyt->setChecked(true);
-  ui.EKredyt->clear();
-  ui.CheckKosztInstalacji->setChecked(true);
-  ui.CheckDyskont->setChecked(true);
-  ui.Edyskont->clear();
+  platform::FormUi<Ui::TWinKoszty>& ui = Prepare();
+  ui().CheckKredyt->setChecked(true);
+  ui().EKredyt->clear();
+  ui().CheckKosztInstalacji->setChecked(true);
+  ui().CheckDyskont->setChecked(true);
+  ui().Edyskont->clear();
   dialogs.ExpectBox("Komunikat",
                     QString::fromUtf8("Zaznaczono dotację, lecz nie podano jej wartości "),
                     platform::Icon::Warning);
@@ -150,18 +150,18 @@ TEST_F(KosztyObliczTest, MissingValuesOfTickedOptionsAreReported) {
   dialogs.ExpectBox("Komunikat",
                     QString::fromUtf8("Zaznaczono dyskont, lecz nie podano jego wartości "),
                     platform::Icon::Warning);
-  ui.BitBtn1->click();
-  EXPECT_EQ(ui.EOkresZwrotu->text(), "10.0");  // the calculation went on with zeros
+  ui().BitBtn1->click();
+  EXPECT_EQ(ui().EOkresZwrotu->text(), "10.0");  // the calculation went on with zeros
 }
 
 TEST_F(KosztyObliczTest, EmptyInflationEndsTheCommandWithItemsStored) {
-  Ui::TWinKoszty& ui = Prepare();
-  ui.EKosztPlyn->setText("250");
-  ui.Einflacja->clear();
+  platform::FormUi<Ui::TWinKoszty>& ui = Prepare();
+  ui().EKosztPlyn->setText("250");
+  ui().Einflacja->clear();
   dialogs.ExpectError("'' is not a valid floating point value");
-  ui.BitBtn1->click();
+  ui().BitBtn1->click();
   EXPECT_FLOAT_EQ(Engine.CenaPlynu, 250);
-  EXPECT_EQ(ui.ESumaKoszt->text(), "10250");
+  EXPECT_EQ(ui().ESumaKoszt->text(), "10250");
   EXPECT_EQ(Engine.CostsLoaded, 0);
 }
 
@@ -197,75 +197,75 @@ TEST_F(KosztyObliczTest, MissingFuelDataOrServiceLifeStopsWithoutAResult) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Ui::TWinKoszty& ui = Prepare();
-    ui.npv->setChecked(true);
-    ui.CheckDyskont->setChecked(true);
-    ui.Edyskont->setText("5");
-    Pick(ui.ComboRodzajOgrzewania, c.type);  // gross price, efficiency, calorific value
-    ui.ESprawnoscProcesu->setText("80");
-    ui.EWartoscOpalowa->setText("7.5");
-    ui.BitBtn1->click();
-    ASSERT_NE(ui.EOkresZwrotu->text(), "b/d");
+    platform::FormUi<Ui::TWinKoszty>& ui = Prepare();
+    ui().npv->setChecked(true);
+    ui().CheckDyskont->setChecked(true);
+    ui().Edyskont->setText("5");
+    Pick(ui().ComboRodzajOgrzewania, c.type);  // gross price, efficiency, calorific value
+    ui().ESprawnoscProcesu->setText("80");
+    ui().EWartoscOpalowa->setText("7.5");
+    ui().BitBtn1->click();
+    ASSERT_NE(ui().EOkresZwrotu->text(), "b/d");
     const std::vector<float> earlier = StoredItemsAndCosts();
 
-    (ui.*c.edit)->setText(QString::fromUtf8(c.text));
-    ui.EKosztKolektora->setText("20000");  // stored by its change handler, not by the command
+    (ui().*c.edit)->setText(QString::fromUtf8(c.text));
+    ui().EKosztKolektora->setText("20000");  // stored by its change handler, not by the command
     const std::vector<float> before = StoredItemsAndCosts();
     dialogs.ExpectBox("Komunikat", QString::fromUtf8(c.message), platform::Icon::Warning);
-    ui.BitBtn1->click();
+    ui().BitBtn1->click();
     EXPECT_TRUE(SameBits(StoredItemsAndCosts(), before));
     EXPECT_FLOAT_EQ(Engine.Costs.PaybackYears, earlier[8]);
-    for (QLineEdit* edit : {ui.Edit11, ui.Edit1, ui.Edit5, ui.Edit6, ui.Edit3, ui.Edit4, ui.Edit7,
-                            ui.Edit8, ui.EOkresZwrotu}) {
+    for (QLineEdit* edit : {ui().Edit11, ui().Edit1, ui().Edit5, ui().Edit6, ui().Edit3, ui().Edit4, ui().Edit7,
+                            ui().Edit8, ui().EOkresZwrotu}) {
       EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
     }
-    for (QLabel* label : {ui.StaticText65, ui.StaticText67, ui.StaticText77, Form1->ui.Label52,
-                          WinWyniki->ui.StaticText71}) {
+    for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77, Form1->ui().Label52,
+                          WinWyniki->ui().StaticText71}) {
       EXPECT_EQ(label->text(), "b/d") << label->objectName().toStdString();
     }
-    EXPECT_TRUE(ui.StaticText42->isHidden());
+    EXPECT_TRUE(ui().StaticText42->isHidden());
   }
 }
 
 TEST_F(KosztyObliczTest, RateOfReturnIsAlwaysWritten) {
-  Ui::TWinKoszty& ui = Prepare();
-  ui.npv->setChecked(true);
-  ui.CheckDyskont->setChecked(true);
-  ui.Edyskont->setText("5");
-  ui.BitBtn1->click();
-  ASSERT_EQ(ui.StaticText67->text(), "7.70");
+  platform::FormUi<Ui::TWinKoszty>& ui = Prepare();
+  ui().npv->setChecked(true);
+  ui().CheckDyskont->setChecked(true);
+  ui().Edyskont->setText("5");
+  ui().BitBtn1->click();
+  ASSERT_EQ(ui().StaticText67->text(), "7.70");
 
   // Without the discount rate neither value has a meaning for this run.
-  ui.CheckDyskont->setChecked(false);
+  ui().CheckDyskont->setChecked(false);
   dialogs.ExpectBox("Komunikat",
                     QString::fromUtf8("Nie można obliczyć NPV bez podania stopy dyskonta "),
                     platform::Icon::Warning);
-  ui.BitBtn1->click();
-  EXPECT_EQ(ui.StaticText65->text(), "b/d");
-  EXPECT_EQ(ui.StaticText67->text(), "b/d");
+  ui().BitBtn1->click();
+  EXPECT_EQ(ui().StaticText65->text(), "b/d");
+  EXPECT_EQ(ui().StaticText67->text(), "b/d");
 }
 
 TEST_F(KosztyObliczTest, ShowingTenTimesBetweenComputesKeepsEveryStoredValue) {
-  Ui::TWinKoszty& ui = Prepare();
+  platform::FormUi<Ui::TWinKoszty>& ui = Prepare();
   Kalkulator();
   // Values that 3 or 4 significant digits would round.
-  ui.EKosztKolektora->setText("1234.56");
-  ui.EKosztPlyn->setText("12.345");
-  ui.EKosztMontaz->setText("98.7654");
-  ui.EKosztUtrzInstalacji->setText("123.456");
-  ui.CheckKosztInstalacji->setChecked(true);
-  ui.CheckWzrostCen->setChecked(true);
-  ui.ERocznyWzrostCen->setText("3.4567");
-  ui.CheckDyskont->setChecked(true);
-  ui.Edyskont->setText("4.5678");
-  ui.Einflacja->setText("2.3456");
-  ui.ElataEksploatacji->setText("12.345");
-  ui.EKosztZakupuNetto->setText("1.2345");
-  ui.ESprawnoscProcesu->setText("81.234");
-  ui.EWartoscOpalowa->setText("7.4567");
+  ui().EKosztKolektora->setText("1234.56");
+  ui().EKosztPlyn->setText("12.345");
+  ui().EKosztMontaz->setText("98.7654");
+  ui().EKosztUtrzInstalacji->setText("123.456");
+  ui().CheckKosztInstalacji->setChecked(true);
+  ui().CheckWzrostCen->setChecked(true);
+  ui().ERocznyWzrostCen->setText("3.4567");
+  ui().CheckDyskont->setChecked(true);
+  ui().Edyskont->setText("4.5678");
+  ui().Einflacja->setText("2.3456");
+  ui().ElataEksploatacji->setText("12.345");
+  ui().EKosztZakupuNetto->setText("1.2345");
+  ui().ESprawnoscProcesu->setText("81.234");
+  ui().EWartoscOpalowa->setText("7.4567");
   Engine.CenaArmatury = 1234.56f;  // its edit is empty: the item stands
   TWinKoszty& window = Window();
-  ui.BitBtn1->click();
+  ui().BitBtn1->click();
   const std::vector<float> computed = StoredItemsAndCosts();
   EXPECT_EQ(Engine.CenaArmatury, 1234.56f);
 
@@ -274,9 +274,9 @@ TEST_F(KosztyObliczTest, ShowingTenTimesBetweenComputesKeepsEveryStoredValue) {
     window.hide();
     ASSERT_TRUE(SameBits(StoredItemsAndCosts(), computed)) << "showing " << showing;
   }
-  EXPECT_EQ(ui.EKosztArmatury->text(), "1234.56");
-  EXPECT_EQ(ui.ElataEksploatacji->text(), "12.345");
-  ui.BitBtn1->click();  // from what the window now shows
+  EXPECT_EQ(ui().EKosztArmatury->text(), "1234.56");
+  EXPECT_EQ(ui().ElataEksploatacji->text(), "12.345");
+  ui().BitBtn1->click();  // from what the window now shows
   EXPECT_TRUE(SameBits(StoredItemsAndCosts(), computed));
 }
 

@@ -28,16 +28,16 @@ class KosztyTest : public EconomicsTest {
 
   // The terms of a loan of 20000 zł at 6 % for 24 months, the subsidy paid after 3 months, a
   // commission of 1 % and 100 zł of other costs, on 10 m2 of collectors.
-  static void EnterLoan(Ui::TWinKoszty& ui, const char* percent) {
-    ui.PowKolektorow->setText("10");
-    ui.KosztyKwalifikowane->setText("30000");
-    ui.ProcentDotacji->setText(percent);
-    ui.WysokoscKredytu->setText("20000");
-    ui.OprocentowanieKredytu->setText("6");
-    ui.ProwizjaKredytu->setText("1");
-    ui.IinneKosztyKredytu->setText("100");
-    ui.OkresKredytowania->setText("24");
-    ui.OczekiwanieDaDotacje->setText("3");
+  static void EnterLoan(platform::FormUi<Ui::TWinKoszty>& ui, const char* percent) {
+    ui().PowKolektorow->setText("10");
+    ui().KosztyKwalifikowane->setText("30000");
+    ui().ProcentDotacji->setText(percent);
+    ui().WysokoscKredytu->setText("20000");
+    ui().OprocentowanieKredytu->setText("6");
+    ui().ProwizjaKredytu->setText("1");
+    ui().IinneKosztyKredytu->setText("100");
+    ui().OkresKredytowania->setText("24");
+    ui().OczekiwanieDaDotacje->setText("3");
   }
 };
 
@@ -45,91 +45,91 @@ TEST_F(KosztyTest, CreationTakesTheHeatingTypeFromTheFuelTable) {
   Engine.CenaKolektory = 1234.5f;
   Engine.Costs.TypOgrzewania = 2;
   TWinKoszty& window = Koszty();
-  Ui::TWinKoszty& ui = window.ui;
+  auto& ui = window.ui;
 
-  ASSERT_EQ(ui.ComboRodzajOgrzewania->count(), 8);
-  EXPECT_EQ(ui.ComboRodzajOgrzewania->itemText(7), "Paliwo 7");
-  EXPECT_EQ(ui.ComboRodzajOgrzewania->currentIndex(), 2);
+  ASSERT_EQ(ui().ComboRodzajOgrzewania->count(), 8);
+  EXPECT_EQ(ui().ComboRodzajOgrzewania->itemText(7), "Paliwo 7");
+  EXPECT_EQ(ui().ComboRodzajOgrzewania->currentIndex(), 2);
   EXPECT_EQ(SelectedFuelRow, 2);
-  EXPECT_EQ(ui.EKosztZakupu->text(), FuelText(2, 3));
-  EXPECT_EQ(ui.EKosztZakupuNetto->text().toStdString(), FixedText(2.03 / 1.22, 4, 2));
-  EXPECT_EQ(ui.EWartoscOpalowa->text(), FuelText(2, 2));
-  EXPECT_EQ(ui.ESprawnoscProcesu->text(), FuelText(2, 4));
+  EXPECT_EQ(ui().EKosztZakupu->text(), FuelText(2, 3));
+  EXPECT_EQ(ui().EKosztZakupuNetto->text().toStdString(), FixedText(2.03 / 1.22, 4, 2));
+  EXPECT_EQ(ui().EWartoscOpalowa->text(), FuelText(2, 2));
+  EXPECT_EQ(ui().ESprawnoscProcesu->text(), FuelText(2, 4));
   EXPECT_EQ(Engine.Costs.FuelName, "Paliwo 2");
 
-  EXPECT_TRUE(ui.CheckInflacja->isChecked());
-  EXPECT_TRUE(ui.Einflacja->isEnabled());
+  EXPECT_TRUE(ui().CheckInflacja->isChecked());
+  EXPECT_TRUE(ui().Einflacja->isEnabled());
   EXPECT_EQ(Engine.Costs.InflationOn, 1);
-  EXPECT_EQ(ui.EKosztKolektora->text(), "1234.5");
-  EXPECT_EQ(ui.ESumaKoszt->text(), "1234.5");
-  EXPECT_EQ(ui.ESumaBrutto->text(), "1506.09");
-  EXPECT_EQ(ui.ESumaVat->text(), "271.59");
+  EXPECT_EQ(ui().EKosztKolektora->text(), "1234.5");
+  EXPECT_EQ(ui().ESumaKoszt->text(), "1234.5");
+  EXPECT_EQ(ui().ESumaBrutto->text(), "1506.09");
+  EXPECT_EQ(ui().ESumaVat->text(), "271.59");
 
-  EXPECT_EQ(ui.Evat->text(), "22");
-  EXPECT_TRUE(ui.RSumaBrutto->isChecked());
-  EXPECT_EQ(ui.Label1->text(), QString::fromUtf8("* do obliczeń wybrano sumę brutto"));
-  EXPECT_FALSE(ui.ERocznyWzrostCen->isEnabled());
-  EXPECT_TRUE(ui.Edyskont->isEnabled());
-  EXPECT_EQ(ui.EKredyt->text(), "0");
-  EXPECT_FALSE(ui.EKredyt->isEnabled());
-  EXPECT_TRUE(ui.StaticText25->isHidden());
-  EXPECT_FALSE(ui.CheckDotacjaNFOSIGW->isChecked());
-  EXPECT_FALSE(ui.KosztyKwalifikowane->isEnabled());
-  EXPECT_EQ(ui.ComboStawkiPodatku->currentIndex(), -1);
-  EXPECT_EQ(ui.ComboStawkiPodatku->count(), 3);
-  EXPECT_EQ(ui.ComboStawkiPodatku->currentText(), "stosowana skala podatkowa");
-  EXPECT_EQ(ui.ElataEksploatacji->text(), "");
+  EXPECT_EQ(ui().Evat->text(), "22");
+  EXPECT_TRUE(ui().RSumaBrutto->isChecked());
+  EXPECT_EQ(ui().Label1->text(), QString::fromUtf8("* do obliczeń wybrano sumę brutto"));
+  EXPECT_FALSE(ui().ERocznyWzrostCen->isEnabled());
+  EXPECT_TRUE(ui().Edyskont->isEnabled());
+  EXPECT_EQ(ui().EKredyt->text(), "0");
+  EXPECT_FALSE(ui().EKredyt->isEnabled());
+  EXPECT_TRUE(ui().StaticText25->isHidden());
+  EXPECT_FALSE(ui().CheckDotacjaNFOSIGW->isChecked());
+  EXPECT_FALSE(ui().KosztyKwalifikowane->isEnabled());
+  EXPECT_EQ(ui().ComboStawkiPodatku->currentIndex(), -1);
+  EXPECT_EQ(ui().ComboStawkiPodatku->count(), 3);
+  EXPECT_EQ(ui().ComboStawkiPodatku->currentText(), "stosowana skala podatkowa");
+  EXPECT_EQ(ui().ElataEksploatacji->text(), "");
 }
 
 TEST_F(KosztyTest, NetAndGrossFuelPricesFollowEachOtherUnderTheirRadio) {
   TWinKoszty& window = Koszty();
-  Ui::TWinKoszty& ui = window.ui;
-  ui.EKosztZakupu->setText("1.22");
-  EXPECT_EQ(ui.EKosztZakupuNetto->text(), "1.00");
+  auto& ui = window.ui;
+  ui().EKosztZakupu->setText("1.22");
+  EXPECT_EQ(ui().EKosztZakupuNetto->text(), "1.00");
 
-  ui.RSumaNetto->click();
-  EXPECT_EQ(ui.Label1->text(), QString::fromUtf8("* do obliczeń wybrano sumę netto"));
-  EXPECT_FALSE(ui.EKosztZakupu->isEnabled());
-  EXPECT_TRUE(ui.EKosztZakupuNetto->isEnabled());
-  ui.EKosztZakupuNetto->setText("2");
-  EXPECT_EQ(ui.EKosztZakupu->text(), "2.44");
-  ui.Evat->setText("8");
-  ui.EKosztZakupuNetto->setText("10");
-  EXPECT_EQ(ui.EKosztZakupu->text(), "10.80");
+  ui().RSumaNetto->click();
+  EXPECT_EQ(ui().Label1->text(), QString::fromUtf8("* do obliczeń wybrano sumę netto"));
+  EXPECT_FALSE(ui().EKosztZakupu->isEnabled());
+  EXPECT_TRUE(ui().EKosztZakupuNetto->isEnabled());
+  ui().EKosztZakupuNetto->setText("2");
+  EXPECT_EQ(ui().EKosztZakupu->text(), "2.44");
+  ui().Evat->setText("8");
+  ui().EKosztZakupuNetto->setText("10");
+  EXPECT_EQ(ui().EKosztZakupu->text(), "10.80");
 
-  ui.RSumaBrutto->click();
-  EXPECT_TRUE(ui.EKosztZakupu->isEnabled());
-  EXPECT_FALSE(ui.EKosztZakupuNetto->isEnabled());
-  ui.EKosztZakupu->setText("1234.567");  // 4 significant digits in the other edit
-  EXPECT_EQ(ui.EKosztZakupuNetto->text().toStdString(), FixedText(1234.567 / 1.08, 4, 2));
+  ui().RSumaBrutto->click();
+  EXPECT_TRUE(ui().EKosztZakupu->isEnabled());
+  EXPECT_FALSE(ui().EKosztZakupuNetto->isEnabled());
+  ui().EKosztZakupu->setText("1234.567");  // 4 significant digits in the other edit
+  EXPECT_EQ(ui().EKosztZakupuNetto->text().toStdString(), FixedText(1234.567 / 1.08, 4, 2));
 }
 
 TEST_F(KosztyTest, CostItemsKeepTheTotalAndVat) {
   TWinKoszty& window = Koszty();
-  Ui::TWinKoszty& ui = window.ui;
-  ui.EKosztZasobnika->setText("500");
-  ui.EKosztPompy->setText("500");
+  auto& ui = window.ui;
+  ui().EKosztZasobnika->setText("500");
+  ui().EKosztPompy->setText("500");
   EXPECT_FLOAT_EQ(Engine.CenaZasobnik, 500);
-  EXPECT_EQ(ui.ESumaKoszt->text(), "1000");
-  EXPECT_EQ(ui.ESumaBrutto->text(), "1220.00");
-  EXPECT_EQ(ui.ESumaVat->text(), "220.00");
+  EXPECT_EQ(ui().ESumaKoszt->text(), "1000");
+  EXPECT_EQ(ui().ESumaBrutto->text(), "1220.00");
+  EXPECT_EQ(ui().ESumaVat->text(), "220.00");
 
-  ui.EKosztPompy->clear();  // an emptied item changes nothing
+  ui().EKosztPompy->clear();  // an emptied item changes nothing
   EXPECT_FLOAT_EQ(Engine.CenaPompa, 500);
-  EXPECT_EQ(ui.ESumaKoszt->text(), "1000");
+  EXPECT_EQ(ui().ESumaKoszt->text(), "1000");
 
-  ui.Evat->clear();
+  ui().Evat->clear();
   dialogs.ExpectError("'' is not a valid floating point value");
-  ui.EKosztPompy->setText("600");
+  ui().EKosztPompy->setText("600");
   EXPECT_FLOAT_EQ(Engine.CenaPompa, 600);
-  EXPECT_EQ(ui.ESumaKoszt->text(), "1100");
-  EXPECT_EQ(ui.ESumaBrutto->text(), "1220.00");
+  EXPECT_EQ(ui().ESumaKoszt->text(), "1100");
+  EXPECT_EQ(ui().ESumaBrutto->text(), "1220.00");
 }
 
 TEST_F(KosztyTest, ShowingBringsItemsOptionsAndEligibleCostFromTheEngine) {
   Engine.CollectorArea = 2;
   TWinKoszty& window = Koszty();
-  Ui::TWinKoszty& ui = window.ui;
+  auto& ui = window.ui;
   Engine.CenaKolektory = 1000;
   Engine.CenaZasobnik = 200;
   Engine.CenaArmatury = 1234.56f;
@@ -142,85 +142,85 @@ TEST_F(KosztyTest, ShowingBringsItemsOptionsAndEligibleCostFromTheEngine) {
   Engine.Costs.IleCzasEksploatacji = 20;
   window.show();
 
-  EXPECT_EQ(ui.EKosztKolektora->text(), "1000");
-  EXPECT_EQ(ui.EKosztZasobnika->text(), "200");
-  EXPECT_EQ(ui.EKosztArmatury->text(), "1234.56");  // in full: its handler stores it again
+  EXPECT_EQ(ui().EKosztKolektora->text(), "1000");
+  EXPECT_EQ(ui().EKosztZasobnika->text(), "200");
+  EXPECT_EQ(ui().EKosztArmatury->text(), "1234.56");  // in full: its handler stores it again
   EXPECT_EQ(Engine.CenaArmatury, 1234.56f);
-  EXPECT_EQ(ui.EKosztPlyn->text(), "50");
+  EXPECT_EQ(ui().EKosztPlyn->text(), "50");
   const float total = 1000.0f + 200.0f + 1234.56f + 50.0f;
-  EXPECT_EQ(ui.ESumaKoszt->text().toStdString(), General15(total));
-  EXPECT_TRUE(ui.StaticText44->isHidden());
-  EXPECT_TRUE(ui.ECenaZestaw->isHidden());
+  EXPECT_EQ(ui().ESumaKoszt->text().toStdString(), General15(total));
+  EXPECT_TRUE(ui().StaticText44->isHidden());
+  EXPECT_TRUE(ui().ECenaZestaw->isHidden());
 
-  EXPECT_TRUE(ui.CheckWzrostCen->isChecked());
-  EXPECT_EQ(ui.ERocznyWzrostCen->text(), "3.5");
-  EXPECT_TRUE(ui.ERocznyWzrostCen->isEnabled());
-  EXPECT_TRUE(ui.CheckDyskont->isChecked());
-  EXPECT_EQ(ui.Edyskont->text(), "4");
-  EXPECT_TRUE(ui.npv->isChecked());
-  EXPECT_FALSE(ui.CheckKredyt->isChecked());
-  EXPECT_EQ(ui.ElataEksploatacji->text(), "20");
+  EXPECT_TRUE(ui().CheckWzrostCen->isChecked());
+  EXPECT_EQ(ui().ERocznyWzrostCen->text(), "3.5");
+  EXPECT_TRUE(ui().ERocznyWzrostCen->isEnabled());
+  EXPECT_TRUE(ui().CheckDyskont->isChecked());
+  EXPECT_EQ(ui().Edyskont->text(), "4");
+  EXPECT_TRUE(ui().npv->isChecked());
+  EXPECT_FALSE(ui().CheckKredyt->isChecked());
+  EXPECT_EQ(ui().ElataEksploatacji->text(), "20");
   EXPECT_EQ(
-      ui.StaticText82->text(),
+      ui().StaticText82->text(),
       QString::fromUtf8("* wyniki obliczeń uwzględniają wzrost cen energii inny niż inflacja"));
-  EXPECT_EQ(ui.StaticText80->text(), QString::fromUtf8("* wyniki obliczeń zdyskontowane"));
+  EXPECT_EQ(ui().StaticText80->text(), QString::fromUtf8("* wyniki obliczeń zdyskontowane"));
 
   // The smaller of the gross total and 2500 zł per m2 of the 4 collectors' 8 m2.
-  EXPECT_EQ(ui.ESumaBrutto->text(), "3031.16");
-  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "3031.16");
-  EXPECT_EQ(ui.WysokoscKredytu->text(), "3031.16");
+  EXPECT_EQ(ui().ESumaBrutto->text(), "3031.16");
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "3031.16");
+  EXPECT_EQ(ui().WysokoscKredytu->text(), "3031.16");
   Engine.CollectorArea = 0.1f;
   window.hide();
   window.show();
-  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "1000.00");
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "1000.00");
   window.hide();
 }
 
 TEST_F(KosztyTest, SetPriceModeShowsOneSetPriceTotalEverywhere) {
   Wyniki();
   TWinKoszty& window = Koszty();
-  Ui::TWinKoszty& ui = window.ui;
+  auto& ui = window.ui;
   Engine.SetPriceMode = 1;
   Engine.CenaZestawu = 5000;
   Engine.CenaArmatury = 100;
   Engine.CenaPlynu = 50;
   Engine.InsulationCost = 25;  // insulation chosen after the set was loaded
   window.show();
-  EXPECT_FALSE(ui.EKosztKolektora->isEnabled());
-  EXPECT_FALSE(ui.EKosztInne->isEnabled());
-  EXPECT_FALSE(ui.ECenaZestaw->isHidden());
-  EXPECT_EQ(ui.ECenaZestaw->text(), "5000");
+  EXPECT_FALSE(ui().EKosztKolektora->isEnabled());
+  EXPECT_FALSE(ui().EKosztInne->isEnabled());
+  EXPECT_FALSE(ui().ECenaZestaw->isHidden());
+  EXPECT_EQ(ui().ECenaZestaw->text(), "5000");
   // The item texts changed on this first showing and their handlers ran: the same total.
-  EXPECT_EQ(ui.ESumaKoszt->text(), "5175");
+  EXPECT_EQ(ui().ESumaKoszt->text(), "5175");
   window.hide();
   window.show();  // nothing changed
-  EXPECT_EQ(ui.ESumaKoszt->text(), "5175");
-  ui.EKosztMontaz->setText("800");  // an item handler
-  EXPECT_EQ(ui.ESumaKoszt->text(), "5975");
+  EXPECT_EQ(ui().ESumaKoszt->text(), "5175");
+  ui().EKosztMontaz->setText("800");  // an item handler
+  EXPECT_EQ(ui().ESumaKoszt->text(), "5975");
   window.hide();
 
   EnterComputeBasics(ui, "10");
-  ui.BitBtn1->click();  // the command counts the same total
-  EXPECT_EQ(ui.ESumaKoszt->text(), "5975");
-  EXPECT_EQ(ui.Edit9->text(), "5975.00");
+  ui().BitBtn1->click();  // the command counts the same total
+  EXPECT_EQ(ui().ESumaKoszt->text(), "5975");
+  EXPECT_EQ(ui().Edit9->text(), "5975.00");
 }
 
 TEST_F(KosztyTest, OptionBoxesEnableTheirEditsAndKeepTheirFlags) {
   TWinKoszty& window = Koszty();
-  Ui::TWinKoszty& ui = window.ui;
+  auto& ui = window.ui;
   struct Case {
     QCheckBox* box;
     std::vector<QWidget*> edits;
     uint8_t CKoszty::*flag;
   };
   const Case cases[] = {
-      {ui.CheckWzrostCen, {ui.ERocznyWzrostCen}, &CKoszty::WzrostCenTakNie},
-      {ui.CheckKosztInstalacji, {ui.EKosztUtrzInstalacji}, &CKoszty::EksploatacjaTakNie},
-      {ui.CheckKredyt, {ui.EKredyt, ui.Edit2}, &CKoszty::DotacjaTakNie},
-      {ui.CheckEnergiaPompy, {ui.EEnergiaPompy}, &CKoszty::KosztPompyTakNie},
-      {ui.CheckDyskont, {ui.Edyskont}, &CKoszty::DyskontTakNie},
-      {ui.npv, {}, &CKoszty::NPVTakNie},
-      {ui.CheckInflacja, {ui.Einflacja}, &CKoszty::InflationOn},
+      {ui().CheckWzrostCen, {ui().ERocznyWzrostCen}, &CKoszty::WzrostCenTakNie},
+      {ui().CheckKosztInstalacji, {ui().EKosztUtrzInstalacji}, &CKoszty::EksploatacjaTakNie},
+      {ui().CheckKredyt, {ui().EKredyt, ui().Edit2}, &CKoszty::DotacjaTakNie},
+      {ui().CheckEnergiaPompy, {ui().EEnergiaPompy}, &CKoszty::KosztPompyTakNie},
+      {ui().CheckDyskont, {ui().Edyskont}, &CKoszty::DyskontTakNie},
+      {ui().npv, {}, &CKoszty::NPVTakNie},
+      {ui().CheckInflacja, {ui().Einflacja}, &CKoszty::InflationOn},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.box->objectName().toStdString());
@@ -230,48 +230,48 @@ TEST_F(KosztyTest, OptionBoxesEnableTheirEditsAndKeepTheirFlags) {
       for (QWidget* edit : c.edits) EXPECT_EQ(edit->isEnabled(), ticked);
     }
   }
-  EXPECT_EQ(ui.StaticText82->text(),
+  EXPECT_EQ(ui().StaticText82->text(),
             QString::fromUtf8("* wyniki obliczeń uwzględniają wzrost cen równy inflacji"));
-  EXPECT_EQ(ui.StaticText80->text(), QString::fromUtf8("* wyniki obliczeń niezdyskontowane"));
+  EXPECT_EQ(ui().StaticText80->text(), QString::fromUtf8("* wyniki obliczeń niezdyskontowane"));
 }
 
 TEST_F(KosztyTest, GrowthRateMustBePositive) {
   TWinKoszty& window = Koszty();
-  Ui::TWinKoszty& ui = window.ui;
-  ui.ERocznyWzrostCen->setText("5");
+  auto& ui = window.ui;
+  ui().ERocznyWzrostCen->setText("5");
   EXPECT_FLOAT_EQ(Engine.Costs.IleRocznyWzrost, 5);
   for (const char* refused : {"", "0"}) {
     SCOPED_TRACE(refused);
     dialogs.ExpectBox("Uwaga", kGrowthRange, platform::Icon::Warning);
-    ui.ERocznyWzrostCen->setText(refused);
+    ui().ERocznyWzrostCen->setText(refused);
     EXPECT_FLOAT_EQ(Engine.Costs.IleRocznyWzrost, 5);
   }
 }
 
 TEST_F(KosztyTest, DirectSubsidyAsAShareOfTheChosenTotal) {
   TWinKoszty& window = Koszty();
-  Ui::TWinKoszty& ui = window.ui;
-  ui.EKosztZasobnika->setText("1000");
-  ui.Edit2->setText("10");
-  EXPECT_EQ(ui.EKredyt->text(), "122");  // 10 % of the gross 1220
-  ui.RSumaNetto->click();
-  ui.Edit2->setText("12.5");
-  EXPECT_EQ(ui.EKredyt->text(), "125");
+  auto& ui = window.ui;
+  ui().EKosztZasobnika->setText("1000");
+  ui().Edit2->setText("10");
+  EXPECT_EQ(ui().EKredyt->text(), "122");  // 10 % of the gross 1220
+  ui().RSumaNetto->click();
+  ui().Edit2->setText("12.5");
+  EXPECT_EQ(ui().EKredyt->text(), "125");
 }
 
 TEST_F(KosztyTest, TwoSubsidiesAreWarnedOfInEitherOrder) {
   TWinKoszty& window = Koszty();
-  Ui::TWinKoszty& ui = window.ui;
+  auto& ui = window.ui;
   EnterLoan(ui, "40");
-  ui.ComboStawkiPodatku->setCurrentIndex(0);
-  ui.CheckDotacjaNFOSIGW->setChecked(true);
+  ui().ComboStawkiPodatku->setCurrentIndex(0);
+  ui().CheckDotacjaNFOSIGW->setChecked(true);
   dialogs.ExpectBox("Komunikat", kTwoSubsidies, platform::Icon::Warning);
-  ui.CheckKredyt->setChecked(true);
+  ui().CheckKredyt->setChecked(true);
 
-  ui.CheckDotacjaNFOSIGW->setChecked(false);
+  ui().CheckDotacjaNFOSIGW->setChecked(false);
   dialogs.ExpectBox("Komunikat", kTwoSubsidies, platform::Icon::Warning);
-  ui.CheckDotacjaNFOSIGW->setChecked(true);
-  EXPECT_EQ(ui.DotacjaBrutto->text(), "10000.00");  // recalculated after the warning
+  ui().CheckDotacjaNFOSIGW->setChecked(true);
+  EXPECT_EQ(ui().DotacjaBrutto->text(), "10000.00");  // recalculated after the warning
 }
 
 TEST_F(KosztyTest, SubsidisedLoanByTaxScale) {
@@ -290,25 +290,25 @@ TEST_F(KosztyTest, SubsidisedLoanByTaxScale) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.scale);
     TWinKoszty& window = Koszty();
-    Ui::TWinKoszty& ui = window.ui;
+    auto& ui = window.ui;
     EnterLoan(ui, c.percent);
-    ui.ComboStawkiPodatku->setCurrentIndex(c.scale);
-    ui.CheckDotacjaNFOSIGW->setChecked(true);
+    ui().ComboStawkiPodatku->setCurrentIndex(c.scale);
+    ui().CheckDotacjaNFOSIGW->setChecked(true);
 
     EXPECT_EQ(Engine.Costs.NfosigwSubsidyOn, 1);
-    EXPECT_TRUE(ui.ProcentDotacji->isEnabled());
-    EXPECT_EQ(ui.KosztyKwalifikowane->text(), "25000.00");  // capped at 2500 zł per m2
-    EXPECT_EQ(ui.DotacjaBrutto->text(), c.gross);
-    EXPECT_EQ(ui.PodatekDotacja->text(), c.tax);
+    EXPECT_TRUE(ui().ProcentDotacji->isEnabled());
+    EXPECT_EQ(ui().KosztyKwalifikowane->text(), "25000.00");  // capped at 2500 zł per m2
+    EXPECT_EQ(ui().DotacjaBrutto->text(), c.gross);
+    EXPECT_EQ(ui().PodatekDotacja->text(), c.tax);
     const double gross = ReadFloat(c.gross);
     // Commission 200; interest 20000 x 6 x 4 / 2400 before the subsidy and the rest of the loan
     // over the remaining 22 months after it.
     const double before = 200;
     const double after = (20000 - gross) * 6 * 22 / 2400;
-    EXPECT_EQ(ui.KosztyKredytu->text().toStdString(), FixedText(200 + before + after + 100, 7, 2));
+    EXPECT_EQ(ui().KosztyKredytu->text().toStdString(), FixedText(200 + before + after + 100, 7, 2));
     const double net = gross - ReadFloat(c.tax) - 200 - before - after - 100;
     EXPECT_NEAR(window.NetSubsidy, net, 0.01);
-    EXPECT_EQ(ui.DotacjaNetto->text().toStdString(), FixedText(net, 7, 2));
+    EXPECT_EQ(ui().DotacjaNetto->text().toStdString(), FixedText(net, 7, 2));
   }
 }
 
@@ -331,9 +331,9 @@ std::vector<float> LoanValues(const TWinKoszty& w) {
           w.SubsidyTax,
           w.NetSubsidy};
 }
-QStringList LoanTexts(const Ui::TWinKoszty& ui) {
-  return {ui.KosztyKwalifikowane->text(), ui.DotacjaBrutto->text(), ui.KosztyKredytu->text(),
-          ui.PodatekDotacja->text(), ui.DotacjaNetto->text()};
+QStringList LoanTexts(const platform::FormUi<Ui::TWinKoszty>& ui) {
+  return {ui().KosztyKwalifikowane->text(), ui().DotacjaBrutto->text(), ui().KosztyKredytu->text(),
+          ui().PodatekDotacja->text(), ui().DotacjaNetto->text()};
 }
 
 TEST_F(KosztyTest, AnEmptyLoanTermOrNoTaxScaleStopsWithTheLastSubsidyStanding) {
@@ -354,65 +354,65 @@ TEST_F(KosztyTest, AnEmptyLoanTermOrNoTaxScaleStopsWithTheLastSubsidyStanding) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
     TWinKoszty& window = Koszty();
-    Ui::TWinKoszty& ui = window.ui;
+    auto& ui = window.ui;
     EnterLoan(ui, "40");
-    ui.ComboStawkiPodatku->setCurrentIndex(0);
-    ui.CheckDotacjaNFOSIGW->setChecked(true);
-    ASSERT_EQ(ui.DotacjaNetto->text().toStdString(), FixedText(window.NetSubsidy, 7, 2));
+    ui().ComboStawkiPodatku->setCurrentIndex(0);
+    ui().CheckDotacjaNFOSIGW->setChecked(true);
+    ASSERT_EQ(ui().DotacjaNetto->text().toStdString(), FixedText(window.NetSubsidy, 7, 2));
     const std::vector<float> values = LoanValues(window);
     const QStringList texts = LoanTexts(ui);
 
-    ui.KosztyKwalifikowane->setText("12000");
-    ui.ProcentDotacji->setText("50");  // a change that must not count half-way
+    ui().KosztyKwalifikowane->setText("12000");
+    ui().ProcentDotacji->setText("50");  // a change that must not count half-way
     if (c.edit) {
-      (ui.*c.edit)->clear();
+      (ui().*c.edit)->clear();
     } else {
-      ui.ComboStawkiPodatku->setCurrentIndex(-1);
+      ui().ComboStawkiPodatku->setCurrentIndex(-1);
     }
     dialogs.ExpectBox("Uwaga", QString::fromUtf8(c.message), platform::Icon::Warning);
-    ui.ButtonDotacja->click();
+    ui().ButtonDotacja->click();
     EXPECT_EQ(LoanValues(window), values);
     EXPECT_EQ(LoanTexts(ui).mid(1), texts.mid(1));  // the results, as they were
-    EXPECT_EQ(ui.KosztyKwalifikowane->text(), "12000");
+    EXPECT_EQ(ui().KosztyKwalifikowane->text(), "12000");
   }
 }
 
 TEST_F(KosztyTest, UntickingTheLoanClearsItsResults) {
   TWinKoszty& window = Koszty();
-  Ui::TWinKoszty& ui = window.ui;
+  auto& ui = window.ui;
   EnterLoan(ui, "40");
-  ui.ComboStawkiPodatku->setCurrentIndex(0);
-  ui.CheckDotacjaNFOSIGW->setChecked(true);
+  ui().ComboStawkiPodatku->setCurrentIndex(0);
+  ui().CheckDotacjaNFOSIGW->setChecked(true);
   EXPECT_NE(window.NetSubsidy, 0);
 
-  ui.CheckDotacjaNFOSIGW->setChecked(false);
+  ui().CheckDotacjaNFOSIGW->setChecked(false);
   EXPECT_EQ(Engine.Costs.NfosigwSubsidyOn, 0);
-  EXPECT_FALSE(ui.ProcentDotacji->isEnabled());
+  EXPECT_FALSE(ui().ProcentDotacji->isEnabled());
   EXPECT_EQ(window.NetSubsidy, 0);
   EXPECT_EQ(window.GrossSubsidy, 0);
-  for (QLineEdit* edit : {ui.DotacjaBrutto, ui.KosztyKredytu, ui.PodatekDotacja, ui.DotacjaNetto})
+  for (QLineEdit* edit : {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto})
     EXPECT_EQ(edit->text(), "0");
 }
 
 TEST_F(KosztyTest, ChoosingAHeatingTypeSetsCaptionsDataAndTheCalculatorsFuel) {
   TWinKoszty& window = Koszty();
   TWinKalkulatorEkologiczny& calculator = Kalkulator();
-  Ui::TWinKoszty& ui = window.ui;
-  ui.RSumaNetto->click();
+  auto& ui = window.ui;
+  ui().RSumaNetto->click();
 
-  Pick(ui.ComboRodzajOgrzewania, 7);
-  EXPECT_TRUE(ui.RSumaBrutto->isChecked());
+  Pick(ui().ComboRodzajOgrzewania, 7);
+  EXPECT_TRUE(ui().RSumaBrutto->isChecked());
   EXPECT_EQ(Engine.Costs.TypOgrzewania, 7);
   EXPECT_EQ(Engine.NazwaPaliwa, 7);
   EXPECT_EQ(SelectedFuelRow, 7);
   EXPECT_EQ(Engine.Costs.FuelName, "Paliwo 7");
-  EXPECT_EQ(ui.EKosztZakupu->text(), FuelText(7, 3));
-  EXPECT_EQ(ui.ESprawnoscProcesu->text(), FuelText(7, 4));
-  EXPECT_EQ(ui.StaticText26->text(), QString::fromUtf8("Współczynnik COP"));
-  EXPECT_TRUE(ui.EWartoscOpalowa->isHidden());
-  EXPECT_TRUE(ui.StaticText29->isHidden());
-  EXPECT_EQ(calculator.ui.ComboBox1->currentIndex(), 7);
-  EXPECT_EQ(calculator.ui.Edit2->text(), FuelText(7, 2));  // the calculator's COP column
+  EXPECT_EQ(ui().EKosztZakupu->text(), FuelText(7, 3));
+  EXPECT_EQ(ui().ESprawnoscProcesu->text(), FuelText(7, 4));
+  EXPECT_EQ(ui().StaticText26->text(), QString::fromUtf8("Współczynnik COP"));
+  EXPECT_TRUE(ui().EWartoscOpalowa->isHidden());
+  EXPECT_TRUE(ui().StaticText29->isHidden());
+  EXPECT_EQ(calculator.ui().ComboBox1->currentIndex(), 7);
+  EXPECT_EQ(calculator.ui().Edit2->text(), FuelText(7, 2));  // the calculator's COP column
 
   struct Case {
     int type;
@@ -426,129 +426,129 @@ TEST_F(KosztyTest, ChoosingAHeatingTypeSetsCaptionsDataAndTheCalculatorsFuel) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.type);
-    Pick(ui.ComboRodzajOgrzewania, c.type);
-    EXPECT_EQ(ui.StaticText27->text(), QString::fromUtf8(c.priceUnit));
-    EXPECT_EQ(ui.EWartoscOpalowa->isHidden(), c.calorificUnit == nullptr);
+    Pick(ui().ComboRodzajOgrzewania, c.type);
+    EXPECT_EQ(ui().StaticText27->text(), QString::fromUtf8(c.priceUnit));
+    EXPECT_EQ(ui().EWartoscOpalowa->isHidden(), c.calorificUnit == nullptr);
     if (c.calorificUnit) {
-      EXPECT_EQ(ui.StaticText28->text(), c.calorificUnit);
-      EXPECT_EQ(ui.EWartoscOpalowa->text(), FuelText(c.type, 2));
+      EXPECT_EQ(ui().StaticText28->text(), c.calorificUnit);
+      EXPECT_EQ(ui().EWartoscOpalowa->text(), FuelText(c.type, 2));
     }
-    EXPECT_EQ(ui.StaticText26->text(), QString::fromUtf8("Sprawność procesu"));
-    EXPECT_FALSE(ui.StaticText29->isHidden());
+    EXPECT_EQ(ui().StaticText26->text(), QString::fromUtf8("Sprawność procesu"));
+    EXPECT_FALSE(ui().StaticText29->isHidden());
     EXPECT_EQ(calculator.ChosenFuel(), c.type);
   }
 
   // Typing changes the captions only, and a solid fuel keeps its price per tonne; so does
   // showing again with the calculator on the same fuel.
-  Pick(ui.ComboRodzajOgrzewania, 1);
-  QTest::keyClicks(ui.ComboRodzajOgrzewania->lineEdit(), "x");
-  EXPECT_EQ(ui.StaticText27->text(), QString::fromUtf8("[zł/tona]"));
+  Pick(ui().ComboRodzajOgrzewania, 1);
+  QTest::keyClicks(ui().ComboRodzajOgrzewania->lineEdit(), "x");
+  EXPECT_EQ(ui().StaticText27->text(), QString::fromUtf8("[zł/tona]"));
   EXPECT_EQ(Engine.Costs.TypOgrzewania, 1);
-  Pick(ui.ComboRodzajOgrzewania, 4);
+  Pick(ui().ComboRodzajOgrzewania, 4);
   window.show();
-  EXPECT_EQ(ui.StaticText27->text(), QString::fromUtf8("[zł/tona]"));
+  EXPECT_EQ(ui().StaticText27->text(), QString::fromUtf8("[zł/tona]"));
   window.hide();
 }
 
 TEST_F(KosztyTest, ShowingTakesTheHeatingTypeOfTheCalculator) {
   TWinKoszty& window = Koszty();
   TWinKalkulatorEkologiczny& calculator = Kalkulator();
-  Ui::TWinKoszty& ui = window.ui;
+  auto& ui = window.ui;
   Engine.Costs.WartoscOpalowa = 7.456f;
   Engine.Costs.SprawnoscProcesu = 81.234f;
 
-  Pick(calculator.ui.ComboBox1, 3);  // not the type of the last calculation
+  Pick(calculator.ui().ComboBox1, 3);  // not the type of the last calculation
   window.show();
   EXPECT_EQ(Engine.Costs.TypOgrzewania, 3);
-  EXPECT_EQ(ui.ComboRodzajOgrzewania->currentIndex(), 3);
-  EXPECT_EQ(ui.EWartoscOpalowa->text(), FuelText(3, 2));
-  EXPECT_EQ(ui.ESprawnoscProcesu->text(), FuelText(3, 4));
+  EXPECT_EQ(ui().ComboRodzajOgrzewania->currentIndex(), 3);
+  EXPECT_EQ(ui().EWartoscOpalowa->text(), FuelText(3, 2));
+  EXPECT_EQ(ui().ESprawnoscProcesu->text(), FuelText(3, 4));
   EXPECT_EQ(Engine.Costs.FuelName, "Paliwo 3");
   window.hide();
 
   Engine.NazwaPaliwa = 3;  // the stored values belong to this type
   window.show();
-  EXPECT_EQ(ui.EWartoscOpalowa->text(), "7.456");  // in full: "OBLICZ" reads them again
-  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "81.234");
+  EXPECT_EQ(ui().EWartoscOpalowa->text(), "7.456");  // in full: "OBLICZ" reads them again
+  EXPECT_EQ(ui().ESprawnoscProcesu->text(), "81.234");
   window.hide();
 
-  Pick(calculator.ui.ComboBox1, 7);
+  Pick(calculator.ui().ComboBox1, 7);
   Engine.NazwaPaliwa = 7;
   Engine.Costs.HeatPumpCop = 3.456f;
   window.show();
-  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "3.456");  // the heat pump shows its COP
-  EXPECT_TRUE(ui.EWartoscOpalowa->isHidden());
-  EXPECT_EQ(ui.StaticText26->text(), QString::fromUtf8("Współczynnik COP"));
+  EXPECT_EQ(ui().ESprawnoscProcesu->text(), "3.456");  // the heat pump shows its COP
+  EXPECT_TRUE(ui().EWartoscOpalowa->isHidden());
+  EXPECT_EQ(ui().StaticText26->text(), QString::fromUtf8("Współczynnik COP"));
   window.hide();
   Engine.CostsLoaded = 1;  // item mode shows the stored values first: the COP as well
   window.show();
-  EXPECT_EQ(ui.ESprawnoscProcesu->text(), "3.456");
+  EXPECT_EQ(ui().ESprawnoscProcesu->text(), "3.456");
   window.hide();
 }
 
 TEST_F(KosztyTest, TheLoanCountsOnlyWhileItsBoxIsTicked) {
   Wyniki();
   TWinKoszty& window = Koszty();
-  Ui::TWinKoszty& ui = window.ui;
-  EXPECT_FALSE(ui.ButtonDotacja->isEnabled());
-  EXPECT_TRUE(ui.PowKolektorow->isReadOnly() == false);
+  auto& ui = window.ui;
+  EXPECT_FALSE(ui().ButtonDotacja->isEnabled());
+  EXPECT_TRUE(ui().PowKolektorow->isReadOnly() == false);
   EnterLoan(ui, "40");
-  ui.ComboStawkiPodatku->setCurrentIndex(0);
-  ui.CheckDotacjaNFOSIGW->setChecked(true);
-  EXPECT_TRUE(ui.ButtonDotacja->isEnabled());
-  EXPECT_TRUE(ui.PowKolektorow->isEnabled());
+  ui().ComboStawkiPodatku->setCurrentIndex(0);
+  ui().CheckDotacjaNFOSIGW->setChecked(true);
+  EXPECT_TRUE(ui().ButtonDotacja->isEnabled());
+  EXPECT_TRUE(ui().PowKolektorow->isEnabled());
   const float net = window.NetSubsidy;
   ASSERT_GT(net, 0);
 
   EnterComputeBasics(ui, "10");
-  ui.EKosztKolektora->setText("20000");
-  ui.BitBtn1->click();
-  EXPECT_EQ(ui.Edit9->text().toStdString(), FixedText(20000.0 - net, 5, 2));
+  ui().EKosztKolektora->setText("20000");
+  ui().BitBtn1->click();
+  EXPECT_EQ(ui().Edit9->text().toStdString(), FixedText(20000.0 - net, 5, 2));
 
-  ui.CheckDotacjaNFOSIGW->setChecked(false);
-  EXPECT_FALSE(ui.ButtonDotacja->isEnabled());
+  ui().CheckDotacjaNFOSIGW->setChecked(false);
+  EXPECT_FALSE(ui().ButtonDotacja->isEnabled());
   window.NetSubsidy = net;  // whatever the block still holds, it counts no more
-  ui.BitBtn1->click();
-  EXPECT_EQ(ui.Edit9->text(), "20000.00");
+  ui().BitBtn1->click();
+  EXPECT_EQ(ui().Edit9->text(), "20000.00");
 }
 
 TEST_F(KosztyTest, ShowingKeepsTheEligibleCostAndLoanTheUserTyped) {
   Engine.CollectorArea = 2;
   TWinKoszty& window = Koszty();
-  Ui::TWinKoszty& ui = window.ui;
+  auto& ui = window.ui;
   Engine.CenaKolektory = 1000;
   window.show();
   window.hide();
-  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "1220.00");
-  EXPECT_EQ(ui.WysokoscKredytu->text(), "1220.00");
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "1220.00");
+  EXPECT_EQ(ui().WysokoscKredytu->text(), "1220.00");
 
-  ui.WysokoscKredytu->setText("900");
+  ui().WysokoscKredytu->setText("900");
   Engine.CenaKolektory = 2000;
   window.show();
   window.hide();
-  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "2440.00");  // written by the window: follows
-  EXPECT_EQ(ui.WysokoscKredytu->text(), "900");          // typed: stays
-  ui.KosztyKwalifikowane->setText("1500");
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "2440.00");  // written by the window: follows
+  EXPECT_EQ(ui().WysokoscKredytu->text(), "900");          // typed: stays
+  ui().KosztyKwalifikowane->setText("1500");
   for (int showing = 0; showing < 10; ++showing) {
     window.show();
     window.hide();
   }
-  EXPECT_EQ(ui.KosztyKwalifikowane->text(), "1500");
-  EXPECT_EQ(ui.WysokoscKredytu->text(), "900");
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "1500");
+  EXPECT_EQ(ui().WysokoscKredytu->text(), "900");
 }
 
 TEST_F(KosztyTest, PumpElectricityIsTypedWhileItsBoxIsTicked) {
   TWinKoszty& window = Koszty();
-  Ui::TWinKoszty& ui = window.ui;
-  EXPECT_FALSE(ui.EEnergiaPompy->isEnabled());
-  ui.CheckEnergiaPompy->setChecked(true);
-  ASSERT_TRUE(ui.EEnergiaPompy->isEnabled());
-  EXPECT_FALSE(ui.EEnergiaPompy->isReadOnly());
-  ui.EEnergiaPompy->clear();
-  QTest::keyClicks(ui.EEnergiaPompy, "1a2,5-");
-  EXPECT_EQ(ui.EEnergiaPompy->text(), "12.5");
+  auto& ui = window.ui;
+  EXPECT_FALSE(ui().EEnergiaPompy->isEnabled());
+  ui().CheckEnergiaPompy->setChecked(true);
+  ASSERT_TRUE(ui().EEnergiaPompy->isEnabled());
+  EXPECT_FALSE(ui().EEnergiaPompy->isReadOnly());
+  ui().EEnergiaPompy->clear();
+  QTest::keyClicks(ui().EEnergiaPompy, "1a2,5-");
+  EXPECT_EQ(ui().EEnergiaPompy->text(), "12.5");
   // The loan's results take only decimal numbers as well.
-  for (QLineEdit* edit : {ui.DotacjaBrutto, ui.KosztyKredytu, ui.PodatekDotacja, ui.DotacjaNetto}) {
+  for (QLineEdit* edit : {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto}) {
     edit->clear();
     QTest::keyClicks(edit, "3x,7");
     EXPECT_EQ(edit->text(), "3.7") << edit->objectName().toStdString();
@@ -557,19 +557,19 @@ TEST_F(KosztyTest, PumpElectricityIsTypedWhileItsBoxIsTicked) {
 
 TEST_F(KosztyTest, TheFuelPriceThatCountsHasTheEditColour) {
   TWinKoszty& window = Koszty();
-  Ui::TWinKoszty& ui = window.ui;
-  const QColor edit = QApplication::palette(ui.EKosztZakupu).color(QPalette::Base);
-  const QColor menu = QApplication::palette(ui.EKosztZakupu).color(QPalette::Button);
+  auto& ui = window.ui;
+  const QColor edit = QApplication::palette(ui().EKosztZakupu).color(QPalette::Base);
+  const QColor menu = QApplication::palette(ui().EKosztZakupu).color(QPalette::Button);
   ASSERT_NE(edit, menu);
   auto colour = [](QLineEdit* e) { return e->palette().color(QPalette::Disabled, QPalette::Base); };
-  EXPECT_EQ(ui.EKosztZakupu->palette().color(QPalette::Base), edit);
-  EXPECT_EQ(colour(ui.EKosztZakupuNetto), menu);
-  ui.RSumaNetto->click();
-  EXPECT_EQ(colour(ui.EKosztZakupu), menu);
-  EXPECT_EQ(ui.EKosztZakupuNetto->palette().color(QPalette::Base), edit);
-  ui.RSumaBrutto->click();
-  EXPECT_EQ(ui.EKosztZakupu->palette().color(QPalette::Base), edit);
-  EXPECT_EQ(colour(ui.EKosztZakupuNetto), menu);
+  EXPECT_EQ(ui().EKosztZakupu->palette().color(QPalette::Base), edit);
+  EXPECT_EQ(colour(ui().EKosztZakupuNetto), menu);
+  ui().RSumaNetto->click();
+  EXPECT_EQ(colour(ui().EKosztZakupu), menu);
+  EXPECT_EQ(ui().EKosztZakupuNetto->palette().color(QPalette::Base), edit);
+  ui().RSumaBrutto->click();
+  EXPECT_EQ(ui().EKosztZakupu->palette().color(QPalette::Base), edit);
+  EXPECT_EQ(colour(ui().EKosztZakupuNetto), menu);
 }
 
 }  // namespace

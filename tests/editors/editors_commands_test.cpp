@@ -72,34 +72,34 @@ Editor& As(CatalogueEditorFrame& frame) {
 void FillTank(TWinAddZasobnik& editor, const char* capacity, const char* height,
               const char* diameter, const char* insulation) {
   auto& ui = editor.ui;
-  ui.ComboBox1->setEditText("Kalorynka");
-  ui.Edit2->setText(QString::fromUtf8("Zasobnik Ś-300"));
-  ui.Edit3->setText("biwalentny");
-  ui.Edit4->setText(capacity);
-  ui.Edit5->setText("12");
-  ui.Edit6->setText("8.5");
-  ui.Edit7->setText("95");
-  ui.Edit8->setText("10");
-  ui.Edit9->setText(height);
-  ui.Edit10->setText(diameter);
-  ui.Edit11->setText(insulation);
-  ui.Edit12->setText("2999");
+  ui().ComboBox1->setEditText("Kalorynka");
+  ui().Edit2->setText(QString::fromUtf8("Zasobnik Ś-300"));
+  ui().Edit3->setText("biwalentny");
+  ui().Edit4->setText(capacity);
+  ui().Edit5->setText("12");
+  ui().Edit6->setText("8.5");
+  ui().Edit7->setText("95");
+  ui().Edit8->setText("10");
+  ui().Edit9->setText(height);
+  ui().Edit10->setText(diameter);
+  ui().Edit11->setText(insulation);
+  ui().Edit12->setText("2999");
 }
 
 void FillCollector(TWinAddKolektor& editor, const char* k1, const char* k2,
                    const char* efficiency) {
   auto& ui = editor.ui;
-  ui.ComboBox1->setEditText("Kalorynka");
-  ui.Edit2->setText("płaski");
-  ui.Edit3->setText(QString::fromUtf8("Kolektor Ź-2"));
-  ui.Edit4->setText(k1);
-  ui.Edit5->setText(k2);
-  ui.Edit6->setText(efficiency);
-  ui.Edit7->setText("40");
-  ui.Edit8->setText("3.5");
-  ui.Edit9->setText("1.7");
-  ui.Edit10->setText("2.3");
-  ui.Edit11->setText("1450");
+  ui().ComboBox1->setEditText("Kalorynka");
+  ui().Edit2->setText("płaski");
+  ui().Edit3->setText(QString::fromUtf8("Kolektor Ź-2"));
+  ui().Edit4->setText(k1);
+  ui().Edit5->setText(k2);
+  ui().Edit6->setText(efficiency);
+  ui().Edit7->setText("40");
+  ui().Edit8->setText("3.5");
+  ui().Edit9->setText("1.7");
+  ui().Edit10->setText("2.3");
+  ui().Edit11->setText("1450");
 }
 
 // The location's name, the three monthly quantities (month m in grid row m) and the latitude.
@@ -114,12 +114,12 @@ Row LocationValues() {
 
 void FillLocation(TWinAddMiasta& editor) {
   const Row values = LocationValues();
-  editor.ui.Edit1->setText(QString::fromStdString(values[0]));
+  editor.ui().Edit1->setText(QString::fromStdString(values[0]));
   for (int quantity = 1; quantity <= 3; ++quantity)
     for (int month = 1; month <= 12; ++month)
-      platform::SetCell(editor.ui.DaneMiasta, quantity, month,
+      platform::SetCell(editor.ui().DaneMiasta, quantity, month,
                         values[size_t(12 * (quantity - 1) + month)]);
-  editor.ui.Edit2->setText(QString::fromStdString(values[37]));
+  editor.ui().Edit2->setText(QString::fromStdString(values[37]));
 }
 
 std::vector<EditorCase> Editors() {
@@ -136,13 +136,13 @@ std::vector<EditorCase> Editors() {
        "ComboBox1",
        [](CatalogueEditorFrame& frame) {
          auto& ui = As<TWinAddPompa>(frame).ui;
-         ui.ComboBox1->setEditText("Kalorynka");
-         ui.Edit2->setText(QString::fromUtf8("Pompa Ż-6"));
-         ui.Edit3->setText("6.5");
-         ui.Edit4->setText("2");
-         ui.Edit5->setText("6");
-         ui.Edit6->setText("300-2400");
-         ui.Edit7->setText("799");
+         ui().ComboBox1->setEditText("Kalorynka");
+         ui().Edit2->setText(QString::fromUtf8("Pompa Ż-6"));
+         ui().Edit3->setText("6.5");
+         ui().Edit4->setText("2");
+         ui().Edit5->setText("6");
+         ui().Edit6->setText("300-2400");
+         ui().Edit7->setText("799");
        },
        {"Kalorynka", "Pompa Ż-6", "6.5", "2", "6", "300-2400", "799"},
        3,
@@ -169,13 +169,13 @@ std::vector<EditorCase> Editors() {
        "ComboBox1",
        [](CatalogueEditorFrame& frame) {
          auto& ui = As<TWinAddNaczynie>(frame).ui;
-         ui.ComboBox1->setEditText("Kalorynka");
-         ui.Edit2->setText(QString::fromUtf8("Naczynie Ł-25"));
-         ui.Edit3->setText("110");
-         ui.Edit4->setText("8");
-         ui.Edit5->setText("1.5");
-         ui.Edit6->setText("25");
-         ui.Edit7->setText("199.99");
+         ui().ComboBox1->setEditText("Kalorynka");
+         ui().Edit2->setText(QString::fromUtf8("Naczynie Ł-25"));
+         ui().Edit3->setText("110");
+         ui().Edit4->setText("8");
+         ui().Edit5->setText("1.5");
+         ui().Edit6->setText("25");
+         ui().Edit7->setText("199.99");
        },
        {"Kalorynka", "Naczynie Ł-25", "110", "8", "1.5", "25", "199.99"},
        2,
@@ -193,15 +193,15 @@ std::vector<EditorCase> Editors() {
        "ComboBox4",
        [](CatalogueEditorFrame& frame) {
          auto& ui = As<TWinAddSterownik>(frame).ui;
-         ui.ComboBox4->setEditText("Kalorynka");
-         ui.Edit2->setText("2");
-         ui.ComboBox2->setEditText("Nie");
-         ui.Edit3->setText("4");
-         ui.Edit4->setText("2");
-         ui.Edit5->setText("3");
-         ui.Edit6->setText("PT1000");
-         ui.Edit7->setText(QString::fromUtf8("Sterownik Ż-7"));
-         ui.Edit8->setText("450");
+         ui().ComboBox4->setEditText("Kalorynka");
+         ui().Edit2->setText("2");
+         ui().ComboBox2->setEditText("Nie");
+         ui().Edit3->setText("4");
+         ui().Edit4->setText("2");
+         ui().Edit5->setText("3");
+         ui().Edit6->setText("PT1000");
+         ui().Edit7->setText(QString::fromUtf8("Sterownik Ż-7"));
+         ui().Edit8->setText("450");
        },
        {"Kalorynka", "2", "Tak", "Nie", "Tak", "4", "2", "3", "PT1000", "Sterownik Ż-7", "450"},
        2,
@@ -255,14 +255,14 @@ std::vector<EditorCase> Editors() {
        "ComboBox2",
        [](CatalogueEditorFrame& frame) {
          auto& ui = As<TWinAddKonstrukcja>(frame).ui;
-         ui.ComboBox1->setEditText("Kalorynka");
-         ui.Edit1->setText(QString::fromUtf8("Rama Ą-2"));
-         ui.Edit2->setText("2");
-         ui.Edit3->setText("płaski");
-         ui.Edit4->setText("45");
-         ui.Edit5->setText("2.5");
-         ui.Edit6->setText("dachówka");
-         ui.Edit7->setText("800");
+         ui().ComboBox1->setEditText("Kalorynka");
+         ui().Edit1->setText(QString::fromUtf8("Rama Ą-2"));
+         ui().Edit2->setText("2");
+         ui().Edit3->setText("płaski");
+         ui().Edit4->setText("45");
+         ui().Edit5->setText("2.5");
+         ui().Edit6->setText("dachówka");
+         ui().Edit7->setText("800");
        },
        {"Kalorynka", "Rama Ą-2", "2", "płaski", "45", "2.5", "Tak", "dachówka", "800"},
        2,
@@ -280,9 +280,9 @@ std::vector<EditorCase> Editors() {
        "Edit2",
        [](CatalogueEditorFrame& frame) {
          auto& ui = As<TWinAddProducent>(frame).ui;
-         ui.Edit1->setText(QString::fromUtf8("Słoneczny Łan"));
-         ui.Edit2->setText("https://lan.example");
-         ui.Opis->clear();
+         ui().Edit1->setText(QString::fromUtf8("Słoneczny Łan"));
+         ui().Edit2->setText("https://lan.example");
+         ui().Opis->clear();
        },
        {"Słoneczny Łan", "https://lan.example"},
        1,
@@ -586,30 +586,30 @@ TEST_F(EditorCommandsTest, ShowReadsTheFileAsItIsNow) {
 TEST_F(EditorCommandsTest, VesselValueEditsTakeOnlyDecimalKeys) {
   TWinAddNaczynie editor;
   for (QLineEdit* edit :
-       {editor.ui.Edit3, editor.ui.Edit4, editor.ui.Edit5, editor.ui.Edit6, editor.ui.Edit7}) {
+       {editor.ui().Edit3, editor.ui().Edit4, editor.ui().Edit5, editor.ui().Edit6, editor.ui().Edit7}) {
     QTest::keyClicks(edit, "1,5x.2");
     EXPECT_EQ(edit->text(), "1.5.2") << edit->objectName().toStdString();
   }
-  QTest::keyClicks(editor.ui.Edit2, "A,b");
-  EXPECT_EQ(editor.ui.Edit2->text(), "A,b");
+  QTest::keyClicks(editor.ui().Edit2, "A,b");
+  EXPECT_EQ(editor.ui().Edit2->text(), "A,b");
 }
 
 TEST_F(EditorCommandsTest, VesselProducerChoiceFillsWebPageAndDescription) {
   TWinAddNaczynie editor;
   editor.ProducerSelected(0);
-  EXPECT_EQ(editor.ui.Edit8->text(), "https://www.promienny-dom.example");
-  EXPECT_EQ(editor.ui.Opis->toPlainText(), "Kolektory");
+  EXPECT_EQ(editor.ui().Edit8->text(), "https://www.promienny-dom.example");
+  EXPECT_EQ(editor.ui().Opis->toPlainText(), "Kolektory");
 }
 
 // An emptied Tak/Nie choice is a missing field like an empty edit.
 TEST_F(EditorCommandsTest, ControllerWithAnEmptiedChoiceIsRefused) {
   TWinAddSterownik editor;
   const std::string before = Bytes(dir_.File("Dane/sterownik.xml"));
-  for (QComboBox* choice : {editor.ui.ComboBox1, editor.ui.ComboBox2, editor.ui.ComboBox3}) {
+  for (QComboBox* choice : {editor.ui().ComboBox1, editor.ui().ComboBox2, editor.ui().ComboBox3}) {
     Case("sterownik").fillRequired(editor);
     choice->setEditText("");
     dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning);
-    editor.ui.BitBtn1->click();
+    editor.ui().BitBtn1->click();
     choice->setCurrentIndex(0);
   }
   EXPECT_EQ(Bytes(dir_.File("Dane/sterownik.xml")), before);
@@ -640,15 +640,15 @@ TEST_F(EditorCommandsTest, TankDimensionChecks) {
     const std::string before = Bytes(file);
     if (c.message) {
       dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), *c.message, platform::Icon::Warning);
-      editor.ui.BitBtnDodaj->click();
+      editor.ui().BitBtnDodaj->click();
       EXPECT_EQ(Bytes(file), before);
       // A change that fails the check leaves the record as it was.
-      editor.ui.ListBoxZasobnik->setCurrentRow(1);
+      editor.ui().ListBoxZasobnik->setCurrentRow(1);
       dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), *c.message, platform::Icon::Warning);
-      editor.ui.BitBtn4->click();
+      editor.ui().BitBtn4->click();
       EXPECT_EQ(Bytes(file), before);
     } else {
-      editor.ui.BitBtnDodaj->click();
+      editor.ui().BitBtnDodaj->click();
       EXPECT_EQ(Records(file).size(), records + 1);
     }
   }
@@ -658,40 +658,40 @@ TEST_F(EditorCommandsTest, TankDimensionChecks) {
 TEST_F(EditorCommandsTest, ShowingTheWindowAgainEmptiesTheFields) {
   TWinAddNaczynie vessel;
   Case("naczynie").fillRequired(vessel);
-  vessel.ui.Edit8->setText("https://a.example");
-  vessel.ui.Opis->setPlainText("opis");
+  vessel.ui().Edit8->setText("https://a.example");
+  vessel.ui().Opis->setPlainText("opis");
   vessel.show();
   for (QLineEdit* edit : vessel.findChildren<QLineEdit*>())
     if (edit->objectName().startsWith("Edit")) {
       EXPECT_EQ(edit->text(), "");
     }
-  EXPECT_EQ(vessel.ui.Opis->toPlainText(), "");
-  EXPECT_EQ(vessel.ui.ComboBox1->count(), 2);
+  EXPECT_EQ(vessel.ui().Opis->toPlainText(), "");
+  EXPECT_EQ(vessel.ui().ComboBox1->count(), 2);
 
   TWinAddSterownik controller;
   Case("sterownik").fillRequired(controller);
-  controller.ui.Edit9->setText("https://b.example");
+  controller.ui().Edit9->setText("https://b.example");
   controller.show();
-  EXPECT_EQ(controller.ui.Edit2->text(), "");
-  EXPECT_EQ(controller.ui.Edit9->text(), "https://b.example");
-  EXPECT_EQ(controller.ui.ComboBox2->currentText(), "Nie");
+  EXPECT_EQ(controller.ui().Edit2->text(), "");
+  EXPECT_EQ(controller.ui().Edit9->text(), "https://b.example");
+  EXPECT_EQ(controller.ui().ComboBox2->currentText(), "Nie");
 
   TWinAddZasobnik tank;
-  tank.ui.Opis->setPlainText("opis");
-  tank.ui.Edit13->setText("https://c.example");
+  tank.ui().Opis->setPlainText("opis");
+  tank.ui().Edit13->setText("https://c.example");
   tank.show();
-  EXPECT_EQ(tank.ui.Edit13->text(), "");
-  EXPECT_EQ(tank.ui.Opis->toPlainText(), "opis");
+  EXPECT_EQ(tank.ui().Edit13->text(), "");
+  EXPECT_EQ(tank.ui().Opis->toPlainText(), "opis");
 }
 
 // An empty grid cell is a missing field; the location chosen in the location window is in use.
 TEST_F(EditorCommandsTest, LocationGridCellsAreRequiredAndTheChosenLocationStays) {
   TWinAddMiasta editor;
   FillLocation(editor);
-  platform::SetCell(editor.ui.DaneMiasta, 3, 12, "");
+  platform::SetCell(editor.ui().DaneMiasta, 3, 12, "");
   const std::string before = Bytes(dir_.File("Dane/miasta.xml"));
   dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning);
-  editor.ui.BitBtn2->click();
+  editor.ui().BitBtn2->click();
   EXPECT_EQ(Bytes(dir_.File("Dane/miasta.xml")), before);
 
   TWinLokalizacja location;
@@ -699,41 +699,41 @@ TEST_F(EditorCommandsTest, LocationGridCellsAreRequiredAndTheChosenLocationStays
   struct Unset {
     ~Unset() { WinLokalizacja = nullptr; }
   } unset;
-  location.ui.ComboWyborLokalizacji->setEditText("Testowo");
-  if (location.ui.ComboWyborLokalizacji->currentText() != "Testowo")
-    location.ui.ComboWyborLokalizacji->setCurrentText("Testowo");
-  ASSERT_EQ(location.ui.ComboWyborLokalizacji->currentText(), "Testowo");
-  editor.ui.LstMiasta->setCurrentRow(1);
+  location.ui().ComboWyborLokalizacji->setEditText("Testowo");
+  if (location.ui().ComboWyborLokalizacji->currentText() != "Testowo")
+    location.ui().ComboWyborLokalizacji->setCurrentText("Testowo");
+  ASSERT_EQ(location.ui().ComboWyborLokalizacji->currentText(), "Testowo");
+  editor.ui().LstMiasta->setCurrentRow(1);
   dialogs.ExpectBox("Uwaga",
                     QString::fromUtf8("Nie można usunąć tej miejscowości ponieważ \njest ona "
                                       "obecnie ustawiona w programie.\nAby ją usunąć należy "
                                       "ustawić inną miejscowość w programie."),
                     platform::Icon::Warning);
-  editor.ui.BitBtn1->click();
+  editor.ui().BitBtn1->click();
   EXPECT_EQ(Bytes(dir_.File("Dane/miasta.xml")), before);
 }
 
 // The producer lists, from which the device editors offer producers, follow every change.
 TEST_F(EditorCommandsTest, ProducerListsFollowTheProducerCatalogue) {
   TWinAddProducent editor;
-  editor.ui.Edit1->setText("Nowy");
-  editor.ui.Edit2->setText("https://nowy.example");
-  editor.ui.BitBtn1->click();
+  editor.ui().Edit1->setText("Nowy");
+  editor.ui().Edit2->setText("https://nowy.example");
+  editor.ui().BitBtn1->click();
   ASSERT_EQ(Form1->ProducerLists.size(), 3u);
   EXPECT_EQ(Form1->ProducerLists[2], (Row{"3", "Nowy", "https://nowy.example", "brak", "0"}));
 
-  editor.ui.LstProducent->setCurrentRow(1);
-  editor.ui.Edit2->setText("https://kalorynka.example/nowa");
-  editor.ui.BitBtn2->click();
+  editor.ui().LstProducent->setCurrentRow(1);
+  editor.ui().Edit2->setText("https://kalorynka.example/nowa");
+  editor.ui().BitBtn2->click();
   EXPECT_EQ(Form1->ProducerLists[1][2], "https://kalorynka.example/nowa");
   TWinAddNaczynie vessel;
   vessel.ProducerSelected(1);
-  EXPECT_EQ(vessel.ui.Edit8->text(), "https://kalorynka.example/nowa");
+  EXPECT_EQ(vessel.ui().Edit8->text(), "https://kalorynka.example/nowa");
 
   dialogs.ExpectBox("Pytanie",
                     QString::fromUtf8("Czy na pewno chcesz usunąć\ndane producenta z programu ?"),
                     platform::Icon::Question, platform::Buttons::YesNo, platform::Answer::Yes);
-  editor.ui.BitBtn4->click();
+  editor.ui().BitBtn4->click();
   ASSERT_EQ(Form1->ProducerLists.size(), 2u);
   EXPECT_EQ(Form1->ProducerLists[1][1], "Nowy");
 }
@@ -747,8 +747,8 @@ TEST_F(EditorCommandsTest, AddedStructureIsOfferedByTheInsulationWindow) {
   } unset;
   TWinAddKonstrukcja editor;
   Case("konstrukcja").fillRequired(editor);
-  editor.ui.BitBtn2->click();
-  QComboBox* combo = WinIzolacja->ui.ComboWyborKonstrukcji;
+  editor.ui().BitBtn2->click();
+  QComboBox* combo = WinIzolacja->ui().ComboWyborKonstrukcji;
   ASSERT_EQ(combo->count(), 3);
   EXPECT_EQ(combo->itemText(2), QString::fromUtf8("Rama Ą-2"));
   EXPECT_EQ(combo->currentIndex(), -1);
@@ -785,13 +785,13 @@ TEST_F(EditorCommandsTest, CollectorValueChecks) {
     const std::string before = Bytes(file);
     if (c.message) {
       dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), *c.message, platform::Icon::Warning);
-      editor.ui.BitBtn1->click();
-      editor.ui.LstKolektory->setCurrentRow(1);
+      editor.ui().BitBtn1->click();
+      editor.ui().LstKolektory->setCurrentRow(1);
       dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), *c.message, platform::Icon::Warning);
-      editor.ui.BitBtn3->click();
+      editor.ui().BitBtn3->click();
       EXPECT_EQ(Bytes(file), before);
     } else {
-      editor.ui.BitBtn1->click();
+      editor.ui().BitBtn1->click();
       EXPECT_EQ(Records(file).size(), records + 1);
     }
   }
@@ -807,7 +807,7 @@ TEST_F(EditorCommandsTest, TankDimensionThatIsNoNumberWritesNothing) {
                     QString::fromUtf8("Wartość „1.2.3” w polu „Wysokość zasobnika” nie jest "
                                       "liczbą.\nProszę wprowadzić poprawną wartość"),
                     platform::Icon::Warning);
-  editor.ui.BitBtnDodaj->click();
+  editor.ui().BitBtnDodaj->click();
   EXPECT_EQ(Bytes(dir_.File("Dane/zasobnik.xml")), before);
   EXPECT_TRUE(editor.RowBuffer.empty());
 }
@@ -816,9 +816,9 @@ TEST_F(EditorCommandsTest, TankDimensionThatIsNoNumberWritesNothing) {
 TEST_F(EditorCommandsTest, TankInUseCoversTheSecondTank) {
   TWinAddZasobnik editor;
   Engine.SelectedTank2->Model = "ZS-200";
-  editor.ui.ListBoxZasobnik->setCurrentRow(0);
+  editor.ui().ListBoxZasobnik->setCurrentRow(0);
   dialogs.ExpectBox("Uwaga", kInUse, platform::Icon::Warning);
-  editor.ui.BitDelete->click();
+  editor.ui().BitDelete->click();
 }
 
 // A text that is no number, typed into a column the program reads as a number, is refused with a
@@ -1001,35 +1001,35 @@ TEST_F(EditorCommandsTest, ProducerChangesReachTheOtherEditorsByName) {
   } unset;
   TWinAddPompa pump;  // not one of the program's instances: its combo stays as it was filled
   TWinAddProducent producers;
-  producers.ui.Edit1->setText("Nowy");
-  producers.ui.Edit2->setText("https://nowy.example");
-  producers.ui.Opis->setPlainText("Nowy producent");
-  producers.ui.BitBtn1->click();
+  producers.ui().Edit1->setText("Nowy");
+  producers.ui().Edit2->setText("https://nowy.example");
+  producers.ui().Opis->setPlainText("Nowy producent");
+  producers.ui().BitBtn1->click();
 
   auto items = [](const QComboBox* combo) {
     QStringList texts;
     for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
     return texts;
   };
-  EXPECT_EQ(items(vessel.ui.ComboBox1), (QStringList{"Promienny Dom", "Kalorynka", "Nowy"}));
+  EXPECT_EQ(items(vessel.ui().ComboBox1), (QStringList{"Promienny Dom", "Kalorynka", "Nowy"}));
   vessel.ProducerSelected(2);
-  EXPECT_EQ(vessel.ui.Edit8->text(), "https://nowy.example");
-  EXPECT_EQ(vessel.ui.Opis->toPlainText(), "Nowy producent");
+  EXPECT_EQ(vessel.ui().Edit8->text(), "https://nowy.example");
+  EXPECT_EQ(vessel.ui().Opis->toPlainText(), "Nowy producent");
 
-  producers.ui.LstProducent->setCurrentRow(1);
+  producers.ui().LstProducent->setCurrentRow(1);
   dialogs.ExpectBox("Pytanie",
                     QString::fromUtf8("Czy na pewno chcesz usunąć\ndane producenta z programu ?"),
                     platform::Icon::Question, platform::Buttons::YesNo, platform::Answer::Yes);
-  producers.ui.BitBtn4->click();
-  EXPECT_EQ(items(vessel.ui.ComboBox1), (QStringList{"Promienny Dom", "Nowy"}));
+  producers.ui().BitBtn4->click();
+  EXPECT_EQ(items(vessel.ui().ComboBox1), (QStringList{"Promienny Dom", "Nowy"}));
 
   // The pump editor still offers "Kalorynka" at place 1, where "Nowy" stands in the lists now.
-  ASSERT_EQ(pump.ui.ComboBox1->itemText(1), "Kalorynka");
-  pump.ui.Edit8->setText("https://moja.example");
+  ASSERT_EQ(pump.ui().ComboBox1->itemText(1), "Kalorynka");
+  pump.ui().Edit8->setText("https://moja.example");
   pump.ProducerSelected(1);
-  EXPECT_EQ(pump.ui.Edit8->text(), "https://moja.example");
+  EXPECT_EQ(pump.ui().Edit8->text(), "https://moja.example");
   pump.ProducerSelected(0);
-  EXPECT_EQ(pump.ui.Edit8->text(), "https://www.promienny-dom.example");
+  EXPECT_EQ(pump.ui().Edit8->text(), "https://www.promienny-dom.example");
 }
 
 }  // namespace

@@ -161,13 +161,13 @@ TEST_F(EditorCreationTest, AnUnreadableFileIsReportedAndTheWindowStillExists) {
   dialogs.ExpectError(QString::fromStdString(reason));
 
   TWinAddPompa editor;
-  EXPECT_EQ(editor.ui.LstPompa->count(), 0);
+  EXPECT_EQ(editor.ui().LstPompa->count(), 0);
   EXPECT_FALSE(editor.Document.IsLoaded());
 }
 
 TEST_F(EditorCreationTest, ControllerChoicesStartOnTak) {
   TWinAddSterownik editor;
-  for (QComboBox* choice : {editor.ui.ComboBox1, editor.ui.ComboBox2, editor.ui.ComboBox3}) {
+  for (QComboBox* choice : {editor.ui().ComboBox1, editor.ui().ComboBox2, editor.ui().ComboBox3}) {
     EXPECT_EQ(Items(choice), (QStringList{"Tak", "Nie"}));
     EXPECT_EQ(choice->currentText(), "Tak");
   }
@@ -175,13 +175,13 @@ TEST_F(EditorCreationTest, ControllerChoicesStartOnTak) {
 
 TEST_F(EditorCreationTest, StructureEditorStartValues) {
   TWinAddKonstrukcja editor;
-  EXPECT_EQ(editor.ui.StaticText14->text(), QString::fromUtf8("[ °]"));
-  EXPECT_EQ(editor.ui.ComboBox2->currentText(), "Tak");
+  EXPECT_EQ(editor.ui().StaticText14->text(), QString::fromUtf8("[ °]"));
+  EXPECT_EQ(editor.ui().ComboBox2->currentText(), "Tak");
 }
 
 TEST_F(EditorCreationTest, InsulationGridTitlesTheDiametersAndThicknessPricePairs) {
   TWinAddIzolacja editor;
-  QTableWidget* grid = editor.ui.GridGrubosci;
+  QTableWidget* grid = editor.ui().GridGrubosci;
   ASSERT_EQ(grid->columnCount(), 11);
   ASSERT_EQ(grid->rowCount(), 9);
   EXPECT_EQ(platform::Cell(grid, 0, 0), QString::fromUtf8("Średnica przewodu rurowego"));
@@ -208,7 +208,7 @@ TEST_F(EditorCreationTest, InsulationGridTitlesTheDiametersAndThicknessPricePair
 
 TEST_F(EditorCreationTest, LocationGridTitlesTheMonthsAndQuantities) {
   TWinAddMiasta editor;
-  QTableWidget* grid = editor.ui.DaneMiasta;
+  QTableWidget* grid = editor.ui().DaneMiasta;
   ASSERT_EQ(grid->columnCount(), 4);
   ASSERT_EQ(grid->rowCount(), 13);
   const QStringList headings = {
@@ -228,12 +228,12 @@ TEST_F(EditorCreationTest, LocationGridTitlesTheMonthsAndQuantities) {
 
 TEST_F(EditorCreationTest, ThicknessWindowOffersKindsDiametersAndThicknesses) {
   TWinGrubosci window;
-  EXPECT_EQ(Items(window.ui.ComboBox1), (QStringList{"Kauflex 13", "Moja izolacja"}));
-  EXPECT_EQ(Items(window.ui.ComboBox3),
+  EXPECT_EQ(Items(window.ui().ComboBox1), (QStringList{"Kauflex 13", "Moja izolacja"}));
+  EXPECT_EQ(Items(window.ui().ComboBox3),
             (QStringList{"10", "12", "15", "18", "22", "28", "30", "35"}));
-  EXPECT_EQ(Items(window.ui.ComboBox2),
+  EXPECT_EQ(Items(window.ui().ComboBox2),
             (QStringList{"13", "15", "19", "20", "25", "30", "32", "35", "40"}));
-  for (QComboBox* combo : {window.ui.ComboBox1, window.ui.ComboBox2, window.ui.ComboBox3})
+  for (QComboBox* combo : {window.ui().ComboBox1, window.ui().ComboBox2, window.ui().ComboBox3})
     EXPECT_EQ(combo->currentIndex(), 0);
   EXPECT_EQ(window.FieldNames, (std::vector<std::string>{"idPrzewodu", "idIzolacja", "srednica",
                                                          "zakresGrubosci", "cena", "flaga"}));

@@ -71,22 +71,22 @@ class InsulationEditorTest : public CatalogueSetTest {
   }
 
   static void FillKind(TWinAddIzolacja& editor) {
-    editor.ui.ComboBox1->setEditText("Kalorynka");
-    editor.ui.Edit2->setText("0.036");
-    editor.ui.Edit3->setText("kauczuk");
-    editor.ui.Edit4->setText(QString::fromUtf8("Otulina Ż"));
-    editor.ui.Edit5->setText("110");
+    editor.ui().ComboBox1->setEditText("Kalorynka");
+    editor.ui().Edit2->setText("0.036");
+    editor.ui().Edit3->setText("kauczuk");
+    editor.ui().Edit4->setText(QString::fromUtf8("Otulina Ż"));
+    editor.ui().Edit5->setText("110");
   }
 
   // Double-clicks the list entry, as the user shows a kind.
   static void ShowKind(TWinAddIzolacja& editor, int index) {
-    QListWidget* list = editor.ui.LstIzolacja;
+    QListWidget* list = editor.ui().LstIzolacja;
     list->setCurrentRow(index);
     emit list->itemDoubleClicked(list->item(index));
   }
 
   static QString Cell(TWinAddIzolacja& editor, int col, int row) {
-    return platform::Cell(editor.ui.GridGrubosci, col, row);
+    return platform::Cell(editor.ui().GridGrubosci, col, row);
   }
 
   std::string File(const char* name) const { return dir_.File(name); }
@@ -110,10 +110,10 @@ TEST_F(InsulationEditorTest, AddWritesTheKindWithItsOwnFieldNamesAndIgnoresTheGr
   const int devices = Form1->DeviceCount;
   Engine.CataloguesChanged = 0;
   FillKind(editor);
-  platform::SetCell(editor.ui.GridGrubosci, 1, 1, "13");  // typed in, but not the add's business
-  platform::SetCell(editor.ui.GridGrubosci, 2, 1, "4");
+  platform::SetCell(editor.ui().GridGrubosci, 1, 1, "13");  // typed in, but not the add's business
+  platform::SetCell(editor.ui().GridGrubosci, 2, 1, "4");
 
-  editor.ui.BitBtn1->click();
+  editor.ui().BitBtn1->click();
 
   const Row expected = {"8",   "Kalorynka", "0.036", "kauczuk", "Otulina Ż",
                         "110", "brak",      "brak",  "0"};
@@ -136,13 +136,13 @@ TEST_F(InsulationEditorTest, AddWritesTheKindWithItsOwnFieldNamesAndIgnoresTheGr
   EXPECT_EQ(table.Rows[3], expected);
   EXPECT_EQ(Form1->DeviceCount, devices + 1);
   EXPECT_EQ(Engine.CataloguesChanged, 1);
-  ASSERT_EQ(editor.ui.LstIzolacja->count(), 4);
-  EXPECT_EQ(editor.ui.LstIzolacja->item(3)->text(), QString::fromUtf8("Otulina Ż"));
+  ASSERT_EQ(editor.ui().LstIzolacja->count(), 4);
+  EXPECT_EQ(editor.ui().LstIzolacja->item(3)->text(), QString::fromUtf8("Otulina Ż"));
   EXPECT_FALSE(editor.Document.IsLoaded()) << "no tree is held between commands";
   EXPECT_TRUE(editor.RowBuffer.empty());
 
   // The fields keep their texts: a second add gives the same kind with the following id.
-  editor.ui.BitBtn1->click();
+  editor.ui().BitBtn1->click();
   EXPECT_EQ(Records(File("Dane/izolacja.xml")).back()[0], "9");
 }
 
@@ -151,7 +151,7 @@ TEST_F(InsulationEditorTest, AddIntoAnEmptyCatalogueStartsAtOne) {
   WriteCatalogues({}, kThicknesses);
   TWinAddIzolacja editor;
   FillKind(editor);
-  editor.ui.BitBtn1->click();
+  editor.ui().BitBtn1->click();
   const std::vector<Row> records = Records(File("Dane/izolacja.xml"));
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0][0], "1");
@@ -168,7 +168,7 @@ TEST_F(InsulationEditorTest, AddIsRefusedWhenNoIdIsLeft) {
                     QString::fromUtf8("Nie można dodać nowego rekordu: w pliku izolacja.xml "
                                       "wyczerpano numery identyfikatorów."),
                     platform::Icon::Warning);
-  editor.ui.BitBtn1->click();
+  editor.ui().BitBtn1->click();
   EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), before);
   EXPECT_TRUE(editor.RowBuffer.empty());
 }
@@ -181,16 +181,16 @@ TEST_F(InsulationEditorTest, AddIsRefusedForAMissingFieldOrAValueThatIsNoNumber)
     void (*spoil)(TWinAddIzolacja&);
     QString message;
   } cases[] = {
-      {"producer", [](TWinAddIzolacja& e) { e.ui.ComboBox1->setEditText(""); }, kMissing},
-      {"lambda", [](TWinAddIzolacja& e) { e.ui.Edit2->clear(); }, kMissing},
-      {"material", [](TWinAddIzolacja& e) { e.ui.Edit3->clear(); }, kMissing},
-      {"symbol", [](TWinAddIzolacja& e) { e.ui.Edit4->clear(); }, kMissing},
-      {"temperature", [](TWinAddIzolacja& e) { e.ui.Edit5->clear(); }, kMissing},
-      {"lambda 1.2.3", [](TWinAddIzolacja& e) { e.ui.Edit2->setText("1.2.3"); },
+      {"producer", [](TWinAddIzolacja& e) { e.ui().ComboBox1->setEditText(""); }, kMissing},
+      {"lambda", [](TWinAddIzolacja& e) { e.ui().Edit2->clear(); }, kMissing},
+      {"material", [](TWinAddIzolacja& e) { e.ui().Edit3->clear(); }, kMissing},
+      {"symbol", [](TWinAddIzolacja& e) { e.ui().Edit4->clear(); }, kMissing},
+      {"temperature", [](TWinAddIzolacja& e) { e.ui().Edit5->clear(); }, kMissing},
+      {"lambda 1.2.3", [](TWinAddIzolacja& e) { e.ui().Edit2->setText("1.2.3"); },
        QString::fromUtf8("Wartość „1.2.3” w polu „%1” nie jest liczbą.\nProszę wprowadzić "
                          "poprawną wartość")
            .arg(lambda)},
-      {"temperature .", [](TWinAddIzolacja& e) { e.ui.Edit5->setText("."); },
+      {"temperature .", [](TWinAddIzolacja& e) { e.ui().Edit5->setText("."); },
        QString::fromUtf8("Wartość „.” w polu „%1” nie jest liczbą.\nProszę wprowadzić poprawną "
                          "wartość")
            .arg(temperature)},
@@ -202,7 +202,7 @@ TEST_F(InsulationEditorTest, AddIsRefusedForAMissingFieldOrAValueThatIsNoNumber)
     FillKind(editor);
     c.spoil(editor);
     dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), c.message, platform::Icon::Warning);
-    editor.ui.BitBtn1->click();
+    editor.ui().BitBtn1->click();
     EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), before);
     EXPECT_EQ(Form1->InsulationCatalogue.RowCount, 3);
     EXPECT_TRUE(editor.RowBuffer.empty());
@@ -215,13 +215,13 @@ TEST_F(InsulationEditorTest, ShowPutsEachThicknessInItsDiametersRowInFileOrder) 
   TWinAddIzolacja editor;
   ShowKind(editor, 1);
 
-  EXPECT_EQ(editor.ui.ComboBox1->currentText(), "Kalorynka");
-  EXPECT_EQ(editor.ui.Edit2->text(), "0.04");
-  EXPECT_EQ(editor.ui.Edit3->text(), "pianka PE");
-  EXPECT_EQ(editor.ui.Edit4->text(), "Otulina K");
-  EXPECT_EQ(editor.ui.Edit5->text(), "95");
-  EXPECT_EQ(editor.ui.Edit6->text(), "https://k.example");
-  EXPECT_EQ(editor.ui.Opis->toPlainText(), QString::fromUtf8("miękka"));
+  EXPECT_EQ(editor.ui().ComboBox1->currentText(), "Kalorynka");
+  EXPECT_EQ(editor.ui().Edit2->text(), "0.04");
+  EXPECT_EQ(editor.ui().Edit3->text(), "pianka PE");
+  EXPECT_EQ(editor.ui().Edit4->text(), "Otulina K");
+  EXPECT_EQ(editor.ui().Edit5->text(), "95");
+  EXPECT_EQ(editor.ui().Edit6->text(), "https://k.example");
+  EXPECT_EQ(editor.ui().Opis->toPlainText(), QString::fromUtf8("miękka"));
 
   // Grid row 1 is 10 mm, row 3 is 15 mm; the 16 mm row and the other kinds' rows are not shown.
   for (int k = 1; k <= 8; ++k) {
@@ -255,10 +255,10 @@ TEST_F(InsulationEditorTest, ShowFillsAtMostFivePairsPerDiameter) {
   ShowKind(editor, 1);
   for (int n = 0; n < 5; ++n) EXPECT_EQ(Cell(editor, 2 * n + 1, 5), QString::number(10 + n));
   // The sixth is named in the tip of the diameter's title, and left alone by a change.
-  QTableWidgetItem* title = editor.ui.GridGrubosci->item(5, 0);
+  QTableWidgetItem* title = editor.ui().GridGrubosci->item(5, 0);
   EXPECT_EQ(title->toolTip(), QString::fromUtf8("Dalsze grubości tej średnicy:\n15 mm – 1 zł"));
-  platform::SetCell(editor.ui.GridGrubosci, 2, 5, "2");
-  editor.ui.BitBtn3->click();
+  platform::SetCell(editor.ui().GridGrubosci, 2, 5, "2");
+  editor.ui().BitBtn3->click();
   const std::vector<Row> records = Records(File("Dane/grubosci.xml"));
   EXPECT_EQ(records[0][4], "2");
   EXPECT_EQ(records[5], thicknesses[5]);
@@ -273,7 +273,7 @@ TEST_F(InsulationEditorTest, ShowOfAnUnreadableThicknessFileIsReported) {
   dialogs.ExpectBox("UWAGA", QString::fromUtf8("Nie udało się wczytać pliku izolacja.xml"),
                     platform::Icon::Warning);
   ShowKind(editor, 1);
-  EXPECT_EQ(editor.ui.Edit4->text(), "");
+  EXPECT_EQ(editor.ui().Edit4->text(), "");
 }
 
 // ---------------------------------------------------------------- the grid and the fields
@@ -295,17 +295,17 @@ void TypeIntoCell(QTableWidget* grid, int col, int row, const QString& text) {
 TEST_F(InsulationEditorTest, OnlyFilledCellsAreEditedAfterShowingAKindAndEveryCellAfterClear) {
   TWinAddIzolacja editor;
   editor.show();
-  QTableWidget* grid = editor.ui.GridGrubosci;
+  QTableWidget* grid = editor.ui().GridGrubosci;
   ShowKind(editor, 1);
   TypeIntoCell(grid, 1, 2, "9");  // 12 mm: no thickness of this kind
   EXPECT_EQ(Cell(editor, 1, 2), "");
   TypeIntoCell(grid, 2, 1, "4");  // 10 mm: filled
   EXPECT_EQ(Cell(editor, 2, 1), "4");
 
-  editor.ui.BitBtn5->click();  // "Wyczyść": a new kind is entered, every value cell takes keys
+  editor.ui().BitBtn5->click();  // "Wyczyść": a new kind is entered, every value cell takes keys
   EXPECT_EQ(editor.FreeEditing, 1);
   EXPECT_EQ(Cell(editor, 2, 1), "");
-  EXPECT_EQ(editor.ui.Edit4->text(), "");
+  EXPECT_EQ(editor.ui().Edit4->text(), "");
   TypeIntoCell(grid, 1, 2, "9");
   EXPECT_EQ(Cell(editor, 1, 2), "9");
 
@@ -322,26 +322,26 @@ TEST_F(InsulationEditorTest, OnlyFilledCellsAreEditedAfterShowingAKindAndEveryCe
 TEST_F(InsulationEditorTest, NumericFieldsAndTheGridTakeOnlyDecimalKeys) {
   TWinAddIzolacja editor;
   editor.show();
-  for (QLineEdit* edit : {editor.ui.Edit2, editor.ui.Edit5}) {
+  for (QLineEdit* edit : {editor.ui().Edit2, editor.ui().Edit5}) {
     QTest::keyClicks(edit, "1,5x.2");
     EXPECT_EQ(edit->text(), "1.5.2") << edit->objectName().toStdString();
   }
-  QTest::keyClicks(editor.ui.Edit3, "a,b");
-  EXPECT_EQ(editor.ui.Edit3->text(), "a,b");
+  QTest::keyClicks(editor.ui().Edit3, "a,b");
+  EXPECT_EQ(editor.ui().Edit3->text(), "a,b");
 
-  TypeIntoCell(editor.ui.GridGrubosci, 2, 1, "4,5x");
+  TypeIntoCell(editor.ui().GridGrubosci, 2, 1, "4,5x");
   EXPECT_EQ(Cell(editor, 2, 1), "4.5");
-  TypeIntoCell(editor.ui.GridGrubosci, 2, 2, "x");  // a letter opens no cell
+  TypeIntoCell(editor.ui().GridGrubosci, 2, 2, "x");  // a letter opens no cell
   EXPECT_EQ(Cell(editor, 2, 2), "");
 }
 
 TEST_F(InsulationEditorTest, ProducerChoiceFillsWebPageAndDescription) {
   TWinAddIzolacja editor;
   editor.show();
-  emit editor.ui.ComboBox1->activated(0);
-  EXPECT_EQ(editor.ui.Edit6->text(), "https://www.promienny-dom.example");
-  EXPECT_EQ(editor.ui.Opis->toPlainText(), "Kolektory");
-  EXPECT_EQ(editor.ui.StaticText12->text(), QString::number(255 - 9));
+  emit editor.ui().ComboBox1->activated(0);
+  EXPECT_EQ(editor.ui().Edit6->text(), "https://www.promienny-dom.example");
+  EXPECT_EQ(editor.ui().Opis->toPlainText(), "Kolektory");
+  EXPECT_EQ(editor.ui().StaticText12->text(), QString::number(255 - 9));
 }
 
 TEST_F(InsulationEditorTest, DodajGruboscOpensTheThicknessWindowModally) {
@@ -353,7 +353,7 @@ TEST_F(InsulationEditorTest, DodajGruboscOpensTheThicknessWindowModally) {
     shownModally = thickness.isVisible() && thickness.isModal();
     thickness.close();
   });
-  editor.ui.BitBtn6->click();
+  editor.ui().BitBtn6->click();
   EXPECT_TRUE(shownModally);
 }
 
@@ -364,21 +364,21 @@ TEST_F(InsulationEditorTest, ThicknessWindowClosedShowsItsRowsInTheShownKindsGri
   TWinGrubosci& thickness = installed.window;
   TWinAddIzolacja editor;
   ShowKind(editor, 1);  // kind 4: 10 mm 13 mm at 3.2; 15 mm 20 at 6 and 25 at 7.5
-  platform::SetCell(editor.ui.GridGrubosci, 2, 3, "6.5");  // edited by the user, not yet written
+  platform::SetCell(editor.ui().GridGrubosci, 2, 3, "6.5");  // edited by the user, not yet written
   QTimer::singleShot(0, [&] {
-    thickness.ui.ComboBox1->setCurrentIndex(1);
+    thickness.ui().ComboBox1->setCurrentIndex(1);
     const struct {
       const char *diameter, *value, *price;
     } rows[] = {{"12", "20", "5.5"}, {"10", "13", "3.9"}};
     for (const auto& row : rows) {
-      thickness.ui.ComboBox3->setEditText(row.diameter);
-      thickness.ui.ComboBox2->setEditText(row.value);
-      thickness.ui.Edit1->setText(row.price);
-      thickness.ui.btbDodaj->click();
+      thickness.ui().ComboBox3->setEditText(row.diameter);
+      thickness.ui().ComboBox2->setEditText(row.value);
+      thickness.ui().Edit1->setText(row.price);
+      thickness.ui().btbDodaj->click();
     }
     thickness.close();
   });
-  editor.ui.BitBtn6->click();
+  editor.ui().BitBtn6->click();
 
   EXPECT_EQ(Cell(editor, 1, 2), "20");
   EXPECT_EQ(Cell(editor, 2, 2), "5.5");
@@ -388,7 +388,7 @@ TEST_F(InsulationEditorTest, ThicknessWindowClosedShowsItsRowsInTheShownKindsGri
   EXPECT_EQ(Cell(editor, 4, 3), "7.5");
   EXPECT_EQ(Cell(editor, 1, 4), "");  // 18 mm: none
 
-  editor.ui.BitBtn3->click();
+  editor.ui().BitBtn3->click();
   const std::vector<Row> records = Records(File("Dane/grubosci.xml"));
   ASSERT_EQ(records.size(), kThicknesses.size() + 1);
   EXPECT_EQ(records[1][4], "6.5");
@@ -404,15 +404,15 @@ const QString kQuestion =
 TEST_F(InsulationEditorTest, ChangeWritesTheFieldsAndEachGridCellBackToItsOwnRow) {
   TWinAddIzolacja editor;
   ShowKind(editor, 1);
-  editor.ui.Edit4->setText("Otulina K2");
-  editor.ui.Opis->clear();
-  QTableWidget* grid = editor.ui.GridGrubosci;
+  editor.ui().Edit4->setText("Otulina K2");
+  editor.ui().Opis->clear();
+  QTableWidget* grid = editor.ui().GridGrubosci;
   platform::SetCell(grid, 1, 1, "15");  // 10 mm: thickness 13 -> 15
   platform::SetCell(grid, 2, 3, "");    // 15 mm, first: an emptied price stays 6
   platform::SetCell(grid, 4, 3, "8");   // 15 mm, second: price 7.5 -> 8
   Engine.CataloguesChanged = 0;
 
-  editor.ui.BitBtn3->click();
+  editor.ui().BitBtn3->click();
 
   const Row kind = {"4",  "Kalorynka",         "0.04", "pianka PE", "Otulina K2",
                     "95", "https://k.example", "brak", "0"};
@@ -424,8 +424,8 @@ TEST_F(InsulationEditorTest, ChangeWritesTheFieldsAndEachGridCellBackToItsOwnRow
   EXPECT_EQ(Records(File("Dane/grubosci.xml")), thicknesses);
   EXPECT_EQ(Form1->ThicknessCatalogue.Rows, thicknesses);
   // The list follows the change at once, the kind still selected.
-  EXPECT_EQ(editor.ui.LstIzolacja->item(1)->text(), "Otulina K2");
-  EXPECT_EQ(editor.ui.LstIzolacja->currentRow(), 1);
+  EXPECT_EQ(editor.ui().LstIzolacja->item(1)->text(), "Otulina K2");
+  EXPECT_EQ(editor.ui().LstIzolacja->currentRow(), 1);
   EXPECT_EQ(Engine.CataloguesChanged, 1);
   EXPECT_TRUE(editor.RowBuffer.empty());
 }
@@ -437,16 +437,16 @@ TEST_F(InsulationEditorTest, ChangeKeepsAPriceTheThicknessWindowGaveMeanwhile) {
   ShowKind(editor, 1);  // 10 mm: 13 mm at 3.2
   TWinGrubosci thickness;
   thickness.show();
-  thickness.ui.ComboBox1->setCurrentIndex(1);
-  thickness.ui.ComboBox3->setEditText("10");
-  thickness.ui.ComboBox2->setEditText("13");
-  thickness.ui.Edit1->setText("3.9");
-  thickness.ui.btbDodaj->click();
+  thickness.ui().ComboBox1->setCurrentIndex(1);
+  thickness.ui().ComboBox3->setEditText("10");
+  thickness.ui().ComboBox2->setEditText("13");
+  thickness.ui().Edit1->setText("3.9");
+  thickness.ui().btbDodaj->click();
   ASSERT_EQ(Records(File("Dane/grubosci.xml"))[2][4], "3.9");
 
-  editor.ui.Edit5->setText("100");
-  platform::SetCell(editor.ui.GridGrubosci, 2, 3, "6.5");  // 15 mm, first: edited by the user
-  editor.ui.BitBtn3->click();
+  editor.ui().Edit5->setText("100");
+  platform::SetCell(editor.ui().GridGrubosci, 2, 3, "6.5");  // 15 mm, first: edited by the user
+  editor.ui().BitBtn3->click();
   const std::vector<Row> records = Records(File("Dane/grubosci.xml"));
   EXPECT_EQ(records[2][4], "3.9");
   EXPECT_EQ(records[1][4], "6.5");
@@ -465,19 +465,19 @@ TEST_F(InsulationEditorTest, ChangeWritesTheGridOnlyToTheKindItShows) {
       {"another kind selected",
        [](TWinAddIzolacja& e) {
          ShowKind(e, 1);  // kind 4
-         platform::SetCell(e.ui.GridGrubosci, 1, 1, "15");  // 10 mm: 13 -> 15 (kind 7 has 19)
-         platform::SetCell(e.ui.GridGrubosci, 2, 1, "3.5");
-         e.ui.LstIzolacja->setCurrentRow(2);  // kind 7, selected only
+         platform::SetCell(e.ui().GridGrubosci, 1, 1, "15");  // 10 mm: 13 -> 15 (kind 7 has 19)
+         platform::SetCell(e.ui().GridGrubosci, 2, 1, "3.5");
+         e.ui().LstIzolacja->setCurrentRow(2);  // kind 7, selected only
        },
        2},
       {"cells typed after clearing",
        [](TWinAddIzolacja& e) {
          ShowKind(e, 2);
-         e.ui.BitBtn5->click();
+         e.ui().BitBtn5->click();
          FillKind(e);
-         platform::SetCell(e.ui.GridGrubosci, 1, 1, "15");
-         platform::SetCell(e.ui.GridGrubosci, 2, 3, "9.9");
-         e.ui.LstIzolacja->setCurrentRow(1);  // kind 4
+         platform::SetCell(e.ui().GridGrubosci, 1, 1, "15");
+         platform::SetCell(e.ui().GridGrubosci, 2, 3, "9.9");
+         e.ui().LstIzolacja->setCurrentRow(1);  // kind 4
        },
        1},
   };
@@ -487,8 +487,8 @@ TEST_F(InsulationEditorTest, ChangeWritesTheGridOnlyToTheKindItShows) {
     const std::string thicknesses = Bytes(File("Dane/grubosci.xml"));
     TWinAddIzolacja editor;
     c.prepare(editor);
-    editor.ui.Edit5->setText("100");
-    editor.ui.BitBtn3->click();
+    editor.ui().Edit5->setText("100");
+    editor.ui().BitBtn3->click();
 
     EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), thicknesses);
     const std::vector<Row> kinds = Records(File("Dane/izolacja.xml"));
@@ -502,9 +502,9 @@ TEST_F(InsulationEditorTest, ChangeWritesTheGridOnlyToTheKindItShows) {
   TWinAddIzolacja editor;
   WriteCatalogues(kKinds, kThicknesses);
   cases[0].prepare(editor);
-  editor.ui.BitBtn3->click();
-  editor.ui.LstIzolacja->setCurrentRow(1);
-  editor.ui.BitBtn3->click();
+  editor.ui().BitBtn3->click();
+  editor.ui().LstIzolacja->setCurrentRow(1);
+  editor.ui().BitBtn3->click();
   std::vector<Row> thicknesses = kThicknesses;
   thicknesses[2] = {"3", "4", "10", "15", "3.5", "0"};
   EXPECT_EQ(Records(File("Dane/grubosci.xml")), thicknesses);
@@ -520,15 +520,15 @@ TEST_F(InsulationEditorTest, ChangeIsRefusedForAVendorKindAMissingFieldOrACellTh
   } cases[] = {
       {"vendor", 0, [](TWinAddIzolacja&) {}, "Uwaga",
        QString::fromUtf8("Nie można edytować urządzeń pobranych z bazy"), platform::Icon::None},
-      {"missing", 1, [](TWinAddIzolacja& e) { e.ui.Edit3->clear(); },
+      {"missing", 1, [](TWinAddIzolacja& e) { e.ui().Edit3->clear(); },
        QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning},
       {"thickness", 1,
-       [](TWinAddIzolacja& e) { platform::SetCell(e.ui.GridGrubosci, 3, 3, "25.5"); },
+       [](TWinAddIzolacja& e) { platform::SetCell(e.ui().GridGrubosci, 3, 3, "25.5"); },
        QString::fromUtf8("Ostrzeżenie"),
        QString::fromUtf8("Wartość „25.5” w polu „Grubość [mm], średnica 15” nie jest liczbą "
                          "całkowitą.\nProszę wprowadzić poprawną wartość"),
        platform::Icon::Warning},
-      {"price", 1, [](TWinAddIzolacja& e) { platform::SetCell(e.ui.GridGrubosci, 2, 1, "1.2.3"); },
+      {"price", 1, [](TWinAddIzolacja& e) { platform::SetCell(e.ui().GridGrubosci, 2, 1, "1.2.3"); },
        QString::fromUtf8("Ostrzeżenie"),
        QString::fromUtf8("Wartość „1.2.3” w polu „Cena zł, średnica 10” nie jest liczbą.\nProszę "
                          "wprowadzić poprawną wartość"),
@@ -543,7 +543,7 @@ TEST_F(InsulationEditorTest, ChangeIsRefusedForAVendorKindAMissingFieldOrACellTh
     c.spoil(editor);
     Engine.CataloguesChanged = 0;
     dialogs.ExpectBox(c.title, c.message, c.icon);
-    editor.ui.BitBtn3->click();
+    editor.ui().BitBtn3->click();
     EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), kinds);
     EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), thicknesses);
     EXPECT_EQ(Engine.CataloguesChanged, 1);  // set also when the change was refused
@@ -566,12 +566,12 @@ TEST_F(InsulationEditorTest, AChangeThatCannotWriteBothFilesLeavesBothAsTheyWere
 
   TWinAddIzolacja editor;
   ShowKind(editor, 1);
-  editor.ui.Edit4->setText("Otulina K2");
-  platform::SetCell(editor.ui.GridGrubosci, 1, 1, "15");
+  editor.ui().Edit4->setText("Otulina K2");
+  platform::SetCell(editor.ui().GridGrubosci, 1, 1, "15");
   RecordingDialogs recorded;  // the error's text is the writer's own
   {
     FileSizeLimit limit(kinds.size() + 100);
-    editor.ui.BitBtn3->click();
+    editor.ui().BitBtn3->click();
   }
   ASSERT_EQ(recorded.boxes.size(), 1u);
   EXPECT_EQ(recorded.boxes[0].icon, platform::Icon::Stop);
@@ -579,7 +579,7 @@ TEST_F(InsulationEditorTest, AChangeThatCannotWriteBothFilesLeavesBothAsTheyWere
   EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), before);
   EXPECT_EQ(Form1->InsulationCatalogue.Rows, kindRows);
   EXPECT_EQ(Form1->ThicknessCatalogue.Rows, thicknessRows);
-  EXPECT_EQ(editor.ui.LstIzolacja->item(1)->text(), "Otulina K");
+  EXPECT_EQ(editor.ui().LstIzolacja->item(1)->text(), "Otulina K");
   EXPECT_FALSE(editor.Document.IsLoaded()) << "no tree is held between commands";
   EXPECT_TRUE(editor.RowBuffer.empty());
 }
@@ -589,19 +589,19 @@ TEST_F(InsulationEditorTest, AChangeThatCannotWriteBothFilesLeavesBothAsTheyWere
 TEST_F(InsulationEditorTest, ChangeAndDeleteFindTheListedKindByItsId) {
   TWinAddIzolacja editor;
   ShowKind(editor, 1);  // "Otulina K", id 4
-  editor.ui.Edit5->setText("90");
+  editor.ui().Edit5->setText("90");
   const Row newcomer = {"9", "Kalorynka", "0.05", "pianka", "Nowa", "80", "brak", "brak", "0"};
   WriteCatalogues({kKinds[0], newcomer, kKinds[1], kKinds[2]}, kThicknesses);
 
-  editor.ui.BitBtn3->click();
+  editor.ui().BitBtn3->click();
   std::vector<Row> records = Records(File("Dane/izolacja.xml"));
   EXPECT_EQ(records[1], newcomer);
   EXPECT_EQ(records[2][0], "4");
   EXPECT_EQ(records[2][5], "90");
-  EXPECT_EQ(editor.ui.LstIzolacja->count(), 4);
-  EXPECT_EQ(editor.ui.LstIzolacja->currentRow(), 2);
+  EXPECT_EQ(editor.ui().LstIzolacja->count(), 4);
+  EXPECT_EQ(editor.ui().LstIzolacja->currentRow(), 2);
 
-  editor.ui.LstIzolacja->setCurrentRow(3);  // "Otulina W", id 7
+  editor.ui().LstIzolacja->setCurrentRow(3);  // "Otulina W", id 7
   WriteCatalogues({kKinds[0], newcomer, kKinds[1]}, kThicknesses);
   const std::string kinds = Bytes(File("Dane/izolacja.xml"));
   const std::string thicknesses = Bytes(File("Dane/grubosci.xml"));
@@ -612,11 +612,11 @@ TEST_F(InsulationEditorTest, ChangeAndDeleteFindTheListedKindByItsId) {
                     QString::fromUtf8("Wybranej pozycji nie ma już w pliku izolacja.xml.\n"
                                       "Lista została odświeżona."),
                     platform::Icon::Warning);
-  editor.ui.BitBtn4->click();
+  editor.ui().BitBtn4->click();
   EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), kinds);
   EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), thicknesses);
   EXPECT_EQ(Form1->DeviceCount, devices);
-  EXPECT_EQ(editor.ui.LstIzolacja->count(), 3);
+  EXPECT_EQ(editor.ui().LstIzolacja->count(), 3);
 }
 
 // A refused change still lists the rewritten file afresh, so that the next command addresses the
@@ -624,19 +624,19 @@ TEST_F(InsulationEditorTest, ChangeAndDeleteFindTheListedKindByItsId) {
 TEST_F(InsulationEditorTest, ARefusedChangeListsTheRewrittenFileAndTheDeleteTakesTheSelectedKind) {
   TWinAddIzolacja editor;
   ShowKind(editor, 1);  // "Otulina K", id 4
-  editor.ui.Edit3->clear();
+  editor.ui().Edit3->clear();
   const Row newcomer = {"9", "Kalorynka", "0.05", "pianka", "Nowa", "80", "brak", "brak", "0"};
   WriteCatalogues({kKinds[0], newcomer, kKinds[1], kKinds[2]}, kThicknesses);
   dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), kMissing, platform::Icon::Warning);
-  editor.ui.BitBtn3->click();
-  QListWidget* list = editor.ui.LstIzolacja;
+  editor.ui().BitBtn3->click();
+  QListWidget* list = editor.ui().LstIzolacja;
   ASSERT_EQ(list->count(), 4);
   EXPECT_EQ(list->item(1)->text(), "Nowa");
   EXPECT_EQ(list->currentRow(), 2);
 
   dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::Yes);
-  editor.ui.BitBtn4->click();
+  editor.ui().BitBtn4->click();
   EXPECT_EQ(Records(File("Dane/izolacja.xml")), (std::vector<Row>{kKinds[0], newcomer, kKinds[2]}));
 }
 
@@ -646,10 +646,10 @@ TEST_F(InsulationEditorTest, DeleteRemovesTheKindWithOnlyItsOwnThicknessRows) {
   TWinAddIzolacja editor;
   const int devices = Form1->DeviceCount;
   Engine.CataloguesChanged = 0;
-  editor.ui.LstIzolacja->setCurrentRow(1);
+  editor.ui().LstIzolacja->setCurrentRow(1);
   dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::Yes);
-  editor.ui.BitBtn4->click();
+  editor.ui().BitBtn4->click();
 
   // Kind 4 goes with all its rows, the one of a diameter the grid has no row for included.
   const std::vector<Row> kinds = {kKinds[0], kKinds[2]};
@@ -662,14 +662,14 @@ TEST_F(InsulationEditorTest, DeleteRemovesTheKindWithOnlyItsOwnThicknessRows) {
   EXPECT_EQ(Form1->ThicknessCatalogue.RowCount, 3);
   EXPECT_EQ(Form1->DeviceCount, devices - 1);
   EXPECT_EQ(Engine.CataloguesChanged, 1);
-  ASSERT_EQ(editor.ui.LstIzolacja->count(), 2);
-  EXPECT_EQ(editor.ui.LstIzolacja->item(1)->text(), "Otulina W");
+  ASSERT_EQ(editor.ui().LstIzolacja->count(), 2);
+  EXPECT_EQ(editor.ui().LstIzolacja->item(1)->text(), "Otulina W");
 
   // The next kind deleted loses only its own rows.
-  editor.ui.LstIzolacja->setCurrentRow(1);
+  editor.ui().LstIzolacja->setCurrentRow(1);
   dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::Yes);
-  editor.ui.BitBtn4->click();
+  editor.ui().BitBtn4->click();
   EXPECT_EQ(Records(File("Dane/izolacja.xml")), std::vector<Row>{kKinds[0]});
   EXPECT_EQ(Records(File("Dane/grubosci.xml")), std::vector<Row>{kThicknesses[0]});
   EXPECT_EQ(Form1->DeviceCount, devices - 2);
@@ -685,12 +685,12 @@ TEST_F(InsulationEditorTest, DeleteIsRefusedOnNoForAVendorKindTheKindInUseAndIdZ
   const std::string thicknessBytes = Bytes(File("Dane/grubosci.xml"));
   const int devices = Form1->DeviceCount;
   TWinAddIzolacja editor;
-  QListWidget* list = editor.ui.LstIzolacja;
+  QListWidget* list = editor.ui().LstIzolacja;
 
   list->setCurrentRow(1);
   dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::No);
-  editor.ui.BitBtn4->click();
+  editor.ui().BitBtn4->click();
 
   list->setCurrentRow(0);
   dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
@@ -698,7 +698,7 @@ TEST_F(InsulationEditorTest, DeleteIsRefusedOnNoForAVendorKindTheKindInUseAndIdZ
   dialogs.ExpectBox("Uwaga",
                     QString::fromUtf8("Nie można usuwać urzadzeń producentów pobranych z bazy"),
                     platform::Icon::Warning);
-  editor.ui.BitBtn4->click();
+  editor.ui().BitBtn4->click();
 
   Engine.SelectedInsulation->Model = "Otulina W";
   list->setCurrentRow(2);
@@ -707,12 +707,12 @@ TEST_F(InsulationEditorTest, DeleteIsRefusedOnNoForAVendorKindTheKindInUseAndIdZ
       QString::fromUtf8("Nie można usunąć tego modelu ponieważ \njest on obecnie ustawiony w "
                         "programie.\nAby usunąć ten model należy ustawić inny model w programie."),
       platform::Icon::Warning);
-  editor.ui.BitBtn4->click();
+  editor.ui().BitBtn4->click();
 
   list->setCurrentRow(3);  // id 0: nothing removed, and nothing said after the question
   dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::Yes);
-  editor.ui.BitBtn4->click();
+  editor.ui().BitBtn4->click();
 
   EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), kindBytes);
   EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), thicknessBytes);
@@ -729,16 +729,16 @@ TEST_F(InsulationEditorTest, DeleteThatCannotHandleTheThicknessRowsChangesNeithe
   const std::string before = Bytes(File("Dane/grubosci.xml"));
   const int devices = Form1->DeviceCount;
   TWinAddIzolacja editor;
-  editor.ui.LstIzolacja->setCurrentRow(1);
+  editor.ui().LstIzolacja->setCurrentRow(1);
   dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::Yes);
   dialogs.ExpectBox("Komunikat", QString::fromUtf8("Nie można było usunąc danych"),
                     platform::Icon::Warning);
-  editor.ui.BitBtn4->click();
+  editor.ui().BitBtn4->click();
   EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), kinds);
   EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), before);
   EXPECT_EQ(Form1->DeviceCount, devices);
-  EXPECT_EQ(editor.ui.LstIzolacja->count(), 3);
+  EXPECT_EQ(editor.ui().LstIzolacja->count(), 3);
 }
 
 // The thickness rows are written first; when the kind's file cannot be written after them, they
@@ -755,21 +755,21 @@ TEST_F(InsulationEditorTest, DeleteThatCannotWriteTheKindLeavesBothFilesByteForB
   ASSERT_LT(thicknessBytes.size() + 200, kindBytes.size() - 1000);
 
   TWinAddIzolacja editor;
-  editor.ui.LstIzolacja->setCurrentRow(1);
+  editor.ui().LstIzolacja->setCurrentRow(1);
   dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::Yes);
   dialogs.ExpectBox("Komunikat", QString::fromUtf8("Wystapił błąd podczas usuwania danych"),
                     platform::Icon::Warning);
   {
     FileSizeLimit limit(thicknessBytes.size() + 100);
-    editor.ui.BitBtn4->click();
+    editor.ui().BitBtn4->click();
   }
   EXPECT_EQ(Bytes(File("Dane/izolacja.xml")), kindBytes);
   EXPECT_EQ(Bytes(File("Dane/grubosci.xml")), thicknessBytes);
   EXPECT_EQ(Form1->InsulationCatalogue.Rows, kindRows);
   EXPECT_EQ(Form1->ThicknessCatalogue.Rows, thicknessRows);
   EXPECT_EQ(Form1->DeviceCount, devices);
-  EXPECT_EQ(editor.ui.LstIzolacja->count(), 3);
+  EXPECT_EQ(editor.ui().LstIzolacja->count(), 3);
   EXPECT_FALSE(editor.Document.IsLoaded()) << "no tree is held between commands";
 }
 

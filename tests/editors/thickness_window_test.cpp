@@ -36,15 +36,15 @@ class ThicknessWindowTest : public CatalogueSetTest {
   static void Fill(TWinGrubosci& window, const char* kind, const char* diameter,
                    const char* thickness, const char* price) {
     if (!window.isVisible()) window.show();
-    const int item = window.ui.ComboBox1->findText(QString::fromUtf8(kind));
+    const int item = window.ui().ComboBox1->findText(QString::fromUtf8(kind));
     if (item >= 0) {
-      window.ui.ComboBox1->setCurrentIndex(item);
+      window.ui().ComboBox1->setCurrentIndex(item);
     } else {
-      window.ui.ComboBox1->setEditText(QString::fromUtf8(kind));
+      window.ui().ComboBox1->setEditText(QString::fromUtf8(kind));
     }
-    window.ui.ComboBox3->setEditText(diameter);
-    window.ui.ComboBox2->setEditText(thickness);
-    window.ui.Edit1->setText(price);
+    window.ui().ComboBox3->setEditText(diameter);
+    window.ui().ComboBox2->setEditText(thickness);
+    window.ui().Edit1->setText(price);
   }
 };
 
@@ -101,7 +101,7 @@ TEST_F(ThicknessWindowTest, AThicknessNewForTheKindIsAddedAndAKnownOneRePriced) 
                    {"idPrzewodu", "idIzolacja", "srednica", "zakresGrubosci", "cena", "flaga"}));
     TWinGrubosci window;
     Fill(window, c.kind, c.diameter, c.thickness, c.price);
-    window.ui.btbDodaj->click();
+    window.ui().btbDodaj->click();
 
     EXPECT_EQ(Records(File()), c.expected);
     EXPECT_EQ(Form1->ThicknessCatalogue.Rows, c.expected);  // the table shows it at once
@@ -128,9 +128,9 @@ TEST_F(ThicknessWindowTest, ARowThatIsNoWholeNumberIsPassedOver) {
                    {"idPrzewodu", "idIzolacja", "srednica", "zakresGrubosci", "cena", "flaga"}));
     TWinGrubosci window;
     Fill(window, "Moja izolacja", "15", "20", "6.5");
-    window.ui.btbDodaj->click();
+    window.ui().btbDodaj->click();
     Fill(window, "Moja izolacja", "28", "20", "7");
-    window.ui.btbDodaj->click();
+    window.ui().btbDodaj->click();
 
     const std::vector<Row> expected = {kThicknesses[0],
                                        bad,
@@ -144,9 +144,9 @@ TEST_F(ThicknessWindowTest, ARowThatIsNoWholeNumberIsPassedOver) {
 TEST_F(ThicknessWindowTest, AnAddedRowCarriesTheFieldNamesAndAddingTwiceRePrices) {
   TWinGrubosci window;
   Fill(window, "Moja izolacja", "35", "40", "12");
-  window.ui.btbDodaj->click();
-  window.ui.Edit1->setText("13");
-  window.ui.btbDodaj->click();
+  window.ui().btbDodaj->click();
+  window.ui().Edit1->setText("13");
+  window.ui().btbDodaj->click();
 
   xml::Document written;
   written.LoadFile(File());
@@ -193,7 +193,7 @@ TEST_F(ThicknessWindowTest, AnAddIsRefusedWithoutAPriceAKindOrNumbers) {
     TWinGrubosci window;
     Fill(window, c.kind, c.diameter, c.thickness, c.price);
     dialogs.ExpectBox(c.title, c.message, platform::Icon::Warning);
-    window.ui.btbDodaj->click();
+    window.ui().btbDodaj->click();
     EXPECT_EQ(Bytes(File()), before);
     EXPECT_EQ(Form1->ThicknessCatalogue.RowCount, 2);
   }
@@ -204,22 +204,22 @@ TEST_F(ThicknessWindowTest, AnAddIsRefusedWithoutAPriceAKindOrNumbers) {
 TEST_F(ThicknessWindowTest, EachShowingListsTheKindsAfreshAndAsksForAChoice) {
   TWinGrubosci window;
   TWinAddIzolacja editor;
-  editor.ui.ComboBox1->setEditText("Kalorynka");
-  editor.ui.Edit2->setText("0.04");
-  editor.ui.Edit3->setText("pianka");
-  editor.ui.Edit4->setText("Otulina N");
-  editor.ui.Edit5->setText("90");
-  editor.ui.BitBtn1->click();  // kind 3
+  editor.ui().ComboBox1->setEditText("Kalorynka");
+  editor.ui().Edit2->setText("0.04");
+  editor.ui().Edit3->setText("pianka");
+  editor.ui().Edit4->setText("Otulina N");
+  editor.ui().Edit5->setText("90");
+  editor.ui().BitBtn1->click();  // kind 3
   // The user's first kind is deleted: the new one moves up to its place in the table.
-  editor.ui.LstIzolacja->setCurrentRow(1);
+  editor.ui().LstIzolacja->setCurrentRow(1);
   dialogs.ExpectBox("Pytanie",
                     QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany sprzęt z programu ?"),
                     platform::Icon::Question, platform::Buttons::YesNo, platform::Answer::Yes);
-  editor.ui.BitBtn4->click();
+  editor.ui().BitBtn4->click();
   Engine.CataloguesChanged = 0;  // as the set builder leaves it after rebuilding its lists
 
   window.show();
-  QComboBox* kinds = window.ui.ComboBox1;
+  QComboBox* kinds = window.ui().ComboBox1;
   ASSERT_EQ(kinds->count(), 2);
   EXPECT_EQ(kinds->itemText(1), "Otulina N");
   EXPECT_EQ(kinds->currentIndex(), -1);
@@ -228,14 +228,14 @@ TEST_F(ThicknessWindowTest, EachShowingListsTheKindsAfreshAndAsksForAChoice) {
 
   // The row names the chosen kind's id, not the id of the kind once at that place.
   Fill(window, "Otulina N", "22", "13", "4");
-  window.ui.btbDodaj->click();
+  window.ui().btbDodaj->click();
   EXPECT_EQ(Records(File()).back(), (Row{"2", "3", "22", "13", "4", "0"}));
 }
 
 TEST_F(ThicknessWindowTest, ThePriceTakesOnlyDecimalKeys) {
   TWinGrubosci window;
-  QTest::keyClicks(window.ui.Edit1, "4,5x-1");
-  EXPECT_EQ(window.ui.Edit1->text(), "4.51");
+  QTest::keyClicks(window.ui().Edit1, "4,5x-1");
+  EXPECT_EQ(window.ui().Edit1->text(), "4.51");
 }
 
 TEST_F(ThicknessWindowTest, AFailedWriteLeavesTheFileAndTheTable) {
@@ -246,9 +246,9 @@ TEST_F(ThicknessWindowTest, AFailedWriteLeavesTheFileAndTheTable) {
   {
     FileSizeLimit limit(64);
     Fill(window, "Moja izolacja", "28", "20", "7");
-    window.ui.btbDodaj->click();
+    window.ui().btbDodaj->click();
     Fill(window, "Moja izolacja", "15", "20", "7");
-    window.ui.btbDodaj->click();
+    window.ui().btbDodaj->click();
   }
   ASSERT_EQ(recorded.boxes.size(), 2u);
   for (const platform::BoxRequest& box : recorded.boxes) EXPECT_EQ(box.icon, platform::Icon::Stop);

@@ -40,7 +40,7 @@ class ComputeTest : public CommandTest {
     Engine.CollectorK2 = example.CollectorK2;
   }
 
-  static Ui::TForm1& Main() { return Form1->ui; }
+  static Ui::TForm1& Main() { return Form1->ui(); }
   static QLineEdit* Field(Edit edit) { return Main().*edit; }
   static void Compute() { Main().BitBtn2->click(); }
 
@@ -97,13 +97,13 @@ TEST_F(ComputeTest, ReferenceDesignShowsTheEnginesOwnResults) {
   EXPECT_GT(expected.AnnualHotWaterSolarEnergy, 0);
 
   // Handed to the cost window: four collectors of 2 m2.
-  EXPECT_EQ(WinKoszty->ui.PowKolektorow->text(), "8.00");
-  EXPECT_EQ(WinKoszty->ui.EEnergiaPompy->text().toStdString(),
+  EXPECT_EQ(WinKoszty->ui().PowKolektorow->text(), "8.00");
+  EXPECT_EQ(WinKoszty->ui().EEnergiaPompy->text().toStdString(),
             GeneralText(expected.PumpElectricityCost, 4, 2));
 
   // The calculators, the results and the report options are open from now on.
-  EXPECT_TRUE(WinKoszty->ui.BitBtn1->isEnabled());
-  EXPECT_TRUE(WinKalkulatorEkologiczny->ui.BitBtn1->isEnabled());
+  EXPECT_TRUE(WinKoszty->ui().BitBtn1->isEnabled());
+  EXPECT_TRUE(WinKalkulatorEkologiczny->ui().BitBtn1->isEnabled());
   EXPECT_TRUE(Main().BitBtn1->isEnabled());
   EXPECT_TRUE(Main().BitBtn3->isEnabled());
   EXPECT_TRUE(Main().BitBtn11->isEnabled());
@@ -328,12 +328,12 @@ TEST_F(ComputeTest, RangeChecksRefuseExactlyBeyondTheirBounds) {
        nullptr},
       {"pool without its depth",
        {{&Ui::TForm1::BasenGlebokosc, ""}},
-       [] { Form1->ui.CheckBasen->setChecked(true); },
+       [] { Form1->ui().CheckBasen->setChecked(true); },
        QString::fromUtf8("Proszę uzupełnić wymiary basenu !!!"),
        nullptr},
       {"no pool, no depth",
        {{&Ui::TForm1::BasenGlebokosc, ""}},
-       [] { Form1->ui.CheckBasen->setChecked(false); },
+       [] { Form1->ui().CheckBasen->setChecked(false); },
        {},
        nullptr},
   };
@@ -351,7 +351,7 @@ TEST_F(ComputeTest, RangeChecksRefuseExactlyBeyondTheirBounds) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Engine = start;
-    Form1->ui.CheckBasen->setChecked(false);
+    Form1->ui().CheckBasen->setChecked(false);
     for (const auto& [edit, text] : saved) Field(edit)->setText(text);
     Engine = start;
     for (const auto& [edit, text] : c.texts) Field(edit)->setText(QString::fromUtf8(text));
@@ -467,7 +467,7 @@ TEST_F(ComputeTest, TankInsulationThickerThanHalfTheDiameterIsRefused) {
   Compute();
   EXPECT_EQ(design_example::ResultBits(Engine), design_example::ResultBits(before));
   EXPECT_FALSE(Main().BitBtn3->isEnabled());
-  EXPECT_FALSE(WinKalkulatorEkologiczny->ui.BitBtn1->isEnabled());
+  EXPECT_FALSE(WinKalkulatorEkologiczny->ui().BitBtn1->isEnabled());
 }
 
 TEST_F(ComputeTest, CirculationOffIgnoresItsEditsAndZeroesItsValues) {

@@ -54,39 +54,39 @@ class InputsTest : public SelectionTest {
 
 TEST_F(InputsTest, KeyFiltersKeepDigitsAndPointsAndTurnCommasIntoPoints) {
   platform::ScriptedDialogs dialogs;
-  Form1->ui.CheckCyrkulacja->setChecked(true);
-  Form1->ui.Button3->click();
+  Form1->ui().CheckCyrkulacja->setChecked(true);
+  Form1->ui().Button3->click();
   const struct Case {
     const char* name;
     QLineEdit* edit;
     QString keys;
     QString text;
   } cases[] = {
-      {"comma becomes a point", Form1->ui.ETempCWU, "1,5", "1.5"},
-      {"letters dropped", Form1->ui.EDCWU, "a6b0c", "60"},
-      {"signs and blanks dropped", Form1->ui.EGamma, "-1 +5e", "15"},
-      {"point kept", Form1->ui.EHStatyczna, "4.25", "4.25"},
-      {"circulation time", Form1->ui.ECzasPompyCyrk, "2,5h", "2.5"},
-      {"circulation length", Form1->ui.EDlugoscPompyCyrk, "x12,0", "12.0"},
-      {"building area through Edit7's filter", Form1->ui.PowDomu, "1a2,5", "12.5"},
-      {"energy through Edit8's filter", Form1->ui.EnergiaDom, "9,9z", "9.9"},
-      {"pool length", Form1->ui.BasenDlugosc, "7,5m", "7.5"},
-      {"collector count refuses points and commas", Form1->ui.ELiczbaKolektorow, "1,2.3", "123"},
-      {"collector count refuses letters", Form1->ui.ELiczbaKolektorow, "x6", "6"},
+      {"comma becomes a point", Form1->ui().ETempCWU, "1,5", "1.5"},
+      {"letters dropped", Form1->ui().EDCWU, "a6b0c", "60"},
+      {"signs and blanks dropped", Form1->ui().EGamma, "-1 +5e", "15"},
+      {"point kept", Form1->ui().EHStatyczna, "4.25", "4.25"},
+      {"circulation time", Form1->ui().ECzasPompyCyrk, "2,5h", "2.5"},
+      {"circulation length", Form1->ui().EDlugoscPompyCyrk, "x12,0", "12.0"},
+      {"building area through Edit7's filter", Form1->ui().PowDomu, "1a2,5", "12.5"},
+      {"energy through Edit8's filter", Form1->ui().EnergiaDom, "9,9z", "9.9"},
+      {"pool length", Form1->ui().BasenDlugosc, "7,5m", "7.5"},
+      {"collector count refuses points and commas", Form1->ui().ELiczbaKolektorow, "1,2.3", "123"},
+      {"collector count refuses letters", Form1->ui().ELiczbaKolektorow, "x6", "6"},
   };
   for (const Case& c : cases) {
     Retype(c.edit, c.keys);
     EXPECT_EQ(c.edit->text(), c.text) << c.name;
   }
-  Retype(Form1->ui.EBeta, "3");
-  TypeKeys(Form1->ui.EBeta, QStringLiteral("ąę0ł,ó"));
-  EXPECT_EQ(Form1->ui.EBeta->text(), "30.");
-  Empty(Form1->ui.ELiczbaKolektorow);
-  TypeKeys(Form1->ui.ELiczbaKolektorow, QStringLiteral("ś7"));
-  EXPECT_EQ(Form1->ui.ELiczbaKolektorow->text(), "7");
+  Retype(Form1->ui().EBeta, "3");
+  TypeKeys(Form1->ui().EBeta, QStringLiteral("ąę0ł,ó"));
+  EXPECT_EQ(Form1->ui().EBeta->text(), "30.");
+  Empty(Form1->ui().ELiczbaKolektorow);
+  TypeKeys(Form1->ui().ELiczbaKolektorow, QStringLiteral("ś7"));
+  EXPECT_EQ(Form1->ui().ELiczbaKolektorow->text(), "7");
   // Backspace passes every filter.
-  QTest::keyClick(Form1->ui.ELiczbaKolektorow, Qt::Key_Backspace);
-  EXPECT_EQ(Form1->ui.ELiczbaKolektorow->text(), "");
+  QTest::keyClick(Form1->ui().ELiczbaKolektorow, Qt::Key_Backspace);
+  EXPECT_EQ(Form1->ui().ELiczbaKolektorow->text(), "");
 }
 
 TEST_F(InputsTest, DecimalFilterItself) {
@@ -104,32 +104,32 @@ TEST_F(InputsTest, DecimalFilterItself) {
 
 TEST_F(InputsTest, ChangeHandlersStoreZeroOrKeepTheValueWhenEmptied) {
   platform::ScriptedDialogs dialogs;
-  Form1->ui.CheckCyrkulacja->setChecked(true);
-  Form1->ui.Button3->click();  // central heating: Edit7 and Edit8 enabled
+  Form1->ui().CheckCyrkulacja->setChecked(true);
+  Form1->ui().Button3->click();  // central heating: Edit7 and Edit8 enabled
   const struct Case {
     const char* name;
     QLineEdit* edit;
     float* field;
     bool emptyStoresZero;
   } cases[] = {
-      {"hot-water temperature", Form1->ui.ETempCWU, &Engine.TemperaturaCieplejWody, true},
-      {"circulation pump hours", Form1->ui.ECzasPompyCyrk, &Engine.CzasPracyPompyCyrkulacyjnej,
+      {"hot-water temperature", Form1->ui().ETempCWU, &Engine.TemperaturaCieplejWody, true},
+      {"circulation pump hours", Form1->ui().ECzasPompyCyrk, &Engine.CzasPracyPompyCyrkulacyjnej,
        true},
-      {"circulation length", Form1->ui.EDlugoscPompyCyrk, &Engine.DlugoscPrzewodowCyrkulacyjnych,
+      {"circulation length", Form1->ui().EDlugoscPompyCyrk, &Engine.DlugoscPrzewodowCyrkulacyjnych,
        true},
-      {"litres per person", Form1->ui.EDCWU, &Engine.DCWU, false},
-      {"tank ambient", Form1->ui.ETempOtoczZasobnika, &Engine.TemperaturaOtoczeniaZasobnika, false},
-      {"supply", Form1->ui.Edit7, &Engine.TemperaturaZasilania, false},
-      {"return", Form1->ui.Edit8, &Engine.TemperaturaPowrotu, false},
-      {"tilt", Form1->ui.EBeta, &Engine.KatBeta, false},
-      {"azimuth", Form1->ui.EGamma, &Engine.KatGamma, false},
-      {"outdoor pipes", Form1->ui.EDlugoscPrzewZew, &Engine.DlugoscPrzewodowNaZewnatrz, false},
-      {"indoor pipes", Form1->ui.EDlugoscPrzewWew, &Engine.DlugoscPrzewodowWewnatrz, false},
-      {"static height", Form1->ui.EHStatyczna, &Engine.WysokoscStatyczna, false},
-      {"cold water", Form1->ui.ETempZimnaWoda, &Engine.TemperaturaWodySieci, false},
-      {"tank water", Form1->ui.ETempZasobnika, &Engine.TemperaturaWodyWZasobniku, false},
-      {"building area", Form1->ui.PowDomu, &Engine.PowierzchniaBudynku, false},
-      {"energy per m2", Form1->ui.EnergiaDom, &Engine.ZapotrzebowanieEnergi, false},
+      {"litres per person", Form1->ui().EDCWU, &Engine.DCWU, false},
+      {"tank ambient", Form1->ui().ETempOtoczZasobnika, &Engine.TemperaturaOtoczeniaZasobnika, false},
+      {"supply", Form1->ui().Edit7, &Engine.TemperaturaZasilania, false},
+      {"return", Form1->ui().Edit8, &Engine.TemperaturaPowrotu, false},
+      {"tilt", Form1->ui().EBeta, &Engine.KatBeta, false},
+      {"azimuth", Form1->ui().EGamma, &Engine.KatGamma, false},
+      {"outdoor pipes", Form1->ui().EDlugoscPrzewZew, &Engine.DlugoscPrzewodowNaZewnatrz, false},
+      {"indoor pipes", Form1->ui().EDlugoscPrzewWew, &Engine.DlugoscPrzewodowWewnatrz, false},
+      {"static height", Form1->ui().EHStatyczna, &Engine.WysokoscStatyczna, false},
+      {"cold water", Form1->ui().ETempZimnaWoda, &Engine.TemperaturaWodySieci, false},
+      {"tank water", Form1->ui().ETempZasobnika, &Engine.TemperaturaWodyWZasobniku, false},
+      {"building area", Form1->ui().PowDomu, &Engine.PowierzchniaBudynku, false},
+      {"energy per m2", Form1->ui().EnergiaDom, &Engine.ZapotrzebowanieEnergi, false},
   };
   for (const Case& c : cases) {
     Retype(c.edit, "12,75");
@@ -138,49 +138,49 @@ TEST_F(InputsTest, ChangeHandlersStoreZeroOrKeepTheValueWhenEmptied) {
     EXPECT_FLOAT_EQ(*c.field, c.emptyStoresZero ? 0.0f : 12.75f) << c.name;
   }
 
-  Retype(Form1->ui.ELiczbaOsob, "12");
+  Retype(Form1->ui().ELiczbaOsob, "12");
   EXPECT_EQ(Engine.LiczbaOsob, 12);
-  Empty(Form1->ui.ELiczbaOsob);
+  Empty(Form1->ui().ELiczbaOsob);
   EXPECT_EQ(Engine.LiczbaOsob, 12);
 }
 
 TEST_F(InputsTest, PoolDimensionsAreLeftToTheComputeCommand) {
   platform::ScriptedDialogs dialogs;
   const float length = Engine.BasenDlugosc;
-  Form1->ui.CheckBasen->setChecked(true);
-  Retype(Form1->ui.BasenDlugosc, "25");
+  Form1->ui().CheckBasen->setChecked(true);
+  Retype(Form1->ui().BasenDlugosc, "25");
   EXPECT_FLOAT_EQ(Engine.BasenDlugosc, length);
 }
 
 TEST_F(InputsTest, ATextThatIsNoNumberShowsTheConversionErrorAndKeepsTheValue) {
   platform::ScriptedDialogs dialogs;
-  Form1->ui.CheckCyrkulacja->setChecked(true);
+  Form1->ui().CheckCyrkulacja->setChecked(true);
 
   dialogs.ExpectError("'1.2.' is not a valid floating point value");
-  Retype(Form1->ui.ETempZasobnika, "1,2,");
+  Retype(Form1->ui().ETempZasobnika, "1,2,");
   EXPECT_FLOAT_EQ(Engine.TemperaturaWodyWZasobniku, 1.2f);
-  EXPECT_EQ(Form1->ui.ETempZasobnika->text(), "1.2.");
+  EXPECT_EQ(Form1->ui().ETempZasobnika->text(), "1.2.");
 
   // The number of persons is an integer behind the decimal filter.
   dialogs.ExpectError("'3.' is not a valid integer value");
-  Retype(Form1->ui.ELiczbaOsob, "3.");
+  Retype(Form1->ui().ELiczbaOsob, "3.");
   EXPECT_EQ(Engine.LiczbaOsob, 3);
 
   // Pasted text reaches the change handler unfiltered.
   dialogs.ExpectError("'12 m' is not a valid floating point value");
-  Form1->ui.EBeta->setText("12 m");
+  Form1->ui().EBeta->setText("12 m");
   EXPECT_FLOAT_EQ(Engine.KatBeta, 45);
-  EXPECT_EQ(Form1->ui.EBeta->text(), "12 m");
+  EXPECT_EQ(Form1->ui().EBeta->text(), "12 m");
 }
 
 // Once a circulation text is no number, keys still work: the key handler only filters, the change
 // handler converts what the key leaves.
 TEST_F(InputsTest, ACirculationTextThatIsNoNumberCanBeMended) {
   platform::ScriptedDialogs dialogs;
-  Form1->ui.CheckCyrkulacja->setChecked(true);
-  for (QLineEdit* edit : {Form1->ui.ECzasPompyCyrk, Form1->ui.EDlugoscPompyCyrk}) {
+  Form1->ui().CheckCyrkulacja->setChecked(true);
+  for (QLineEdit* edit : {Form1->ui().ECzasPompyCyrk, Form1->ui().EDlugoscPompyCyrk}) {
     const std::string name = edit->objectName().toStdString();
-    float& field = edit == Form1->ui.ECzasPompyCyrk ? Engine.CzasPracyPompyCyrkulacyjnej
+    float& field = edit == Form1->ui().ECzasPompyCyrk ? Engine.CzasPracyPompyCyrkulacyjnej
                                                     : Engine.DlugoscPrzewodowCyrkulacyjnych;
     Retype(edit, "2.5");
     dialogs.ExpectError("'2.5.' is not a valid floating point value");
@@ -198,8 +198,8 @@ TEST_F(InputsTest, ACirculationTextThatIsNoNumberCanBeMended) {
 
 TEST_F(InputsTest, LeavingTheOutdoorLengthEmptyOrUnreadableMakesItOneMetre) {
   platform::ScriptedDialogs dialogs;
-  QLineEdit* outdoor = Form1->ui.EDlugoscPrzewZew;
-  QLineEdit* indoor = Form1->ui.EDlugoscPrzewWew;
+  QLineEdit* outdoor = Form1->ui().EDlugoscPrzewZew;
+  QLineEdit* indoor = Form1->ui().EDlugoscPrzewWew;
   ShowWithFocusIn(outdoor);
 
   Retype(outdoor, "7,5");
@@ -233,7 +233,7 @@ TEST_F(InputsTest, LeavingTheOutdoorLengthEmptyOrUnreadableMakesItOneMetre) {
 
 TEST_F(InputsTest, AMessageBoxIsNoLeaving) {
   platform::ScriptedDialogs dialogs;
-  QLineEdit* outdoor = Form1->ui.EDlugoscPrzewZew;
+  QLineEdit* outdoor = Form1->ui().EDlugoscPrzewZew;
   ShowWithFocusIn(outdoor);
   Empty(outdoor);
   // Another window taking the focus, as a box does, leaves the empty text alone.
@@ -250,10 +250,10 @@ TEST_F(InputsTest, AMessageBoxIsNoLeaving) {
 
 TEST_F(InputsTest, LeavingTheHotWaterTemperatureStoresItAsTheChangeDoes) {
   platform::ScriptedDialogs dialogs;
-  ShowWithFocusIn(Form1->ui.ETempCWU);
-  Retype(Form1->ui.ETempCWU, "55");
+  ShowWithFocusIn(Form1->ui().ETempCWU);
+  Retype(Form1->ui().ETempCWU, "55");
   Engine.TemperaturaCieplejWody = 0;  // as if changed elsewhere since
-  Form1->ui.EDCWU->setFocus(Qt::TabFocusReason);
+  Form1->ui().EDCWU->setFocus(Qt::TabFocusReason);
   EXPECT_FLOAT_EQ(Engine.TemperaturaCieplejWody, 55);
   form_->hide();
 }
@@ -261,19 +261,19 @@ TEST_F(InputsTest, LeavingTheHotWaterTemperatureStoresItAsTheChangeDoes) {
 TEST_F(InputsTest, CollectorCountTimesPriceIsTheCollectorCost) {
   platform::ScriptedDialogs dialogs;
   Engine.SelectedCollector->Cena = 1000;
-  Retype(Form1->ui.ELiczbaKolektorow, "3");
+  Retype(Form1->ui().ELiczbaKolektorow, "3");
   EXPECT_EQ(Engine.LiczbaKolektorow, 3);
   EXPECT_FLOAT_EQ(Engine.CenaKolektory, 3000);
 
   // Emptied: the count stays and the cost is computed again from it.
   Engine.SelectedCollector->Cena = 1500;
-  Empty(Form1->ui.ELiczbaKolektorow);
+  Empty(Form1->ui().ELiczbaKolektorow);
   EXPECT_EQ(Engine.LiczbaKolektorow, 3);
   EXPECT_FLOAT_EQ(Engine.CenaKolektory, 4500);
 
   // A count beyond the integers: the error, and neither count nor cost changes.
   dialogs.ExpectError("'99999999999' is not a valid integer value");
-  Form1->ui.ELiczbaKolektorow->setText("99999999999");
+  Form1->ui().ELiczbaKolektorow->setText("99999999999");
   EXPECT_EQ(Engine.LiczbaKolektorow, 3);
   EXPECT_FLOAT_EQ(Engine.CenaKolektory, 4500);
 }
@@ -288,37 +288,37 @@ TEST_F(InputsTest, ListsStoreTheUsersPickOnly) {
   Engine.LiczbaOsob = 4;
   Engine.DCWU = 50;
   Engine.LiczbaZasobnikow = 1;
-  Pick(Form1->ui.ComboWspKrotnosci, Form1->ui.ComboWspKrotnosci->findText("2.0"));
+  Pick(Form1->ui().ComboWspKrotnosci, Form1->ui().ComboWspKrotnosci->findText("2.0"));
   EXPECT_FLOAT_EQ(Engine.WspolczynnikKrotnosci, 2);
   EXPECT_FLOAT_EQ(tankWindow.RequiredVolume, 400);
   Engine.LiczbaZasobnikow = 2;
-  Pick(Form1->ui.ComboWspKrotnosci, Form1->ui.ComboWspKrotnosci->findText("2.0"));
+  Pick(Form1->ui().ComboWspKrotnosci, Form1->ui().ComboWspKrotnosci->findText("2.0"));
   EXPECT_FLOAT_EQ(tankWindow.RequiredVolume, 200);
 
-  Pick(Form1->ui.ComboSrednicaPrzewodu, Form1->ui.ComboSrednicaPrzewodu->findText("22"));
+  Pick(Form1->ui().ComboSrednicaPrzewodu, Form1->ui().ComboSrednicaPrzewodu->findText("22"));
   EXPECT_EQ(Engine.SrednicaPrzewodu, 22);
-  EXPECT_EQ(platform::Cell(insulationWindow.ui.TabelaIzolacja, 1, 5), "22");
+  EXPECT_EQ(platform::Cell(insulationWindow.ui().TabelaIzolacja, 1, 5), "22");
 
-  Form1->ui.CheckBasen->setChecked(true);
-  Pick(Form1->ui.basenOD, Form1->ui.basenOD->findText("06"));
-  Pick(Form1->ui.basenDO, Form1->ui.basenDO->findText("08"));
+  Form1->ui().CheckBasen->setChecked(true);
+  Pick(Form1->ui().basenOD, Form1->ui().basenOD->findText("06"));
+  Pick(Form1->ui().basenDO, Form1->ui().basenDO->findText("08"));
   EXPECT_EQ(Engine.BasenOd, 5);
   EXPECT_EQ(Engine.BasenDo, 7);
-  Pick(Form1->ui.basenOD, Form1->ui.basenOD->findText("05"));
-  Pick(Form1->ui.basenDO, Form1->ui.basenDO->findText("09"));
+  Pick(Form1->ui().basenOD, Form1->ui().basenOD->findText("05"));
+  Pick(Form1->ui().basenDO, Form1->ui().basenDO->findText("09"));
   EXPECT_EQ(Engine.BasenOd, 4);
   EXPECT_EQ(Engine.BasenDo, 8);
 
   // Set from the program, or typed and confirmed: no handler, no new item.
-  Form1->ui.ComboSrednicaPrzewodu->setCurrentIndex(0);
+  Form1->ui().ComboSrednicaPrzewodu->setCurrentIndex(0);
   EXPECT_EQ(Engine.SrednicaPrzewodu, 22);
-  const int items = Form1->ui.ComboSrednicaPrzewodu->count();
-  Form1->ui.ComboSrednicaPrzewodu->lineEdit()->selectAll();
-  QTest::keyClicks(Form1->ui.ComboSrednicaPrzewodu->lineEdit(), "25");
-  QTest::keyClick(Form1->ui.ComboSrednicaPrzewodu->lineEdit(), Qt::Key_Return);
-  EXPECT_EQ(Form1->ui.ComboSrednicaPrzewodu->count(), items);
+  const int items = Form1->ui().ComboSrednicaPrzewodu->count();
+  Form1->ui().ComboSrednicaPrzewodu->lineEdit()->selectAll();
+  QTest::keyClicks(Form1->ui().ComboSrednicaPrzewodu->lineEdit(), "25");
+  QTest::keyClick(Form1->ui().ComboSrednicaPrzewodu->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(Form1->ui().ComboSrednicaPrzewodu->count(), items);
   EXPECT_EQ(Engine.SrednicaPrzewodu, 22);
-  EXPECT_EQ(Form1->ui.ComboSrednicaPrzewodu->currentText(), "25");
+  EXPECT_EQ(Form1->ui().ComboSrednicaPrzewodu->currentText(), "25");
 
   WinZasobnik = nullptr;
   WinIzolacja = nullptr;
@@ -326,56 +326,56 @@ TEST_F(InputsTest, ListsStoreTheUsersPickOnly) {
 
 TEST_F(InputsTest, CheckBoxesSetTheirFlagsAndShowTheirGroups) {
   platform::ScriptedDialogs dialogs;
-  Ui::TForm1& ui = Form1->ui;
+  auto& ui = Form1->ui;
   const auto circulation = Widgets(
-      {ui.ECzasPompyCyrk, ui.EDlugoscPompyCyrk, ui.Label5, ui.Label6, ui.Label41, ui.Label42});
+      {ui().ECzasPompyCyrk, ui().EDlugoscPompyCyrk, ui().Label5, ui().Label6, ui().Label41, ui().Label42});
   const auto pool =
-      Widgets({ui.Image2, ui.StaticText4, ui.StaticText5, ui.StaticText6, ui.StaticText7,
-               ui.StaticText8, ui.StaticText9, ui.StaticText10, ui.StaticText11, ui.StaticText12,
-               ui.StaticText13, ui.BasenDlugosc, ui.BasenSzerokosc, ui.BasenGlebokosc,
-               ui.CheckPrzeslona, ui.basenOD, ui.basenDO});
+      Widgets({ui().Image2, ui().StaticText4, ui().StaticText5, ui().StaticText6, ui().StaticText7,
+               ui().StaticText8, ui().StaticText9, ui().StaticText10, ui().StaticText11, ui().StaticText12,
+               ui().StaticText13, ui().BasenDlugosc, ui().BasenSzerokosc, ui().BasenGlebokosc,
+               ui().CheckPrzeslona, ui().basenOD, ui().basenDO});
   // At start every group is hidden and the circulation edits disabled.
   for (QWidget* w : circulation) EXPECT_FALSE(Shown(w)) << w->objectName().toStdString();
   for (QWidget* w : pool) EXPECT_FALSE(Shown(w)) << w->objectName().toStdString();
-  EXPECT_FALSE(ui.ECzasPompyCyrk->isEnabled());
-  EXPECT_TRUE(ui.CheckIzolacja->isChecked());
+  EXPECT_FALSE(ui().ECzasPompyCyrk->isEnabled());
+  EXPECT_TRUE(ui().CheckIzolacja->isChecked());
 
-  ui.CheckIzolacja->setChecked(false);
+  ui().CheckIzolacja->setChecked(false);
   EXPECT_EQ(Engine.Izolacja, 0);
-  EXPECT_FALSE(ui.ToolButton5->isEnabled());
-  ui.CheckIzolacja->setChecked(true);
+  EXPECT_FALSE(ui().ToolButton5->isEnabled());
+  ui().CheckIzolacja->setChecked(true);
   EXPECT_EQ(Engine.Izolacja, 1);
-  EXPECT_TRUE(ui.ToolButton5->isEnabled());
+  EXPECT_TRUE(ui().ToolButton5->isEnabled());
 
-  ui.CheckCyrkulacja->setChecked(true);
+  ui().CheckCyrkulacja->setChecked(true);
   EXPECT_EQ(Engine.Cyrkulacja, 1);
   for (QWidget* w : circulation) EXPECT_TRUE(Shown(w)) << w->objectName().toStdString();
-  EXPECT_TRUE(ui.ECzasPompyCyrk->isEnabled());
-  EXPECT_TRUE(ui.EDlugoscPompyCyrk->isEnabled());
-  Retype(ui.ECzasPompyCyrk, "3");
-  Retype(ui.EDlugoscPompyCyrk, "15");
-  ui.CheckCyrkulacja->setChecked(false);
+  EXPECT_TRUE(ui().ECzasPompyCyrk->isEnabled());
+  EXPECT_TRUE(ui().EDlugoscPompyCyrk->isEnabled());
+  Retype(ui().ECzasPompyCyrk, "3");
+  Retype(ui().EDlugoscPompyCyrk, "15");
+  ui().CheckCyrkulacja->setChecked(false);
   EXPECT_EQ(Engine.Cyrkulacja, 0);
   EXPECT_FLOAT_EQ(Engine.CzasPracyPompyCyrkulacyjnej, 0);
   EXPECT_FLOAT_EQ(Engine.DlugoscPrzewodowCyrkulacyjnych, 0);
-  EXPECT_EQ(ui.ECzasPompyCyrk->text(), "3");
-  EXPECT_EQ(ui.EDlugoscPompyCyrk->text(), "15");
+  EXPECT_EQ(ui().ECzasPompyCyrk->text(), "3");
+  EXPECT_EQ(ui().EDlugoscPompyCyrk->text(), "15");
   for (QWidget* w : circulation) EXPECT_FALSE(Shown(w)) << w->objectName().toStdString();
-  EXPECT_FALSE(ui.EDlugoscPompyCyrk->isEnabled());
+  EXPECT_FALSE(ui().EDlugoscPompyCyrk->isEnabled());
   // Ticked again, the values come back only with a change of text.
-  ui.CheckCyrkulacja->setChecked(true);
+  ui().CheckCyrkulacja->setChecked(true);
   EXPECT_FLOAT_EQ(Engine.CzasPracyPompyCyrkulacyjnej, 0);
 
   // The cover counts only with the pool; unticking the pool keeps the cover's value.
-  ui.CheckPrzeslona->setChecked(true);
+  ui().CheckPrzeslona->setChecked(true);
   EXPECT_EQ(Engine.Przeslona, 0);
-  ui.CheckBasen->setChecked(true);
+  ui().CheckBasen->setChecked(true);
   EXPECT_EQ(Engine.Basen, 1);
   for (QWidget* w : pool) EXPECT_TRUE(Shown(w)) << w->objectName().toStdString();
-  ui.CheckPrzeslona->setChecked(false);
-  ui.CheckPrzeslona->setChecked(true);
+  ui().CheckPrzeslona->setChecked(false);
+  ui().CheckPrzeslona->setChecked(true);
   EXPECT_EQ(Engine.Przeslona, 1);
-  ui.CheckBasen->setChecked(false);
+  ui().CheckBasen->setChecked(false);
   EXPECT_EQ(Engine.Basen, 0);
   EXPECT_EQ(Engine.Przeslona, 1);
   for (QWidget* w : pool) EXPECT_FALSE(Shown(w)) << w->objectName().toStdString();
@@ -384,14 +384,14 @@ TEST_F(InputsTest, CheckBoxesSetTheirFlagsAndShowTheirGroups) {
 class SchemeTest : public InputsTest {
  protected:
   std::vector<QWidget*> CentralHeating() const {
-    const Ui::TForm1& ui = Form1->ui;
-    return Widgets({ui.Edit7, ui.Edit8, ui.PowDomu, ui.EnergiaDom, ui.Label10, ui.Label11,
-                    ui.Label12, ui.Label30, ui.Label31, ui.Label33, ui.Label34, ui.Label55,
-                    ui.Label56, ui.Label59, ui.Label57, ui.Label58});
+    auto& ui = Form1->ui;
+    return Widgets({ui().Edit7, ui().Edit8, ui().PowDomu, ui().EnergiaDom, ui().Label10, ui().Label11,
+                    ui().Label12, ui().Label30, ui().Label31, ui().Label33, ui().Label34, ui().Label55,
+                    ui().Label56, ui().Label59, ui().Label57, ui().Label58});
   }
   std::vector<QWidget*> SecondTank() const {
-    const Ui::TForm1& ui = Form1->ui;
-    return Widgets({ui.Label64, ui.Label69, ui.Label87});
+    auto& ui = Form1->ui;
+    return Widgets({ui().Label64, ui().Label69, ui().Label87});
   }
   // Every control of the group shown (true) or hidden (false).
   static void ExpectShown(const std::vector<QWidget*>& group, bool shown, const char* name) {
@@ -399,7 +399,7 @@ class SchemeTest : public InputsTest {
       EXPECT_EQ(Shown(w), shown) << name << ": " << w->objectName().toStdString();
   }
   static QImage Picture(const char* file) { return QImage(QString("Grafika/") + file); }
-  QImage Shown() const { return Form1->ui.ObrazekTlo->pixmap().toImage(); }
+  QImage Shown() const { return Form1->ui().ObrazekTlo->pixmap().toImage(); }
   using InputsTest::Shown;
 };
 
@@ -412,10 +412,10 @@ TEST_F(SchemeTest, EachButtonShowsItsPictureAndSetsTanksSchemeAndGroups) {
     int tanks;
     int centralHeating;
   } cases[] = {
-      {Form1->ui.Button4, "CWU + CO + 2 Zasobniki", "CWU+CO-2zasobniki.bmp", 2, 1},
-      {Form1->ui.Button1, " CWU - 1  Zasobnik ", "CWU-1zasobnik.bmp", 1, 0},
-      {Form1->ui.Button3, "CWU + CO + 1  Zasobnik", "CWU+CO-1zasobnik.bmp", 1, 1},
-      {Form1->ui.Button2, "  CWU - 2  Zasobniki", "CWU-2zasobniki.bmp", 2, 0},
+      {Form1->ui().Button4, "CWU + CO + 2 Zasobniki", "CWU+CO-2zasobniki.bmp", 2, 1},
+      {Form1->ui().Button1, " CWU - 1  Zasobnik ", "CWU-1zasobnik.bmp", 1, 0},
+      {Form1->ui().Button3, "CWU + CO + 1  Zasobnik", "CWU+CO-1zasobnik.bmp", 1, 1},
+      {Form1->ui().Button2, "  CWU - 2  Zasobniki", "CWU-2zasobniki.bmp", 2, 0},
   };
   Engine.SelectedTank->Cena = 3000;
   Engine.SelectedTank2->Cena = 2000;
@@ -427,8 +427,8 @@ TEST_F(SchemeTest, EachButtonShowsItsPictureAndSetsTanksSchemeAndGroups) {
     EXPECT_EQ(Engine.LiczbaZasobnikow, c.tanks) << c.caption;
     EXPECT_EQ(Engine.CWUCO, c.centralHeating) << c.caption;
     ExpectShown(CentralHeating(), c.centralHeating == 1, c.caption);
-    EXPECT_EQ(Form1->ui.Edit7->isEnabled(), c.centralHeating == 1) << c.caption;
-    EXPECT_EQ(Form1->ui.Edit8->isEnabled(), c.centralHeating == 1) << c.caption;
+    EXPECT_EQ(Form1->ui().Edit7->isEnabled(), c.centralHeating == 1) << c.caption;
+    EXPECT_EQ(Form1->ui().Edit8->isEnabled(), c.centralHeating == 1) << c.caption;
     ExpectShown(SecondTank(), c.tanks == 2, c.caption);
     EXPECT_FLOAT_EQ(Engine.CenaZasobnik, c.tanks == 2 ? 5000 : 3000) << c.caption;
   }
@@ -438,33 +438,33 @@ TEST_F(SchemeTest, EachButtonShowsItsPictureAndSetsTanksSchemeAndGroups) {
 TEST_F(SchemeTest, AMissingPictureIsReportedOnceAndTheSchemeStillChanges) {
   platform::ScriptedDialogs dialogs;
   folder_.Remove("Grafika/CWU+CO-2zasobniki.bmp");
-  Form1->ui.Button1->click();
-  ASSERT_FALSE(Form1->ui.ObrazekTlo->pixmap().isNull());
+  Form1->ui().Button1->click();
+  ASSERT_FALSE(Form1->ui().ObrazekTlo->pixmap().isNull());
 
   dialogs.ExpectBox(
       QStringLiteral("Ostrzeżenie"),
       QStringLiteral(
           "Nie można wczytać rysunku schematu instalacji z pliku Grafika/CWU+CO-2zasobniki.bmp"),
       platform::Icon::Warning);
-  Form1->ui.Button4->click();
-  EXPECT_TRUE(Form1->ui.ObrazekTlo->pixmap().isNull());
+  Form1->ui().Button4->click();
+  EXPECT_TRUE(Form1->ui().ObrazekTlo->pixmap().isNull());
   EXPECT_EQ(Engine.LiczbaZasobnikow, 2);
   EXPECT_EQ(Engine.CWUCO, 1);
   ExpectShown(CentralHeating(), true, "Button4");
   ExpectShown(SecondTank(), true, "Button4");
-  EXPECT_TRUE(Form1->ui.Edit7->isEnabled());
+  EXPECT_TRUE(Form1->ui().Edit7->isEnabled());
 
-  Form1->ui.Button1->click();
-  EXPECT_FALSE(Form1->ui.ObrazekTlo->pixmap().isNull());
-  Form1->ui.Button4->click();  // no second box
-  EXPECT_TRUE(Form1->ui.ObrazekTlo->pixmap().isNull());
+  Form1->ui().Button1->click();
+  EXPECT_FALSE(Form1->ui().ObrazekTlo->pixmap().isNull());
+  Form1->ui().Button4->click();  // no second box
+  EXPECT_TRUE(Form1->ui().ObrazekTlo->pixmap().isNull());
   EXPECT_EQ(Engine.LiczbaZasobnikow, 2);
 }
 
 TEST_F(InputsTest, EditsFollowTheOrderOfTheDesign) {
   platform::ScriptedDialogs dialogs;
-  Form1->ui.CheckCyrkulacja->setChecked(true);
-  QWidget* edit = Form1->ui.ETempCWU;
+  Form1->ui().CheckCyrkulacja->setChecked(true);
+  QWidget* edit = Form1->ui().ETempCWU;
   const char* const order[] = {"ELiczbaOsob", "EDCWU", "ECzasPompyCyrk", "EDlugoscPompyCyrk",
                                "ETempOtoczZasobnika"};
   for (const char* next : order) {

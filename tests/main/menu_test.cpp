@@ -23,7 +23,7 @@ using Action = QAction* Ui::TForm1::*;
 
 class MenuTest : public CommandTest {
  protected:
-  static Ui::TForm1& Main() { return Form1->ui; }
+  static Ui::TForm1& Main() { return Form1->ui(); }
 
   platform::ScriptedDialogs dialogs;
 };
@@ -140,9 +140,9 @@ TEST_F(MenuTest, FittingsGetTheCollectorCountAndThePipeLengthInFull) {
     Engine.LiczbaKolektorow = 2;
     Main().ToolButton4->trigger();
     EXPECT_EQ(Engine.LiczbaKolektorow, 6);
-    EXPECT_EQ(WinArmatura->ui.EDlugoscPrzewodowRurowych->text(), c.length);
-    EXPECT_EQ(WinArmatura->ui.EJednostkoweNatezenie->text(), "1.10000002384186");
-    EXPECT_EQ(WinArmatura->ui.EJednostkoweCisnienie->text(), "25");
+    EXPECT_EQ(WinArmatura->ui().EDlugoscPrzewodowRurowych->text(), c.length);
+    EXPECT_EQ(WinArmatura->ui().EJednostkoweNatezenie->text(), "1.10000002384186");
+    EXPECT_EQ(WinArmatura->ui().EJednostkoweCisnienie->text(), "25");
     WinArmatura->hide();
   }
 }
@@ -158,8 +158,8 @@ TEST_F(MenuTest, InsulationNeedsBothPipeLengthsAndShowsThem) {
 
   Main().EDlugoscPrzewWew->setText("12");
   EXPECT_EQ(ModalDuring([] { Main().ToolButton5->trigger(); }), WinIzolacja);
-  EXPECT_EQ(WinIzolacja->ui.Label3->text(), "3.5 [m]");
-  EXPECT_EQ(WinIzolacja->ui.Label4->text(), "12 [m]");
+  EXPECT_EQ(WinIzolacja->ui().Label3->text(), "3.5 [m]");
+  EXPECT_EQ(WinIzolacja->ui().Label4->text(), "12 [m]");
 }
 
 TEST_F(MenuTest, CalculationButtonsOpenTheirWindowsModally) {
@@ -176,8 +176,8 @@ TEST_F(MenuTest, CalculationButtonsOpenTheirWindowsModally) {
   Main().EBeta->setText("30");
   Main().EGamma->setText("15");
   EXPECT_EQ(ModalDuring([] { Main().BitBtn7->click(); }), Form3);
-  EXPECT_EQ(Form3->ui.Edit1->text(), "30");
-  EXPECT_EQ(Form3->ui.Edit2->text(), "15");
+  EXPECT_EQ(Form3->ui().Edit1->text(), "30");
+  EXPECT_EQ(Form3->ui().Edit2->text(), "15");
 }
 
 TEST_F(MenuTest, WebPagesOpenOnTheConfiguredServer) {
@@ -320,12 +320,12 @@ TEST_F(MenuTest, HighlightedItemIsFramedAndFilledOnlyWhenEnabled) {
 // No tool bar button and no item of "Dodaj Sprzęt" is without its picture, and the about window
 // shows the partner's logo.
 TEST_F(MenuTest, ToolBarButtonsMenuItemsAndTheAboutWindowHaveTheirPictures) {
-  Ui::TForm1& ui = Form1->ui;
+  auto& ui = Form1->ui;
   for (QAction* action :
-       {ui.ToolButton1, ui.ToolButton2, ui.ToolButton3, ui.ToolButton4, ui.ToolButton5,
-        ui.ToolButton6, ui.ToolButton7, ui.ToolButton8, ui.Zasobnik1, ui.Kolektorsoneczny1,
-        ui.Sterowniksolarny1, ui.Naczyniewzbiorcze1, ui.Pompaobiegowa1, ui.Izolacja1, ui.Miasta,
-        ui.Konstrukcjawsporcza1, ui.Producent1}) {
+       {ui().ToolButton1, ui().ToolButton2, ui().ToolButton3, ui().ToolButton4, ui().ToolButton5,
+        ui().ToolButton6, ui().ToolButton7, ui().ToolButton8, ui().Zasobnik1, ui().Kolektorsoneczny1,
+        ui().Sterowniksolarny1, ui().Naczyniewzbiorcze1, ui().Pompaobiegowa1, ui().Izolacja1, ui().Miasta,
+        ui().Konstrukcjawsporcza1, ui().Producent1}) {
     SCOPED_TRACE(action->objectName().toStdString());
     const QImage picture = action->icon().pixmap(24, 24).toImage();
     ASSERT_FALSE(picture.isNull());
@@ -336,5 +336,5 @@ TEST_F(MenuTest, ToolBarButtonsMenuItemsAndTheAboutWindowHaveTheirPictures) {
     EXPECT_TRUE(drawn);
   }
   TWinInfo about;
-  EXPECT_FALSE(about.ui.Image2->pixmap().isNull());
+  EXPECT_FALSE(about.ui().Image2->pixmap().isNull());
 }

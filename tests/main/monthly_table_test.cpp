@@ -22,7 +22,7 @@ bool HasText(const QImage& image, const QRect& rect) {
 }
 
 TEST_F(MonthlyTableTest, HeadingsWrapOnWhiteAndOddMonthsAreCream) {
-  QTableWidget* table = Form1->ui.TabelaKolektorow;
+  QTableWidget* table = Form1->ui().TabelaKolektorow;
   platform::SetCell(table, 1, 1, "45.3 %");
   // A dark desktop: the table keeps its own colours.
   QPalette dark = table->palette();

@@ -11,12 +11,12 @@ namespace {
 
 class ResultsFillTest : public CommandTest {
  protected:
-  static Ui::TWinWyniki& Results() { return WinWyniki->ui; }
+  static Ui::TWinWyniki& Results() { return WinWyniki->ui(); }
 
   // Fills the results command and closes the results window once it runs modally.
   static void ShowResults() {
-    Form1->ui.BitBtn11->setEnabled(true);  // as the compute command leaves it
-    QWidget* modal = ModalDuring([] { Form1->ui.BitBtn11->click(); });
+    Form1->ui().BitBtn11->setEnabled(true);  // as the compute command leaves it
+    QWidget* modal = ModalDuring([] { Form1->ui().BitBtn11->click(); });
     EXPECT_EQ(modal, WinWyniki);
   }
 
@@ -100,7 +100,7 @@ TEST_F(ResultsFillTest, LayoutFollowsPoolAndCentralHeating) {
   Engine.AnnualHeatingSolarEnergy = 654;
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.type) + (c.pool ? " with pool" : ""));
-    Form1->ui.CheckBasen->setChecked(c.pool);
+    Form1->ui().CheckBasen->setChecked(c.pool);
     Engine.CWUCO = c.scheme;
     ShowResults();
     QTableWidget* grid = Results().TabZyskEnergetyczny;
@@ -180,8 +180,8 @@ TEST_F(ResultsFillTest, DesignDataAndSummaryComeFromTheDesign) {
 // After a project was opened the location window's grid may still show the city chosen before;
 // the results show the design's own location.
 TEST_F(ResultsFillTest, LocationIsTheDesignsNotTheLocationGrids) {
-  platform::SetCell(WinLokalizacja->ui.TblMiasto, 0, 1, "Gdańsk");
-  Form1->ui.Label49->setText("Zakopane");
+  platform::SetCell(WinLokalizacja->ui().TblMiasto, 0, 1, "Gdańsk");
+  Form1->ui().Label49->setText("Zakopane");
   Engine.SzerokoscGeograficzna = 49.3f;
   ShowResults();
   EXPECT_EQ(Results().StaticText27->text(), "Zakopane");

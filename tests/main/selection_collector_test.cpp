@@ -32,7 +32,7 @@ TEST_F(CollectorWindowTest, PickCopiesTheCollectorAndPricesEveryCollector) {
   platform::ScriptedDialogs dialogs;
   Engine.LiczbaKolektorow = 4;
   TWinKolektor window;
-  Pick(window.ui.ComboWyborKolektora, 1);
+  Pick(window.ui().ComboWyborKolektora, 1);
   const CKolektor& collector = *Engine.SelectedCollector;
   EXPECT_FLOAT_EQ(Engine.CenaKolektory, 4000);
   EXPECT_FLOAT_EQ(Engine.CollectorEta0, 80);
@@ -42,18 +42,18 @@ TEST_F(CollectorWindowTest, PickCopiesTheCollectorAndPricesEveryCollector) {
   EXPECT_FLOAT_EQ(Engine.CollectorUnitFlow, collector.JednostkoweNatezenie);
   EXPECT_FLOAT_EQ(Engine.CollectorUnitPressureDrop, collector.JednostkoweCisnienie);
   EXPECT_FLOAT_EQ(Engine.CollectorAbsorberVolume, collector.PojemnoscAbsorbera);
-  EXPECT_EQ(Text(Form1->ui.Label62), "4");
-  EXPECT_EQ(Text(Form1->ui.Label63), "0.015");  // two significant digits
+  EXPECT_EQ(Text(Form1->ui().Label62), "4");
+  EXPECT_EQ(Text(Form1->ui().Label63), "0.015");  // two significant digits
 }
 
 TEST_F(CollectorWindowTest, ChartShowsTheCurveOnlyAfterAPick) {
   platform::ScriptedDialogs dialogs;
   TWinKolektor window;
-  EXPECT_EQ(window.ui.Edit2->text(), "800");
+  EXPECT_EQ(window.ui().Edit2->text(), "800");
   // dT 50 at G 800: 0.8 - (50 / 800 x 4 + 2500 / 800 x 0.0147) = 0.50406, y = 200 - 100.
   const int x = 20 + 50, y = 200 - 100;
   EXPECT_FALSE(BlackNear(window.Chart(), x, y));
-  Pick(window.ui.ComboWyborKolektora, 1);
+  Pick(window.ui().ComboWyborKolektora, 1);
   EXPECT_TRUE(BlackNear(window.Chart(), x, y));
   // The axes are drawn in any case.
   EXPECT_EQ(QColor(window.Chart().pixel(20, 100)), QColor(Qt::black));
@@ -63,9 +63,9 @@ TEST_F(CollectorWindowTest, AnIrradianceThatIsNoNumberKeepsTheChartAndTheChoice)
   platform::ScriptedDialogs dialogs;
   TWinKolektor window;
   const QImage before = window.Chart();
-  window.ui.Edit2->setText("8OO");
+  window.ui().Edit2->setText("8OO");
   dialogs.ExpectError("'8OO' is not a valid floating point value");
-  Pick(window.ui.ComboWyborKolektora, 1);
+  Pick(window.ui().ComboWyborKolektora, 1);
   EXPECT_EQ(window.Chart(), before);
   EXPECT_EQ(Engine.CollectorIndex, 1);
   EXPECT_FLOAT_EQ(Engine.CollectorK1, 4);
@@ -78,8 +78,8 @@ TEST_F(CollectorWindowTest, ZeroIrradianceDrawsNoCurve) {
   platform::ScriptedDialogs dialogs;
   TWinKolektor window;
   const QImage frame = window.Chart();
-  window.ui.Edit2->setText("0");
-  Pick(window.ui.ComboWyborKolektora, 1);
+  window.ui().Edit2->setText("0");
+  Pick(window.ui().ComboWyborKolektora, 1);
   EXPECT_EQ(window.Chart(), frame);
 }
 
@@ -87,17 +87,17 @@ TEST_F(SelectionTest, AcceptWritesTheControllerAsShownAndThePumpsModel) {
   platform::ScriptedDialogs dialogs;
   TWinSterownik controller;
   TWinPompa pump;
-  Form1->ui.Label70->clear();
-  Form1->ui.Label77->clear();
-  platform::SetCell(controller.ui.TabelaSterownikow, 1, 9, "jak w tabeli");
+  Form1->ui().Label70->clear();
+  Form1->ui().Label77->clear();
+  platform::SetCell(controller.ui().TabelaSterownikow, 1, 9, "jak w tabeli");
   controller.show();
-  controller.ui.BitBtn1->click();
+  controller.ui().BitBtn1->click();
   EXPECT_FALSE(controller.isVisible());
-  EXPECT_EQ(Text(Form1->ui.Label70), "jak w tabeli");
+  EXPECT_EQ(Text(Form1->ui().Label70), "jak w tabeli");
   pump.show();
-  pump.ui.BitBtn1->click();
+  pump.ui().BitBtn1->click();
   EXPECT_FALSE(pump.isVisible());
-  EXPECT_EQ(Text(Form1->ui.Label77), Engine.SelectedPump->Model);
+  EXPECT_EQ(Text(Form1->ui().Label77), Engine.SelectedPump->Model);
 }
 
 }  // namespace

@@ -27,8 +27,8 @@ class CorrectionWindowTest : public SelectionTest {
 
   // The window shown for the main window's tilt and azimuth.
   static std::unique_ptr<TForm3> Open(const char* tilt, const char* azimuth) {
-    Form1->ui.EBeta->setText(tilt);
-    Form1->ui.EGamma->setText(azimuth);
+    Form1->ui().EBeta->setText(tilt);
+    Form1->ui().EGamma->setText(azimuth);
     auto window = std::make_unique<TForm3>();
     window->show();
     return window;
@@ -45,26 +45,26 @@ TEST_F(CorrectionWindowTest, SouthFacingPlaneAtTiltFortyFive) {
   platform::ScriptedDialogs dialogs;
   std::unique_ptr<TForm3> opened = Open("45", "0");
   TForm3& window = *opened;
-  EXPECT_EQ(window.ui.Edit1->text(), "45");
-  EXPECT_EQ(window.ui.Edit2->text(), "0");
-  EXPECT_EQ(window.ui.TrackBar1->value(), 45);
-  EXPECT_EQ(window.ui.Label5->text(), "52.2");
-  EXPECT_EQ(Text(window.ui.StringGrid1, 0, 2), "wsp f p. bezpośrednie");
-  EXPECT_EQ(Text(window.ui.StringGrid1, 12, 0), "XII");
+  EXPECT_EQ(window.ui().Edit1->text(), "45");
+  EXPECT_EQ(window.ui().Edit2->text(), "0");
+  EXPECT_EQ(window.ui().TrackBar1->value(), 45);
+  EXPECT_EQ(window.ui().Label5->text(), "52.2");
+  EXPECT_EQ(Text(window.ui().StringGrid1, 0, 2), "wsp f p. bezpośrednie");
+  EXPECT_EQ(Text(window.ui().StringGrid1, 12, 0), "XII");
   // January: Rb about 3.806, D about 0.854, f about 2.33.
-  EXPECT_EQ(Text(window.ui.StringGrid1, 1, 2), "3.8");
-  EXPECT_EQ(Text(window.ui.StringGrid1, 1, 3), "0.85");
-  EXPECT_EQ(Text(window.ui.StringGrid1, 1, 1), "2.3");
-  EXPECT_EQ(Text(window.ui.StringGrid1, 1, 4), "10");
-  EXPECT_EQ(Text(window.ui.StringGrid1, 1, 5), "23.3");
+  EXPECT_EQ(Text(window.ui().StringGrid1, 1, 2), "3.8");
+  EXPECT_EQ(Text(window.ui().StringGrid1, 1, 3), "0.85");
+  EXPECT_EQ(Text(window.ui().StringGrid1, 1, 1), "2.3");
+  EXPECT_EQ(Text(window.ui().StringGrid1, 1, 4), "10");
+  EXPECT_EQ(Text(window.ui().StringGrid1, 1, 5), "23.3");
   EXPECT_EQ(BarHeight(window, 14), 190);  // yellow: Rb x 50
   EXPECT_EQ(BarHeight(window, 1), 233);   // blue: f x 100
   EXPECT_EQ(BarHeight(window, 26), 85);   // red: D x 100
   // The bars stand on their image's base line.
   const QFrame* yellow = window.findChild<QFrame*>("Shape14");
   EXPECT_EQ(yellow->y() + yellow->height(),
-            window.ui.Image3->y() + window.ui.Image3->height() - 18);
-  EXPECT_EQ(yellow->x(), window.ui.Image3->x() + 40);
+            window.ui().Image3->y() + window.ui().Image3->height() - 18);
+  EXPECT_EQ(yellow->x(), window.ui().Image3->x() + 40);
 }
 
 TEST_F(CorrectionWindowTest, HorizontalPlaneKeepsTheInsolation) {
@@ -72,8 +72,8 @@ TEST_F(CorrectionWindowTest, HorizontalPlaneKeepsTheInsolation) {
   std::unique_ptr<TForm3> opened = Open("0", "25");
   TForm3& window = *opened;
   for (int m = 1; m <= 12; ++m) {
-    for (int row = 1; row <= 3; ++row) EXPECT_EQ(Text(window.ui.StringGrid1, m, row), "1");
-    EXPECT_EQ(Text(window.ui.StringGrid1, m, 5), Text(window.ui.StringGrid1, m, 4));
+    for (int row = 1; row <= 3; ++row) EXPECT_EQ(Text(window.ui().StringGrid1, m, row), "1");
+    EXPECT_EQ(Text(window.ui().StringGrid1, m, 5), Text(window.ui().StringGrid1, m, 4));
   }
   EXPECT_EQ(BarHeight(window, 1), 100);
 }
@@ -83,13 +83,13 @@ TEST_F(CorrectionWindowTest, AzimuthEastOrWestGivesTheSameFactorsAndTrackBarsSta
   std::unique_ptr<TForm3> opened = Open("40", "30");
   TForm3& window = *opened;
   std::vector<std::string> west;
-  for (int m = 1; m <= 12; ++m) west.push_back(Text(window.ui.StringGrid1, m, 1));
-  window.ui.Edit2->setText("-30");
-  for (int m = 1; m <= 12; ++m) EXPECT_EQ(Text(window.ui.StringGrid1, m, 1), west[size_t(m - 1)]);
+  for (int m = 1; m <= 12; ++m) west.push_back(Text(window.ui().StringGrid1, m, 1));
+  window.ui().Edit2->setText("-30");
+  for (int m = 1; m <= 12; ++m) EXPECT_EQ(Text(window.ui().StringGrid1, m, 1), west[size_t(m - 1)]);
   window.hide();
-  Form1->ui.EGamma->setText("-30");
+  Form1->ui().EGamma->setText("-30");
   window.show();
-  EXPECT_EQ(window.ui.TrackBar2->value(), 0);
+  EXPECT_EQ(window.ui().TrackBar2->value(), 0);
 }
 
 TEST_F(CorrectionWindowTest, TrackBarsDriveTheEditsAndTheDesignStaysAsItWas) {
@@ -97,12 +97,12 @@ TEST_F(CorrectionWindowTest, TrackBarsDriveTheEditsAndTheDesignStaysAsItWas) {
   std::unique_ptr<TForm3> opened = Open("45", "0");
   TForm3& window = *opened;
   const float tilt = Engine.KatBeta;
-  window.ui.TrackBar1->setValue(0);
-  EXPECT_EQ(window.ui.Edit1->text(), "0");
-  EXPECT_EQ(Text(window.ui.StringGrid1, 1, 2), "1");
-  window.ui.BitBtn1->click();
+  window.ui().TrackBar1->setValue(0);
+  EXPECT_EQ(window.ui().Edit1->text(), "0");
+  EXPECT_EQ(Text(window.ui().StringGrid1, 1, 2), "1");
+  window.ui().BitBtn1->click();
   EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(Form1->ui.EBeta->text(), "45");
+  EXPECT_EQ(Form1->ui().EBeta->text(), "45");
   EXPECT_FLOAT_EQ(Engine.KatBeta, tilt);
 }
 
@@ -110,10 +110,10 @@ TEST_F(CorrectionWindowTest, AnEditThatIsNoNumberKeepsTableAndBars) {
   platform::ScriptedDialogs dialogs;
   std::unique_ptr<TForm3> opened = Open("45", "0");
   TForm3& window = *opened;
-  const std::string before = Text(window.ui.StringGrid1, 1, 1);
+  const std::string before = Text(window.ui().StringGrid1, 1, 1);
   dialogs.ExpectError("'' is not a valid floating point value");
-  window.ui.Edit1->clear();
-  EXPECT_EQ(Text(window.ui.StringGrid1, 1, 1), before);
+  window.ui().Edit1->clear();
+  EXPECT_EQ(Text(window.ui().StringGrid1, 1, 1), before);
   EXPECT_EQ(BarHeight(window, 14), 190);
   EXPECT_TRUE(window.isVisible());
 }
@@ -122,16 +122,16 @@ TEST_F(CorrectionWindowTest, AnEditThatIsNoNumberKeepsTableAndBars) {
 // the window shows and computes the design's own location.
 TEST_F(CorrectionWindowTest, LocationIsTheDesignsNotTheLocationGrids) {
   platform::ScriptedDialogs dialogs;
-  platform::SetCell(location_->ui.TblMiasto, 0, 1, "Gdańsk");
-  platform::SetCell(location_->ui.TblMiasto, 1, 1, "54.35");
-  Form1->ui.Label49->setText("Zakopane");
+  platform::SetCell(location_->ui().TblMiasto, 0, 1, "Gdańsk");
+  platform::SetCell(location_->ui().TblMiasto, 1, 1, "54.35");
+  Form1->ui().Label49->setText("Zakopane");
   Engine.SzerokoscGeograficzna = 49.3f;
   std::unique_ptr<TForm3> opened = Open("45", "0");
-  EXPECT_EQ(opened->ui.Label4->text(), "Zakopane");
-  EXPECT_EQ(opened->ui.Label5->text(), "49.3");
+  EXPECT_EQ(opened->ui().Label4->text(), "Zakopane");
+  EXPECT_EQ(opened->ui().Label5->text(), "49.3");
   float beam[12];
   ComputeBeamFactors(0, 45, 49.3f, beam);
-  EXPECT_EQ(Text(opened->ui.StringGrid1, 1, 2), GeneralText(beam[0], 2, 2));
+  EXPECT_EQ(Text(opened->ui().StringGrid1, 1, 2), GeneralText(beam[0], 2, 2));
 }
 
 }  // namespace

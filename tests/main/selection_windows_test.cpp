@@ -62,9 +62,9 @@ std::function<std::unique_ptr<QDialog>()> Maker() {
 const PlainWindow kWindows[] = {
     {"collector",
      Maker<TWinKolektor>(),
-     [](QDialog* w) { return As<TWinKolektor>(w)->ui.ComboWyborKolektora; },
-     [](QDialog* w) { return As<TWinKolektor>(w)->ui.TabelaKolektorow; },
-     [](QDialog* w) { return As<TWinKolektor>(w)->ui.Opis; },
+     [](QDialog* w) { return As<TWinKolektor>(w)->ui().ComboWyborKolektora; },
+     [](QDialog* w) { return As<TWinKolektor>(w)->ui().TabelaKolektorow; },
+     [](QDialog* w) { return As<TWinKolektor>(w)->ui().Opis; },
      &CCatalogues::CollectorCatalogue,
      3,
      11,
@@ -74,16 +74,16 @@ const PlainWindow kWindows[] = {
      &CVindargast2::CollectorIndex,
      &CVindargast2::CenaKolektory,
      true,
-     [] { return Form1->ui.Label61; },
+     [] { return Form1->ui().Label61; },
      [](const std::vector<std::string>& row) {
        return "Wybrano Kolektor: " + row[2] + ", " + row[3];
      },
      {"StaticText8", "StaticText6", "StaticText9"}},
     {"tank",
      Maker<TWinZasobnik>(),
-     [](QDialog* w) { return As<TWinZasobnik>(w)->ui.ComboWyborZasobnika; },
-     [](QDialog* w) { return As<TWinZasobnik>(w)->ui.TabelaZasobnika1; },
-     [](QDialog* w) { return As<TWinZasobnik>(w)->ui.Opis2; },
+     [](QDialog* w) { return As<TWinZasobnik>(w)->ui().ComboWyborZasobnika; },
+     [](QDialog* w) { return As<TWinZasobnik>(w)->ui().TabelaZasobnika1; },
+     [](QDialog* w) { return As<TWinZasobnik>(w)->ui().Opis2; },
      &CCatalogues::TankCatalogue,
      2,
      12,
@@ -93,14 +93,14 @@ const PlainWindow kWindows[] = {
      &CVindargast2::Tank1Index,
      &CVindargast2::CenaZasobnik,
      false,
-     [] { return Form1->ui.Label66; },
+     [] { return Form1->ui().Label66; },
      [](const std::vector<std::string>& row) { return "Wybrano zasobnik: " + row[2]; },
      {"StaticText2", "StaticText4"}},
     {"controller",
      Maker<TWinSterownik>(),
-     [](QDialog* w) { return As<TWinSterownik>(w)->ui.ComboWyborSterownika; },
-     [](QDialog* w) { return As<TWinSterownik>(w)->ui.TabelaSterownikow; },
-     [](QDialog* w) { return As<TWinSterownik>(w)->ui.Opis; },
+     [](QDialog* w) { return As<TWinSterownik>(w)->ui().ComboWyborSterownika; },
+     [](QDialog* w) { return As<TWinSterownik>(w)->ui().TabelaSterownikow; },
+     [](QDialog* w) { return As<TWinSterownik>(w)->ui().Opis; },
      &CCatalogues::ControllerCatalogue,
      10,
      11,
@@ -110,14 +110,14 @@ const PlainWindow kWindows[] = {
      &CVindargast2::ControllerIndex,
      &CVindargast2::CenaSterownik,
      false,
-     [] { return Form1->ui.Label70; },
+     [] { return Form1->ui().Label70; },
      [](const std::vector<std::string>& row) { return "Wybrano Sterownik solarny: " + row[10]; },
      {"StaticText2"}},
     {"vessel",
      Maker<TWinNaczynie>(),
-     [](QDialog* w) { return As<TWinNaczynie>(w)->ui.ComboWyborNaczynia; },
-     [](QDialog* w) { return As<TWinNaczynie>(w)->ui.TabelaNaczyn; },
-     [](QDialog* w) { return As<TWinNaczynie>(w)->ui.Opis; },
+     [](QDialog* w) { return As<TWinNaczynie>(w)->ui().ComboWyborNaczynia; },
+     [](QDialog* w) { return As<TWinNaczynie>(w)->ui().TabelaNaczyn; },
+     [](QDialog* w) { return As<TWinNaczynie>(w)->ui().Opis; },
      &CCatalogues::VesselCatalogue,
      2,
      7,
@@ -127,14 +127,14 @@ const PlainWindow kWindows[] = {
      &CVindargast2::VesselIndex,
      &CVindargast2::CenaNaczynie,
      false,
-     [] { return Form1->ui.Label73; },
+     [] { return Form1->ui().Label73; },
      [](const std::vector<std::string>& row) { return "Wybrano Naczynie: " + row[2]; },
      {"StaticText2"}},
     {"pump",
      Maker<TWinPompa>(),
-     [](QDialog* w) { return As<TWinPompa>(w)->ui.ComboWyborPompy; },
-     [](QDialog* w) { return As<TWinPompa>(w)->ui.TabelaPomp; },
-     [](QDialog* w) { return As<TWinPompa>(w)->ui.Opis; },
+     [](QDialog* w) { return As<TWinPompa>(w)->ui().ComboWyborPompy; },
+     [](QDialog* w) { return As<TWinPompa>(w)->ui().TabelaPomp; },
+     [](QDialog* w) { return As<TWinPompa>(w)->ui().Opis; },
      &CCatalogues::PumpCatalogue,
      2,
      7,
@@ -144,7 +144,7 @@ const PlainWindow kWindows[] = {
      &CVindargast2::PumpIndex,
      &CVindargast2::CenaPompa,
      false,
-     [] { return Form1->ui.Label77; },
+     [] { return Form1->ui().Label77; },
      [](const std::vector<std::string>& row) { return "Wybrano Pompę obiegową: " + row[2]; },
      {"StaticText2", "StaticText4"}},
 };
@@ -288,9 +288,9 @@ TEST_F(SelectionWindowsTest, OnlyTheVesselWindowShowsADeviceWithANegativeId) {
   controller.show();
   vessel.show();
   pump.show();
-  EXPECT_EQ(controller.ui.ComboWyborSterownika->currentText(), "");
-  EXPECT_EQ(vessel.ui.ComboWyborNaczynia->currentText(), "ujemne id");
-  EXPECT_EQ(pump.ui.ComboWyborPompy->currentText(), "");
+  EXPECT_EQ(controller.ui().ComboWyborSterownika->currentText(), "");
+  EXPECT_EQ(vessel.ui().ComboWyborNaczynia->currentText(), "ujemne id");
+  EXPECT_EQ(pump.ui().ComboWyborPompy->currentText(), "");
 }
 
 TEST_F(SelectionWindowsTest, AnEmptyCatalogueIsNeverReadBeyond) {
@@ -467,7 +467,7 @@ TEST_F(SelectionWindowsTest, EditorButtonsShowTheirCatalogueEditors) {
 TEST_F(SelectionWindowsTest, OddGridRowsAreLightBlue) {
   platform::ScriptedDialogs dialogs;
   TWinPompa window;
-  QTableWidget* grid = window.ui.TabelaPomp;
+  QTableWidget* grid = window.ui().TabelaPomp;
   const QImage picture = grid->grab().toImage();
   // Near the right edge of column 1, where no text reaches.
   const int x = grid->columnViewportPosition(1) + grid->columnWidth(1) - 3;
@@ -489,7 +489,7 @@ TEST_F(SelectionWindowsTest, ALongLinkIsShortenedAndOpensWhole) {
     using TSelectionWindow::ShowLink;
   };
   Window window;
-  QLabel* label = window.ui.StaticText6;
+  QLabel* label = window.ui().StaticText6;
   const QString link = QStringLiteral("https://www.example.pl/") + QString(300, QLatin1Char('a'));
   Window::ShowLink(label, link);
   EXPECT_NE(label->text(), link);

@@ -42,7 +42,7 @@ TEST_F(SmallWindowsTest, SplashShowsTheMainWindowOnlyAfterTheLastWindowExists) {
   EXPECT_TRUE(splash->isVisible());
   EXPECT_TRUE(splash->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(splash->size(), QSize(642, 241));
-  EXPECT_EQ(splash->ui.Image1->pixmap().size(), QSize(642, 241));
+  EXPECT_EQ(splash->ui().Image1->pixmap().size(), QSize(642, 241));
 
   QTest::qWait(60);  // the tick is long due, as in a nested loop of a box
   EXPECT_FALSE(Form1->isVisible());
@@ -78,18 +78,18 @@ TEST_F(SmallWindowsTest, AboutWindowShowsTheVersionAndOpensItsLinks) {
   TWinInfo info;
   const platform::ProgramVersion& version = platform::Version();
   EXPECT_EQ(info.windowTitle(), "Informacje");
-  EXPECT_EQ(info.ui.Label4->text(), QStringLiteral(" %1.%2").arg(version.Major).arg(version.Minor));
-  EXPECT_EQ(info.ui.Label3->text(), "wersja pliku");
+  EXPECT_EQ(info.ui().Label4->text(), QStringLiteral(" %1.%2").arg(version.Major).arg(version.Minor));
+  EXPECT_EQ(info.ui().Label3->text(), "wersja pliku");
   EXPECT_EQ(info.size(), QSize(450, 296));
   EXPECT_FALSE(info.windowFlags() & Qt::WindowCloseButtonHint);
-  EXPECT_EQ(info.ui.Image1->pixmap().size(), QSize(81, 81));
+  EXPECT_EQ(info.ui().Image1->pixmap().size(), QSize(81, 81));
 
   info.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&info));
-  QTest::mouseClick(info.ui.StaticText6, Qt::LeftButton);
-  QTest::mouseClick(info.ui.Label2, Qt::LeftButton);
-  QTest::mouseClick(info.ui.Label7, Qt::LeftButton);
-  QTest::mouseClick(info.ui.Label1, Qt::LeftButton);
+  QTest::mouseClick(info.ui().StaticText6, Qt::LeftButton);
+  QTest::mouseClick(info.ui().Label2, Qt::LeftButton);
+  QTest::mouseClick(info.ui().Label7, Qt::LeftButton);
+  QTest::mouseClick(info.ui().Label1, Qt::LeftButton);
   ASSERT_EQ(dialogs.OpenedUrls().size(), 4u);
   EXPECT_TRUE(dialogs.OpenedUrls()[0].startsWith("https://"));
   EXPECT_TRUE(dialogs.OpenedUrls()[2].endsWith(
@@ -99,36 +99,36 @@ TEST_F(SmallWindowsTest, AboutWindowShowsTheVersionAndOpensItsLinks) {
       << dialogs.OpenedUrls()[3].toStdString();
 
   // The window's own button closes it; shown again it keeps its version text.
-  QTest::mouseClick(info.ui.BitBtn1, Qt::LeftButton);
+  QTest::mouseClick(info.ui().BitBtn1, Qt::LeftButton);
   EXPECT_FALSE(info.isVisible());
-  EXPECT_EQ(info.ui.Label4->text(), QStringLiteral(" %1.%2").arg(version.Major).arg(version.Minor));
+  EXPECT_EQ(info.ui().Label4->text(), QStringLiteral(" %1.%2").arg(version.Major).arg(version.Minor));
 }
 
 TEST_F(SmallWindowsTest, ProgressWindowClosesByItsOkButtonAndKeepsItsState) {
   TForm2 progress;
   EXPECT_EQ(progress.windowTitle(), "Pasek postępu pobierania");
-  EXPECT_EQ(progress.ui.StaticText1->text(), "Pobieranie .....");
-  EXPECT_EQ(progress.ui.ProgressBar1->maximum(), 100);
-  EXPECT_TRUE(progress.ui.BitBtn1->isDefault());
-  EXPECT_EQ(progress.ui.Image1->pixmap().size(), QSize(49, 65));
+  EXPECT_EQ(progress.ui().StaticText1->text(), "Pobieranie .....");
+  EXPECT_EQ(progress.ui().ProgressBar1->maximum(), 100);
+  EXPECT_TRUE(progress.ui().BitBtn1->isDefault());
+  EXPECT_EQ(progress.ui().Image1->pixmap().size(), QSize(49, 65));
 
   // As a driver uses it: modeless, the button disabled while the download runs.
   progress.show();
-  progress.ui.StaticText2->hide();
-  progress.ui.ProgressBar1->setMaximum(110);
-  progress.ui.ProgressBar1->setValue(55);
-  progress.ui.BitBtn1->setEnabled(false);
-  QTest::mouseClick(progress.ui.BitBtn1, Qt::LeftButton);
+  progress.ui().StaticText2->hide();
+  progress.ui().ProgressBar1->setMaximum(110);
+  progress.ui().ProgressBar1->setValue(55);
+  progress.ui().BitBtn1->setEnabled(false);
+  QTest::mouseClick(progress.ui().BitBtn1, Qt::LeftButton);
   EXPECT_TRUE(progress.isVisible());
 
-  progress.ui.BitBtn1->setEnabled(true);
-  progress.ui.StaticText1->setText("Pobieranie zakończone sukcesem !!!");
-  QTest::mouseClick(progress.ui.BitBtn1, Qt::LeftButton);
+  progress.ui().BitBtn1->setEnabled(true);
+  progress.ui().StaticText1->setText("Pobieranie zakończone sukcesem !!!");
+  QTest::mouseClick(progress.ui().BitBtn1, Qt::LeftButton);
   EXPECT_FALSE(progress.isVisible());
   progress.show();
-  EXPECT_EQ(progress.ui.StaticText1->text(), "Pobieranie zakończone sukcesem !!!");
-  EXPECT_EQ(progress.ui.ProgressBar1->value(), 55);
-  EXPECT_FALSE(progress.ui.StaticText2->isVisible());
+  EXPECT_EQ(progress.ui().StaticText1->text(), "Pobieranie zakończone sukcesem !!!");
+  EXPECT_EQ(progress.ui().ProgressBar1->value(), 55);
+  EXPECT_FALSE(progress.ui().StaticText2->isVisible());
   progress.hide();
 }
 

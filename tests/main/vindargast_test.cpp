@@ -87,43 +87,43 @@ TEST_F(MainWindowTest, CreationShowsVersionStartValuesAndLoadsEveryCatalogue) {
     QLineEdit* edit;
     const char* text;
   } edits[] = {
-      {form.ui.ETempCWU, "45"},
-      {form.ui.ELiczbaOsob, "5"},
-      {form.ui.EDCWU, "65"},
-      {form.ui.ETempZimnaWoda, "7"},
-      {form.ui.ETempZasobnika, "50"},
-      {form.ui.ETempOtoczZasobnika, "22"},
-      {form.ui.EBeta, "45"},
-      {form.ui.EGamma, "0"},
-      {form.ui.EDlugoscPrzewZew, "1"},
-      {form.ui.EDlugoscPrzewWew, "8"},
-      {form.ui.EHStatyczna, "4"},
-      {form.ui.Edit7, "40"},
-      {form.ui.Edit8, "30"},
-      {form.ui.PowDomu, "150"},
-      {form.ui.EnergiaDom, "120"},
-      {form.ui.BasenDlugosc, "5"},
-      {form.ui.BasenSzerokosc, "4"},
-      {form.ui.BasenGlebokosc, "2"},
-      {form.ui.ELiczbaKolektorow, "4"},
+      {form.ui().ETempCWU, "45"},
+      {form.ui().ELiczbaOsob, "5"},
+      {form.ui().EDCWU, "65"},
+      {form.ui().ETempZimnaWoda, "7"},
+      {form.ui().ETempZasobnika, "50"},
+      {form.ui().ETempOtoczZasobnika, "22"},
+      {form.ui().EBeta, "45"},
+      {form.ui().EGamma, "0"},
+      {form.ui().EDlugoscPrzewZew, "1"},
+      {form.ui().EDlugoscPrzewWew, "8"},
+      {form.ui().EHStatyczna, "4"},
+      {form.ui().Edit7, "40"},
+      {form.ui().Edit8, "30"},
+      {form.ui().PowDomu, "150"},
+      {form.ui().EnergiaDom, "120"},
+      {form.ui().BasenDlugosc, "5"},
+      {form.ui().BasenSzerokosc, "4"},
+      {form.ui().BasenGlebokosc, "2"},
+      {form.ui().ELiczbaKolektorow, "4"},
   };
   for (const auto& e : edits)
     EXPECT_EQ(e.edit->text(), e.text) << e.edit->objectName().toStdString();
-  EXPECT_EQ(form.ui.ComboWspKrotnosci->currentText(), "1.5");
-  EXPECT_EQ(form.ui.ComboSrednicaPrzewodu->currentText(), "18");
-  EXPECT_EQ(form.ui.basenOD->currentText(), "06");
-  EXPECT_EQ(form.ui.basenDO->currentText(), "08");
-  EXPECT_EQ(form.ui.ComboPoraRoku->currentIndex(), 1);
-  EXPECT_FALSE(form.ui.ObrazekTlo->pixmap().isNull());
-  EXPECT_FALSE(form.ui.Image2->pixmap().isNull());
-  EXPECT_FALSE(form.ui.Image2->isVisible());
+  EXPECT_EQ(form.ui().ComboWspKrotnosci->currentText(), "1.5");
+  EXPECT_EQ(form.ui().ComboSrednicaPrzewodu->currentText(), "18");
+  EXPECT_EQ(form.ui().basenOD->currentText(), "06");
+  EXPECT_EQ(form.ui().basenDO->currentText(), "08");
+  EXPECT_EQ(form.ui().ComboPoraRoku->currentIndex(), 1);
+  EXPECT_FALSE(form.ui().ObrazekTlo->pixmap().isNull());
+  EXPECT_FALSE(form.ui().Image2->pixmap().isNull());
+  EXPECT_FALSE(form.ui().Image2->isVisible());
 
-  EXPECT_EQ(platform::Cell(form.ui.TabelaKolektorow, 1, 0), "Średnia sprawność [%]");
-  EXPECT_EQ(platform::Cell(form.ui.TabelaKolektorow, 3, 0), "% pokrycia solarnego CWU");
-  EXPECT_EQ(platform::Cell(form.ui.TabelaKolektorow, 0, 1), "Styczeń");
-  EXPECT_EQ(platform::Cell(form.ui.TabelaKolektorow, 0, 12), "Grudzień");
-  EXPECT_EQ(form.ui.TabelaKolektorow->rowHeight(0), 40);
-  EXPECT_EQ(form.ui.TabelaKolektorow->columnWidth(3), 65);
+  EXPECT_EQ(platform::Cell(form.ui().TabelaKolektorow, 1, 0), "Średnia sprawność [%]");
+  EXPECT_EQ(platform::Cell(form.ui().TabelaKolektorow, 3, 0), "% pokrycia solarnego CWU");
+  EXPECT_EQ(platform::Cell(form.ui().TabelaKolektorow, 0, 1), "Styczeń");
+  EXPECT_EQ(platform::Cell(form.ui().TabelaKolektorow, 0, 12), "Grudzień");
+  EXPECT_EQ(form.ui().TabelaKolektorow->rowHeight(0), 40);
+  EXPECT_EQ(form.ui().TabelaKolektorow->columnWidth(3), 65);
 
   // Every table as its file holds it, with its fixed column count.
   const CCatalogueTable* tables[11] = {
@@ -161,7 +161,7 @@ TEST_F(MainWindowTest, DegreeSignOfTheHeatingTemperaturesStandsBetweenBracketAnd
   const struct {
     QLabel* unit;
     QLabel* degree;
-  } pairs[] = {{form.ui.Label30, form.ui.Label33}, {form.ui.Label31, form.ui.Label34}};
+  } pairs[] = {{form.ui().Label30, form.ui().Label33}, {form.ui().Label31, form.ui().Label34}};
   for (const auto& pair : pairs) {
     SCOPED_TRACE(pair.unit->objectName().toStdString());
     ASSERT_EQ(pair.unit->text(), "[  C]");
@@ -261,11 +261,11 @@ TEST_F(MainWindowTest, FirstShowingWithoutDefaultsReportsItAndKeepsTheDefaults) 
   form.show();
   // The first showing reads the defaults once the window is on the screen.
   QTRY_COMPARE(dialogs.Pending(), size_t{0});
-  EXPECT_EQ(form.ui.ETempCWU->text(), "45");
-  EXPECT_EQ(form.ui.ComboWspKrotnosci->currentText(), "1.5");
-  EXPECT_EQ(form.ui.ComboSrednicaPrzewodu->currentText(), "18");
-  EXPECT_EQ(form.ui.basenOD->currentText(), "06");
-  EXPECT_EQ(form.ui.basenDO->currentText(), "08");
+  EXPECT_EQ(form.ui().ETempCWU->text(), "45");
+  EXPECT_EQ(form.ui().ComboWspKrotnosci->currentText(), "1.5");
+  EXPECT_EQ(form.ui().ComboSrednicaPrzewodu->currentText(), "18");
+  EXPECT_EQ(form.ui().basenOD->currentText(), "06");
+  EXPECT_EQ(form.ui().basenDO->currentText(), "08");
   form.hide();
 }
 
@@ -284,11 +284,11 @@ TEST_F(MainWindowTest, FirstShowingTakesTheDefaultSettingsIntoTheInputs) {
   ASSERT_GT(Engine.WriteProjectFile("default.xml"), 0);
   Engine = started;
 
-  EXPECT_EQ(form.ui.ETempCWU->text(), "45");
+  EXPECT_EQ(form.ui().ETempCWU->text(), "45");
   form.show();
-  QTRY_COMPARE(form.ui.ETempCWU->text(), QString("55"));
-  EXPECT_EQ(form.ui.ELiczbaOsob->text(), "12");
-  EXPECT_EQ(form.ui.EBeta->text(), "30.5");
+  QTRY_COMPARE(form.ui().ETempCWU->text(), QString("55"));
+  EXPECT_EQ(form.ui().ELiczbaOsob->text(), "12");
+  EXPECT_EQ(form.ui().EBeta->text(), "30.5");
   EXPECT_FLOAT_EQ(Engine.TemperaturaCieplejWody, 55);
   form.hide();
 }
@@ -298,17 +298,17 @@ TEST_F(MainWindowTest, ProjectMenuCommandsAskForTheirFile) {
   platform::ScriptedDialogs dialogs;
   TForm1 form;
   dialogs.ExpectOpenFile(std::nullopt);
-  form.ui.Otowrz->trigger();
+  form.ui().Otowrz->trigger();
   dialogs.ExpectSaveFile(std::nullopt);
-  form.ui.Zapisz1->trigger();
+  form.ui().Zapisz1->trigger();
   dialogs.ExpectBox("Uwaga", "Czy jesteś pewien, że chcesz zmienić zapisane dane? ",
                     platform::Icon::Question, platform::Buttons::YesNo, platform::Answer::No);
-  form.ui.Przywrustawianiadomylne1->trigger();
+  form.ui().Przywrustawianiadomylne1->trigger();
   EXPECT_EQ(form.StatusText(0), "Gotowy");
-  EXPECT_EQ(form.ui.Otowrz->shortcut(), QKeySequence("Ctrl+O"));
-  EXPECT_EQ(form.ui.Zapisz1->shortcut(), QKeySequence("Ctrl+S"));
+  EXPECT_EQ(form.ui().Otowrz->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_EQ(form.ui().Zapisz1->shortcut(), QKeySequence("Ctrl+S"));
 
-  form.ui.Zapiszustawieniajakodomylne1->trigger();
+  form.ui().Zapiszustawieniajakodomylne1->trigger();
   EXPECT_TRUE(QFile::exists("default.xml"));
 }
 
@@ -322,12 +322,12 @@ TEST_F(MainWindowTest, QuitAsksAndClosesOnlyOnYes) {
 
   dialogs.ExpectBox("Pytanie", question, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::No);
-  form.ui.Koniec1->trigger();
+  form.ui().Koniec1->trigger();
   EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(form.ui.ETempCWU->text(), "45");
+  EXPECT_EQ(form.ui().ETempCWU->text(), "45");
 
   // Ctrl+E asks the same question.
-  EXPECT_EQ(form.ui.Koniec1->shortcut(), QKeySequence("Ctrl+E"));
+  EXPECT_EQ(form.ui().Koniec1->shortcut(), QKeySequence("Ctrl+E"));
   form.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   dialogs.ExpectBox("Pytanie", question, platform::Icon::Question, platform::Buttons::YesNo,
@@ -338,7 +338,7 @@ TEST_F(MainWindowTest, QuitAsksAndClosesOnlyOnYes) {
 
   dialogs.ExpectBox("Pytanie", question, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::Yes);
-  form.ui.Koniec1->trigger();
+  form.ui().Koniec1->trigger();
   EXPECT_FALSE(form.isVisible());
 }
 

@@ -91,7 +91,7 @@ TEST_F(CatalogueUpdateTest, NothingHappensWithoutYes) {
   const std::string before = ReadFileBytes(dir_.File("Dane/kolektor.xml"));
   dialogs.ExpectBox("UWAGA !!!", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::No);
-  Form1->ui.Dane1->trigger();
+  Form1->ui().Dane1->trigger();
   EXPECT_TRUE(server_.Requests().empty());
   EXPECT_FALSE(Form2->isVisible());
   EXPECT_EQ(ReadFileBytes(dir_.File("Dane/kolektor.xml")), before);
@@ -104,7 +104,7 @@ TEST_F(CatalogueUpdateTest, ReplacesEveryCatalogueAndKeepsTheUsersRowsUnderFresh
   ASSERT_EQ(userThickness[1], "2");  // the user's own insulation kind, id 2
   Engine.CataloguesChanged = 0;
 
-  Form1->ui.Dane1->trigger();
+  Form1->ui().Dane1->trigger();
 
   std::vector<QByteArray> paths;
   for (const Served& served : kServed) paths.push_back(served.path);
@@ -138,11 +138,11 @@ TEST_F(CatalogueUpdateTest, ReplacesEveryCatalogueAndKeepsTheUsersRowsUnderFresh
   // The progress window: 120 pauses of 100 ms, the bar at 108 of 110, the button enabled.
   EXPECT_EQ(dialogs.Sleeps(), std::vector<int>(120, 100));
   EXPECT_TRUE(Form2->isVisible());
-  EXPECT_EQ(Form2->ui.ProgressBar1->maximum(), 110);
-  EXPECT_EQ(Form2->ui.ProgressBar1->value(), 108);
-  EXPECT_TRUE(Form2->ui.BitBtn1->isEnabled());
-  EXPECT_EQ(Form2->ui.StaticText1->text(), "Pobieranie zakończone sukcesem !!!");
-  EXPECT_FALSE(Form2->ui.StaticText2->isVisible());
+  EXPECT_EQ(Form2->ui().ProgressBar1->maximum(), 110);
+  EXPECT_EQ(Form2->ui().ProgressBar1->value(), 108);
+  EXPECT_TRUE(Form2->ui().BitBtn1->isEnabled());
+  EXPECT_EQ(Form2->ui().StaticText1->text(), "Pobieranie zakończone sukcesem !!!");
+  EXPECT_FALSE(Form2->ui().StaticText2->isVisible());
 }
 
 TEST_F(CatalogueUpdateTest, ACatalogueThatCannotServeKeepsItsOldFileAndIsNamed) {
@@ -179,7 +179,7 @@ TEST_F(CatalogueUpdateTest, ACatalogueThatCannotServeKeepsItsOldFileAndIsNamed) 
                             "a valid integer value)\n\n"
                             "Te katalogi pozostały bez zmian."),
       platform::Icon::Warning);
-  Form1->ui.Dane1->trigger();
+  Form1->ui().Dane1->trigger();
 
   for (const Served& served : kServed) {
     SCOPED_TRACE(served.file);
@@ -197,8 +197,8 @@ TEST_F(CatalogueUpdateTest, ACatalogueThatCannotServeKeepsItsOldFileAndIsNamed) 
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path() / "Dane"),
                           std::filesystem::directory_iterator()),
             11);
-  EXPECT_EQ(Form2->ui.StaticText1->text(), "Pobieranie zakończone z błędami");
-  EXPECT_TRUE(Form2->ui.BitBtn1->isEnabled());
+  EXPECT_EQ(Form2->ui().StaticText1->text(), "Pobieranie zakończone z błędami");
+  EXPECT_TRUE(Form2->ui().BitBtn1->isEnabled());
 }
 
 TEST_F(CatalogueUpdateTest, OpenEditorsAndSelectionWindowsListTheNewFiles) {
@@ -208,20 +208,20 @@ TEST_F(CatalogueUpdateTest, OpenEditorsAndSelectionWindowsListTheNewFiles) {
   WinPompa = &selection;
   editor.show();
   selection.show();
-  ASSERT_EQ(editor.ui.LstPompa->count(), 2);
+  ASSERT_EQ(editor.ui().LstPompa->count(), 2);
 
   dialogs.ExpectBox("UWAGA !!!", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::Yes);
-  Form1->ui.Dane1->trigger();
+  Form1->ui().Dane1->trigger();
   WinAddPompa = nullptr;
   WinPompa = nullptr;
 
-  ASSERT_EQ(editor.ui.LstPompa->count(), 4);
-  EXPECT_EQ(editor.ui.LstPompa->item(0)->text(), "serwer 1.2");
-  EXPECT_EQ(editor.ui.LstPompa->item(3)->text(), "Moja pompa");
+  ASSERT_EQ(editor.ui().LstPompa->count(), 4);
+  EXPECT_EQ(editor.ui().LstPompa->item(0)->text(), "serwer 1.2");
+  EXPECT_EQ(editor.ui().LstPompa->item(3)->text(), "Moja pompa");
   EXPECT_FALSE(editor.Document.IsLoaded()) << "no tree is held between commands";
-  ASSERT_EQ(selection.ui.ComboWyborPompy->count(), 4);
-  EXPECT_EQ(selection.ui.ComboWyborPompy->itemText(2), "serwer 5.2");
+  ASSERT_EQ(selection.ui().ComboWyborPompy->count(), 4);
+  EXPECT_EQ(selection.ui().ComboWyborPompy->itemText(2), "serwer 5.2");
 }
 
 // The insulation editor and the thickness window hold the kinds' ids: after the update gave the
@@ -248,36 +248,36 @@ TEST_F(CatalogueUpdateTest, TheInsulationEditorAndTheThicknessWindowFollowTheNew
   thickness.show();
   // The user's kind "Moja izolacja" (id 2) shown, its 20 mm at 15 mm in grid row 3; the same kind
   // chosen in the thickness window.
-  QListWidget* list = editor.ui.LstIzolacja;
+  QListWidget* list = editor.ui().LstIzolacja;
   list->setCurrentRow(1);
   emit list->itemDoubleClicked(list->item(1));
-  ASSERT_EQ(platform::Cell(editor.ui.GridGrubosci, 1, 3), "20");
-  thickness.ui.ComboBox1->setCurrentIndex(1);
-  ASSERT_EQ(thickness.ui.ComboBox1->currentText(), "Moja izolacja");
+  ASSERT_EQ(platform::Cell(editor.ui().GridGrubosci, 1, 3), "20");
+  thickness.ui().ComboBox1->setCurrentIndex(1);
+  ASSERT_EQ(thickness.ui().ComboBox1->currentText(), "Moja izolacja");
 
   dialogs.ExpectBox("UWAGA !!!", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::Yes);
-  Form1->ui.Dane1->trigger();
+  Form1->ui().Dane1->trigger();
   ASSERT_EQ(Records(dir_.File("Dane/izolacja.xml"))[3][0], "6");
 
   // The editor lists the new file; the grid, which showed rows of the old one, is empty and free.
   ASSERT_EQ(list->count(), 4);
   EXPECT_EQ(list->item(3)->text(), "Moja izolacja");
   EXPECT_FALSE(editor.Document.IsLoaded()) << "no tree is held between commands";
-  EXPECT_EQ(platform::Cell(editor.ui.GridGrubosci, 1, 3), "");
+  EXPECT_EQ(platform::Cell(editor.ui().GridGrubosci, 1, 3), "");
   EXPECT_EQ(editor.FreeEditing, 1);
   // The thickness window lists the kinds under their new ids, none chosen.
-  ASSERT_EQ(thickness.ui.ComboBox1->count(), 4);
-  EXPECT_EQ(thickness.ui.ComboBox1->currentIndex(), -1);
-  EXPECT_EQ(thickness.ui.ComboBox1->currentText(), QString::fromUtf8("Wybierz izolację"));
-  EXPECT_EQ(thickness.ui.ComboBox1->itemData(3).toString(), "6");
+  ASSERT_EQ(thickness.ui().ComboBox1->count(), 4);
+  EXPECT_EQ(thickness.ui().ComboBox1->currentIndex(), -1);
+  EXPECT_EQ(thickness.ui().ComboBox1->currentText(), QString::fromUtf8("Wybierz izolację"));
+  EXPECT_EQ(thickness.ui().ComboBox1->itemData(3).toString(), "6");
 
   // A thickness added for the kind names its new id.
-  thickness.ui.ComboBox1->setCurrentIndex(3);
-  thickness.ui.ComboBox3->setEditText("22");
-  thickness.ui.ComboBox2->setEditText("25");
-  thickness.ui.Edit1->setText("8");
-  thickness.ui.btbDodaj->click();
+  thickness.ui().ComboBox1->setCurrentIndex(3);
+  thickness.ui().ComboBox3->setEditText("22");
+  thickness.ui().ComboBox2->setEditText("25");
+  thickness.ui().Edit1->setText("8");
+  thickness.ui().btbDodaj->click();
   const Row userThickness = {"6", "6", "15", "20", "6", "0"};
   const Row added = {"7", "6", "22", "25", "8", "0"};
   std::vector<Row> expected = served;
@@ -289,13 +289,13 @@ TEST_F(CatalogueUpdateTest, TheInsulationEditorAndTheThicknessWindowFollowTheNew
   // rows of its new id, leaving the vendor's kind 2 and its row alone.
   list->setCurrentRow(3);
   emit list->itemDoubleClicked(list->item(3));
-  EXPECT_EQ(platform::Cell(editor.ui.GridGrubosci, 1, 3), "20");
-  EXPECT_EQ(platform::Cell(editor.ui.GridGrubosci, 1, 5), "25");
-  EXPECT_EQ(platform::Cell(editor.ui.GridGrubosci, 2, 5), "8");
+  EXPECT_EQ(platform::Cell(editor.ui().GridGrubosci, 1, 3), "20");
+  EXPECT_EQ(platform::Cell(editor.ui().GridGrubosci, 1, 5), "25");
+  EXPECT_EQ(platform::Cell(editor.ui().GridGrubosci, 2, 5), "8");
   dialogs.ExpectBox("Pytanie",
                     QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany sprzęt z programu ?"),
                     platform::Icon::Question, platform::Buttons::YesNo, platform::Answer::Yes);
-  editor.ui.BitBtn4->click();
+  editor.ui().BitBtn4->click();
   const std::vector<Row> kinds = Records(dir_.File("Dane/izolacja.xml"));
   ASSERT_EQ(kinds.size(), 3u);
   EXPECT_EQ(kinds[1][0], "2");

@@ -43,7 +43,7 @@ class OfferExportTest : public ProducersTest {
     } else {
       dialogs_.ExpectBox("Uwaga", QString::fromUtf8(kFailure), platform::Icon::Stop);
     }
-    offer_->ui.BitBtn1->click();
+    offer_->ui().BitBtn1->click();
     EXPECT_EQ(dialogs_.Pending(), 0u);
     offer_->close();
   }
@@ -62,7 +62,7 @@ TEST_F(OfferExportTest, WritesOneSheetPerDeviceKindWithTheGridsColumnsAndPlainTe
 
   const std::vector<xlsx::Sheet> sheets = xlsx::Read(path);
   ASSERT_EQ(sheets.size(), std::size(kOfferGrids));
-  const QFont font = offer_->ui.DBGrid1->font();
+  const QFont font = offer_->ui().DBGrid1->font();
   for (size_t s = 0; s < sheets.size(); ++s) {
     const xlsx::Sheet& sheet = sheets[s];
     const GridWant& want = kOfferGrids[s];
@@ -160,7 +160,7 @@ TEST_F(OfferExportTest, AnUnwritableTargetKeepsTheOlderFileAndShowsNoSuccess) {
   // The user cancels the dialog: nothing is written, no message.
   offer_->show();
   dialogs_.ExpectSaveFile(std::nullopt);
-  offer_->ui.BitBtn1->click();
+  offer_->ui().BitBtn1->click();
   EXPECT_EQ(Files(dir_.path()), std::vector<std::string>{"stara.xlsx"});
   offer_->close();
 }

@@ -34,7 +34,7 @@ class SetDownloadTest : public testing::Test {
   }
 
   void ClickLine(int row) {
-    QListWidget* list = window_.ui.ListaZestawow;
+    QListWidget* list = window_.ui().ListaZestawow;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(row)).center());
   }
@@ -59,18 +59,18 @@ TEST_F(SetDownloadTest, ListsOnlyBareNamesAndDownloadsTheSetClicked) {
   dir_.Write("Zestawy/Mój zestaw #1.xml", "stary zestaw");
 
   window_.show();
-  EXPECT_FALSE(window_.ui.BitBtn2->isEnabled());
-  window_.ui.BitBtn1->click();
-  EXPECT_EQ(Lines(window_.ui.ListaZestawow),
+  EXPECT_FALSE(window_.ui().BitBtn2->isEnabled());
+  window_.ui().BitBtn1->click();
+  EXPECT_EQ(Lines(window_.ui().ListaZestawow),
             (QStringList{"zestaw1.xml", QString::fromUtf8("Mój zestaw #1.xml")}));
-  EXPECT_TRUE(window_.ui.BitBtn2->isEnabled());
+  EXPECT_TRUE(window_.ui().BitBtn2->isEnabled());
   // The list file is kept as the server sent it.
   EXPECT_EQ(QByteArray::fromStdString(ReadFileBytes(SetFile("lista_zestawow.txt"))), list);
 
   ClickLine(1);
   EXPECT_EQ(window_.SelectedSetName, "Mój zestaw #1.xml");
   dialogs_.ExpectBox("Informacja", "Zestaw został pobrany", platform::Icon::None);
-  window_.ui.BitBtn2->click();
+  window_.ui().BitBtn2->click();
   // The set that was there is replaced byte for byte.
   EXPECT_EQ(QByteArray::fromStdString(ReadFileBytes(SetFile("Mój zestaw #1.xml"))), set);
   EXPECT_EQ(server_.RequestedPaths().back(), "/Dane_Zestawy/M%C3%B3j%20zestaw%20%231.xml");
@@ -80,13 +80,13 @@ TEST_F(SetDownloadTest, ListsOnlyBareNamesAndDownloadsTheSetClicked) {
 TEST_F(SetDownloadTest, AnEmptyOrFailedListLeavesTheDownloadAsItWas) {
   server_.Route("/Dane_Zestawy/lista_zestawow.txt", "");
   window_.show();
-  window_.ui.BitBtn1->click();
-  EXPECT_EQ(window_.ui.ListaZestawow->count(), 0);
-  EXPECT_FALSE(window_.ui.BitBtn2->isEnabled());
+  window_.ui().BitBtn1->click();
+  EXPECT_EQ(window_.ui().ListaZestawow->count(), 0);
+  EXPECT_FALSE(window_.ui().BitBtn2->isEnabled());
 
   server_.Route("/Dane_Zestawy/lista_zestawow.txt", "a.xml\nb.xml\n");
-  window_.ui.BitBtn1->click();
-  ASSERT_EQ(window_.ui.ListaZestawow->count(), 2);
+  window_.ui().BitBtn1->click();
+  ASSERT_EQ(window_.ui().ListaZestawow->count(), 2);
 
   // A list cut off on the way: the list, the button and the local list file stay as they were.
   TestHttpServer::Response cut;
@@ -94,9 +94,9 @@ TEST_F(SetDownloadTest, AnEmptyOrFailedListLeavesTheDownloadAsItWas) {
   cut.delivery = TestHttpServer::Delivery::CutShort;
   server_.Route("/Dane_Zestawy/lista_zestawow.txt", cut);
   dialogs_.ExpectPlain("Nie udało się pobrać pliku lista_zestawow.txt: otrzymano 9 z 18 bajtów.");
-  window_.ui.BitBtn1->click();
-  EXPECT_EQ(Lines(window_.ui.ListaZestawow), (QStringList{"a.xml", "b.xml"}));
-  EXPECT_TRUE(window_.ui.BitBtn2->isEnabled());
+  window_.ui().BitBtn1->click();
+  EXPECT_EQ(Lines(window_.ui().ListaZestawow), (QStringList{"a.xml", "b.xml"}));
+  EXPECT_TRUE(window_.ui().BitBtn2->isEnabled());
   EXPECT_EQ(ReadFileBytes(SetFile("lista_zestawow.txt")), "a.xml\nb.xml\n");
 }
 
@@ -104,16 +104,16 @@ TEST_F(SetDownloadTest, TheSetClickedBeforeIsRememberedAcrossShowings) {
   server_.Route("/Dane_Zestawy/lista_zestawow.txt", "a.xml\nb.xml\n");
   server_.Route("/Dane_Zestawy/b.xml", "<zestaw/>");
   window_.show();
-  window_.ui.BitBtn1->click();
+  window_.ui().BitBtn1->click();
   ClickLine(1);
-  window_.ui.BitBtn3->click();  // "Zamknij"
-  EXPECT_EQ(window_.ui.ListaZestawow->count(), 0);
+  window_.ui().BitBtn3->click();  // "Zamknij"
+  EXPECT_EQ(window_.ui().ListaZestawow->count(), 0);
 
   window_.show();
-  EXPECT_FALSE(window_.ui.BitBtn2->isEnabled());
-  window_.ui.BitBtn1->click();
+  EXPECT_FALSE(window_.ui().BitBtn2->isEnabled());
+  window_.ui().BitBtn1->click();
   dialogs_.ExpectBox("Informacja", "Zestaw został pobrany", platform::Icon::None);
-  window_.ui.BitBtn2->click();
+  window_.ui().BitBtn2->click();
   EXPECT_EQ(ReadFileBytes(SetFile("b.xml")), "<zestaw/>");
 }
 
@@ -125,12 +125,12 @@ TEST_F(SetDownloadTest, AFailedSetDownloadChangesNothing) {
   server_.Route("/Dane_Zestawy/a.xml", cut);
   dir_.Write("Zestawy/a.xml", "stary zestaw");
   window_.show();
-  window_.ui.BitBtn1->click();
+  window_.ui().BitBtn1->click();
 
   for (int row : {0, 1}) {  // cut off, then missing on the server
     ClickLine(row);
     dialogs_.ExpectBox("Informacja", "Nie udało się pobrać zestawu", platform::Icon::Warning);
-    window_.ui.BitBtn2->click();
+    window_.ui().BitBtn2->click();
   }
   EXPECT_EQ(ReadFileBytes(SetFile("a.xml")), "stary zestaw");
   EXPECT_FALSE(std::filesystem::exists(SetFile("b.xml")));
@@ -139,7 +139,7 @@ TEST_F(SetDownloadTest, AFailedSetDownloadChangesNothing) {
   window_.SelectedSetName = "../a.xml";
   dialogs_.ExpectBox("Informacja", "Nie udało się pobrać zestawu", platform::Icon::Warning);
   const size_t asked = server_.Requests().size();
-  window_.ui.BitBtn2->click();
+  window_.ui().BitBtn2->click();
   EXPECT_EQ(server_.Requests().size(), asked);
 }
 

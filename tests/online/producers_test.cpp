@@ -26,12 +26,12 @@ QStringList Column(const QAbstractItemModel* model, int column) {
 
 TEST_F(ProducersTest, ListsOnlyProducersWithAnOfferAndClosingDisconnects) {
   producers_->show();
-  EXPECT_EQ(producers_->ui.DBGrid1->model()->rowCount(), 0);
+  EXPECT_EQ(producers_->ui().DBGrid1->model()->rowCount(), 0);
   producers_->BitBtn1Click();
-  const QAbstractItemModel* model = producers_->ui.DBGrid1->model();
+  const QAbstractItemModel* model = producers_->ui().DBGrid1->model();
   EXPECT_EQ(Column(model, 1),
             (QStringList{"Promienny Dom", QString::fromUtf8("Bursztynowe Słońce")}));
-  EXPECT_TRUE(producers_->ui.DBGrid1->isColumnHidden(0));
+  EXPECT_TRUE(producers_->ui().DBGrid1->isColumnHidden(0));
   EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Producent");
   producers_->close();
   EXPECT_FALSE(dm_->Connected());
@@ -40,7 +40,7 @@ TEST_F(ProducersTest, ListsOnlyProducersWithAnOfferAndClosingDisconnects) {
   dm_->SetConnected(true);
   producers_->show();
   producers_->BitBtn1Click();
-  EXPECT_EQ(producers_->ui.DBGrid1->model()->rowCount(), 2);
+  EXPECT_EQ(producers_->ui().DBGrid1->model()->rowCount(), 2);
   producers_->close();
   EXPECT_FALSE(dm_->Connected());
 }
@@ -48,7 +48,7 @@ TEST_F(ProducersTest, ListsOnlyProducersWithAnOfferAndClosingDisconnects) {
 TEST_F(ProducersTest, OfferShowsOnlyItsProducersRowsWithPriceFormat) {
   offer_->ProducerId = 1;
   offer_->show();
-  const QAbstractItemModel* collectors = offer_->ui.DBGrid1->model();
+  const QAbstractItemModel* collectors = offer_->ui().DBGrid1->model();
   ASSERT_EQ(collectors->rowCount(), 3);
   const QSqlRecord fields = dm_->QryKolektory.record();
   const int model = fields.indexOf("model"), price = fields.indexOf("cena"),
@@ -67,19 +67,19 @@ TEST_F(ProducersTest, OfferShowsOnlyItsProducersRowsWithPriceFormat) {
   EXPECT_EQ(collectors->index(1, 0).data(Qt::BackgroundRole).value<QBrush>().color(),
             QColor(Qt::white));
   // A kind the producer has none of stays empty; the structures are found by id_producent.
-  EXPECT_EQ(offer_->ui.DBGrid2->model()->rowCount(), 0);
-  EXPECT_EQ(offer_->ui.DBGrid7->model()->rowCount(), 1);
-  EXPECT_EQ(offer_->ui.DBText1->text(), "Promienny Dom");
-  EXPECT_EQ(offer_->ui.DBText4->text(), QString::fromUtf8("Jan Żółtek"));
+  EXPECT_EQ(offer_->ui().DBGrid2->model()->rowCount(), 0);
+  EXPECT_EQ(offer_->ui().DBGrid7->model()->rowCount(), 1);
+  EXPECT_EQ(offer_->ui().DBText1->text(), "Promienny Dom");
+  EXPECT_EQ(offer_->ui().DBText4->text(), QString::fromUtf8("Jan Żółtek"));
   offer_->close();
   EXPECT_FALSE(dm_->QryKolektory.Active());
   EXPECT_TRUE(dm_->Connected());
 
   offer_->ProducerId = 2;
   offer_->show();
-  EXPECT_EQ(offer_->ui.DBGrid1->model()->rowCount(), 1);
-  EXPECT_EQ(offer_->ui.DBGrid2->model()->rowCount(), 1);
-  EXPECT_EQ(offer_->ui.DBGrid7->model()->rowCount(), 0);
+  EXPECT_EQ(offer_->ui().DBGrid1->model()->rowCount(), 1);
+  EXPECT_EQ(offer_->ui().DBGrid2->model()->rowCount(), 1);
+  EXPECT_EQ(offer_->ui().DBGrid7->model()->rowCount(), 0);
   offer_->close();
 }
 
@@ -99,16 +99,16 @@ TEST_F(ProducersTest, EveryGridShowsItsColumnsAndOnlyItsProducersRecordsAndPrice
        {1, 1, 0, 1, 0, 0, 0},
        {"3 400.00 zł", "4 100.00 zł", nullptr, "980.00 zł", nullptr, nullptr, nullptr}},
   };
-  QTableView* const grids[] = {offer_->ui.DBGrid1, offer_->ui.DBGrid2, offer_->ui.DBGrid3,
-                               offer_->ui.DBGrid4, offer_->ui.DBGrid5, offer_->ui.DBGrid6,
-                               offer_->ui.DBGrid7};
+  QTableView* const grids[] = {offer_->ui().DBGrid1, offer_->ui().DBGrid2, offer_->ui().DBGrid3,
+                               offer_->ui().DBGrid4, offer_->ui().DBGrid5, offer_->ui().DBGrid6,
+                               offer_->ui().DBGrid7};
   for (const auto& c : cases) {
     offer_->ProducerId = c.producer;
     offer_->show();
     for (int g = 0; g < 7; ++g) {
       const GridWant& want = kOfferGrids[g];
       SCOPED_TRACE(std::string("producer ") + std::to_string(c.producer) + ", " + want.page);
-      EXPECT_EQ(offer_->ui.PageControl1->tabText(g).toStdString(), want.page);
+      EXPECT_EQ(offer_->ui().PageControl1->tabText(g).toStdString(), want.page);
       const QAbstractItemModel* model = grids[g]->model();
       const QHeaderView* header = grids[g]->horizontalHeader();
       std::vector<std::pair<std::string, int>> shown;
@@ -145,7 +145,7 @@ TEST_F(ProducersTest, AFailedQueryIsReportedAndTheWindowStaysUsable) {
   dm_->SetConnected(false);
   RecordingDialogs recorded;
   producers_->show();
-  producers_->ui.BitBtn1->click();
+  producers_->ui().BitBtn1->click();
   EXPECT_EQ(recorded.boxes.size(), 1u);
   EXPECT_FALSE(dm_->QryProducenci.Active());
   producers_->close();
@@ -170,12 +170,12 @@ TEST_F(ProducersTest, AServerLostInTheMiddleOfASessionIsReportedAndTheWindowsSta
     // As the callers do before they show the list.
     dm_->SetConnected(true);
     producers_->show();
-    producers_->ui.BitBtn1->click();
-    ASSERT_EQ(producers_->ui.DBGrid1->model()->rowCount(), 2);
+    producers_->ui().BitBtn1->click();
+    ASSERT_EQ(producers_->ui().DBGrid1->model()->rowCount(), 2);
 
     offer_->ProducerId = 2;
     offer_->show();
-    ASSERT_EQ(offer_->ui.DBText1->text(), QString::fromUtf8("Bursztynowe Słońce"));
+    ASSERT_EQ(offer_->ui().DBText1->text(), QString::fromUtf8("Bursztynowe Słońce"));
     offer_->close();
 
     RecordingDialogs recorded;
@@ -184,19 +184,19 @@ TEST_F(ProducersTest, AServerLostInTheMiddleOfASessionIsReportedAndTheWindowsSta
     } else {
       server_.Stop();
     }
-    producers_->ui.BitBtn1->click();
+    producers_->ui().BitBtn1->click();
     ExpectDatabaseErrorBox(recorded, 1, "loading the list");
     EXPECT_FALSE(dm_->QryProducenci.Active());
     EXPECT_TRUE(producers_->isVisible());
-    EXPECT_TRUE(producers_->ui.BitBtn1->isEnabled());
+    EXPECT_TRUE(producers_->ui().BitBtn1->isEnabled());
 
     offer_->ProducerId = 1;
     offer_->show();
     ExpectDatabaseErrorBox(recorded, 2, "showing an offer");
     EXPECT_TRUE(offer_->isVisible());
     // Nothing of the offer shown before stands under this producer's page.
-    EXPECT_EQ(offer_->ui.DBText1->text(), "");
-    EXPECT_EQ(offer_->ui.DBGrid1->model()->rowCount(), 0);
+    EXPECT_EQ(offer_->ui().DBText1->text(), "");
+    EXPECT_EQ(offer_->ui().DBGrid1->model()->rowCount(), 0);
     offer_->close();
     EXPECT_FALSE(offer_->isVisible());
 
@@ -218,28 +218,28 @@ TEST_F(ProducersTest, DoubleClickOpensTheOfferOnlyOnAProducer) {
   RecordingDialogs recorded;
   producers_->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(producers_.get()));
-  QWidget* viewport = producers_->ui.DBGrid1->viewport();
+  QWidget* viewport = producers_->ui().DBGrid1->viewport();
   QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(20, 10));
   producers_->DBGrid1DblClick();
   EXPECT_FALSE(offer_->isVisible());
 
   QSqlQuery none(dm_->ADOConnection1);
   ASSERT_TRUE(none.exec("UPDATE producenci SET oferta='0'"));
-  producers_->ui.BitBtn1->click();
-  ASSERT_EQ(producers_->ui.DBGrid1->model()->rowCount(), 0);
+  producers_->ui().BitBtn1->click();
+  ASSERT_EQ(producers_->ui().DBGrid1->model()->rowCount(), 0);
   QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(20, 10));
   producers_->DBGrid1DblClick();
   EXPECT_FALSE(offer_->isVisible());
   EXPECT_TRUE(recorded.boxes.empty());
 
   ASSERT_TRUE(none.exec("UPDATE producenci SET oferta='1' WHERE idProducent<>3"));
-  producers_->ui.BitBtn1->click();
-  ASSERT_EQ(producers_->ui.DBGrid1->model()->rowCount(), 2);
+  producers_->ui().BitBtn1->click();
+  ASSERT_EQ(producers_->ui().DBGrid1->model()->rowCount(), 2);
   const QRect second =
-      producers_->ui.DBGrid1->visualRect(producers_->ui.DBGrid1->model()->index(1, 1));
+      producers_->ui().DBGrid1->visualRect(producers_->ui().DBGrid1->model()->index(1, 1));
   QString shown;
   QTimer::singleShot(0, offer_.get(), [&] {
-    shown = offer_->ui.DBText1->text();
+    shown = offer_->ui().DBText1->text();
     offer_->close();
   });
   QTest::mouseClick(viewport, Qt::LeftButton, {}, second.center());
@@ -264,8 +264,8 @@ TEST_F(ProducersTest, RowsAreStripedAndTheSelectedRecordIsGreen) {
     QTableView* grid;
     int column;  // a wide column whose texts leave its right end free
   } cases[] = {
-      {"producer list", producers_->ui.DBGrid1, 1},
-      {"collectors", offer_->ui.DBGrid1, 1},
+      {"producer list", producers_->ui().DBGrid1, 1},
+      {"collectors", offer_->ui().DBGrid1, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -119,13 +119,13 @@ TEST_F(ProgramUpdateTest, ANewerProgramIsSwappedInAndStarted) {
     std::filesystem::permissions(program_, std::filesystem::perms(0755));
     dir_.Write("program/Vindargast", "stary program");
     // A catalogue update left the three progress texts hidden.
-    Form2->ui.StaticText2->hide();
-    Form2->ui.StaticText3->hide();
-    Form2->ui.Label1->hide();
+    Form2->ui().StaticText2->hide();
+    Form2->ui().StaticText3->hide();
+    Form2->ui().Label1->hide();
     const size_t started = dialogs.StartedProcesses().size();
     quits_ = 0;
 
-    Form1->ui.Program1->trigger();
+    Form1->ui().Program1->trigger();
 
     EXPECT_EQ(QByteArray::fromStdString(ReadFileBytes(program_)), program);
     EXPECT_TRUE(QFileInfo(QString::fromStdString(program_)).isExecutable());
@@ -140,7 +140,7 @@ TEST_F(ProgramUpdateTest, ANewerProgramIsSwappedInAndStarted) {
     EXPECT_EQ(quits_, 1);
     EXPECT_EQ(Form1->StatusText(0), server_.Address());
 
-    const Ui::TForm2& progress = Form2->ui;
+    const Ui::TForm2& progress = Form2->ui();
     EXPECT_TRUE(Form2->isVisible());
     EXPECT_EQ(progress.StaticText1->text(), "Pobieranie zakończone");
     EXPECT_EQ(progress.StaticText2->text(), "Ściągam ");
@@ -176,7 +176,7 @@ TEST_F(ProgramUpdateTest, AFailedDownloadLeavesTheProgramAsItWas) {
     SCOPED_TRACE(c.name);
     server_.Route(kExePath, c.response);
     dialogs.ExpectBox("Vindargast", c.message, platform::Icon::Warning);
-    Form1->ui.Program1->trigger();
+    Form1->ui().Program1->trigger();
     EXPECT_EQ(ReadFileBytes(program_), "stary program");
     EXPECT_FALSE(Exists("Vindargast_old.dat"));
     EXPECT_FALSE(Exists("Vindargast.dat"));
@@ -184,8 +184,8 @@ TEST_F(ProgramUpdateTest, AFailedDownloadLeavesTheProgramAsItWas) {
     EXPECT_EQ(quits_, 0);
   }
   // The window that showed the transfer can be closed.
-  EXPECT_TRUE(Form2->ui.BitBtn1->isEnabled());
-  EXPECT_EQ(Form2->ui.Label1->text(), "");  // no length announced: no percentage
+  EXPECT_TRUE(Form2->ui().BitBtn1->isEnabled());
+  EXPECT_EQ(Form2->ui().Label1->text(), "");  // no length announced: no percentage
 }
 
 TEST_F(ProgramUpdateTest, NoNewerVersionOrNoVersionFile) {
@@ -193,15 +193,15 @@ TEST_F(ProgramUpdateTest, NoNewerVersionOrNoVersionFile) {
     server_.Route(kIniPath, version);
     dialogs.ExpectBox("Informacja", "Obecnie na serwerze nie ma nowej wersji programu !!!",
                       platform::Icon::Information);
-    Form1->ui.Program1->trigger();
+    Form1->ui().Program1->trigger();
   }
   server_.Route(kIniPath, "[UPDATE]\nwersja=2\nminor=trzynaście\n");
   dialogs.ExpectError("'trzynaście' is not a valid integer value");
-  Form1->ui.Program1->trigger();
+  Form1->ui().Program1->trigger();
 
   server_.Route(kIniPath, Response{404, "brak", Delivery::Whole, {}, {}});
   dialogs.ExpectPlain("Brak pliku z wersją programu!");
-  Form1->ui.Program1->trigger();
+  Form1->ui().Program1->trigger();
 
   for (const TestHttpServer::Request& request : server_.Requests())
     EXPECT_EQ(request.path, kIniPath);
@@ -213,7 +213,7 @@ TEST_F(ProgramUpdateTest, APlainHttpServerElsewhereIsRefusedBeforeAnyTransfer) {
   qputenv("VINDARGAST_SERVER", "http://www.vindargast.example");
   dialogs.ExpectBox("Informacja", online::ProgramAddressRefusal("http://www.vindargast.example"),
                     platform::Icon::Warning);
-  Form1->ui.Program1->trigger();
+  Form1->ui().Program1->trigger();
   EXPECT_TRUE(server_.Requests().empty());
   EXPECT_TRUE(dialogs.Boxes()[0].text.contains("https"));
 }
@@ -225,7 +225,7 @@ TEST_F(ProgramUpdateTest, ANewProgramThatDoesNotStartIsReportedAndThisOneGoesOn)
                     "Nowa wersja programu została zainstalowana, ale nie udało się jej uruchomić. "
                     "Uruchom program ponownie.",
                     platform::Icon::Warning);
-  Form1->ui.Program1->trigger();
+  Form1->ui().Program1->trigger();
   EXPECT_EQ(QByteArray::fromStdString(ReadFileBytes(program_)), Program(2000));
   EXPECT_EQ(ReadFileBytes(InProgramFolder("Vindargast_old.dat")), "stary program");
   EXPECT_EQ(quits_, 0);

@@ -19,14 +19,14 @@ class SetBuilderListTest : public CatalogueSetTest {
   // Drops the device-list lines in order; the lines are those of the list as it shows now.
   static void Drop(TWinZestawy& window, const std::vector<int>& lines) {
     for (int line : lines) {
-      window.ui.ListaUrzadzen->setCurrentRow(line);
+      window.ui().ListaUrzadzen->setCurrentRow(line);
       window.ListaZestawDragDrop();
     }
   }
   static QStringList SetLines(const TWinZestawy& window) {
     QStringList lines;
-    for (int i = 0; i < window.ui.ListaZestaw->count(); ++i)
-      lines << window.ui.ListaZestaw->item(i)->text();
+    for (int i = 0; i < window.ui().ListaZestaw->count(); ++i)
+      lines << window.ui().ListaZestaw->item(i)->text();
     return lines;
   }
   static void Choose(QComboBox* combo, const QString& text) {
@@ -37,18 +37,18 @@ class SetBuilderListTest : public CatalogueSetTest {
 
 TEST_F(SetBuilderListTest, FiltersShowOneKindOrProducerAndDropTheLineShown) {
   TWinZestawy window;
-  Choose(window.ui.ComboBox1, "Pompa obiegowa");
-  ASSERT_EQ(window.ui.ListaUrzadzen->count(), 2);
-  EXPECT_EQ(window.ui.StaticText15->text(), "2");
+  Choose(window.ui().ComboBox1, "Pompa obiegowa");
+  ASSERT_EQ(window.ui().ListaUrzadzen->count(), 2);
+  EXPECT_EQ(window.ui().StaticText15->text(), "2");
   Drop(window, {1});
   EXPECT_EQ(SetLines(window), QStringList{"Pompa obiegowa=Moja pompa"});
   EXPECT_EQ(window.SetSlots[0], window.DeviceEntries[7]);
 
-  Choose(window.ui.ComboBox2, "Promienny Dom");
-  EXPECT_EQ(window.ui.ListaUrzadzen->count(), 7);  // the kind filter no longer acts
-  EXPECT_EQ(window.ui.ListaUrzadzen->item(1)->text(), "Kolektor=PK-2.5");
-  Choose(window.ui.ComboBox1, "Wszystkie");
-  EXPECT_EQ(window.ui.ListaUrzadzen->count(), 14);
+  Choose(window.ui().ComboBox2, "Promienny Dom");
+  EXPECT_EQ(window.ui().ListaUrzadzen->count(), 7);  // the kind filter no longer acts
+  EXPECT_EQ(window.ui().ListaUrzadzen->item(1)->text(), "Kolektor=PK-2.5");
+  Choose(window.ui().ComboBox1, "Wszystkie");
+  EXPECT_EQ(window.ui().ListaUrzadzen->count(), 14);
 }
 
 TEST_F(SetBuilderListTest, DropRulesOfOneAndTwoTankSets) {
@@ -59,14 +59,14 @@ TEST_F(SetBuilderListTest, DropRulesOfOneAndTwoTankSets) {
   EXPECT_EQ(window.SetSlotCount, 2);
 
   // Two tanks: another tank is taken, the same tank again is not.
-  window.ui.RadioButton2->click();
+  window.ui().RadioButton2->click();
   Drop(window, {1, 0, 3});
   EXPECT_EQ(SetLines(window), (QStringList{"Zasobnik=ZS-200", "Kolektor=PK-2.5",
                                            QString::fromUtf8("Zasobnik=Mój zasobnik 300")}));
 
   // Reset empties the list and the slots but keeps the set data.
-  window.ui.BitBtn1->click();
-  EXPECT_EQ(window.ui.ListaZestaw->count(), 0);
+  window.ui().BitBtn1->click();
+  EXPECT_EQ(window.ui().ListaZestaw->count(), 0);
   EXPECT_EQ(window.SetSlotCount, 0);
   EXPECT_TRUE(window.SetSlots[2].empty());
   EXPECT_EQ(window.CurrentSet.LiczbaZasobnikow, 2);
@@ -74,9 +74,9 @@ TEST_F(SetBuilderListTest, DropRulesOfOneAndTwoTankSets) {
 
 TEST_F(SetBuilderListTest, EightLinesMakeTheSetFull) {
   TWinZestawy window;
-  window.ui.RadioButton2->click();
+  window.ui().RadioButton2->click();
   Drop(window, {0, 1, 2, 4, 6, 8, 10, 12});
-  ASSERT_EQ(window.ui.ListaZestaw->count(), 8);
+  ASSERT_EQ(window.ui().ListaZestaw->count(), 8);
   // The limit comes before the duplicate rule: even a device already there gets the message.
   for (int line : {13, 0}) {
     dialogs.ExpectPlain(kFull);
@@ -88,19 +88,19 @@ TEST_F(SetBuilderListTest, EightLinesMakeTheSetFull) {
 TEST_F(SetBuilderListTest, ShowingRebuildsTheListOnlyAfterACatalogueChange) {
   TWinZestawy window;
   Drop(window, {2});
-  window.ui.Opis->setPlainText("opis");
+  window.ui().Opis->setPlainText("opis");
   Form1->PumpCatalogue.Rows.push_back(Form1->PumpCatalogue.Rows[1]);
   Form1->PumpCatalogue.Rows.back()[2] = "Nowa pompa";
   ++Form1->PumpCatalogue.RowCount;
 
   window.FormShow();
-  EXPECT_EQ(window.ui.ListaUrzadzen->count(), 14);  // no change announced
-  EXPECT_TRUE(window.ui.Opis->toPlainText().isEmpty());
+  EXPECT_EQ(window.ui().ListaUrzadzen->count(), 14);  // no change announced
+  EXPECT_TRUE(window.ui().Opis->toPlainText().isEmpty());
 
   Engine.CataloguesChanged = 1;
   window.FormShow();
-  ASSERT_EQ(window.ui.ListaUrzadzen->count(), 15);
-  EXPECT_EQ(window.ui.ListaUrzadzen->item(8)->text(), "Pompa obiegowa=Nowa pompa");
+  ASSERT_EQ(window.ui().ListaUrzadzen->count(), 15);
+  EXPECT_EQ(window.ui().ListaUrzadzen->item(8)->text(), "Pompa obiegowa=Nowa pompa");
   EXPECT_EQ(Engine.CataloguesChanged, 0);
   EXPECT_EQ(SetLines(window), QStringList{"Kolektor=PK-2.5"});  // the set list stays
   Drop(window, {8});
@@ -109,14 +109,14 @@ TEST_F(SetBuilderListTest, ShowingRebuildsTheListOnlyAfterACatalogueChange) {
 
 TEST_F(SetBuilderListTest, NumberEditsTakeDecimalKeysAndTheProducerGivesItsWebPage) {
   TWinZestawy window;
-  for (QLineEdit* edit : {window.ui.Edit1, window.ui.Edit2, window.ui.ECenaZestawu}) {
+  for (QLineEdit* edit : {window.ui().Edit1, window.ui().Edit2, window.ui().ECenaZestawu}) {
     edit->clear();
     QTest::keyClicks(edit, "1a2,5 x");
     EXPECT_EQ(edit->text(), "12.5") << edit->objectName().toStdString();
   }
-  window.ui.EProducent->setCurrentIndex(1);
-  emit window.ui.EProducent->activated(1);
-  EXPECT_EQ(window.ui.EWww->text(), "https://kalorynka.example");
+  window.ui().EProducent->setCurrentIndex(1);
+  emit window.ui().EProducent->activated(1);
+  EXPECT_EQ(window.ui().EWww->text(), "https://kalorynka.example");
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ class SetFileTest : public CatalogueSetTest {
 
   static void Drop(TWinZestawy& window, const std::vector<int>& lines) {
     for (int line : lines) {
-      window.ui.ListaUrzadzen->setCurrentRow(line);
+      window.ui().ListaUrzadzen->setCurrentRow(line);
       window.ListaZestawDragDrop();
     }
   }
@@ -43,12 +43,12 @@ class SetFileTest : public CatalogueSetTest {
   // A complete one-tank set with Polish letters in its texts.
   static void FillSet(TWinZestawy& window) {
     Drop(window, kOneTankLines);
-    window.ui.ENazwaZestawu->setText(QString::fromStdString(kSetName));
-    window.ui.EProducent->setCurrentIndex(1);
-    window.ui.EEmail->setText("biuro@kalorynka.example");
-    window.ui.ECenaZestawu->setText("12345.67");
-    window.ui.Edit2->setText("20");
-    window.ui.Opis->setPlainText(QString::fromUtf8("Dla domu jednorodzinnego\nz żółtą ścianą"));
+    window.ui().ENazwaZestawu->setText(QString::fromStdString(kSetName));
+    window.ui().EProducent->setCurrentIndex(1);
+    window.ui().EEmail->setText("biuro@kalorynka.example");
+    window.ui().ECenaZestawu->setText("12345.67");
+    window.ui().Edit2->setText("20");
+    window.ui().Opis->setPlainText(QString::fromUtf8("Dla domu jednorodzinnego\nz żółtą ścianą"));
   }
 
   std::string SetPath(const std::string& name = kSetName) const {
@@ -57,7 +57,7 @@ class SetFileTest : public CatalogueSetTest {
 
   void Save(TWinZestawy& window) {
     dialogs.ExpectPlain(kSaved);
-    window.ui.BitBtn2->click();
+    window.ui().BitBtn2->click();
   }
 };
 
@@ -69,7 +69,7 @@ std::string Golden(const std::string& name) {
 TEST_F(SetFileTest, SavedSetIsTheGoldenFile) {
   TWinZestawy window;
   FillSet(window);
-  window.ui.ECenaZestawu->setText("1234567");
+  window.ui().ECenaZestawu->setText("1234567");
   Save(window);
   const std::string bytes = ReadFileBytes(SetPath());
   EXPECT_EQ(bytes, Golden("one_tank_set.xml"));
@@ -84,12 +84,12 @@ TEST_F(SetFileTest, SavedSetIsTheGoldenFile) {
 
 TEST_F(SetFileTest, TwoTankSetNumbersTheTanksInListOrder) {
   TWinZestawy window;
-  window.ui.RadioButton2->click();
+  window.ui().RadioButton2->click();
   Drop(window, {3, 1, 4, 7, 0, 8, 11, 12});
-  ASSERT_EQ(window.ui.ListaZestaw->count(), 8);
-  window.ui.ENazwaZestawu->setText("Dwa");
-  window.ui.EProducent->setCurrentIndex(0);
-  window.ui.ECenaZestawu->setText("4990");
+  ASSERT_EQ(window.ui().ListaZestaw->count(), 8);
+  window.ui().ENazwaZestawu->setText("Dwa");
+  window.ui().EProducent->setCurrentIndex(0);
+  window.ui().ECenaZestawu->setText("4990");
   Save(window);
 
   xml::Document document;
@@ -124,13 +124,13 @@ TEST_F(SetFileTest, SaveChecksStopBeforeWriting) {
     std::function<void(TWinZestawy&)> change;
     QString message;
   } cases[] = {
-      {"no name", [](TWinZestawy& w) { w.ui.ENazwaZestawu->clear(); }, missing},
-      {"no producer", [](TWinZestawy& w) { w.ui.EProducent->setCurrentIndex(-1); }, missing},
-      {"no collector count", [](TWinZestawy& w) { w.ui.ELiczbaKolektorow->clear(); }, missing},
-      {"no price", [](TWinZestawy& w) { w.ui.ECenaZestawu->clear(); }, incomplete},
-      {"a device missing", [](TWinZestawy& w) { delete w.ui.ListaZestaw->takeItem(6); },
+      {"no name", [](TWinZestawy& w) { w.ui().ENazwaZestawu->clear(); }, missing},
+      {"no producer", [](TWinZestawy& w) { w.ui().EProducent->setCurrentIndex(-1); }, missing},
+      {"no collector count", [](TWinZestawy& w) { w.ui().ELiczbaKolektorow->clear(); }, missing},
+      {"no price", [](TWinZestawy& w) { w.ui().ECenaZestawu->clear(); }, incomplete},
+      {"a device missing", [](TWinZestawy& w) { delete w.ui().ListaZestaw->takeItem(6); },
        incomplete},
-      {"two tanks asked for", [](TWinZestawy& w) { w.ui.RadioButton2->click(); }, incomplete},
+      {"two tanks asked for", [](TWinZestawy& w) { w.ui().RadioButton2->click(); }, incomplete},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -138,16 +138,16 @@ TEST_F(SetFileTest, SaveChecksStopBeforeWriting) {
     FillSet(window);
     c.change(window);
     dialogs.ExpectBox("Uwaga !!!", c.message, platform::Icon::Warning);
-    window.ui.BitBtn2->click();
+    window.ui().BitBtn2->click();
     EXPECT_FALSE(std::filesystem::exists(SetPath()));
   }
 
   // A thickness that is no integer stops the save with the conversion error.
   TWinZestawy window;
   FillSet(window);
-  window.ui.Edit1->setText("32.5");
+  window.ui().Edit1->setText("32.5");
   dialogs.ExpectError("'32.5' is not a valid integer value");
-  window.ui.BitBtn2->click();
+  window.ui().BitBtn2->click();
   EXPECT_FALSE(std::filesystem::exists(SetPath()));
 }
 
@@ -158,9 +158,9 @@ TEST_F(SetFileTest, NamesThatLeaveTheSetFolderOrHideAreRefused) {
     SCOPED_TRACE(name);
     TWinZestawy window;
     FillSet(window);
-    window.ui.ENazwaZestawu->setText(name);
+    window.ui().ENazwaZestawu->setText(name);
     dialogs.ExpectBox("Uwaga", kWriteFailed, platform::Icon::Warning);
-    window.ui.BitBtn2->click();
+    window.ui().BitBtn2->click();
   }
   EXPECT_FALSE(std::filesystem::exists(dir_.path() / "poza.xml"));
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path() / "Zestawy" / "pod"));
@@ -173,12 +173,12 @@ TEST_F(SetFileTest, FailedSaveKeepsTheOldFileAndShowsNoSuccess) {
   Save(window);
   const std::string before = ReadFileBytes(SetPath());
 
-  window.ui.ECenaZestawu->setText("999");
-  window.ui.Opis->setPlainText(QString(4000, QChar('x')));
+  window.ui().ECenaZestawu->setText("999");
+  window.ui().Opis->setPlainText(QString(4000, QChar('x')));
   {
     FileSizeLimit limit(512);  // less than the set file
     dialogs.ExpectBox("Uwaga", kWriteFailed, platform::Icon::Warning);
-    window.ui.BitBtn2->click();
+    window.ui().BitBtn2->click();
   }
   EXPECT_EQ(ReadFileBytes(SetPath()), before);
   std::vector<std::string> left;
@@ -189,7 +189,7 @@ TEST_F(SetFileTest, FailedSaveKeepsTheOldFileAndShowsNoSuccess) {
   // The folder missing: the same message, also after an earlier save succeeded.
   std::filesystem::remove_all(dir_.path() / "Zestawy");
   dialogs.ExpectBox("Uwaga", kWriteFailed, platform::Icon::Warning);
-  window.ui.BitBtn2->click();
+  window.ui().BitBtn2->click();
 }
 
 class SetOpenerTest : public SetFileTest {
@@ -201,7 +201,7 @@ class SetOpenerTest : public SetFileTest {
       FillSet(window);
       Save(window);
     }
-    Form1->ui.ELiczbaKolektorow->setText("5");
+    Form1->ui().ELiczbaKolektorow->setText("5");
     Engine.CenaZasobnik = 1500;
     Engine.CenaKolektory = 2500;
     Engine.CenaArmatury = 300;
@@ -216,9 +216,9 @@ class SetOpenerTest : public SetFileTest {
 
   static void Select(TWinOpenZestaw& opener, const QString& file) {
     opener.FormShow();
-    const auto found = opener.ui.FileListBox1->findItems(file, Qt::MatchExactly);
+    const auto found = opener.ui().FileListBox1->findItems(file, Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1);
-    opener.ui.FileListBox1->setCurrentItem(found[0]);
+    opener.ui().FileListBox1->setCurrentItem(found[0]);
   }
 };
 
@@ -226,7 +226,7 @@ TEST_F(SetOpenerTest, AcceptLoadsTheSetsDevicesAndPrice) {
   SaveGoldenSet();
   TWinOpenZestaw opener;
   Select(opener, QString::fromStdString(kSetName + ".xml"));
-  opener.ui.BitBtn1->click();
+  opener.ui().BitBtn1->click();
 
   EXPECT_EQ(Engine.SelectedTank->Model, "Mój zasobnik 300");
   EXPECT_EQ(Engine.SelectedCollector->Model, "Mój kolektor");
@@ -252,15 +252,15 @@ TEST_F(SetOpenerTest, AcceptLoadsTheSetsDevicesAndPrice) {
   EXPECT_FLOAT_EQ(Engine.Tank2Volume, 150);
   EXPECT_FLOAT_EQ(Engine.ComputeTotalCost(), 12345.7f);
 
-  EXPECT_EQ(opener.ui.StaticText9->text(), QString::fromStdString(kSetName));
-  EXPECT_EQ(opener.ui.StaticText10->text(), "Kalorynka");
-  EXPECT_EQ(opener.ui.StaticText14->text(), "3");
-  EXPECT_EQ(opener.ui.StaticText15->text(), "1");
-  EXPECT_EQ(opener.ui.ListBox2->count(), 7);
-  EXPECT_EQ(opener.ui.ListBox2->item(0)->text(), QString::fromUtf8("Mój zasobnik 300"));
+  EXPECT_EQ(opener.ui().StaticText9->text(), QString::fromStdString(kSetName));
+  EXPECT_EQ(opener.ui().StaticText10->text(), "Kalorynka");
+  EXPECT_EQ(opener.ui().StaticText14->text(), "3");
+  EXPECT_EQ(opener.ui().StaticText15->text(), "1");
+  EXPECT_EQ(opener.ui().ListBox2->count(), 7);
+  EXPECT_EQ(opener.ui().ListBox2->item(0)->text(), QString::fromUtf8("Mój zasobnik 300"));
   EXPECT_EQ(opener.SetEmail, "biuro@kalorynka.example");
-  EXPECT_EQ(Form1->ui.Label61->text(), QString::fromUtf8("Mój kolektor"));
-  EXPECT_EQ(Form1->ui.ELiczbaKolektorow->text(), "3");
+  EXPECT_EQ(Form1->ui().Label61->text(), QString::fromUtf8("Mój kolektor"));
+  EXPECT_EQ(Form1->ui().ELiczbaKolektorow->text(), "3");
 }
 
 // The main window's summary shows the set's collector as the collector window does: k1 with four
@@ -276,10 +276,10 @@ TEST_F(SetOpenerTest, AcceptShowsTheCollectorsCoefficientsAsTheCollectorWindowDo
   set.SaveFile(SetPath());
   TWinOpenZestaw opener;
   Select(opener, QString::fromStdString(kSetName + ".xml"));
-  opener.ui.BitBtn1->click();
+  opener.ui().BitBtn1->click();
   EXPECT_FLOAT_EQ(Engine.CollectorK1, 3.78f);
-  EXPECT_EQ(Form1->ui.Label62->text(), "3.78");
-  EXPECT_EQ(Form1->ui.Label63->text(), "0.015");
+  EXPECT_EQ(Form1->ui().Label62->text(), "3.78");
+  EXPECT_EQ(Form1->ui().Label63->text(), "0.015");
 }
 
 // The cost window's total shows every digit of the single-precision set price.
@@ -289,21 +289,21 @@ TEST_F(SetOpenerTest, AcceptPutsTheSetPriceIntoTheCostWindow) {
   WinKoszty = &costs;
   TWinOpenZestaw opener;
   Select(opener, QString::fromStdString(kSetName + ".xml"));
-  opener.ui.BitBtn1->click();
+  opener.ui().BitBtn1->click();
   WinKoszty = nullptr;
-  EXPECT_EQ(costs.ui.ESumaKoszt->text(), "12345.7001953125");
+  EXPECT_EQ(costs.ui().ESumaKoszt->text(), "12345.7001953125");
 }
 
 TEST_F(SetOpenerTest, PreviewShowsTheSetAndChangesNothing) {
   SaveGoldenSet();
   TWinOpenZestaw opener;
   Select(opener, QString::fromStdString(kSetName + ".xml"));
-  opener.ui.BitBtn2->click();
-  EXPECT_EQ(opener.ui.StaticText17->text(), QString::fromUtf8("12345.7 zł"));
-  EXPECT_EQ(opener.ui.Opis->toPlainText(),
+  opener.ui().BitBtn2->click();
+  EXPECT_EQ(opener.ui().StaticText17->text(), QString::fromUtf8("12345.7 zł"));
+  EXPECT_EQ(opener.ui().Opis->toPlainText(),
             QString::fromUtf8("Dla domu jednorodzinnego\nz żółtą ścianą"));
-  EXPECT_EQ(opener.ui.ListBox2->count(), 7);
-  EXPECT_EQ(opener.ui.ListBox2->item(4)->text(), "NW-18");
+  EXPECT_EQ(opener.ui().ListBox2->count(), 7);
+  EXPECT_EQ(opener.ui().ListBox2->item(4)->text(), "NW-18");
   EXPECT_EQ(Engine.SetPriceMode, 0);
   EXPECT_EQ(Engine.LiczbaKolektorow, 5);
   EXPECT_FLOAT_EQ(Engine.CenaZasobnik, 1500);
@@ -350,7 +350,7 @@ TEST_F(SetOpenerTest, DamagedSetChangesNothingAndIsReported) {
     EXPECT_FLOAT_EQ(Engine.CenaInne, 700);
     EXPECT_NE(Engine.SelectedTank->Model, "Mój zasobnik 300");
     EXPECT_NE(Engine.SelectedStructure->Model, "KW-Dach");
-    EXPECT_EQ(opener.ui.StaticText9->text(), "");
+    EXPECT_EQ(opener.ui().StaticText9->text(), "");
   }
 }
 
@@ -363,22 +363,22 @@ TEST_F(SetOpenerTest, AFileHoldingNoSetIsReportedAndAcceptChangesNothing) {
   struct Unset {
     ~Unset() { WinKoszty = nullptr; }
   } unset;
-  costs.ui.ESumaKoszt->setText("777");
+  costs.ui().ESumaKoszt->setText("777");
   Engine.CenaZestawu = 555;
   Engine.LiczbaZasobnikow = 1;  // whose scheme picture the fixture holds
-  const qint64 picture = Form1->ui.ObrazekTlo->pixmap().cacheKey();
+  const qint64 picture = Form1->ui().ObrazekTlo->pixmap().cacheKey();
   dir_.Write("Zestawy/inny.xml", "<?xml version=\"1.0\"?><vindargast><a/></vindargast>");
   TWinOpenZestaw opener;
   Select(opener, "inny.xml");
 
   dialogs.ExpectBox("Uwaga", QString::fromUtf8("2 Nie udało się wczytać pliku xml !!!"),
                     platform::Icon::Warning);
-  opener.ui.BitBtn2->click();
+  opener.ui().BitBtn2->click();
   dialogs.ExpectBox("Uwaga", kLoadFailed, platform::Icon::Warning);
-  opener.ui.BitBtn1->click();
+  opener.ui().BitBtn1->click();
 
-  EXPECT_EQ(costs.ui.ESumaKoszt->text(), "777");
-  EXPECT_EQ(Form1->ui.ObrazekTlo->pixmap().cacheKey(), picture);
+  EXPECT_EQ(costs.ui().ESumaKoszt->text(), "777");
+  EXPECT_EQ(Form1->ui().ObrazekTlo->pixmap().cacheKey(), picture);
   EXPECT_EQ(Engine.SetPriceMode, 0);
   EXPECT_FLOAT_EQ(Engine.CenaZestawu, 555);
   EXPECT_EQ(Engine.LiczbaZasobnikow, 1);
@@ -390,11 +390,11 @@ TEST_F(SetOpenerTest, AnOlderLfSetFileStillReads) {
   ASSERT_EQ(Golden("older_lf_set.xml").find('\r'), std::string::npos);
   TWinOpenZestaw opener;
   Select(opener, "stary.xml");
-  opener.ui.BitBtn2->click();
-  EXPECT_EQ(opener.ui.StaticText17->text(), QString::fromUtf8("1.23457E06 zł"));
-  EXPECT_EQ(opener.ui.Opis->toPlainText(),
+  opener.ui().BitBtn2->click();
+  EXPECT_EQ(opener.ui().StaticText17->text(), QString::fromUtf8("1.23457E06 zł"));
+  EXPECT_EQ(opener.ui().Opis->toPlainText(),
             QString::fromUtf8("Dla domu jednorodzinnego\nz żółtą ścianą"));
-  opener.ui.BitBtn1->click();
+  opener.ui().BitBtn1->click();
   EXPECT_FLOAT_EQ(Engine.CenaZestawu, 1234570);
   EXPECT_EQ(Engine.SetPriceMode, 1);
   EXPECT_EQ(Engine.SelectedTank->Model, "Mój zasobnik 300");
@@ -404,11 +404,11 @@ TEST_F(SetOpenerTest, AnOlderLfSetFileStillReads) {
   // The golden file of today reads the same: its CR LF inside the description is a line break.
   dir_.Write("Zestawy/nowy.xml", Golden("one_tank_set.xml"));
   Select(opener, "nowy.xml");
-  opener.ui.BitBtn2->click();
-  EXPECT_EQ(opener.ui.Opis->toPlainText(),
+  opener.ui().BitBtn2->click();
+  EXPECT_EQ(opener.ui().Opis->toPlainText(),
             QString::fromUtf8("Dla domu jednorodzinnego\nz żółtą ścianą"));
   Engine.CenaZestawu = 0;
-  opener.ui.BitBtn1->click();
+  opener.ui().BitBtn1->click();
   EXPECT_FLOAT_EQ(Engine.CenaZestawu, 1234570);
 }
 
@@ -416,10 +416,10 @@ TEST_F(SetOpenerTest, LinksOpenTheSetsAddressesButNotBrak) {
   SaveGoldenSet();
   TWinOpenZestaw opener;
   Select(opener, QString::fromStdString(kSetName + ".xml"));
-  opener.ui.BitBtn2->click();
-  QTest::mouseClick(opener.ui.StaticText12, Qt::LeftButton);
-  QTest::mouseClick(opener.ui.StaticText12, Qt::LeftButton);
-  QTest::mouseClick(opener.ui.StaticText13, Qt::LeftButton);  // the web page is "brak"
+  opener.ui().BitBtn2->click();
+  QTest::mouseClick(opener.ui().StaticText12, Qt::LeftButton);
+  QTest::mouseClick(opener.ui().StaticText12, Qt::LeftButton);
+  QTest::mouseClick(opener.ui().StaticText13, Qt::LeftButton);  // the web page is "brak"
   EXPECT_EQ(dialogs.OpenedUrls(), (std::vector<QString>{"mailto:biuro@kalorynka.example",
                                                         "mailto:biuro@kalorynka.example"}));
   EXPECT_EQ(opener.SetEmail, "biuro@kalorynka.example");
@@ -428,11 +428,11 @@ TEST_F(SetOpenerTest, LinksOpenTheSetsAddressesButNotBrak) {
 TEST_F(SetOpenerTest, TwoTankSetLoadsBothTanksAndItsScheme) {
   {
     TWinZestawy window;
-    window.ui.RadioButton2->click();
+    window.ui().RadioButton2->click();
     Drop(window, {1, 3, 4, 7, 0, 8, 11, 12});
-    window.ui.ENazwaZestawu->setText("Dwa");
-    window.ui.EProducent->setCurrentIndex(0);
-    window.ui.ECenaZestawu->setText("4990");
+    window.ui().ENazwaZestawu->setText("Dwa");
+    window.ui().EProducent->setCurrentIndex(0);
+    window.ui().ECenaZestawu->setText("4990");
     Save(window);
   }
   QImage picture(6, 6, QImage::Format_RGB32);
@@ -440,13 +440,13 @@ TEST_F(SetOpenerTest, TwoTankSetLoadsBothTanksAndItsScheme) {
   picture.save(QString::fromStdString(dir_.File("Grafika/CWU-2zasobniki.bmp")), "BMP");
   TWinOpenZestaw opener;
   Select(opener, "Dwa.xml");
-  opener.ui.BitBtn1->click();
-  EXPECT_EQ(Form1->ui.ObrazekTlo->pixmap().width(), 6);
+  opener.ui().BitBtn1->click();
+  EXPECT_EQ(Form1->ui().ObrazekTlo->pixmap().width(), 6);
   EXPECT_EQ(Engine.SelectedTank->Model, "Mój zasobnik 300");
   EXPECT_EQ(Engine.SelectedTank2->Model, "ZS-200");
   EXPECT_EQ(Engine.LiczbaZasobnikow, 2);
   EXPECT_FLOAT_EQ(Engine.CenaZestawu, 4990);
-  EXPECT_EQ(opener.ui.ListBox2->count(), 8);
+  EXPECT_EQ(opener.ui().ListBox2->count(), 8);
 }
 
 TEST_F(SetOpenerTest, ListsOnlySetFilesAndDeletesAfterYes) {
@@ -454,19 +454,19 @@ TEST_F(SetOpenerTest, ListsOnlySetFilesAndDeletesAfterYes) {
   dir_.Write("Zestawy/lista_zestawow.txt", "x.xml\n");
   TWinOpenZestaw opener;
   opener.FormShow();
-  ASSERT_EQ(opener.ui.FileListBox1->count(), 1);
-  opener.ui.FileListBox1->setCurrentRow(0);
+  ASSERT_EQ(opener.ui().FileListBox1->count(), 1);
+  opener.ui().FileListBox1->setCurrentRow(0);
   const QString question =
       QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany zestaw z programu ?");
   dialogs.ExpectBox("Pytanie", question, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::No);
-  opener.ui.BitBtn4->click();
+  opener.ui().BitBtn4->click();
   EXPECT_TRUE(std::filesystem::exists(SetPath()));
   dialogs.ExpectBox("Pytanie", question, platform::Icon::Question, platform::Buttons::YesNo,
                     platform::Answer::Yes);
-  opener.ui.BitBtn4->click();
+  opener.ui().BitBtn4->click();
   EXPECT_FALSE(std::filesystem::exists(SetPath()));
-  EXPECT_EQ(opener.ui.FileListBox1->count(), 0);
+  EXPECT_EQ(opener.ui().FileListBox1->count(), 0);
 }
 
 // A delete that fails (here the file went away meanwhile) is reported and the entry stays.
@@ -482,9 +482,9 @@ TEST_F(SetOpenerTest, AFailedDeleteIsReportedAndKeepsTheEntry) {
                     QString::fromUtf8("Nie udało się usunąć pliku zestawu %1.")
                         .arg(QString::fromStdString(kSetName + ".xml")),
                     platform::Icon::Warning);
-  opener.ui.BitBtn4->click();
-  ASSERT_EQ(opener.ui.FileListBox1->count(), 1);
-  EXPECT_EQ(opener.ui.FileListBox1->item(0)->text(), QString::fromStdString(kSetName + ".xml"));
+  opener.ui().BitBtn4->click();
+  ASSERT_EQ(opener.ui().FileListBox1->count(), 1);
+  EXPECT_EQ(opener.ui().FileListBox1->item(0)->text(), QString::fromStdString(kSetName + ".xml"));
 }
 
 }  // namespace

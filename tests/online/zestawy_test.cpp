@@ -42,9 +42,9 @@ TEST_F(SetBuilderTest, CreationListsEveryDeviceByKindThenRow) {
       "Konstrukcja=KW-Dach",
       "Konstrukcja=Moja konstrukcja",
   };
-  EXPECT_EQ(Lines(window.ui.ListaUrzadzen), expected);
+  EXPECT_EQ(Lines(window.ui().ListaUrzadzen), expected);
   ASSERT_EQ(static_cast<int>(window.DeviceEntries.size()), Form1->DeviceCount);
-  EXPECT_EQ(window.ui.StaticText15->text(), "14");
+  EXPECT_EQ(window.ui().StaticText15->text(), "14");
   for (int k = 0; k < 14; ++k) EXPECT_EQ(window.DeviceListIndex[k], k);
 
   // An entry is the kind, the display value, the producer and then the whole catalogue row.
@@ -57,59 +57,59 @@ TEST_F(SetBuilderTest, CreationListsEveryDeviceByKindThenRow) {
   EXPECT_EQ(std::vector<std::string>(controller.begin() + 3, controller.end()), row);
 
   // Every second line is drawn light blue.
-  EXPECT_EQ(window.ui.ListaUrzadzen->item(1)->background().color(), QColor(166, 202, 240));
-  EXPECT_EQ(window.ui.ListaUrzadzen->item(0)->background().style(), Qt::NoBrush);
+  EXPECT_EQ(window.ui().ListaUrzadzen->item(1)->background().color(), QColor(166, 202, 240));
+  EXPECT_EQ(window.ui().ListaUrzadzen->item(0)->background().style(), Qt::NoBrush);
 }
 
 TEST_F(SetBuilderTest, CreationStartValues) {
   TWinZestawy window;
-  EXPECT_EQ(window.ui.ComboBox1->currentText(), "Wszystkie");
-  EXPECT_EQ(window.ui.ComboBox2->currentText(), "Wszystkie");
-  ASSERT_EQ(window.ui.ComboBox2->count(), 2);
-  EXPECT_EQ(window.ui.ComboBox2->itemText(0), "Promienny Dom");
-  EXPECT_EQ(window.ui.ComboBox2->itemText(1), "Kalorynka");
-  ASSERT_EQ(window.ui.EProducent->count(), 2);
-  EXPECT_EQ(window.ui.EProducent->itemText(1), "Kalorynka");
-  EXPECT_EQ(window.ui.EProducent->currentIndex(), -1);
+  EXPECT_EQ(window.ui().ComboBox1->currentText(), "Wszystkie");
+  EXPECT_EQ(window.ui().ComboBox2->currentText(), "Wszystkie");
+  ASSERT_EQ(window.ui().ComboBox2->count(), 2);
+  EXPECT_EQ(window.ui().ComboBox2->itemText(0), "Promienny Dom");
+  EXPECT_EQ(window.ui().ComboBox2->itemText(1), "Kalorynka");
+  ASSERT_EQ(window.ui().EProducent->count(), 2);
+  EXPECT_EQ(window.ui().EProducent->itemText(1), "Kalorynka");
+  EXPECT_EQ(window.ui().EProducent->currentIndex(), -1);
 
-  EXPECT_EQ(window.ui.Edit1->text(), "32");
-  EXPECT_EQ(window.ui.Edit2->text(), "32");
-  EXPECT_EQ(window.ui.ELiczbaKolektorow->text(), "3");
-  EXPECT_TRUE(window.ui.RadioButton1->isChecked());
+  EXPECT_EQ(window.ui().Edit1->text(), "32");
+  EXPECT_EQ(window.ui().Edit2->text(), "32");
+  EXPECT_EQ(window.ui().ELiczbaKolektorow->text(), "3");
+  EXPECT_TRUE(window.ui().RadioButton1->isChecked());
   EXPECT_EQ(window.CurrentSet.LiczbaZasobnikow, 1);
   EXPECT_EQ(window.CurrentSet.LiczbaKolektorow, 3);
   EXPECT_EQ(window.CurrentSet.GruboscZewnatrz, 32);
   EXPECT_EQ(window.CurrentSet.GruboscWewnatrz, 32);
   EXPECT_EQ(window.SetSlotCount, 0);
-  EXPECT_EQ(window.ui.ListaZestaw->count(), 0);
+  EXPECT_EQ(window.ui().ListaZestaw->count(), 0);
   // The builder changes nothing in the design.
   EXPECT_EQ(Engine.LiczbaKolektorow, 3);
 }
 
 TEST_F(SetBuilderTest, TankRadiosSetTheNumberOfTanks) {
   TWinZestawy window;
-  window.ui.RadioButton2->click();
+  window.ui().RadioButton2->click();
   EXPECT_EQ(window.CurrentSet.LiczbaZasobnikow, 2);
-  window.ui.RadioButton1->click();
+  window.ui().RadioButton1->click();
   EXPECT_EQ(window.CurrentSet.LiczbaZasobnikow, 1);
   // Selected from code, as a set being reset would do.
-  window.ui.RadioButton2->setChecked(true);
+  window.ui().RadioButton2->setChecked(true);
   EXPECT_EQ(window.CurrentSet.LiczbaZasobnikow, 2);
   // A second click on the selected radio changes nothing.
-  window.ui.RadioButton2->click();
+  window.ui().RadioButton2->click();
   EXPECT_EQ(window.CurrentSet.LiczbaZasobnikow, 2);
 }
 
 TEST_F(SetBuilderTest, CollectorCountFollowsTheEditAndRefusesWhatIsNoInteger) {
   TWinZestawy window;
-  window.ui.ELiczbaKolektorow->clear();
+  window.ui().ELiczbaKolektorow->clear();
   EXPECT_EQ(window.CurrentSet.LiczbaKolektorow, 3);  // an empty edit changes nothing
-  QTest::keyClicks(window.ui.ELiczbaKolektorow, "12");
+  QTest::keyClicks(window.ui().ELiczbaKolektorow, "12");
   EXPECT_EQ(window.CurrentSet.LiczbaKolektorow, 12);
 
   // The edit has no key filter: a letter reaches the handler, which ends in the error box.
   dialogs.ExpectError("'12x' is not a valid integer value");
-  QTest::keyClicks(window.ui.ELiczbaKolektorow, "x");
+  QTest::keyClicks(window.ui().ELiczbaKolektorow, "x");
   EXPECT_EQ(window.CurrentSet.LiczbaKolektorow, 12);
 }
 
@@ -141,8 +141,8 @@ TEST_F(SetBuilderTest, CompletenessNeedsEachKindOnceAndTheSetsTanks) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TWinZestawy window;
-    (c.tanks == 2 ? window.ui.RadioButton2 : window.ui.RadioButton1)->setChecked(true);
-    window.ui.ListaZestaw->addItems(c.lines);
+    (c.tanks == 2 ? window.ui().RadioButton2 : window.ui().RadioButton1)->setChecked(true);
+    window.ui().ListaZestaw->addItems(c.lines);
     EXPECT_EQ(window.SetIsComplete(), c.complete);
   }
 }
@@ -157,12 +157,12 @@ TEST_F(SetBuilderTest, AThirdTankIsRefusedAtTheDrop) {
   ++tanks.RowCount;
   ++Form1->DeviceCount;
   TWinZestawy window;
-  window.ui.RadioButton2->click();
+  window.ui().RadioButton2->click();
   for (int line : {0, 1, 2, 3}) {
-    window.ui.ListaUrzadzen->setCurrentRow(line);
+    window.ui().ListaUrzadzen->setCurrentRow(line);
     window.ListaZestawDragDrop();
   }
-  EXPECT_EQ(Lines(window.ui.ListaZestaw),
+  EXPECT_EQ(Lines(window.ui().ListaZestaw),
             (QStringList{"Zasobnik=ZS-200", QString::fromUtf8("Zasobnik=Mój zasobnik 300"),
                          "Kolektor=PK-2.5"}));
   EXPECT_EQ(window.SetSlotCount, 3);
@@ -172,28 +172,28 @@ TEST_F(SetBuilderTest, AThirdTankIsRefusedAtTheDrop) {
 // producer is found by its name.
 TEST_F(SetBuilderTest, ProducersFollowTheProducerEditor) {
   TWinZestawy window;
-  window.ui.EProducent->setCurrentIndex(1);  // "Kalorynka"
+  window.ui().EProducent->setCurrentIndex(1);  // "Kalorynka"
   TWinAddProducent producers;
-  producers.ui.Edit1->setText("Nowy");
-  producers.ui.Edit2->setText("https://nowy.example");
-  producers.ui.BitBtn1->click();
-  producers.ui.LstProducent->setCurrentRow(0);
+  producers.ui().Edit1->setText("Nowy");
+  producers.ui().Edit2->setText("https://nowy.example");
+  producers.ui().BitBtn1->click();
+  producers.ui().LstProducent->setCurrentRow(0);
   dialogs.ExpectBox("Pytanie",
                     QString::fromUtf8("Czy na pewno chcesz usunąć\ndane producenta z programu ?"),
                     platform::Icon::Question, platform::Buttons::YesNo, platform::Answer::Yes);
   dialogs.ExpectBox("Uwaga", QString::fromUtf8("Nie można usuwać producentów pobranych z bazy"),
                     platform::Icon::Warning);
-  producers.ui.BitBtn4->click();  // the vendor's producer stays
-  producers.ui.LstProducent->setCurrentRow(1);
+  producers.ui().BitBtn4->click();  // the vendor's producer stays
+  producers.ui().LstProducent->setCurrentRow(1);
   dialogs.ExpectBox("Pytanie",
                     QString::fromUtf8("Czy na pewno chcesz usunąć\ndane producenta z programu ?"),
                     platform::Icon::Question, platform::Buttons::YesNo, platform::Answer::Yes);
-  producers.ui.BitBtn4->click();  // "Kalorynka"
+  producers.ui().BitBtn4->click();  // "Kalorynka"
 
   // Before the next showing the window still offers "Kalorynka", now gone: nothing is taken.
-  window.ui.EWww->setText("https://moja.example");
+  window.ui().EWww->setText("https://moja.example");
   window.EProducentSelect();
-  EXPECT_EQ(window.ui.EWww->text(), "https://moja.example");
+  EXPECT_EQ(window.ui().EWww->text(), "https://moja.example");
 
   window.FormShow();
   auto items = [](const QComboBox* combo) {
@@ -201,17 +201,17 @@ TEST_F(SetBuilderTest, ProducersFollowTheProducerEditor) {
     for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
     return texts;
   };
-  EXPECT_EQ(items(window.ui.EProducent), (QStringList{"Promienny Dom", "Nowy"}));
-  EXPECT_EQ(items(window.ui.ComboBox2), (QStringList{"Promienny Dom", "Nowy"}));
-  EXPECT_EQ(window.ui.EProducent->currentIndex(), -1);
-  EXPECT_EQ(window.ui.ComboBox2->currentText(), "Wszystkie");
-  window.ui.EProducent->setCurrentIndex(1);
+  EXPECT_EQ(items(window.ui().EProducent), (QStringList{"Promienny Dom", "Nowy"}));
+  EXPECT_EQ(items(window.ui().ComboBox2), (QStringList{"Promienny Dom", "Nowy"}));
+  EXPECT_EQ(window.ui().EProducent->currentIndex(), -1);
+  EXPECT_EQ(window.ui().ComboBox2->currentText(), "Wszystkie");
+  window.ui().EProducent->setCurrentIndex(1);
   window.EProducentSelect();
-  EXPECT_EQ(window.ui.EWww->text(), "https://nowy.example");
+  EXPECT_EQ(window.ui().EWww->text(), "https://nowy.example");
 
   // A chosen producer that is still there stays chosen.
   window.FormShow();
-  EXPECT_EQ(window.ui.EProducent->currentText(), "Nowy");
+  EXPECT_EQ(window.ui().EProducent->currentText(), "Nowy");
 }
 
 }  // namespace

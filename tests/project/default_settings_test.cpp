@@ -136,7 +136,7 @@ TEST_F(DefaultSettingsTest, ShippedDefaultsAreReadAtTheFirstShowingAndSaveUnchan
     project::ReadDefaultSettings(*Form1);
     EXPECT_EQ(Engine.ProjectLoaded, 1);
     EXPECT_EQ(Engine.KatBeta, 45.0f);
-    EXPECT_EQ(Form1->ui.EBeta->text(), "45");
+    EXPECT_EQ(Form1->ui().EBeta->text(), "45");
     ASSERT_EQ(Engine.WriteProjectFile("znowu.xml"), 1);
     EXPECT_EQ(ReadFileBytes(folder_.File("znowu.xml")), Shipped(name));
   }

@@ -60,25 +60,25 @@ TEST_F(ProjectCommandsTest, OpenCancelledChangesNothing) {
 
 TEST_F(ProjectCommandsTest, OpenReadsTheWholeDesignAndRefreshesTheMainWindow) {
   SetOptionalSectionsOn();
-  Form1->ui.CheckCyrkulacja->setChecked(true);
-  Form1->ui.CheckBasen->setChecked(true);
+  Form1->ui().CheckCyrkulacja->setChecked(true);
+  Form1->ui().CheckBasen->setChecked(true);
   dialogs.ExpectOpenFile(QString::fromStdString(project_test::GoldenPath(Design::HotWater)));
   project::OpenProject(*Form1);
   // Sections the file does not have are off.
   ExpectOptionalSections(0);
-  EXPECT_FALSE(Form1->ui.CheckCyrkulacja->isChecked());
-  EXPECT_FALSE(Form1->ui.CheckBasen->isChecked());
+  EXPECT_FALSE(Form1->ui().CheckCyrkulacja->isChecked());
+  EXPECT_FALSE(Form1->ui().CheckBasen->isChecked());
   EXPECT_EQ(Status(), QString::fromUtf8("Plik hot_water.xml został pomyślnie wczytany"));
-  EXPECT_EQ(Form1->ui.EGamma->text(), "-30");
-  EXPECT_EQ(Form1->ui.EDlugoscPrzewZew->text(), "2.29999995231628");
-  EXPECT_EQ(Form1->ui.ELiczbaOsob->text(), "4");
-  EXPECT_TRUE(Form1->ui.CheckIzolacja->isChecked());
-  EXPECT_EQ(Form1->ui.Label61->text(), QString::fromUtf8("SŻ-2000 płaski"));
-  EXPECT_EQ(Form1->ui.Label62->text(), "3.457");
-  EXPECT_EQ(Form1->ui.Label63->text(), "0.012");  // a precision of 1 counts as 2
-  EXPECT_EQ(Form1->ui.Label72->text(), "0.037");
-  EXPECT_EQ(Form1->ui.Label67->text(), "300");
-  EXPECT_EQ(Form1->ui.Label49->text(), QString::fromUtf8("Kraków"));
+  EXPECT_EQ(Form1->ui().EGamma->text(), "-30");
+  EXPECT_EQ(Form1->ui().EDlugoscPrzewZew->text(), "2.29999995231628");
+  EXPECT_EQ(Form1->ui().ELiczbaOsob->text(), "4");
+  EXPECT_TRUE(Form1->ui().CheckIzolacja->isChecked());
+  EXPECT_EQ(Form1->ui().Label61->text(), QString::fromUtf8("SŻ-2000 płaski"));
+  EXPECT_EQ(Form1->ui().Label62->text(), "3.457");
+  EXPECT_EQ(Form1->ui().Label63->text(), "0.012");  // a precision of 1 counts as 2
+  EXPECT_EQ(Form1->ui().Label72->text(), "0.037");
+  EXPECT_EQ(Form1->ui().Label67->text(), "300");
+  EXPECT_EQ(Form1->ui().Label49->text(), QString::fromUtf8("Kraków"));
   // 4 persons x 65 l x 1.5 in one tank.
   EXPECT_EQ(Engine.RequiredTankVolume, 390.0f);
 }
@@ -177,7 +177,7 @@ TEST_F(ProjectCommandsTest, FactoryRestoreReadsTheFactoryFileAndMakesItTheDefaul
   project::RestoreFactorySettings(*Form1);
   ExpectOptionalSections(0);
   EXPECT_EQ(Engine.KatGamma, -30.0f);
-  EXPECT_EQ(Form1->ui.EGamma->text(), "-30");
+  EXPECT_EQ(Form1->ui().EGamma->text(), "-30");
   EXPECT_EQ(ReadFileBytes(dir_.File("default.xml")), Golden(Design::HotWater));
 }
 
@@ -196,12 +196,12 @@ TEST_F(ProjectCommandsTest, FirstShowingReadsTheDefaultSettings) {
   project::ReadDefaultSettings(*Form1);
   EXPECT_EQ(Engine.ProjectLoaded, 1);
   EXPECT_EQ(Engine.CWUCO, 1);
-  EXPECT_TRUE(Form1->ui.CheckBasen->isChecked());
-  EXPECT_TRUE(Form1->ui.CheckPrzeslona->isChecked());
-  EXPECT_EQ(Form1->ui.PowDomu->text(), "12346");
-  EXPECT_EQ(Form1->ui.BasenSzerokosc->text(), "4.5");
-  EXPECT_EQ(Form1->ui.ComboWspKrotnosci->currentText(), "2.25");
-  EXPECT_EQ(Form1->ui.ComboSrednicaPrzewodu->currentText(), "22");
+  EXPECT_TRUE(Form1->ui().CheckBasen->isChecked());
+  EXPECT_TRUE(Form1->ui().CheckPrzeslona->isChecked());
+  EXPECT_EQ(Form1->ui().PowDomu->text(), "12346");
+  EXPECT_EQ(Form1->ui().BasenSzerokosc->text(), "4.5");
+  EXPECT_EQ(Form1->ui().ComboWspKrotnosci->currentText(), "2.25");
+  EXPECT_EQ(Form1->ui().ComboSrednicaPrzewodu->currentText(), "22");
 }
 
 // A value in a list is picked; a value no item holds is shown as it stands, so that the next
@@ -228,14 +228,14 @@ TEST_F(ProjectCommandsTest, RefreshShowsListValuesAsTheDesignHoldsThem) {
     Engine.BasenOd = c.from;
     Engine.BasenDo = c.to;
     project::RefreshInputsFromEngine(*Form1);
-    const Ui::TForm1& ui = Form1->ui;
-    EXPECT_EQ(ui.ComboWspKrotnosci->currentIndex(), c.factorIndex);
-    EXPECT_EQ(ui.ComboWspKrotnosci->currentText(), c.factorText);
-    EXPECT_EQ(ui.ComboSrednicaPrzewodu->currentIndex(), c.diameterIndex);
-    EXPECT_EQ(ui.ComboSrednicaPrzewodu->currentText(), c.diameterText);
-    EXPECT_EQ(ui.basenOD->currentIndex(), c.fromIndex);
-    EXPECT_EQ(ui.basenOD->currentText(), c.fromText);
-    EXPECT_EQ(ui.basenDO->currentIndex(), c.toIndex);
-    EXPECT_EQ(ui.basenDO->currentText(), c.toText);
+    auto& ui = Form1->ui;
+    EXPECT_EQ(ui().ComboWspKrotnosci->currentIndex(), c.factorIndex);
+    EXPECT_EQ(ui().ComboWspKrotnosci->currentText(), c.factorText);
+    EXPECT_EQ(ui().ComboSrednicaPrzewodu->currentIndex(), c.diameterIndex);
+    EXPECT_EQ(ui().ComboSrednicaPrzewodu->currentText(), c.diameterText);
+    EXPECT_EQ(ui().basenOD->currentIndex(), c.fromIndex);
+    EXPECT_EQ(ui().basenOD->currentText(), c.fromText);
+    EXPECT_EQ(ui().basenDO->currentIndex(), c.toIndex);
+    EXPECT_EQ(ui().basenDO->currentText(), c.toText);
   }
 }

@@ -286,13 +286,13 @@ class ProjectTest : public CatalogueSetTest {
   // tanks, report texts (two of them not remembered), a tax scale and loan texts.
   void Prepare(project_test::Design design) {
     project_test::SetDesign(Engine, design);
-    Form1->ui.Label49->setText(QString::fromUtf8("Kraków"));
-    Ui::TWinRaport& r = WinRaport->ui;
+    Form1->ui().Label49->setText(QString::fromUtf8("Kraków"));
+    Ui::TWinRaport& r = WinRaport->ui();
     r.ENazwaProjektu->setText(QString::fromUtf8("Dom Kowalskich"));  // box 1 unticked
     r.EProjektant->setText(QString::fromUtf8("Jan Żółć"));
     r.EWWW->setText(QStringLiteral("https://projekt.example"));
     r.ETelefon->setText(QStringLiteral("+48 12 345 67 89"));
-    Ui::TWinKoszty& k = WinKoszty->ui;
+    Ui::TWinKoszty& k = WinKoszty->ui();
     k.WysokoscKredytu->setText(QStringLiteral("15000"));
     k.OkresKredytowania->setText(QStringLiteral("60"));
     if (design == project_test::Design::TwoTanksCirculation) {

@@ -78,12 +78,12 @@ class ProjectReaderTest : public ProjectTest {
                          Engine.Cyrkulacja, Engine.Basen, Engine.Przeslona,
                          Engine.Costs.InflationOn, Engine.Costs.NfosigwSubsidyOn, Engine.Izolacja})
       state += char('0' + flag);
-    const Ui::TWinKoszty& k = WinKoszty->ui;
+    const Ui::TWinKoszty& k = WinKoszty->ui();
     state += k.CheckInflacja->isChecked() ? "I" : "i";
     state += k.RSumaNetto->isChecked() ? "N" : "n";
     state += QString::number(k.ComboStawkiPodatku->currentIndex()).toStdString();
-    state += QString::number(WinKalkulatorEkologiczny->ui.ComboBox1->currentIndex()).toStdString();
-    state += Form1->ui.Label49->text().toStdString();
+    state += QString::number(WinKalkulatorEkologiczny->ui().ComboBox1->currentIndex()).toStdString();
+    state += Form1->ui().Label49->text().toStdString();
     for (float v : {Engine.CollectorK1, Engine.CollectorArea, Engine.Tank2Volume, Engine.Tank2Price,
                     Engine.InsulationLambda, Engine.InsulationCost})
       state += "|" + General15(v);
@@ -101,7 +101,7 @@ TEST_F(ProjectReaderTest, ReadsEachGoldenFileBackAndWritesItAgainByteForByte) {
     Engine = MakeDefaultDesign();
     DestroyWindows();
     CreateWindows();
-    Form1->ui.Label49->setText("Gdańsk");
+    Form1->ui().Label49->setText("Gdańsk");
     ASSERT_EQ(Engine.ReadProjectFile(project_test::GoldenPath(design)), 1);
     EXPECT_EQ(Write("znowu.xml"), Golden(design));
   }
@@ -118,26 +118,26 @@ TEST_F(ProjectReaderTest, ReadsEachGoldenFileBackAndWritesItAgainByteForByte) {
   EXPECT_EQ(Engine.Tank1Volume, 300.0f);
   EXPECT_EQ(Engine.InsulationCost, 200.5f);
   EXPECT_EQ(Engine.CenaInne, 640.0f);
-  EXPECT_EQ(Form1->ui.Label49->text(), QString::fromUtf8("Kraków"));
-  EXPECT_EQ(WinKoszty->ui.Evat->text(), "8");
-  EXPECT_EQ(WinRaport->ui.EProjektant->text(), QString::fromUtf8("Jan Żółć"));
-  EXPECT_TRUE(WinRaport->ui.ENazwaProjektu->text().isEmpty());  // "brak" leaves it
-  EXPECT_EQ(WinKalkulatorEkologiczny->ui.ComboBox1->currentIndex(), 1);
+  EXPECT_EQ(Form1->ui().Label49->text(), QString::fromUtf8("Kraków"));
+  EXPECT_EQ(WinKoszty->ui().Evat->text(), "8");
+  EXPECT_EQ(WinRaport->ui().EProjektant->text(), QString::fromUtf8("Jan Żółć"));
+  EXPECT_TRUE(WinRaport->ui().ENazwaProjektu->text().isEmpty());  // "brak" leaves it
+  EXPECT_EQ(WinKalkulatorEkologiczny->ui().ComboBox1->currentIndex(), 1);
 }
 
 TEST_F(ProjectReaderTest, InflationSwitchSurvivesASaveAndAnOlderFileReadsAsInflationOn) {
   Prepare(Design::TwoTanksCirculation);  // inflation off
   const std::string saved = Write("projekt.xml");
   Engine.Costs.InflationOn = 1;
-  WinKoszty->ui.CheckInflacja->setChecked(true);
+  WinKoszty->ui().CheckInflacja->setChecked(true);
   ASSERT_EQ(Read(saved), 1);
   EXPECT_EQ(Engine.Costs.InflationOn, 0);
-  EXPECT_FALSE(WinKoszty->ui.CheckInflacja->isChecked());
+  EXPECT_FALSE(WinKoszty->ui().CheckInflacja->isChecked());
 
   const std::string older = Replace(saved, "\r\n      " + Field("inflacja_tak_nie", "nie"), "");
   ASSERT_EQ(Read(older), 1);
   EXPECT_EQ(Engine.Costs.InflationOn, 1);
-  EXPECT_TRUE(WinKoszty->ui.CheckInflacja->isChecked());
+  EXPECT_TRUE(WinKoszty->ui().CheckInflacja->isChecked());
 
   // Without the element the switch stays as it is.
   Engine.Costs.InflationOn = 0;
@@ -314,13 +314,13 @@ TEST_F(ProjectReaderTest, FlagsAndWindowsTakeOnlyWhatTheFileSays) {
       1);
   EXPECT_EQ(Engine.Costs.WzrostCenTakNie, 0);
   // "brak" leaves a report edit, an empty text replaces it; an empty tax scale leaves the list.
-  WinRaport->ui.EMail->setText("biuro@projekt.example");
-  WinRaport->ui.ETelefon->setText("123");
-  WinKoszty->ui.ComboStawkiPodatku->setCurrentIndex(2);
+  WinRaport->ui().EMail->setText("biuro@projekt.example");
+  WinRaport->ui().ETelefon->setText("123");
+  WinKoszty->ui().ComboStawkiPodatku->setCurrentIndex(2);
   ASSERT_EQ(Read(Replace(good, Field("telefon", "+48 12 345 67 89"), Field("telefon", ""))), 1);
-  EXPECT_EQ(WinRaport->ui.EMail->text(), "biuro@projekt.example");
-  EXPECT_EQ(WinRaport->ui.ETelefon->text(), "");
-  EXPECT_EQ(WinKoszty->ui.ComboStawkiPodatku->currentIndex(), 2);
+  EXPECT_EQ(WinRaport->ui().EMail->text(), "biuro@projekt.example");
+  EXPECT_EQ(WinRaport->ui().ETelefon->text(), "");
+  EXPECT_EQ(WinKoszty->ui().ComboStawkiPodatku->currentIndex(), 2);
   // The second tank of a design with one tank is not read.
   const std::string twoTanks = Golden(Design::TwoTanksCirculation);
   Engine.SelectedTank2->Model = "stary";

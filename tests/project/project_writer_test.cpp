@@ -161,7 +161,7 @@ TEST_F(ProjectTest, CostWindowInputsDecideTheOptionalCostElements) {
   // As the cost window starts: VAT "22", the gross sum, an empty service life.
   EXPECT_EQ(costNames(),
             (std::vector<std::string>{"inflacja", "NPV", "Stawka_Vat", "Suma_brutto"}));
-  Ui::TWinKoszty& k = WinKoszty->ui;
+  Ui::TWinKoszty& k = WinKoszty->ui();
   k.Evat->setText("");
   k.RSumaNetto->setChecked(true);
   EXPECT_EQ(costNames(), (std::vector<std::string>{"inflacja", "NPV", "Suma_netto"}));
@@ -194,18 +194,18 @@ TEST_F(ProjectTest, WindowTextsAreWrittenAsTheyStand) {
   EXPECT_EQ(loan[8], "60");
   EXPECT_EQ(loan[10], "1");
   const xml::Element fuel = Section(document, "Koszty").Child("Paliwo");
-  EXPECT_EQ(Texts(fuel)[1], WinKoszty->ui.EKosztZakupu->text().toStdString());
-  EXPECT_EQ(Texts(fuel)[5], WinKoszty->ui.EKosztZakupuNetto->text().toStdString());
+  EXPECT_EQ(Texts(fuel)[1], WinKoszty->ui().EKosztZakupu->text().toStdString());
+  EXPECT_EQ(Texts(fuel)[5], WinKoszty->ui().EKosztZakupuNetto->text().toStdString());
   const std::vector<std::string> ecology = Texts(Section(document, "Kalkulator_Ekologiczny"));
   ASSERT_EQ(ecology.size(), 14u);
-  EXPECT_EQ(ecology[0], WinKalkulatorEkologiczny->ui.Edit1->text().toStdString());
+  EXPECT_EQ(ecology[0], WinKalkulatorEkologiczny->ui().Edit1->text().toStdString());
   EXPECT_EQ(ecology[13], "1");  // the heating type of the cost record
   // Inflation switched off is written after its rate.
   EXPECT_EQ(Texts(Section(document, "Koszty").Child("inflacja")),
             (std::vector<std::string>{"3.5", "nie"}));
 
   // No tax scale chosen: an empty field.
-  WinKoszty->ui.ComboStawkiPodatku->setCurrentIndex(-1);
+  WinKoszty->ui().ComboStawkiPodatku->setCurrentIndex(-1);
   Write("projekt.xml");
   document.LoadFile(dir_.File("projekt.xml"));
   EXPECT_EQ(Texts(Section(document, "Dotacja_NFOSIGW"))[10], "");

@@ -78,10 +78,10 @@ class ReportPdfTest : public testing::Test {
   }
   // Ticks exactly the named chapter boxes.
   void Choose(bool thermal, bool installation, bool payback, bool charts) {
-    raport_->ui.CheckObliczenia->setChecked(thermal);
-    raport_->ui.CheckInformacje->setChecked(installation);
-    raport_->ui.CheckZwrot->setChecked(payback);
-    raport_->ui.CheckWykresy->setChecked(charts);
+    raport_->ui().CheckObliczenia->setChecked(thermal);
+    raport_->ui().CheckInformacje->setChecked(installation);
+    raport_->ui().CheckZwrot->setChecked(payback);
+    raport_->ui().CheckWykresy->setChecked(charts);
   }
   std::string Save(const std::string& name) {
     const std::string file = dir.File(name);
@@ -268,7 +268,7 @@ TEST_F(ReportPdfTest, ChaptersComeInTheirOrderWithOnePageAndOutlineEntryEach) {
       {"all four", true, true, true, true},
   };
   const Scheme schemes[] = {{false, false, 1}, {true, true, 1}, {false, false, 2}, {true, true, 2}};
-  raport_->ui.ENazwaProjektu->setText(QString::fromUtf8("Świetlica w Żninie"));
+  raport_->ui().ENazwaProjektu->setText(QString::fromUtf8("Świetlica w Żninie"));
   for (const Scheme& scheme : schemes) {
     Engine = ComputedDesign(scheme);
     for (const Choice& choice : choices) {
@@ -436,13 +436,13 @@ class ReportFromWindowsTest : public CatalogueSetTest {
 
 TEST_F(ReportFromWindowsTest, PaybackChapterCopiesTheCostAndEcologyWindows) {
   Engine = ComputedDesign({false, false, 1});
-  Ui::TWinRaport& r = windows->raport->ui;
+  Ui::TWinRaport& r = windows->raport->ui();
   r.CheckObliczenia->setChecked(false);
   r.CheckInformacje->setChecked(false);
   r.CheckWykresy->setChecked(false);
 
   // The texts as a cost calculation leaves them.
-  Ui::TWinKoszty& k = windows->koszty->ui;
+  Ui::TWinKoszty& k = windows->koszty->ui();
   k.ESumaKoszt->setText("12000.00");
   k.ESumaVat->setText("960.00");
   k.ESumaBrutto->setText("12960.00");
@@ -453,8 +453,8 @@ TEST_F(ReportFromWindowsTest, PaybackChapterCopiesTheCostAndEcologyWindows) {
   k.StaticText77->setText("0.31");
   k.StaticText65->setText("5230.12");
   k.StaticText67->setText("7.25");
-  windows->kalkulator->ui.StaticText12->setText("1850.4");
-  windows->kalkulator->ui.StaticText19->setText("0.012");
+  windows->kalkulator->ui().StaticText12->setText("1850.4");
+  windows->kalkulator->ui().StaticText19->setText("0.012");
 
   struct Heating {
     int type;

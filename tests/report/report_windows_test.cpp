@@ -60,8 +60,8 @@ QColor CellColour(QTableWidget* grid, int col, int row) {
 }
 
 TEST_F(ReportWindowsTest, ResultsWindowWritesItsHeadingsAndMonths) {
-  Ui::TWinWyniki& ui = wyniki_->ui;
-  QTableWidget* monthly = ui.TabZyskEnergetyczny;
+  auto& ui = wyniki_->ui;
+  QTableWidget* monthly = ui().TabZyskEnergetyczny;
   ASSERT_EQ(monthly->columnCount(), 10);
   ASSERT_EQ(monthly->rowCount(), 14);
   const char* headings[10] = {"Miesiąc",
@@ -84,7 +84,7 @@ TEST_F(ReportWindowsTest, ResultsWindowWritesItsHeadingsAndMonths) {
   const int widths[7] = {62, 86, 66, 66, 56, 66, 58};
   for (int col = 0; col < 7; ++col) EXPECT_EQ(monthly->columnWidth(col), widths[col]) << col;
 
-  QTableWidget* pollutants = ui.tabZanieczyszczenia;
+  QTableWidget* pollutants = ui().tabZanieczyszczenia;
   ASSERT_EQ(pollutants->columnCount(), 3);
   ASSERT_EQ(pollutants->rowCount(), 8);
   const char* names[8] = {"CO2", "SO2", "CO", "NOx", "pyły", "TOC", "16WWA", "BaP"};
@@ -93,14 +93,14 @@ TEST_F(ReportWindowsTest, ResultsWindowWritesItsHeadingsAndMonths) {
     EXPECT_EQ(platform::Cell(pollutants, 2, row), row == 0 ? "kg/rok" : "g/rok");
     EXPECT_EQ(platform::Cell(pollutants, 1, row), "");
   }
-  EXPECT_EQ(ui.StaticText73->text(), "0");
-  EXPECT_EQ(ui.StaticText71->text(), "0");
+  EXPECT_EQ(ui().StaticText73->text(), "0");
+  EXPECT_EQ(ui().StaticText71->text(), "0");
   EXPECT_EQ(wyniki_->windowTitle(), "Wyniki");
 }
 
 TEST_F(ReportWindowsTest, ResultCellsArePaintedWhiteCreamAndSilver) {
   wyniki_->show();
-  QTableWidget* monthly = wyniki_->ui.TabZyskEnergetyczny;
+  QTableWidget* monthly = wyniki_->ui().TabZyskEnergetyczny;
   const QColor white(255, 255, 255), cream(255, 251, 240), silver(192, 192, 192);
   struct Case {
     int row;
@@ -110,7 +110,7 @@ TEST_F(ReportWindowsTest, ResultCellsArePaintedWhiteCreamAndSilver) {
                         Case{12, white}, Case{13, silver}}) {
     EXPECT_EQ(CellColour(monthly, 3, c.row), c.colour) << "row " << c.row;
   }
-  QTableWidget* pollutants = wyniki_->ui.tabZanieczyszczenia;
+  QTableWidget* pollutants = wyniki_->ui().tabZanieczyszczenia;
   EXPECT_EQ(CellColour(pollutants, 1, 0), white);
   EXPECT_EQ(CellColour(pollutants, 1, 1), cream);
   EXPECT_EQ(CellColour(pollutants, 1, 6), white);
@@ -119,12 +119,12 @@ TEST_F(ReportWindowsTest, ResultCellsArePaintedWhiteCreamAndSilver) {
 }
 
 TEST_F(ReportWindowsTest, ResultButtonsOpenTheChartAndTheReportOptions) {
-  wyniki_->ui.BitBtn3->click();
+  wyniki_->ui().BitBtn3->click();
   EXPECT_TRUE(wykres_->isVisible());
-  wyniki_->ui.BitBtn1->click();
+  wyniki_->ui().BitBtn1->click();
   EXPECT_TRUE(raport_->isVisible());
-  wykres_->ui.BitBtn1->click();
-  raport_->ui.BitBtn2->click();
+  wykres_->ui().BitBtn1->click();
+  raport_->ui().BitBtn2->click();
   EXPECT_FALSE(wykres_->isVisible());
   EXPECT_FALSE(raport_->isVisible());
 }
@@ -203,9 +203,9 @@ TEST_F(ReportWindowsTest, NoChartBarLeavesItsFrame) {
   Engine.CollectorEfficiency[3] = 180;
   Engine.SystemEfficiency[4] = std::nanf("");
   wykres_->LayOutCharts();
-  Ui::TWinWykres& ui = wykres_->ui;
-  const QRect energy(ui.Image1->x() + 50, ui.Image1->y(), 600, 251);
-  const QRect efficiency(ui.Image2->x() + 15, ui.Image2->y(), 635, 221);
+  auto& ui = wykres_->ui;
+  const QRect energy(ui().Image1->x() + 50, ui().Image1->y(), 600, 251);
+  const QRect efficiency(ui().Image2->x() + 15, ui().Image2->y(), 635, 221);
   for (int n = 1; n <= 36; ++n) {
     const QWidget* bar = wykres_->findChild<QWidget*>(QStringLiteral("Shape%1").arg(n));
     EXPECT_TRUE(energy.contains(bar->geometry())) << n;
@@ -214,9 +214,9 @@ TEST_F(ReportWindowsTest, NoChartBarLeavesItsFrame) {
     const QWidget* bar = wykres_->findChild<QWidget*>(QStringLiteral("Shape%1").arg(n));
     EXPECT_TRUE(efficiency.contains(bar->geometry())) << n;
   }
-  EXPECT_EQ(ui.Shape3->height(), 250);
-  EXPECT_EQ(ui.Shape43->height(), 220);
-  EXPECT_EQ(ui.Shape56->height(), 0);
+  EXPECT_EQ(ui().Shape3->height(), 250);
+  EXPECT_EQ(ui().Shape43->height(), 220);
+  EXPECT_EQ(ui().Shape56->height(), 0);
 }
 
 TEST_F(ReportWindowsTest, ChartBarsAndLabelsStandOnTheirAxes) {
@@ -227,18 +227,18 @@ TEST_F(ReportWindowsTest, ChartBarsAndLabelsStandOnTheirAxes) {
   Engine.CollectorEfficiency[6] = 100;
   Engine.SystemEfficiency[6] = 42.7f;
   wykres_->LayOutCharts();
-  Ui::TWinWykres& ui = wykres_->ui;
-  const QPoint energy = ui.Image1->pos();
-  const QPoint efficiency = ui.Image2->pos();
+  auto& ui = wykres_->ui;
+  const QPoint energy = ui().Image1->pos();
+  const QPoint efficiency = ui().Image2->pos();
 
-  EXPECT_EQ(ui.Shape7->geometry(), QRect(energy.x() + 360, energy.y() + 100, 17, 150));
-  EXPECT_EQ(ui.Label7->text(), "87.7 %");
-  EXPECT_EQ(ui.Label7->pos(), QPoint(energy.x() + 360, energy.y() + 85));
-  EXPECT_EQ(ui.Shape13->geometry(), QRect(energy.x() + 77, energy.y() + 200, 15, 50));
-  EXPECT_EQ(ui.Shape31->geometry(), QRect(energy.x() + 377, energy.y() + 230, 15, 20));
-  EXPECT_EQ(ui.Shape1->height(), 0);
-  EXPECT_EQ(ui.Shape46->geometry(), QRect(efficiency.x() + 360, efficiency.y() + 20, 10, 200));
-  EXPECT_EQ(ui.Shape58->geometry(), QRect(efficiency.x() + 372, efficiency.y() + 134, 10, 85));
+  EXPECT_EQ(ui().Shape7->geometry(), QRect(energy.x() + 360, energy.y() + 100, 17, 150));
+  EXPECT_EQ(ui().Label7->text(), "87.7 %");
+  EXPECT_EQ(ui().Label7->pos(), QPoint(energy.x() + 360, energy.y() + 85));
+  EXPECT_EQ(ui().Shape13->geometry(), QRect(energy.x() + 77, energy.y() + 200, 15, 50));
+  EXPECT_EQ(ui().Shape31->geometry(), QRect(energy.x() + 377, energy.y() + 230, 15, 20));
+  EXPECT_EQ(ui().Shape1->height(), 0);
+  EXPECT_EQ(ui().Shape46->geometry(), QRect(efficiency.x() + 360, efficiency.y() + 20, 10, 200));
+  EXPECT_EQ(ui().Shape58->geometry(), QRect(efficiency.x() + 372, efficiency.y() + 134, 10, 85));
 }
 
 TEST_F(ReportWindowsTest, ReportLogoIsFoundInTheProgramFolder) {
@@ -249,21 +249,21 @@ TEST_F(ReportWindowsTest, ReportLogoIsFoundInTheProgramFolder) {
 }
 
 TEST_F(ReportWindowsTest, ReportOptionsStartEmptyWithTheirBoxes) {
-  Ui::TWinRaport& ui = raport_->ui;
+  auto& ui = raport_->ui;
   for (QLineEdit* edit :
-       {ui.ENazwaProjektu, ui.EProjektant, ui.ELokalizacja, ui.EWWW, ui.EMail, ui.ETelefon}) {
+       {ui().ENazwaProjektu, ui().EProjektant, ui().ELokalizacja, ui().EWWW, ui().EMail, ui().ETelefon}) {
     EXPECT_EQ(edit->text(), "") << edit->objectName().toStdString();
   }
   const bool ticked[6] = {false, true, false, true, true, true};
-  QCheckBox* boxes[6] = {ui.CheckBox1, ui.CheckBox2, ui.CheckBox3,
-                         ui.CheckBox4, ui.CheckBox5, ui.CheckBox6};
+  QCheckBox* boxes[6] = {ui().CheckBox1, ui().CheckBox2, ui().CheckBox3,
+                         ui().CheckBox4, ui().CheckBox5, ui().CheckBox6};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(boxes[i]->isChecked(), ticked[i]) << i;
   for (QCheckBox* chapter :
-       {ui.CheckInformacje, ui.CheckObliczenia, ui.CheckZwrot, ui.CheckWykresy}) {
+       {ui().CheckInformacje, ui().CheckObliczenia, ui().CheckZwrot, ui().CheckWykresy}) {
     EXPECT_TRUE(chapter->isChecked());
   }
   EXPECT_EQ(raport_->windowTitle(), "Opcje Raportu");
-  EXPECT_EQ(ui.BitGeneruj->text(), "Zapisz Raport");
+  EXPECT_EQ(ui().BitGeneruj->text(), "Zapisz Raport");
 }
 
 }  // namespace
