@@ -12,7 +12,17 @@
 
 TWinInfo::TWinInfo(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-  ui().setupUi(this);
+  // Nothing of this window is needed before the user opens it.
+  ui.Defer([this] { BuildForm(); });
+}
+
+void TWinInfo::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TWinInfo::BuildForm() {
+  ui.form().setupUi(this);
   RegisterWindowPictures();
   setFixedSize(450, 296);
   ui().Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));

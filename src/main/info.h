@@ -22,6 +22,11 @@ class TWinInfo : public QDialog {
   void Label1Click();
   void BitBtn1Click();
 
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+ private:
+  void BuildForm();
 };
