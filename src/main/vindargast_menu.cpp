@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QIcon>
+#include <QIconEngine>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <string>
 #include <utility>
@@ -59,6 +61,48 @@
 #include "report/raport.h"
 
 namespace {
+
+// A picture read or drawn only when it is first painted: most menu pictures are never seen in a
+// run, and making them all at start costs more than the main window's own drawing.
+class LazyIconEngine : public QIconEngine {
+ public:
+  explicit LazyIconEngine(std::function<QIcon()> make) : make_(std::move(make)) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Icon().pixmap(size, mode, state);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                       qreal scale) override {
+    return Icon().pixmap(size, scale, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Icon().actualSize(size, mode, state);
+  }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return Icon().availableSizes(mode, state);
+  }
+  bool isNull() override { return Icon().isNull(); }
+  QIconEngine* clone() const override { return new LazyIconEngine(*this); }
+
+ private:
+  const QIcon& Icon() {
+    if (make_) {
+      icon_ = make_();
+      make_ = nullptr;
+    }
+    return icon_;
+  }
+
+  std::function<QIcon()> make_;
+  QIcon icon_;
+};
+
+QIcon LazyIcon(std::function<QIcon()> make) {
+  return QIcon(new LazyIconEngine(std::move(make)));
+}
 
 const QColor kSkyBlue(166, 202, 240);
 const QColor kIconStrip(224, 224, 224);
@@ -250,13 +294,18 @@ void TForm1::ConnectCommands() {
 
   // The menu's pictures: the items of the file and help menus.
   QStyle* look = TheMenuLook();
-  ui().Otowrz->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
-  ui().Zapisz1->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
-  ui().Oprogramie2->setIcon(look->standardIcon(QStyle::SP_MessageBoxInformation));
-  ui().Tematypomocy1->setIcon(look->standardIcon(QStyle::SP_DialogHelpButton));
+  const std::pair<QAction*, QStyle::StandardPixmap> standard[] = {
+      {ui().Otowrz, QStyle::SP_DialogOpenButton},
+      {ui().Zapisz1, QStyle::SP_DialogSaveButton},
+      {ui().Oprogramie2, QStyle::SP_MessageBoxInformation},
+      {ui().Tematypomocy1, QStyle::SP_DialogHelpButton},
+  };
+  for (const auto& [action, which] : standard)
+    action->setIcon(LazyIcon([look, which = which] { return look->standardIcon(which); }));
   RegisterWindowPictures();
   const auto picture = [](const char* name) {
-    return QIcon(QStringLiteral(":/images/") + QString::fromUtf8(name) + QStringLiteral(".png"));
+    const QString file = QStringLiteral(":/images/") + QString::fromUtf8(name) + ".png";
+    return LazyIcon([file] { return QIcon(file); });
   };
   const std::pair<QAction*, const char*> pictures[] = {
       {ui().Zasobnik1, "zasobnik"},          {ui().Kolektorsoneczny1, "kolektor"},
