@@ -6,8 +6,7 @@
 #include "platform/guard.h"
 
 TWinAddKonstrukcja::TWinAddKonstrukcja(QWidget* parent)
-    : CatalogueEditor(parent,
-                      {"Dane/konstrukcje.xml", &CCatalogues::StructureCatalogue, 2, 12}) {}
+    : CatalogueEditor(parent, {"Dane/konstrukcje.xml", &CCatalogues::StructureCatalogue, 2, 12}) {}
 
 void TWinAddKonstrukcja::BuildForm() {
   ui.form().setupUi(this);

@@ -4,8 +4,7 @@
 #include "platform/guard.h"
 
 TWinAddSterownik::TWinAddSterownik(QWidget* parent)
-    : CatalogueEditor(parent,
-                      {"Dane/sterownik.xml", &CCatalogues::ControllerCatalogue, 10, 14}) {}
+    : CatalogueEditor(parent, {"Dane/sterownik.xml", &CCatalogues::ControllerCatalogue, 10, 14}) {}
 
 void TWinAddSterownik::BuildForm() {
   ui.form().setupUi(this);
