@@ -61,8 +61,14 @@ void ForEachGridThickness(const xml::Document& thicknesses, const std::string& k
 }  // namespace
 
 TWinAddIzolacja::TWinAddIzolacja(QWidget* parent)
-    : CatalogueEditorFrame(parent, {kInsulationFile, &CCatalogues::InsulationCatalogue, 4, 8}) {
-  ui().setupUi(this);
+    : CatalogueEditor(parent, {kInsulationFile, &CCatalogues::InsulationCatalogue, 4, 8}) {
+  // New records stand on lines of their own, one tab per level.
+  XMLIzolacja.SetIndentString("\t");
+  XMLGrubosci.SetFileName(kThicknessFile);
+}
+
+void TWinAddIzolacja::BuildForm() {
+  ui.form().setupUi(this);
   BindFrame(ui().LstIzolacja, ui().ComboBox1, ui().Opis, ui().StaticText12);
   // Columns 1 to 7; the grid is written back by the window itself.
   BindFields(
@@ -98,10 +104,7 @@ void TWinAddIzolacja::FormCreate() {
   FitGridToCells(grid);
   editors::FilterGridKeys(grid);
 
-  // New records stand on lines of their own, one tab per level.
-  XMLIzolacja.SetIndentString("\t");
   CreateFrame();
-  XMLGrubosci.SetFileName(kThicknessFile);
   SetCounter(kDescriptionLength);
   FreeEditing = 1;
 }
@@ -121,6 +124,7 @@ void TWinAddIzolacja::FreeGrid() {
 }
 
 void TWinAddIzolacja::FileReplaced() {
+  if (!WidgetsBuilt()) return;  // the building reads the file, with the grid empty
   const DocumentRelease release{*this};
   CatalogueEditorFrame::FileReplaced();
   FreeGrid();
@@ -179,6 +183,7 @@ void TWinAddIzolacja::GridGrubosciSelectCell(int col, int row) {
 // ---------------------------------------------------------------- add
 
 void TWinAddIzolacja::BitBtn1Click() {
+  BuildWidgets();
   BufferReset reset{RowBuffer};
   RowBuffer.push_back("0");
   if (!CollectFields()) return;
@@ -222,6 +227,7 @@ void TWinAddIzolacja::LstIzolacjaDblClick() {
 }
 
 void TWinAddIzolacja::ShowRow(int index) {
+  BuildWidgets();
   const DocumentRelease release{*this};
   bool shown = false;
   try {
@@ -331,6 +337,7 @@ void TWinAddIzolacja::BitBtn3Click() {
 }
 
 void TWinAddIzolacja::ChangeRow(int index) {
+  BuildWidgets();
   BufferReset reset{RowBuffer};
   const DocumentRelease release{*this};
   const int p = ChangeableRecord(index);
@@ -368,6 +375,7 @@ void TWinAddIzolacja::BitBtn4Click() {
 }
 
 bool TWinAddIzolacja::DeleteRow(int index) {
+  BuildWidgets();
   const DocumentRelease release{*this};
   const int p = DeletableRecord(index);
   if (p < 0) return false;

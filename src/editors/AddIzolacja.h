@@ -9,14 +9,12 @@
 #include <string>
 
 #include "editors/editor_frame.h"
-#include "platform/form_ui.h"
 #include "ui_AddIzolacja.h"
 
-class TWinAddIzolacja : public CatalogueEditorFrame {
+class TWinAddIzolacja : public CatalogueEditor<Ui::TWinAddIzolacja> {
  public:
   explicit TWinAddIzolacja(QWidget* parent = nullptr);
 
-  platform::FormUi<Ui::TWinAddIzolacja> ui;
   xml::Document& XMLIzolacja = Document;
   xml::Document XMLGrubosci;  // the thickness file, loaded only while a kind is read or changed
 
@@ -52,6 +50,7 @@ class TWinAddIzolacja : public CatalogueEditorFrame {
   void FileReplaced() override;
 
  protected:
+  void BuildForm() override;
   bool InUse(const std::string& listed) const override;
   // Reads the insulation file into the window's document, keeping the bytes read in
   // insulationBytes_ for a write of both files that fails.

@@ -5,8 +5,10 @@
 #include "platform/guard.h"
 
 TWinAddKolektor::TWinAddKolektor(QWidget* parent)
-    : CatalogueEditorFrame(parent, {"Dane/kolektor.xml", &CCatalogues::CollectorCatalogue, 3, 16}) {
-  ui().setupUi(this);
+    : CatalogueEditor(parent, {"Dane/kolektor.xml", &CCatalogues::CollectorCatalogue, 3, 16}) {}
+
+void TWinAddKolektor::BuildForm() {
+  ui.form().setupUi(this);
   BindFrame(ui().LstKolektory, ui().ComboBox1, ui().Opis, ui().StaticText25);
   // The certificate and test-result links follow the description.
   BindFields(InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6,

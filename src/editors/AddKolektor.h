@@ -2,20 +2,19 @@
 #pragma once
 
 #include "editors/editor_frame.h"
-#include "platform/form_ui.h"
 #include "ui_AddKolektor.h"
 
-class TWinAddKolektor : public CatalogueEditorFrame {
+class TWinAddKolektor : public CatalogueEditor<Ui::TWinAddKolektor> {
  public:
   explicit TWinAddKolektor(QWidget* parent = nullptr);
 
-  platform::FormUi<Ui::TWinAddKolektor> ui;
   xml::Document& XMLKolektor = Document;
 
   void FormCreate();
   void FormShow() override;
 
  protected:
+  void BuildForm() override;
   bool InUse(const std::string& listed) const override;
   bool ValuesValid() override;
 };

@@ -6,9 +6,10 @@
 #include "platform/guard.h"
 
 TWinAddKonstrukcja::TWinAddKonstrukcja(QWidget* parent)
-    : CatalogueEditorFrame(parent,
-                           {"Dane/konstrukcje.xml", &CCatalogues::StructureCatalogue, 2, 12}) {
-  ui().setupUi(this);
+    : CatalogueEditor(parent, {"Dane/konstrukcje.xml", &CCatalogues::StructureCatalogue, 2, 12}) {}
+
+void TWinAddKonstrukcja::BuildForm() {
+  ui.form().setupUi(this);
   BindFrame(ui().LstKonstrukcja, ui().ComboBox1, ui().Opis, ui().Label1);
   BindFields(
       InColumnOrder({ui().ComboBox1, ui().Edit1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().ComboBox2,

@@ -2,20 +2,19 @@
 #pragma once
 
 #include "editors/editor_frame.h"
-#include "platform/form_ui.h"
 #include "ui_AddKonstrukcja.h"
 
-class TWinAddKonstrukcja : public CatalogueEditorFrame {
+class TWinAddKonstrukcja : public CatalogueEditor<Ui::TWinAddKonstrukcja> {
  public:
   explicit TWinAddKonstrukcja(QWidget* parent = nullptr);
 
-  platform::FormUi<Ui::TWinAddKonstrukcja> ui;
   xml::Document& XMLKonstrukcja = Document;
 
   void FormCreate();
   void FormShow() override;
 
  protected:
+  void BuildForm() override;
   bool InUse(const std::string& listed) const override;
   void TableChanged(bool rowAdded) override;
 };

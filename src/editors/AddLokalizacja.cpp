@@ -12,8 +12,10 @@ const char* const kHeadings[4] = {"Miesiąc", "Nasłonecznienie w [kWh/m2]", "Te
 }  // namespace
 
 TWinAddMiasta::TWinAddMiasta(QWidget* parent)
-    : CatalogueEditorFrame(parent, {"Dane/miasta.xml", &CCatalogues::CityCatalogue, 1, 39}) {
-  ui().setupUi(this);
+    : CatalogueEditor(parent, {"Dane/miasta.xml", &CCatalogues::CityCatalogue, 1, 39}) {}
+
+void TWinAddMiasta::BuildForm() {
+  ui.form().setupUi(this);
   BindFrame(ui().LstMiasta, nullptr, nullptr, nullptr);
   // Month m of insolation, temperature and sunshine sits in grid row m, columns 1 to 3.
   std::vector<Field> fields{{1, ui().Edit1, true}};

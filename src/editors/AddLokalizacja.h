@@ -3,19 +3,18 @@
 #pragma once
 
 #include "editors/editor_frame.h"
-#include "platform/form_ui.h"
 #include "ui_AddLokalizacja.h"
 
-class TWinAddMiasta : public CatalogueEditorFrame {
+class TWinAddMiasta : public CatalogueEditor<Ui::TWinAddMiasta> {
  public:
   explicit TWinAddMiasta(QWidget* parent = nullptr);
 
-  platform::FormUi<Ui::TWinAddMiasta> ui;
   xml::Document& XMLMiasta = Document;
 
   void FormCreate();
 
  protected:
+  void BuildForm() override;
   bool InUse(const std::string& listed) const override;
   bool CountsAsDevice() const override { return false; }
   QString VendorChangeText() const override;

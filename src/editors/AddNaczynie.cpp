@@ -4,8 +4,10 @@
 #include "platform/guard.h"
 
 TWinAddNaczynie::TWinAddNaczynie(QWidget* parent)
-    : CatalogueEditorFrame(parent, {"Dane/naczynie.xml", &CCatalogues::VesselCatalogue, 2, 10}) {
-  ui().setupUi(this);
+    : CatalogueEditor(parent, {"Dane/naczynie.xml", &CCatalogues::VesselCatalogue, 2, 10}) {}
+
+void TWinAddNaczynie::BuildForm() {
+  ui.form().setupUi(this);
   BindFrame(ui().LstNaczynie, ui().ComboBox1, ui().Opis, ui().StaticText17);
   BindFields(
       InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7},

@@ -2,20 +2,19 @@
 #pragma once
 
 #include "editors/editor_frame.h"
-#include "platform/form_ui.h"
 #include "ui_AddNaczynie.h"
 
-class TWinAddNaczynie : public CatalogueEditorFrame {
+class TWinAddNaczynie : public CatalogueEditor<Ui::TWinAddNaczynie> {
  public:
   explicit TWinAddNaczynie(QWidget* parent = nullptr);
 
-  platform::FormUi<Ui::TWinAddNaczynie> ui;
   xml::Document& XMLNaczynie = Document;
 
   void FormCreate();
   void FormShow() override;
 
  protected:
+  void BuildForm() override;
   bool InUse(const std::string& listed) const override;
   QString VendorDeleteText() const override;
 };

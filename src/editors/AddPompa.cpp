@@ -4,8 +4,10 @@
 #include "platform/guard.h"
 
 TWinAddPompa::TWinAddPompa(QWidget* parent)
-    : CatalogueEditorFrame(parent, {"Dane/pompy.xml", &CCatalogues::PumpCatalogue, 2, 11}) {
-  ui().setupUi(this);
+    : CatalogueEditor(parent, {"Dane/pompy.xml", &CCatalogues::PumpCatalogue, 2, 11}) {}
+
+void TWinAddPompa::BuildForm() {
+  ui.form().setupUi(this);
   BindFrame(ui().LstPompa, ui().ComboBox1, ui().Opis, nullptr);
   // Every value is stored as typed; the characteristic link follows the description.
   BindFields(

@@ -2,19 +2,18 @@
 #pragma once
 
 #include "editors/editor_frame.h"
-#include "platform/form_ui.h"
 #include "ui_AddPompa.h"
 
-class TWinAddPompa : public CatalogueEditorFrame {
+class TWinAddPompa : public CatalogueEditor<Ui::TWinAddPompa> {
  public:
   explicit TWinAddPompa(QWidget* parent = nullptr);
 
-  platform::FormUi<Ui::TWinAddPompa> ui;
   xml::Document& XMLPompa = Document;
 
   void FormCreate();
   void FormShow() override;
 
  protected:
+  void BuildForm() override;
   bool InUse(const std::string& listed) const override;
 };

@@ -11,8 +11,10 @@
 #include "platform/guard.h"
 
 TWinAddProducent::TWinAddProducent(QWidget* parent)
-    : CatalogueEditorFrame(parent, {"Dane/producenci.xml", &CCatalogues::ProducerCatalogue, 1, 4}) {
-  ui().setupUi(this);
+    : CatalogueEditor(parent, {"Dane/producenci.xml", &CCatalogues::ProducerCatalogue, 1, 4}) {}
+
+void TWinAddProducent::BuildForm() {
+  ui.form().setupUi(this);
   BindFrame(ui().LstProducent, nullptr, ui().Opis, ui().StaticText5);
   BindFields(InColumnOrder({ui().Edit1, ui().Edit2}, {ui().Opis}), {ui().Edit1, ui().Edit2, ui().Opis}, {});
   BindButtons(ui().BitBtn1, ui().BitBtn2, ui().BitBtn4, ui().BitBtn5);

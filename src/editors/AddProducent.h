@@ -4,19 +4,18 @@
 #pragma once
 
 #include "editors/editor_frame.h"
-#include "platform/form_ui.h"
 #include "ui_AddProducent.h"
 
-class TWinAddProducent : public CatalogueEditorFrame {
+class TWinAddProducent : public CatalogueEditor<Ui::TWinAddProducent> {
  public:
   explicit TWinAddProducent(QWidget* parent = nullptr);
 
-  platform::FormUi<Ui::TWinAddProducent> ui;
   xml::Document& XMLProducent = Document;
 
   void FormCreate();
 
  protected:
+  void BuildForm() override;
   bool CountsAsDevice() const override { return false; }
   QString VendorDeleteText() const override;
   QString VendorChangeText() const override;

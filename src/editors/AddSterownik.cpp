@@ -4,9 +4,10 @@
 #include "platform/guard.h"
 
 TWinAddSterownik::TWinAddSterownik(QWidget* parent)
-    : CatalogueEditorFrame(parent,
-                           {"Dane/sterownik.xml", &CCatalogues::ControllerCatalogue, 10, 14}) {
-  ui().setupUi(this);
+    : CatalogueEditor(parent, {"Dane/sterownik.xml", &CCatalogues::ControllerCatalogue, 10, 14}) {}
+
+void TWinAddSterownik::BuildForm() {
+  ui.form().setupUi(this);
   BindFrame(ui().LstSterownik, ui().ComboBox4, ui().Opis, ui().StaticText16);
   // The three Tak/Nie choices count as required fields: an emptied one refuses the row.
   BindFields(

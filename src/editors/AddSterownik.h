@@ -2,19 +2,18 @@
 #pragma once
 
 #include "editors/editor_frame.h"
-#include "platform/form_ui.h"
 #include "ui_AddSterownik.h"
 
-class TWinAddSterownik : public CatalogueEditorFrame {
+class TWinAddSterownik : public CatalogueEditor<Ui::TWinAddSterownik> {
  public:
   explicit TWinAddSterownik(QWidget* parent = nullptr);
 
-  platform::FormUi<Ui::TWinAddSterownik> ui;
   xml::Document& XMLSterownik = Document;
 
   void FormCreate();
   void FormShow() override;
 
  protected:
+  void BuildForm() override;
   bool InUse(const std::string& listed) const override;
 };

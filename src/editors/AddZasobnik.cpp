@@ -5,8 +5,10 @@
 #include "platform/guard.h"
 
 TWinAddZasobnik::TWinAddZasobnik(QWidget* parent)
-    : CatalogueEditorFrame(parent, {"Dane/zasobnik.xml", &CCatalogues::TankCatalogue, 2, 15}) {
-  ui().setupUi(this);
+    : CatalogueEditor(parent, {"Dane/zasobnik.xml", &CCatalogues::TankCatalogue, 2, 15}) {}
+
+void TWinAddZasobnik::BuildForm() {
+  ui.form().setupUi(this);
   BindFrame(ui().ListBoxZasobnik, ui().ComboBox1, ui().Opis, ui().StaticText29);
   BindFields(InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6,
                             ui().Edit7, ui().Edit8, ui().Edit9, ui().Edit10, ui().Edit11, ui().Edit12},

@@ -2,20 +2,19 @@
 #pragma once
 
 #include "editors/editor_frame.h"
-#include "platform/form_ui.h"
 #include "ui_AddZasobnik.h"
 
-class TWinAddZasobnik : public CatalogueEditorFrame {
+class TWinAddZasobnik : public CatalogueEditor<Ui::TWinAddZasobnik> {
  public:
   explicit TWinAddZasobnik(QWidget* parent = nullptr);
 
-  platform::FormUi<Ui::TWinAddZasobnik> ui;
   xml::Document& XMLZasobnik = Document;
 
   void FormCreate();
   void FormShow() override;
 
  protected:
+  void BuildForm() override;
   bool InUse(const std::string& listed) const override;
   bool ValuesValid() override;
 };

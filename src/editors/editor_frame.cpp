@@ -69,8 +69,16 @@ void FitGridToCells(QTableWidget* grid) {
   grid->setFixedSize(width, height);
 }
 
+// The document is named after the file at once: the file is read only when the widgets are built.
 CatalogueEditorFrame::CatalogueEditorFrame(QWidget* parent, const Parameters& parameters)
-    : QDialog(parent), parameters_(parameters) {}
+    : QDialog(parent), parameters_(parameters) {
+  Document.SetFileName(parameters_.fileName);
+}
+
+void CatalogueEditorFrame::setVisible(bool visible) {
+  if (visible) BuildWidgets();
+  QDialog::setVisible(visible);
+}
 
 void CatalogueEditorFrame::BindFrame(QListWidget* list, QComboBox* producers,
                                      QPlainTextEdit* description, QLabel* counter) {
@@ -106,6 +114,7 @@ void CatalogueEditorFrame::ReleaseDocument() {
 }
 
 void CatalogueEditorFrame::FileReplaced() {
+  if (!WidgetsBuilt()) return;
   const DocumentRelease release{*this};
   LoadDocument();
   if (list_ && TableLoaded()) FillList();
@@ -348,6 +357,7 @@ void CatalogueEditorFrame::SaveDocument() {
 }
 
 void CatalogueEditorFrame::AddRow() {
+  BuildWidgets();
   const DocumentRelease release{*this};
   BufferReset reset{RowBuffer};
   RowBuffer.push_back("0");
@@ -376,6 +386,7 @@ void CatalogueEditorFrame::AddRow() {
 }
 
 void CatalogueEditorFrame::ChangeSelected() {
+  BuildWidgets();
   const int index = list_->currentRow();
   if (index < 0) return;
   ChangeRow(index);
@@ -452,6 +463,7 @@ int CatalogueEditorFrame::DeletableRecord(int index) {
 }
 
 void CatalogueEditorFrame::ChangeRow(int index) {
+  BuildWidgets();
   BufferReset reset{RowBuffer};
   const DocumentRelease release{*this};
   const int row = ChangeableRecord(index);
@@ -469,6 +481,7 @@ void CatalogueEditorFrame::ChangeRow(int index) {
 }
 
 void CatalogueEditorFrame::DeleteSelected() {
+  BuildWidgets();
   const int index = list_->currentRow();
   if (index < 0) return;
   if (InUse(list_->item(index)->text().toStdString())) {
@@ -482,6 +495,7 @@ void CatalogueEditorFrame::DeleteSelected() {
 }
 
 bool CatalogueEditorFrame::DeleteRow(int index) {
+  BuildWidgets();
   const DocumentRelease release{*this};
   const int row = DeletableRecord(index);
   if (row < 0) return false;
@@ -496,6 +510,7 @@ bool CatalogueEditorFrame::DeleteRow(int index) {
 
 // The record as the file holds it now, found by the entry's id.
 void CatalogueEditorFrame::ShowRow(int index) {
+  BuildWidgets();
   const DocumentRelease release{*this};
   try {
     LoadDocument();
@@ -532,10 +547,12 @@ void CatalogueEditorFrame::ReportUnreadable() const {
 }
 
 void CatalogueEditorFrame::ClearFields() {
+  BuildWidgets();
   for (QWidget* control : cleared_) SetControlText({0, control, false}, QString());
 }
 
 void CatalogueEditorFrame::ProducerSelected(int index) {
+  BuildWidgets();
   if (!producers_ || index < 0 || index >= producers_->count()) return;
   const std::vector<std::string>* producer =
       FindProducer(MainCatalogues(), producers_->itemText(index).toStdString());

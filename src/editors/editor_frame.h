@@ -1,7 +1,8 @@
 // The frame the nine row editors of the catalogues share: the editor's own XML document of its
 // catalogue file, the list of one column of every record (vendor records grey italic), the
 // producer combo filled from the main window's producer lists, and the description counter.
-// Each editor states only its parameters and what it does beyond the frame.
+// Each editor states only its parameters and what it does beyond the frame. None is seen at
+// start, so each builds its widgets at its first use (CatalogueEditor below).
 #pragma once
 
 #include <QDialog>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "engine/catalogue.h"
+#include "platform/form_ui.h"
 #include "xml/xmldoc.h"
 
 class QComboBox;
@@ -69,13 +71,21 @@ class CatalogueEditorFrame : public QDialog {
 
   const Parameters& Frame() const { return parameters_; }
 
+  // The widgets, built now if they were put off: their building lists the file and the producers
+  // as they are then.
+  virtual void BuildWidgets() = 0;
+  virtual bool WidgetsBuilt() const = 0;
+  // The widgets are built before every showing (show(), exec(), open()).
+  void setVisible(bool visible) override;
+
   // The commands. Each works on the file as it is now: the document is read again first, so a
-  // catalogue replaced meanwhile is never overwritten by an outdated copy.
+  // catalogue replaced meanwhile is never overwritten by an outdated copy. Each, and each of the
+  // operations below, builds the widgets first when called before the first showing.
   void AddRow();
   void ChangeSelected();
   void DeleteSelected();
   // Reads the file again and lists it afresh, after something other than this editor replaced
-  // it (the catalogue update).
+  // it (the catalogue update). An editor not built yet is left so: its building reads the file.
   virtual void FileReplaced();
   // Operations on the record a list entry shows (list index), found by its id in the file as it
   // is now; a record that is no longer there is reported and nothing is written. DeleteRow
@@ -88,8 +98,11 @@ class CatalogueEditorFrame : public QDialog {
   // The producer of the combo's entry `index`, found by name: its web page and description.
   void ProducerSelected(int index);
   // Refills the producer combo from the producer lists, keeping its text: the producer editor
-  // calls it after every change of the producers.
-  void ProducersChanged() { FillProducerCombo(); }
+  // calls it after every change of the producers. An editor not built yet is left so: its
+  // building fills the combo from the lists as they are then.
+  void ProducersChanged() {
+    if (WidgetsBuilt()) FillProducerCombo();
+  }
 
   // The editor's own copy of the catalogue file, held only while a command runs: between
   // commands the editor keeps only its list. Record element i, list entry i and row i of the
@@ -114,13 +127,17 @@ class CatalogueEditorFrame : public QDialog {
     ~DocumentRelease() { frame.ReleaseDocument(); }
   };
 
+  // The editor's widgets and what binds them to the frame, run at their first use: starts with
+  // the form's setupUi and ends with the editor's FormCreate.
+  virtual void BuildForm() = 0;
+
   // The frame's controls; producers and counter may be null (editors without them). Connects the
   // description to its counter.
   void BindFrame(QListWidget* list, QComboBox* producers, QPlainTextEdit* description,
                  QLabel* counter);
 
-  // The frame's creation: loads the document and, when the main window's table was loaded, lists
-  // the records and fills the producer combo; the description starts empty.
+  // The frame's part of building the widgets: reads the file and, when the main window's table
+  // was loaded, lists the records and fills the producer combo; the description starts empty.
   void CreateFrame();
 
   // Fields numbered from column 1 in the order given: the required ones, then the optional ones.
@@ -223,4 +240,21 @@ class CatalogueEditorFrame : public QDialog {
   QComboBox* producers_ = nullptr;
   QPlainTextEdit* description_ = nullptr;
   QLabel* counter_ = nullptr;
+};
+
+// An editor whose widgets, those of Form, wait for their first use: the start makes the window
+// without them.
+template <class Form>
+class CatalogueEditor : public CatalogueEditorFrame {
+ public:
+  platform::FormUi<Form> ui;
+
+  void BuildWidgets() override { ui.Build(); }
+  bool WidgetsBuilt() const override { return ui.Built(); }
+
+ protected:
+  CatalogueEditor(QWidget* parent, const Parameters& parameters)
+      : CatalogueEditorFrame(parent, parameters) {
+    ui.Defer([this] { BuildForm(); });
+  }
 };

@@ -37,7 +37,18 @@ std::optional<int32_t> WholeNumber(const std::string& text) {
 }  // namespace
 
 TWinGrubosci::TWinGrubosci(QWidget* parent) : QDialog(parent) {
-  ui().setupUi(this);
+  FieldNames = {"idPrzewodu", "idIzolacja", "srednica", "zakresGrubosci", "cena", "flaga"};
+  // Nothing else of this window is needed before the user opens it.
+  ui.Defer([this] { BuildForm(); });
+}
+
+void TWinGrubosci::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TWinGrubosci::BuildForm() {
+  ui.form().setupUi(this);
   economics::InstallKeyFilter(ui().Edit1, economics::KeyRule::Decimal);
   platform::Connect(ui().btbDodaj, &QPushButton::clicked, this, &TWinGrubosci::btbDodajClick);
   connect(ui().BitBtn2, &QPushButton::clicked, this, &QDialog::close);
@@ -45,7 +56,6 @@ TWinGrubosci::TWinGrubosci(QWidget* parent) : QDialog(parent) {
 }
 
 void TWinGrubosci::FormCreate() {
-  FieldNames = {"idPrzewodu", "idIzolacja", "srednica", "zakresGrubosci", "cena", "flaga"};
   FillKinds();
   ui().ComboBox1->setCurrentIndex(0);
   ui().ComboBox2->setCurrentIndex(0);

@@ -18,6 +18,16 @@ namespace {
 // The windows whose widgets wait for their first use.
 const std::set<std::string> kPutOff = {
     "WinInfo",
+    "WinAddPompa",
+    "WinAddZasobnik",
+    "WinAddKolektor",
+    "WinAddSterownik",
+    "WinAddNaczynie",
+    "WinAddIzolacja",
+    "WinAddMiasta",
+    "WinAddKonstrukcja",
+    "WinAddProducent",
+    "WinGrubosci",
 };
 
 class DeferredFormsTest : public StartedProgramTest {

@@ -59,6 +59,14 @@ struct EditorCase {
   bool device = true;  // counted in DeviceCount, sets the catalogues-changed flag
 };
 
+// An editor with its widgets built, as the user finds it opened.
+template <class Editor>
+std::unique_ptr<CatalogueEditorFrame> Opened() {
+  auto editor = std::make_unique<Editor>();
+  editor->BuildWidgets();
+  return editor;
+}
+
 void EmptyField(CatalogueEditorFrame& editor, const char* name) {
   if (auto* combo = editor.findChild<QComboBox*>(name)) combo->setEditText("");
   if (auto* edit = editor.findChild<QLineEdit*>(name)) edit->clear();
@@ -127,7 +135,7 @@ std::vector<EditorCase> Editors() {
       {"pompa",
        "Dane/pompy.xml",
        &CCatalogues::PumpCatalogue,
-       [] { return std::make_unique<TWinAddPompa>(); },
+       Opened<TWinAddPompa>,
        "LstPompa",
        "BitBtn1",
        "BitBtn3",
@@ -148,9 +156,8 @@ std::vector<EditorCase> Editors() {
        3,
        [](const std::string& model) { Engine.SelectedPump->Model = model; },
        "Nie można usuwać urzadzeń producentów pobranych z bazy"},
-      {"miasta", "Dane/miasta.xml", &CCatalogues::CityCatalogue,
-       [] { return std::make_unique<TWinAddMiasta>(); }, "LstMiasta", "BitBtn2", "BitBtn3",
-       "BitBtn1", nullptr, "Edit2",
+      {"miasta", "Dane/miasta.xml", &CCatalogues::CityCatalogue, Opened<TWinAddMiasta>, "LstMiasta",
+       "BitBtn2", "BitBtn3", "BitBtn1", nullptr, "Edit2",
        [](CatalogueEditorFrame& frame) { FillLocation(As<TWinAddMiasta>(frame)); },
        LocationValues(), 0,
        nullptr,  // the location in use is the location window's (its own test)
@@ -160,7 +167,7 @@ std::vector<EditorCase> Editors() {
       {"naczynie",
        "Dane/naczynie.xml",
        &CCatalogues::VesselCatalogue,
-       [] { return std::make_unique<TWinAddNaczynie>(); },
+       Opened<TWinAddNaczynie>,
        "LstNaczynie",
        "BitBtn1",
        "BitBtn3",
@@ -184,7 +191,7 @@ std::vector<EditorCase> Editors() {
       {"sterownik",
        "Dane/sterownik.xml",
        &CCatalogues::ControllerCatalogue,
-       [] { return std::make_unique<TWinAddSterownik>(); },
+       Opened<TWinAddSterownik>,
        "LstSterownik",
        "BitBtn1",
        "BitBtn4",
@@ -210,7 +217,7 @@ std::vector<EditorCase> Editors() {
       {"zasobnik",
        "Dane/zasobnik.xml",
        &CCatalogues::TankCatalogue,
-       [] { return std::make_unique<TWinAddZasobnik>(); },
+       Opened<TWinAddZasobnik>,
        "ListBoxZasobnik",
        "BitBtnDodaj",
        "BitBtn4",
@@ -228,7 +235,7 @@ std::vector<EditorCase> Editors() {
       {"kolektor",
        "Dane/kolektor.xml",
        &CCatalogues::CollectorCatalogue,
-       [] { return std::make_unique<TWinAddKolektor>(); },
+       Opened<TWinAddKolektor>,
        "LstKolektory",
        "BitBtn1",
        "BitBtn3",
@@ -246,7 +253,7 @@ std::vector<EditorCase> Editors() {
       {"konstrukcja",
        "Dane/konstrukcje.xml",
        &CCatalogues::StructureCatalogue,
-       [] { return std::make_unique<TWinAddKonstrukcja>(); },
+       Opened<TWinAddKonstrukcja>,
        "LstKonstrukcja",
        "BitBtn2",
        "BitBtn3",
@@ -271,7 +278,7 @@ std::vector<EditorCase> Editors() {
       {"producent",
        "Dane/producenci.xml",
        &CCatalogues::ProducerCatalogue,
-       [] { return std::make_unique<TWinAddProducent>(); },
+       Opened<TWinAddProducent>,
        "LstProducent",
        "BitBtn1",
        "BitBtn2",
@@ -995,11 +1002,13 @@ TEST_F(EditorCommandsTest, ChangeAndDeleteFindTheSelectedRecordByItsId) {
 // change finds its producers by name, never the producer now at the same place.
 TEST_F(EditorCommandsTest, ProducerChangesReachTheOtherEditorsByName) {
   TWinAddNaczynie vessel;
+  vessel.BuildWidgets();
   WinAddNaczynie = &vessel;
   struct Unset {
     ~Unset() { WinAddNaczynie = nullptr; }
   } unset;
   TWinAddPompa pump;  // not one of the program's instances: its combo stays as it was filled
+  pump.BuildWidgets();
   TWinAddProducent producers;
   producers.ui().Edit1->setText("Nowy");
   producers.ui().Edit2->setText("https://nowy.example");

@@ -1,5 +1,6 @@
-// The catalogue editors as start-up creates them: each loads its own catalogue file, lists one
-// column of every record with the vendor's records grey italic, and offers the producers.
+// The catalogue editors as start-up creates them and as their widgets are built at their first use:
+// each then reads its own catalogue file, lists one column of every record with the vendor's
+// records grey italic, and offers the producers.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -92,6 +93,9 @@ TEST_F(EditorCreationTest, EachEditorListsItsOwnFileAndOffersTheProducers) {
   for (const EditorCase& c : Editors()) {
     SCOPED_TRACE(c.name);
     std::unique_ptr<CatalogueEditorFrame> editor = c.create();
+    EXPECT_EQ(editor->Document.FileName(), editor->Frame().fileName);
+    EXPECT_FALSE(editor->WidgetsBuilt());
+    editor->BuildWidgets();
 
     EXPECT_FALSE(editor->Document.IsLoaded()) << "no tree is held between commands";
     EXPECT_EQ(editor->Document.FileName(), editor->Frame().fileName);
@@ -127,15 +131,17 @@ TEST_F(EditorCreationTest, EachEditorListsItsOwnFileAndOffersTheProducers) {
   }
 }
 
-// The editors list the file they hold, not the main window's table, so a table that was never
-// loaded leaves the list and the producers empty while the document is still read.
+// The editors list the file they hold, not the main window's table, so a table that was not
+// loaded when the widgets are built leaves the list and the producers empty while the document is
+// still read.
 TEST_F(EditorCreationTest, WithoutTheMainWindowsTableNothingIsListed) {
   for (const EditorCase& c : Editors()) {
     SCOPED_TRACE(c.name);
     CCatalogueTable& table = Form1->*c.table;
     const CatalogueRows rows = table.Rows;
-    table.Rows.clear();
     std::unique_ptr<CatalogueEditorFrame> editor = c.create();
+    table.Rows.clear();
+    editor->BuildWidgets();
     table.Rows = rows;
 
     EXPECT_FALSE(editor->Document.IsLoaded()) << "no tree is held between commands";
@@ -146,8 +152,9 @@ TEST_F(EditorCreationTest, WithoutTheMainWindowsTableNothingIsListed) {
   }
 }
 
-// A catalogue file that went bad after the main window had loaded it ends only the editor's
-// creation, with the reader's own text in the error box; the window exists with an empty list.
+// A catalogue file that went bad after the main window had loaded it ends only the building of the
+// editor's widgets, with the reader's own text in the error box; the window exists with an empty
+// list.
 TEST_F(EditorCreationTest, AnUnreadableFileIsReportedAndTheWindowStillExists) {
   dir_.Write("Dane/pompy.xml", "<pompy><row><field>1</field>");
   xml::Document probe;
@@ -163,6 +170,52 @@ TEST_F(EditorCreationTest, AnUnreadableFileIsReportedAndTheWindowStillExists) {
   TWinAddPompa editor;
   EXPECT_EQ(editor.ui().LstPompa->count(), 0);
   EXPECT_FALSE(editor.Document.IsLoaded());
+}
+
+// An editor whose widgets are not built yet is left so by a catalogue update and by producer
+// changes: its building, at its first showing, lists the file and the producers as they are then.
+TEST_F(EditorCreationTest, AnEditorOpenedAfterChangesShowsTheFileAndProducersAsTheyAreThen) {
+  const std::vector<EditorCase> cases = Editors();
+  std::vector<std::unique_ptr<CatalogueEditorFrame>> editors;
+  for (const EditorCase& c : cases) editors.push_back(c.create());
+  TWinGrubosci thicknesses;
+
+  // Each file gains a record of the user's, the producer file a producer, as an update would
+  // write them; the main window's tables follow.
+  for (const std::unique_ptr<CatalogueEditorFrame>& editor : editors) {
+    const CatalogueEditorFrame::Parameters& frame = editor->Frame();
+    CCatalogueTable& table = Form1->*frame.table;
+    CatalogueRows rows = table.Rows;
+    rows.push_back(
+        catalogue_set::Record(table.ColumnCount, 3, "0", {{frame.listColumn, "Trzeci"}}));
+    dir_.Write(frame.fileName, catalogue_set::CatalogueXml("katalog", rows));
+    xml::Document scratch;
+    LoadCatalogueTable(scratch, table, frame.fileName);
+  }
+  Form1->BuildProducerLists();
+  for (const std::unique_ptr<CatalogueEditorFrame>& editor : editors) {
+    editor->FileReplaced();
+    editor->ProducersChanged();
+    EXPECT_FALSE(editor->WidgetsBuilt()) << editor->Frame().fileName;
+  }
+  thicknesses.FileReplaced();
+  EXPECT_FALSE(thicknesses.ui.Built());
+
+  for (size_t i = 0; i < cases.size(); ++i) {
+    const EditorCase& c = cases[i];
+    SCOPED_TRACE(c.name);
+    editors[i]->show();
+    EXPECT_EQ(Items(editors[i]->findChild<QListWidget*>(c.list)), c.listed + QStringList{"Trzeci"});
+    if (c.producers) {
+      EXPECT_EQ(Items(editors[i]->findChild<QComboBox*>(c.producers)),
+                (QStringList{"Promienny Dom", "Kalorynka", "Trzeci"}));
+    }
+    editors[i]->hide();
+  }
+  thicknesses.show();
+  EXPECT_EQ(Items(thicknesses.ui().ComboBox1),
+            (QStringList{"Kauflex 13", "Moja izolacja", "Trzeci"}));
+  EXPECT_EQ(thicknesses.ui().ComboBox1->currentText(), QString::fromUtf8("Wybierz izolację"));
 }
 
 TEST_F(EditorCreationTest, ControllerChoicesStartOnTak) {
