@@ -56,7 +56,17 @@ void DrawFrame(QLabel* image, const ChartFrame& frame) {
 }  // namespace
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
-  ui().setupUi(this);
+  // The window works on its own copies, taken when it is shown: its widgets wait until then.
+  ui.Defer([this] { BuildForm(); });
+}
+
+void TForm3::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TForm3::BuildForm() {
+  ui.form().setupUi(this);
   ui().Button1->hide();
   for (int k = 0; k < 12; ++k) {
     averageBars_[size_t(k)] = findChild<QFrame*>(QStringLiteral("Shape%1").arg(k + 1));

@@ -17,7 +17,11 @@ namespace {
 
 // The windows whose widgets wait for their first use.
 const std::set<std::string> kPutOff = {
+    "Form3",
     "WinInfo",
+    "WinRaport",
+    "WinWykres",
+    "WinWyniki",
 };
 
 class DeferredFormsTest : public StartedProgramTest {
