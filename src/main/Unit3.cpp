@@ -14,6 +14,7 @@
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
+#include "platform/solid_fill.h"
 
 namespace {
 
@@ -72,6 +73,9 @@ void TForm3::BuildForm() {
     averageBars_[size_t(k)] = findChild<QFrame*>(QStringLiteral("Shape%1").arg(k + 1));
     beamBars_[size_t(k)] = findChild<QFrame*>(QStringLiteral("Shape%1").arg(k + 14));
     diffuseBars_[size_t(k)] = findChild<QFrame*>(QStringLiteral("Shape%1").arg(k + 26));
+    platform::FillSolid(*averageBars_[size_t(k)], Qt::blue);
+    platform::FillSolid(*beamBars_[size_t(k)], Qt::yellow);
+    platform::FillSolid(*diffuseBars_[size_t(k)], Qt::red);
   }
   platform::Connect(ui().TrackBar1, &QSlider::valueChanged, this, &TForm3::TrackBar1Change);
   platform::Connect(ui().TrackBar2, &QSlider::valueChanged, this, &TForm3::TrackBar2Change);

@@ -9,6 +9,7 @@
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
 #include "platform/guard.h"
+#include "platform/solid_fill.h"
 
 namespace {
 
@@ -138,6 +139,7 @@ void TWinWykres::setVisible(bool visible) {
 
 void TWinWykres::BuildForm() {
   ui.form().setupUi(this);
+  PaintBars();
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinWykres::BitBtn1Click);
   platform::RunGuarded([this] { FormCreate(); });
   if (pendingLayout_) {
@@ -240,6 +242,24 @@ void TWinWykres::LayOut(const ChartValues& values) {
              kEfficiencyHeight);
     PlaceBar(Shape(52 + month), x + 12, baseline2, 2.0 * values.systemEfficiency[month],
              kEfficiencyHeight);
+  }
+}
+
+void TWinWykres::PaintBars() {
+  // The bars of each series and its legend swatch.
+  struct Series {
+    int firstBar;
+    int legend;
+    QColor colour;
+  };
+  const Series series[] = {{1, 37, Qt::blue},       // hot water
+                           {13, 39, Qt::green},     // heating (lime)
+                           {25, 38, Qt::magenta},   // pool (fuchsia)
+                           {40, 64, Qt::red},       // collector efficiency
+                           {52, 65, Qt::yellow}};  // installation efficiency
+  for (const Series& s : series) {
+    platform::FillSolid(*Shape(s.legend), s.colour);
+    for (int bar = s.firstBar; bar < s.firstBar + 12; ++bar) platform::FillSolid(*Shape(bar), s.colour);
   }
 }
 

@@ -47,6 +47,7 @@ class TWinWykres : public QDialog {
   static ChartValues ValuesOf(const CVindargast2& design);
 
   void BuildForm();
+  void PaintBars();
   void LayOut(const ChartValues& values);
 
   // The form's shape ShapeN: the bars 1 to 36 (hot water, heating, pool) and 40 to 63

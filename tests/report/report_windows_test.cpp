@@ -11,6 +11,7 @@
 #include <cmath>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 #include "app/windows.h"
 #include "engine/vindargast2.h"
@@ -317,6 +318,42 @@ TEST_F(ReportWindowsTest, ChartBarsAndLabelsStandOnTheirAxes) {
   EXPECT_EQ(ui().Shape1->height(), 0);
   EXPECT_EQ(ui().Shape46->geometry(), QRect(efficiency.x() + 360, efficiency.y() + 20, 10, 200));
   EXPECT_EQ(ui().Shape58->geometry(), QRect(efficiency.x() + 372, efficiency.y() + 134, 10, 85));
+}
+
+// Each series' bars and legend swatch are filled with its colour inside a black box.
+TEST_F(ReportWindowsTest, ChartBarsAndSwatchesHaveTheirSeriesColours) {
+  for (int month = 0; month < 12; ++month) {
+    Engine.HotWaterSolarEnergy[month] = 100;  // the pool's and heating's bars share a place:
+    Engine.PoolSolarEnergy[month] = month % 2 == 0 ? 40 : 0;     // even months show the pool,
+    Engine.HeatingSolarEnergy[month] = month % 2 == 1 ? 40 : 0;  // odd ones the heating
+    Engine.CollectorEfficiency[month] = 50;
+    Engine.SystemEfficiency[month] = 40;
+  }
+  wykres_->show();
+  wykres_->LayOutCharts();
+  const QImage drawn = wykres_->grab().toImage();
+  struct Series {
+    int legend;
+    std::vector<int> bars;
+    QColor colour;
+  };
+  const Series series[] = {{37, {1, 6, 12}, QColor(0, 0, 255)},
+                           {39, {14, 18, 24}, QColor(0, 255, 0)},
+                           {38, {25, 27, 35}, QColor(255, 0, 255)},
+                           {64, {40, 45, 51}, QColor(255, 0, 0)},
+                           {65, {52, 57, 63}, QColor(255, 255, 0)}};
+  for (const Series& s : series) {
+    std::vector<int> shapes = s.bars;
+    shapes.push_back(s.legend);
+    for (int shape : shapes) {
+      const QRect place = wykres_->findChild<QWidget*>(QStringLiteral("Shape%1").arg(shape))->geometry();
+      ASSERT_GT(place.height(), 2) << shape;
+      EXPECT_EQ(drawn.pixelColor(place.center()), s.colour) << shape;
+      EXPECT_EQ(drawn.pixelColor(place.topLeft()), QColor(Qt::black)) << shape;
+      EXPECT_EQ(drawn.pixelColor(place.bottomRight()), QColor(Qt::black)) << shape;
+    }
+  }
+  wykres_->hide();
 }
 
 TEST_F(ReportWindowsTest, ReportLogoIsFoundInTheProgramFolder) {
