@@ -1,6 +1,7 @@
 #include "report/Wykres.h"
 
 #include <QFrame>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
 #include <cmath>
@@ -135,6 +136,11 @@ TWinWykres::TWinWykres(QWidget* parent) : QDialog(parent) {
 void TWinWykres::setVisible(bool visible) {
   if (visible) ui.Build();
   QDialog::setVisible(visible);
+}
+
+void TWinWykres::paintEvent(QPaintEvent* event) {
+  QPainter(this).fillRect(event->rect(), Qt::white);
+  QDialog::paintEvent(event);
 }
 
 void TWinWykres::BuildForm() {

@@ -33,6 +33,12 @@ class TWinWykres : public QDialog {
   // The widgets are built before the first showing.
   void setVisible(bool visible) override;
 
+ protected:
+  // A white page, as a printed chart or table would be.
+  void paintEvent(QPaintEvent* event) override;
+
+ public:
+
  private:
   // What a layout draws, taken from a design's monthly results.
   struct ChartValues {

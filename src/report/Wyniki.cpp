@@ -1,6 +1,7 @@
 #include "report/Wyniki.h"
 
 #include <QColor>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "app/windows.h"
@@ -70,6 +71,11 @@ TWinWyniki::TWinWyniki(QWidget* parent) : QDialog(parent) {
 void TWinWyniki::setVisible(bool visible) {
   if (visible) ui.Build();
   QDialog::setVisible(visible);
+}
+
+void TWinWyniki::paintEvent(QPaintEvent* event) {
+  QPainter(this).fillRect(event->rect(), Qt::white);
+  QDialog::paintEvent(event);
 }
 
 void TWinWyniki::BuildForm() {

@@ -24,6 +24,12 @@ class TWinWyniki : public QDialog {
   // The widgets are built before the first showing.
   void setVisible(bool visible) override;
 
+ protected:
+  // A white page, as a printed chart or table would be.
+  void paintEvent(QPaintEvent* event) override;
+
+ public:
+
  public:
   // Back to what the window showed before a first compute, when the design is replaced.
   void ClearResults();

@@ -118,6 +118,8 @@ TEST_F(ReportWindowsTest, ResultCellsArePaintedWhiteCreamAndSilver) {
   EXPECT_EQ(CellColour(pollutants, 1, 1), cream);
   EXPECT_EQ(CellColour(pollutants, 1, 6), white);
   EXPECT_EQ(CellColour(pollutants, 1, 7), cream);
+  // The page around the tables is white.
+  EXPECT_EQ(wyniki_->grab().toImage().pixelColor(2, 2), white);
   wyniki_->hide();
 }
 
@@ -332,6 +334,7 @@ TEST_F(ReportWindowsTest, ChartBarsAndSwatchesHaveTheirSeriesColours) {
   wykres_->show();
   wykres_->LayOutCharts();
   const QImage drawn = wykres_->grab().toImage();
+  EXPECT_EQ(drawn.pixelColor(2, 2), QColor(Qt::white));  // the page
   struct Series {
     int legend;
     std::vector<int> bars;
