@@ -111,8 +111,8 @@ void ApplyWindowUpdates(const WindowUpdates& u) {
     if (u.ecologyFuel) e.ComboBox1->setCurrentIndex(*u.ecologyFuel);
   }
   // A file that remembers no report text leaves the report window as it is, unbuilt too.
-  const bool anyReportText =
-      std::any_of(u.report.begin(), u.report.end(), [](const auto& text) { return text.has_value(); });
+  const bool anyReportText = std::any_of(u.report.begin(), u.report.end(),
+                                         [](const auto& text) { return text.has_value(); });
   if (WinRaport && anyReportText) {
     const std::array<QLineEdit*, 6> edits = ReportEdits(WinRaport->ui());
     for (size_t i = 0; i < edits.size(); ++i) SetText(edits[i], u.report[i]);

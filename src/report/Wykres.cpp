@@ -224,8 +224,8 @@ void TWinWykres::LayOut(const ChartValues& values) {
     label->move(x, Truncate(baseline - 15 - hotWater));
     PlaceBar(Shape(13 + month), x + 17, baseline,
              static_cast<double>(scale) * values.heating[month], kEnergyHeight);
-    PlaceBar(Shape(25 + month), x + 17, baseline,
-             static_cast<double>(scale) * values.pool[month], kEnergyHeight);
+    PlaceBar(Shape(25 + month), x + 17, baseline, static_cast<double>(scale) * values.pool[month],
+             kEnergyHeight);
   }
 
   // The axis values, each 5 pixels above its tenth's line; the previous layout's are cleared.
@@ -258,14 +258,15 @@ void TWinWykres::PaintBars() {
     int legend;
     QColor colour;
   };
-  const Series series[] = {{1, 37, Qt::blue},       // hot water
-                           {13, 39, Qt::green},     // heating (lime)
-                           {25, 38, Qt::magenta},   // pool (fuchsia)
-                           {40, 64, Qt::red},       // collector efficiency
+  const Series series[] = {{1, 37, Qt::blue},      // hot water
+                           {13, 39, Qt::green},    // heating (lime)
+                           {25, 38, Qt::magenta},  // pool (fuchsia)
+                           {40, 64, Qt::red},      // collector efficiency
                            {52, 65, Qt::yellow}};  // installation efficiency
   for (const Series& s : series) {
     platform::FillSolid(*Shape(s.legend), s.colour);
-    for (int bar = s.firstBar; bar < s.firstBar + 12; ++bar) platform::FillSolid(*Shape(bar), s.colour);
+    for (int bar = s.firstBar; bar < s.firstBar + 12; ++bar)
+      platform::FillSolid(*Shape(bar), s.colour);
   }
 }
 

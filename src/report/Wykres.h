@@ -37,8 +37,6 @@ class TWinWykres : public QDialog {
   // A white page, as a printed chart or table would be.
   void paintEvent(QPaintEvent* event) override;
 
- public:
-
  private:
   // What a layout draws, taken from a design's monthly results.
   struct ChartValues {

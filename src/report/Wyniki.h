@@ -29,8 +29,6 @@ class TWinWyniki : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  public:
-
- public:
   // Back to what the window showed before a first compute, when the design is replaced.
   void ClearResults();
 

@@ -68,8 +68,8 @@ TEST_F(CorrectionWindowTest, SouthFacingPlaneAtTiltFortyFive) {
   EXPECT_EQ(yellow->x(), window.ui().Image3->x() + 40);
   // The bars' colours, as drawn.
   const QImage drawn = window.grab().toImage();
-  for (const auto& [shape, colour] : {std::pair{1, QColor(Qt::blue)}, {14, QColor(Qt::yellow)},
-                                      {26, QColor(Qt::red)}}) {
+  for (const auto& [shape, colour] :
+       {std::pair{1, QColor(Qt::blue)}, {14, QColor(Qt::yellow)}, {26, QColor(Qt::red)}}) {
     const QFrame* bar = window.findChild<QFrame*>(QStringLiteral("Shape%1").arg(shape));
     EXPECT_EQ(drawn.pixelColor(bar->geometry().center()), colour) << shape;
   }

@@ -145,12 +145,12 @@ QStringList WidgetState(const QWidget& window) {
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
       line += " \"" + label->text() + '"';
       const QImage picture = label->pixmap().toImage();
-      line += ' ' + QString::fromLatin1(
-                        QCryptographicHash::hash(
-                            QByteArray(reinterpret_cast<const char*>(picture.constBits()),
-                                       static_cast<int>(picture.sizeInBytes())),
-                            QCryptographicHash::Md5)
-                            .toHex());
+      line += ' ' +
+              QString::fromLatin1(QCryptographicHash::hash(
+                                      QByteArray(reinterpret_cast<const char*>(picture.constBits()),
+                                                 static_cast<int>(picture.sizeInBytes())),
+                                      QCryptographicHash::Md5)
+                                      .toHex());
     }
     if (const auto* grid = qobject_cast<const QTableWidget*>(widget)) {
       for (int row = 0; row < grid->rowCount(); ++row)
@@ -349,7 +349,8 @@ TEST_F(ReportWindowsTest, ChartBarsAndSwatchesHaveTheirSeriesColours) {
     std::vector<int> shapes = s.bars;
     shapes.push_back(s.legend);
     for (int shape : shapes) {
-      const QRect place = wykres_->findChild<QWidget*>(QStringLiteral("Shape%1").arg(shape))->geometry();
+      const QRect place =
+          wykres_->findChild<QWidget*>(QStringLiteral("Shape%1").arg(shape))->geometry();
       ASSERT_GT(place.height(), 2) << shape;
       EXPECT_EQ(drawn.pixelColor(place.center()), s.colour) << shape;
       EXPECT_EQ(drawn.pixelColor(place.topLeft()), QColor(Qt::black)) << shape;
