@@ -14,6 +14,7 @@
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
+#include "platform/solid_fill.h"
 
 namespace {
 
@@ -56,12 +57,25 @@ void DrawFrame(QLabel* image, const ChartFrame& frame) {
 }  // namespace
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
-  ui().setupUi(this);
+  // The window works on its own copies, taken when it is shown: its widgets wait until then.
+  ui.Defer([this] { BuildForm(); });
+}
+
+void TForm3::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TForm3::BuildForm() {
+  ui.form().setupUi(this);
   ui().Button1->hide();
   for (int k = 0; k < 12; ++k) {
     averageBars_[size_t(k)] = findChild<QFrame*>(QStringLiteral("Shape%1").arg(k + 1));
     beamBars_[size_t(k)] = findChild<QFrame*>(QStringLiteral("Shape%1").arg(k + 14));
     diffuseBars_[size_t(k)] = findChild<QFrame*>(QStringLiteral("Shape%1").arg(k + 26));
+    platform::FillSolid(*averageBars_[size_t(k)], Qt::blue);
+    platform::FillSolid(*beamBars_[size_t(k)], Qt::yellow);
+    platform::FillSolid(*diffuseBars_[size_t(k)], Qt::red);
   }
   platform::Connect(ui().TrackBar1, &QSlider::valueChanged, this, &TForm3::TrackBar1Change);
   platform::Connect(ui().TrackBar2, &QSlider::valueChanged, this, &TForm3::TrackBar2Change);

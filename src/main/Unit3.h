@@ -28,10 +28,14 @@ class TForm3 : public QDialog {
   void Button1Click();
   void BitBtn1Click() { close(); }
 
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  void BuildForm();
   // The frames, axes, dashed lines and labels of the three charts.
   void DrawChartFrames();
   // A bar of `height` px (truncated) standing on its image's base line at `left`.

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace platform {
 
@@ -19,9 +20,10 @@ void CopySetUpTexts(const QWidget& pristine, QWidget& window, const QStringList&
   }
 }
 
-void ClearCells(QTableWidget& grid, int firstCol, int firstRow) {
+void ClearCells(QTableWidget& grid, int firstCol, int firstRow, int endCol) {
+  const int end = endCol < 0 ? grid.columnCount() : std::min(endCol, grid.columnCount());
   for (int row = firstRow; row < grid.rowCount(); ++row)
-    for (int col = firstCol; col < grid.columnCount(); ++col)
+    for (int col = firstCol; col < end; ++col)
       if (QTableWidgetItem* item = grid.item(row, col)) item->setText(QString());
 }
 

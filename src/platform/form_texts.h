@@ -24,6 +24,7 @@ void RestoreSetUpTexts(QWidget& window, const QStringList& names) {
 }
 
 // Empties a grid's cells from firstCol and firstRow on: the results, not the row and column titles.
-void ClearCells(QTableWidget& grid, int firstCol, int firstRow);
+// Columns from endCol on (when given) are titles too and keep their texts.
+void ClearCells(QTableWidget& grid, int firstCol, int firstRow, int endCol = -1);
 
 }  // namespace platform

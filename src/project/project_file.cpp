@@ -3,6 +3,7 @@
 // options and the main window's location label).
 #include <QComboBox>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <exception>
 
@@ -109,7 +110,10 @@ void ApplyWindowUpdates(const WindowUpdates& u) {
     for (size_t i = 0; i < ecology.size(); ++i) SetText(ecology[i], u.ecology[i]);
     if (u.ecologyFuel) e.ComboBox1->setCurrentIndex(*u.ecologyFuel);
   }
-  if (WinRaport) {
+  // A file that remembers no report text leaves the report window as it is, unbuilt too.
+  const bool anyReportText = std::any_of(u.report.begin(), u.report.end(),
+                                         [](const auto& text) { return text.has_value(); });
+  if (WinRaport && anyReportText) {
     const std::array<QLineEdit*, 6> edits = ReportEdits(WinRaport->ui());
     for (size_t i = 0; i < edits.size(); ++i) SetText(edits[i], u.report[i]);
   }

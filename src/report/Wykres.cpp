@@ -1,6 +1,7 @@
 #include "report/Wykres.h"
 
 #include <QFrame>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
 #include <cmath>
@@ -9,6 +10,7 @@
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
 #include "platform/guard.h"
+#include "platform/solid_fill.h"
 
 namespace {
 
@@ -127,9 +129,30 @@ float ChartAxisTop(const CVindargast2& design) {
 }
 
 TWinWykres::TWinWykres(QWidget* parent) : QDialog(parent) {
-  ui().setupUi(this);
+  // The chart frames are the form's own drawing: they wait for the window's first use.
+  ui.Defer([this] { BuildForm(); });
+}
+
+void TWinWykres::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TWinWykres::paintEvent(QPaintEvent* event) {
+  QPainter(this).fillRect(event->rect(), Qt::white);
+  QDialog::paintEvent(event);
+}
+
+void TWinWykres::BuildForm() {
+  ui.form().setupUi(this);
+  PaintBars();
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinWykres::BitBtn1Click);
   platform::RunGuarded([this] { FormCreate(); });
+  if (pendingLayout_) {
+    const ChartValues values = *pendingLayout_;
+    pendingLayout_.reset();
+    LayOut(values);
+  }
 }
 
 void TWinWykres::FormCreate() {
@@ -167,25 +190,42 @@ void TWinWykres::FormCreate() {
   ui().Image2->setPixmap(efficiencyCanvas_);
 }
 
+TWinWykres::ChartValues TWinWykres::ValuesOf(const CVindargast2& design) {
+  ChartValues values;
+  values.axisTop = ChartAxisTop(design);
+  for (int month = 0; month < 12; ++month) {
+    values.hotWater[month] = design.HotWaterSolarEnergy[month];
+    values.hotWaterCoverage[month] = design.HotWaterCoverage[month];
+    values.heating[month] = design.HeatingSolarEnergy[month];
+    values.pool[month] = design.PoolSolarEnergy[month];
+    values.collectorEfficiency[month] = design.CollectorEfficiency[month];
+    values.systemEfficiency[month] = design.SystemEfficiency[month];
+  }
+  return values;
+}
+
 void TWinWykres::LayOutCharts() {
-  const CVindargast2& design = Engine;
-  const float axisTop = ChartAxisTop(design);
+  LayOut(ValuesOf(Engine));
+}
+
+void TWinWykres::LayOut(const ChartValues& values) {
+  const float axisTop = values.axisTop;
   const float scale = static_cast<float>(kEnergyHeight / static_cast<double>(axisTop));
   const int left = ui().Image1->x();
   const double baseline = ui().Image1->y() + kEnergyHeight;
   for (int month = 0; month < 12; ++month) {
     const int x = left + 60 + kMonthStep * month;
     const double hotWater =
-        HeldInFrame(static_cast<double>(scale) * design.HotWaterSolarEnergy[month], kEnergyHeight);
+        HeldInFrame(static_cast<double>(scale) * values.hotWater[month], kEnergyHeight);
     PlaceBar(Shape(1 + month), x, baseline, hotWater, kEnergyHeight);
     QLabel* label = findChild<QLabel*>(QStringLiteral("Label%1").arg(1 + month));
-    label->setText(Text(GeneralText(design.HotWaterCoverage[month], 3, 2)) + QStringLiteral(" %"));
+    label->setText(Text(GeneralText(values.hotWaterCoverage[month], 3, 2)) + QStringLiteral(" %"));
     label->adjustSize();
     label->move(x, Truncate(baseline - 15 - hotWater));
     PlaceBar(Shape(13 + month), x + 17, baseline,
-             static_cast<double>(scale) * design.HeatingSolarEnergy[month], kEnergyHeight);
-    PlaceBar(Shape(25 + month), x + 17, baseline,
-             static_cast<double>(scale) * design.PoolSolarEnergy[month], kEnergyHeight);
+             static_cast<double>(scale) * values.heating[month], kEnergyHeight);
+    PlaceBar(Shape(25 + month), x + 17, baseline, static_cast<double>(scale) * values.pool[month],
+             kEnergyHeight);
   }
 
   // The axis values, each 5 pixels above its tenth's line; the previous layout's are cleared.
@@ -204,10 +244,29 @@ void TWinWykres::LayOutCharts() {
   const double baseline2 = ui().Image2->y() + kEfficiencyHeight;
   for (int month = 0; month < 12; ++month) {
     const int x = left2 + 60 + kMonthStep * month;
-    PlaceBar(Shape(40 + month), x, baseline2, 2.0 * design.CollectorEfficiency[month],
+    PlaceBar(Shape(40 + month), x, baseline2, 2.0 * values.collectorEfficiency[month],
              kEfficiencyHeight);
-    PlaceBar(Shape(52 + month), x + 12, baseline2, 2.0 * design.SystemEfficiency[month],
+    PlaceBar(Shape(52 + month), x + 12, baseline2, 2.0 * values.systemEfficiency[month],
              kEfficiencyHeight);
+  }
+}
+
+void TWinWykres::PaintBars() {
+  // The bars of each series and its legend swatch.
+  struct Series {
+    int firstBar;
+    int legend;
+    QColor colour;
+  };
+  const Series series[] = {{1, 37, Qt::blue},      // hot water
+                           {13, 39, Qt::green},    // heating (lime)
+                           {25, 38, Qt::magenta},  // pool (fuchsia)
+                           {40, 64, Qt::red},      // collector efficiency
+                           {52, 65, Qt::yellow}};  // installation efficiency
+  for (const Series& s : series) {
+    platform::FillSolid(*Shape(s.legend), s.colour);
+    for (int bar = s.firstBar; bar < s.firstBar + 12; ++bar)
+      platform::FillSolid(*Shape(bar), s.colour);
   }
 }
 
@@ -220,6 +279,11 @@ void TWinWykres::BitBtn1Click() {
 }
 
 void TWinWykres::ClearResults() {
-  // Engine's results are cleared first: the bars shrink to nothing.
+  // Engine's results are cleared first: the bars shrink to nothing. Unbuilt widgets take this
+  // layout at their build, from the values of now.
+  if (!ui.Built()) {
+    pendingLayout_ = ValuesOf(Engine);
+    return;
+  }
   LayOutCharts();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "platform/form_ui.h"
 #include "ui_Wykres.h"
@@ -29,13 +30,38 @@ class TWinWykres : public QDialog {
   void LayOutCharts();
   void BitBtn1Click();  // "Zamknij okno"
 
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
+ protected:
+  // A white page, as a printed chart or table would be.
+  void paintEvent(QPaintEvent* event) override;
+
  private:
+  // What a layout draws, taken from a design's monthly results.
+  struct ChartValues {
+    float axisTop = 0;
+    float hotWater[12] = {};
+    float hotWaterCoverage[12] = {};
+    float heating[12] = {};
+    float pool[12] = {};
+    float collectorEfficiency[12] = {};
+    float systemEfficiency[12] = {};
+  };
+  static ChartValues ValuesOf(const CVindargast2& design);
+
+  void BuildForm();
+  void PaintBars();
+  void LayOut(const ChartValues& values);
+
   // The form's shape ShapeN: the bars 1 to 36 (hot water, heating, pool) and 40 to 63
   // (collector and installation efficiency), January first.
   QWidget* Shape(int number) const;
 
   QPixmap energyCanvas_;
   QPixmap efficiencyCanvas_;
+  // A layout asked for before the widgets were built, done by their build.
+  std::optional<ChartValues> pendingLayout_;
 
  public:
   // Back to what the window showed before a first compute, when the design is replaced.

@@ -1,6 +1,7 @@
 #include "report/Wyniki.h"
 
 #include <QColor>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "app/windows.h"
@@ -62,7 +63,23 @@ void PaintResultCells(QTableWidget* grid, GridCellDelegate::Background backgroun
 }  // namespace
 
 TWinWyniki::TWinWyniki(QWidget* parent) : QDialog(parent) {
-  ui().setupUi(this);
+  // The headings and month names are the form's own: nothing of the design goes into them, so
+  // they wait for the window's first use with the rest of its widgets.
+  ui.Defer([this] { BuildForm(); });
+}
+
+void TWinWyniki::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TWinWyniki::paintEvent(QPaintEvent* event) {
+  QPainter(this).fillRect(event->rect(), Qt::white);
+  QDialog::paintEvent(event);
+}
+
+void TWinWyniki::BuildForm() {
+  ui.form().setupUi(this);
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinWyniki::BitBtn1Click);
   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinWyniki::BitBtn2Click);
   platform::Connect(ui().BitBtn3, &QPushButton::clicked, this, &TWinWyniki::BitBtn3Click);
@@ -109,9 +126,12 @@ void TWinWyniki::BitBtn2Click() {
 }
 
 void TWinWyniki::ClearResults() {
+  // Widgets not built yet show no result: their build gives them their first texts.
+  if (!ui.Built()) return;
   QStringList labels;
   for (const QLabel* label : findChildren<QLabel*>()) labels << label->objectName();
   platform::RestoreSetUpTexts<Ui::TWinWyniki>(*this, labels);
   platform::ClearCells(*ui().TabZyskEnergetyczny, 1, 1);
-  platform::ClearCells(*ui().tabZanieczyszczenia, 1, 0);
+  // The reductions only: the names and their units (the last column) stay.
+  platform::ClearCells(*ui().tabZanieczyszczenia, 1, 0, 2);
 }

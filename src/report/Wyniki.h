@@ -21,7 +21,17 @@ class TWinWyniki : public QDialog {
   void BitBtn2Click();  // "Zamknij okno"
   void BitBtn3Click();  // "Wykres"
 
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
+ protected:
+  // A white page, as a printed chart or table would be.
+  void paintEvent(QPaintEvent* event) override;
+
  public:
   // Back to what the window showed before a first compute, when the design is replaced.
   void ClearResults();
+
+ private:
+  void BuildForm();
 };

@@ -28,7 +28,17 @@ TWinRaport::TWinRaport(QWidget* parent)
     : QDialog(parent),
       LogoFile(QDir(QCoreApplication::applicationDirPath())
                    .absoluteFilePath(QStringLiteral("Grafika/logowydruk.jpg"))) {
-  ui().setupUi(this);
+  // Only the logo's place is needed before the window is used.
+  ui.Defer([this] { BuildForm(); });
+}
+
+void TWinRaport::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TWinRaport::BuildForm() {
+  ui.form().setupUi(this);
   platform::Connect(ui().BitGeneruj, &QPushButton::clicked, this, &TWinRaport::BitGenerujClick);
   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinRaport::BitBtn2Click);
 }

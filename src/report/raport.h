@@ -22,8 +22,14 @@ class TWinRaport : public QDialog {
   void BitGenerujClick();  // "Zapisz Raport"
   void BitBtn2Click();     // "&Zamknij"
 
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
   // The logo printed in every page's header: "Grafika/logowydruk.jpg" of the program's folder.
   QString LogoFile;
+
+ private:
+  void BuildForm();
 };
 
 // The texts of the cost window and the ecological calculator as they stand now (empty for a

@@ -65,6 +65,7 @@ class ResultsClearTest : public StartedProgramTest {
     WinKalkulatorEkologiczny->ui().StaticText12->setText(QStringLiteral("1234"));
     WinWyniki->ui().StaticText53->setText(QStringLiteral("2345"));
     platform::SetCell(WinWyniki->ui().TabZyskEnergetyczny, 2, 3, "45 %");
+    platform::SetCell(WinWyniki->ui().tabZanieczyszczenia, 1, 0, "1850.4");
   }
 
   void ExpectNoResult() {
@@ -91,6 +92,10 @@ class ResultsClearTest : public StartedProgramTest {
     EXPECT_FALSE(WinKalkulatorEkologiczny->ui().BitBtn1->isEnabled());
     EXPECT_NE(WinWyniki->ui().StaticText53->text(), "2345");
     EXPECT_EQ(platform::Cell(WinWyniki->ui().TabZyskEnergetyczny, 2, 3), "");
+    // The reductions go, their names and units stay.
+    EXPECT_EQ(platform::Cell(WinWyniki->ui().tabZanieczyszczenia, 1, 0), "");
+    EXPECT_EQ(platform::Cell(WinWyniki->ui().tabZanieczyszczenia, 0, 0), "CO2");
+    EXPECT_EQ(platform::Cell(WinWyniki->ui().tabZanieczyszczenia, 2, 0), "kg/rok");
   }
 
   AgreeingDialogs dialogs_;

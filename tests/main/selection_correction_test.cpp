@@ -1,6 +1,7 @@
 // The insolation-correction window: its copies of the main window's tilt and azimuth, the monthly
 // factors in its table and bars, and input that is no number.
 #include <QFrame>
+#include <QImage>
 #include <QPushButton>
 
 #include "main/Unit3.h"
@@ -65,6 +66,13 @@ TEST_F(CorrectionWindowTest, SouthFacingPlaneAtTiltFortyFive) {
   EXPECT_EQ(yellow->y() + yellow->height(),
             window.ui().Image3->y() + window.ui().Image3->height() - 18);
   EXPECT_EQ(yellow->x(), window.ui().Image3->x() + 40);
+  // The bars' colours, as drawn.
+  const QImage drawn = window.grab().toImage();
+  for (const auto& [shape, colour] :
+       {std::pair{1, QColor(Qt::blue)}, {14, QColor(Qt::yellow)}, {26, QColor(Qt::red)}}) {
+    const QFrame* bar = window.findChild<QFrame*>(QStringLiteral("Shape%1").arg(shape));
+    EXPECT_EQ(drawn.pixelColor(bar->geometry().center()), colour) << shape;
+  }
 }
 
 TEST_F(CorrectionWindowTest, HorizontalPlaneKeepsTheInsolation) {

@@ -125,6 +125,23 @@ TEST_F(ProjectReaderTest, ReadsEachGoldenFileBackAndWritesItAgainByteForByte) {
   EXPECT_EQ(WinKalkulatorEkologiczny->ui().ComboBox1->currentIndex(), 1);
 }
 
+// The report window is built at its first use: a file that remembers no report text leaves it
+// unbuilt (the start reads such a file), and a later build gives the form's own texts.
+TEST_F(ProjectReaderTest, AFileWithoutReportTextsLeavesTheReportWindowUnbuilt) {
+  std::string file = Golden(Design::HotWater);
+  for (const auto& [name, text] : {std::pair{"projektant", "Jan Żółć"},
+                                   {"stronaWWW", "https://projekt.example"},
+                                   {"telefon", "+48 12 345 67 89"}})
+    file = Replace(file, Field(name, text), Field(name, "brak"));
+  DestroyWindows();
+  CreateWindows();
+  ASSERT_FALSE(WinRaport->ui.Built());
+  ASSERT_EQ(Read(file), 1);
+  EXPECT_FALSE(WinRaport->ui.Built());
+  EXPECT_EQ(WinRaport->ui().EProjektant->text(), "");
+  EXPECT_TRUE(WinRaport->ui().CheckBox2->isChecked());
+}
+
 TEST_F(ProjectReaderTest, InflationSwitchSurvivesASaveAndAnOlderFileReadsAsInflationOn) {
   Prepare(Design::TwoTanksCirculation);  // inflation off
   const std::string saved = Write("projekt.xml");

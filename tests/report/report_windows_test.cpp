@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QTableWidget>
 #include <cmath>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 #include "app/windows.h"
 #include "engine/vindargast2.h"
@@ -115,6 +118,8 @@ TEST_F(ReportWindowsTest, ResultCellsArePaintedWhiteCreamAndSilver) {
   EXPECT_EQ(CellColour(pollutants, 1, 1), cream);
   EXPECT_EQ(CellColour(pollutants, 1, 6), white);
   EXPECT_EQ(CellColour(pollutants, 1, 7), cream);
+  // The page around the tables is white.
+  EXPECT_EQ(wyniki_->grab().toImage().pixelColor(2, 2), white);
   wyniki_->hide();
 }
 
@@ -127,6 +132,82 @@ TEST_F(ReportWindowsTest, ResultButtonsOpenTheChartAndTheReportOptions) {
   raport_->ui().BitBtn2->click();
   EXPECT_FALSE(wykres_->isVisible());
   EXPECT_FALSE(raport_->isVisible());
+}
+
+// Every named widget of a window as a line: its geometry, its text, its picture and its cells.
+QStringList WidgetState(const QWidget& window) {
+  QStringList lines;
+  for (const QWidget* widget : window.findChildren<const QWidget*>()) {
+    if (widget->objectName().isEmpty()) continue;
+    QString line = widget->objectName() + ' ' + QString::number(widget->x()) + ',' +
+                   QString::number(widget->y()) + ' ' + QString::number(widget->width()) + 'x' +
+                   QString::number(widget->height());
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+      line += " \"" + label->text() + '"';
+      const QImage picture = label->pixmap().toImage();
+      line += ' ' +
+              QString::fromLatin1(QCryptographicHash::hash(
+                                      QByteArray(reinterpret_cast<const char*>(picture.constBits()),
+                                                 static_cast<int>(picture.sizeInBytes())),
+                                      QCryptographicHash::Md5)
+                                      .toHex());
+    }
+    if (const auto* grid = qobject_cast<const QTableWidget*>(widget)) {
+      for (int row = 0; row < grid->rowCount(); ++row)
+        for (int col = 0; col < grid->columnCount(); ++col)
+          line += " |" + platform::Cell(grid, col, row);
+    }
+    lines << line;
+  }
+  lines.sort();
+  return lines;
+}
+
+// The main window's first showing clears the results of windows the user has not opened yet:
+// such a window, built later, shows what one built at start and cleared then would show, even
+// when the design's results have changed in between.
+TEST_F(ReportWindowsTest, AClearBeforeTheFirstUseLeavesWhatAClearAfterItLeaves) {
+  TWinWyniki builtWyniki;
+  TWinWykres builtWykres;
+  builtWyniki.ui.Build();
+  builtWykres.ui.Build();
+  ASSERT_FALSE(wyniki_->ui.Built());
+  ASSERT_FALSE(wykres_->ui.Built());
+
+  // Results of a compute in the built windows.
+  Engine.HotWaterSolarEnergy[6] = 300;
+  Engine.HotWaterCoverage[6] = 55;
+  Engine.CollectorEfficiency[2] = 40;
+  builtWykres.LayOutCharts();
+  builtWyniki.ui().StaticText53->setText(QStringLiteral("2345"));
+  platform::SetCell(builtWyniki.ui().TabZyskEnergetyczny, 2, 3, "45 %");
+  platform::SetCell(builtWyniki.ui().tabZanieczyszczenia, 1, 0, "1850.4");
+
+  // The clear, with the results as they stand then (a design whose bars are not all gone).
+  Engine.HotWaterSolarEnergy[6] = 120;
+  Engine.HotWaterCoverage[6] = 0;
+  Engine.CollectorEfficiency[2] = 0;
+  for (TWinWyniki* window : {&builtWyniki, wyniki_.get()}) window->ClearResults();
+  for (TWinWykres* window : {&builtWykres, wykres_.get()}) window->ClearResults();
+  EXPECT_FALSE(wyniki_->ui.Built());
+  EXPECT_FALSE(wykres_->ui.Built());
+
+  // Later results reach a window only through its own commands.
+  Engine.HotWaterSolarEnergy[6] = 900;
+  Engine.SystemEfficiency[4] = 60;
+  wyniki_->ui.Build();
+  wykres_->ui.Build();
+  EXPECT_EQ(WidgetState(*wyniki_), WidgetState(builtWyniki));
+  EXPECT_EQ(WidgetState(*wykres_), WidgetState(builtWykres));
+  EXPECT_EQ(wykres_->ui().Label7->text(), "0 %");
+  EXPECT_EQ(wykres_->ui().Shape7->height(), 150);  // 120 kWh on a 200 kWh axis
+
+  // The clear empties the reductions, not their units.
+  QTableWidget* pollutants = builtWyniki.ui().tabZanieczyszczenia;
+  EXPECT_EQ(platform::Cell(pollutants, 1, 0), "");
+  EXPECT_EQ(platform::Cell(pollutants, 0, 0), "CO2");
+  EXPECT_EQ(platform::Cell(pollutants, 2, 0), "kg/rok");
+  EXPECT_EQ(platform::Cell(pollutants, 2, 7), "g/rok");
 }
 
 TEST(ChartAxisTop, FollowsTheLadder) {
@@ -239,6 +320,44 @@ TEST_F(ReportWindowsTest, ChartBarsAndLabelsStandOnTheirAxes) {
   EXPECT_EQ(ui().Shape1->height(), 0);
   EXPECT_EQ(ui().Shape46->geometry(), QRect(efficiency.x() + 360, efficiency.y() + 20, 10, 200));
   EXPECT_EQ(ui().Shape58->geometry(), QRect(efficiency.x() + 372, efficiency.y() + 134, 10, 85));
+}
+
+// Each series' bars and legend swatch are filled with its colour inside a black box.
+TEST_F(ReportWindowsTest, ChartBarsAndSwatchesHaveTheirSeriesColours) {
+  for (int month = 0; month < 12; ++month) {
+    Engine.HotWaterSolarEnergy[month] = 100;  // the pool's and heating's bars share a place:
+    Engine.PoolSolarEnergy[month] = month % 2 == 0 ? 40 : 0;     // even months show the pool,
+    Engine.HeatingSolarEnergy[month] = month % 2 == 1 ? 40 : 0;  // odd ones the heating
+    Engine.CollectorEfficiency[month] = 50;
+    Engine.SystemEfficiency[month] = 40;
+  }
+  wykres_->show();
+  wykres_->LayOutCharts();
+  const QImage drawn = wykres_->grab().toImage();
+  EXPECT_EQ(drawn.pixelColor(2, 2), QColor(Qt::white));  // the page
+  struct Series {
+    int legend;
+    std::vector<int> bars;
+    QColor colour;
+  };
+  const Series series[] = {{37, {1, 6, 12}, QColor(0, 0, 255)},
+                           {39, {14, 18, 24}, QColor(0, 255, 0)},
+                           {38, {25, 27, 35}, QColor(255, 0, 255)},
+                           {64, {40, 45, 51}, QColor(255, 0, 0)},
+                           {65, {52, 57, 63}, QColor(255, 255, 0)}};
+  for (const Series& s : series) {
+    std::vector<int> shapes = s.bars;
+    shapes.push_back(s.legend);
+    for (int shape : shapes) {
+      const QRect place =
+          wykres_->findChild<QWidget*>(QStringLiteral("Shape%1").arg(shape))->geometry();
+      ASSERT_GT(place.height(), 2) << shape;
+      EXPECT_EQ(drawn.pixelColor(place.center()), s.colour) << shape;
+      EXPECT_EQ(drawn.pixelColor(place.topLeft()), QColor(Qt::black)) << shape;
+      EXPECT_EQ(drawn.pixelColor(place.bottomRight()), QColor(Qt::black)) << shape;
+    }
+  }
+  wykres_->hide();
 }
 
 TEST_F(ReportWindowsTest, ReportLogoIsFoundInTheProgramFolder) {
