@@ -17,7 +17,8 @@ namespace {
 
 // The windows whose widgets wait for their first use.
 const std::set<std::string> kPutOff = {
-    "WinInfo",
+    "WinInfo",        "WinLokalizacja", "WinKolektor", "WinZasobnik",
+    "WinSterownik",   "WinIzolacja",    "WinNaczynie", "WinPompa",
 };
 
 class DeferredFormsTest : public StartedProgramTest {
