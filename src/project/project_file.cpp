@@ -103,12 +103,7 @@ void ApplyWindowUpdates(const WindowUpdates& u) {
     for (size_t i = 0; i < loan.size(); ++i) SetText(loan[i], u.loan[i]);
     if (u.taxScale) k.ComboStawkiPodatku->setCurrentIndex(*u.taxScale);
   }
-  if (WinKalkulatorEkologiczny) {
-    const Ui::TWinKalkulatorEkologiczny& e = WinKalkulatorEkologiczny->ui();
-    const std::array<QLineEdit*, 13> ecology = EcologyEdits(e);
-    for (size_t i = 0; i < ecology.size(); ++i) SetText(ecology[i], u.ecology[i]);
-    if (u.ecologyFuel) e.ComboBox1->setCurrentIndex(*u.ecologyFuel);
-  }
+  if (WinKalkulatorEkologiczny) WinKalkulatorEkologiczny->ShowFileInputs(u.ecology, u.ecologyFuel);
   if (WinRaport) {
     const std::array<QLineEdit*, 6> edits = ReportEdits(WinRaport->ui());
     for (size_t i = 0; i < edits.size(); ++i) SetText(edits[i], u.report[i]);

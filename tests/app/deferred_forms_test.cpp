@@ -19,6 +19,7 @@ namespace {
 const std::set<std::string> kPutOff = {
     "WinInfo",        "WinLokalizacja", "WinKolektor", "WinZasobnik",
     "WinSterownik",   "WinIzolacja",    "WinNaczynie", "WinPompa",
+    "WinArmatura",    "WinKalkulatorEkologiczny",
 };
 
 class DeferredFormsTest : public StartedProgramTest {
