@@ -19,7 +19,7 @@ namespace {
 const std::set<std::string> kPutOff = {
     "WinInfo",        "WinLokalizacja", "WinKolektor", "WinZasobnik",
     "WinSterownik",   "WinIzolacja",    "WinNaczynie", "WinPompa",
-    "WinArmatura",    "WinKalkulatorEkologiczny",
+    "WinArmatura",    "WinKoszty",      "WinKalkulatorEkologiczny",
 };
 
 class DeferredFormsTest : public StartedProgramTest {

@@ -4,11 +4,14 @@
 // design. Each case builds one window at once (as an eager creation would) and one later.
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QAbstractButton>
 #include <QPushButton>
 #include <functional>
 
 #include "economics/Armatura.h"
 #include "economics/kalkulatorEkologiczny.h"
+#include "economics/fuel_table.h"
+#include "economics/koszt.h"
 #include "main/izolacja.h"
 #include "main/kolektor.h"
 #include "main/lokalizacja.h"
@@ -29,6 +32,19 @@ QStringList Cells(const QTableWidget* grid) {
 
 bool Unbuilt(const QWidget& window) {
   return window.findChildren<QWidget*>().isEmpty();
+}
+
+// Every text, tick and enabled state of a window's widgets.
+QStringList State(const QWidget& window) {
+  QStringList state;
+  for (const QLineEdit* edit : window.findChildren<QLineEdit*>())
+    state << edit->objectName() + "=" + edit->text() + (edit->isEnabled() ? "" : " (off)");
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+    state << button->objectName() + (button->isChecked() ? " ticked" : "") +
+                 (button->isEnabled() ? "" : " (off)");
+  for (const QLabel* label : window.findChildren<QLabel*>())
+    state << label->objectName() + "=" + label->text() + (label->isHidden() ? " (hidden)" : "");
+  return state;
 }
 
 class PutOffWidgetsTest : public SelectionTest {};
@@ -232,6 +248,46 @@ TEST_F(PutOffWidgetsTest, CalculatorBuildsWithTheFuelsOfItsCreationAndWhatCameBe
   ASSERT_TRUE(Unbuilt(read));
   EXPECT_EQ(read.ui().Edit3->text(), "1234");
   EXPECT_EQ(read.ui().ComboBox1->currentIndex(), 3);
+}
+
+TEST_F(PutOffWidgetsTest, CostWindowBuildsAsTheStartLeftItAndStoresWhatItsHandlersStored) {
+  platform::ScriptedDialogs dialogs;
+  // What reading the default settings gives the window at the start, then the results cleared.
+  project::WindowUpdates read;
+  read.fuelPriceGross = "250";
+  read.inflation = false;
+  read.vat = "8";
+  read.netSum = true;
+  read.loan[2] = "40";
+  const auto start = [&read](TWinKoszty& window) {
+    window.ShowFileInputs(read);
+    window.ClearResults();
+  };
+
+  const CVindargast2 design = Engine;
+  TWinKoszty eager;
+  eager.ui.Build();
+  start(eager);
+  const QStringList expected = State(eager);
+  const CKoszty costs = Engine.Costs;
+  const float collectors = Engine.CenaKolektory;
+  EXPECT_EQ(costs.InflationOn, 0);
+
+  Engine = design;
+  TWinKoszty later;
+  start(later);
+  ASSERT_TRUE(Unbuilt(later));
+  EXPECT_EQ(Engine.Costs.InflationOn, costs.InflationOn);
+  EXPECT_EQ(Engine.Costs.FuelName, costs.FuelName);
+  EXPECT_EQ(Engine.CenaKolektory, collectors);
+  // The design moves on; the build shows the start's values and stores nothing.
+  Engine.Costs.InflationOn = 1;
+  Engine.CenaKolektory = 5;
+  for (std::string& cell : Form1->FuelCatalogue.Rows[size_t(SelectedFuelRow)]) cell = "7";
+  later.ui.Build();
+  EXPECT_EQ(State(later), expected);
+  EXPECT_EQ(Engine.Costs.InflationOn, 1);
+  EXPECT_EQ(Engine.CenaKolektory, 5);
 }
 
 }  // namespace
