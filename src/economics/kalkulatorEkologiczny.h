@@ -10,7 +10,6 @@
 #include <string>
 
 #include "engine/catalogue.h"
-
 #include "platform/form_ui.h"
 #include "platform/put_off_steps.h"
 #include "ui_kalkulatorEkologiczny.h"

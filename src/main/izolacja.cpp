@@ -131,8 +131,9 @@ void TWinIzolacja::FormCreate() {
       };
       insulation.CenaIzolacjiWew = startCost(Engine.DlugoscPrzewodowWewnatrz);
       insulation.CenaIzolacjiZew = startCost(Engine.DlugoscPrzewodowNaZewnatrz);
-      Later([this, indoorCost = insulation.CenaIzolacjiWew, outdoorCost = insulation.CenaIzolacjiZew,
-             outdoor = insulation.GruboscIzolacjiZew, indoor = insulation.GruboscIzolacjiWew] {
+      Later([this, indoorCost = insulation.CenaIzolacjiWew,
+             outdoorCost = insulation.CenaIzolacjiZew, outdoor = insulation.GruboscIzolacjiZew,
+             indoor = insulation.GruboscIzolacjiWew] {
         ui().Label2->setText(Currency(indoorCost, 4));
         ui().Label1->setText(Currency(outdoorCost, 4));
         ui().Label5->setText(Millimetres(outdoor));
@@ -148,9 +149,8 @@ void TWinIzolacja::FormCreate() {
 
   Later([this] {
     SetUpGrid(ui().TabelaKonstrukcji, {160, 225},
-              {"Producent lub dystrybutor", "Producent-Model", "Liczba kolektorow",
-               "Typ kolektora", "Nachylenie", "Nośność", "Montaż na ścianie",
-               "Typ pokrycia dachu", "Cena netto"});
+              {"Producent lub dystrybutor", "Producent-Model", "Liczba kolektorow", "Typ kolektora",
+               "Nachylenie", "Nośność", "Montaż na ścianie", "Typ pokrycia dachu", "Cena netto"});
   });
   // The structure's price counts only once the user picks one.
   CreatePanel(structure_, Engine.StructureIndex);
@@ -262,7 +262,8 @@ TWinIzolacja::Thicknesses TWinIzolacja::ListedThicknesses(int32_t kind) {
   for (int i = 0; i < rows; ++i) {
     const std::vector<std::string>& row = table.Rows[size_t(i)];
     if (row.size() <= size_t(kPriceColumn) || row[kDiameterColumn] != diameter) continue;
-    if (ReadInt(row[kKindColumn]) == kind) listed.emplace_back(row[kThicknessColumn], row[kPriceColumn]);
+    if (ReadInt(row[kKindColumn]) == kind)
+      listed.emplace_back(row[kThicknessColumn], row[kPriceColumn]);
   }
   return listed;
 }

@@ -11,8 +11,9 @@
 #include "platform/guard.h"
 
 TWinKolektor::TWinKolektor(QWidget* parent) : TSelectionWindow(parent) {
-  panel_ = MakePanel(Engine.SelectedCollector.get(), Form1->CollectorCatalogue, 3,
-                     {&CKolektor::StronaProducenta, &CKolektor::Certyfikat, &CKolektor::WynikiBadan});
+  panel_ =
+      MakePanel(Engine.SelectedCollector.get(), Form1->CollectorCatalogue, 3,
+                {&CKolektor::StronaProducenta, &CKolektor::Certyfikat, &CKolektor::WynikiBadan});
   PutOffWidgets(ui, [this] { BuildForm(); });
   platform::RunGuarded([this] { FormCreate(); });
 }

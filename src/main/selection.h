@@ -61,18 +61,20 @@ struct PanelType {
 };
 
 template <class Device>
-DevicePanel MakePanel(Device* device, const CCatalogueTable& table, int comboColumn,
-                      std::initializer_list<typename PanelType<std::string Device::*>::type> links) {
+DevicePanel MakePanel(
+    Device* device, const CCatalogueTable& table, int comboColumn,
+    std::initializer_list<typename PanelType<std::string Device::*>::type> links) {
   DevicePanel panel;
   panel.table = &table;
   panel.comboColumn = comboColumn;
   panel.device = device;
   panel.id = [device]() -> int32_t& { return device->ID; };
-  panel.copy = [device] { return std::shared_ptr<const CUrzadzenie>(std::make_shared<Device>(*device)); };
+  panel.copy = [device] {
+    return std::shared_ptr<const CUrzadzenie>(std::make_shared<Device>(*device));
+  };
   for (std::string Device::*member : links)
-    panel.linkTexts.emplace_back([member](const CUrzadzenie& shown) {
-      return static_cast<const Device&>(shown).*member;
-    });
+    panel.linkTexts.emplace_back(
+        [member](const CUrzadzenie& shown) { return static_cast<const Device&>(shown).*member; });
   return panel;
 }
 

@@ -31,8 +31,8 @@ void TooSmallWarning() {
 }  // namespace
 
 TWinZasobnik::TWinZasobnik(QWidget* parent) : TSelectionWindow(parent) {
-  first_ = MakePanel(Engine.SelectedTank.get(), Form1->TankCatalogue, 2,
-                     {&CZasobnik::StronaProducenta});
+  first_ =
+      MakePanel(Engine.SelectedTank.get(), Form1->TankCatalogue, 2, {&CZasobnik::StronaProducenta});
   second_ = MakePanel(Engine.SelectedTank2.get(), Form1->TankCatalogue, 2,
                       {&CZasobnik::StronaProducenta});
   PutOffWidgets(ui, [this] { BuildForm(); });
@@ -65,12 +65,12 @@ void TWinZasobnik::FormCreate() {
     ShowRequiredVolume(ui().TabelaZasobnika1, required);
     ShowRequiredVolume(ui().TabelaZasobnika2, required);
     for (QTableWidget* grid : {ui().TabelaZasobnika1, ui().TabelaZasobnika2}) {
-      SetUpGrid(grid, {171, 233},
-                {"Producent lub dystrybutor", "Producent-Model", "Rodzaj", "Pojemność Zasobnika",
-                 "Straty Ciśnienia", "Pojemność wymiennika solarnego",
-                 "Maksymalna temperatura wody", "Maksymalne Ciśnienie Pracy",
-                 "Wysokość Zasobnika", "Średnica Zasobnika", "Grubość Izolacji", "Cena netto",
-                 "Wymagana pojemność zasobnika"});
+      SetUpGrid(
+          grid, {171, 233},
+          {"Producent lub dystrybutor", "Producent-Model", "Rodzaj", "Pojemność Zasobnika",
+           "Straty Ciśnienia", "Pojemność wymiennika solarnego", "Maksymalna temperatura wody",
+           "Maksymalne Ciśnienie Pracy", "Wysokość Zasobnika", "Średnica Zasobnika",
+           "Grubość Izolacji", "Cena netto", "Wymagana pojemność zasobnika"});
     }
     FillCombo(second_);
     ui().ComboWyborZasobnika2->setEditText(kInvitation);

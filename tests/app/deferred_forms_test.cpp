@@ -17,9 +17,17 @@ namespace {
 
 // The windows whose widgets wait for their first use.
 const std::set<std::string> kPutOff = {
-    "WinInfo",        "WinLokalizacja", "WinKolektor", "WinZasobnik",
-    "WinSterownik",   "WinIzolacja",    "WinNaczynie", "WinPompa",
-    "WinArmatura",    "WinKoszty",      "WinKalkulatorEkologiczny",
+    "WinInfo",
+    "WinLokalizacja",
+    "WinKolektor",
+    "WinZasobnik",
+    "WinSterownik",
+    "WinIzolacja",
+    "WinNaczynie",
+    "WinPompa",
+    "WinArmatura",
+    "WinKoszty",
+    "WinKalkulatorEkologiczny",
 };
 
 class DeferredFormsTest : public StartedProgramTest {

@@ -2,15 +2,15 @@
 // into the design at once, and the later build shows exactly what an eager creation showed, even
 // when the design and the catalogues have changed in between; the build writes nothing of the
 // design. Each case builds one window at once (as an eager creation would) and one later.
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QAbstractButton>
 #include <QPushButton>
 #include <functional>
 
 #include "economics/Armatura.h"
-#include "economics/kalkulatorEkologiczny.h"
 #include "economics/fuel_table.h"
+#include "economics/kalkulatorEkologiczny.h"
 #include "economics/koszt.h"
 #include "main/izolacja.h"
 #include "main/kolektor.h"
@@ -66,14 +66,14 @@ struct DeviceCase {
 };
 
 template <class Window, class Ui>
-DeviceCase Case(const char* name, CCatalogueTable CCatalogues::*table,
-                QComboBox* Ui::*combo, QTableWidget* Ui::*grid, QPlainTextEdit* Ui::*memo,
+DeviceCase Case(const char* name, CCatalogueTable CCatalogues::*table, QComboBox* Ui::*combo,
+                QTableWidget* Ui::*grid, QPlainTextEdit* Ui::*memo,
                 std::function<CUrzadzenie&()> device) {
   return {name, [] { return std::unique_ptr<QDialog>(new Window()); },
           [combo, grid, memo](QDialog* dialog) {
             const Ui& ui = static_cast<Window*>(dialog)->ui();
-            return Shown{(ui.*combo)->currentText(), (ui.*combo)->currentIndex(),
-                         Cells(ui.*grid), (ui.*memo)->toPlainText()};
+            return Shown{(ui.*combo)->currentText(), (ui.*combo)->currentIndex(), Cells(ui.*grid),
+                         (ui.*memo)->toPlainText()};
           },
           table, std::move(device)};
 }
@@ -89,17 +89,17 @@ TEST_F(PutOffWidgetsTest, DeviceWindowsShowTheDeviceTheirCreationTook) {
           &Ui::TWinZasobnik::TabelaZasobnika1, &Ui::TWinZasobnik::Opis2,
           []() -> CUrzadzenie& { return *Engine.SelectedTank; }),
       Case<TWinSterownik, Ui::TWinSterownik>(
-          "controller", &CCatalogues::ControllerCatalogue,
-          &Ui::TWinSterownik::ComboWyborSterownika, &Ui::TWinSterownik::TabelaSterownikow,
-          &Ui::TWinSterownik::Opis, []() -> CUrzadzenie& { return *Engine.SelectedController; }),
-      Case<TWinNaczynie, Ui::TWinNaczynie>(
-          "vessel", &CCatalogues::VesselCatalogue, &Ui::TWinNaczynie::ComboWyborNaczynia,
-          &Ui::TWinNaczynie::TabelaNaczyn, &Ui::TWinNaczynie::Opis,
-          []() -> CUrzadzenie& { return *Engine.SelectedVessel; }),
-      Case<TWinPompa, Ui::TWinPompa>(
-          "pump", &CCatalogues::PumpCatalogue, &Ui::TWinPompa::ComboWyborPompy,
-          &Ui::TWinPompa::TabelaPomp, &Ui::TWinPompa::Opis,
-          []() -> CUrzadzenie& { return *Engine.SelectedPump; }),
+          "controller", &CCatalogues::ControllerCatalogue, &Ui::TWinSterownik::ComboWyborSterownika,
+          &Ui::TWinSterownik::TabelaSterownikow, &Ui::TWinSterownik::Opis,
+          []() -> CUrzadzenie& { return *Engine.SelectedController; }),
+      Case<TWinNaczynie, Ui::TWinNaczynie>("vessel", &CCatalogues::VesselCatalogue,
+                                           &Ui::TWinNaczynie::ComboWyborNaczynia,
+                                           &Ui::TWinNaczynie::TabelaNaczyn, &Ui::TWinNaczynie::Opis,
+                                           []() -> CUrzadzenie& { return *Engine.SelectedVessel; }),
+      Case<TWinPompa, Ui::TWinPompa>("pump", &CCatalogues::PumpCatalogue,
+                                     &Ui::TWinPompa::ComboWyborPompy, &Ui::TWinPompa::TabelaPomp,
+                                     &Ui::TWinPompa::Opis,
+                                     []() -> CUrzadzenie& { return *Engine.SelectedPump; }),
       Case<TWinIzolacja, Ui::TWinIzolacja>(
           "insulation", &CCatalogues::InsulationCatalogue, &Ui::TWinIzolacja::ComboWyborIzolacji,
           &Ui::TWinIzolacja::TabelaIzolacja, &Ui::TWinIzolacja::Opis1,
