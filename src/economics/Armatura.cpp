@@ -43,11 +43,24 @@ bool MixedCountsExceedCollectors() {
 }  // namespace
 
 TWinArmatura::TWinArmatura(QWidget* parent) : QDialog(parent) {
+  // The creation sets the fittings record now; the widgets wait for the window's first use.
+  ui.Defer([this] { BuildForm(); });
+  platform::RunGuarded([this] { FormCreate(); });
+}
+
+void TWinArmatura::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TWinArmatura::BuildForm() {
   static const bool registered = (RegisterFittingsResource(), true);
   (void)registered;
-  ui().setupUi(this);
+  ui.form().setupUi(this);
+  // The creation's texts are in place before the handlers listen: what their handlers did, the
+  // creation did itself.
+  widgetSteps_.Run();
   ConnectHandlers();
-  platform::RunGuarded([this] { FormCreate(); });
 }
 
 std::array<TWinArmatura::FittingKind, 6> TWinArmatura::Kinds() const {
@@ -115,12 +128,20 @@ void TWinArmatura::ConnectHandlers() {
 
 void TWinArmatura::FormCreate() {
   Engine.Armatura.RodzajPolaczenia = 2;
-  ui().RPararell->setChecked(true);
-  ShowFieldValues();
+  // The field's flow and pressure drop as the parallel connection gives them now.
+  widgetSteps_.Add([this, flow = General15(Engine.ComputeFieldFlow()),
+                    drop = General15(Engine.ComputeFieldPressureDrop())] {
+    ui().RPararell->setChecked(true);
+    SetText(ui().ERazemNatezenie, flow);
+    SetText(ui().ERazemCisnienie, drop);
+    ui().EKolRown->setText(QStringLiteral("1"));
+    ui().EKolSzereg->setText(QStringLiteral("1"));
+  });
   Engine.Armatura.Rownolegle = 1;
   Engine.Armatura.Szeregowo = 1;
-  ui().EKolRown->setText(QStringLiteral("1"));
-  ui().EKolSzereg->setText(QStringLiteral("1"));
+  // What the two counts' change handlers do with the ones typed in.
+  if (MixedCountsExceedCollectors()) Warn(kMixedCountMessage);
+  if (MixedCountsExceedCollectors()) Warn(kMixedSumMessage);
 }
 
 void TWinArmatura::showEvent(QShowEvent* event) {

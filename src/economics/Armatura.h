@@ -10,6 +10,7 @@
 
 #include "engine/vindargast2.h"
 #include "platform/form_ui.h"
+#include "platform/put_off_steps.h"
 #include "ui_Armatura.h"
 
 class QLineEdit;
@@ -38,6 +39,9 @@ class TWinArmatura : public QDialog {
   void EJednostkoweCisnienieChange();
   void EJednostkoweCisnienieExit();
 
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -58,4 +62,7 @@ class TWinArmatura : public QDialog {
   // Selects the radio of the connection type; a radio selected from code runs its handler.
   void SelectConnection(int32_t type);
   void ConnectHandlers();
+  void BuildForm();
+
+  platform::PutOffSteps widgetSteps_;
 };

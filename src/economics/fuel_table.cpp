@@ -12,14 +12,22 @@ int32_t FuelRowCount() {
 }
 
 QString FuelCell(int32_t row, int32_t col) {
-  const CatalogueRows& rows = Form1->FuelCatalogue.Rows;
+  return FuelCell(Form1->FuelCatalogue.Rows, row, col);
+}
+
+QString FuelCell(const CatalogueRows& rows, int32_t row, int32_t col) {
   if (row < 0 || row >= static_cast<int32_t>(rows.size())) return QString();
   if (col < 0 || col >= static_cast<int32_t>(rows[row].size())) return QString();
   return QString::fromStdString(rows[row][col]);
 }
 
 void FillFuelCombo(QComboBox* combo) {
-  for (int32_t row = 0; row < FuelRowCount(); ++row) combo->addItem(FuelCell(row, 1));
+  FillFuelCombo(combo, Form1->FuelCatalogue.Rows);
+}
+
+void FillFuelCombo(QComboBox* combo, const CatalogueRows& rows) {
+  for (int32_t row = 0; row < static_cast<int32_t>(rows.size()); ++row)
+    combo->addItem(FuelCell(rows, row, 1));
 }
 
 int32_t ChosenRow(const QComboBox* combo) {

@@ -50,9 +50,20 @@ const char* const kCalorificValue[4] = {"7.5", "4.1", "5.1", "5"};
 }  // namespace
 
 TWinKalkulatorEkologiczny::TWinKalkulatorEkologiczny(QWidget* parent) : QDialog(parent) {
-  ui().setupUi(this);
-  ConnectHandlers();
+  // Nothing of the design is set here: the widgets wait for the window's first use.
+  ui.Defer([this] { BuildForm(); });
   platform::RunGuarded([this] { FormCreate(); });
+}
+
+void TWinKalkulatorEkologiczny::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TWinKalkulatorEkologiczny::BuildForm() {
+  ui.form().setupUi(this);
+  ConnectHandlers();
+  widgetSteps_.Run();
 }
 
 std::array<TWinKalkulatorEkologiczny::Input, 13> TWinKalkulatorEkologiczny::Inputs() const {
@@ -83,8 +94,20 @@ void TWinKalkulatorEkologiczny::ConnectHandlers() {
 }
 
 void TWinKalkulatorEkologiczny::FormCreate() {
-  economics::FillFuelCombo(ui().ComboBox1);
-  ChooseFuel(0);
+  // The fuels as the catalogue holds them now.
+  widgetSteps_.Add([this, fuels = Form1->FuelCatalogue.Rows] {
+    economics::FillFuelCombo(ui().ComboBox1, fuels);
+    ChooseFuel(0, fuels);
+  });
+}
+
+void TWinKalkulatorEkologiczny::ShowFileInputs(
+    const std::array<std::optional<std::string>, 13>& texts, std::optional<int> fuel) {
+  widgetSteps_.Add([this, texts, fuel] {
+    for (size_t i = 0; i < texts.size(); ++i)
+      if (texts[i]) Inputs()[i].edit->setText(QString::fromStdString(*texts[i]));
+    if (fuel) ui().ComboBox1->setCurrentIndex(*fuel);
+  });
 }
 
 void TWinKalkulatorEkologiczny::showEvent(QShowEvent* event) {
@@ -157,22 +180,29 @@ void TWinKalkulatorEkologiczny::ApplyFuelLayout(int32_t type) {
 }
 
 void TWinKalkulatorEkologiczny::ChooseFuel(int32_t type) {
+  ChooseFuel(type, Form1->FuelCatalogue.Rows);
+}
+
+void TWinKalkulatorEkologiczny::ChooseFuel(int32_t type, const CatalogueRows& fuels) {
+  const auto cell = [&fuels](int32_t row, int32_t col) {
+    return economics::FuelCell(fuels, row, col);
+  };
   ui().ComboBox1->setCurrentIndex(type);
   if (type < 0 || type > kLastHeatingType) return;
   ApplyFuelLayout(type);
   // The catalogue's values replace whatever the boiler radio's handler loads.
   if (FluGasFuel(type)) ui().RadioButton1->setChecked(true);
-  for (int edit = 2; edit <= 7; ++edit) Inputs()[edit].edit->setText(FuelCell(type, edit + 3));
-  ui().Edit2->setText(FuelCell(type, type == kHeatPump ? 2 : 4));
+  for (int edit = 2; edit <= 7; ++edit) Inputs()[edit].edit->setText(cell(type, edit + 3));
+  ui().Edit2->setText(cell(type, type == kHeatPump ? 2 : 4));
   if (BurntFuel(type)) {
-    ui().Edit1->setText(FuelCell(type, 2));
-    ui().Edit12->setText(FuelCell(type, 11));
-    ui().Edit13->setText(FuelCell(type, 12));
+    ui().Edit1->setText(cell(type, 2));
+    ui().Edit12->setText(cell(type, 11));
+    ui().Edit13->setText(cell(type, 12));
   }
-  if (FluGasFuel(type)) ui().Edit11->setText(FuelCell(type, 13));
+  if (FluGasFuel(type)) ui().Edit11->setText(cell(type, 13));
   if (!BurntFuel(type)) {
-    ui().Edit9->setText(FuelCell(type, 11));
-    ui().Edit10->setText(FuelCell(type, 12));
+    ui().Edit9->setText(cell(type, 11));
+    ui().Edit10->setText(cell(type, 12));
   }
 }
 
@@ -266,6 +296,13 @@ void TWinKalkulatorEkologiczny::BitBtn2Click() {
 }
 
 void TWinKalkulatorEkologiczny::ClearResults() {
+  // Unbuilt, the window has no results; its button is disabled after the creation's steps, as
+  // the start leaves it.
+  if (!ui.Built()) {
+    if (!clearQueued_) widgetSteps_.Add([this] { ClearResults(); });
+    clearQueued_ = true;
+    return;
+  }
   platform::RestoreSetUpTexts<Ui::TWinKalkulatorEkologiczny>(
       *this, {"StaticText12", "StaticText13", "StaticText14", "StaticText15", "StaticText16",
               "StaticText17", "StaticText18", "StaticText19", "StaticText56", "StaticText57"});

@@ -6,8 +6,12 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
+#include "engine/catalogue.h"
 #include "platform/form_ui.h"
+#include "platform/put_off_steps.h"
 #include "ui_kalkulatorEkologiczny.h"
 
 class QLabel;
@@ -38,6 +42,13 @@ class TWinKalkulatorEkologiczny : public QDialog {
   // Selects row `type` of the fuel catalogue, applies its layout and fills the inputs from the
   // row. Heating type and SelectedFuelRow stay as they are.
   void ChooseFuel(int32_t type);
+  // The inputs a project file gives (Edit1 to Edit13) and the fuel item, set as the user would;
+  // a window whose widgets wait gets them when they are built.
+  void ShowFileInputs(const std::array<std::optional<std::string>, 13>& texts,
+                      std::optional<int> fuel);
+
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -57,6 +68,11 @@ class TWinKalkulatorEkologiczny : public QDialog {
   void LoadFactorSet(bool automaticBoiler);
   void ShowYearlySolarEnergy();
   void ConnectHandlers();
+  void BuildForm();
+  void ChooseFuel(int32_t type, const CatalogueRows& fuels);
+
+  platform::PutOffSteps widgetSteps_;
+  bool clearQueued_ = false;
 
  public:
   // Back to what the window showed before a first compute, when the design is replaced.

@@ -67,11 +67,55 @@ float StoredEfficiency(const CKoszty& costs) {
 }  // namespace
 
 TWinKoszty::TWinKoszty(QWidget* parent) : QDialog(parent) {
-  ui().setupUi(this);
+  // The creation sets the design now; the widgets wait for the window's first use.
+  ui.Defer([this] { BuildForm(); });
+  platform::RunGuarded([this] { FormCreate(); });
+}
+
+void TWinKoszty::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TWinKoszty::BuildForm() {
+  ui.form().setupUi(this);
   // The scale's prompt, shown while no scale is chosen (the form selects none).
   ui().ComboStawkiPodatku->setEditText(QStringLiteral("stosowana skala podatkowa"));
   ConnectHandlers();
-  platform::RunGuarded([this] { FormCreate(); });
+  // The handlers show what the waiting steps write, as they did then; what they stored in the
+  // design was stored then.
+  replaying_ = true;
+  widgetSteps_.Run();
+  replaying_ = false;
+}
+
+void TWinKoszty::ShowFileInputs(const project::WindowUpdates& u) {
+  if (!ui.Built() && u.inflation && *u.inflation != inflationTicked_) {
+    // The box's handler, which the widgets will not run.
+    inflationTicked_ = *u.inflation;
+    Engine.Costs.InflationOn = inflationTicked_ ? 1 : 0;
+  }
+  const auto setText = [](QLineEdit* edit, const std::optional<std::string>& text) {
+    if (text) edit->setText(QString::fromStdString(*text));
+  };
+  widgetSteps_.Add([this, u, setText] {
+    // As the user would set them, so that their own handlers run on a change; the fuel price
+    // before the VAT rate and the sum.
+    setText(ui().EKosztZakupu, u.fuelPriceGross);
+    setText(ui().EKosztZakupuNetto, u.fuelPriceNet);
+    if (u.inflation) ui().CheckInflacja->setChecked(*u.inflation);
+    setText(ui().Evat, u.vat);
+    if (u.netSum) (*u.netSum ? ui().RSumaNetto : ui().RSumaBrutto)->setChecked(true);
+    const std::array<QLineEdit*, 9> loan = LoanEdits();
+    for (size_t i = 0; i < loan.size(); ++i) setText(loan[i], u.loan[i]);
+    if (u.taxScale) ui().ComboStawkiPodatku->setCurrentIndex(*u.taxScale);
+  });
+}
+
+std::array<QLineEdit*, 9> TWinKoszty::LoanEdits() const {
+  return {ui().PowKolektorow,      ui().KosztyKwalifikowane,   ui().ProcentDotacji,
+          ui().WysokoscKredytu,    ui().OprocentowanieKredytu, ui().ProwizjaKredytu,
+          ui().IinneKosztyKredytu, ui().OkresKredytowania,     ui().OczekiwanieDaDotacje};
 }
 
 std::array<TWinKoszty::CostItem, 9> TWinKoszty::CostItems() const {
@@ -177,19 +221,28 @@ void TWinKoszty::ConnectHandlers() {
 }
 
 void TWinKoszty::FormCreate() {
-  economics::FillFuelCombo(ui().ComboRodzajOgrzewania);
   SelectedFuelRow = Engine.Costs.TypOgrzewania;
-  ui().ComboRodzajOgrzewania->setCurrentIndex(SelectedFuelRow);
-  // The gross price fills the net price through its change handler.
-  ui().EKosztZakupu->setText(FuelCell(SelectedFuelRow, 3));
-  ui().EWartoscOpalowa->setText(FuelCell(SelectedFuelRow, 2));
-  ui().ESprawnoscProcesu->setText(FuelCell(SelectedFuelRow, 4));
-  Engine.Costs.FuelName = FuelCell(SelectedFuelRow, 1).toStdString();
-
-  ui().CheckInflacja->setChecked(true);
+  const int32_t row = SelectedFuelRow;
+  Engine.Costs.FuelName = FuelCell(row, 1).toStdString();
+  // The inflation box's handler and the creation both switch inflation on.
+  inflationTicked_ = true;
   Engine.Costs.InflationOn = 1;
-  SetText(ui().EKosztKolektora, General15(Engine.CenaKolektory));
-  RSumaBruttoClick();  // the form selects the gross total: its fuel price counts
+  // The collectors' item as its change handler stores it, and the total it then shows.
+  const std::string collectors = General15(Engine.CenaKolektory);
+  Engine.CenaKolektory = ::ReadFloat(collectors);
+  const std::string total = General15(InstallationTotal(Engine));
+  widgetSteps_.Add([this, row, fuels = Form1->FuelCatalogue.Rows, collectors, total] {
+    economics::FillFuelCombo(ui().ComboRodzajOgrzewania, fuels);
+    ui().ComboRodzajOgrzewania->setCurrentIndex(row);
+    // The gross price fills the net price through its change handler.
+    ui().EKosztZakupu->setText(FuelCell(fuels, row, 3));
+    ui().EWartoscOpalowa->setText(FuelCell(fuels, row, 2));
+    ui().ESprawnoscProcesu->setText(FuelCell(fuels, row, 4));
+    ui().CheckInflacja->setChecked(true);
+    SetText(ui().EKosztKolektora, collectors);
+    SetText(ui().ESumaKoszt, total);
+    RSumaBruttoClick();  // the form selects the gross total: its fuel price counts
+  });
 }
 
 void TWinKoszty::showEvent(QShowEvent* event) {
@@ -279,6 +332,8 @@ void TWinKoszty::SetItemEditsEnabled(bool enabled) {
 }
 
 void TWinKoszty::CostItemChange(int item) {
+  // A waiting step shows the item and the total as they were.
+  if (replaying_) return;
   const CostItem cost = CostItems()[item];
   if (cost.edit->text().isEmpty()) return;
   Engine.*cost.item = ReadFloat(cost.edit);
@@ -328,7 +383,7 @@ void TWinKoszty::OptionClick(int option) {
   const Option box = Options()[option];
   const bool ticked = box.box->isChecked();
   for (QWidget* edit : box.edits) edit->setEnabled(ticked);
-  Engine.Costs.*box.flag = ticked ? 1 : 0;
+  if (!replaying_) Engine.Costs.*box.flag = ticked ? 1 : 0;
   if (box.box == ui().CheckWzrostCen) {
     ui().StaticText82->setText(GrowthNote(ticked));
   } else if (box.box == ui().CheckDyskont) {
@@ -800,6 +855,13 @@ void TWinKoszty::BitBtn2Click() {
 }
 
 void TWinKoszty::ClearResults() {
+  // Unbuilt, the window has no results; its button is disabled after the waiting steps, as the
+  // start leaves it.
+  if (!ui.Built()) {
+    if (!clearQueued_) widgetSteps_.Add([this] { ClearResults(); });
+    clearQueued_ = true;
+    return;
+  }
   platform::RestoreSetUpTexts<Ui::TWinKoszty>(
       *this, {"Edit11", "Edit1", "Edit5", "Edit6", "Edit3", "Edit4", "Edit7", "Edit8",
               "EOkresZwrotu", "StaticText65", "StaticText67", "StaticText77", "StaticText43",

@@ -12,6 +12,8 @@
 #include "engine/payback.h"
 #include "engine/vindargast2.h"
 #include "platform/form_ui.h"
+#include "platform/put_off_steps.h"
+#include "project/project_format.h"
 #include "ui_koszt.h"
 
 class QCheckBox;
@@ -66,6 +68,16 @@ class TWinKoszty : public QDialog {
   void CheckDotacjaNFOSIGWClick();
   void ButtonDotacjaClick();
 
+  // The cost window's inputs a project file gives, set as the user would; a window whose widgets
+  // wait gets them when they are built (the inflation flag is stored at once).
+  void ShowFileInputs(const project::WindowUpdates& updates);
+
+  // The loan block's edits as a project file lists them.
+  std::array<QLineEdit*, 9> LoanEdits() const;
+
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -113,6 +125,14 @@ class TWinKoszty : public QDialog {
   // Reads a loan term; an empty edit is reported and gives false.
   bool ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMessage);
   void ConnectHandlers();
+  void BuildForm();
+
+  platform::PutOffSteps widgetSteps_;
+  // While the waiting steps run, the handlers store nothing in the design.
+  bool replaying_ = false;
+  // The inflation box as the waiting steps leave it.
+  bool inflationTicked_ = false;
+  bool clearQueued_ = false;
 
  public:
   // Back to what the window showed before a first compute, when the design is replaced.

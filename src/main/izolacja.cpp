@@ -57,15 +57,21 @@ QString Millimetres(float thickness) {
 }  // namespace
 
 TWinIzolacja::TWinIzolacja(QWidget* parent) : TSelectionWindow(parent) {
-  ui().setupUi(this);
+  insulation_ = MakePanel(Engine.SelectedInsulation.get(), Form1->InsulationCatalogue, 4,
+                          {&CIzolacja::StronaProducenta});
+  structure_ = MakePanel(Engine.SelectedStructure.get(), Form1->StructureCatalogue, 2,
+                         {&CKonstrukcjaWsporcza::StronaProducenta});
+  PutOffWidgets(ui, [this] { BuildForm(); });
+  platform::RunGuarded([this] { FormCreate(); });
+}
+
+void TWinIzolacja::BuildForm() {
+  ui.form().setupUi(this);
   PrepareCombo(ui().ComboWyborIzolacji, "       -- wybierz rodzaj izolacji --");
   PrepareCombo(ui().ComboWyborKonstrukcji, "  -- wybierz rodzaj konstrukcji wsporczej --");
-  insulation_ = MakePanel(Engine.SelectedInsulation.get(), Form1->InsulationCatalogue, 4,
-                          ui().ComboWyborIzolacji, ui().TabelaIzolacja, ui().Opis1,
-                          {{ui().StaticText8, &CIzolacja::StronaProducenta}});
-  structure_ = MakePanel(Engine.SelectedStructure.get(), Form1->StructureCatalogue, 2,
-                         ui().ComboWyborKonstrukcji, ui().TabelaKonstrukcji, ui().Opis2,
-                         {{ui().StaticText11, &CKonstrukcjaWsporcza::StronaProducenta}});
+  insulation_.Attach(ui().ComboWyborIzolacji, ui().TabelaIzolacja, ui().Opis1, {ui().StaticText8});
+  structure_.Attach(ui().ComboWyborKonstrukcji, ui().TabelaKonstrukcji, ui().Opis2,
+                    {ui().StaticText11});
   platform::Connect(ui().ComboWyborIzolacji, &QComboBox::activated, this,
                     &TWinIzolacja::ComboWyborIzolacjiSelect);
   platform::Connect(ui().ComboWyborKonstrukcji, &QComboBox::activated, this,
@@ -83,50 +89,56 @@ TWinIzolacja::TWinIzolacja(QWidget* parent) : TSelectionWindow(parent) {
   platform::Connect(ui().BitBtn4, &QPushButton::clicked, this, &TWinIzolacja::BitBtn4Click);
   ConnectLink(ui().StaticText8, [this] { StaticText8Click(); });
   ConnectLink(ui().StaticText11, [this] { StaticText11Click(); });
-  platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinIzolacja::FormCreate() {
-  SetUpGrid(ui().TabelaIzolacja, {172, 228},
-            {"Producent", "Współczynnik przenikania ciepła", "Materiał", "Symbol/Producent",
-             "Dopuszczalna temperatura pracy", "Średnica"});
-  // Its first row is a heading, broken into lines within the cell.
-  PaintCells(ui().TabelaIzolacja, OddRows(kLightBlue), 1);
-  const QColor fixed = palette().color(QPalette::Button);
-  for (QTableWidget* grid : {ui().StringGrid1, ui().StringGrid2}) {
-    grid->setColumnWidth(0, 90);
-    grid->setColumnWidth(1, 90);
-    grid->verticalHeader()->setMinimumSectionSize(1);
-    grid->verticalHeader()->setDefaultSectionSize(18);
-    grid->setItemDelegate(new CurrentRowFrame(grid));
-    platform::SetCell(grid, 0, 0, "Grubość");
-    platform::SetCell(grid, 1, 0, "Cena");
-    for (int col = 0; col < 2; ++col) {
-      grid->item(0, col)->setBackground(fixed);
-      grid->item(0, col)->setFlags(Qt::ItemIsEnabled);
+  Later([this] {
+    SetUpGrid(ui().TabelaIzolacja, {172, 228},
+              {"Producent", "Współczynnik przenikania ciepła", "Materiał", "Symbol/Producent",
+               "Dopuszczalna temperatura pracy", "Średnica"});
+    // Its first row is a heading, broken into lines within the cell.
+    PaintCells(ui().TabelaIzolacja, OddRows(kLightBlue), 1);
+    const QColor fixed = palette().color(QPalette::Button);
+    for (QTableWidget* grid : {ui().StringGrid1, ui().StringGrid2}) {
+      grid->setColumnWidth(0, 90);
+      grid->setColumnWidth(1, 90);
+      grid->verticalHeader()->setMinimumSectionSize(1);
+      grid->verticalHeader()->setDefaultSectionSize(18);
+      grid->setItemDelegate(new CurrentRowFrame(grid));
+      platform::SetCell(grid, 0, 0, "Grubość");
+      platform::SetCell(grid, 1, 0, "Cena");
+      for (int col = 0; col < 2; ++col) {
+        grid->item(0, col)->setBackground(fixed);
+        grid->item(0, col)->setFlags(Qt::ItemIsEnabled);
+      }
     }
-  }
-  ShowDiameter();
+  });
+  ShowDiameterCell(Diameter() + " [mm]");
 
   CIzolacja& insulation = *Engine.SelectedInsulation;
   insulation.GruboscIzolacjiZew = Engine.OutdoorInsulationThickness;
   insulation.GruboscIzolacjiWew = Engine.IndoorInsulationThickness;
   if (CreatePanel(insulation_, Engine.InsulationIndex)) {
-    const int listed = ListThicknesses(insulation.ID, true);
+    const Thicknesses listed = ListedThicknesses(insulation.ID);
+    Later([this, listed] { ShowThicknesses(listed, true); });
     if (Form1->ui().CheckIzolacja->isChecked()) {
       Engine.InsulationLambda = insulation.Lambda;
       // The fourth thickness gives the start costs; a shorter list gives none.
-      const auto startCost = [listed](QTableWidget* grid, float length) {
-        if (listed < kStartThicknessRow) return 0.0f;
-        const float price = ReadFloat(platform::Cell(grid, 1, kStartThicknessRow).toStdString());
+      const auto startCost = [&listed](float length) {
+        if (listed.size() < size_t(kStartThicknessRow)) return 0.0f;
+        const float price = ReadFloat(listed[size_t(kStartThicknessRow - 1)].second);
         return static_cast<float>(double(price) * length);
       };
-      insulation.CenaIzolacjiWew = startCost(ui().StringGrid2, Engine.DlugoscPrzewodowWewnatrz);
-      insulation.CenaIzolacjiZew = startCost(ui().StringGrid1, Engine.DlugoscPrzewodowNaZewnatrz);
-      ui().Label2->setText(Currency(insulation.CenaIzolacjiWew, 4));
-      ui().Label1->setText(Currency(insulation.CenaIzolacjiZew, 4));
-      ui().Label5->setText(Millimetres(insulation.GruboscIzolacjiZew));
-      ui().Label6->setText(Millimetres(insulation.GruboscIzolacjiWew));
+      insulation.CenaIzolacjiWew = startCost(Engine.DlugoscPrzewodowWewnatrz);
+      insulation.CenaIzolacjiZew = startCost(Engine.DlugoscPrzewodowNaZewnatrz);
+      Later([this, indoorCost = insulation.CenaIzolacjiWew,
+             outdoorCost = insulation.CenaIzolacjiZew, outdoor = insulation.GruboscIzolacjiZew,
+             indoor = insulation.GruboscIzolacjiWew] {
+        ui().Label2->setText(Currency(indoorCost, 4));
+        ui().Label1->setText(Currency(outdoorCost, 4));
+        ui().Label5->setText(Millimetres(outdoor));
+        ui().Label6->setText(Millimetres(indoor));
+      });
     }
     // The price is the sum of the two costs as they now stand.
     insulation.Cena = insulation.CenaIzolacjiZew + insulation.CenaIzolacjiWew;
@@ -135,9 +147,11 @@ void TWinIzolacja::FormCreate() {
     Form1->ui().Label72->setText(QString::fromStdString(GeneralText(insulation.Lambda, 2, 4)));
   }
 
-  SetUpGrid(ui().TabelaKonstrukcji, {160, 225},
-            {"Producent lub dystrybutor", "Producent-Model", "Liczba kolektorow", "Typ kolektora",
-             "Nachylenie", "Nośność", "Montaż na ścianie", "Typ pokrycia dachu", "Cena netto"});
+  Later([this] {
+    SetUpGrid(ui().TabelaKonstrukcji, {160, 225},
+              {"Producent lub dystrybutor", "Producent-Model", "Liczba kolektorow", "Typ kolektora",
+               "Nachylenie", "Nośność", "Montaż na ścianie", "Typ pokrycia dachu", "Cena netto"});
+  });
   // The structure's price counts only once the user picks one.
   CreatePanel(structure_, Engine.StructureIndex);
 }
@@ -211,7 +225,7 @@ void TWinIzolacja::FormShow() {
   ShowPanel(insulation_, showDevices);
   ShowPanel(structure_, showDevices);
   if (showDevices) ListThicknesses(Engine.SelectedInsulation->ID, false);
-  ShowDiameter();
+  ShowDiameterCell(Diameter() + " [mm]");
 }
 
 void TWinIzolacja::BitBtn1Click() {
@@ -235,23 +249,34 @@ void TWinIzolacja::BitBtn4Click() {
 }
 
 int TWinIzolacja::ListThicknesses(int32_t kind, bool fitHeight) {
+  const Thicknesses listed = ListedThicknesses(kind);
+  ShowThicknesses(listed, fitHeight);
+  return int(listed.size());
+}
+
+TWinIzolacja::Thicknesses TWinIzolacja::ListedThicknesses(int32_t kind) {
   const std::string diameter = Diameter().toStdString();
-  std::vector<const std::vector<std::string>*> listed;
+  Thicknesses listed;
   const CCatalogueTable& table = Form1->ThicknessCatalogue;
   const int rows = std::max(0, std::min(table.RowCount, int(table.Rows.size())));
   for (int i = 0; i < rows; ++i) {
     const std::vector<std::string>& row = table.Rows[size_t(i)];
     if (row.size() <= size_t(kPriceColumn) || row[kDiameterColumn] != diameter) continue;
-    if (ReadInt(row[kKindColumn]) == kind) listed.push_back(&row);
+    if (ReadInt(row[kKindColumn]) == kind)
+      listed.emplace_back(row[kThicknessColumn], row[kPriceColumn]);
   }
+  return listed;
+}
+
+void TWinIzolacja::ShowThicknesses(const Thicknesses& listed, bool fitHeight) {
   const int n = int(listed.size());
   for (QTableWidget* grid : {ui().StringGrid1, ui().StringGrid2}) {
     // Rebuilding the list is no choice of a thickness.
     const QSignalBlocker blocker(grid);
     grid->setRowCount(n + 1);
     for (int j = 0; j < n; ++j) {
-      platform::SetCell(grid, 0, j + 1, (*listed[size_t(j)])[kThicknessColumn]);
-      platform::SetCell(grid, 1, j + 1, (*listed[size_t(j)])[kPriceColumn]);
+      platform::SetCell(grid, 0, j + 1, listed[size_t(j)].first);
+      platform::SetCell(grid, 1, j + 1, listed[size_t(j)].second);
       grid->setRowHeight(j + 1, 18);
     }
     // No row of the new list is chosen yet.
@@ -259,13 +284,12 @@ int TWinIzolacja::ListThicknesses(int32_t kind, bool fitHeight) {
     if (fitHeight) grid->setFixedHeight(19 * n + 20);
     grid->viewport()->update();
   }
-  return n;
 }
 
 QString TWinIzolacja::Diameter() {
   return Form1->ui().ComboSrednicaPrzewodu->currentText();
 }
 
-void TWinIzolacja::ShowDiameter() {
-  platform::SetCell(ui().TabelaIzolacja, 1, kDiameterRow, Diameter() + " [mm]");
+void TWinIzolacja::ShowDiameterCell(const QString& text) {
+  Later([this, text] { platform::SetCell(ui().TabelaIzolacja, 1, kDiameterRow, text); });
 }

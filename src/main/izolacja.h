@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QString>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "main/selection.h"
 #include "platform/form_ui.h"
@@ -29,15 +32,23 @@ class TWinIzolacja : public TSelectionWindow {
   void BitBtn4Click();
   void StaticText8Click() { OpenLink(ui().StaticText8); }
   void StaticText11Click() { OpenLink(ui().StaticText11); }
+  // The pipe diameter's cell of the parameter grid; a window whose widgets wait shows the text
+  // when they are built.
+  void ShowDiameterCell(const QString& text);
 
  private:
+  // Thickness and price texts of the listed thicknesses.
+  using Thicknesses = std::vector<std::pair<std::string, std::string>>;
+
+  void BuildForm();
   // Lists in both thickness grids the thicknesses of insulation kind `kind` at the pipe diameter
   // (compared as text, exactly); returns how many. A kind without any leaves both grids with
   // their headings only.
   int ListThicknesses(int32_t kind, bool fitHeight);
+  static Thicknesses ListedThicknesses(int32_t kind);
+  void ShowThicknesses(const Thicknesses& listed, bool fitHeight);
   // The main window's pipe diameter as its combo shows it.
   static QString Diameter();
-  void ShowDiameter();
   // The pipes outside (outdoor) or inside: the thickness of grid row `row` and its cost over the
   // pipe length.
   void ChooseThickness(bool outdoor, int row);

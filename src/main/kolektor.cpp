@@ -11,30 +11,37 @@
 #include "platform/guard.h"
 
 TWinKolektor::TWinKolektor(QWidget* parent) : TSelectionWindow(parent) {
-  ui().setupUi(this);
+  panel_ =
+      MakePanel(Engine.SelectedCollector.get(), Form1->CollectorCatalogue, 3,
+                {&CKolektor::StronaProducenta, &CKolektor::Certyfikat, &CKolektor::WynikiBadan});
+  PutOffWidgets(ui, [this] { BuildForm(); });
+  platform::RunGuarded([this] { FormCreate(); });
+}
+
+void TWinKolektor::BuildForm() {
+  ui.form().setupUi(this);
   PrepareCombo(ui().ComboWyborKolektora, "                ---- wybierz kolektor ----");
-  panel_ = MakePanel(Engine.SelectedCollector.get(), Form1->CollectorCatalogue, 3,
-                     ui().ComboWyborKolektora, ui().TabelaKolektorow, ui().Opis,
-                     {{ui().StaticText8, &CKolektor::StronaProducenta},
-                      {ui().StaticText6, &CKolektor::Certyfikat},
-                      {ui().StaticText9, &CKolektor::WynikiBadan}});
+  panel_.Attach(ui().ComboWyborKolektora, ui().TabelaKolektorow, ui().Opis,
+                {ui().StaticText8, ui().StaticText6, ui().StaticText9});
   platform::Connect(ui().ComboWyborKolektora, &QComboBox::activated, this,
                     &TWinKolektor::ComboWyborKolektoraSelect);
   ConnectButtons(this);
   ConnectLink(ui().StaticText8, [this] { StaticText8Click(); });
   ConnectLink(ui().StaticText6, [this] { StaticText6Click(); });
   ConnectLink(ui().StaticText9, [this] { StaticText9Click(); });
-  platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinKolektor::FormCreate() {
-  SetUpGrid(
-      ui().TabelaKolektorow, {139, 208},
-      {"Producent lub dystrybutor", "Typ", "Producent-Model", "Liniowy wskaźnik",
-       "Kwadratowy wskaźnik", "Sprawność optyczna", "Jednostkowe natężenie",
-       "Jednostkowe ciśnienie", "Pojemność Absorbera", "Powierzchnia Efektywna", "Cena netto"});
-  ui().Edit2->setText("800");
-  DrawChart(nullptr);
+  Later([this] {
+    SetUpGrid(
+        ui().TabelaKolektorow, {139, 208},
+        {"Producent lub dystrybutor", "Typ", "Producent-Model", "Liniowy wskaźnik",
+         "Kwadratowy wskaźnik", "Sprawność optyczna", "Jednostkowe natężenie",
+         "Jednostkowe ciśnienie", "Pojemność Absorbera", "Powierzchnia Efektywna", "Cena netto"});
+    ui().Edit2->setText("800");
+    // The frame alone: no collector values are read.
+    DrawChart(nullptr);
+  });
   if (CreatePanel(panel_, Engine.CollectorIndex)) CopyIntoEngine();
 }
 

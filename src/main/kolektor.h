@@ -26,10 +26,14 @@ class TWinKolektor : public TSelectionWindow {
   void BitBtn2Click() { ShowProducers(); }
   void BitBtn3Click();
 
-  // The chart as last drawn into Image26.
-  const QImage& Chart() const { return chart_; }
+  // The chart as last drawn into Image26 (the frame is drawn with the widgets).
+  const QImage& Chart() const {
+    ui.Build();
+    return chart_;
+  }
 
  private:
+  void BuildForm();
   // What the design takes from the collector (creation and choice).
   void CopyIntoEngine();
   // Frame, grid and labels; the curve of Engine's collector at the irradiance when given.

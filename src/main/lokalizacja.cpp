@@ -32,21 +32,28 @@ const std::vector<std::string>& CityRow(int row) {
   return Form1->CityCatalogue.Rows[size_t(row)];
 }
 
-std::string Text(QTableWidget* grid, int col, int row) {
-  return platform::Cell(grid, col, row).toStdString();
-}
-
 }  // namespace
 
 TWinLokalizacja::TWinLokalizacja(QWidget* parent) : QDialog(parent) {
-  ui().setupUi(this);
+  // The city is taken into the design now; the widgets wait for the window's first use.
+  ui.Defer([this] { BuildForm(); });
+  platform::RunGuarded([this] { FormCreate(); });
+}
+
+void TWinLokalizacja::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TWinLokalizacja::BuildForm() {
+  ui.form().setupUi(this);
   ui().ComboWyborLokalizacji->lineEdit()->setReadOnly(true);
   ui().ComboWyborLokalizacji->setEditText("----- wybierz miasto -----");
   platform::Connect(ui().ComboWyborLokalizacji, &QComboBox::activated, this,
                     &TWinLokalizacja::ComboWyborLokalizacjiSelect);
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinLokalizacja::BitBtn1Click);
   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinLokalizacja::BitBtn2Click);
-  platform::RunGuarded([this] { FormCreate(); });
+  widgetSteps_.Run();
 }
 
 void TWinLokalizacja::showEvent(QShowEvent* event) {
@@ -55,41 +62,51 @@ void TWinLokalizacja::showEvent(QShowEvent* event) {
 }
 
 void TWinLokalizacja::FormCreate() {
-  QTableWidget* city = ui().TblMiasto;
-  platform::SetCell(city, 0, 0, "Miasto");
-  platform::SetCell(city, 1, 0, "Szerokość geograficzna");
-  city->setColumnWidth(0, 110);
-  city->setColumnWidth(1, 135);
-  for (int row = 0; row < 2; ++row) city->setRowHeight(row, 18);
+  widgetSteps_.Add([this] {
+    QTableWidget* city = ui().TblMiasto;
+    platform::SetCell(city, 0, 0, "Miasto");
+    platform::SetCell(city, 1, 0, "Szerokość geograficzna");
+    city->setColumnWidth(0, 110);
+    city->setColumnWidth(1, 135);
+    for (int row = 0; row < 2; ++row) city->setRowHeight(row, 18);
 
-  QTableWidget* months = ui().TblLokalizacja;
-  const int widths[4] = {70, 160, 120, 140};
-  for (int col = 0; col < 4; ++col) months->setColumnWidth(col, widths[col]);
-  months->verticalHeader()->setMinimumSectionSize(1);
-  months->setRowHeight(0, 28);  // two lines of a heading
-  for (int row = 1; row < 13; ++row) months->setRowHeight(row, 16);
-  const char* headings[4] = {"Miesiąc", "Nasłonecznienie w [kWh/m2]", "Temperatura w [C]",
-                             "Usłonecznienie w godzinach"};
-  for (int col = 0; col < 4; ++col) platform::SetCell(months, col, 0, headings[col]);
-  for (int month = 0; month < 12; ++month)
-    platform::SetCell(months, 0, month + 1, MonthNames[month]);
-  // Row 0 is the grid's fixed row, in the colour of fixed cells.
-  const QColor fixed = palette().color(QPalette::Button);
-  PaintCells(months, [fixed](int, int row) {
-    if (row == 0) return fixed;
-    return row % 2 == 1 ? kLightBlue : QColor();
+    QTableWidget* months = ui().TblLokalizacja;
+    const int widths[4] = {70, 160, 120, 140};
+    for (int col = 0; col < 4; ++col) months->setColumnWidth(col, widths[col]);
+    months->verticalHeader()->setMinimumSectionSize(1);
+    months->setRowHeight(0, 28);  // two lines of a heading
+    for (int row = 1; row < 13; ++row) months->setRowHeight(row, 16);
+    const char* headings[4] = {"Miesiąc", "Nasłonecznienie w [kWh/m2]", "Temperatura w [C]",
+                               "Usłonecznienie w godzinach"};
+    for (int col = 0; col < 4; ++col) platform::SetCell(months, col, 0, headings[col]);
+    for (int month = 0; month < 12; ++month)
+      platform::SetCell(months, 0, month + 1, MonthNames[month]);
+    // Row 0 is the grid's fixed row, in the colour of fixed cells.
+    const QColor fixed = palette().color(QPalette::Button);
+    PaintCells(months, [fixed](int, int row) {
+      if (row == 0) return fixed;
+      return row % 2 == 1 ? kLightBlue : QColor();
+    });
+    for (QTableWidget* grid : {city, months})
+      for (int col = 0; col < grid->columnCount(); ++col)
+        if (QTableWidgetItem* item = grid->item(0, col)) {
+          item->setBackground(fixed);
+          item->setFlags(Qt::ItemIsEnabled);
+        }
+
+    FillCombo();
   });
-  for (QTableWidget* grid : {city, months})
-    for (int col = 0; col < grid->columnCount(); ++col)
-      if (QTableWidgetItem* item = grid->item(0, col)) {
-        item->setBackground(fixed);
-        item->setFlags(Qt::ItemIsEnabled);
-      }
-
-  FillCombo();
   SelectedCityRow = 0;
   if (CityRows() == 0) return;
-  ui().ComboWyborLokalizacji->setCurrentIndex(0);
+  // The combo shows the city taken now, whatever the catalogue holds by the build.
+  const QString name = CityRow(0).size() > size_t(kNameColumn)
+                           ? QString::fromStdString(CityRow(0)[kNameColumn])
+                           : QString();
+  widgetSteps_.Add([this, name] {
+    QComboBox* combo = ui().ComboWyborLokalizacji;
+    combo->setCurrentIndex(0);
+    if (combo->currentText() != name) combo->setEditText(name);
+  });
   TakeCity(0);
 }
 
@@ -140,9 +157,17 @@ int TWinLokalizacja::CityRows() {
   return std::max(0, std::min(table.RowCount, int(table.Rows.size())));
 }
 
+bool TWinLokalizacja::Readable(int row) {
+  return row >= 0 && row < CityRows() && CityRow(row).size() >= size_t(kCityColumns);
+}
+
 bool TWinLokalizacja::ShowCity(int row) {
-  if (row < 0 || row >= CityRows() || CityRow(row).size() < size_t(kCityColumns)) return false;
-  const std::vector<std::string>& city = CityRow(row);
+  if (!Readable(row)) return false;
+  ShowCity(CityRow(row));
+  return true;
+}
+
+void TWinLokalizacja::ShowCity(const std::vector<std::string>& city) {
   platform::SetCell(ui().TblMiasto, 0, 1, city[kNameColumn]);
   platform::SetCell(ui().TblMiasto, 1, 1, city[kLatitudeColumn]);
   for (int m = 0; m < 12; ++m) {
@@ -150,20 +175,21 @@ bool TWinLokalizacja::ShowCity(int row) {
     platform::SetCell(ui().TblLokalizacja, 2, m + 1, city[size_t(kTemperatureColumn + m)]);
     platform::SetCell(ui().TblLokalizacja, 3, m + 1, city[size_t(kSunshineColumn + m)]);
   }
-  return true;
 }
 
 bool TWinLokalizacja::TakeCity(int row) {
-  if (!ShowCity(row)) return false;
-  QTableWidget* months = ui().TblLokalizacja;
+  if (!Readable(row)) return false;
+  const std::vector<std::string>& city = CityRow(row);
+  widgetSteps_.Add([this, city] { ShowCity(city); });
+  // The values as the grids show them: the catalogue's texts.
   for (int m = 0; m < 12; ++m) {
-    Engine.Temperatura[m] = ReadFloat(Text(months, 2, m + 1));
-    Engine.Naslonecznienie[m] = ReadFloat(Text(months, 1, m + 1));
-    Engine.Uslonecznienie[m] = ReadFloat(Text(months, 3, m + 1));
+    Engine.Temperatura[m] = ReadFloat(city[size_t(kTemperatureColumn + m)]);
+    Engine.Naslonecznienie[m] = ReadFloat(city[size_t(kInsolationColumn + m)]);
+    Engine.Uslonecznienie[m] = ReadFloat(city[size_t(kSunshineColumn + m)]);
   }
-  Engine.SzerokoscGeograficzna = ReadFloat(CityRow(row)[kLatitudeColumn]);
-  Engine.IDMiasta = ReadInt(CityRow(row)[kIdColumn]);
-  Form1->ui().Label49->setText(platform::Cell(ui().TblMiasto, 0, 1));
+  Engine.SzerokoscGeograficzna = ReadFloat(city[kLatitudeColumn]);
+  Engine.IDMiasta = ReadInt(city[kIdColumn]);
+  Form1->ui().Label49->setText(QString::fromStdString(city[kNameColumn]));
   return true;
 }
 

@@ -5,8 +5,11 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "platform/form_ui.h"
+#include "platform/put_off_steps.h"
 #include "ui_lokalizacja.h"
 
 // The row of the city catalogue taken into Engine by the last creation or choice.
@@ -26,17 +29,26 @@ class TWinLokalizacja : public QDialog {
   void BitBtn1Click();
   void BitBtn2Click();
 
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  void BuildForm();
   // Rows of the city table that can be read.
   static int CityRows();
+  // Whether row r is a city with all the columns read.
+  static bool Readable(int row);
   // Shows row r in both grids, the catalogue's texts unchanged; false when there is no such row.
   bool ShowCity(int row);
+  void ShowCity(const std::vector<std::string>& city);
   // Shows row r and copies its climate, latitude and id into Engine.
   bool TakeCity(int row);
   void FillCombo();
   // The last row whose id is `id`, or -1.
   static int FindCity(int32_t id);
+
+  platform::PutOffSteps widgetSteps_;
 };

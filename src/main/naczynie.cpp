@@ -8,21 +8,28 @@
 #include "platform/guard.h"
 
 TWinNaczynie::TWinNaczynie(QWidget* parent) : TSelectionWindow(parent) {
-  ui().setupUi(this);
+  panel_ = MakePanel(Engine.SelectedVessel.get(), Form1->VesselCatalogue, 2,
+                     {&CNaczynie::StronaProducenta});
+  PutOffWidgets(ui, [this] { BuildForm(); });
+  platform::RunGuarded([this] { FormCreate(); });
+}
+
+void TWinNaczynie::BuildForm() {
+  ui.form().setupUi(this);
   PrepareCombo(ui().ComboWyborNaczynia, "         --- wybierz naczynie ----");
-  panel_ = MakePanel(Engine.SelectedVessel.get(), Form1->VesselCatalogue, 2, ui().ComboWyborNaczynia,
-                     ui().TabelaNaczyn, ui().Opis, {{ui().StaticText2, &CNaczynie::StronaProducenta}});
+  panel_.Attach(ui().ComboWyborNaczynia, ui().TabelaNaczyn, ui().Opis, {ui().StaticText2});
   platform::Connect(ui().ComboWyborNaczynia, &QComboBox::activated, this,
                     &TWinNaczynie::ComboWyborNaczyniaSelect);
   ConnectButtons(this);
   ConnectLink(ui().StaticText2, [this] { StaticText2Click(); });
-  platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinNaczynie::FormCreate() {
-  SetUpGrid(ui().TabelaNaczyn, {166, 204},
-            {"Producent lub dystrybutor", "Producent-Model", "Dopuszczalna temperatura pracy",
-             "Dopuszczalne ciśnienie pracy", "Ciśnienie wstępne", "Pojemność", "Cena netto"});
+  Later([this] {
+    SetUpGrid(ui().TabelaNaczyn, {166, 204},
+              {"Producent lub dystrybutor", "Producent-Model", "Dopuszczalna temperatura pracy",
+               "Dopuszczalne ciśnienie pracy", "Ciśnienie wstępne", "Pojemność", "Cena netto"});
+  });
   if (CreatePanel(panel_, Engine.VesselIndex)) CopyIntoEngine();
 }
 

@@ -22,6 +22,7 @@ class TWinNaczynie : public TSelectionWindow {
   void BitBtn3Click();
 
  private:
+  void BuildForm();
   void CopyIntoEngine();
 
   DevicePanel panel_;

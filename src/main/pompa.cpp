@@ -7,25 +7,31 @@
 #include "platform/guard.h"
 
 TWinPompa::TWinPompa(QWidget* parent) : TSelectionWindow(parent) {
-  ui().setupUi(this);
+  panel_ = MakePanel(Engine.SelectedPump.get(), Form1->PumpCatalogue, 2,
+                     {&CPompaObiegowa::StronaProducenta, &CPompaObiegowa::Certyfikat});
+  PutOffWidgets(ui, [this] { BuildForm(); });
+  platform::RunGuarded([this] { FormCreate(); });
+}
+
+void TWinPompa::BuildForm() {
+  ui.form().setupUi(this);
   PrepareCombo(ui().ComboWyborPompy, "     ---- wybierz pompę ----");
-  panel_ = MakePanel(Engine.SelectedPump.get(), Form1->PumpCatalogue, 2, ui().ComboWyborPompy,
-                     ui().TabelaPomp, ui().Opis,
-                     {{ui().StaticText2, &CPompaObiegowa::StronaProducenta},
-                      {ui().StaticText4, &CPompaObiegowa::Certyfikat}});
+  panel_.Attach(ui().ComboWyborPompy, ui().TabelaPomp, ui().Opis,
+                {ui().StaticText2, ui().StaticText4});
   platform::Connect(ui().ComboWyborPompy, &QComboBox::activated, this,
                     &TWinPompa::ComboWyborPompySelect);
   ConnectButtons(this);
   ConnectLink(ui().StaticText2, [this] { StaticText2Click(); });
   ConnectLink(ui().StaticText4, [this] { StaticText4Click(); });
-  platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinPompa::FormCreate() {
-  SetUpGrid(ui().TabelaPomp, {184, 196},
-            {"Producent lub dystrybutor", "Producent-Model", "Maksymalna wysokość podnoszenia",
-             "Liczba zaworów odcinających", "Ciśnienie reakcji zaworu", "Maksymalna wydajność",
-             "Cena netto"});
+  Later([this] {
+    SetUpGrid(ui().TabelaPomp, {184, 196},
+              {"Producent lub dystrybutor", "Producent-Model", "Maksymalna wysokość podnoszenia",
+               "Liczba zaworów odcinających", "Ciśnienie reakcji zaworu", "Maksymalna wydajność",
+               "Cena netto"});
+  });
   if (CreatePanel(panel_, Engine.PumpIndex)) CopyIntoEngine();
 }
 

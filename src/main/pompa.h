@@ -24,6 +24,7 @@ class TWinPompa : public TSelectionWindow {
   void BitBtn3Click();
 
  private:
+  void BuildForm();
   void CopyIntoEngine();
 
   DevicePanel panel_;

@@ -26,6 +26,11 @@ platform::MessageBoxWarningNotifier TSelectionWindow::Notifier;
 
 TSelectionWindow::TSelectionWindow(QWidget* parent) : QDialog(parent) {}
 
+void TSelectionWindow::setVisible(bool visible) {
+  if (visible && buildWidgets_) buildWidgets_();
+  QDialog::setVisible(visible);
+}
+
 void TSelectionWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
@@ -87,23 +92,29 @@ int TSelectionWindow::Rows(const DevicePanel& panel) {
 }
 
 bool TSelectionWindow::TakeRow(const DevicePanel& panel, int row) {
+  if (!TakeDevice(panel, row)) return false;
+  ShowDevice(panel, *panel.device);
+  return true;
+}
+
+bool TSelectionWindow::TakeDevice(const DevicePanel& panel, int row) {
   if (row < 0 || row >= Rows(panel) || panel.table->Rows[size_t(row)].empty()) return false;
   // The id first, so that the device finds the row it expects.
   panel.id() = ReadInt(panel.table->Rows[size_t(row)][0]);
   panel.device->LoadFromCatalogue(panel.table->Rows, row, Notifier);
-  ShowDevice(panel);
   return true;
 }
 
-void TSelectionWindow::ShowDevice(const DevicePanel& panel) {
+void TSelectionWindow::ShowDevice(const DevicePanel& panel, const CUrzadzenie& device) {
   platform::TableCellGrid grid(panel.grid);
-  panel.device->ShowInGrid(grid, DotFormatSettings);
-  for (const auto& [label, text] : panel.links) ShowLink(label, QString::fromStdString(text()));
-  panel.memo->setPlainText(QString::fromStdString(panel.device->Opis));
+  device.ShowInGrid(grid, DotFormatSettings);
+  for (size_t link = 0; link < panel.linkLabels.size() && link < panel.linkTexts.size(); ++link)
+    ShowLink(panel.linkLabels[link], QString::fromStdString(panel.linkTexts[link](device)));
+  panel.memo->setPlainText(QString::fromStdString(device.Opis));
 }
 
 void TSelectionWindow::ShowEngineDevice(const DevicePanel& panel) {
-  ShowDevice(panel);
+  ShowDevice(panel, *panel.device);
   panel.combo->setCurrentIndex(-1);
   panel.combo->setEditText(QString::fromStdString(panel.device->Model));
 }
@@ -121,11 +132,24 @@ void TSelectionWindow::PrepareCombo(QComboBox* combo, const char* invitation) {
 }
 
 bool TSelectionWindow::CreatePanel(const DevicePanel& panel, int32_t& index, int row) {
-  FillCombo(panel);
   index = row;
-  if (row < 0 || row >= Rows(panel)) return false;
-  panel.combo->setCurrentIndex(row);
-  return TakeRow(panel, row);
+  const bool listed = row >= 0 && row < Rows(panel);
+  // The combo shows the entry taken now, whatever the table holds by the build.
+  QString text;
+  if (listed) {
+    const std::vector<std::string>& cells = panel.table->Rows[size_t(row)];
+    if (size_t(panel.comboColumn) < cells.size())
+      text = QString::fromStdString(cells[size_t(panel.comboColumn)]);
+  }
+  Later([&panel, listed, row, text] {
+    FillCombo(panel);
+    if (!listed) return;
+    panel.combo->setCurrentIndex(row);
+    if (panel.combo->currentText() != text) panel.combo->setEditText(text);
+  });
+  if (!listed || !TakeDevice(panel, row)) return false;
+  Later([&panel, shown = panel.copy()] { ShowDevice(panel, *shown); });
+  return true;
 }
 
 bool TSelectionWindow::ChoosePanel(const DevicePanel& panel, int32_t& index) {

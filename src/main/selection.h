@@ -11,14 +11,17 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "engine/catalogue.h"
 #include "engine/urzadzenie.h"
+#include "platform/form_ui.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+#include "platform/put_off_steps.h"
 
 class QComboBox;
 class QLabel;
@@ -26,7 +29,8 @@ class QPlainTextEdit;
 class QTableWidget;
 
 // One catalogue choice of a window: its combo, grid, links and memo, the catalogue table it
-// offers and the device object of Engine it fills.
+// offers and the device object of Engine it fills. The widgets are attached when the window's
+// widgets are built; until then the panel takes rows into its device only.
 struct DevicePanel {
   QComboBox* combo = nullptr;
   QTableWidget* grid = nullptr;
@@ -35,24 +39,42 @@ struct DevicePanel {
   int comboColumn = 0;                     // the catalogue column the combo lists
   CUrzadzenie* device = nullptr;
   std::function<int32_t&()> id;  // the device's catalogue id
-  // Each link label with the device's text it shows.
-  std::vector<std::pair<QLabel*, std::function<std::string()>>> links;
+  // A copy of the device as it is now, to be shown later.
+  std::function<std::shared_ptr<const CUrzadzenie>()> copy;
+  // The device's text of each link, and the labels showing them in the same order.
+  std::vector<std::function<std::string(const CUrzadzenie&)>> linkTexts;
+  std::vector<QLabel*> linkLabels;
+
+  void Attach(QComboBox* combo, QTableWidget* grid, QPlainTextEdit* memo,
+              std::initializer_list<QLabel*> labels) {
+    this->combo = combo;
+    this->grid = grid;
+    this->memo = memo;
+    linkLabels.assign(labels);
+  }
+};
+
+// The device's type comes from its pointer alone; a link may be a member of the base class.
+template <class T>
+struct PanelType {
+  using type = T;
 };
 
 template <class Device>
-DevicePanel MakePanel(Device* device, const CCatalogueTable& table, int comboColumn,
-                      QComboBox* combo, QTableWidget* grid, QPlainTextEdit* memo,
-                      std::initializer_list<std::pair<QLabel*, std::string Device::*>> links) {
+DevicePanel MakePanel(
+    Device* device, const CCatalogueTable& table, int comboColumn,
+    std::initializer_list<typename PanelType<std::string Device::*>::type> links) {
   DevicePanel panel;
-  panel.combo = combo;
-  panel.grid = grid;
-  panel.memo = memo;
   panel.table = &table;
   panel.comboColumn = comboColumn;
   panel.device = device;
   panel.id = [device]() -> int32_t& { return device->ID; };
-  for (const auto& [label, member] : links)
-    panel.links.emplace_back(label, [device, member = member] { return device->*member; });
+  panel.copy = [device] {
+    return std::shared_ptr<const CUrzadzenie>(std::make_shared<Device>(*device));
+  };
+  for (std::string Device::*member : links)
+    panel.linkTexts.emplace_back(
+        [member](const CUrzadzenie& shown) { return static_cast<const Device&>(shown).*member; });
   return panel;
 }
 
@@ -62,6 +84,9 @@ class TSelectionWindow : public QDialog {
  public:
   explicit TSelectionWindow(QWidget* parent = nullptr);
 
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
   // The engine's notices (a device whose catalogue row is gone) as warning boxes.
   static platform::MessageBoxWarningNotifier Notifier;
 
@@ -70,6 +95,20 @@ class TSelectionWindow : public QDialog {
   void CataloguesReplaced();
 
  protected:
+  // The window's widgets wait for their first use: `build` (the form's setupUi, the panels'
+  // widgets and the connections) runs then, followed by the creation's widget steps.
+  template <class Form>
+  void PutOffWidgets(platform::FormUi<Form>& ui, std::function<void()> build) {
+    buildWidgets_ = [&ui] { ui.Build(); };
+    ui.Defer([this, build = std::move(build)] {
+      build();
+      widgetSteps_.Run();
+    });
+  }
+  // A step of the creation that writes widgets, with the values it shows taken now: run at the
+  // build, or at once when the widgets are there.
+  void Later(std::function<void()> step) { widgetSteps_.Add(std::move(step)); }
+
   // Runs each time the window is shown (not when it is restored from the task bar).
   virtual void FormShow() {}
   void showEvent(QShowEvent* event) override;
@@ -90,8 +129,10 @@ class TSelectionWindow : public QDialog {
   // Takes catalogue row `row` into the panel's device: its id, the row itself, then grid, links
   // and memo. False, with nothing changed, when the table has no such row.
   static bool TakeRow(const DevicePanel& panel, int row);
-  // The device as it is now in the grid, the links and the memo.
-  static void ShowDevice(const DevicePanel& panel);
+  // TakeRow without the widgets.
+  static bool TakeDevice(const DevicePanel& panel, int row);
+  // The device in the panel's grid, links and memo.
+  static void ShowDevice(const DevicePanel& panel, const CUrzadzenie& device);
   // The device that a project or a device set brought (possibly no longer in the catalogue):
   // shown, and its model as the combo's text with no entry selected.
   static void ShowEngineDevice(const DevicePanel& panel);
@@ -104,8 +145,9 @@ class TSelectionWindow : public QDialog {
 
   // The shared steps of a panel; each window adds its own copies into Engine after them.
   // Creation: the combo lists the table, `index` := row, that entry selected and the row taken.
-  // False when the table has no such row (an empty catalogue): then nothing is taken.
-  static bool CreatePanel(const DevicePanel& panel, int32_t& index, int row = 0);
+  // False when the table has no such row (an empty catalogue): then nothing is taken. The widgets
+  // get the combo's list as the table is at their build, the row and the device as taken now.
+  bool CreatePanel(const DevicePanel& panel, int32_t& index, int row = 0);
   // A pick in the combo: `index` := the picked entry, the row taken, SetPriceMode := 0 (the cost
   // items count again instead of a device set's price).
   static bool ChoosePanel(const DevicePanel& panel, int32_t& index);
@@ -140,4 +182,6 @@ class TSelectionWindow : public QDialog {
 
  private:
   std::map<QObject*, std::function<void()>> linkHandlers_;
+  std::function<void()> buildWidgets_;
+  platform::PutOffSteps widgetSteps_;
 };

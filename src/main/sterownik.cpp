@@ -13,26 +13,32 @@ constexpr int kModelRow = 9;
 }  // namespace
 
 TWinSterownik::TWinSterownik(QWidget* parent) : TSelectionWindow(parent) {
-  ui().setupUi(this);
-  PrepareCombo(ui().ComboWyborSterownika, "  --- wybierz sterownik  ----");
   panel_ = MakePanel(Engine.SelectedController.get(), Form1->ControllerCatalogue, kModelColumn,
-                     ui().ComboWyborSterownika, ui().TabelaSterownikow, ui().Opis,
-                     {{ui().StaticText2, &CSterownik::StronaProducenta}});
+                     {&CSterownik::StronaProducenta});
+  PutOffWidgets(ui, [this] { BuildForm(); });
+  platform::RunGuarded([this] { FormCreate(); });
+}
+
+void TWinSterownik::BuildForm() {
+  ui.form().setupUi(this);
+  PrepareCombo(ui().ComboWyborSterownika, "  --- wybierz sterownik  ----");
+  panel_.Attach(ui().ComboWyborSterownika, ui().TabelaSterownikow, ui().Opis, {ui().StaticText2});
   platform::Connect(ui().ComboWyborSterownika, &QComboBox::activated, this,
                     &TWinSterownik::ComboWyborSterownikaSelect);
   ConnectButtons(this);
   // The controller's link keeps the arrow cursor.
   ConnectLink(
       ui().StaticText2, [this] { StaticText2Click(); }, false);
-  platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinSterownik::FormCreate() {
-  SetUpGrid(ui().TabelaSterownikow, {176, 172},
-            {"Producent lub dystrybutor", "Liczba zasobników", "Zastosowanie CWUCO",
-             "Programowalny próg temperatury", "Ochrona przed przegrzaniem",
-             "Liczba czujników temperatury", "Liczba Obiegów", "Liczba wyjść",
-             "Czujnik temperatury", "Producent-Model", "Cena netto"});
+  Later([this] {
+    SetUpGrid(ui().TabelaSterownikow, {176, 172},
+              {"Producent lub dystrybutor", "Liczba zasobników", "Zastosowanie CWUCO",
+               "Programowalny próg temperatury", "Ochrona przed przegrzaniem",
+               "Liczba czujników temperatury", "Liczba Obiegów", "Liczba wyjść",
+               "Czujnik temperatury", "Producent-Model", "Cena netto"});
+  });
   if (CreatePanel(panel_, Engine.ControllerIndex)) CopyIntoEngine();
 }
 

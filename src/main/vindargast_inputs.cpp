@@ -294,7 +294,7 @@ void TForm1::EDlugoscPrzewZewExit() {
 // The insulation window's parameter grid shows the diameter as the list does.
 void TForm1::ComboSrednicaPrzewoduSelect() {
   const QString text = ui().ComboSrednicaPrzewodu->currentText();
-  platform::SetCell(WinIzolacja->ui().TabelaIzolacja, 1, 5, text);
+  WinIzolacja->ShowDiameterCell(text);
   Engine.SrednicaPrzewodu = ReadInt(text.toStdString());
 }
 

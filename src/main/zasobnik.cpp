@@ -31,15 +31,20 @@ void TooSmallWarning() {
 }  // namespace
 
 TWinZasobnik::TWinZasobnik(QWidget* parent) : TSelectionWindow(parent) {
-  ui().setupUi(this);
+  first_ =
+      MakePanel(Engine.SelectedTank.get(), Form1->TankCatalogue, 2, {&CZasobnik::StronaProducenta});
+  second_ = MakePanel(Engine.SelectedTank2.get(), Form1->TankCatalogue, 2,
+                      {&CZasobnik::StronaProducenta});
+  PutOffWidgets(ui, [this] { BuildForm(); });
+  platform::RunGuarded([this] { FormCreate(); });
+}
+
+void TWinZasobnik::BuildForm() {
+  ui.form().setupUi(this);
   PrepareCombo(ui().ComboWyborZasobnika, kInvitation);
   PrepareCombo(ui().ComboWyborZasobnika2, kInvitation);
-  first_ =
-      MakePanel(Engine.SelectedTank.get(), Form1->TankCatalogue, 2, ui().ComboWyborZasobnika,
-                ui().TabelaZasobnika1, ui().Opis2, {{ui().StaticText2, &CZasobnik::StronaProducenta}});
-  second_ =
-      MakePanel(Engine.SelectedTank2.get(), Form1->TankCatalogue, 2, ui().ComboWyborZasobnika2,
-                ui().TabelaZasobnika2, ui().Opis1, {{ui().StaticText4, &CZasobnik::StronaProducenta}});
+  first_.Attach(ui().ComboWyborZasobnika, ui().TabelaZasobnika1, ui().Opis2, {ui().StaticText2});
+  second_.Attach(ui().ComboWyborZasobnika2, ui().TabelaZasobnika2, ui().Opis1, {ui().StaticText4});
   platform::Connect(ui().ComboWyborZasobnika, &QComboBox::activated, this,
                     &TWinZasobnik::ComboWyborZasobnikaSelect);
   platform::Connect(ui().ComboWyborZasobnika2, &QComboBox::activated, this,
@@ -47,7 +52,6 @@ TWinZasobnik::TWinZasobnik(QWidget* parent) : TSelectionWindow(parent) {
   ConnectButtons(this);
   ConnectLink(ui().StaticText2, [this] { StaticText2Click(); });
   ConnectLink(ui().StaticText4, [this] { StaticText4Click(); });
-  platform::RunGuarded([this] { FormCreate(); });
 }
 
 void TWinZasobnik::StoreTankPrice() {
@@ -57,17 +61,20 @@ void TWinZasobnik::StoreTankPrice() {
 
 void TWinZasobnik::FormCreate() {
   ComputeRequiredVolume();
-  ShowRequiredVolume(ui().TabelaZasobnika1);
-  ShowRequiredVolume(ui().TabelaZasobnika2);
-  for (QTableWidget* grid : {ui().TabelaZasobnika1, ui().TabelaZasobnika2}) {
-    SetUpGrid(grid, {171, 233},
-              {"Producent lub dystrybutor", "Producent-Model", "Rodzaj", "Pojemność Zasobnika",
-               "Straty Ciśnienia", "Pojemność wymiennika solarnego", "Maksymalna temperatura wody",
-               "Maksymalne Ciśnienie Pracy", "Wysokość Zasobnika", "Średnica Zasobnika",
-               "Grubość Izolacji", "Cena netto", "Wymagana pojemność zasobnika"});
-  }
-  FillCombo(second_);
-  ui().ComboWyborZasobnika2->setEditText(kInvitation);
+  Later([this, required = RequiredVolume] {
+    ShowRequiredVolume(ui().TabelaZasobnika1, required);
+    ShowRequiredVolume(ui().TabelaZasobnika2, required);
+    for (QTableWidget* grid : {ui().TabelaZasobnika1, ui().TabelaZasobnika2}) {
+      SetUpGrid(
+          grid, {171, 233},
+          {"Producent lub dystrybutor", "Producent-Model", "Rodzaj", "Pojemność Zasobnika",
+           "Straty Ciśnienia", "Pojemność wymiennika solarnego", "Maksymalna temperatura wody",
+           "Maksymalne Ciśnienie Pracy", "Wysokość Zasobnika", "Średnica Zasobnika",
+           "Grubość Izolacji", "Cena netto", "Wymagana pojemność zasobnika"});
+    }
+    FillCombo(second_);
+    ui().ComboWyborZasobnika2->setEditText(kInvitation);
+  });
 
   // With one tank the first tank larger than the required volume; else the row kept.
   int row = Engine.Tank1Index;
@@ -146,7 +153,11 @@ void TWinZasobnik::ComputeRequiredVolume() {
 }
 
 void TWinZasobnik::ShowRequiredVolume(QTableWidget* grid) const {
-  platform::SetCell(grid, 1, kRequiredVolumeRow, General15(RequiredVolume));
+  ShowRequiredVolume(grid, RequiredVolume);
+}
+
+void TWinZasobnik::ShowRequiredVolume(QTableWidget* grid, float required) {
+  platform::SetCell(grid, 1, kRequiredVolumeRow, General15(required));
 }
 
 void TWinZasobnik::CopyTank(const CZasobnik& tank, const TankFields& fields) {

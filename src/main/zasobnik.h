@@ -46,8 +46,10 @@ class TWinZasobnik : public TSelectionWindow {
   static constexpr int kTwoTanksWidth = 933;
 
  private:
+  void BuildForm();
   void ComputeRequiredVolume();
   void ShowRequiredVolume(QTableWidget* grid) const;
+  static void ShowRequiredVolume(QTableWidget* grid, float required);
   // What the heat losses, the collector simulation and the fittings read of a tank.
   static void CopyTank(const CZasobnik& tank, const TankFields& fields);
   // The main window's summary of the tanks; the second capacity is shown only with two tanks.

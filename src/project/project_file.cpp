@@ -31,12 +31,6 @@ void SetText(QLineEdit* edit, const std::optional<std::string>& text) {
   if (text) edit->setText(QString::fromStdString(*text));
 }
 
-std::array<QLineEdit*, 9> LoanEdits(const Ui::TWinKoszty& k) {
-  return {k.PowKolektorow,      k.KosztyKwalifikowane,   k.ProcentDotacji,
-          k.WysokoscKredytu,    k.OprocentowanieKredytu, k.ProwizjaKredytu,
-          k.IinneKosztyKredytu, k.OkresKredytowania,     k.OczekiwanieDaDotacje};
-}
-
 std::array<QLineEdit*, 13> EcologyEdits(const Ui::TWinKalkulatorEkologiczny& e) {
   return {e.Edit1, e.Edit2, e.Edit3,  e.Edit4,  e.Edit5,  e.Edit6, e.Edit7,
           e.Edit8, e.Edit9, e.Edit10, e.Edit11, e.Edit12, e.Edit13};
@@ -70,7 +64,7 @@ WindowInputs GatherWindowInputs() {
     w.vat = Text(k.Evat);
     w.netSum = k.RSumaNetto->isChecked();
     w.grossSum = k.RSumaBrutto->isChecked();
-    const std::array<QLineEdit*, 9> loan = LoanEdits(k);
+    const std::array<QLineEdit*, 9> loan = WinKoszty->LoanEdits();
     for (size_t i = 0; i < loan.size(); ++i) w.loan[i] = Text(loan[i]);
     w.taxScale = economics::ChosenRow(k.ComboStawkiPodatku);
   }
@@ -93,23 +87,8 @@ void ApplyWindowUpdates(const WindowUpdates& u) {
   // Each control is set as the user would set it, so that its own handler runs on a change; in
   // the order of the file's sections, the cost window's fuel price before its VAT rate and sum.
   if (Form1 && u.cityName) Form1->ui().Label49->setText(QString::fromStdString(*u.cityName));
-  if (WinKoszty) {
-    const Ui::TWinKoszty& k = WinKoszty->ui();
-    SetText(k.EKosztZakupu, u.fuelPriceGross);
-    SetText(k.EKosztZakupuNetto, u.fuelPriceNet);
-    if (u.inflation) k.CheckInflacja->setChecked(*u.inflation);
-    SetText(k.Evat, u.vat);
-    if (u.netSum) (*u.netSum ? k.RSumaNetto : k.RSumaBrutto)->setChecked(true);
-    const std::array<QLineEdit*, 9> loan = LoanEdits(k);
-    for (size_t i = 0; i < loan.size(); ++i) SetText(loan[i], u.loan[i]);
-    if (u.taxScale) k.ComboStawkiPodatku->setCurrentIndex(*u.taxScale);
-  }
-  if (WinKalkulatorEkologiczny) {
-    const Ui::TWinKalkulatorEkologiczny& e = WinKalkulatorEkologiczny->ui();
-    const std::array<QLineEdit*, 13> ecology = EcologyEdits(e);
-    for (size_t i = 0; i < ecology.size(); ++i) SetText(ecology[i], u.ecology[i]);
-    if (u.ecologyFuel) e.ComboBox1->setCurrentIndex(*u.ecologyFuel);
-  }
+  if (WinKoszty) WinKoszty->ShowFileInputs(u);
+  if (WinKalkulatorEkologiczny) WinKalkulatorEkologiczny->ShowFileInputs(u.ecology, u.ecologyFuel);
   // A file that remembers no report text leaves the report window as it is, unbuilt too.
   const bool anyReportText = std::any_of(u.report.begin(), u.report.end(),
                                          [](const auto& text) { return text.has_value(); });

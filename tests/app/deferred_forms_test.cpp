@@ -32,6 +32,16 @@ const std::set<std::string> kPutOff = {
     "WinRaport",
     "WinWykres",
     "WinWyniki",
+    "WinLokalizacja",
+    "WinKolektor",
+    "WinZasobnik",
+    "WinSterownik",
+    "WinIzolacja",
+    "WinNaczynie",
+    "WinPompa",
+    "WinArmatura",
+    "WinKoszty",
+    "WinKalkulatorEkologiczny",
 };
 
 class DeferredFormsTest : public StartedProgramTest {

@@ -25,6 +25,7 @@
 #include "main/sterownik.h"
 #include "main/zasobnik.h"
 #include "online/DMVindargast.h"
+#include "platform/form_ui.h"
 #include "selection_fixture.h"
 
 namespace {
@@ -335,6 +336,8 @@ TEST_F(SelectionWindowsTest, LinkLabelsHandOnlyWebAndMailAddressesToTheShell) {
   }
   windows.push_back(std::make_unique<TWinIzolacja>());
   names.push_back({"StaticText8", "StaticText11"});
+  // The labels are found among the windows' widgets, which wait for their first use.
+  platform::DeferredForms::BuildAll();
 
   for (size_t i = 0; i < windows.size(); ++i) {
     for (const char* name : names[i]) {
@@ -388,6 +391,7 @@ TEST_F(SelectionWindowsTest, OfferButtonReportsAFailedDatabaseConnectionEachTime
   std::vector<std::unique_ptr<QDialog>> windows;
   for (const PlainWindow& w : kWindows) windows.push_back(w.make());
   windows.push_back(std::make_unique<TWinIzolacja>());
+  platform::DeferredForms::BuildAll();
   for (const auto& window : windows) {
     SCOPED_TRACE(window->objectName().toStdString());
     for (int press = 0; press < 2; ++press) {
