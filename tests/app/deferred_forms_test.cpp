@@ -18,6 +18,12 @@ namespace {
 // The windows whose widgets wait for their first use.
 const std::set<std::string> kPutOff = {
     "WinInfo",
+    "WinZestawy",
+    "Form2",
+    "WinOpenZestaw",
+    "WinPobierzZestawy",
+    "WinProducenci",
+    "WinOferta",
 };
 
 class DeferredFormsTest : public StartedProgramTest {
