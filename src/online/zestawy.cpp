@@ -2,6 +2,7 @@
 
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <utility>
 
 #include "app/windows.h"
 #include "economics/edit_filters.h"
@@ -69,7 +70,10 @@ TWinZestawy::TWinZestawy(QWidget* parent) : QDialog(parent) {
 }
 
 void TWinZestawy::setVisible(bool visible) {
-  if (visible) ui.Build();
+  if (visible && !ui.Built()) {
+    ui.Build();
+    listedForThisShowing_ = true;
+  }
   QDialog::setVisible(visible);
 }
 
@@ -332,9 +336,13 @@ bool TWinZestawy::eventFilter(QObject* watched, QEvent* event) {
 void TWinZestawy::FormShow() {
   ui().Opis->clear();
   FillProducers();
+  // Lists just made by the build of this showing already hold every change.
+  const bool listed = std::exchange(listedForThisShowing_, false);
   if (Engine.CataloguesChanged != 1) return;
-  BuildDeviceEntries();
-  FillDeviceList([](const DeviceEntry&) { return true; });
+  if (!listed) {
+    BuildDeviceEntries();
+    FillDeviceList([](const DeviceEntry&) { return true; });
+  }
   Engine.CataloguesChanged = 0;
 }
 

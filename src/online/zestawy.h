@@ -80,6 +80,7 @@ class TWinZestawy : public QDialog {
 
  private:
   void BuildForm();
+  bool listedForThisShowing_ = false;  // the showing under way built the lists
   static const DeviceKind* FindKind(const std::string& kind);
   void FillProducers();
   void BuildDeviceEntries();

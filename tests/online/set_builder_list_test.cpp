@@ -164,4 +164,15 @@ TEST_F(SetBuilderListTest, FirstShowingListsTheCataloguesOfThatMomentAndTheCount
   EXPECT_EQ(window.ui().ComboBox2->count(), 2);
   EXPECT_EQ(window.ui().EProducent->count(), 2);
   window.hide();
+
+  // Built before its first showing (through its widgets), it still takes a change made between.
+  TWinZestawy early;
+  early.ui.Build();
+  Form1->PumpCatalogue.Rows.push_back(Form1->PumpCatalogue.Rows[1]);
+  ++Form1->PumpCatalogue.RowCount;
+  Engine.CataloguesChanged = 1;
+  early.show();
+  EXPECT_EQ(early.ui().ListaUrzadzen->count(), 15);
+  EXPECT_EQ(Engine.CataloguesChanged, 0);
+  early.hide();
 }
