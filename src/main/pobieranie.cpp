@@ -11,7 +11,17 @@
 TForm2::TForm2(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-  ui().setupUi(this);
+  // Built when a download first shows it or writes its texts.
+  ui.Defer([this] { BuildForm(); });
+}
+
+void TForm2::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TForm2::BuildForm() {
+  ui.form().setupUi(this);
   RegisterWindowPictures();
   setFixedSize(439, 129);
   ui().Image1->setPixmap(QPixmap(QStringLiteral(":/images/pobieranie.png")));

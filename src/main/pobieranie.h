@@ -18,6 +18,12 @@ class TForm2 : public QDialog {
 
   void BitBtn1Click();
 
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
  protected:
   void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildForm();
 };

@@ -60,7 +60,17 @@ void ShowInMainWindow(const setfile::LoadedSet& set) {
 }  // namespace
 
 TWinOpenZestaw::TWinOpenZestaw(QWidget* parent) : QDialog(parent) {
-  ui().setupUi(this);
+  // Nothing of this window is needed before the user opens it.
+  ui.Defer([this] { BuildForm(); });
+}
+
+void TWinOpenZestaw::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TWinOpenZestaw::BuildForm() {
+  ui.form().setupUi(this);
   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinOpenZestaw::BitBtn2Click);
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinOpenZestaw::BitBtn1Click);
   platform::Connect(ui().BitBtn4, &QPushButton::clicked, this, &TWinOpenZestaw::BitBtn4Click);
@@ -77,7 +87,7 @@ void TWinOpenZestaw::showEvent(QShowEvent* event) {
 }
 
 bool TWinOpenZestaw::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease) {
+  if (ui.Built() && event->type() == QEvent::MouseButtonRelease) {
     if (watched == ui().StaticText13) platform::RunGuarded([this] { StaticText13Click(); });
     if (watched == ui().StaticText12) platform::RunGuarded([this] { StaticText12Click(); });
   }

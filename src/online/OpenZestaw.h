@@ -37,10 +37,14 @@ class TWinOpenZestaw : public QDialog {
   // The full path of the selected list entry, "" when none is selected.
   QString SelectedPath() const;
 
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
  protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void BuildForm();
   QString folder_;  // the folder the list shows
 };

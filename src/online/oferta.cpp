@@ -44,7 +44,17 @@ void BindGrid(QTableView* grid, TQuery* query, const std::vector<TWinOferta::Col
 }  // namespace
 
 TWinOferta::TWinOferta(QWidget* parent) : QDialog(parent) {
-  ui().setupUi(this);
+  // Nothing of this window is needed before the user opens it.
+  ui.Defer([this] { BuildForm(); });
+}
+
+void TWinOferta::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TWinOferta::BuildForm() {
+  ui.form().setupUi(this);
   ui().PageControl1->setCurrentIndex(0);
   for (QTableView* grid :
        {ui().DBGrid1, ui().DBGrid2, ui().DBGrid3, ui().DBGrid4, ui().DBGrid5, ui().DBGrid6, ui().DBGrid7}) {
@@ -229,7 +239,7 @@ void TWinOferta::BitBtn2Click() {
 }
 
 bool TWinOferta::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease &&
+  if (ui.Built() && event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     if (watched == ui().DBText2) platform::RunGuarded([this] { DBText2Click(); });
     if (watched == ui().DBText7) platform::RunGuarded([this] { DBText7Click(); });

@@ -48,8 +48,14 @@ class TWinOferta : public QDialog {
   void DBText7Click();
   void BitBtn2Click();
 
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
  protected:
   void showEvent(QShowEvent* event) override;
   void done(int result) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildForm();
 };

@@ -29,7 +29,17 @@ QStringList SetNames(const QByteArray& bytes) {
 }  // namespace
 
 TWinPobierzZestawy::TWinPobierzZestawy(QWidget* parent) : QDialog(parent) {
-  ui().setupUi(this);
+  // Nothing of this window is needed before the user opens it.
+  ui.Defer([this] { BuildForm(); });
+}
+
+void TWinPobierzZestawy::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TWinPobierzZestawy::BuildForm() {
+  ui.form().setupUi(this);
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinPobierzZestawy::BitBtn1Click);
   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinPobierzZestawy::BitBtn2Click);
   // A line chosen by mouse or keys; emptying the list chooses nothing and keeps the name.

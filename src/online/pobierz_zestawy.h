@@ -23,6 +23,12 @@ class TWinPobierzZestawy : public QDialog {
   void BitBtn2Click();  // "Pobierz zestaw": the set last clicked into "Zestawy"
   void FormClose();
 
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
  protected:
   void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildForm();
 };

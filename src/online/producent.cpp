@@ -10,9 +10,19 @@
 #include "platform/guard.h"
 
 TWinProducenci::TWinProducenci(QWidget* parent) : QDialog(parent) {
-  ui().setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
+  // The widgets wait until the user opens the window.
+  ui.Defer([this] { BuildForm(); });
+}
+
+void TWinProducenci::setVisible(bool visible) {
+  if (visible) ui.Build();
+  QDialog::setVisible(visible);
+}
+
+void TWinProducenci::BuildForm() {
+  ui.form().setupUi(this);
   ui().DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
   ui().DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   PaintRecordRows(ui().DBGrid1);

@@ -17,7 +17,13 @@ class TWinProducenci : public QDialog {
   void DBGrid1DblClick();
   void FormClose();
 
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
  protected:
   void showEvent(QShowEvent* event) override;
   void done(int result) override;
+
+ private:
+  void BuildForm();
 };

@@ -2,6 +2,7 @@
 
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <utility>
 
 #include "app/windows.h"
 #include "economics/edit_filters.h"
@@ -57,7 +58,27 @@ const std::array<TWinZestawy::DeviceKind, 7> TWinZestawy::DeviceKinds = {{
 }};
 
 TWinZestawy::TWinZestawy(QWidget* parent) : QDialog(parent) {
-  ui().setupUi(this);
+  // The set starts from the design's collector count as it is now; the lists and the widgets,
+  // filled from the catalogues as they are at the first use, wait until then.
+  CurrentSet.LiczbaZasobnikow = 1;
+  CurrentSet.LiczbaKolektorow = Engine.LiczbaKolektorow;
+  CurrentSet.GruboscZewnatrz = kDefaultInsulationThickness;
+  CurrentSet.GruboscWewnatrz = kDefaultInsulationThickness;
+  for (DeviceEntry& slot : SetSlots) slot.clear();
+  SetSlotCount = 0;
+  ui.Defer([this] { BuildForm(); });
+}
+
+void TWinZestawy::setVisible(bool visible) {
+  if (visible && !ui.Built()) {
+    ui.Build();
+    listedForThisShowing_ = true;
+  }
+  QDialog::setVisible(visible);
+}
+
+void TWinZestawy::BuildForm() {
+  ui.form().setupUi(this);
   // A radio button's handler runs when it becomes selected.
   platform::Connect(ui().RadioButton1, &QRadioButton::toggled, this, [this](bool selected) {
     if (selected) RadioButton1Click();
@@ -84,13 +105,6 @@ TWinZestawy::TWinZestawy(QWidget* parent) : QDialog(parent) {
 }
 
 void TWinZestawy::FormCreate() {
-  CurrentSet.LiczbaZasobnikow = 1;
-  CurrentSet.LiczbaKolektorow = Engine.LiczbaKolektorow;
-  CurrentSet.GruboscZewnatrz = kDefaultInsulationThickness;
-  CurrentSet.GruboscWewnatrz = kDefaultInsulationThickness;
-  for (DeviceEntry& slot : SetSlots) slot.clear();
-  SetSlotCount = 0;
-
   FillProducers();
   BuildDeviceEntries();
   ui().ComboBox1->setCurrentText(QStringLiteral("Wszystkie"));
@@ -289,7 +303,9 @@ void TWinZestawy::showEvent(QShowEvent* event) {
 }
 
 bool TWinZestawy::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != ui().ListaZestaw->viewport()) return QDialog::eventFilter(watched, event);
+  // Nothing is watched before the widgets exist.
+  if (!ui.Built() || watched != ui().ListaZestaw->viewport())
+    return QDialog::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
@@ -320,9 +336,13 @@ bool TWinZestawy::eventFilter(QObject* watched, QEvent* event) {
 void TWinZestawy::FormShow() {
   ui().Opis->clear();
   FillProducers();
+  // Lists just made by the build of this showing already hold every change.
+  const bool listed = std::exchange(listedForThisShowing_, false);
   if (Engine.CataloguesChanged != 1) return;
-  BuildDeviceEntries();
-  FillDeviceList([](const DeviceEntry&) { return true; });
+  if (!listed) {
+    BuildDeviceEntries();
+    FillDeviceList([](const DeviceEntry&) { return true; });
+  }
   Engine.CataloguesChanged = 0;
 }
 

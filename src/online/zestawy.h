@@ -71,11 +71,16 @@ class TWinZestawy : public QDialog {
   void AppendCatalogueEntries(const std::string& kind, const CatalogueRows& rows, int displayColumn,
                               int columnCount, int rowCount);
 
+  // The widgets are built before the first showing.
+  void setVisible(bool visible) override;
+
  protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void BuildForm();
+  bool listedForThisShowing_ = false;  // the showing under way built the lists
   static const DeviceKind* FindKind(const std::string& kind);
   void FillProducers();
   void BuildDeviceEntries();

@@ -42,6 +42,12 @@ const std::set<std::string> kPutOff = {
     "WinArmatura",
     "WinKoszty",
     "WinKalkulatorEkologiczny",
+    "WinZestawy",
+    "Form2",
+    "WinOpenZestaw",
+    "WinPobierzZestawy",
+    "WinProducenci",
+    "WinOferta",
 };
 
 class DeferredFormsTest : public StartedProgramTest {

@@ -76,7 +76,7 @@ TEST_F(SmallWindowsTest, SplashTickAfterTheLastWindowShowsTheMainWindow) {
 TEST_F(SmallWindowsTest, AboutWindowShowsTheVersionAndOpensItsLinks) {
   platform::ScriptedDialogs dialogs;
   TWinInfo info;
-  info.ui.Build();  // the title comes with the widgets, at the first use
+  info.ui.Build();  // its widgets wait for the first use; the title and size come with them
   const platform::ProgramVersion& version = platform::Version();
   EXPECT_EQ(info.windowTitle(), "Informacje");
   EXPECT_EQ(info.ui().Label4->text(), QStringLiteral(" %1.%2").arg(version.Major).arg(version.Minor));
@@ -107,6 +107,7 @@ TEST_F(SmallWindowsTest, AboutWindowShowsTheVersionAndOpensItsLinks) {
 
 TEST_F(SmallWindowsTest, ProgressWindowClosesByItsOkButtonAndKeepsItsState) {
   TForm2 progress;
+  progress.ui.Build();  // its widgets wait for the first use; the title comes with them
   EXPECT_EQ(progress.windowTitle(), "Pasek postępu pobierania");
   EXPECT_EQ(progress.ui().StaticText1->text(), "Pobieranie .....");
   EXPECT_EQ(progress.ui().ProgressBar1->maximum(), 100);

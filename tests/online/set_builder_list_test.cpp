@@ -120,3 +120,59 @@ TEST_F(SetBuilderListTest, NumberEditsTakeDecimalKeysAndTheProducerGivesItsWebPa
 }
 
 }  // namespace
+
+// The builder's widgets and lists wait for its first use: they then show the catalogues as they
+// are at that moment, announced change or not, while the set's collector count is the design's
+// when the builder was created.
+TEST_F(SetBuilderListTest, FirstShowingListsTheCataloguesOfThatMomentAndTheCountOfTheCreation) {
+  Engine.LiczbaKolektorow = 3;
+  TWinZestawy window;
+  ASSERT_FALSE(window.ui.Built());
+  Engine.LiczbaKolektorow = 7;
+  Form1->PumpCatalogue.Rows.push_back(Form1->PumpCatalogue.Rows[1]);
+  Form1->PumpCatalogue.Rows.back()[2] = "Nowa pompa";
+  ++Form1->PumpCatalogue.RowCount;
+  Form1->ProducerCatalogue.Rows.push_back(Form1->ProducerCatalogue.Rows[1]);
+  Form1->ProducerCatalogue.Rows.back()[1] = "Nowy producent";
+  ++Form1->ProducerCatalogue.RowCount;
+  Form1->BuildProducerLists();
+  Engine.CataloguesChanged = 1;
+
+  window.show();
+  ASSERT_EQ(window.ui().ListaUrzadzen->count(), 15);
+  EXPECT_EQ(window.ui().ListaUrzadzen->item(8)->text(), "Pompa obiegowa=Nowa pompa");
+  EXPECT_EQ(window.ui().StaticText15->text(), "15");
+  ASSERT_EQ(window.ui().ComboBox2->count(), 3);
+  EXPECT_EQ(window.ui().ComboBox2->itemText(2), "Nowy producent");
+  EXPECT_EQ(window.ui().ComboBox2->currentText(), "Wszystkie");
+  ASSERT_EQ(window.ui().EProducent->count(), 3);
+  EXPECT_EQ(window.ui().EProducent->itemText(2), "Nowy producent");
+  EXPECT_EQ(window.ui().ELiczbaKolektorow->text(), "3");
+  EXPECT_EQ(window.CurrentSet.LiczbaKolektorow, 3);
+  EXPECT_EQ(Engine.CataloguesChanged, 0);
+  window.hide();
+
+  // Once built, a later change reaches the lists at the next showing, as it always did.
+  Form1->ProducerCatalogue.Rows.pop_back();
+  --Form1->ProducerCatalogue.RowCount;
+  Form1->BuildProducerLists();
+  Form1->PumpCatalogue.Rows.pop_back();
+  --Form1->PumpCatalogue.RowCount;
+  Engine.CataloguesChanged = 1;
+  window.show();
+  EXPECT_EQ(window.ui().ListaUrzadzen->count(), 14);
+  EXPECT_EQ(window.ui().ComboBox2->count(), 2);
+  EXPECT_EQ(window.ui().EProducent->count(), 2);
+  window.hide();
+
+  // Built before its first showing (through its widgets), it still takes a change made between.
+  TWinZestawy early;
+  early.ui.Build();
+  Form1->PumpCatalogue.Rows.push_back(Form1->PumpCatalogue.Rows[1]);
+  ++Form1->PumpCatalogue.RowCount;
+  Engine.CataloguesChanged = 1;
+  early.show();
+  EXPECT_EQ(early.ui().ListaUrzadzen->count(), 15);
+  EXPECT_EQ(Engine.CataloguesChanged, 0);
+  early.hide();
+}
