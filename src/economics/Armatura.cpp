@@ -112,7 +112,8 @@ void TWinArmatura::ConnectHandlers() {
   onSelected(ui().RadioMixed, &TWinArmatura::RadioMixedClick);
 
   platform::Connect(ui().EKolRown, &QLineEdit::textChanged, this, &TWinArmatura::EKolRownChange);
-  platform::Connect(ui().EKolSzereg, &QLineEdit::textChanged, this, &TWinArmatura::EKolSzeregChange);
+  platform::Connect(ui().EKolSzereg, &QLineEdit::textChanged, this,
+                    &TWinArmatura::EKolSzeregChange);
   platform::Connect(ui().EJednostkoweNatezenie, &QLineEdit::textChanged, this,
                     &TWinArmatura::EJednostkoweNatezenieChange);
   platform::Connect(ui().EJednostkoweCisnienie, &QLineEdit::textChanged, this,
@@ -216,7 +217,8 @@ void TWinArmatura::BitBtn1Click() {
   a.DodatkowaStrataCisnienia =
       ui().EDodatkoweStratyCisn->text().isEmpty() ? 0.0f : ReadFloat(ui().EDodatkoweStratyCisn);
   const float localLosses = a.SumLocalLosses();
-  a.FieldPressureDrop = ui().ERazemCisnienie->text().isEmpty() ? 0.0f : ReadFloat(ui().ERazemCisnienie);
+  a.FieldPressureDrop =
+      ui().ERazemCisnienie->text().isEmpty() ? 0.0f : ReadFloat(ui().ERazemCisnienie);
 
   const float diameter = static_cast<float>(Engine.SrednicaPrzewodu);
   const double collectors = static_cast<double>(n) * Engine.CollectorAbsorberVolume;

@@ -164,8 +164,8 @@ void TWinKalkulatorEkologiczny::ApplyFuelLayout(int32_t type) {
     ui().Edit1Unit->setText(QStringLiteral("kWh/kg paliwa"));
   }
   ui().Edit2Caption->setText(type == 0           ? QStringLiteral("Sprawność procesu")
-                           : type == kHeatPump ? QStringLiteral("COP pompy")
-                                               : QString::fromUtf8("Sprawność kotła"));
+                             : type == kHeatPump ? QStringLiteral("COP pompy")
+                                                 : QString::fromUtf8("Sprawność kotła"));
   SetInputShown(11, BurntFuel(type));   // carbon
   SetInputShown(12, BurntFuel(type));   // sulphur
   SetInputShown(8, !BurntFuel(type));   // CO2 share
@@ -281,8 +281,9 @@ void TWinKalkulatorEkologiczny::BitBtn1Click() {
   // CO2, SO2 and the six pollutants in the order of the results window's table.
   float values[8] = {reduction.Co2, reduction.So2};
   for (int i = 0; i < 6; ++i) values[i + 2] = reduction.Pollutants[i];
-  QLabel* const labels[8] = {ui().StaticText12, ui().StaticText13, ui().StaticText14, ui().StaticText15,
-                             ui().StaticText16, ui().StaticText17, ui().StaticText18, ui().StaticText19};
+  QLabel* const labels[8] = {ui().StaticText12, ui().StaticText13, ui().StaticText14,
+                             ui().StaticText15, ui().StaticText16, ui().StaticText17,
+                             ui().StaticText18, ui().StaticText19};
   for (int row = 0; row < 8; ++row) {
     const std::string text = GeneralText(values[row], 5, 2);
     economics::SetText(labels[row], text);

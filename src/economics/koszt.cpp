@@ -178,7 +178,8 @@ void TWinKoszty::ConnectHandlers() {
                     &TWinKoszty::ComboRodzajOgrzewaniaSelect);
   platform::Connect(ui().ComboRodzajOgrzewania->lineEdit(), &QLineEdit::textEdited, this,
                     &TWinKoszty::ComboRodzajOgrzewaniaChange);
-  platform::Connect(ui().ButtonDotacja, &QPushButton::clicked, this, &TWinKoszty::ButtonDotacjaClick);
+  platform::Connect(ui().ButtonDotacja, &QPushButton::clicked, this,
+                    &TWinKoszty::ButtonDotacjaClick);
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinKoszty::BitBtn1Click);
   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinKoszty::BitBtn2Click);
 
@@ -520,9 +521,10 @@ void TWinKoszty::ShowEligibleCost() {
 }
 
 void TWinKoszty::SetLoanEditsEnabled(bool enabled) {
-  for (QLineEdit* edit : {ui().PowKolektorow, ui().KosztyKwalifikowane, ui().ProcentDotacji,
-                          ui().OprocentowanieKredytu, ui().ProwizjaKredytu, ui().IinneKosztyKredytu,
-                          ui().OkresKredytowania, ui().OczekiwanieDaDotacje, ui().WysokoscKredytu}) {
+  for (QLineEdit* edit :
+       {ui().PowKolektorow, ui().KosztyKwalifikowane, ui().ProcentDotacji,
+        ui().OprocentowanieKredytu, ui().ProwizjaKredytu, ui().IinneKosztyKredytu,
+        ui().OkresKredytowania, ui().OczekiwanieDaDotacje, ui().WysokoscKredytu}) {
     edit->setEnabled(enabled);
   }
   // A subsidy computed while the block is off would count nowhere.
@@ -540,7 +542,8 @@ void TWinKoszty::CheckDotacjaNFOSIGWClick() {
     Engine.Costs.NfosigwSubsidyOn = 0;
     NetSubsidy = 0;
     GrossSubsidy = 0;
-    for (QLineEdit* edit : {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto})
+    for (QLineEdit* edit :
+         {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto})
       edit->setText(QStringLiteral("0"));
   }
 }
@@ -571,7 +574,8 @@ void TWinKoszty::ButtonDotacjaClick() {
       {ui().OprocentowanieKredytu, &LoanTerms::InterestRate, "Puste pole oprocentowanie kredytu!"},
       {ui().ProwizjaKredytu, &LoanTerms::CommissionRate,
        "Puste pole prowizja za udzielenie kredytu!"},
-      {ui().IinneKosztyKredytu, &LoanTerms::OtherCosts, "Puste pole inne koszty udzielenia kredytu!"},
+      {ui().IinneKosztyKredytu, &LoanTerms::OtherCosts,
+       "Puste pole inne koszty udzielenia kredytu!"},
       {ui().OkresKredytowania, &LoanTerms::LoanMonths, "Puste pole okres kredytowania!"},
       {ui().OczekiwanieDaDotacje, &LoanTerms::WaitingMonths,
        "Puste pole czas oczekiwania na dotacje!"},
@@ -668,12 +672,12 @@ void TWinKoszty::ComputeYearlyFuelCosts(const FuelData& data, float hotWaterSola
 }
 
 void TWinKoszty::ShowNoResults() {
-  for (QLineEdit* edit : {ui().Edit11, ui().Edit1, ui().Edit5, ui().Edit6, ui().Edit3, ui().Edit4, ui().Edit7,
-                          ui().Edit8, ui().EOkresZwrotu}) {
+  for (QLineEdit* edit : {ui().Edit11, ui().Edit1, ui().Edit5, ui().Edit6, ui().Edit3, ui().Edit4,
+                          ui().Edit7, ui().Edit8, ui().EOkresZwrotu}) {
     edit->setText(QStringLiteral("b/d"));
   }
-  for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77, Form1->ui().Label52,
-                        WinWyniki->ui().StaticText71}) {
+  for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77,
+                        Form1->ui().Label52, WinWyniki->ui().StaticText71}) {
     label->setText(QStringLiteral("b/d"));
   }
   ui().StaticText42->hide();

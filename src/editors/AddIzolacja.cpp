@@ -71,9 +71,9 @@ void TWinAddIzolacja::BuildForm() {
   ui.form().setupUi(this);
   BindFrame(ui().LstIzolacja, ui().ComboBox1, ui().Opis, ui().StaticText12);
   // Columns 1 to 7; the grid is written back by the window itself.
-  BindFields(
-      InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5}, {ui().Edit6, ui().Opis}),
-      {}, {ui().Edit2, ui().Edit5});
+  BindFields(InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5},
+                           {ui().Edit6, ui().Opis}),
+             {}, {ui().Edit2, ui().Edit5});
   // The selection window and the design read the conductivity and the temperature as numbers.
   BindNumericColumns({{2, false, ui().lblEdit2->text()}, {5, false, ui().lblEdit5->text()}});
   BindProducerTargets(ui().Edit6, ui().Opis);
@@ -110,7 +110,8 @@ void TWinAddIzolacja::FormCreate() {
 }
 
 void TWinAddIzolacja::ClearKind() {
-  for (QLineEdit* edit : {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6}) edit->clear();
+  for (QLineEdit* edit : {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6})
+    edit->clear();
   ui().Opis->clear();
   FreeGrid();
 }

@@ -11,12 +11,14 @@ void TWinAddKolektor::BuildForm() {
   ui.form().setupUi(this);
   BindFrame(ui().LstKolektory, ui().ComboBox1, ui().Opis, ui().StaticText25);
   // The certificate and test-result links follow the description.
-  BindFields(InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6,
-                            ui().Edit7, ui().Edit8, ui().Edit9, ui().Edit10, ui().Edit11},
-                           {ui().Edit12, ui().Opis, ui().Edit1, ui().Edit13}),
-             {ui().Edit1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8,
-              ui().Edit9, ui().Edit10, ui().Edit11, ui().Edit12, ui().Edit13, ui().Opis},
-             {ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8, ui().Edit9, ui().Edit10, ui().Edit11});
+  BindFields(
+      InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6,
+                     ui().Edit7, ui().Edit8, ui().Edit9, ui().Edit10, ui().Edit11},
+                    {ui().Edit12, ui().Opis, ui().Edit1, ui().Edit13}),
+      {ui().Edit1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7,
+       ui().Edit8, ui().Edit9, ui().Edit10, ui().Edit11, ui().Edit12, ui().Edit13, ui().Opis},
+      {ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8, ui().Edit9, ui().Edit10,
+       ui().Edit11});
   BindNumericColumns({{4, false, "Liniowy wskaźnik przenikania ciepła"},
                       {5, false, "Kwadratowy wskaźnik przenikania ciepła"},
                       {6, false, "Sprawność optyczna"},

@@ -11,12 +11,12 @@ TWinAddKonstrukcja::TWinAddKonstrukcja(QWidget* parent)
 void TWinAddKonstrukcja::BuildForm() {
   ui.form().setupUi(this);
   BindFrame(ui().LstKonstrukcja, ui().ComboBox1, ui().Opis, ui().Label1);
-  BindFields(
-      InColumnOrder({ui().ComboBox1, ui().Edit1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().ComboBox2,
-                     ui().Edit6, ui().Edit7},
-                    {ui().Edit8, ui().Opis}),
-      {ui().Edit1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8, ui().Opis},
-      {});
+  BindFields(InColumnOrder({ui().ComboBox1, ui().Edit1, ui().Edit2, ui().Edit3, ui().Edit4,
+                            ui().Edit5, ui().ComboBox2, ui().Edit6, ui().Edit7},
+                           {ui().Edit8, ui().Opis}),
+             {ui().Edit1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7,
+              ui().Edit8, ui().Opis},
+             {});
   // The number of collectors and the tilt are kept as texts; the load capacity and the price are
   // read as numbers.
   BindNumericColumns({{6, false, "Nośność"}, {9, false, "Cena netto"}});

@@ -9,11 +9,12 @@ TWinAddNaczynie::TWinAddNaczynie(QWidget* parent)
 void TWinAddNaczynie::BuildForm() {
   ui.form().setupUi(this);
   BindFrame(ui().LstNaczynie, ui().ComboBox1, ui().Opis, ui().StaticText17);
-  BindFields(
-      InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7},
-                    {ui().Edit8, ui().Opis}),
-      {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8, ui().Opis},
-      {ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7});
+  BindFields(InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5,
+                            ui().Edit6, ui().Edit7},
+                           {ui().Edit8, ui().Opis}),
+             {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8,
+              ui().Opis},
+             {ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7});
   BindNumericColumns({{3, false, "Dopuszczalna temperatura pracy"},
                       {4, false, "Dopuszczalne ciśnienie pracy"},
                       {5, false, "Ciśnienie wstępne"},

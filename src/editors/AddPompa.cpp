@@ -10,11 +10,12 @@ void TWinAddPompa::BuildForm() {
   ui.form().setupUi(this);
   BindFrame(ui().LstPompa, ui().ComboBox1, ui().Opis, nullptr);
   // Every value is stored as typed; the characteristic link follows the description.
-  BindFields(
-      InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7},
-                    {ui().Edit8, ui().Opis, ui().Edit1}),
-      {ui().Edit1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8, ui().Opis},
-      {ui().Edit3, ui().Edit5, ui().Edit7});
+  BindFields(InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5,
+                            ui().Edit6, ui().Edit7},
+                           {ui().Edit8, ui().Opis, ui().Edit1}),
+             {ui().Edit1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7,
+              ui().Edit8, ui().Opis},
+             {ui().Edit3, ui().Edit5, ui().Edit7});
   // The maximum flow is kept as text; the other values are read as numbers.
   BindNumericColumns({{3, false, "Maksymalna wysokość podnoszenia"},
                       {4, true, "Liczba zaworów odcinających"},
@@ -33,8 +34,8 @@ void TWinAddPompa::FormCreate() {
 // The description keeps its text between openings.
 void TWinAddPompa::FormShow() {
   FillProducerCombo();
-  for (QLineEdit* edit :
-       {ui().Edit1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8})
+  for (QLineEdit* edit : {ui().Edit1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6,
+                          ui().Edit7, ui().Edit8})
     edit->clear();
 }
 

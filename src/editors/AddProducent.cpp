@@ -16,7 +16,8 @@ TWinAddProducent::TWinAddProducent(QWidget* parent)
 void TWinAddProducent::BuildForm() {
   ui.form().setupUi(this);
   BindFrame(ui().LstProducent, nullptr, ui().Opis, ui().StaticText5);
-  BindFields(InColumnOrder({ui().Edit1, ui().Edit2}, {ui().Opis}), {ui().Edit1, ui().Edit2, ui().Opis}, {});
+  BindFields(InColumnOrder({ui().Edit1, ui().Edit2}, {ui().Opis}),
+             {ui().Edit1, ui().Edit2, ui().Opis}, {});
   BindButtons(ui().BitBtn1, ui().BitBtn2, ui().BitBtn4, ui().BitBtn5);
   connect(ui().BitBtn3, &QPushButton::clicked, this, &QDialog::close);
   platform::RunGuarded([this] { FormCreate(); });

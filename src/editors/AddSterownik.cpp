@@ -11,10 +11,11 @@ void TWinAddSterownik::BuildForm() {
   BindFrame(ui().LstSterownik, ui().ComboBox4, ui().Opis, ui().StaticText16);
   // The three Tak/Nie choices count as required fields: an emptied one refuses the row.
   BindFields(
-      InColumnOrder({ui().ComboBox4, ui().Edit2, ui().ComboBox1, ui().ComboBox2, ui().ComboBox3, ui().Edit3,
-                     ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8},
+      InColumnOrder({ui().ComboBox4, ui().Edit2, ui().ComboBox1, ui().ComboBox2, ui().ComboBox3,
+                     ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8},
                     {ui().Edit9, ui().Opis}),
-      {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8, ui().Edit9, ui().Opis},
+      {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8,
+       ui().Edit9, ui().Opis},
       {});
   // The counts are whole numbers; the sensor kind and the choices are texts.
   BindNumericColumns({{2, true, "Liczba zasobników"},
@@ -40,7 +41,8 @@ void TWinAddSterownik::FormCreate() {
 // The web page and the three choices keep their texts between openings.
 void TWinAddSterownik::FormShow() {
   FillProducerCombo();
-  for (QLineEdit* edit : {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8})
+  for (QLineEdit* edit :
+       {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8})
     edit->clear();
   ui().Opis->clear();
 }

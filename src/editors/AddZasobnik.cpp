@@ -10,13 +10,14 @@ TWinAddZasobnik::TWinAddZasobnik(QWidget* parent)
 void TWinAddZasobnik::BuildForm() {
   ui.form().setupUi(this);
   BindFrame(ui().ListBoxZasobnik, ui().ComboBox1, ui().Opis, ui().StaticText29);
-  BindFields(InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6,
-                            ui().Edit7, ui().Edit8, ui().Edit9, ui().Edit10, ui().Edit11, ui().Edit12},
-                           {ui().Edit13, ui().Opis}),
-             {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8, ui().Edit9,
-              ui().Edit10, ui().Edit11, ui().Edit12, ui().Edit13, ui().Opis},
-             {ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8, ui().Edit9, ui().Edit10, ui().Edit11,
-              ui().Edit12});
+  BindFields(
+      InColumnOrder({ui().ComboBox1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6,
+                     ui().Edit7, ui().Edit8, ui().Edit9, ui().Edit10, ui().Edit11, ui().Edit12},
+                    {ui().Edit13, ui().Opis}),
+      {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8,
+       ui().Edit9, ui().Edit10, ui().Edit11, ui().Edit12, ui().Edit13, ui().Opis},
+      {ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8, ui().Edit9, ui().Edit10,
+       ui().Edit11, ui().Edit12});
   BindNumericColumns({{4, false, "Pojemność Zasobnika"},
                       {5, false, "Straty ciśnienia wymiennika solarnego"},
                       {6, false, "Pojemność wymiennika solarnego"},
@@ -40,8 +41,9 @@ void TWinAddZasobnik::FormCreate() {
 // The description keeps its text between openings.
 void TWinAddZasobnik::FormShow() {
   FillProducerCombo();
-  for (QLineEdit* edit : {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8,
-                          ui().Edit9, ui().Edit10, ui().Edit11, ui().Edit12, ui().Edit13})
+  for (QLineEdit* edit :
+       {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8,
+        ui().Edit9, ui().Edit10, ui().Edit11, ui().Edit12, ui().Edit13})
     edit->clear();
 }
 

@@ -158,8 +158,7 @@ void CatalogueEditorFrame::FillList() {
 
 CatalogueListing CatalogueEditorFrame::ReadListing() {
   Document.SetFileName(parameters_.fileName);
-  return ReadCatalogueListing(parameters_.fileName, parameters_.listColumn,
-                              parameters_.flagColumn);
+  return ReadCatalogueListing(parameters_.fileName, parameters_.listColumn, parameters_.flagColumn);
 }
 
 void CatalogueEditorFrame::FillList(const CatalogueListing& listing) {

@@ -156,7 +156,8 @@ void TForm3::Button1Click() {
 
     PlaceBar(averageBars_[size_t(m)], ui().Image1, averageBars_[size_t(m)]->x(), f * 100.0);
     PlaceBar(beamBars_[size_t(m)], ui().Image3, ui().Image3->x() + 40 * (m + 1), beam[m] * 50.0);
-    PlaceBar(diffuseBars_[size_t(m)], ui().Image4, ui().Image4->x() + 40 * (m + 1), diffuse * 100.0);
+    PlaceBar(diffuseBars_[size_t(m)], ui().Image4, ui().Image4->x() + 40 * (m + 1),
+             diffuse * 100.0);
   }
 }
 
@@ -170,8 +171,8 @@ void TForm3::PlaceBar(QFrame* bar, const QLabel* image, int left, double height)
 void TForm3::DrawChartFrames() {
   DrawFrame(ui().Image1, {332, 312, {212, 112, 12}, {{"1", 212}, {"2", 112}, {"3", 12}}});
   DrawFrame(ui().Image3, {332,
-                        312,
-                        {312, 262, 212, 162, 112, 62, 12},
-                        {{"1", 262}, {"2", 212}, {"3", 162}, {"4", 112}, {"5", 62}, {"6", 12}}});
+                          312,
+                          {312, 262, 212, 162, 112, 62, 12},
+                          {{"1", 262}, {"2", 212}, {"3", 162}, {"4", 112}, {"5", 62}, {"6", 12}}});
   DrawFrame(ui().Image4, {132, 112, {112, 12}, {{"1", 12}}});
 }

@@ -38,7 +38,7 @@ void TWinInfo::FormCreate() {
   // Only the major and the minor number are shown, after a blank.
   const platform::ProgramVersion& version = platform::Version();
   ui().Label4->setText(QStringLiteral(" ") + QString::fromStdString(std::to_string(version.Major)) +
-                     "." + QString::fromStdString(std::to_string(version.Minor)));
+                       "." + QString::fromStdString(std::to_string(version.Minor)));
 }
 
 bool TWinInfo::eventFilter(QObject* watched, QEvent* event) {

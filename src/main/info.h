@@ -27,6 +27,7 @@ class TWinInfo : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildForm();
 };

@@ -153,7 +153,8 @@ void TForm1::SetUpMonthlyTable() {
     platform::SetCell(table, 0, month + 1, MonthNames[month]);
   // Headings word-wrapped on white, months centred, odd rows cream and even rows white, whatever
   // the colours of the desktop.
-  PaintCells(table, [](int, int row) { return row % 2 == 1 ? kCream : QColor(Qt::white); }, 1);
+  PaintCells(
+      table, [](int, int row) { return row % 2 == 1 ? kCream : QColor(Qt::white); }, 1);
 }
 
 void TForm1::ShowDesignDefaults() {

@@ -153,28 +153,29 @@ void TForm1::BitBtn2Click() {
 }
 
 void TForm1::ResetResults() {
-  for (QLabel* label : {ui().Label50, ui().Label52, ui().Label91}) label->setText(QStringLiteral("b/d"));
-  for (QLabel* value :
-       {ui().StaticText19, ui().StaticText16, ui().StaticText22, ui().StaticText25, ui().StaticText40,
-        ui().StaticText37, ui().StaticText41, ui().StaticText38, ui().StaticText39})
+  for (QLabel* label : {ui().Label50, ui().Label52, ui().Label91})
+    label->setText(QStringLiteral("b/d"));
+  for (QLabel* value : {ui().StaticText19, ui().StaticText16, ui().StaticText22, ui().StaticText25,
+                        ui().StaticText40, ui().StaticText37, ui().StaticText41, ui().StaticText38,
+                        ui().StaticText39})
     value->setText(QStringLiteral("0"));
 
   const bool pool = ui().CheckBasen->isChecked();
   ui().StaticText14->setText(pool ? QStringLiteral("Zapotrzebowanie")
-                                : QStringLiteral("Nie wybrano basenu"));
+                                  : QStringLiteral("Nie wybrano basenu"));
   FitWidth(ui().StaticText14);
   ui().StaticText14->show();
-  SetShown({ui().StaticText27, ui().StaticText25, ui().StaticText38, ui().StaticText39, ui().StaticText24,
-            ui().StaticText33, ui().StaticText36},
+  SetShown({ui().StaticText27, ui().StaticText25, ui().StaticText38, ui().StaticText39,
+            ui().StaticText24, ui().StaticText33, ui().StaticText36},
            pool);
 
   const bool heating = Engine.CWUCO == 1;
   ui().StaticText29->setText(heating ? QStringLiteral("Zapotrzebowanie")
-                                   : QStringLiteral("Nie wybrano wspomagania CO"));
+                                     : QStringLiteral("Nie wybrano wspomagania CO"));
   FitWidth(ui().StaticText29);
   ui().StaticText29->show();
-  SetShown({ui().StaticText31, ui().StaticText19, ui().StaticText37, ui().StaticText41, ui().StaticText21,
-            ui().StaticText32, ui().StaticText35},
+  SetShown({ui().StaticText31, ui().StaticText19, ui().StaticText37, ui().StaticText41,
+            ui().StaticText21, ui().StaticText32, ui().StaticText35},
            heating);
 
   ui().BitBtn11->setEnabled(true);
@@ -279,7 +280,8 @@ bool TForm1::InputsInRange() {
   };
   if (ui().ELiczbaOsob->text().isEmpty() || IntOf(ui().ELiczbaOsob) < 1 ||
       IntOf(ui().ELiczbaOsob) > 5000) {
-    Refuse(QStringLiteral("Liczba osoób ma się zawierać w przedziale 1-5000 !!!"), ui().ELiczbaOsob);
+    Refuse(QStringLiteral("Liczba osoób ma się zawierać w przedziale 1-5000 !!!"),
+           ui().ELiczbaOsob);
     return false;
   }
   if (!within(ui().ETempZimnaWoda, [](float t) { return t > 0 && t < 16; })) {
@@ -512,14 +514,16 @@ void ClearDesignResults(CVindargast2& d) {
 
 void TForm1::ClearResults() {
   ClearDesignResults(Engine);
-  for (QLabel* label : {ui().Label50, ui().Label52, ui().Label91}) label->setText(QStringLiteral("b/d"));
-  for (QLabel* value :
-       {ui().Label28, ui().Label27, ui().StaticText19, ui().StaticText16, ui().StaticText22, ui().StaticText25,
-        ui().StaticText40, ui().StaticText37, ui().StaticText41, ui().StaticText38, ui().StaticText39})
+  for (QLabel* label : {ui().Label50, ui().Label52, ui().Label91})
+    label->setText(QStringLiteral("b/d"));
+  for (QLabel* value : {ui().Label28, ui().Label27, ui().StaticText19, ui().StaticText16,
+                        ui().StaticText22, ui().StaticText25, ui().StaticText40, ui().StaticText37,
+                        ui().StaticText41, ui().StaticText38, ui().StaticText39})
     value->setText(QStringLiteral("0"));
   platform::ClearCells(*ui().TabelaKolektorow, 1, 1);
-  for (QWidget* command : {static_cast<QWidget*>(ui().BitBtn11), static_cast<QWidget*>(ui().BitBtn1),
-                           static_cast<QWidget*>(ui().BitBtn3)})
+  for (QWidget* command :
+       {static_cast<QWidget*>(ui().BitBtn11), static_cast<QWidget*>(ui().BitBtn1),
+        static_cast<QWidget*>(ui().BitBtn3)})
     command->setEnabled(false);
   ui().Opcjeraportu1->setEnabled(false);
   if (ResultsClearedHook) ResultsClearedHook();

@@ -320,7 +320,8 @@ void TForm1::CheckIzolacjaClick() {
 // Unticked, the circulation values are cleared while the edits keep their texts.
 void TForm1::CheckCyrkulacjaClick() {
   const bool ticked = ui().CheckCyrkulacja->isChecked();
-  ShowGroup({ui().ECzasPompyCyrk, ui().EDlugoscPompyCyrk, ui().Label5, ui().Label6, ui().Label41, ui().Label42},
+  ShowGroup({ui().ECzasPompyCyrk, ui().EDlugoscPompyCyrk, ui().Label5, ui().Label6, ui().Label41,
+             ui().Label42},
             ticked);
   ui().ECzasPompyCyrk->setEnabled(ticked);
   ui().EDlugoscPompyCyrk->setEnabled(ticked);
@@ -334,9 +335,9 @@ void TForm1::CheckCyrkulacjaClick() {
 void TForm1::CheckBasenClick() {
   const bool ticked = ui().CheckBasen->isChecked();
   ShowGroup({ui().Image2, ui().StaticText4, ui().StaticText5, ui().StaticText6, ui().StaticText7,
-             ui().StaticText8, ui().StaticText9, ui().StaticText10, ui().StaticText12, ui().StaticText11,
-             ui().StaticText13, ui().BasenDlugosc, ui().BasenSzerokosc, ui().BasenGlebokosc,
-             ui().CheckPrzeslona, ui().basenOD, ui().basenDO},
+             ui().StaticText8, ui().StaticText9, ui().StaticText10, ui().StaticText12,
+             ui().StaticText11, ui().StaticText13, ui().BasenDlugosc, ui().BasenSzerokosc,
+             ui().BasenGlebokosc, ui().CheckPrzeslona, ui().basenOD, ui().basenDO},
             ticked);
   Engine.Basen = ticked ? 1 : 0;
 }
@@ -380,9 +381,9 @@ void TForm1::ChooseScheme(int scheme) {
   const bool centralHeating = chosen.centralHeating == 1;
   ui().Edit7->setEnabled(centralHeating);
   ui().Edit8->setEnabled(centralHeating);
-  ShowGroup({ui().Edit7, ui().Edit8, ui().PowDomu, ui().EnergiaDom, ui().Label10, ui().Label11, ui().Label12,
-             ui().Label30, ui().Label31, ui().Label33, ui().Label34, ui().Label55, ui().Label56, ui().Label59,
-             ui().Label57, ui().Label58},
+  ShowGroup({ui().Edit7, ui().Edit8, ui().PowDomu, ui().EnergiaDom, ui().Label10, ui().Label11,
+             ui().Label12, ui().Label30, ui().Label31, ui().Label33, ui().Label34, ui().Label55,
+             ui().Label56, ui().Label59, ui().Label57, ui().Label58},
             centralHeating);
   ShowGroup({ui().Label64, ui().Label69, ui().Label87}, chosen.tanks == 2);
 

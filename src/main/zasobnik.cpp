@@ -175,6 +175,6 @@ void TWinZasobnik::ShowSummary(bool withSecondCapacity) {
   Form1->ui().Label67->setText(
       QString::fromStdString(General15(Engine.SelectedTank->PojemnoscZasobnika)));
   Form1->ui().Label64->setText(withSecondCapacity ? QString::fromStdString(General15(
-                                                      Engine.SelectedTank2->PojemnoscZasobnika))
-                                                : QString());
+                                                        Engine.SelectedTank2->PojemnoscZasobnika))
+                                                  : QString());
 }

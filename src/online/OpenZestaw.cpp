@@ -129,8 +129,9 @@ void TWinOpenZestaw::PreviewSet(const QString& path) {
     ReadFailed("2");
     return;
   }
-  QLabel* const texts[] = {ui().StaticText9,  ui().StaticText10, ui().StaticText11, ui().StaticText12,
-                           ui().StaticText13, ui().StaticText14, ui().StaticText15};
+  QLabel* const texts[] = {ui().StaticText9,  ui().StaticText10, ui().StaticText11,
+                           ui().StaticText12, ui().StaticText13, ui().StaticText14,
+                           ui().StaticText15};
   for (int i = 0; i < 7; ++i) texts[i]->setText(Text(preview.info[i + 1]));
   ui().StaticText17->setText(Text(preview.info[0] + " zł"));
   ui().Opis->setPlainText(Text(preview.info[8]));
@@ -154,8 +155,8 @@ bool TWinOpenZestaw::LoadSetIntoDesign(const QString& path) {
   // own price then replaces.
   if (Form1) Form1->ui().ELiczbaKolektorow->setText(Text(std::to_string(set.collectors)));
   setfile::ApplySet(set, Engine);
-  QLabel* const texts[] = {ui().StaticText9, ui().StaticText10, ui().StaticText11, ui().StaticText12,
-                           ui().StaticText13};
+  QLabel* const texts[] = {ui().StaticText9, ui().StaticText10, ui().StaticText11,
+                           ui().StaticText12, ui().StaticText13};
   for (int i = 0; i < 5; ++i) texts[i]->setText(Text(set.texts[i + 1]));
   ui().StaticText14->setText(Text(std::to_string(set.collectors)));
   ui().StaticText15->setText(Text(std::to_string(set.tanks)));

@@ -56,8 +56,8 @@ void TWinOferta::setVisible(bool visible) {
 void TWinOferta::BuildForm() {
   ui.form().setupUi(this);
   ui().PageControl1->setCurrentIndex(0);
-  for (QTableView* grid :
-       {ui().DBGrid1, ui().DBGrid2, ui().DBGrid3, ui().DBGrid4, ui().DBGrid5, ui().DBGrid6, ui().DBGrid7}) {
+  for (QTableView* grid : {ui().DBGrid1, ui().DBGrid2, ui().DBGrid3, ui().DBGrid4, ui().DBGrid5,
+                           ui().DBGrid6, ui().DBGrid7}) {
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     PaintRecordRows(grid);
@@ -151,8 +151,8 @@ void TWinOferta::showEvent(QShowEvent* event) {
 
 void TWinOferta::FormShow() {
   // A query that fails below must not leave the previous producer's data under this one's grids.
-  for (QLabel* text :
-       {ui().DBText1, ui().DBText2, ui().DBText3, ui().DBText4, ui().DBText5, ui().DBText6, ui().DBText7})
+  for (QLabel* text : {ui().DBText1, ui().DBText2, ui().DBText3, ui().DBText4, ui().DBText5,
+                       ui().DBText6, ui().DBText7})
     text->clear();
   if (!DM) return;
   for (const DevicePage& page : DevicePages()) {

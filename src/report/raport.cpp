@@ -102,7 +102,8 @@ void TWinRaport::BitGenerujClick() {
 
   if (ui().CheckObliczenia->isChecked()) WriteThermalChapter(report, Engine);
   if (ui().CheckInformacje->isChecked()) WriteInstallationChapters(report, Engine);
-  if (ui().CheckZwrot->isChecked()) WritePaybackChapter(report, Engine.Costs, CurrentPaybackTexts());
+  if (ui().CheckZwrot->isChecked())
+    WritePaybackChapter(report, Engine.Costs, CurrentPaybackTexts());
   if (ui().CheckWykresy->isChecked()) WriteChartsChapter(report, Engine);
   if (report.PageCount == 0) return;
 

@@ -1,13 +1,14 @@
 // Every window can be used on a 1366 x 768 screen: a window larger than the screen's free area
-// is as large as that area, with scroll bars around its contents and its row of buttons in view. Run on an offscreen screen of
-// that size (the test starts itself once more with such a screen when its own is another).
+// is as large as that area, with scroll bars around its contents and its row of buttons in view.
+// Run on an offscreen screen of that size (the test starts itself once more with such a screen when
+// its own is another).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>

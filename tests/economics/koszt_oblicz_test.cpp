@@ -215,12 +215,12 @@ TEST_F(KosztyObliczTest, MissingFuelDataOrServiceLifeStopsWithoutAResult) {
     ui().BitBtn1->click();
     EXPECT_TRUE(SameBits(StoredItemsAndCosts(), before));
     EXPECT_FLOAT_EQ(Engine.Costs.PaybackYears, earlier[8]);
-    for (QLineEdit* edit : {ui().Edit11, ui().Edit1, ui().Edit5, ui().Edit6, ui().Edit3, ui().Edit4, ui().Edit7,
-                            ui().Edit8, ui().EOkresZwrotu}) {
+    for (QLineEdit* edit : {ui().Edit11, ui().Edit1, ui().Edit5, ui().Edit6, ui().Edit3, ui().Edit4,
+                            ui().Edit7, ui().Edit8, ui().EOkresZwrotu}) {
       EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
     }
-    for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77, Form1->ui().Label52,
-                          WinWyniki->ui().StaticText71}) {
+    for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77,
+                          Form1->ui().Label52, WinWyniki->ui().StaticText71}) {
       EXPECT_EQ(label->text(), "b/d") << label->objectName().toStdString();
     }
     EXPECT_TRUE(ui().StaticText42->isHidden());

@@ -305,7 +305,8 @@ TEST_F(KosztyTest, SubsidisedLoanByTaxScale) {
     // over the remaining 22 months after it.
     const double before = 200;
     const double after = (20000 - gross) * 6 * 22 / 2400;
-    EXPECT_EQ(ui().KosztyKredytu->text().toStdString(), FixedText(200 + before + after + 100, 7, 2));
+    EXPECT_EQ(ui().KosztyKredytu->text().toStdString(),
+              FixedText(200 + before + after + 100, 7, 2));
     const double net = gross - ReadFloat(c.tax) - 200 - before - after - 100;
     EXPECT_NEAR(window.NetSubsidy, net, 0.01);
     EXPECT_EQ(ui().DotacjaNetto->text().toStdString(), FixedText(net, 7, 2));
@@ -390,7 +391,8 @@ TEST_F(KosztyTest, UntickingTheLoanClearsItsResults) {
   EXPECT_FALSE(ui().ProcentDotacji->isEnabled());
   EXPECT_EQ(window.NetSubsidy, 0);
   EXPECT_EQ(window.GrossSubsidy, 0);
-  for (QLineEdit* edit : {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto})
+  for (QLineEdit* edit :
+       {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto})
     EXPECT_EQ(edit->text(), "0");
 }
 
@@ -548,7 +550,8 @@ TEST_F(KosztyTest, PumpElectricityIsTypedWhileItsBoxIsTicked) {
   QTest::keyClicks(ui().EEnergiaPompy, "1a2,5-");
   EXPECT_EQ(ui().EEnergiaPompy->text(), "12.5");
   // The loan's results take only decimal numbers as well.
-  for (QLineEdit* edit : {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto}) {
+  for (QLineEdit* edit :
+       {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto}) {
     edit->clear();
     QTest::keyClicks(edit, "3x,7");
     EXPECT_EQ(edit->text(), "3.7") << edit->objectName().toStdString();

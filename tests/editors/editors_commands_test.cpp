@@ -592,8 +592,8 @@ TEST_F(EditorCommandsTest, ShowReadsTheFileAsItIsNow) {
 
 TEST_F(EditorCommandsTest, VesselValueEditsTakeOnlyDecimalKeys) {
   TWinAddNaczynie editor;
-  for (QLineEdit* edit :
-       {editor.ui().Edit3, editor.ui().Edit4, editor.ui().Edit5, editor.ui().Edit6, editor.ui().Edit7}) {
+  for (QLineEdit* edit : {editor.ui().Edit3, editor.ui().Edit4, editor.ui().Edit5,
+                          editor.ui().Edit6, editor.ui().Edit7}) {
     QTest::keyClicks(edit, "1,5x.2");
     EXPECT_EQ(edit->text(), "1.5.2") << edit->objectName().toStdString();
   }

@@ -464,7 +464,7 @@ TEST_F(InsulationEditorTest, ChangeWritesTheGridOnlyToTheKindItShows) {
   } cases[] = {
       {"another kind selected",
        [](TWinAddIzolacja& e) {
-         ShowKind(e, 1);  // kind 4
+         ShowKind(e, 1);                                      // kind 4
          platform::SetCell(e.ui().GridGrubosci, 1, 1, "15");  // 10 mm: 13 -> 15 (kind 7 has 19)
          platform::SetCell(e.ui().GridGrubosci, 2, 1, "3.5");
          e.ui().LstIzolacja->setCurrentRow(2);  // kind 7, selected only
@@ -528,7 +528,8 @@ TEST_F(InsulationEditorTest, ChangeIsRefusedForAVendorKindAMissingFieldOrACellTh
        QString::fromUtf8("Wartość „25.5” w polu „Grubość [mm], średnica 15” nie jest liczbą "
                          "całkowitą.\nProszę wprowadzić poprawną wartość"),
        platform::Icon::Warning},
-      {"price", 1, [](TWinAddIzolacja& e) { platform::SetCell(e.ui().GridGrubosci, 2, 1, "1.2.3"); },
+      {"price", 1,
+       [](TWinAddIzolacja& e) { platform::SetCell(e.ui().GridGrubosci, 2, 1, "1.2.3"); },
        QString::fromUtf8("Ostrzeżenie"),
        QString::fromUtf8("Wartość „1.2.3” w polu „Cena zł, średnica 10” nie jest liczbą.\nProszę "
                          "wprowadzić poprawną wartość"),

@@ -132,10 +132,8 @@ TEST_F(ThicknessWindowTest, ARowThatIsNoWholeNumberIsPassedOver) {
     Fill(window, "Moja izolacja", "28", "20", "7");
     window.ui().btbDodaj->click();
 
-    const std::vector<Row> expected = {kThicknesses[0],
-                                       bad,
-                                       {"2", "2", "15", "20", "6.5", "0"},
-                                       {"4", "2", "28", "20", "7", "0"}};
+    const std::vector<Row> expected = {
+        kThicknesses[0], bad, {"2", "2", "15", "20", "6.5", "0"}, {"4", "2", "28", "20", "7", "0"}};
     EXPECT_EQ(Records(File()), expected);
     EXPECT_EQ(Form1->ThicknessCatalogue.Rows, expected);
   }

@@ -118,7 +118,8 @@ TEST_F(InputsTest, ChangeHandlersStoreZeroOrKeepTheValueWhenEmptied) {
       {"circulation length", Form1->ui().EDlugoscPompyCyrk, &Engine.DlugoscPrzewodowCyrkulacyjnych,
        true},
       {"litres per person", Form1->ui().EDCWU, &Engine.DCWU, false},
-      {"tank ambient", Form1->ui().ETempOtoczZasobnika, &Engine.TemperaturaOtoczeniaZasobnika, false},
+      {"tank ambient", Form1->ui().ETempOtoczZasobnika, &Engine.TemperaturaOtoczeniaZasobnika,
+       false},
       {"supply", Form1->ui().Edit7, &Engine.TemperaturaZasilania, false},
       {"return", Form1->ui().Edit8, &Engine.TemperaturaPowrotu, false},
       {"tilt", Form1->ui().EBeta, &Engine.KatBeta, false},
@@ -181,7 +182,7 @@ TEST_F(InputsTest, ACirculationTextThatIsNoNumberCanBeMended) {
   for (QLineEdit* edit : {Form1->ui().ECzasPompyCyrk, Form1->ui().EDlugoscPompyCyrk}) {
     const std::string name = edit->objectName().toStdString();
     float& field = edit == Form1->ui().ECzasPompyCyrk ? Engine.CzasPracyPompyCyrkulacyjnej
-                                                    : Engine.DlugoscPrzewodowCyrkulacyjnych;
+                                                      : Engine.DlugoscPrzewodowCyrkulacyjnych;
     Retype(edit, "2.5");
     dialogs.ExpectError("'2.5.' is not a valid floating point value");
     QTest::keyClicks(edit, ".");
@@ -327,13 +328,13 @@ TEST_F(InputsTest, ListsStoreTheUsersPickOnly) {
 TEST_F(InputsTest, CheckBoxesSetTheirFlagsAndShowTheirGroups) {
   platform::ScriptedDialogs dialogs;
   auto& ui = Form1->ui;
-  const auto circulation = Widgets(
-      {ui().ECzasPompyCyrk, ui().EDlugoscPompyCyrk, ui().Label5, ui().Label6, ui().Label41, ui().Label42});
+  const auto circulation = Widgets({ui().ECzasPompyCyrk, ui().EDlugoscPompyCyrk, ui().Label5,
+                                    ui().Label6, ui().Label41, ui().Label42});
   const auto pool =
       Widgets({ui().Image2, ui().StaticText4, ui().StaticText5, ui().StaticText6, ui().StaticText7,
-               ui().StaticText8, ui().StaticText9, ui().StaticText10, ui().StaticText11, ui().StaticText12,
-               ui().StaticText13, ui().BasenDlugosc, ui().BasenSzerokosc, ui().BasenGlebokosc,
-               ui().CheckPrzeslona, ui().basenOD, ui().basenDO});
+               ui().StaticText8, ui().StaticText9, ui().StaticText10, ui().StaticText11,
+               ui().StaticText12, ui().StaticText13, ui().BasenDlugosc, ui().BasenSzerokosc,
+               ui().BasenGlebokosc, ui().CheckPrzeslona, ui().basenOD, ui().basenDO});
   // At start every group is hidden and the circulation edits disabled.
   for (QWidget* w : circulation) EXPECT_FALSE(Shown(w)) << w->objectName().toStdString();
   for (QWidget* w : pool) EXPECT_FALSE(Shown(w)) << w->objectName().toStdString();
@@ -385,9 +386,10 @@ class SchemeTest : public InputsTest {
  protected:
   std::vector<QWidget*> CentralHeating() const {
     auto& ui = Form1->ui;
-    return Widgets({ui().Edit7, ui().Edit8, ui().PowDomu, ui().EnergiaDom, ui().Label10, ui().Label11,
-                    ui().Label12, ui().Label30, ui().Label31, ui().Label33, ui().Label34, ui().Label55,
-                    ui().Label56, ui().Label59, ui().Label57, ui().Label58});
+    return Widgets({ui().Edit7, ui().Edit8, ui().PowDomu, ui().EnergiaDom, ui().Label10,
+                    ui().Label11, ui().Label12, ui().Label30, ui().Label31, ui().Label33,
+                    ui().Label34, ui().Label55, ui().Label56, ui().Label59, ui().Label57,
+                    ui().Label58});
   }
   std::vector<QWidget*> SecondTank() const {
     auto& ui = Form1->ui;

@@ -321,11 +321,11 @@ TEST_F(MenuTest, HighlightedItemIsFramedAndFilledOnlyWhenEnabled) {
 // shows the partner's logo.
 TEST_F(MenuTest, ToolBarButtonsMenuItemsAndTheAboutWindowHaveTheirPictures) {
   auto& ui = Form1->ui;
-  for (QAction* action :
-       {ui().ToolButton1, ui().ToolButton2, ui().ToolButton3, ui().ToolButton4, ui().ToolButton5,
-        ui().ToolButton6, ui().ToolButton7, ui().ToolButton8, ui().Zasobnik1, ui().Kolektorsoneczny1,
-        ui().Sterowniksolarny1, ui().Naczyniewzbiorcze1, ui().Pompaobiegowa1, ui().Izolacja1, ui().Miasta,
-        ui().Konstrukcjawsporcza1, ui().Producent1}) {
+  for (QAction* action : {ui().ToolButton1, ui().ToolButton2, ui().ToolButton3, ui().ToolButton4,
+                          ui().ToolButton5, ui().ToolButton6, ui().ToolButton7, ui().ToolButton8,
+                          ui().Zasobnik1, ui().Kolektorsoneczny1, ui().Sterowniksolarny1,
+                          ui().Naczyniewzbiorcze1, ui().Pompaobiegowa1, ui().Izolacja1, ui().Miasta,
+                          ui().Konstrukcjawsporcza1, ui().Producent1}) {
     SCOPED_TRACE(action->objectName().toStdString());
     const QImage picture = action->icon().pixmap(24, 24).toImage();
     ASSERT_FALSE(picture.isNull());

@@ -33,7 +33,9 @@ class InsulationWindowTest : public SelectionTest {
     Engine.DlugoscPrzewodowWewnatrz = 20;
   }
 
-  static void SetDiameter(const char* text) { Form1->ui().ComboSrednicaPrzewodu->setEditText(text); }
+  static void SetDiameter(const char* text) {
+    Form1->ui().ComboSrednicaPrzewodu->setEditText(text);
+  }
 
   static std::vector<std::string> Listed(const QTableWidget* grid) {
     std::vector<std::string> rows;

@@ -79,7 +79,8 @@ TEST_F(SmallWindowsTest, AboutWindowShowsTheVersionAndOpensItsLinks) {
   info.ui.Build();  // its widgets wait for the first use; the title and size come with them
   const platform::ProgramVersion& version = platform::Version();
   EXPECT_EQ(info.windowTitle(), "Informacje");
-  EXPECT_EQ(info.ui().Label4->text(), QStringLiteral(" %1.%2").arg(version.Major).arg(version.Minor));
+  EXPECT_EQ(info.ui().Label4->text(),
+            QStringLiteral(" %1.%2").arg(version.Major).arg(version.Minor));
   EXPECT_EQ(info.ui().Label3->text(), "wersja pliku");
   EXPECT_EQ(info.size(), QSize(450, 296));
   EXPECT_FALSE(info.windowFlags() & Qt::WindowCloseButtonHint);
@@ -102,7 +103,8 @@ TEST_F(SmallWindowsTest, AboutWindowShowsTheVersionAndOpensItsLinks) {
   // The window's own button closes it; shown again it keeps its version text.
   QTest::mouseClick(info.ui().BitBtn1, Qt::LeftButton);
   EXPECT_FALSE(info.isVisible());
-  EXPECT_EQ(info.ui().Label4->text(), QStringLiteral(" %1.%2").arg(version.Major).arg(version.Minor));
+  EXPECT_EQ(info.ui().Label4->text(),
+            QStringLiteral(" %1.%2").arg(version.Major).arg(version.Minor));
 }
 
 TEST_F(SmallWindowsTest, ProgressWindowClosesByItsOkButtonAndKeepsItsState) {

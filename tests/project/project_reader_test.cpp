@@ -82,7 +82,8 @@ class ProjectReaderTest : public ProjectTest {
     state += k.CheckInflacja->isChecked() ? "I" : "i";
     state += k.RSumaNetto->isChecked() ? "N" : "n";
     state += QString::number(k.ComboStawkiPodatku->currentIndex()).toStdString();
-    state += QString::number(WinKalkulatorEkologiczny->ui().ComboBox1->currentIndex()).toStdString();
+    state +=
+        QString::number(WinKalkulatorEkologiczny->ui().ComboBox1->currentIndex()).toStdString();
     state += Form1->ui().Label49->text().toStdString();
     for (float v : {Engine.CollectorK1, Engine.CollectorArea, Engine.Tank2Volume, Engine.Tank2Price,
                     Engine.InsulationLambda, Engine.InsulationCost})

@@ -181,10 +181,10 @@ TEST_F(ReportPdfTest, NoChapterCancelledDialogAndUnwritableTarget) {
   const std::string blocker = dir.Write("plik", "x");
   const QString target = QString::fromStdString(blocker + "/raport.pdf");
   dialogs.ExpectSaveFile(target);
-  dialogs.ExpectBox(
-      "Komunikat",
-      "Nie można zapisać pliku " + target + QString::fromUtf8(": w ścieżce jest plik zamiast folderu"),
-      platform::Icon::Warning);
+  dialogs.ExpectBox("Komunikat",
+                    "Nie można zapisać pliku " + target +
+                        QString::fromUtf8(": w ścieżce jest plik zamiast folderu"),
+                    platform::Icon::Warning);
   raport_->BitGenerujClick();
 }
 

@@ -369,8 +369,8 @@ TEST_F(ReportWindowsTest, ReportLogoIsFoundInTheProgramFolder) {
 
 TEST_F(ReportWindowsTest, ReportOptionsStartEmptyWithTheirBoxes) {
   auto& ui = raport_->ui;
-  for (QLineEdit* edit :
-       {ui().ENazwaProjektu, ui().EProjektant, ui().ELokalizacja, ui().EWWW, ui().EMail, ui().ETelefon}) {
+  for (QLineEdit* edit : {ui().ENazwaProjektu, ui().EProjektant, ui().ELokalizacja, ui().EWWW,
+                          ui().EMail, ui().ETelefon}) {
     EXPECT_EQ(edit->text(), "") << edit->objectName().toStdString();
   }
   const bool ticked[6] = {false, true, false, true, true, true};
