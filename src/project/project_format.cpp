@@ -308,6 +308,10 @@ class Reader {
     const std::vector<xml::Element> nodes = root.Children();
     if (root.Child("formularz")) Form(Fields(nodes[0]));
     for (size_t i = 1; i < nodes.size(); ++i) Section(nodes, static_cast<int>(i));
+    // The "other" cost item is the mounting structure's price after every read: a file without
+    // the structure's section (or with it before the costs) would otherwise keep a figure that
+    // its next save, which always writes the structure after the costs, cannot bring back.
+    d_.CenaInne = d_.SelectedStructure->Cena;
   }
 
  private:
@@ -412,9 +416,6 @@ class Reader {
       if (node.Child("Przeslona")) d_.Przeslona = 1;
     } else if (name == "Konstrukcja_wsporcza") {
       d_.SelectedStructure->ReadFromXml(nodes, index, ProjectLayout);
-      // The "other" cost item is the mounting structure's price: the structure comes after the
-      // costs in the file, so its price is what the item holds after a read.
-      d_.CenaInne = d_.SelectedStructure->Cena;
     } else if (name == "Kalkulator_Ekologiczny") {
       for (int i = 0; i < 13; ++i) w_.ecology[size_t(i)] = f.Text(i);
       w_.ecologyFuel = HeatingType(f.Int(13));
