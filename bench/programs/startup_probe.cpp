@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
   showTimes = qEnvironmentVariableIsSet("STARTUP_PROBE_TIMES");
   if (argc < 2) return 2;
   const QString folder = QString::fromLocal8Bit(argv[1]);
+  const auto ahead = startup::StartAhead();
   QApplication app(argc, argv);
   Phase("application object");
   AnswerEveryBox answers;

@@ -134,6 +134,11 @@ void PrepareApplication(QApplication& app) {
     delete translator;
 }
 
+std::unique_ptr<platform::Ahead> StartAhead() {
+  return std::make_unique<platform::Ahead>(
+      std::vector<std::function<void()>>{&platform::ReadFontConfiguration, &TDM::LoadDriverAhead});
+}
+
 bool EnterProgramFolder(const QString& folder) {
   return QDir::setCurrent(folder);
 }
@@ -178,6 +183,7 @@ void DestroyWindows() {
 }
 
 int Run(int argc, char** argv) {
+  const std::unique_ptr<platform::Ahead> ahead = StartAhead();
   QApplication app(argc, argv);
   platform::RunGuarded([&app] {
     EnterProgramFolder(QCoreApplication::applicationDirPath());

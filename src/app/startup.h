@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <functional>
+#include <memory>
 #include <vector>
+
+#include "platform/ahead.h"
 
 namespace startup {
 
@@ -18,6 +21,12 @@ void PrepareApplication(QApplication& app);
 // default settings stand there, however the program was started (a desktop launcher starts it in
 // the home folder). False when the folder cannot be entered.
 bool EnterProgramFolder(const QString& folder);
+
+// Starts on a second thread what later steps of the start need and the first ones do not: the
+// font configuration, read at the main window's first text, and the database driver, loaded at
+// the data module's connection. Called first, before the application object; releasing the
+// result waits for the work.
+std::unique_ptr<platform::Ahead> StartAhead();
 
 struct Options {
   int splashInterval = 3000;  // ms from the splash window's creation to the main window

@@ -1,10 +1,14 @@
 #include "online/DMVindargast.h"
 
+#include <dlfcn.h>
+
 #include <QBrush>
 #include <QColor>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <mutex>
 #include <string>
 #include <utility>
 
@@ -135,6 +139,47 @@ QString TDM::ConnectionString() {
 
 namespace {
 
+// Held while the driver is loaded ahead and while a connection is made, so that the ODBC
+// configuration is never read by both at once.
+std::mutex& DriverLoading() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+}  // namespace
+
+void TDM::LoadDriverAhead() {
+  const std::lock_guard<std::mutex> lock(DriverLoading());
+  // Loaded as the driver manager loads them (lazily, local symbols); the handles stay open, so
+  // its own loads find the libraries there.
+  constexpr int kFlags = RTLD_LAZY | RTLD_LOCAL;
+  if (!dlopen("libodbc.so.2", kFlags)) return;
+  // A data source ("DSN=") is looked up by the driver manager itself at the connection.
+  const QRegularExpressionMatch driver =
+      QRegularExpression(QStringLiteral("(?:^|;)\\s*DRIVER\\s*=\\s*\\{([^}]*)\\}"),
+                         QRegularExpression::CaseInsensitiveOption)
+          .match(ConnectionString());
+  if (!driver.hasMatch()) return;
+  void* installer = dlopen("libodbcinst.so.2", kFlags);
+  using ProfileString = int (*)(const char*, const char*, const char*, char*, int, const char*);
+  const auto read =
+      installer ? reinterpret_cast<ProfileString>(dlsym(installer, "SQLGetPrivateProfileString"))
+                : nullptr;
+  if (!read) return;
+  char path[4096] = {};
+  const QByteArray name = driver.captured(1).trimmed().toUtf8();
+  if (read(name.constData(), "Driver", "", path, sizeof path, "ODBCINST.INI") <= 0 || !path[0])
+    return;
+  if (dlopen(path, kFlags) || path[0] == '/') return;
+  // A bare file name is looked up by the driver manager in the "odbc" folder beside itself.
+  char folder[4096] = {};
+  if (void* manager = dlopen("libodbc.so.2", kFlags | RTLD_NOLOAD);
+      manager && dlinfo(manager, RTLD_DI_ORIGIN, folder) == 0)
+    dlopen((std::string(folder) + "/odbc/" + path).c_str(), kFlags);
+}
+
+namespace {
+
 const QString kPrice = QStringLiteral("cena");
 
 }  // namespace
@@ -209,5 +254,6 @@ void TDM::SetConnected(bool connected) {
     return;
   }
   if (ADOConnection1.isOpen()) return;
+  const std::lock_guard<std::mutex> lock(DriverLoading());
   if (!ADOConnection1.open()) throw DatabaseError(ErrorText(ADOConnection1.lastError()));
 }

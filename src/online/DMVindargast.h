@@ -68,6 +68,12 @@ class TDM : public QObject {
   // VINDARGAST_DB or from the ODBC data source the string names.
   static QString ConnectionString();
 
+  // Loads the ODBC driver manager and the driver the connection string names, with the libraries
+  // they need, without connecting: the start runs it on a second thread (platform::Ahead) so that
+  // the connection made at the module's creation finds them loaded. The connection waits for it
+  // while it runs; a driver it cannot find is left for the connection to report.
+  static void LoadDriverAhead();
+
   QSqlDatabase ADOConnection1;
 
   bool Connected() const { return ADOConnection1.isOpen(); }

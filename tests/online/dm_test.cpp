@@ -1,5 +1,6 @@
 // The data module's connection to the producers' database: against a real MariaDB server on
 // 127.0.0.1, and against addresses where no database answers.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -8,6 +9,7 @@
 #include <QVariant>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "mariadb_server.h"
@@ -128,6 +130,44 @@ TEST_F(DataModuleTest, ASilentServerEndsInTheErrorBoxAtTheConnectTimeout) {
   TDM dm;
   ExpectConnectionFailureBox(recorded);
   EXPECT_FALSE(dm.Connected());
+}
+
+// The start loads the driver on a second thread while the windows before the data module are
+// made; however far that load has come when the module connects, the connection ends as it would
+// without it: connected to a real server, the error box for a missing driver or data source.
+TEST_F(DataModuleTest, TheDriverLoadedAheadLeavesEveryConnectionAsItWas) {
+  MariaDbServer server;
+  ASSERT_TRUE(server.Ready());
+  struct Case {
+    QString connection;
+    bool connects;
+  };
+  const std::vector<Case> cases = {
+      {server.ConnectionString(), true},
+      {QStringLiteral("DRIVER={No Such Driver};SERVER=127.0.0.1;PORT=1"), false},
+      {QStringLiteral("DSN=NoSuchDataSource"), false},
+      {QStringLiteral("SERVER=127.0.0.1;PORT=1"), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.connection.toStdString());
+    ScopedConnectionString configured(c.connection);
+    RecordingDialogs recorded;
+    std::thread ahead(&TDM::LoadDriverAhead);
+    auto dm = std::make_unique<TDM>();
+    ahead.join();
+    EXPECT_EQ(dm->Connected(), c.connects);
+    if (c.connects) {
+      EXPECT_TRUE(recorded.boxes.empty());
+      QSqlQuery query(dm->ADOConnection1);
+      ASSERT_TRUE(query.exec(QStringLiteral("SELECT DATABASE()")));
+      ASSERT_TRUE(query.next());
+      EXPECT_EQ(query.value(0).toString(), MariaDbServer::kDatabase);
+    } else {
+      ExpectConnectionFailureBox(recorded);
+    }
+  }
+  // What was loaded ahead stays loaded: the driver manager's own load finds it.
+  EXPECT_NE(dlopen("libodbc.so.2", RTLD_LAZY | RTLD_NOLOAD), nullptr);
 }
 
 }  // namespace
