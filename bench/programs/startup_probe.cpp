@@ -40,9 +40,11 @@ int main(int argc, char** argv) {
   ExitAfterFirstPaint exit([] { return static_cast<QWidget*>(Form1); });
   exit.onPaint = [] { Phase("first paint"); };
   int result = 1;
+  startup::LoadingAhead loading;
   platform::RunGuarded([&] {
     startup::EnterProgramFolder(folder);
     startup::PrepareApplication(app);
+    loading = startup::LoadAhead();
     Phase("application prepared");
     startup::Options options;
     options.splashInterval = 0;

@@ -27,6 +27,7 @@
 #include "main/kolektor.h"
 #include "main/lokalizacja.h"
 #include "main/naczynie.h"
+#include "main/pictures.h"
 #include "main/pobieranie.h"
 #include "main/pompa.h"
 #include "main/sterownik.h"
@@ -136,7 +137,18 @@ void PrepareApplication(QApplication& app) {
 
 std::unique_ptr<platform::Ahead> StartAhead() {
   return std::make_unique<platform::Ahead>(
-      std::vector<std::function<void()>>{&platform::ReadFontConfiguration, &TDM::LoadDriverAhead});
+      std::vector<std::function<void()>>{&platform::ReadFontConfiguration});
+}
+
+LoadingAhead LoadAhead() {
+  RegisterWindowPictures();
+  LoadingAhead loading;
+  // Two threads: the main window needs its picture before the data module needs its driver.
+  loading.pictures = std::make_unique<platform::PicturesAhead>(QStringList{
+      QString::fromUtf8(TForm1::kStartPicture), QString::fromLatin1(TWinSplash::kPicture)});
+  loading.driver =
+      std::make_unique<platform::Ahead>(std::vector<std::function<void()>>{&TDM::LoadDriverAhead});
+  return loading;
 }
 
 bool EnterProgramFolder(const QString& folder) {
@@ -185,9 +197,11 @@ void DestroyWindows() {
 int Run(int argc, char** argv) {
   const std::unique_ptr<platform::Ahead> ahead = StartAhead();
   QApplication app(argc, argv);
-  platform::RunGuarded([&app] {
+  LoadingAhead loading;  // released before the application object
+  platform::RunGuarded([&app, &loading] {
     EnterProgramFolder(QCoreApplication::applicationDirPath());
     PrepareApplication(app);
+    loading = LoadAhead();
     if (!CreateWindows()) return;
     app.exec();
   });

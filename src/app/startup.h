@@ -22,11 +22,22 @@ void PrepareApplication(QApplication& app);
 // the home folder). False when the folder cannot be entered.
 bool EnterProgramFolder(const QString& folder);
 
-// Starts on a second thread what later steps of the start need and the first ones do not: the
-// font configuration, read at the main window's first text, and the database driver, loaded at
-// the data module's connection. Called first, before the application object; releasing the
-// result waits for the work.
+// The start makes its windows one after the other on the main thread; what they need and can be
+// had without Qt's widgets is made ready on other threads meanwhile (platform::Ahead), each
+// started where it competes least with the main thread's own loading:
+// - StartAhead, called first, before the application object: the font configuration, read at
+//   the main window's first text;
+// - LoadAhead, once the application object stands and the program folder is entered, before
+//   CreateWindows: the main and splash windows' pictures, and the database driver that the data
+//   module's connection loads.
+// Releasing what they return waits for their work; LoadAhead's before the application object.
 std::unique_ptr<platform::Ahead> StartAhead();
+
+struct LoadingAhead {
+  std::unique_ptr<platform::PicturesAhead> pictures;
+  std::unique_ptr<platform::Ahead> driver;
+};
+LoadingAhead LoadAhead();
 
 struct Options {
   int splashInterval = 3000;  // ms from the splash window's creation to the main window

@@ -16,6 +16,7 @@
 #include "engine/vindargast2.h"
 #include "main/gridcell.h"
 #include "main/pictures.h"
+#include "platform/ahead.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
@@ -31,8 +32,6 @@ const QStringList MonthNames = {
 CurrencyFormat DotFormatSettings;
 
 namespace {
-
-const char* const kStartPicture = "Grafika/CWU-1zasobnik.bmp";
 
 QString FileNameOnly(const char* path) {
   return QFileInfo(QString::fromUtf8(path)).fileName();
@@ -110,8 +109,8 @@ void TForm1::FormCreate() {
 
   // A picture that cannot be loaded ends the start like a missing catalogue; the remaining steps
   // still run so that every missing file is reported at once.
-  QPixmap scheme;
-  if (scheme.load(QString::fromUtf8(kStartPicture))) {
+  const QPixmap scheme = platform::PicturesAhead::Take(QString::fromUtf8(kStartPicture));
+  if (!scheme.isNull()) {
     ui().ObrazekTlo->setPixmap(scheme);
   } else {
     platform::MessageBox(QStringLiteral("Z powodu braku pliku ") + FileNameOnly(kStartPicture) +

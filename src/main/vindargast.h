@@ -31,6 +31,10 @@ class TForm1 : public QMainWindow, public CCatalogues {
   Q_OBJECT
 
  public:
+  // The scheme picture shown from the start, in the program folder; the start decodes it ahead
+  // (platform::PicturesAhead) while the window's widgets are made.
+  static constexpr const char* kStartPicture = "Grafika/CWU-1zasobnik.bmp";
+
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 

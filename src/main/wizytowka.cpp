@@ -1,12 +1,12 @@
 #include "main/wizytowka.h"
 
 #include <QGuiApplication>
-#include <QPixmap>
 #include <QScreen>
 
 #include "app/windows.h"
 #include "main/pictures.h"
 #include "main/vindargast.h"
+#include "platform/ahead.h"
 #include "platform/guard.h"
 
 TWinSplash::TWinSplash(QWidget* parent, int intervalMs)
@@ -14,7 +14,7 @@ TWinSplash::TWinSplash(QWidget* parent, int intervalMs)
   ui().setupUi(this);
   RegisterWindowPictures();
   setFixedSize(642, 241);
-  ui().Image1->setPixmap(QPixmap(QStringLiteral(":/images/splash.jpg")));
+  ui().Image1->setPixmap(platform::PicturesAhead::Take(QString::fromLatin1(kPicture)));
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   Timer1.setSingleShot(true);

@@ -14,6 +14,9 @@ class TWinSplash : public QWidget {
 
  public:
   static constexpr int kInterval = 3000;  // ms from the creation to the main window
+  // Its picture; the start decodes it ahead (platform::PicturesAhead) while the windows before
+  // it are made.
+  static constexpr const char* kPicture = ":/images/splash.jpg";
 
   explicit TWinSplash(QWidget* parent = nullptr, int intervalMs = kInterval);
 

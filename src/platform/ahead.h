@@ -4,7 +4,11 @@
 // lock of the work that makes it, so the work ahead only ever saves time.
 #pragma once
 
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
 #include <functional>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -22,6 +26,26 @@ class Ahead {
 
  private:
   std::thread thread_;
+};
+
+// Pictures of the first windows, decoded on a second thread while the windows before them are
+// made. Needs the application object and the program folder; releasing it waits for the decoding
+// and forgets the pictures no window took.
+class PicturesAhead {
+ public:
+  explicit PicturesAhead(const QStringList& paths);
+  PicturesAhead(const PicturesAhead&) = delete;
+  PicturesAhead& operator=(const PicturesAhead&) = delete;
+  ~PicturesAhead();
+
+  // The picture (a file or resource path) as QPixmap(path) would read it: decoded ahead (waiting
+  // for it when it is still being decoded) and taken once, or read now. Null when it cannot be
+  // read, either way.
+  static QPixmap Take(const QString& path);
+
+ private:
+  QStringList paths_;
+  std::unique_ptr<Ahead> decoding_;
 };
 
 // Reads the system's font configuration (fontconfig, which Qt's text drawing uses and which keeps

@@ -3,6 +3,7 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QPixmap>
 #include <QTest>
 #include <QTimer>
 #include <map>
@@ -12,6 +13,7 @@
 #include "app/windows.h"
 #include "engine/vindargast2.h"
 #include "main/vindargast.h"
+#include "main/wizytowka.h"
 #include "program_folder.h"
 #include "qt_app.h"
 #include "recording_dialogs.h"
@@ -193,6 +195,34 @@ TEST_F(StartupTest, DestroyWindowsReleasesEveryWindow) {
   startup::DestroyWindows();
   for (const auto& [name, instance] : Instances()) EXPECT_EQ(instance, nullptr) << name;
   EXPECT_EQ(VisibleWindows(), 0);
+}
+
+// The start's work ahead (the font configuration, the two pictures, the driver) gives the windows
+// what they would have read themselves; a scheme picture that is missing still ends the start with
+// its message.
+TEST_F(StartupTest, TheWorkAheadGivesTheWindowsTheirPicturesAndAMissingOneStillEndsTheStart) {
+  const std::unique_ptr<platform::Ahead> fonts = startup::StartAhead();
+  startup::Options options;
+  options.splashInterval = 10;
+  {
+    RecordingDialogs dialogs;
+    const startup::LoadingAhead loading = startup::LoadAhead();
+    ASSERT_TRUE(startup::CreateWindows(options));
+    ASSERT_NE(WinSplash, nullptr);
+    EXPECT_EQ(Form1->ui().ObrazekTlo->pixmap().toImage(),
+              QPixmap(QString::fromUtf8(TForm1::kStartPicture)).toImage());
+    EXPECT_EQ(WinSplash->ui().Image1->pixmap().toImage(),
+              QPixmap(QString::fromLatin1(TWinSplash::kPicture)).toImage());
+    startup::DestroyWindows();
+  }
+  folder_.Remove(TForm1::kStartPicture);
+  RecordingDialogs dialogs;
+  const startup::LoadingAhead loading = startup::LoadAhead();
+  EXPECT_FALSE(startup::CreateWindows(options));
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].text,
+            "Z powodu braku pliku CWU-1zasobnik.bmp aplikacja nie może zostać uruchomiona");
+  for (const auto& [name, instance] : Instances()) EXPECT_EQ(instance, nullptr) << name;
 }
 
 }  // namespace
