@@ -17,7 +17,8 @@ class ExitAfterFirstPaint : public QObject {
     qApp->installEventFilter(this);
   }
 
-  std::function<void()> onPaint;  // called at the first paint, before the exit
+  std::function<void()> onPaint;
+  std::function<void()> onExit;  // called at the first paint, before the exit
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && !painted_ && watched == window_()) {
@@ -26,7 +27,12 @@ class ExitAfterFirstPaint : public QObject {
       // Once the paint has been delivered and flushed; no tear-down, which the start does not
       // include.
       QMetaObject::invokeMethod(
-          qApp, [] { _exit(0); }, Qt::QueuedConnection);
+          qApp,
+          [this] {
+            if (onExit) onExit();
+            _exit(0);
+          },
+          Qt::QueuedConnection);
     }
     return false;
   }

@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
   platform::SetBackend(&answers);
   ExitAfterFirstPaint exit([] { return static_cast<QWidget*>(Form1); });
   exit.onPaint = [] { Phase("first paint"); };
+  exit.onExit = [] { Phase("exit"); };
   int result = 1;
   startup::LoadingAhead loading;
   platform::RunGuarded([&] {
