@@ -17,8 +17,8 @@ class ExitAfterFirstPaint : public QObject {
     qApp->installEventFilter(this);
   }
 
-  std::function<void()> onPaint;
-  std::function<void()> onExit;  // called at the first paint, before the exit
+  std::function<void()> onPaint;  // called at the first paint
+  std::function<void()> onExit;   // called once that paint is done, right before the exit
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && !painted_ && watched == window_()) {
