@@ -1,7 +1,8 @@
-// Work of the start that needs no window and no Qt object, done on a second thread while the
-// application object and the first windows are made on the main one: libraries a later window
-// loads, configuration a later step reads. A window that uses the result waits for it through the
-// lock of the work that makes it, so the work ahead only ever saves time.
+// Work of the start that needs no widget, done on other threads while the application object and
+// the first windows are made on the main one: libraries a later window loads, configuration a
+// later step reads, pictures a later window shows. A window that uses the result waits for it
+// (through the lock of the work that makes it, or the picture's own waiting), so the work ahead
+// only ever saves time.
 #pragma once
 
 #include <QPixmap>
