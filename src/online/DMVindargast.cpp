@@ -153,7 +153,8 @@ void TDM::LoadDriverAhead() {
   // Loaded as the driver manager loads them (lazily, local symbols); the handles stay open, so
   // its own loads find the libraries there.
   constexpr int kFlags = RTLD_LAZY | RTLD_LOCAL;
-  if (!dlopen("libodbc.so.2", kFlags)) return;
+  void* manager = dlopen("libodbc.so.2", kFlags);
+  if (!manager) return;
   // A data source ("DSN=") is looked up by the driver manager itself at the connection.
   const QRegularExpressionMatch driver =
       QRegularExpression(QStringLiteral("(?:^|;)\\s*DRIVER\\s*=\\s*\\{([^}]*)\\}"),
@@ -173,8 +174,7 @@ void TDM::LoadDriverAhead() {
   if (dlopen(path, kFlags) || path[0] == '/') return;
   // A bare file name is looked up by the driver manager in the "odbc" folder beside itself.
   char folder[4096] = {};
-  if (void* manager = dlopen("libodbc.so.2", kFlags | RTLD_NOLOAD);
-      manager && dlinfo(manager, RTLD_DI_ORIGIN, folder) == 0)
+  if (dlinfo(manager, RTLD_DI_ORIGIN, folder) == 0)
     dlopen((std::string(folder) + "/odbc/" + path).c_str(), kFlags);
 }
 

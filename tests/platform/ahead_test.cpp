@@ -41,11 +41,6 @@ TEST(AheadTest, StepsRunInOrderOnAnotherThreadAndTheReleaseWaitsForThem) {
   for (const std::thread::id& id : threads) EXPECT_NE(id, std::this_thread::get_id());
 }
 
-TEST(AheadTest, NoStepsIsNoWork) {
-  platform::Ahead ahead({});
-  platform::ReadFontConfiguration();  // on the main thread too: reading it twice is harmless
-}
-
 // A picture of each kind the start decodes (a palette bitmap, a photograph, a drawing with
 // transparent parts), as files.
 struct PictureFiles {
