@@ -127,6 +127,10 @@ void TSelectionWindow::PrepareCombo(QComboBox* combo, const char* invitation) {
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->lineEdit()->setReadOnly(true);
+  // The text is shown, never typed: a shown model that matches an entry is no choice of it (Qt
+  // would activate that entry when the edit loses the focus, and the window would take the
+  // catalogue's row in place of the design's device).
+  QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
   combo->setCurrentIndex(-1);
   combo->setEditText(QString::fromUtf8(invitation));
 }
@@ -158,6 +162,7 @@ bool TSelectionWindow::ChoosePanel(const DevicePanel& panel, int32_t& index) {
   index = row;
   if (!TakeRow(panel, row)) return false;
   Engine.SetPriceMode = 0;
+  Form1->DesignChanged();  // the results on screen were computed with the device before
   return true;
 }
 

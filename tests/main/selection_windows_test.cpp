@@ -277,6 +277,33 @@ TEST_F(SelectionWindowsTest, ShowingShowsTheDeviceOfAProjectOrSetAndNeverWritesE
   }
 }
 
+// A window that shows the design's own device (a project's, here with a price of its own) shows
+// its model as the list's text; the list losing the focus is no choice of the entry of that name.
+TEST_F(SelectionWindowsTest, LeavingAWindowThatShowsTheDesignsDeviceKeepsThatDevice) {
+  for (const PlainWindow& w : kWindows) {
+    SCOPED_TRACE(w.name);
+    platform::ScriptedDialogs dialogs;  // no box
+    std::unique_ptr<QDialog> window = w.make();
+    Engine.ProjectLoaded = 1;
+    const int row = PickRow(w);
+    w.id() = 9999;
+    w.device().Model = Table(w).Rows[size_t(row)][size_t(w.modelColumn)];
+    w.device().Cena = 12345;
+    Engine.*w.cost = 12345;
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    w.combo(window.get())->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(w.combo(window.get())->currentText().toStdString(), w.device().Model);
+    window->hide();
+    QApplication::processEvents();
+    EXPECT_EQ(w.id(), 9999);
+    EXPECT_EQ(w.device().Cena, 12345.0f);
+    EXPECT_EQ(Engine.*w.cost, 12345.0f);
+    Engine = MakeDefaultDesign();
+  }
+}
+
 TEST_F(SelectionWindowsTest, OnlyTheVesselWindowShowsADeviceWithANegativeId) {
   platform::ScriptedDialogs dialogs;
   TWinSterownik controller;
