@@ -181,6 +181,7 @@ void TWinIzolacja::ComboWyborIzolacjiSelect() {
   Engine.OutdoorInsulationThickness = 0;
   ui().Label1->setText(Currency(0, 6));
   ui().Label2->setText(Currency(0, 6));
+  Form1->DesignChanged();
 }
 
 void TWinIzolacja::StringGrid1SelectCell(int, int row) {
@@ -211,6 +212,7 @@ void TWinIzolacja::ChooseThickness(bool outdoor, int row) {
   (outdoor ? Engine.OutdoorInsulationThickness : Engine.IndoorInsulationThickness) = thickness;
   (outdoor ? ui().Label5 : ui().Label6)->setText(Millimetres(thickness));
   grid->viewport()->update();
+  Form1->DesignChanged();
 }
 
 void TWinIzolacja::ComboWyborKonstrukcjiSelect() {

@@ -116,6 +116,7 @@ void TWinLokalizacja::ComboWyborLokalizacjiSelect() {
   SelectedCityRow = row;
   if (!TakeCity(row)) return;
   Engine.ProjectLoaded = 0;
+  Form1->DesignChanged();
   Form1->SetStatusText(
       0, QString::fromStdString("Wybrano miasto: " + CityRow(row)[kNameColumn] +
                                 " o szerokości geograficznej " + CityRow(row)[kLatitudeColumn]));

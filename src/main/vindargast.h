@@ -169,6 +169,9 @@ class TForm1 : public QMainWindow, public CCatalogues {
   // clears the other windows that show results (installed at start-up, as they sit above this one).
   void ClearResults();
   static std::function<void()> ResultsClearedHook;
+  // The user changed the design (an input of this window, a device, the city): the results on
+  // screen were computed for the design before, so they are cleared until the next compute.
+  void DesignChanged();
 
   // The tool bar: each writes its status text, then opens its window.
   void ToolButton1Click();
@@ -231,5 +234,6 @@ class TForm1 : public QMainWindow, public CCatalogues {
   void CopyInputsIntoEngine();
   bool InputsInRange();
   void ShowResults();
+  bool resultsShown_ = false;  // a compute's results are on screen
   // ---- end of the commands --------------------------------------------------------------------
 };

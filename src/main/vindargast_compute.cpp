@@ -150,6 +150,7 @@ void TForm1::BitBtn2Click() {
   Engine = design;
   ShowResults();
   computed = true;
+  resultsShown_ = true;
 }
 
 void TForm1::ResetResults() {
@@ -512,7 +513,12 @@ void ClearDesignResults(CVindargast2& d) {
 
 }  // namespace
 
+void TForm1::DesignChanged() {
+  if (resultsShown_) ClearResults();
+}
+
 void TForm1::ClearResults() {
+  resultsShown_ = false;
   ClearDesignResults(Engine);
   for (QLabel* label : {ui().Label50, ui().Label52, ui().Label91})
     label->setText(QStringLiteral("b/d"));

@@ -1,5 +1,6 @@
 // The main window's design inputs: key filters, and the change, leave, select and click handlers
 // that write each input into Engine as soon as it changes.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
@@ -172,6 +173,8 @@ void TForm1::ConnectInputs() {
     edit->installEventFilter(events);
     if (handlers.change != nullptr)
       platform::Connect(edit, &QLineEdit::textChanged, this, handlers.change);
+    // Typed, pasted or cut: texts the program writes itself (a project, a set) clear on their own.
+    platform::Connect(edit, &QLineEdit::textEdited, this, &TForm1::DesignChanged);
     if (previous != nullptr) setTabOrder(previous, edit);
     previous = edit;
   }
@@ -189,12 +192,18 @@ void TForm1::ConnectInputs() {
   for (const auto& list : lists) {
     list.combo->setInsertPolicy(QComboBox::NoInsert);
     platform::Connect(list.combo, &QComboBox::activated, this, list.select);
+    platform::Connect(list.combo, &QComboBox::currentIndexChanged, this, &TForm1::DesignChanged);
+    if (QLineEdit* typed = list.combo->lineEdit())
+      platform::Connect(typed, &QLineEdit::textEdited, this, &TForm1::DesignChanged);
   }
 
   platform::Connect(ui().CheckIzolacja, &QCheckBox::toggled, this, &TForm1::CheckIzolacjaClick);
   platform::Connect(ui().CheckCyrkulacja, &QCheckBox::toggled, this, &TForm1::CheckCyrkulacjaClick);
   platform::Connect(ui().CheckBasen, &QCheckBox::toggled, this, &TForm1::CheckBasenClick);
   platform::Connect(ui().CheckPrzeslona, &QCheckBox::toggled, this, &TForm1::CheckPrzeslonaClick);
+  for (QCheckBox* check :
+       {ui().CheckIzolacja, ui().CheckCyrkulacja, ui().CheckBasen, ui().CheckPrzeslona})
+    platform::Connect(check, &QCheckBox::clicked, this, &TForm1::DesignChanged);
 
   platform::Connect(ui().Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
   platform::Connect(ui().Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
@@ -364,6 +373,8 @@ void TForm1::Button4Click() {
 // missing file is reported the first time only.
 void TForm1::ChooseScheme(int scheme) {
   const Scheme& chosen = kSchemes[scheme];
+  const bool changed =
+      Engine.LiczbaZasobnikow != chosen.tanks || Engine.CWUCO != chosen.centralHeating;
   const QString path = QString::fromUtf8(chosen.picture);
   QPixmap picture;
   if (picture.load(path)) {
@@ -391,4 +402,5 @@ void TForm1::ChooseScheme(int scheme) {
   Engine.CWUCO = chosen.centralHeating;
   // The tank cost item counts the second tank only while the design has two.
   TWinZasobnik::StoreTankPrice();
+  if (changed) DesignChanged();
 }

@@ -105,6 +105,7 @@ void TWinZasobnik::ComboWyborZasobnikaSelect() {
   SetStatusText(QString::fromStdString("Wybrano zasobnik: " + Engine.SelectedTank->Model));
   ShowSummary(false);
   Engine.SetPriceMode = 0;
+  Form1->DesignChanged();
 }
 
 void TWinZasobnik::ComboWyborZasobnika2Select() {
@@ -120,6 +121,7 @@ void TWinZasobnik::ComboWyborZasobnika2Select() {
   ShowRequiredVolume(ui().TabelaZasobnika1);
   ShowRequiredVolume(ui().TabelaZasobnika2);
   Engine.SetPriceMode = 0;
+  Form1->DesignChanged();
 }
 
 void TWinZasobnik::FormShow() {

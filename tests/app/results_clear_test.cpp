@@ -1,9 +1,11 @@
 // Results belong to the design they were computed for: opening a project, restoring the factory
-// settings or loading a device set leaves no result of the design before on screen or in Engine,
-// in any of the windows that show results, until the next compute.
+// settings, loading a device set or any change the user makes to the design leaves no result of
+// the design before on screen or in Engine, in any of the windows that show results, until the
+// next compute.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QTest>
 #include <deque>
 #include <filesystem>
@@ -15,7 +17,11 @@
 #include "economics/kalkulatorEkologiczny.h"
 #include "economics/koszt.h"
 #include "engine/vindargast2.h"
+#include "main/izolacja.h"
+#include "main/kolektor.h"
+#include "main/lokalizacja.h"
 #include "main/vindargast.h"
+#include "main/zasobnik.h"
 #include "online/OpenZestaw.h"
 #include "platform/cellgrid_qt.h"
 #include "project/project_commands.h"
@@ -135,6 +141,65 @@ TEST_F(ResultsClearTest, AFailedOpenKeepsTheResults) {
   project::OpenProject(*Form1);
   EXPECT_TRUE(Form1->ui().BitBtn11->isEnabled());
   EXPECT_NE(Engine.AnnualHotWaterSolarEnergy, 0.0f);
+}
+
+// The user's own changes, each as the user makes it: typed, chosen from a list, ticked, clicked,
+// or a device or city chosen in its window.
+TEST_F(ResultsClearTest, EveryChangeOfTheDesignTakesItsResultsAway) {
+  // A choice from a list, as the user makes it: the entry becomes current, then is activated.
+  const auto pick = [](QComboBox* combo) {
+    const int other = combo->currentIndex() == 1 ? 2 : 1;
+    ASSERT_GT(combo->count(), other) << combo->objectName().toStdString();
+    combo->setCurrentIndex(other);
+    emit combo->activated(other);
+  };
+  const Ui::TForm1& f = Form1->ui();
+  const struct {
+    const char* name;
+    std::function<void()> change;
+  } cases[] = {
+      {"a persons' count typed", [&f] { QTest::keyClicks(f.ELiczbaOsob, "1"); }},
+      {"a pipe length emptied", [&f] { QTest::keyClick(f.EDlugoscPrzewZew, Qt::Key_Backspace); }},
+      {"a collectors' count typed", [&f] { QTest::keyClicks(f.ELiczbaKolektorow, "2"); }},
+      {"the multiplicity chosen", [&] { pick(f.ComboWspKrotnosci); }},
+      {"the pipe diameter chosen", [&] { pick(f.ComboSrednicaPrzewodu); }},
+      {"the pool ticked", [&f] { f.CheckBasen->click(); }},
+      {"the circulation ticked", [&f] { f.CheckCyrkulacja->click(); }},
+      {"another scheme",
+       [&f] { (Engine.LiczbaZasobnikow == 2 ? f.Button1 : f.Button2)->click(); }},
+      {"another collector", [&] { pick(WinKolektor->ui().ComboWyborKolektora); }},
+      {"another tank", [&] { pick(WinZasobnik->ui().ComboWyborZasobnika); }},
+      {"another insulation", [&] { pick(WinIzolacja->ui().ComboWyborIzolacji); }},
+      {"another city", [&] { pick(WinLokalizacja->ui().ComboWyborLokalizacji); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    project::RestoreFactorySettings(*Form1);  // each change from a design that computes
+    ComputeAndShow();
+    c.change();
+    ExpectNoResult();
+  }
+}
+
+// Only a change clears: the scheme already chosen clicked again, and device windows opened and
+// closed (the first showing builds them) leave the results of the design on screen.
+TEST_F(ResultsClearTest, WhatChangesNothingKeepsTheResults) {
+  ComputeAndShow();
+  const Ui::TForm1& f = Form1->ui();
+  (Engine.LiczbaZasobnikow == 2 ? (Engine.CWUCO == 1 ? f.Button4 : f.Button2)
+                                : (Engine.CWUCO == 1 ? f.Button3 : f.Button1))
+      ->click();
+  EXPECT_TRUE(f.BitBtn11->isEnabled()) << "scheme";
+  for (QWidget* window : std::initializer_list<QWidget*>{WinKolektor, WinZasobnik, WinIzolacja,
+                                                         WinLokalizacja}) {
+    window->show();
+    QApplication::processEvents();
+    window->hide();
+    EXPECT_TRUE(f.BitBtn11->isEnabled()) << window->objectName().toStdString();
+  }
+  EXPECT_TRUE(f.BitBtn11->isEnabled());
+  EXPECT_NE(Engine.AnnualHotWaterSolarEnergy, 0.0f);
+  EXPECT_NE(platform::Cell(f.TabelaKolektorow, 2, 1), "");
 }
 
 }  // namespace
