@@ -89,9 +89,15 @@ void TForm1::FormCreate() {
   // A program update leaves the replaced executable behind; nothing is reported either way.
   QFile::remove(QCoreApplication::applicationDirPath() + QStringLiteral("/Vindargast_old.dat"));
 
+  // The catalogues' prices are in złoty whatever the machine's language: the system's currency
+  // format counts only when its currency is the złoty, else the Polish one is used (an English
+  // system would show "$", the C locale no symbol and "," between thousands).
   const QLocale system = QLocale::system();
-  DotFormatSettings.symbol = system.currencySymbol().toStdString();
-  DotFormatSettings.thousandsSeparator = system.groupSeparator().toStdString();
+  const QLocale money = system.currencySymbol(QLocale::CurrencyIsoCode) == QLatin1String("PLN")
+                            ? system
+                            : QLocale(QLocale::Polish, QLocale::Poland);
+  DotFormatSettings.symbol = money.currencySymbol().toStdString();
+  DotFormatSettings.thousandsSeparator = money.groupSeparator().toStdString();
   DotFormatSettings.positiveFormat = 2;  // symbol, blank, amount
 
   Engine.Izolacja = 1;

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "app/windows.h"
+#include "engine/numtext.h"
 #include "engine/vindargast2.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/scripted_dialogs.h"
@@ -151,6 +153,19 @@ TEST_F(MainWindowTest, CreationShowsVersionStartValuesAndLoadsEveryCatalogue) {
   EXPECT_FALSE(form.StructureColumnNames.empty());
   EXPECT_FLOAT_EQ(Engine.CollectorUnitFlow, ReadFloat(form.CollectorCatalogue.Rows[0][7]));
   EXPECT_FLOAT_EQ(Engine.CollectorUnitPressureDrop, ReadFloat(form.CollectorCatalogue.Rows[0][8]));
+}
+
+// Prices are złoty on any system: this program runs once in the C locale and once in Polish, and
+// both show "zł" before the amount with the Polish thousands separator (the C locale's own would
+// give no symbol and ",", which reads as a decimal comma in Polish).
+TEST_F(MainWindowTest, MoneyIsShownInZlotyWhateverTheSystemLanguage) {
+  platform::ScriptedDialogs dialogs;
+  TForm1 form;
+  const QString grouping = QLocale(QLocale::Polish, QLocale::Poland).groupSeparator();
+  EXPECT_EQ(QString::fromStdString(DotFormatSettings.symbol), QString::fromUtf8("zł"));
+  EXPECT_EQ(QString::fromStdString(DotFormatSettings.thousandsSeparator), grouping);
+  EXPECT_EQ(QString::fromStdString(CurrencyText(12345.5, 7, DotFormatSettings)),
+            QString::fromUtf8("zł 12") + grouping + QStringLiteral("345.50"));
 }
 
 // The heating temperatures' unit "[  C]" takes its degree sign from a small "o" of its own: the
