@@ -1,6 +1,7 @@
 #include "platform/ahead.h"
 
 #include <dlfcn.h>
+#include <locale.h>
 
 #include <QImage>
 #include <QImageReader>
@@ -90,7 +91,17 @@ QPixmap PicturesAhead::Take(const QString& path) {
 void ReadFontConfiguration() {
   // Found among the libraries Qt's graphics brought in, so the program does not depend on it.
   using Init = int (*)();
-  if (const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"))) init();
+  const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
+  if (!init) return;
+  // The configuration's numbers are read in a locale of this thread's own: the application
+  // object, made meanwhile, sets the process's locale from the environment.
+  const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+  const locale_t before = c ? uselocale(c) : nullptr;
+  init();
+  if (c) {
+    uselocale(before);
+    freelocale(c);
+  }
 }
 
 }  // namespace platform
