@@ -182,6 +182,10 @@ void TWinKoszty::ConnectHandlers() {
                     &TWinKoszty::ButtonDotacjaClick);
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinKoszty::BitBtn1Click);
   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinKoszty::BitBtn2Click);
+  // The results shown were computed from the inputs as they stood.
+  economics::OnUserChange(this, [this] {
+    if (resultsShown_) ShowNoResults();
+  });
 
   // Every edit the user types into takes only a decimal number.
   for (const CostItem& item : CostItems()) {
@@ -677,10 +681,12 @@ void TWinKoszty::ShowNoResults() {
     edit->setText(QStringLiteral("b/d"));
   }
   for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77,
-                        Form1->ui().Label52, WinWyniki->ui().StaticText71}) {
+                        Form1->ui().Label50, Form1->ui().Label52, WinWyniki->ui().StaticText71}) {
     label->setText(QStringLiteral("b/d"));
   }
   ui().StaticText42->hide();
+  Engine.Costs.ClearResults();
+  resultsShown_ = false;
 }
 
 void TWinKoszty::BitBtn1Click() {
@@ -756,6 +762,7 @@ void TWinKoszty::BitBtn1Click() {
   Engine.CostsLoaded = 1;
   EffectiveCost = static_cast<float>(static_cast<double>(investment) - subsidies);
   SetText(ui().Edit9, FixedText(EffectiveCost, 5, 2));
+  resultsShown_ = true;
 }
 
 InvestmentFlows TWinKoszty::Flows(float investment, float subsidies) const {
@@ -872,4 +879,5 @@ void TWinKoszty::ClearResults() {
               "StaticText48", "StaticText86", "StaticText87", "StaticText89", "EEnergiaPompy"});
   ui().StaticText42->hide();
   ui().BitBtn1->setEnabled(false);
+  resultsShown_ = false;
 }

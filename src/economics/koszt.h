@@ -114,7 +114,8 @@ class TWinKoszty : public QDialog {
   bool FuelDataUsable(const FuelData& data);
   // Fuel price, calorific value and efficiency into the cost record, and the yearly costs.
   void ComputeYearlyFuelCosts(const FuelData& data, float hotWaterSolarEnergy);
-  // "b/d" in every result text of a calculation that stopped.
+  // "b/d" in every result text, and no cost figure in the design: a calculation stopped, or an
+  // input changed since the last one.
   void ShowNoResults();
   // Lifetime running costs and savings, average yearly costs and the payback period.
   void ComputeLifetime(float investment, float subsidies);
@@ -133,6 +134,7 @@ class TWinKoszty : public QDialog {
   // The inflation box as the waiting steps leave it.
   bool inflationTicked_ = false;
   bool clearQueued_ = false;
+  bool resultsShown_ = false;  // a calculation's results are on screen
 
  public:
   // Back to what the window showed before a first compute, when the design is replaced.

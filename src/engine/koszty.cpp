@@ -2,6 +2,8 @@
 
 #include "engine/vindargast2.h"
 
+#include <initializer_list>
+
 CKoszty::CKoszty(int32_t typOgrzewania, float fuelPrice, float wartoscOpalowa,
                  float sprawnoscProcesu)
     : TypOgrzewania(typOgrzewania),
@@ -17,6 +19,15 @@ FuelDataFault CheckFuelData(int32_t heatingType, const FuelData& data) {
   if (!positive(data.Efficiency)) return FuelDataFault::Efficiency;
   if (heatingType != 0 && !positive(data.CalorificValue)) return FuelDataFault::CalorificValue;
   return FuelDataFault::None;
+}
+
+void CKoszty::ClearResults() {
+  for (float* value : {&AnnualCostWithoutSolar, &AnnualCostWithSolar, &HotWaterSaving,
+                       &HeatingSaving, &PaybackYears, &AnnualAmortisation, &LifetimeHotWaterSavings,
+                       &LifetimeHeatingSavings, &AverageHotWaterSavings, &AverageHeatingSavings,
+                       &LifetimeRunningCosts, &AverageRunningCosts, &AverageCostWithoutSolar,
+                       &AverageCostWithSolar})
+    *value = 0;
 }
 
 int32_t CKoszty::ComputeFuelCosts(float ew, float eh, float /*poolEnergy*/, float e) {

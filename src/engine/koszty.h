@@ -75,6 +75,9 @@ class CKoszty {
   // type but the heat pump), or a calorific value of 0 or less (types 1 to 6 and unknown types).
   int32_t ComputeFuelCosts(float ew, float eh, float poolEnergy, float e);
 
+  // Every figure a cost calculation writes, back to 0; the inputs and options stay.
+  void ClearResults();
+
   // Makes ComputeFuelCosts read the given yearly heat loss (the owning design's field).
   void LinkAnnualHeatLoss(const float* annualHeatLoss) { heatLoss_.source = annualHeatLoss; }
 

@@ -502,13 +502,7 @@ void ClearDesignResults(CVindargast2& d) {
         &d.AnnualHeatLoss, &d.AnnualHeatingDemand, &d.AnnualHotWaterCoverage, &d.HeatingCoverage,
         &d.PoolCoverage, &d.YieldPerSquareMetre, &d.PumpElectricityCost})
     *value = 0;
-  CKoszty& c = d.Costs;
-  for (float* value : {&c.AnnualCostWithoutSolar, &c.AnnualCostWithSolar, &c.HotWaterSaving,
-                       &c.HeatingSaving, &c.PaybackYears, &c.AnnualAmortisation,
-                       &c.LifetimeHotWaterSavings, &c.LifetimeHeatingSavings,
-                       &c.AverageHotWaterSavings, &c.AverageHeatingSavings, &c.LifetimeRunningCosts,
-                       &c.AverageRunningCosts, &c.AverageCostWithoutSolar, &c.AverageCostWithSolar})
-    *value = 0;
+  d.Costs.ClearResults();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // and the results it writes into the results window and the main window.
 #include <QTest>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -208,22 +209,64 @@ TEST_F(KosztyObliczTest, MissingFuelDataOrServiceLifeStopsWithoutAResult) {
     ASSERT_NE(ui().EOkresZwrotu->text(), "b/d");
     const std::vector<float> earlier = StoredItemsAndCosts();
 
+    ASSERT_NE(earlier[8], 0.0f);
+
     (ui().*c.edit)->setText(QString::fromUtf8(c.text));
     ui().EKosztKolektora->setText("20000");  // stored by its change handler, not by the command
-    const std::vector<float> before = StoredItemsAndCosts();
+    // The inputs stay as they are; the last run's figures go with its results.
+    const CKoszty stored = Engine.Costs;
+    Engine.Costs.ClearResults();
+    const std::vector<float> expected = StoredItemsAndCosts();
+    Engine.Costs = stored;
     dialogs.ExpectBox("Komunikat", QString::fromUtf8(c.message), platform::Icon::Warning);
     ui().BitBtn1->click();
-    EXPECT_TRUE(SameBits(StoredItemsAndCosts(), before));
-    EXPECT_FLOAT_EQ(Engine.Costs.PaybackYears, earlier[8]);
+    EXPECT_TRUE(SameBits(StoredItemsAndCosts(), expected));
+    EXPECT_EQ(Engine.Costs.PaybackYears, 0.0f);
     for (QLineEdit* edit : {ui().Edit11, ui().Edit1, ui().Edit5, ui().Edit6, ui().Edit3, ui().Edit4,
                             ui().Edit7, ui().Edit8, ui().EOkresZwrotu}) {
       EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
     }
     for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77,
-                          Form1->ui().Label52, WinWyniki->ui().StaticText71}) {
+                          Form1->ui().Label50, Form1->ui().Label52, WinWyniki->ui().StaticText71}) {
       EXPECT_EQ(label->text(), "b/d") << label->objectName().toStdString();
     }
     EXPECT_TRUE(ui().StaticText42->isHidden());
+  }
+}
+
+// The results shown belong to the inputs they were computed from: any input the user changes
+// afterwards (typed, ticked, chosen) takes them off the window, the main window and the design
+// until the next calculation; what the program writes itself takes nothing.
+TEST_F(KosztyObliczTest, ChangingAnInputTakesTheResultsAway) {
+  const struct {
+    const char* name;
+    std::function<void(Ui::TWinKoszty&)> change;
+  } cases[] = {
+      {"an item typed", [](Ui::TWinKoszty& u) { QTest::keyClicks(u.EKosztMontaz, "5"); }},
+      {"the service life typed", [](Ui::TWinKoszty& u) { QTest::keyClicks(u.ElataEksploatacji, "1"); }},
+      {"the gross sum chosen", [](Ui::TWinKoszty& u) { u.RSumaBrutto->click(); }},
+      {"another fuel", [](Ui::TWinKoszty& u) { Pick(u.ComboRodzajOgrzewania, 3); }},
+      // Last: the window keeps the box ticked, and its value is not given.
+      {"an option ticked", [](Ui::TWinKoszty& u) { u.CheckDyskont->click(); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    platform::FormUi<Ui::TWinKoszty>& ui = Prepare();
+    ui().BitBtn1->click();
+    ASSERT_NE(ui().EOkresZwrotu->text(), "b/d");
+    ASSERT_NE(Engine.Costs.PaybackYears, 0.0f);
+    ASSERT_NE(Form1->ui().Label50->text(), "b/d");
+    // Written by the program: the results stay.
+    ui().EKosztInne->setText("0");
+    ASSERT_NE(ui().EOkresZwrotu->text(), "b/d");
+
+    c.change(ui());
+    EXPECT_EQ(ui().EOkresZwrotu->text(), "b/d");
+    EXPECT_EQ(ui().Edit11->text(), "b/d");
+    EXPECT_EQ(Form1->ui().Label50->text(), "b/d");
+    EXPECT_EQ(Form1->ui().Label52->text(), "b/d");
+    EXPECT_EQ(Engine.Costs.PaybackYears, 0.0f);
+    EXPECT_EQ(Engine.Costs.LifetimeHotWaterSavings, 0.0f);
   }
 }
 
