@@ -3,6 +3,7 @@
 #include <QShowEvent>
 
 #include "app/windows.h"
+#include "economics/edit_filters.h"
 #include "economics/edit_text.h"
 #include "economics/fuel_table.h"
 #include "engine/design_error.h"
@@ -91,6 +92,9 @@ void TWinKalkulatorEkologiczny::ConnectHandlers() {
                     &TWinKalkulatorEkologiczny::BitBtn1Click);
   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this,
                     &TWinKalkulatorEkologiczny::BitBtn2Click);
+  economics::OnUserChange(this, [this] {
+    if (resultsShown_) ClearReductions();
+  });
 }
 
 void TWinKalkulatorEkologiczny::FormCreate() {
@@ -290,6 +294,17 @@ void TWinKalkulatorEkologiczny::BitBtn1Click() {
     platform::SetCell(WinWyniki->ui().tabZanieczyszczenia, 1, row, text);
   }
   Form1->ui().Label91->setText(economics::Q(GeneralText(reduction.Co2, 5, 2)));
+  resultsShown_ = true;
+}
+
+void TWinKalkulatorEkologiczny::ClearReductions() {
+  platform::RestoreSetUpTexts<Ui::TWinKalkulatorEkologiczny>(
+      *this, {"StaticText12", "StaticText13", "StaticText14", "StaticText15", "StaticText16",
+              "StaticText17", "StaticText18", "StaticText19"});
+  for (int row = 0; row < 8; ++row)
+    platform::SetCell(WinWyniki->ui().tabZanieczyszczenia, 1, row, "");
+  Form1->ui().Label91->setText(QStringLiteral("b/d"));
+  resultsShown_ = false;
 }
 
 void TWinKalkulatorEkologiczny::BitBtn2Click() {
@@ -308,4 +323,5 @@ void TWinKalkulatorEkologiczny::ClearResults() {
       *this, {"StaticText12", "StaticText13", "StaticText14", "StaticText15", "StaticText16",
               "StaticText17", "StaticText18", "StaticText19", "StaticText56", "StaticText57"});
   ui().BitBtn1->setEnabled(false);
+  resultsShown_ = false;
 }

@@ -71,8 +71,13 @@ class TWinKalkulatorEkologiczny : public QDialog {
   void BuildForm();
   void ChooseFuel(int32_t type, const CatalogueRows& fuels);
 
+  // The reductions off this window, the results window and the main window: an input changed
+  // since they were computed.
+  void ClearReductions();
+
   platform::PutOffSteps widgetSteps_;
   bool clearQueued_ = false;
+  bool resultsShown_ = false;  // a calculation's reductions are on screen
 
  public:
   // Back to what the window showed before a first compute, when the design is replaced.

@@ -5,7 +5,9 @@
 #include <QScrollArea>
 #include <QStringList>
 #include <QTest>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "economics_fixture.h"
 #include "engine/numtext.h"
@@ -244,6 +246,47 @@ TEST_F(KalkulatorTest, ObliczPublishesTheReductionsInEveryWindow) {
   EXPECT_EQ(platform::Cell(pollutants, 1, 2), "20");
   EXPECT_EQ(platform::Cell(pollutants, 0, 2), "CO");
   EXPECT_EQ(Form1->ui().Label91->text(), "1000");
+  WinWyniki = nullptr;
+}
+
+// The reductions belong to the inputs they were computed from: a change the user makes to any of
+// them takes them off every window until the next calculation; what the program writes keeps them.
+TEST_F(KalkulatorTest, ChangingAnInputTakesTheReductionsAway) {
+  TWinWyniki results;
+  WinWyniki = &results;
+  TWinKalkulatorEkologiczny& window = Kalkulator();
+  auto& ui = window.ui;
+  Engine.HotWaterSolarEnergy[6] = 600;
+  const struct {
+    const char* name;
+    std::function<void()> change;
+  } cases[] = {
+      {"a factor typed", [&ui] { QTest::keyClicks(ui().Edit3, "5"); }},
+      {"the manual entry unticked", [&ui] { ui().CheckBox1->click(); }},
+      {"another fuel", [&ui] { Pick(ui().ComboBox1, 1); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Pick(ui().ComboBox1, 0);
+    ui().CheckBox1->setChecked(true);
+    for (const auto& [edit, text] : {std::pair{ui().Edit2, "50"}, {ui().Edit3, "10"},
+                                     {ui().Edit4, "0"}, {ui().Edit9, "0.5"}, {ui().Edit10, "2"}})
+      edit->setText(QString::fromUtf8(text));
+    ui().BitBtn1->setEnabled(true);
+    ui().BitBtn1->click();
+    ASSERT_EQ(ui().StaticText12->text(), "600");
+    ASSERT_EQ(Form1->ui().Label91->text(), "600");
+    ui().Edit4->setText("0");  // written by the program
+    ASSERT_EQ(ui().StaticText12->text(), "600");
+
+    c.change();
+    EXPECT_EQ(ui().StaticText12->text(), "0");
+    EXPECT_EQ(ui().StaticText13->text(), "0");
+    EXPECT_EQ(platform::Cell(results.ui().tabZanieczyszczenia, 1, 0), "");
+    EXPECT_EQ(platform::Cell(results.ui().tabZanieczyszczenia, 0, 0), "CO2");
+    EXPECT_EQ(Form1->ui().Label91->text(), "b/d");
+    EXPECT_TRUE(ui().BitBtn1->isEnabled());
+  }
   WinWyniki = nullptr;
 }
 
