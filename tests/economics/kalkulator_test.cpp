@@ -7,7 +7,6 @@
 #include <QTest>
 #include <functional>
 #include <string>
-#include <utility>
 
 #include "economics_fixture.h"
 #include "engine/numtext.h"
@@ -36,6 +35,20 @@ class KalkulatorTest : public EconomicsTest {
     EXPECT_EQ(!Label(window, number, "Caption")->isHidden(), edit) << "Edit" << number;
     EXPECT_EQ(!Label(window, number, "Unit")->isHidden(), edit) << "Edit" << number;
     return edit;
+  }
+  // A calculation for the first fuel with the manual entry ticked: efficiency 50 %, CO2 and SO2
+  // factors 10 and 0, carbon share 0.5 and sulphur share 2.
+  static void ComputeByHand(TWinKalkulatorEkologiczny& window) {
+    auto& ui = window.ui;
+    Pick(ui().ComboBox1, 0);
+    ui().CheckBox1->setChecked(true);
+    ui().Edit2->setText("50");
+    ui().Edit3->setText("10");
+    ui().Edit4->setText("0");
+    ui().Edit9->setText("0.5");
+    ui().Edit10->setText("2");
+    ui().BitBtn1->setEnabled(true);  // as the main window's compute command does
+    ui().BitBtn1->click();
   }
   static bool InputsEnabled(TWinKalkulatorEkologiczny& window, bool enabled) {
     for (int number = 1; number <= 13; ++number) {
@@ -224,15 +237,7 @@ TEST_F(KalkulatorTest, ObliczPublishesTheReductionsInEveryWindow) {
   auto& ui = window.ui;
   Engine.HotWaterSolarEnergy[6] = 600;
   Engine.PoolSolarEnergy[6] = 400;  // counts, although no label shows it
-  Pick(ui().ComboBox1, 0);
-  ui().CheckBox1->setChecked(true);
-  ui().Edit2->setText("50");
-  ui().Edit3->setText("10");
-  ui().Edit4->setText("0");
-  ui().Edit9->setText("0.5");
-  ui().Edit10->setText("2");
-  ui().BitBtn1->setEnabled(true);  // as the main window's compute command does
-  ui().BitBtn1->click();
+  ComputeByHand(window);
 
   // 1000 kWh of heat at 50 %: 2000 kWh of conventional heat.
   EXPECT_EQ(ui().StaticText12->text(), "1000");
@@ -267,13 +272,7 @@ TEST_F(KalkulatorTest, ChangingAnInputTakesTheReductionsAway) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Pick(ui().ComboBox1, 0);
-    ui().CheckBox1->setChecked(true);
-    for (const auto& [edit, text] : {std::pair{ui().Edit2, "50"}, {ui().Edit3, "10"},
-                                     {ui().Edit4, "0"}, {ui().Edit9, "0.5"}, {ui().Edit10, "2"}})
-      edit->setText(QString::fromUtf8(text));
-    ui().BitBtn1->setEnabled(true);
-    ui().BitBtn1->click();
+    ComputeByHand(window);
     ASSERT_EQ(ui().StaticText12->text(), "600");
     ASSERT_EQ(Form1->ui().Label91->text(), "600");
     ui().Edit4->setText("0");  // written by the program
