@@ -677,7 +677,7 @@ void TWinKoszty::ComputeYearlyFuelCosts(const FuelData& data, float hotWaterSola
 
 void TWinKoszty::ShowNoResults() {
   for (QLineEdit* edit : {ui().Edit11, ui().Edit1, ui().Edit5, ui().Edit6, ui().Edit3, ui().Edit4,
-                          ui().Edit7, ui().Edit8, ui().EOkresZwrotu}) {
+                          ui().Edit7, ui().Edit8, ui().EOkresZwrotu, ui().Edit9}) {
     edit->setText(QStringLiteral("b/d"));
   }
   for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77,
@@ -874,7 +874,7 @@ void TWinKoszty::ClearResults() {
     return;
   }
   platform::RestoreSetUpTexts<Ui::TWinKoszty>(
-      *this, {"Edit11", "Edit1", "Edit5", "Edit6", "Edit3", "Edit4", "Edit7", "Edit8",
+      *this, {"Edit11", "Edit1", "Edit5", "Edit6", "Edit3", "Edit4", "Edit7", "Edit8", "Edit9",
               "EOkresZwrotu", "StaticText65", "StaticText67", "StaticText77", "StaticText43",
               "StaticText48", "StaticText86", "StaticText87", "StaticText89", "EEnergiaPompy"});
   ui().StaticText42->hide();

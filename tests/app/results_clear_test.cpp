@@ -67,6 +67,7 @@ class ResultsClearTest : public StartedProgramTest {
     ASSERT_NE(Engine.AnnualHotWaterSolarEnergy, 0.0f);
     ASSERT_NE(platform::Cell(Form1->ui().TabelaKolektorow, 2, 1), "");
     WinKoszty->ui().Edit11->setText(QStringLiteral("123.45"));
+    WinKoszty->ui().Edit9->setText(QStringLiteral("19307.00"));
     WinKoszty->ui().EOkresZwrotu->setText(QStringLiteral("7.5"));
     WinKalkulatorEkologiczny->ui().StaticText12->setText(QStringLiteral("1234"));
     WinWyniki->ui().StaticText53->setText(QStringLiteral("2345"));
@@ -93,6 +94,7 @@ class ResultsClearTest : public StartedProgramTest {
     EXPECT_FALSE(f.Opcjeraportu1->isEnabled());
     EXPECT_FALSE(WinKoszty->ui().BitBtn1->isEnabled());
     EXPECT_NE(WinKoszty->ui().Edit11->text(), "123.45");
+    EXPECT_NE(WinKoszty->ui().Edit9->text(), "19307.00");
     EXPECT_NE(WinKoszty->ui().EOkresZwrotu->text(), "7.5");
     EXPECT_NE(WinKalkulatorEkologiczny->ui().StaticText12->text(), "1234");
     EXPECT_FALSE(WinKalkulatorEkologiczny->ui().BitBtn1->isEnabled());

@@ -223,7 +223,7 @@ TEST_F(KosztyObliczTest, MissingFuelDataOrServiceLifeStopsWithoutAResult) {
     EXPECT_TRUE(SameBits(StoredItemsAndCosts(), expected));
     EXPECT_EQ(Engine.Costs.PaybackYears, 0.0f);
     for (QLineEdit* edit : {ui().Edit11, ui().Edit1, ui().Edit5, ui().Edit6, ui().Edit3, ui().Edit4,
-                            ui().Edit7, ui().Edit8, ui().EOkresZwrotu}) {
+                            ui().Edit7, ui().Edit8, ui().EOkresZwrotu, ui().Edit9}) {
       EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
     }
     for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77,
@@ -263,6 +263,7 @@ TEST_F(KosztyObliczTest, ChangingAnInputTakesTheResultsAway) {
     c.change(ui());
     EXPECT_EQ(ui().EOkresZwrotu->text(), "b/d");
     EXPECT_EQ(ui().Edit11->text(), "b/d");
+    EXPECT_EQ(ui().Edit9->text(), "b/d");
     EXPECT_EQ(Form1->ui().Label50->text(), "b/d");
     EXPECT_EQ(Form1->ui().Label52->text(), "b/d");
     EXPECT_EQ(Engine.Costs.PaybackYears, 0.0f);
