@@ -36,6 +36,12 @@ class KalkulatorTest : public EconomicsTest {
     EXPECT_EQ(!Label(window, number, "Unit")->isHidden(), edit) << "Edit" << number;
     return edit;
   }
+  // The results window the calculator writes to, the test's own: the global names it for the
+  // test's length, also when an assertion ends the test early.
+  struct ResultsWindow : TWinWyniki {
+    ResultsWindow() { WinWyniki = this; }
+    ~ResultsWindow() override { WinWyniki = nullptr; }
+  };
   // A calculation for the first fuel with the manual entry ticked: efficiency 50 %, CO2 and SO2
   // factors 10 and 0, carbon share 0.5 and sulphur share 2.
   static void ComputeByHand(TWinKalkulatorEkologiczny& window) {
@@ -231,8 +237,7 @@ TEST_F(KalkulatorTest, TypingIntoTheFuelComboLeavesNoFuelChosen) {
 }
 
 TEST_F(KalkulatorTest, ObliczPublishesTheReductionsInEveryWindow) {
-  TWinWyniki results;
-  WinWyniki = &results;
+  ResultsWindow results;
   TWinKalkulatorEkologiczny& window = Kalkulator();
   auto& ui = window.ui;
   Engine.HotWaterSolarEnergy[6] = 600;
@@ -251,14 +256,12 @@ TEST_F(KalkulatorTest, ObliczPublishesTheReductionsInEveryWindow) {
   EXPECT_EQ(platform::Cell(pollutants, 1, 2), "20");
   EXPECT_EQ(platform::Cell(pollutants, 0, 2), "CO");
   EXPECT_EQ(Form1->ui().Label91->text(), "1000");
-  WinWyniki = nullptr;
 }
 
 // The reductions belong to the inputs they were computed from: a change the user makes to any of
 // them takes them off every window until the next calculation; what the program writes keeps them.
 TEST_F(KalkulatorTest, ChangingAnInputTakesTheReductionsAway) {
-  TWinWyniki results;
-  WinWyniki = &results;
+  ResultsWindow results;
   TWinKalkulatorEkologiczny& window = Kalkulator();
   auto& ui = window.ui;
   Engine.HotWaterSolarEnergy[6] = 600;
@@ -286,12 +289,10 @@ TEST_F(KalkulatorTest, ChangingAnInputTakesTheReductionsAway) {
     EXPECT_EQ(Form1->ui().Label91->text(), "b/d");
     EXPECT_TRUE(ui().BitBtn1->isEnabled());
   }
-  WinWyniki = nullptr;
 }
 
 TEST_F(KalkulatorTest, ObliczWithoutAFuelOrWithAMissingInputChangesNoResult) {
-  TWinWyniki results;
-  WinWyniki = &results;
+  ResultsWindow results;
   TWinKalkulatorEkologiczny& window = Kalkulator();
   auto& ui = window.ui;
   Engine.HotWaterSolarEnergy[0] = 1000;
@@ -375,7 +376,6 @@ TEST_F(KalkulatorTest, ObliczWithoutAFuelOrWithAMissingInputChangesNoResult) {
   dialogs.ExpectError("'1..5' is not a valid floating point value");
   ui().Edit3->setText("1..5");
   ui().BitBtn1->click();
-  WinWyniki = nullptr;
 }
 
 }  // namespace
