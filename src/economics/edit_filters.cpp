@@ -1,7 +1,5 @@
 #include "economics/edit_filters.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -64,15 +62,6 @@ class ExitFilter : public QObject {
 
 void OnExit(QLineEdit* edit, std::function<void()> handler) {
   edit->installEventFilter(new ExitFilter(edit, std::move(handler)));
-}
-
-void OnUserChange(QWidget* window, std::function<void()> handler) {
-  for (QLineEdit* edit : window->findChildren<QLineEdit*>())
-    platform::Connect(edit, &QLineEdit::textEdited, window, handler);
-  for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
-    if (button->isCheckable()) platform::Connect(button, &QAbstractButton::clicked, window, handler);
-  for (QComboBox* list : window->findChildren<QComboBox*>())
-    platform::Connect(list, &QComboBox::activated, window, handler);
 }
 
 void InstallKeyFilter(QLineEdit* edit, KeyRule rule) {

@@ -1,6 +1,5 @@
 // Event filters of the edits of the fittings and cost windows: key filters, which see each typed
-// character before the edit does, the handler that runs when the user leaves an edit, and the one
-// that runs when the user changes any input of a window.
+// character before the edit does, and the handler that runs when the user leaves an edit.
 #pragma once
 
 #include <QLineEdit>
@@ -22,10 +21,5 @@ void InstallKeyFilter(QLineEdit* edit, KeyRule rule);
 // of its window. Another window taking the focus (a message box, a menu) is no leaving: a check
 // that shows a box on leaving would otherwise run again for its own box.
 void OnExit(QLineEdit* edit, std::function<void()> handler);
-
-// Runs handler, under the handler guard, whenever the user changes one of the window's inputs:
-// text typed, pasted or cut in an edit, a box ticked, a button of a group chosen, an entry picked
-// from a list. What the program writes into its widgets itself runs nothing.
-void OnUserChange(QWidget* window, std::function<void()> handler);
 
 }  // namespace economics

@@ -3,7 +3,6 @@
 #include <QShowEvent>
 
 #include "app/windows.h"
-#include "economics/edit_filters.h"
 #include "economics/edit_text.h"
 #include "economics/fuel_table.h"
 #include "engine/design_error.h"
@@ -14,6 +13,7 @@
 #include "platform/cellgrid_qt.h"
 #include "platform/form_texts.h"
 #include "platform/guard.h"
+#include "platform/user_change.h"
 #include "platform/message_box.h"
 #include "report/Wyniki.h"
 
@@ -92,7 +92,7 @@ void TWinKalkulatorEkologiczny::ConnectHandlers() {
                     &TWinKalkulatorEkologiczny::BitBtn1Click);
   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this,
                     &TWinKalkulatorEkologiczny::BitBtn2Click);
-  economics::OnUserChange(this, [this] {
+  platform::OnUserChange(this, [this] {
     if (resultsShown_) ClearReductions();
   });
 }

@@ -17,6 +17,7 @@
 #include "platform/form_texts.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+#include "platform/user_change.h"
 #include "report/Wyniki.h"
 
 using economics::FuelCell;
@@ -183,7 +184,7 @@ void TWinKoszty::ConnectHandlers() {
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinKoszty::BitBtn1Click);
   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinKoszty::BitBtn2Click);
   // The results shown were computed from the inputs as they stood.
-  economics::OnUserChange(this, [this] {
+  platform::OnUserChange(this, [this] {
     if (resultsShown_) ShowNoResults();
   });
 

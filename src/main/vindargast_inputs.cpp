@@ -1,6 +1,5 @@
 // The main window's design inputs: key filters, and the change, leave, select and click handlers
 // that write each input into Engine as soon as it changes.
-#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
@@ -21,6 +20,7 @@
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+#include "platform/user_change.h"
 
 namespace {
 
@@ -173,8 +173,6 @@ void TForm1::ConnectInputs() {
     edit->installEventFilter(events);
     if (handlers.change != nullptr)
       platform::Connect(edit, &QLineEdit::textChanged, this, handlers.change);
-    // Typed, pasted or cut: texts the program writes itself (a project, a set) clear on their own.
-    platform::Connect(edit, &QLineEdit::textEdited, this, &TForm1::DesignChanged);
     if (previous != nullptr) setTabOrder(previous, edit);
     previous = edit;
   }
@@ -192,23 +190,20 @@ void TForm1::ConnectInputs() {
   for (const auto& list : lists) {
     list.combo->setInsertPolicy(QComboBox::NoInsert);
     platform::Connect(list.combo, &QComboBox::activated, this, list.select);
-    platform::Connect(list.combo, &QComboBox::currentIndexChanged, this, &TForm1::DesignChanged);
-    if (QLineEdit* typed = list.combo->lineEdit())
-      platform::Connect(typed, &QLineEdit::textEdited, this, &TForm1::DesignChanged);
   }
 
   platform::Connect(ui().CheckIzolacja, &QCheckBox::toggled, this, &TForm1::CheckIzolacjaClick);
   platform::Connect(ui().CheckCyrkulacja, &QCheckBox::toggled, this, &TForm1::CheckCyrkulacjaClick);
   platform::Connect(ui().CheckBasen, &QCheckBox::toggled, this, &TForm1::CheckBasenClick);
   platform::Connect(ui().CheckPrzeslona, &QCheckBox::toggled, this, &TForm1::CheckPrzeslonaClick);
-  for (QCheckBox* check :
-       {ui().CheckIzolacja, ui().CheckCyrkulacja, ui().CheckBasen, ui().CheckPrzeslona})
-    platform::Connect(check, &QCheckBox::clicked, this, &TForm1::DesignChanged);
 
   platform::Connect(ui().Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
   platform::Connect(ui().Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
   platform::Connect(ui().Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
   platform::Connect(ui().Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+  // What the program writes itself (a project, a set) clears the results on its own; another
+  // scheme does so in ChooseScheme.
+  platform::OnUserChange(this, [this] { DesignChanged(); });
 }
 
 void TForm1::FilterNumericKey(QChar& key) {

@@ -4,6 +4,7 @@
 // next compute.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QTest>
@@ -183,8 +184,8 @@ TEST_F(ResultsClearTest, EveryChangeOfTheDesignTakesItsResultsAway) {
   }
 }
 
-// Only a change clears: the scheme already chosen clicked again, and device windows opened and
-// closed (the first showing builds them) leave the results of the design on screen.
+// Only a change clears: the scheme already chosen clicked again, the tool bar's extension, and
+// device windows opened and closed (the first showing builds them) leave the results on screen.
 TEST_F(ResultsClearTest, WhatChangesNothingKeepsTheResults) {
   ComputeAndShow();
   const Ui::TForm1& f = Form1->ui();
@@ -192,6 +193,11 @@ TEST_F(ResultsClearTest, WhatChangesNothingKeepsTheResults) {
                                 : (Engine.CWUCO == 1 ? f.Button3 : f.Button1))
       ->click();
   EXPECT_TRUE(f.BitBtn11->isEnabled()) << "scheme";
+  // The tool bar's extension button is checkable, but no input of the design.
+  auto* extension = Form1->findChild<QAbstractButton*>(QStringLiteral("qt_toolbar_ext_button"));
+  ASSERT_NE(extension, nullptr);
+  extension->click();
+  EXPECT_TRUE(f.BitBtn11->isEnabled()) << "tool bar extension";
   for (QWidget* window : std::initializer_list<QWidget*>{WinKolektor, WinZasobnik, WinIzolacja,
                                                          WinLokalizacja}) {
     window->show();
