@@ -416,7 +416,11 @@ bool TWinAddIzolacja::DeleteRow(int index) {
   ReloadTable();
   LoadDocument();
   FillList();
-  // A new kind may be given the deleted kind's id: the grid's cells are not its thicknesses.
-  if (kindId == shownKindId_) shownKindId_.clear();
+  // The fields and the grid no longer show a kind that is gone (a new kind may even be given its
+  // id); a kind they still show is selected again, so that "Zmień" acts on what is shown.
+  if (kindId == shownKindId_)
+    ClearKind();
+  else if (!shownKindId_.empty())
+    SelectListedId(shownKindId_);
   return true;
 }

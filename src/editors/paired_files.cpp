@@ -24,11 +24,12 @@ std::string LoadKeepingBytes(xml::Document& document, const std::string& path) {
   return bytes;
 }
 
-void ReplaceFilesTogether(const std::vector<FileReplacement>& files) {
+void ReplaceFilesTogether(const std::vector<FileReplacement>& files, size_t* failed) {
   for (size_t k = 0; k < files.size(); ++k) {
     try {
       xml::WriteFileAtomically(files[k].path, files[k].after);
     } catch (const xml::Error& failure) {
+      if (failed) *failed = k;
       std::string text = failure.what();
       for (size_t j = k; j-- > 0;) {
         try {

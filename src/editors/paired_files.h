@@ -2,6 +2,7 @@
 // to both files or to neither.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,8 @@ struct FileReplacement {
 
 // Writes each file whole (temporary file, then the rename), in order. When one write fails, the
 // files already replaced get their earlier bytes back and the failure is rethrown (xml::Error):
-// every file then holds what it held before.
-void ReplaceFilesTogether(const std::vector<FileReplacement>& files);
+// every file then holds what it held before. failed, when given, receives the index of the file
+// whose write failed, so that a caller can tell that file from the ones that had to follow it.
+void ReplaceFilesTogether(const std::vector<FileReplacement>& files, size_t* failed = nullptr);
 
 }  // namespace editors

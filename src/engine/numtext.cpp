@@ -393,6 +393,35 @@ bool ReadsAsFloat(std::string_view text) {
   }
 }
 
+bool ReadPlainNumber(std::string_view text, double& value) {
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  const char* p = begin;
+  const bool negative = p != end && *p == '-';
+  if (negative) ++p;
+  const char* const integerStart = p;
+  while (p != end && IsDigit(*p)) ++p;
+  const auto integerDigits = p - integerStart;
+  if (integerDigits == 0 || (integerDigits > 1 && *integerStart == '0')) return false;
+  if (p != end && *p == '.') {
+    const char* const fractionStart = ++p;
+    while (p != end && IsDigit(*p)) ++p;
+    if (p == fractionStart) return false;
+  }
+  if (p != end) return false;
+  // Significant digits: from the first that is not zero to the end, the point left out.
+  int significant = 0;
+  bool seenSignificant = false;
+  for (const char* q = integerStart; q != end; ++q) {
+    if (*q == '.') continue;
+    seenSignificant = seenSignificant || *q != '0';
+    if (seenSignificant) ++significant;
+  }
+  if (significant > 15 || (negative && !seenSignificant)) return false;
+  const auto result = std::from_chars(begin, end, value, std::chars_format::fixed);
+  return result.ec == std::errc() && result.ptr == end;
+}
+
 std::string StoredFloatText(float value, int precision) {
   // Nine significant digits tell every float apart.
   for (int digits = precision; digits <= 9; ++digits) {

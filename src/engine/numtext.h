@@ -59,3 +59,9 @@ int32_t ReadInt(std::string_view text);
 
 // Whether ReadFloat takes the text (the writers check that a text they write reads back).
 bool ReadsAsFloat(std::string_view text);
+
+// Whether the whole text is a number written plainly: an optional "-", digits without a leading
+// zero (but a lone "0" before the point), then optionally "." and digits; at most 15 significant
+// digits, all of which a spreadsheet keeps, and no negative zero. Its value, the double nearest
+// the text, goes to value. "0123", "+5", " 5", "5.", ".5", "1e5", "inf", "nan" and "" are none.
+bool ReadPlainNumber(std::string_view text, double& value);

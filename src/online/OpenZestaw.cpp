@@ -57,6 +57,18 @@ void ShowInMainWindow(const setfile::LoadedSet& set) {
   }
 }
 
+// Empties what the window shows of a set, the addresses its texts open included.
+void ClearShownSet(TWinOpenZestaw& window) {
+  auto& ui = window.ui;
+  for (QLabel* text : {ui().StaticText9, ui().StaticText10, ui().StaticText11, ui().StaticText12,
+                       ui().StaticText13, ui().StaticText14, ui().StaticText15, ui().StaticText17})
+    text->clear();
+  ui().Opis->clear();
+  ui().ListBox2->clear();
+  window.SetEmail.clear();
+  window.SetWebPage.clear();
+}
+
 }  // namespace
 
 TWinOpenZestaw::TWinOpenZestaw(QWidget* parent) : QDialog(parent) {
@@ -197,6 +209,10 @@ void TWinOpenZestaw::BitBtn4Click() {
     return;
   }
   delete ui().FileListBox1->takeItem(ui().FileListBox1->currentRow());
+  // The list would move on to the next entry, which the user has not seen: "Akceptuj" must not
+  // load it, and the set shown may be the one just deleted.
+  ui().FileListBox1->setCurrentRow(-1);
+  ClearShownSet(*this);
 }
 
 // "brak" stands for no address in a set file: there is nothing to open then.

@@ -24,6 +24,7 @@
 #include "editors/AddSterownik.h"
 #include "editors/AddZasobnik.h"
 #include "editors/grubosci.h"
+#include "editors/paired_files.h"
 #include "engine/catalogue.h"
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
@@ -168,6 +169,53 @@ void StageCatalogue(const UpdatedCatalogue& catalogue, const CCatalogueTable& cu
   }
 }
 
+QByteArray ReadBytes(const QString& path, bool& ok) {
+  QFile file(path);
+  ok = file.open(QIODevice::ReadOnly);
+  QByteArray bytes = ok ? file.readAll() : QByteArray();
+  ok = ok && file.error() == QFileDevice::NoError;
+  return bytes;
+}
+
+std::string Bytes(const QByteArray& bytes) {
+  return std::string(bytes.constData(), size_t(bytes.size()));
+}
+
+// Puts the staged files of the catalogues in place of the local ones, all of them or none: a
+// failed write gives the files already replaced their bytes back. Returns -1, or the catalogue
+// whose file could not be read or written with the reason.
+int ReplaceTogether(const std::vector<Staged>& staged, const std::vector<int>& together,
+                    QString& reason) {
+  std::vector<editors::FileReplacement> files;
+  for (int i : together) {
+    bool ok = false;
+    const QByteArray after = ReadBytes(staged[size_t(i)].path, ok);
+    if (!ok) {
+      reason = QStringLiteral("nie można odczytać pobranego pliku");
+      return i;
+    }
+    const std::string local = LocalPath(kCatalogues[i]);
+    std::string before;
+    // A single file has nothing to restore; every one of a pair must be restorable.
+    if (together.size() > 1) {
+      before = Bytes(ReadBytes(Text(local), ok));
+      if (!ok) {
+        reason = QStringLiteral("nie można odczytać obecnego pliku");
+        return i;
+      }
+    }
+    files.push_back({local, std::move(before), Bytes(after)});
+  }
+  size_t failed = 0;
+  try {
+    editors::ReplaceFilesTogether(files, &failed);
+  } catch (const std::exception& error) {
+    reason = QString::fromUtf8(error.what());
+    return together[failed];
+  }
+  return -1;
+}
+
 // What was derived from the tables, and every window that shows a table or holds a copy of a
 // file, follows the new files.
 void RefreshAfterUpdate(TForm1& form) {
@@ -255,22 +303,26 @@ void TForm1::Dane1Click() {
 
   bool replaced = false;
   for (int i : order) {
-    if (!staged[i].Usable()) continue;
-    QFile file(staged[i].path);
-    QString reason = QStringLiteral("nie można odczytać pobranego pliku");
-    if (file.open(QIODevice::ReadOnly) &&
-        online::SaveWhole(Text(LocalPath(kCatalogues[i])), file.readAll(), &reason)) {
-      this->*kCatalogues[i].table = std::move(staged[i].table);
-      if (std::vector<std::string> CCatalogues::*names = ColumnNamesOf(kCatalogues[i]))
-        this->*names = staged[i].columnNames;
-      replaced = true;
-    } else {
-      staged[i].failure = reason;
-      if (i == kInsulation && staged[kThickness].Usable()) {
-        staged[kThickness].failure = QStringLiteral("zmienia się tylko razem z plikiem ") +
-                                     QString::fromLatin1(kCatalogues[kInsulation].file);
+    // The thickness file is written with its insulation kinds.
+    if (!staged[i].Usable() || i == kThickness) continue;
+    std::vector<int> together = {i};
+    if (i == kInsulation) together.push_back(kThickness);
+    QString failure;
+    const int failed = ReplaceTogether(staged, together, failure);
+    if (failed >= 0) {
+      for (int j : together) {
+        staged[j].failure = j == failed ? failure
+                                        : QStringLiteral("zmienia się tylko razem z plikiem ") +
+                                              QString::fromLatin1(kCatalogues[failed].file);
       }
+      continue;
     }
+    for (int j : together) {
+      this->*kCatalogues[j].table = std::move(staged[j].table);
+      if (std::vector<std::string> CCatalogues::*names = ColumnNamesOf(kCatalogues[j]))
+        this->*names = staged[j].columnNames;
+    }
+    replaced = true;
   }
   if (replaced) RefreshAfterUpdate(*this);
 

@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <string>
+#include <string_view>
 
+#include "engine/numtext.h"
 #include "xml/atomic_file.h"
 #include "xml/xmldoc.h"
 
@@ -82,9 +84,16 @@ void FillSheet(lxw_workbook* workbook, const OfferSheet& sheet) {
     for (int c = 0; c < texts.size() && c < static_cast<int>(sheet.columns.size()); ++c) {
       // An empty field leaves its cell empty.
       if (texts[c].isEmpty()) continue;
-      Check(worksheet_write_string(worksheet, row, static_cast<lxw_col_t>(c),
-                                   texts[c].toUtf8().constData(), cell),
-            "cell");
+      const auto col = static_cast<lxw_col_t>(c);
+      const QByteArray text = texts[c].toUtf8();
+      // A field that is a number is one in the sheet, to be summed and sorted; any other text
+      // (a name, digits with a leading zero, a link) stays as it was.
+      double number = 0;
+      if (ReadPlainNumber(std::string_view(text.constData(), size_t(text.size())), number)) {
+        Check(worksheet_write_number(worksheet, row, col, number, cell), "cell");
+      } else {
+        Check(worksheet_write_string(worksheet, row, col, text.constData(), cell), "cell");
+      }
     }
   }
 }

@@ -32,7 +32,8 @@ struct OfferSheet {
 QString WithXlsxExtension(const QString& name);
 
 // Writes the sheets, in order, to a new workbook at path: row 1 the column titles on grey,
-// 20 points high; from row 2 one record a row, 16 points high, each cell its plain text. The file
+// 20 points high; from row 2 one record a row, 16 points high, each cell its plain text, as a
+// number where the whole text is a plain number (ReadPlainNumber of numtext.h). The file
 // replaces an older one only after the whole workbook has been written (ExportError otherwise);
 // an older file marked read-only is kept, and a symbolic link keeps pointing to the new file.
 void WriteOfferWorkbook(const QString& path, const std::vector<OfferSheet>& sheets);

@@ -676,6 +676,45 @@ TEST_F(InsulationEditorTest, DeleteRemovesTheKindWithOnlyItsOwnThicknessRows) {
   EXPECT_EQ(Form1->DeviceCount, devices - 2);
 }
 
+// After a delete the window shows no kind that is gone: the deleted kind's fields and grid are
+// emptied; a kind still shown is selected again, and "Zmień" changes that kind.
+TEST_F(InsulationEditorTest, AfterADeleteTheFieldsShowNoKindThatIsGone) {
+  TWinAddIzolacja editor;
+  QListWidget* list = editor.ui().LstIzolacja;
+  ShowKind(editor, 2);  // "Otulina W", id 7
+  ASSERT_EQ(Cell(editor, 1, 1), "19");
+  list->setCurrentRow(1);  // "Otulina K", id 4, not shown
+  dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
+                    platform::Answer::Yes);
+  editor.ui().BitBtn4->click();
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_EQ(list->currentRow(), 1);
+  EXPECT_EQ(editor.ui().Edit4->text(), "Otulina W");
+  EXPECT_EQ(Cell(editor, 1, 1), "19");
+  editor.ui().Edit5->setText("240");
+  platform::SetCell(editor.ui().GridGrubosci, 1, 1, "20");
+  editor.ui().BitBtn3->click();
+  std::vector<Row> kinds = {kKinds[0], kKinds[2]};
+  kinds[1][5] = "240";
+  EXPECT_EQ(Records(File("Dane/izolacja.xml")), kinds);
+  EXPECT_EQ(Records(File("Dane/grubosci.xml"))[1], (Row{"4", "7", "10", "20", "5", "0"}));
+
+  // The shown kind deleted: nothing of it stays, and every cell is free for a new kind.
+  list->setCurrentRow(1);
+  dialogs.ExpectBox("Pytanie", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
+                    platform::Answer::Yes);
+  editor.ui().BitBtn4->click();
+  ASSERT_EQ(list->count(), 1);
+  EXPECT_EQ(list->currentRow(), -1);
+  for (const QLineEdit* edit : {editor.ui().Edit2, editor.ui().Edit3, editor.ui().Edit4,
+                                editor.ui().Edit5, editor.ui().Edit6})
+    EXPECT_EQ(edit->text(), "") << edit->objectName().toStdString();
+  EXPECT_EQ(editor.ui().Opis->toPlainText(), "");
+  for (int k = 1; k <= 8; ++k)
+    for (int col = 1; col <= 10; ++col) EXPECT_EQ(Cell(editor, col, k), "") << col << ", " << k;
+  EXPECT_EQ(editor.FreeEditing, 1);
+}
+
 TEST_F(InsulationEditorTest, DeleteIsRefusedOnNoForAVendorKindTheKindInUseAndIdZero) {
   std::vector<Row> kinds = kKinds;
   kinds.push_back({"0", "Kalorynka", "0.04", "pianka", "Zerowa", "90", "brak", "brak", "0"});

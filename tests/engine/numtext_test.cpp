@@ -424,6 +424,62 @@ TEST(NumTextReadFloat, ErrorTextIsTheMessageOfTheErrorBox) {
   }
 }
 
+// A plain number is what a spreadsheet takes as a number without changing what the text says: the
+// value to the last digit, and no leading zero, sign, exponent or blank that it would drop.
+TEST(NumTextReadPlainNumber, TakesOnlyPlainDecimalsOfAtMost15Digits) {
+  const struct {
+    const char* text;
+    double value;
+  } numbers[] = {
+      {"0", 0},
+      {"5390", 5390},
+      {"500.00", 500},
+      {"-30", -30},
+      {"0.015", 0.015},
+      {"12345.678", 12345.678},
+      {"-0.5", -0.5},
+      {"0.000123", 0.000123},
+      {"123456789012345", 123456789012345.0},
+      {"1.00000000000001", 1.00000000000001},
+  };
+  for (const auto& c : numbers) {
+    SCOPED_TRACE(c.text);
+    double value = -1;
+    EXPECT_TRUE(ReadPlainNumber(c.text, value));
+    EXPECT_EQ(value, c.value);
+  }
+  const char* const texts[] = {"",
+                               "0123",
+                               "00",
+                               "00.5",
+                               "+5",
+                               " 5",
+                               "5 ",
+                               "5.",
+                               ".5",
+                               "-.5",
+                               "-",
+                               "1e5",
+                               "1E5",
+                               "inf",
+                               "nan",
+                               "-inf",
+                               "1,5",
+                               "1.2.3",
+                               "0x10",
+                               "-0",
+                               "-0.00",
+                               "12a",
+                               "1 000",
+                               "1234567890123456",
+                               "0.1234567890123456"};
+  for (const char* text : texts) {
+    SCOPED_TRACE(std::string("text '") + text + "'");
+    double value = 0;
+    EXPECT_FALSE(ReadPlainNumber(text, value));
+  }
+}
+
 TEST(NumTextReadInt, AcceptsSignedDecimalIntegers) {
   const std::pair<const char*, int32_t> cases[] = {
       {"0", 0},

@@ -201,6 +201,54 @@ TEST_F(CatalogueUpdateTest, ACatalogueThatCannotServeKeepsItsOldFileAndIsNamed) 
   EXPECT_TRUE(Form2->ui().BitBtn1->isEnabled());
 }
 
+// The user's thickness rows name their insulation kind by id, which the update renumbers: a
+// file of the two that cannot be written leaves both as they were, byte for byte, whichever of
+// the two it is, and the message names both.
+TEST_F(CatalogueUpdateTest, TheInsulationKindsAndTheirThicknessesAreReplacedTogetherOrNotAtAll) {
+  const struct {
+    const char* readOnly;
+    const char* thicknessLine;
+    const char* insulationLine;
+  } cases[] = {
+      {"izolacja.xml", "zmienia się tylko razem z plikiem izolacja.xml",
+       "Nie można zapisać pliku Dane/izolacja.xml: plik jest tylko do odczytu"},
+      {"grubosci.xml", "Nie można zapisać pliku Dane/grubosci.xml: plik jest tylko do odczytu",
+       "zmienia się tylko razem z plikiem grubosci.xml"},
+  };
+  namespace fs = std::filesystem;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.readOnly);
+    const std::string kinds = ReadFileBytes(dir_.File("Dane/izolacja.xml"));
+    const std::string thicknesses = ReadFileBytes(dir_.File("Dane/grubosci.xml"));
+    const CatalogueRows kindRows = Form1->InsulationCatalogue.Rows;
+    const CatalogueRows thicknessRows = Form1->ThicknessCatalogue.Rows;
+    const fs::path readOnly = dir_.path() / "Dane" / c.readOnly;
+    fs::permissions(readOnly,
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+    dialogs.ExpectBox("UWAGA !!!", kQuestion, platform::Icon::Question, platform::Buttons::YesNo,
+                      platform::Answer::Yes);
+    dialogs.ExpectBox("Vindargast",
+                      QString::fromUtf8("Nie udało się zaktualizować katalogów:\ngrubosci.xml: ") +
+                          QString::fromUtf8(c.thicknessLine) +
+                          QString::fromUtf8("\nizolacja.xml: ") +
+                          QString::fromUtf8(c.insulationLine) +
+                          QString::fromUtf8("\n\nTe katalogi pozostały bez zmian."),
+                      platform::Icon::Warning);
+    Form1->ui().Dane1->trigger();
+    fs::permissions(readOnly, fs::perms::owner_write, fs::perm_options::add);
+
+    EXPECT_EQ(ReadFileBytes(dir_.File("Dane/izolacja.xml")), kinds);
+    EXPECT_EQ(ReadFileBytes(dir_.File("Dane/grubosci.xml")), thicknesses);
+    EXPECT_EQ(Form1->InsulationCatalogue.Rows, kindRows);
+    EXPECT_EQ(Form1->ThicknessCatalogue.Rows, thicknessRows);
+    // The others are replaced.
+    EXPECT_EQ(Records(dir_.File("Dane/pompy.xml"))[0][1], "serwer 1.1");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path() / "Dane"), fs::directory_iterator()),
+              11);
+  }
+}
+
 TEST_F(CatalogueUpdateTest, OpenEditorsAndSelectionWindowsListTheNewFiles) {
   TWinAddPompa editor;
   TWinPompa selection;

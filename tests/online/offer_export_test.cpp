@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "file_size_limit.h"
+#include "online/eksport_xlsx.h"
 #include "platform/message_box.h"
 #include "platform/scripted_dialogs.h"
 #include "producers_fixture.h"
@@ -86,20 +87,33 @@ TEST_F(OfferExportTest, WritesOneSheetPerDeviceKindWithTheGridsColumnsAndPlainTe
   }
 
   // Collectors: three records in rows 2 to 4 and nothing in row 5; the price is the field's
-  // plain number, the formatted coefficients the query's texts.
+  // plain number, the formatted coefficients the query's texts. A field that is a number is a
+  // number cell of the same value ("80.00" is 80; the file may write 79.6 as 79.59999999999999).
   const xlsx::Sheet& collectors = sheets[0];
   ASSERT_EQ(collectors.cells.size(), 4u);
   EXPECT_EQ(collectors.cells.count(5), 0u);
-  const std::vector<std::string> first = {"płaski", "PD-230 Selekt", "3.78", "0.015", "79.6",
-                                          "80.00",  "18.00",         "1.45", "2.12",  "1890"};
-  for (size_t c = 0; c < first.size(); ++c) {
+  const struct {
+    const char* text;
+    bool number;
+  } first[] = {{"płaski", false}, {"PD-230 Selekt", false}, {"3.78", true},
+               {"0.015", true},   {"79.6", true},           {"80", true},
+               {"18", true},      {"1.45", true},           {"2.12", true},
+               {"1890", true}};
+  for (size_t c = 0; c < std::size(first); ++c) {
     const xlsx::Cell& cell = collectors.cells.at(2).at(int(c) + 1);
-    EXPECT_EQ(cell.text, first[c]) << "column " << c + 1;
+    EXPECT_EQ(cell.IsNumber(), first[c].number) << "column " << c + 1;
+    if (first[c].number) {
+      EXPECT_EQ(xlsx::Number(cell.text), xlsx::Number(first[c].text)) << "column " << c + 1;
+    } else {
+      EXPECT_EQ(cell.text, first[c].text) << "column " << c + 1;
+    }
     EXPECT_EQ(cell.style.fill, "none");
     EXPECT_EQ(cell.style.fontName, font.family().toStdString());
   }
+  EXPECT_FALSE(collectors.cells.at(1).at(10).IsNumber()) << "a title is a text";
   EXPECT_EQ(collectors.cells.at(3).at(2).text, "PD-250");
-  EXPECT_EQ(collectors.cells.at(3).at(10).text, "12345.678");
+  EXPECT_EQ(xlsx::Number(collectors.cells.at(3).at(10).text), 12345.678);
+  EXPECT_TRUE(collectors.cells.at(3).at(10).IsNumber());
   EXPECT_EQ(collectors.cells.at(4).at(2).text, "PD-300 Łuk");
   for (int row = 2; row <= 4; ++row) EXPECT_EQ(collectors.heights.at(row), 16);
   // No tanks: the title row alone. One structure, found by its producer.
@@ -107,6 +121,64 @@ TEST_F(OfferExportTest, WritesOneSheetPerDeviceKindWithTheGridsColumnsAndPlainTe
   ASSERT_EQ(sheets[6].cells.size(), 2u);
   EXPECT_EQ(sheets[6].cells.at(2).at(1).text, "PD-Stelaż 3");
   EXPECT_EQ(sheets[6].cells.at(2).at(8).text, "1150");
+  EXPECT_TRUE(sheets[6].cells.at(2).at(8).IsNumber());
+}
+
+// A field whose whole text is a number is a number cell, to be summed and sorted; every other
+// text stays a text cell as written, where a spreadsheet would change or drop a part of it.
+TEST(OfferWorkbook, AFieldThatIsANumberIsANumberCellAndEveryOtherTextStaysText) {
+  const struct {
+    const char* field;
+    bool number;
+  } cases[] = {
+      {"500.00", true},
+      {"5390", true},
+      {"-2.5", true},
+      {"0.015", true},
+      {"12345.678", true},
+      {"0", true},
+      {"79.6", true},
+      {"0123", false},
+      {"+5", false},
+      {" 5", false},
+      {"1e5", false},
+      {"inf", false},
+      {"nan", false},
+      {"1,5", false},
+      {"1234567890123456", false},
+      {"PD-230", false},
+      {"https://pd.example/230", false},
+  };
+  TempDir dir;
+  OfferSheet sheet;
+  sheet.name = QStringLiteral("Kolektory słoneczne");
+  sheet.font = QFont(QStringLiteral("Arial"), 8);
+  QStringList fields;
+  for (const auto& c : cases) {
+    sheet.columns.push_back({QString::fromUtf8(c.field), 70});
+    fields << QString::fromUtf8(c.field);
+  }
+  fields << QString();  // an empty field leaves its cell empty
+  sheet.columns.push_back({QStringLiteral("pusta"), 70});
+  sheet.rows = {fields};
+  const std::string path = dir.File("oferta.xlsx");
+  WriteOfferWorkbook(QString::fromStdString(path), {sheet});
+
+  const std::vector<xlsx::Sheet> sheets = xlsx::Read(path);
+  ASSERT_EQ(sheets.size(), 1u);
+  const auto& row = sheets[0].cells.at(2);
+  EXPECT_EQ(row.size(), std::size(cases));
+  for (size_t k = 0; k < std::size(cases); ++k) {
+    SCOPED_TRACE(std::string("field '") + cases[k].field + "'");
+    ASSERT_TRUE(row.count(int(k) + 1));
+    const xlsx::Cell& cell = row.at(int(k) + 1);
+    EXPECT_EQ(cell.IsNumber(), cases[k].number) << "type '" << cell.type << "'";
+    if (cases[k].number) {
+      EXPECT_EQ(xlsx::Number(cell.text), xlsx::Number(cases[k].field));
+    } else {
+      EXPECT_EQ(cell.text, cases[k].field);
+    }
+  }
 }
 
 // ".xlsx" is added only when the chosen name lacks it; the success message names the file

@@ -469,6 +469,40 @@ TEST_F(SetOpenerTest, ListsOnlySetFilesAndDeletesAfterYes) {
   EXPECT_EQ(opener.ui().FileListBox1->count(), 0);
 }
 
+// After a delete nothing of the deleted set is shown, and no other entry is selected in its place:
+// "Akceptuj" would load a set the user has not seen.
+TEST_F(SetOpenerTest, ADeleteClearsTheShownSetAndLeavesNoEntrySelected) {
+  SaveGoldenSet();
+  dir_.Write("Zestawy/Zielony.xml", ReadFileBytes(SetPath()));
+  TWinOpenZestaw opener;
+  Select(opener, QString::fromStdString(kSetName + ".xml"));
+  opener.ui().BitBtn2->click();
+  ASSERT_EQ(opener.ui().StaticText9->text(), QString::fromStdString(kSetName));
+  dialogs.ExpectBox("Pytanie",
+                    QString::fromUtf8("Czy na pewno chcesz usunąć\nwybrany zestaw z programu ?"),
+                    platform::Icon::Question, platform::Buttons::YesNo, platform::Answer::Yes);
+  opener.ui().BitBtn4->click();
+  EXPECT_FALSE(std::filesystem::exists(SetPath()));
+
+  ASSERT_EQ(opener.ui().FileListBox1->count(), 1);
+  EXPECT_EQ(opener.ui().FileListBox1->currentItem(), nullptr);
+  EXPECT_TRUE(opener.ui().FileListBox1->selectedItems().isEmpty());
+  for (const QLabel* text :
+       {opener.ui().StaticText9, opener.ui().StaticText10, opener.ui().StaticText11,
+        opener.ui().StaticText12, opener.ui().StaticText13, opener.ui().StaticText14,
+        opener.ui().StaticText15, opener.ui().StaticText17})
+    EXPECT_EQ(text->text(), "") << text->objectName().toStdString();
+  EXPECT_EQ(opener.ui().Opis->toPlainText(), "");
+  EXPECT_EQ(opener.ui().ListBox2->count(), 0);
+  EXPECT_EQ(opener.SetEmail, "");
+  EXPECT_EQ(opener.SetWebPage, "");
+
+  opener.ui().BitBtn1->click();
+  EXPECT_EQ(Engine.SetPriceMode, 0);
+  EXPECT_EQ(Engine.LiczbaKolektorow, 5);
+  EXPECT_FLOAT_EQ(Engine.CenaZasobnik, 1500);
+}
+
 // A delete that fails (here the file went away meanwhile) is reported and the entry stays.
 TEST_F(SetOpenerTest, AFailedDeleteIsReportedAndKeepsTheEntry) {
   SaveGoldenSet();

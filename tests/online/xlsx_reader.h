@@ -139,6 +139,9 @@ struct Style {
 struct Cell {
   std::string text;
   Style style;
+  // The cell's type as the file holds it: "s" or "inlineStr" for a text, "" or "n" for a number.
+  std::string type;
+  bool IsNumber() const { return type.empty() || type == "n"; }
 };
 
 struct Sheet {
@@ -233,6 +236,7 @@ inline std::vector<Sheet> Read(const std::string& path) {
         Cell cell;
         cell.style = styleOf(Attr(c, "s"));
         const std::string type = Attr(c, "t");
+        cell.type = type;
         if (type == "s") {
           cell.text = strings.at(std::stoul(Text(Child(c, "v"))));
         } else if (type == "inlineStr") {
