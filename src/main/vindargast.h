@@ -145,11 +145,19 @@ class TForm1 : public QMainWindow, public CCatalogues {
   void Button2Click();
   void Button3Click();
   void Button4Click();
+  // The scheme the design holds, as the program sets it (an opened project, a loaded set):
+  // the picture, the central-heating inputs and the second tank's summary of (CWUCO, tank
+  // count), with both stored in Engine. Unlike a scheme the user picks, it keeps the tank cost
+  // item and the results; any other pair shows nothing new.
+  void ShowScheme(int32_t centralHeating, int32_t tanks);
 
  private:
   // Connects the inputs to their handlers; runs before FormCreate fills them.
   void ConnectInputs();
+  // A scheme the user picks: shown, and when it is another one, the tank cost item follows the
+  // tank count and the results go.
   void ChooseScheme(int scheme);
+  void ApplyScheme(int scheme);
   // Scheme pictures found missing, each reported once.
   QSet<QString> missingSchemePictures_;
   // ---- end of the design inputs ----------------------------------------------------------------

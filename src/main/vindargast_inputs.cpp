@@ -363,13 +363,29 @@ void TForm1::Button4Click() {
   ChooseScheme(3);
 }
 
-// A picture that cannot be shown does not stop the switch: the design must follow the button the
-// user pressed. The picture stays empty then, so that no other scheme's picture misleads, and the
-// missing file is reported the first time only.
 void TForm1::ChooseScheme(int scheme) {
   const Scheme& chosen = kSchemes[scheme];
   const bool changed =
       Engine.LiczbaZasobnikow != chosen.tanks || Engine.CWUCO != chosen.centralHeating;
+  ApplyScheme(scheme);
+  if (!changed) return;
+  // The tank cost item counts the second tank only while the design has two.
+  TWinZasobnik::StoreTankPrice();
+  DesignChanged();
+}
+
+void TForm1::ShowScheme(int32_t centralHeating, int32_t tanks) {
+  for (int scheme = 0; scheme < 4; ++scheme) {
+    if (kSchemes[scheme].centralHeating == centralHeating && kSchemes[scheme].tanks == tanks)
+      ApplyScheme(scheme);
+  }
+}
+
+// A picture that cannot be shown does not stop the switch: the design must follow the scheme
+// chosen. The picture stays empty then, so that no other scheme's picture misleads, and the
+// missing file is reported the first time only.
+void TForm1::ApplyScheme(int scheme) {
+  const Scheme& chosen = kSchemes[scheme];
   const QString path = QString::fromUtf8(chosen.picture);
   QPixmap picture;
   if (picture.load(path)) {
@@ -395,7 +411,4 @@ void TForm1::ChooseScheme(int scheme) {
 
   Engine.LiczbaZasobnikow = chosen.tanks;
   Engine.CWUCO = chosen.centralHeating;
-  // The tank cost item counts the second tank only while the design has two.
-  TWinZasobnik::StoreTankPrice();
-  if (changed) DesignChanged();
 }

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QUrl>
 
 #include "app/windows.h"
@@ -177,7 +176,11 @@ bool TWinOpenZestaw::LoadSetIntoDesign(const QString& path) {
   SetWebPage = Text(set.texts[5]);
   for (const std::string& model : set.models) ui().ListBox2->addItem(Text(model));
   ShowInMainWindow(set);
-  if (Form1) Form1->ClearResults();  // the results were those of the devices before
+  if (Form1) {
+    // The scheme that will be computed: the design's heating with the set's tanks.
+    Form1->ShowScheme(Engine.CWUCO, Engine.LiczbaZasobnikow);
+    Form1->ClearResults();  // the results were those of the devices before
+  }
   return true;
 }
 
@@ -187,12 +190,6 @@ void TWinOpenZestaw::BitBtn1Click() {
   // A set that was not read leaves the total and the picture as the design has them.
   if (!LoadSetIntoDesign(path)) return;
   if (WinKoszty) WinKoszty->ui().ESumaKoszt->setText(Text(General15(Engine.CenaZestawu)));
-  if (!Form1) return;
-  const QString picture = Engine.LiczbaZasobnikow == 2
-                              ? QStringLiteral("Grafika/CWU-2zasobniki.bmp")
-                              : QStringLiteral("Grafika/CWU-1zasobnik.bmp");
-  QPixmap scheme;
-  if (QFile::exists(picture) && scheme.load(picture)) Form1->ui().ObrazekTlo->setPixmap(scheme);
 }
 
 void TWinOpenZestaw::BitBtn4Click() {

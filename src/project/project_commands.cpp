@@ -205,7 +205,13 @@ void RefreshInputsFromEngine(TForm1& form) {
   Type(ui().EDlugoscPrzewWew, Q(General15(e.DlugoscPrzewodowWewnatrz)));
   Type(ui().EHStatyczna, Q(General15(e.WysokoscStatyczna)));
   Type(ui().ETempZimnaWoda, Q(General15(e.TemperaturaWodySieci)));
-  Type(ui().ELiczbaKolektorow, IntText(e.LiczbaKolektorow));
+  {
+    // The count's change handler prices the collectors a user counts anew; the design read holds
+    // the cost item the user saved.
+    const float collectorsCost = e.CenaKolektory;
+    Type(ui().ELiczbaKolektorow, IntText(e.LiczbaKolektorow));
+    Engine.CenaKolektory = collectorsCost;
+  }
 
   ui().CheckIzolacja->setChecked(e.Izolacja == 1);
   ui().CheckCyrkulacja->setChecked(e.Cyrkulacja == 1);
@@ -225,13 +231,9 @@ void RefreshInputsFromEngine(TForm1& form) {
     ShowMonth(ui().basenDO, e.BasenDo);
   }
 
-  // The scheme button of (CWUCO, tank count); any other pair clicks none.
-  QPushButton* scheme = nullptr;
-  if (e.CWUCO == 0 && e.LiczbaZasobnikow == 1) scheme = ui().Button1;
-  if (e.CWUCO == 0 && e.LiczbaZasobnikow == 2) scheme = ui().Button2;
-  if (e.CWUCO == 1 && e.LiczbaZasobnikow == 1) scheme = ui().Button3;
-  if (e.CWUCO == 1 && e.LiczbaZasobnikow == 2) scheme = ui().Button4;
-  if (scheme) scheme->click();
+  // The design's scheme as it was read: no button is clicked, since a user's pick of a scheme
+  // prices the tanks anew, and the cost item read is the one the user saved.
+  form.ShowScheme(e.CWUCO, e.LiczbaZasobnikow);
 
   if (e.CWUCO == 1) {
     Type(ui().PowDomu, Q(General15(e.PowierzchniaBudynku)));

@@ -308,10 +308,10 @@ class Reader {
     const std::vector<xml::Element> nodes = root.Children();
     if (root.Child("formularz")) Form(Fields(nodes[0]));
     for (size_t i = 1; i < nodes.size(); ++i) Section(nodes, static_cast<int>(i));
-    // The "other" cost item is the mounting structure's price after every read: a file without
-    // the structure's section (or with it before the costs) would otherwise keep a figure that
-    // its next save, which always writes the structure after the costs, cannot bring back.
-    d_.CenaInne = d_.SelectedStructure->Cena;
+    // The "other" cost item is the one saved with the costs, wherever the mounting structure
+    // stands: the user may have typed it. A file without costs gives the structure's price, as
+    // choosing the structure does, so that the next save writes what the design holds.
+    if (!costsRead_) d_.CenaInne = d_.SelectedStructure->Cena;
   }
 
  private:
@@ -465,6 +465,7 @@ class Reader {
     CKoszty& c = d_.Costs;
     const Fields f(node);
     d_.CostsLoaded = 1;
+    costsRead_ = true;
     for (int i = 0; i < 9; ++i) d_.*kCostItems[i].item = f.Float(i);
     const std::vector<xml::Element> children = node.Children();
     for (size_t i = 9; i < children.size(); ++i) {
@@ -519,6 +520,7 @@ class Reader {
   CVindargast2& d_;
   WindowUpdates& w_;
   int32_t fuelRows_;
+  bool costsRead_ = false;  // the file has a costs section
 };
 
 }  // namespace

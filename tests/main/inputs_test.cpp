@@ -436,6 +436,26 @@ TEST_F(SchemeTest, EachButtonShowsItsPictureAndSetsTanksSchemeAndGroups) {
   }
 }
 
+// The tank cost item follows the tanks only when the user picks another scheme: a click on the
+// scheme shown, or the scheme the program shows for a design it read, keeps the item typed.
+TEST_F(SchemeTest, OnlyAnotherSchemePricesTheTanksAnew) {
+  platform::ScriptedDialogs dialogs;
+  Engine.SelectedTank->Cena = 3000;
+  Engine.SelectedTank2->Cena = 2000;
+  Form1->ui().Button3->click();
+  Engine.CenaZasobnik = 1999;  // typed in the cost window
+  Form1->ui().Button3->click();
+  EXPECT_EQ(Engine.CenaZasobnik, 1999.0f);
+  Engine.LiczbaZasobnikow = 2;  // as a read design holds it
+  Form1->ShowScheme(1, 2);
+  EXPECT_EQ(Shown().convertToFormat(QImage::Format_RGB32),
+            Picture("CWU+CO-2zasobniki.bmp").convertToFormat(QImage::Format_RGB32));
+  ExpectShown(SecondTank(), true, "ShowScheme");
+  EXPECT_EQ(Engine.CenaZasobnik, 1999.0f);
+  Form1->ui().Button1->click();
+  EXPECT_EQ(Engine.CenaZasobnik, 3000.0f);
+}
+
 // A missing picture does not stop the switch; the picture is empty and the file reported once.
 TEST_F(SchemeTest, AMissingPictureIsReportedOnceAndTheSchemeStillChanges) {
   platform::ScriptedDialogs dialogs;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPushButton>
 #include <QTest>
 #include <filesystem>
 #include <string>
@@ -212,6 +214,17 @@ class SetOpenerTest : public SetFileTest {
     Engine.SetPriceMode = 0;
     Engine.LiczbaKolektorow = 5;
     Engine.LiczbaZasobnikow = 2;
+  }
+
+  // "Dwa.xml": both tanks, at 4990 zł.
+  void SaveTwoTankSet() {
+    TWinZestawy window;
+    window.ui().RadioButton2->click();
+    Drop(window, {1, 3, 4, 7, 0, 8, 11, 12});
+    window.ui().ENazwaZestawu->setText("Dwa");
+    window.ui().EProducent->setCurrentIndex(0);
+    window.ui().ECenaZestawu->setText("4990");
+    Save(window);
   }
 
   static void Select(TWinOpenZestaw& opener, const QString& file) {
@@ -426,15 +439,7 @@ TEST_F(SetOpenerTest, LinksOpenTheSetsAddressesButNotBrak) {
 }
 
 TEST_F(SetOpenerTest, TwoTankSetLoadsBothTanksAndItsScheme) {
-  {
-    TWinZestawy window;
-    window.ui().RadioButton2->click();
-    Drop(window, {1, 3, 4, 7, 0, 8, 11, 12});
-    window.ui().ENazwaZestawu->setText("Dwa");
-    window.ui().EProducent->setCurrentIndex(0);
-    window.ui().ECenaZestawu->setText("4990");
-    Save(window);
-  }
+  SaveTwoTankSet();
   QImage picture(6, 6, QImage::Format_RGB32);
   picture.fill(Qt::white);
   picture.save(QString::fromStdString(dir_.File("Grafika/CWU-2zasobniki.bmp")), "BMP");
@@ -447,6 +452,51 @@ TEST_F(SetOpenerTest, TwoTankSetLoadsBothTanksAndItsScheme) {
   EXPECT_EQ(Engine.LiczbaZasobnikow, 2);
   EXPECT_FLOAT_EQ(Engine.CenaZestawu, 4990);
   EXPECT_EQ(opener.ui().ListBox2->count(), 8);
+}
+
+// An accepted set shows the scheme that will be computed: the design's heating with the set's
+// tanks (picture, heating inputs, second tank's summary), and prices no tank anew.
+TEST_F(SetOpenerTest, AcceptShowsTheDesignsHeatingWithTheSetsTanks) {
+  SaveGoldenSet();
+  SaveTwoTankSet();
+  // Each scheme's picture as wide as the scheme's number.
+  const char* const pictures[] = {"CWU-1zasobnik.bmp", "CWU-2zasobniki.bmp", "CWU+CO-1zasobnik.bmp",
+                                  "CWU+CO-2zasobniki.bmp"};
+  for (int scheme = 1; scheme <= 4; ++scheme) {
+    QImage picture(scheme, 3, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    picture.save(QString::fromStdString(dir_.File(std::string("Grafika/") + pictures[scheme - 1])),
+                 "BMP");
+  }
+  auto& ui = Form1->ui;
+  const struct {
+    QPushButton* design;
+    QString set;
+    int tanks;
+    int picture;
+  } cases[] = {
+      {ui().Button4, QString::fromStdString(kSetName + ".xml"), 1, 3},
+      {ui().Button3, "Dwa.xml", 2, 4},
+      {ui().Button2, QString::fromStdString(kSetName + ".xml"), 1, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.set.toStdString());
+    c.design->click();
+    const int32_t heating = Engine.CWUCO;
+    TWinOpenZestaw opener;
+    Select(opener, c.set);
+    opener.ui().BitBtn1->click();
+    EXPECT_EQ(Engine.LiczbaZasobnikow, c.tanks);
+    EXPECT_EQ(Engine.CWUCO, heating);
+    EXPECT_EQ(ui().ObrazekTlo->pixmap().width(), c.picture);
+    for (QWidget* input : {static_cast<QWidget*>(ui().Edit7), static_cast<QWidget*>(ui().PowDomu),
+                           static_cast<QWidget*>(ui().Label10)})
+      EXPECT_EQ(input->isHidden(), heating == 0) << input->objectName().toStdString();
+    EXPECT_EQ(ui().Edit7->isEnabled(), heating == 1);
+    for (QWidget* label : {ui().Label64, ui().Label69, ui().Label87})
+      EXPECT_EQ(label->isHidden(), c.tanks == 1) << label->objectName().toStdString();
+    EXPECT_EQ(Engine.CenaZasobnik, 0.0f);  // the set's price holds the tanks
+  }
 }
 
 TEST_F(SetOpenerTest, ListsOnlySetFilesAndDeletesAfterYes) {

@@ -270,26 +270,29 @@ TEST_F(ProjectReaderTest, SectionsApplyInFileOrderAndRepeatedOnesAgain) {
                                          SectionOf(good, "Koszty") + SectionOf(good, "Kolektor"));
   ASSERT_EQ(Read(Replace(costsFirst, Field("Cena_inne", "640"), Field("Cena_inne", "99"))), 1);
   EXPECT_EQ(Engine.CenaKolektory, 1899.99f);
-  // The structure comes later: its price is the "other" cost item.
-  EXPECT_EQ(Engine.CenaInne, 640.0f);
-  // Written order: the costs win over the collector, the structure over the saved "other" item.
-  ASSERT_EQ(Read(Replace(good, Field("Cena_inne", "640"), Field("Cena_inne", "99"))), 1);
+  // The saved "other" cost item, which the user may have typed, wins over the structure's price
+  // wherever the structure stands, and when the file has no structure.
+  EXPECT_EQ(Engine.CenaInne, 99.0f);
+  // Written order: the costs win over the collector.
+  ASSERT_EQ(Read(Replace(good, Field("Cena_inne", "640"), Field("Cena_inne", "96"))), 1);
   EXPECT_EQ(Engine.CenaKolektory, 7599.96f);
-  EXPECT_EQ(Engine.CenaInne, 640.0f);
-  ASSERT_EQ(Read(Without(good, "Koszty")), 1);
-  EXPECT_EQ(Engine.CenaInne, 640.0f);
-  // With the structure before the costs, or without it, the item is still the structure's price
-  // (the one the design holds): a saved figure that the next save, which writes the structure
-  // after the costs, could not bring back is not taken.
+  EXPECT_EQ(Engine.CenaInne, 96.0f);
   const std::string structureFirst =
       Replace(Without(good, "Konstrukcja_wsporcza"), SectionOf(good, "Koszty"),
               SectionOf(good, "Konstrukcja_wsporcza") + SectionOf(good, "Koszty"));
   ASSERT_EQ(Read(Replace(structureFirst, Field("Cena_inne", "640"), Field("Cena_inne", "98"))), 1);
-  EXPECT_EQ(Engine.CenaInne, 640.0f);
+  EXPECT_EQ(Engine.CenaInne, 98.0f);
   ASSERT_EQ(Read(Replace(Without(good, "Konstrukcja_wsporcza"), Field("Cena_inne", "640"),
                          Field("Cena_inne", "97"))),
             1);
+  EXPECT_EQ(Engine.CenaInne, 97.0f);
+  // Without the costs the item is the price of the structure the design holds, read or not, so
+  // that the next save writes what the design holds.
+  ASSERT_EQ(Read(Without(good, "Koszty")), 1);
   EXPECT_EQ(Engine.CenaInne, 640.0f);
+  Engine.SelectedStructure->Cena = 95;
+  ASSERT_EQ(Read(Without(Without(good, "Koszty"), "Konstrukcja_wsporcza")), 1);
+  EXPECT_EQ(Engine.CenaInne, 95.0f);
   // A section written twice: the later values.
   ASSERT_EQ(Read(FileOf(Section("formularz", kForm) + Section("Budynek", {"1", "2", "3", "4"}) +
                         Section("Budynek", {"5", "6", "7", "8"}) + Section("nieznana", {"?"}))),

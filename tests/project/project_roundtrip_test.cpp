@@ -2,10 +2,14 @@
 // for bit, for the three fixed designs.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <cstring>
+#include <filesystem>
+#include <functional>
 #include <string>
 
 #include "design_example.h"
+#include "project/project_commands.h"
 #include "project_fixture.h"
 
 using project_test::Design;
@@ -120,5 +124,84 @@ TEST_F(ProjectTest, SavedAndReopenedDesignComputesBitIdenticalFigures) {
     CreateWindows();
     ASSERT_EQ(Engine.ReadProjectFile(dir_.File("projekt.xml")), 1);
     EXPECT_EQ(Compute(), before);
+  }
+}
+
+// Cost items typed into the cost window come back as typed, whichever way the saved design is
+// read: opened, restored as the factory settings or read as the defaults at the start. Meanwhile
+// the user chose another scheme and collector count, which price the tanks and collectors anew.
+TEST_F(ProjectTest, TypedCostItemsSurviveSaveAndEveryReadBitForBit) {
+  const QString question =
+      QString::fromUtf8("Czy jesteś pewien, że chcesz zmienić zapisane dane? ");
+  const struct {
+    const char* name;
+    const char* file;  // where the read takes the saved design from
+    std::function<void()> read;
+  } reads[] = {
+      {"open", "projekt.xml",
+       [this] {
+         dialogs.ExpectOpenFile(QString::fromStdString(dir_.File("projekt.xml")));
+         project::OpenProject(*Form1);
+       }},
+      {"factory settings", "default_fabryczne.xml",
+       [this, &question] {
+         dialogs.ExpectBox("Uwaga", question, platform::Icon::Question, platform::Buttons::YesNo,
+                           platform::Answer::Yes);
+         project::RestoreFactorySettings(*Form1);
+       }},
+      {"start", "default.xml", [] { project::ReadDefaultSettings(*Form1); }},
+  };
+  for (Design design : {Design::HotWater, Design::TwoTanksCirculation, Design::HeatingPool}) {
+    for (const auto& read : reads) {
+      SCOPED_TRACE(std::string(project_test::GoldenName(design)) + ", " + read.name);
+      Engine = MakeDefaultDesign();
+      DestroyWindows();
+      CreateWindows();
+      Prepare(design);
+      // Off: showing the window with it on computes the subsidy, which needs loan terms.
+      Engine.Costs.NfosigwSubsidyOn = 0;
+      TakeDeviceData(Engine);
+      project::RefreshInputsFromEngine(*Form1);
+
+      Ui::TWinKoszty& k = WinKoszty->ui();
+      const struct {
+        QLineEdit* edit;
+        const char* text;
+        float value;
+        float CVindargast2::*item;
+      } items[] = {
+          {k.EKosztKolektora, "7777.5", 7777.5f, &CVindargast2::CenaKolektory},
+          {k.EKosztZasobnika, "1999", 1999, &CVindargast2::CenaZasobnik},
+          {k.EKosztSterownika, "555.25", 555.25f, &CVindargast2::CenaSterownik},
+          {k.EKosztNaczynia, "99.1", 99.1f, &CVindargast2::CenaNaczynie},
+          {k.EKosztPompy, "333", 333, &CVindargast2::CenaPompa},
+          {k.EKosztArmatury, "444.75", 444.75f, &CVindargast2::CenaArmatury},
+          {k.EKosztPlyn, "120.5", 120.5f, &CVindargast2::CenaPlynu},
+          {k.EKosztMontaz, "1600.3", 1600.3f, &CVindargast2::CenaMontazu},
+          {k.EKosztInne, "777", 777, &CVindargast2::CenaInne},
+      };
+      WinKoszty->show();
+      for (const auto& item : items) {
+        item.edit->selectAll();
+        QTest::keyClicks(item.edit, item.text);
+        ASSERT_EQ(Engine.*item.item, item.value) << item.text;
+      }
+      WinKoszty->hide();
+      dialogs.ExpectSaveFile(QString::fromStdString(dir_.File("projekt.xml")));
+      project::SaveProject(*Form1);
+      if (std::string(read.file) != "projekt.xml")
+        std::filesystem::copy_file(dir_.File("projekt.xml"), dir_.File(read.file),
+                                   std::filesystem::copy_options::overwrite_existing);
+      const std::string before = Compute();
+
+      (Engine.CWUCO == 1 ? Form1->ui().Button2 : Form1->ui().Button4)->click();
+      Form1->ui().ELiczbaKolektorow->selectAll();
+      QTest::keyClicks(Form1->ui().ELiczbaKolektorow, "9");
+      ASSERT_NE(Engine.CenaZasobnik, 1999.0f);
+      ASSERT_NE(Engine.CenaKolektory, 7777.5f);
+      read.read();
+      EXPECT_EQ(Compute(), before);
+      for (const auto& item : items) EXPECT_EQ(Engine.*item.item, item.value) << item.text;
+    }
   }
 }
