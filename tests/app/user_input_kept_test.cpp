@@ -1,5 +1,6 @@
 // What the user typed, chose or selected in a window stays when the window is minimised and
-// restored from the task bar: that is no new opening of the window.
+// restored from the task bar, and when the mouse wheel is turned over the window: neither is a
+// new opening of the window or a choice of the user's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,8 +13,11 @@
 #include <string>
 
 #include "app/windows.h"
+#include "main/vindargast.h"
+#include "online/zestawy.h"
 #include "recording_dialogs.h"
 #include "started_program.h"
+#include "wheel.h"
 #include "window_list.h"
 
 namespace {
@@ -97,6 +101,50 @@ TEST_F(UserInputKeptTest, ARestoreFromTheTaskBarKeepsWhatTheUserTypedAndAsksNoth
     EXPECT_EQ(dialogs_.boxes.size(), boxes) << "the restore asked the database or the files again";
     if (window != Form1) window->hide();
   }
+}
+
+// One wheel step over the pipe diameter while the user scrolls the main window: the diameter and
+// the results stay. Given the focus by Tab, the list takes the wheel as the user's choice.
+TEST_F(UserInputKeptTest, TheWheelChangesThePipeDiameterOnlyWithTheFocus) {
+  Form1->BitBtn2Click();
+  ASSERT_TRUE(Form1->ui().BitBtn11->isEnabled());
+  QComboBox* diameter = Form1->ui().ComboSrednicaPrzewodu;
+  const std::string chosen = diameter->currentText().toStdString();
+  const float energy = Engine.AnnualHotWaterSolarEnergy;
+  ASSERT_NE(energy, 0.0f);
+  Form1->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+
+  TurnWheel(diameter);
+  EXPECT_EQ(diameter->currentText().toStdString(), chosen);
+  EXPECT_FALSE(diameter->hasFocus()) << "the wheel gave the list the focus";
+  EXPECT_TRUE(Form1->ui().BitBtn11->isEnabled()) << "the results were cleared";
+  EXPECT_EQ(Engine.AnnualHotWaterSolarEnergy, energy);
+
+  diameter->setFocus(Qt::TabFocusReason);
+  TurnWheel(diameter);
+  EXPECT_NE(diameter->currentText().toStdString(), chosen);
+  EXPECT_FALSE(Form1->ui().BitBtn11->isEnabled()) << "a new diameter keeps the old results";
+}
+
+// Scrolling the set builder over its producer list switches neither the producer nor the web page
+// it filled in.
+TEST_F(UserInputKeptTest, TheWheelOverTheSetBuildersProducerKeepsTheProducer) {
+  WinZestawy->show();
+  WinZestawy->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(WinZestawy));
+  QComboBox* producer = WinZestawy->ui().EProducent;
+  ASSERT_GT(producer->count(), 1);
+  producer->setCurrentIndex(0);
+  emit producer->activated(0);
+  const std::string chosen = producer->currentText().toStdString();
+  const std::string page = WinZestawy->ui().EWww->text().toStdString();
+
+  TurnWheel(producer);
+  EXPECT_EQ(producer->currentText().toStdString(), chosen);
+  EXPECT_EQ(WinZestawy->ui().EWww->text().toStdString(), page);
+  EXPECT_FALSE(producer->hasFocus());
+  WinZestawy->hide();
 }
 
 }  // namespace
