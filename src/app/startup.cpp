@@ -42,6 +42,7 @@
 #include "online/zestawy.h"
 #include "platform/guard.h"
 #include "platform/screen_fit.h"
+#include "platform/wheel_focus.h"
 #include "report/Wykres.h"
 #include "report/Wyniki.h"
 #include "report/raport.h"
@@ -162,6 +163,9 @@ std::vector<const char*> CreationOrder() {
 }
 
 bool CreateWindows(const Options& options) {
+  // Before the windows, so that their lists, spin boxes and sliders take the wheel only with the
+  // focus.
+  platform::WheelFocus::Install();
   const std::vector<Slot> table = Slots(options.splashInterval);
   int number = 0;
   for (const Slot& slot : table) {

@@ -11,6 +11,7 @@
 #include "main/pompa.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+#include "platform/opening.h"
 
 using economics::IntText;
 using economics::ReadFloat;
@@ -147,7 +148,7 @@ void TWinArmatura::FormCreate() {
 
 void TWinArmatura::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
+  platform::RunAtOpening(event, [this] { FormShow(); });
 }
 
 void TWinArmatura::FormShow() {

@@ -13,8 +13,9 @@
 #include "platform/cellgrid_qt.h"
 #include "platform/form_texts.h"
 #include "platform/guard.h"
-#include "platform/user_change.h"
 #include "platform/message_box.h"
+#include "platform/opening.h"
+#include "platform/user_change.h"
 #include "report/Wyniki.h"
 
 using economics::FuelCell;
@@ -116,7 +117,7 @@ void TWinKalkulatorEkologiczny::ShowFileInputs(
 
 void TWinKalkulatorEkologiczny::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
+  platform::RunAtOpening(event, [this] { FormShow(); });
 }
 
 void TWinKalkulatorEkologiczny::ShowYearlySolarEnergy() {

@@ -17,6 +17,7 @@
 #include "platform/form_texts.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+#include "platform/opening.h"
 #include "platform/user_change.h"
 #include "report/Wyniki.h"
 
@@ -253,7 +254,7 @@ void TWinKoszty::FormCreate() {
 
 void TWinKoszty::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
+  platform::RunAtOpening(event, [this] { FormShow(); });
 }
 
 void TWinKoszty::FormShow() {

@@ -23,6 +23,7 @@
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+#include "platform/opening.h"
 
 namespace {
 // The list entries' data role that holds their record's id.
@@ -272,7 +273,7 @@ void CatalogueEditorFrame::BindButtons(QPushButton* add, QPushButton* change, QP
 
 void CatalogueEditorFrame::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  platform::RunGuarded([this] { FormShow(); });
+  platform::RunAtOpening(event, [this] { FormShow(); });
 }
 
 void CatalogueEditorFrame::WarnField(const char* text) {

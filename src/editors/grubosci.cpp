@@ -10,6 +10,7 @@
 #include "engine/numtext.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+#include "platform/opening.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ void TWinGrubosci::FormCreate() {
 
 void TWinGrubosci::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  platform::RunGuarded([this] { FormShow(); });
+  platform::RunAtOpening(event, [this] { FormShow(); });
 }
 
 // The kinds are listed afresh at every showing, whatever the catalogues-changed flag says: an item

@@ -14,6 +14,7 @@
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
+#include "platform/opening.h"
 #include "platform/solid_fill.h"
 
 namespace {
@@ -87,7 +88,7 @@ void TForm3::BuildForm() {
 
 void TForm3::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
+  platform::RunAtOpening(event, [this] { FormShow(); });
 }
 
 void TForm3::FormShow() {

@@ -14,6 +14,7 @@
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+#include "platform/opening.h"
 
 int32_t SelectedCityRow = 0;
 
@@ -58,7 +59,7 @@ void TWinLokalizacja::BuildForm() {
 
 void TWinLokalizacja::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
+  platform::RunAtOpening(event, [this] { FormShow(); });
 }
 
 void TWinLokalizacja::FormCreate() {

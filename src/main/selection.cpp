@@ -20,6 +20,7 @@
 #include "online/producent.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
+#include "platform/opening.h"
 #include "platform/system.h"
 
 platform::MessageBoxWarningNotifier TSelectionWindow::Notifier;
@@ -33,7 +34,7 @@ void TSelectionWindow::setVisible(bool visible) {
 
 void TSelectionWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
+  platform::RunAtOpening(event, [this] { FormShow(); });
 }
 
 void TSelectionWindow::CataloguesReplaced() {

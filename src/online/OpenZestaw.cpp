@@ -14,6 +14,7 @@
 #include "main/vindargast.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+#include "platform/opening.h"
 #include "platform/system.h"
 
 namespace {
@@ -94,7 +95,7 @@ void TWinOpenZestaw::BuildForm() {
 
 void TWinOpenZestaw::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  platform::RunGuarded([this] { FormShow(); });
+  platform::RunAtOpening(event, [this] { FormShow(); });
 }
 
 bool TWinOpenZestaw::eventFilter(QObject* watched, QEvent* event) {

@@ -14,6 +14,7 @@
 #include "platform/file_dialog.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+#include "platform/opening.h"
 #include "platform/system.h"
 
 namespace {
@@ -146,7 +147,7 @@ std::vector<TWinOferta::DevicePage> TWinOferta::DevicePages() const {
 
 void TWinOferta::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  platform::RunGuarded([this] { FormShow(); });
+  platform::RunAtOpening(event, [this] { FormShow(); });
 }
 
 void TWinOferta::FormShow() {

@@ -9,6 +9,7 @@
 #include "online/web_download.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+#include "platform/opening.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ void TWinPobierzZestawy::BuildForm() {
 
 void TWinPobierzZestawy::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
+  platform::RunAtOpening(event, [this] { FormShow(); });
 }
 
 // The working folder is the program's folder from the start on, so "Zestawy" is found there.

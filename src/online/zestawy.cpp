@@ -13,6 +13,7 @@
 #include "main/vindargast.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
+#include "platform/opening.h"
 
 namespace {
 
@@ -299,7 +300,7 @@ bool TWinZestawy::WriteSetFile(const std::string& name, int lines) {
 
 void TWinZestawy::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  platform::RunGuarded([this] { FormShow(); });
+  platform::RunAtOpening(event, [this] { FormShow(); });
 }
 
 bool TWinZestawy::eventFilter(QObject* watched, QEvent* event) {
