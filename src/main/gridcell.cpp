@@ -1,7 +1,9 @@
 #include "main/gridcell.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "engine/numtext.h"
 #include "main/vindargast.h"
@@ -77,4 +79,29 @@ GridCellDelegate::Background OddRows(const QColor& colour) {
 
 void PaintCells(QTableWidget* grid, GridCellDelegate::Background background, int headingRows) {
   grid->setItemDelegate(new GridCellDelegate(grid, std::move(background), headingRows));
+}
+
+void FitRowsToTexts(QTableWidget* grid, int rowHeight) {
+  const int formHeight = grid->height();
+  const auto fit = [grid, rowHeight, formHeight] {
+    // The cells are painted with the grid's font, 2 px in from either side (PaintGridCell).
+    const QFontMetrics metrics(grid->font());
+    int total = 0;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+      int height = rowHeight;
+      for (int col = 0; col < grid->columnCount(); ++col) {
+        const QTableWidgetItem* item = grid->item(row, col);
+        const int room = grid->columnWidth(col) - 4;
+        if (!item || metrics.horizontalAdvance(item->text()) <= room) continue;
+        const QRect lines =
+            metrics.boundingRect(QRect(0, 0, room, 100000), Qt::TextWordWrap, item->text());
+        height = std::max(height, lines.height() + 4);
+      }
+      grid->setRowHeight(row, height);
+      total += height;
+    }
+    grid->setFixedHeight(std::max(formHeight, total + 2 * grid->frameWidth()));
+  };
+  QObject::connect(grid->model(), &QAbstractItemModel::dataChanged, grid, fit);
+  fit();
 }

@@ -98,6 +98,8 @@ void TWinIzolacja::FormCreate() {
                "Dopuszczalna temperatura pracy", "Średnica"});
     // Its first row is a heading, broken into lines within the cell.
     PaintCells(ui().TabelaIzolacja, OddRows(kLightBlue), 1);
+    // A long producer's name or material reads whole on more lines.
+    FitRowsToTexts(ui().TabelaIzolacja, 18);
     const QColor fixed = palette().color(QPalette::Button);
     for (QTableWidget* grid : {ui().StringGrid1, ui().StringGrid2}) {
       grid->setColumnWidth(0, 90);
