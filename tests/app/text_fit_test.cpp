@@ -149,7 +149,10 @@ class TextFit {
     const QFontMetrics header(grid->horizontalHeader()->font());
     for (int col = 0; col < grid->columnCount(); ++col) {
       if (grid->isColumnHidden(col)) continue;
-      const int room = grid->columnWidth(col) - 4;
+      // A cell is painted within its column and row less the grid line, its text 2 px in from
+      // either side.
+      const int gridLine = grid->showGrid() ? 1 : 0;
+      const int room = grid->columnWidth(col) - gridLine - 4;
       if (grid->horizontalHeader()->isVisible() || !grid->horizontalHeader()->isHidden()) {
         if (const QTableWidgetItem* title = grid->horizontalHeaderItem(col)) {
           const int width = TextWidth(header, title->text());
@@ -175,8 +178,8 @@ class TextFit {
             cells.boundingRect(QRect(0, 0, room, 100000), Qt::TextWordWrap, text).height();
         if (widestWord > room) {
           Fail(grid, text, widestWord, room);
-        } else if (height > grid->rowHeight(row)) {
-          Fail(grid, text, height, grid->rowHeight(row), "high");
+        } else if (height > grid->rowHeight(row) - gridLine) {
+          Fail(grid, text, height, grid->rowHeight(row) - gridLine, "high");
         }
       }
     }
