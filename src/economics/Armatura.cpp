@@ -192,13 +192,17 @@ void TWinArmatura::FormShow() {
   SetText(ui().EPojemnoscWodnaKolektora, General4(a.CollectorWaterVolume));
   SetText(ui().ECalkowitaPojWodna, General4(a.TotalWaterVolume));
   SetText(ui().EPojemnoscWodnaRur, General4(a.PipeWaterVolume));
-  Engine.CenaArmatury = a.ComputePrice();
+  try {
+    Engine.CenaArmatury = a.ComputePrice();
+  } catch (const DesignInputError&) {
+    // A cost "PRZELICZ" refused leaves the last one it computed standing.
+  }
 }
 
 void TWinArmatura::BitBtn1Click() {
   // Everything is worked out on a copy of the record first: an input the hydraulics cannot use
-  // (a pipe without bore, a static height of 21 m or more) or a text that is no number leaves the
-  // record, the cost item and the results exactly as they were.
+  // (a pipe without bore, a static height of 21 m or more), a cost too large for a float or a text
+  // that is no number leaves the record, the cost item and the results exactly as they were.
   CFittings a = Engine.Armatura;
   const int32_t n = Engine.LiczbaKolektorow;
   for (const FittingKind& kind : Kinds()) {
@@ -214,7 +218,6 @@ void TWinArmatura::BitBtn1Click() {
   if (!ui().EDlugoscPrzewodowRurowych->text().isEmpty()) {
     a.DlugoscPrzewodow = ReadFloat(ui().EDlugoscPrzewodowRurowych);
   }
-  const float price = a.ComputePrice();
   a.DodatkowaStrataCisnienia =
       ui().EDodatkoweStratyCisn->text().isEmpty() ? 0.0f : ReadFloat(ui().EDodatkoweStratyCisn);
   const float localLosses = a.SumLocalLosses();
@@ -223,8 +226,9 @@ void TWinArmatura::BitBtn1Click() {
 
   const float diameter = static_cast<float>(Engine.SrednicaPrzewodu);
   const double collectors = static_cast<double>(n) * Engine.CollectorAbsorberVolume;
-  float drop = 0, pipes = 0, vessel = 0, exchangers = 0, total = 0;
+  float price = 0, drop = 0, pipes = 0, vessel = 0, exchangers = 0, total = 0;
   try {
+    price = a.ComputePrice();
     drop = a.ComputeTotalPressureDrop(diameter, Engine.LiczbaZasobnikow, localLosses,
                                       Engine.Tank1PressureLoss, Engine.Tank2PressureLoss);
     pipes = a.ComputePipeWaterVolume(diameter);

@@ -1,6 +1,8 @@
 #include "economics/koszt.h"
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
 #include <QPalette>
 #include <QShowEvent>
 #include <QVariant>
@@ -11,6 +13,7 @@
 #include "economics/edit_text.h"
 #include "economics/fuel_table.h"
 #include "economics/kalkulatorEkologiczny.h"
+#include "engine/cost_limit.h"
 #include "engine/numtext.h"
 #include "engine/payback.h"
 #include "main/vindargast.h"
@@ -29,6 +32,8 @@ namespace {
 
 // The text the window itself last wrote into an edit that the user may overwrite.
 const char* const kWrittenByWindow = "writtenByWindow";
+// The VAT rate of the gross sum shown.
+const char* const kRateOfGross = "rateOfGross";
 
 const char* const kGrossNote = "* do obliczeń wybrano sumę brutto";
 const char* const kNetNote = "* do obliczeń wybrano sumę netto";
@@ -338,20 +343,58 @@ void TWinKoszty::SetItemEditsEnabled(bool enabled) {
   for (const CostItem& item : CostItems()) item.edit->setEnabled(enabled);
 }
 
+bool TWinKoszty::StoreCostItem(const CostItem& cost) {
+  const float previous = Engine.*cost.item;
+  Engine.*cost.item = ReadFloat(cost.edit);
+  // A sum no float holds would be carried on as infinity into the other sums and the results.
+  const double total = InstallationTotal(Engine);
+  const std::string vat = ui().Evat->text().toStdString();
+  const double gross = ReadsAsFloat(vat) ? GrossFromNet(total, ::ReadFloat(vat)) : total;
+  if (FloatHolds(total) && FloatHolds(gross)) return true;
+  Engine.*cost.item = previous;
+  const auto* layout = qobject_cast<const QGridLayout*>(cost.edit->parentWidget()->layout());
+  int row = 0, col = 0, rows = 0, cols = 0;
+  layout->getItemPosition(layout->indexOf(cost.edit), &row, &col, &rows, &cols);
+  const auto* caption = qobject_cast<const QLabel*>(layout->itemAtPosition(row, 0)->widget());
+  Notice((caption->text().trimmed().toStdString() + ": koszt (" + cost.edit->text().toStdString() +
+          " zł) daje sumę zbyt dużą do obliczenia.")
+             .c_str(),
+         "Uwaga");
+  cost.edit->setFocus();
+  return false;
+}
+
 void TWinKoszty::CostItemChange(int item) {
   // A waiting step shows the item and the total as they were.
   if (replaying_) return;
   const CostItem cost = CostItems()[item];
   if (cost.edit->text().isEmpty()) return;
-  Engine.*cost.item = ReadFloat(cost.edit);
+  if (!StoreCostItem(cost)) return;
   SetText(ui().ESumaKoszt, General15(InstallationTotal(Engine)));
 }
 
 void TWinKoszty::ShowTotalWithVat() {
   const double vat = ReadFloat(ui().Evat);
   const double sum = ReadFloat(ui().ESumaKoszt);
+  // The gross sum is read again as a float by the loan and "OBLICZ": a VAT that makes it too
+  // large for one goes back to the rate of the gross sum shown.
+  const QVariant shownRate = ui().Evat->property(kRateOfGross);
+  if (!FloatHolds(GrossFromNet(sum, vat))) {
+    Notice(("Suma brutto (suma netto " + ui().ESumaKoszt->text().toStdString() + " zł, VAT " +
+            ui().Evat->text().toStdString() + " %) jest zbyt duża do obliczenia.")
+               .c_str(),
+           "Uwaga");
+    if (shownRate.isValid() && shownRate.toString() != ui().Evat->text()) {
+      ui().Evat->setText(shownRate.toString());
+    } else {
+      ui().ESumaBrutto->setText(QStringLiteral("b/d"));
+      ui().ESumaVat->setText(QStringLiteral("b/d"));
+    }
+    return;
+  }
   SetText(ui().ESumaBrutto, FixedText(GrossFromNet(sum, vat), 10, 2));
   SetText(ui().ESumaVat, FixedText(VatAmount(sum, vat), 10, 2));
+  ui().Evat->setProperty(kRateOfGross, ui().Evat->text());
 }
 
 void TWinKoszty::ESumaKosztChange() {
@@ -720,8 +763,12 @@ void TWinKoszty::BitBtn1Click() {
   // Items 0 to 5 keep their value when their edit is empty; fluid, work and other count 0 then.
   const std::array<CostItem, 9> items = CostItems();
   for (int item = 0; item < 9; ++item) {
-    if (item >= 6) Engine.*items[item].item = 0;
-    if (!items[item].edit->text().isEmpty()) Engine.*items[item].item = ReadFloat(items[item].edit);
+    if (items[item].edit->text().isEmpty()) {
+      if (item >= 6) Engine.*items[item].item = 0;
+    } else if (!StoreCostItem(items[item])) {
+      ShowNoResults();
+      return;
+    }
   }
   ReadOptionValue(costs.DotacjaTakNie, ui().EKredyt, costs.IleDotacja,
                   "Zaznaczono dotację, lecz nie podano jej wartości ");

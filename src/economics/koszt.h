@@ -87,6 +87,9 @@ class TWinKoszty : public QDialog {
     float CVindargast2::*item;
   };
   std::array<CostItem, 9> CostItems() const;
+  // Stores the item its edit shows; an item that would make the total too large for a float is
+  // refused by its caption and leaves the design as it was.
+  bool StoreCostItem(const CostItem& cost);
 
   // An option box: the edits it enables and the flag of the cost record it keeps.
   struct Option {

@@ -92,7 +92,7 @@ void TWinAddIzolacja::BuildForm() {
 
 void TWinAddIzolacja::FormCreate() {
   QTableWidget* grid = ui().GridGrubosci;
-  PrepareTitledGrid(grid, 46, 16, 1);
+  PrepareTitledGrid(grid, 47, 16, 1);
   grid->setRowHeight(0, 40);
   grid->setColumnWidth(0, 64);
   platform::SetCell(grid, 0, 0, "Średnica przewodu rurowego");

@@ -1,5 +1,8 @@
 #include "engine/ecology.h"
 
+#include <string>
+
+#include "engine/cost_limit.h"
 #include "engine/design_error.h"
 #include "engine/vindargast2.h"
 
@@ -53,6 +56,18 @@ EmissionReduction ComputeEmissionReduction(int32_t heatingType, double energy,
                               ? 0.001 * in.Factors[i] * in.FlueGasVolume / in.CalorificValue
                               : 0.001 * in.Factors[i];
     out.Pollutants[i] = static_cast<float>(perKwh * heat);
+  }
+  // A reduction a float cannot hold would be shown and reported as infinity.
+  const char* const names[8] = {"CO2", "SO2", "CO", "NOx", "pyły", "TOC", "16 WWA", "BaP"};
+  const float values[8] = {out.Co2,           out.So2,           out.Pollutants[0],
+                           out.Pollutants[1], out.Pollutants[2], out.Pollutants[3],
+                           out.Pollutants[4], out.Pollutants[5]};
+  for (int i = 0; i < 8; ++i) {
+    if (!FloatHolds(values[i])) {
+      throw DesignInputError(names[i], std::string("Roczna redukcja emisji ") + names[i] +
+                                           " jest zbyt duża do obliczenia: popraw dane na temat "
+                                           "konwencjonalnego systemu ogrzewania.");
+    }
   }
   return out;
 }

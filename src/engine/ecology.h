@@ -33,6 +33,7 @@ float YearlySolarEnergy(const CVindargast2& design);
 // boiler's efficiency, with 3.66 kg of CO2 per kg of carbon and 2000 g of SO2 per kg of sulphur.
 // The emission factors of types 1 to 3 are per m3 of flue gas; those of types 4 to 6, as the
 // calculator shows them, per kWh. An efficiency, COP or (for a fuel) calorific value of 0 or less
-// has no meaning: DesignInputError with the calculator's message, nothing computed.
+// has no meaning: DesignInputError with the calculator's message, nothing computed. So has a
+// reduction a float cannot hold: DesignInputError naming it.
 EmissionReduction ComputeEmissionReduction(int32_t heatingType, double energy,
                                            const EmissionInputs& inputs);

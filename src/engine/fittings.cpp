@@ -1,7 +1,9 @@
 #include "engine/fittings.h"
 
 #include <cmath>
+#include <string>
 
+#include "engine/cost_limit.h"
 #include "engine/design_error.h"
 #include "engine/numtext.h"
 
@@ -25,13 +27,44 @@ CFittings::CFittings(int32_t kolankoLiczba, float kolankoCena, int32_t tPrzeplyw
       RodzajPolaczenia(rodzajPolaczenia) {}
 
 float CFittings::ComputePrice() {
-  double price = static_cast<double>(KolankoLiczba) * KolankoCena;
-  price += static_cast<double>(TPrzeplywLiczba) * TPrzeplywCena;
-  price += static_cast<double>(TRozgaleznikLiczba) * TRozgaleznikCena;
-  price += static_cast<double>(ZasuwaOdcinajacaLiczba) * ZasuwaOdcinajacaCena;
-  price += static_cast<double>(ZaworOdcinajacyLiczba) * ZaworOdcinajacyCena;
-  price += static_cast<double>(ZaworZwrotnyLiczba) * ZaworZwrotnyCena;
-  price += static_cast<double>(DlugoscPrzewodow) * CenaZaMetr;
+  // The fitting kinds by the captions of their edits, in the order of the fields.
+  const struct {
+    const char* caption;
+    const char* field;
+    int32_t count;
+    float price;
+  } kinds[] = {
+      {"Kolanko", "KolankoCena", KolankoLiczba, KolankoCena},
+      {"T-przepływ", "TPrzeplywCena", TPrzeplywLiczba, TPrzeplywCena},
+      {"T-rozgałęźnik", "TRozgaleznikCena", TRozgaleznikLiczba, TRozgaleznikCena},
+      {"Zasuwa odcinająca", "ZasuwaOdcinajacaCena", ZasuwaOdcinajacaLiczba, ZasuwaOdcinajacaCena},
+      {"Zawór odcinający", "ZaworOdcinajacyCena", ZaworOdcinajacyLiczba, ZaworOdcinajacyCena},
+      {"Zawór zwrotny", "ZaworZwrotnyCena", ZaworZwrotnyLiczba, ZaworZwrotnyCena},
+  };
+  double price = 0;
+  for (const auto& kind : kinds) {
+    const double cost = static_cast<double>(kind.count) * kind.price;
+    if (!FloatHolds(cost)) {
+      throw DesignInputError(
+          kind.field, TooLargeProduct(kind.caption, "liczba elementów", std::to_string(kind.count),
+                                      "cena za element", kind.price));
+    }
+    price += cost;
+  }
+  const double pipes = static_cast<double>(DlugoscPrzewodow) * CenaZaMetr;
+  if (!FloatHolds(pipes)) {
+    throw DesignInputError("CenaZaMetr",
+                           TooLargeProduct("Przewody rurowe", "długość przewodów rurowych",
+                                           GeneralText(DlugoscPrzewodow, 6, 2) + " m",
+                                           "cena netto za metr bieżący", CenaZaMetr));
+  }
+  price += pipes;
+  if (!FloatHolds(price)) {
+    throw DesignInputError("FittingsPrice",
+                           "Suma kosztów armatury (" + GeneralText(price, 6, 2) +
+                               " zł) jest zbyt duża do obliczenia: popraw liczby elementów "
+                               "lub ceny.");
+  }
   FittingsPrice = static_cast<float>(price);
   return FittingsPrice;
 }

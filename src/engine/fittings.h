@@ -44,7 +44,8 @@ class CFittings {
   float FittingsPrice = 0;             // fittings and pipes together
 
   // Sum of count x unit price over the six kinds plus pipe length x price per metre; stored in
-  // FittingsPrice.
+  // FittingsPrice. A product or sum a float cannot hold: DesignInputError naming the edits by
+  // their captions, nothing stored.
   float ComputePrice();
 
   // Sum of the local-loss coefficients of the fittings plus the additional drop, used as mbar.

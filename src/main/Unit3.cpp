@@ -14,6 +14,7 @@
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
+#include "platform/message_box.h"
 #include "platform/opening.h"
 #include "platform/solid_fill.h"
 
@@ -26,6 +27,16 @@ const char* const kRomanMonths[12] = {"I",   "II",   "III", "IV", "V",  "VI",
 int TrackPosition(const QString& text) {
   const double value = std::trunc(double(ReadFloat(text.toStdString())));
   return int(std::fmin(90.0, std::fmax(0.0, value)));
+}
+
+// The factors' formulas take the angles their track bars give; beyond them they turn negative.
+bool AngleInRange(float degrees, const char* caption) {
+  if (degrees >= 0.0f && degrees <= 90.0f) return true;
+  platform::MessageBox(QString::fromUtf8(caption) + QStringLiteral(" (") +
+                           QString::fromStdString(GeneralText(degrees, 15, 2)) +
+                           QString::fromUtf8("°) musi się mieścić w zakresie od 0 do 90°."),
+                       QStringLiteral("Uwaga"), platform::Icon::Warning);
+  return false;
 }
 
 struct ChartFrame {
@@ -134,6 +145,7 @@ void TForm3::Button1Click() {
   const float latitude = Engine.SzerokoscGeograficzna;
   const float tilt = ReadFloat(ui().Edit1->text().toStdString());
   const float azimuth = ReadFloat(ui().Edit2->text().toStdString());
+  if (!AngleInRange(tilt, "Kąt beta") || !AngleInRange(azimuth, "Kąt gamma")) return;
 
   // The window's own factor: beam and diffuse weighed equally in every month.
   float beam[12];

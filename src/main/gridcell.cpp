@@ -1,7 +1,9 @@
 #include "main/gridcell.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "engine/numtext.h"
 #include "main/vindargast.h"
@@ -23,9 +25,10 @@ void TForm1::PaintGridCell(QPainter& canvas, const QString& text, const QRect& r
     mode = 1;
   }
   canvas.fillRect(rect, canvas.brush().color());
-  // A text wider than its cell breaks at its blanks when the cell is high enough for its lines
-  // (the grids' heading rows), rather than running over its neighbours.
-  if (textWidth > rect.width() - 2 && rect.height() >= 2 * metrics.height()) {
+  // A text wider than its cell less 2 px on either side breaks at its blanks when the cell is
+  // high enough for its lines (the grids' heading rows), rather than touching or running over its
+  // neighbours.
+  if (textWidth > rect.width() - 4 && rect.height() >= 2 * metrics.height()) {
     const int flags = Qt::TextWordWrap | Qt::AlignVCenter |
                       (mode == 1   ? Qt::AlignRight
                        : mode == 2 ? Qt::AlignLeft
@@ -77,4 +80,31 @@ GridCellDelegate::Background OddRows(const QColor& colour) {
 
 void PaintCells(QTableWidget* grid, GridCellDelegate::Background background, int headingRows) {
   grid->setItemDelegate(new GridCellDelegate(grid, std::move(background), headingRows));
+}
+
+void FitRowsToTexts(QTableWidget* grid, int rowHeight) {
+  const int formHeight = grid->height();
+  const auto fit = [grid, rowHeight, formHeight] {
+    // The cells are painted with the grid's font within their column and row less the grid line,
+    // the text 2 px in from either side (PaintGridCell).
+    const QFontMetrics metrics(grid->font());
+    const int gridLine = grid->showGrid() ? 1 : 0;
+    int total = 0;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+      int height = rowHeight;
+      for (int col = 0; col < grid->columnCount(); ++col) {
+        const QTableWidgetItem* item = grid->item(row, col);
+        const int room = grid->columnWidth(col) - gridLine - 4;
+        if (!item || metrics.horizontalAdvance(item->text()) <= room) continue;
+        const QRect lines =
+            metrics.boundingRect(QRect(0, 0, room, 100000), Qt::TextWordWrap, item->text());
+        height = std::max(height, lines.height() + 4 + gridLine);
+      }
+      grid->setRowHeight(row, height);
+      total += height;
+    }
+    grid->setFixedHeight(std::max(formHeight, total + 2 * grid->frameWidth()));
+  };
+  QObject::connect(grid->model(), &QAbstractItemModel::dataChanged, grid, fit);
+  fit();
 }

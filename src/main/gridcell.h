@@ -35,3 +35,8 @@ GridCellDelegate::Background OddRows(const QColor& colour);
 
 // Paints the grid's cells through a new GridCellDelegate owned by the grid.
 void PaintCells(QTableWidget* grid, GridCellDelegate::Background background, int headingRows = 0);
+
+// Rows as high as their texts need when they break at their blanks within the column (never lower
+// than rowHeight), and the grid as high as its rows (never lower than its form makes it); fitted
+// again whenever a cell's text changes.
+void FitRowsToTexts(QTableWidget* grid, int rowHeight);

@@ -9,12 +9,14 @@
 #include "app/windows.h"
 #include "editors/AddIzolacja.h"
 #include "editors/AddKonstrukcja.h"
+#include "engine/cost_limit.h"
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
 #include "main/gridcell.h"
 #include "main/vindargast.h"
 #include "platform/cellgrid_qt.h"
 #include "platform/guard.h"
+#include "platform/message_box.h"
 
 namespace {
 
@@ -98,6 +100,8 @@ void TWinIzolacja::FormCreate() {
                "Dopuszczalna temperatura pracy", "Średnica"});
     // Its first row is a heading, broken into lines within the cell.
     PaintCells(ui().TabelaIzolacja, OddRows(kLightBlue), 1);
+    // A long producer's name or material reads whole on more lines.
+    FitRowsToTexts(ui().TabelaIzolacja, 18);
     const QColor fixed = palette().color(QPalette::Button);
     for (QTableWidget* grid : {ui().StringGrid1, ui().StringGrid2}) {
       grid->setColumnWidth(0, 90);
@@ -127,7 +131,9 @@ void TWinIzolacja::FormCreate() {
       const auto startCost = [&listed](float length) {
         if (listed.size() < size_t(kStartThicknessRow)) return 0.0f;
         const float price = ReadFloat(listed[size_t(kStartThicknessRow - 1)].second);
-        return static_cast<float>(double(price) * length);
+        // Nor does a price whose cost is too large to compute: it is refused when chosen.
+        const double cost = double(price) * length;
+        return FloatHolds(cost) ? static_cast<float>(cost) : 0.0f;
       };
       insulation.CenaIzolacjiWew = startCost(Engine.DlugoscPrzewodowWewnatrz);
       insulation.CenaIzolacjiZew = startCost(Engine.DlugoscPrzewodowNaZewnatrz);
@@ -203,7 +209,21 @@ void TWinIzolacja::ChooseThickness(bool outdoor, int row) {
   const float thickness = ReadFloat(platform::Cell(grid, 0, row).toStdString());
   const float length =
       outdoor ? Engine.DlugoscPrzewodowNaZewnatrz : Engine.DlugoscPrzewodowWewnatrz;
-  const float cost = static_cast<float>(double(price) * length);
+  const double product = double(price) * length;
+  const double sum = product + (outdoor ? insulation.CenaIzolacjiWew : insulation.CenaIzolacjiZew);
+  if (!FloatHolds(product) || !FloatHolds(sum)) {
+    const std::string group =
+        outdoor ? "Wybór grubości izolacji na zewnątrz" : "Wybór grubości izolacji wewnątrz";
+    platform::MessageBox(
+        QString::fromStdString(
+            FloatHolds(product) ? "Koszt izolacji (" + GeneralText(sum, 6, 2) +
+                                      " zł) jest zbyt duży do obliczenia: popraw ceny grubości."
+                                : TooLargeProduct(group, "długość przewodów",
+                                                  GeneralText(length, 6, 2) + " m", "cena", price)),
+        "Uwaga", platform::Icon::Warning);
+    return;
+  }
+  const float cost = static_cast<float>(product);
   (outdoor ? insulation.CenaIzolacjiZew : insulation.CenaIzolacjiWew) = cost;
   (outdoor ? ui().Label1 : ui().Label2)->setText(Currency(cost, 4));
   insulation.Cena = insulation.CenaIzolacjiZew + insulation.CenaIzolacjiWew;

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/design_error.h"
 #include "engine/numtext.h"
 #include "engine/vindargast2.h"
 #include "main/vindargast.h"
@@ -122,6 +123,12 @@ void WriteFittings(CRaport& report, CVindargast2& design) {
   report.DrawSectionHeading(report.LeftMargin, 596, "Armatura");
   const auto count = [](int32_t n) { return std::to_string(n); };
   const auto price = [](float value) { return Money(value, 4); };
+  // A cost too large to compute, which "PRZELICZ" refused, has no figure.
+  std::string total = "b/d";
+  try {
+    total = Money(f.ComputePrice(), 5);
+  } catch (const DesignInputError&) {
+  }
   const std::string lines[10][3] = {
       {"Nazwa", "Ilość", "Cena netto"},
       {"Zawór odcinający", count(f.ZaworOdcinajacyLiczba), price(f.ZaworOdcinajacyCena)},
@@ -132,7 +139,7 @@ void WriteFittings(CRaport& report, CVindargast2& design) {
       {"T-rozgałęźnik", count(f.TRozgaleznikLiczba), price(f.TRozgaleznikCena)},
       {"Przewody rurowe [m]", ReportPlain(f.DlugoscPrzewodow), price(f.CenaZaMetr)},
       {"Średnica przewodów [mm]", count(design.SrednicaPrzewodu), ""},
-      {"Całkowita cena netto armatury", " ", Money(f.ComputePrice(), 5)},
+      {"Całkowita cena netto armatury", " ", total},
   };
   float y = 611;
   for (const auto& line : lines) {

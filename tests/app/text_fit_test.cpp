@@ -8,6 +8,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -19,12 +20,14 @@
 #include <QStyleOptionButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QVariant>
 #include <string>
 #include <vector>
 
 #include "app/startup.h"
 #include "app/windows.h"
 #include "engine/vindargast2.h"
+#include "main/izolacja.h"
 #include "main/vindargast.h"
 #include "recording_dialogs.h"
 #include "started_program.h"
@@ -144,10 +147,12 @@ class TextFit {
 
   void Grid(QTableWidget* grid) {
     const QFontMetrics header(grid->horizontalHeader()->font());
-    const QFontMetrics cells(grid->font());
     for (int col = 0; col < grid->columnCount(); ++col) {
       if (grid->isColumnHidden(col)) continue;
-      const int room = grid->columnWidth(col) - 4;
+      // A cell is painted within its column and row less the grid line, its text 2 px in from
+      // either side.
+      const int gridLine = grid->showGrid() ? 1 : 0;
+      const int room = grid->columnWidth(col) - gridLine - 4;
       if (grid->horizontalHeader()->isVisible() || !grid->horizontalHeader()->isHidden()) {
         if (const QTableWidgetItem* title = grid->horizontalHeaderItem(col)) {
           const int width = TextWidth(header, title->text());
@@ -158,6 +163,10 @@ class TextFit {
       for (int row = 0; row < grid->rowCount(); ++row) {
         const QTableWidgetItem* item = grid->item(row, col);
         if (!item || item->text().isEmpty() || grid->isRowHidden(row)) continue;
+        // The font the grid paints the cell with: its own, unless the cell has one.
+        const QVariant own = item->data(Qt::FontRole);
+        const QFontMetrics cells(own.isValid() ? own.value<QFont>().resolve(grid->font())
+                                               : grid->font());
         const QString text = item->text();
         const int width = TextWidth(cells, text);
         if (width <= room) continue;
@@ -169,8 +178,8 @@ class TextFit {
             cells.boundingRect(QRect(0, 0, room, 100000), Qt::TextWordWrap, text).height();
         if (widestWord > room) {
           Fail(grid, text, widestWord, room);
-        } else if (height > grid->rowHeight(row)) {
-          Fail(grid, text, height, grid->rowHeight(row), "high");
+        } else if (height > grid->rowHeight(row) - gridLine) {
+          Fail(grid, text, height, grid->rowHeight(row) - gridLine, "high");
         }
       }
     }
@@ -202,6 +211,26 @@ TEST_F(TextFitTest, EveryTextFitsItsWidget) {
   std::string all;
   for (const std::string& failure : failures) all += failure + "\n";
   EXPECT_TRUE(failures.empty()) << failures.size() << " texts do not fit:\n" << all;
+}
+
+// The insulation window shows one kind at a time: each kind of the program's catalogue, its long
+// materials and producers' names among them, reads whole in the kind's grid.
+TEST_F(TextFitTest, EveryInsulationKindFitsItsGrid) {
+  WinIzolacja->show();
+  QApplication::processEvents();
+  QComboBox* kinds = WinIzolacja->ui().ComboWyborIzolacji;
+  ASSERT_GT(kinds->count(), 1);
+  TextFit fit{QStringLiteral("WinIzolacja")};
+  for (int kind = 0; kind < kinds->count(); ++kind) {
+    kinds->setCurrentIndex(kind);
+    emit kinds->activated(kind);
+    QApplication::processEvents();
+    fit.Check(WinIzolacja->ui().TabelaIzolacja);
+  }
+  WinIzolacja->hide();
+  std::string all;
+  for (const std::string& failure : fit.failures) all += failure + "\n";
+  EXPECT_TRUE(fit.failures.empty()) << all;
 }
 
 }  // namespace

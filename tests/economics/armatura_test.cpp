@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "economics_fixture.h"
 #include "engine/design_error.h"
@@ -320,6 +322,63 @@ TEST_F(ArmaturaTest, PrzeliczWithUnusableHydraulicsStoresNothing) {
     EXPECT_EQ(window.ui().ESumaStratCisnienia->text(), shownDrop);
     EXPECT_EQ(window.ui().EPojemnoscWlasciwa->text(), shownVessel);
     EXPECT_EQ(window.ui().ESumaCenaArmatura->text(), "360.00");
+  }
+}
+
+// A cost a float cannot hold is refused by the captions of its edits: the cost item, the results
+// and the sum shown stay as the last calculation left them, also when the window is shown again.
+TEST_F(ArmaturaTest, PrzeliczRefusesACostTooLargeToCompute) {
+  const QString nines = QString(35, QLatin1Char('9'));
+  struct Case {
+    const char* name;
+    std::vector<std::pair<QLineEdit * Ui::TWinArmatura::*, QString>> typed;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"11305 elbows at 35 nines",
+       {{&Ui::TWinArmatura::EKolankoLiczba, "11305"}, {&Ui::TWinArmatura::EKolankoCena, nines}},
+       "Kolanko: liczba elementów (11305) razy cena za element (1E35 zł) daje koszt zbyt duży "
+       "do obliczenia."},
+      {"check valves",
+       {{&Ui::TWinArmatura::EZawZwrLiczba, "2000000000"},
+        {&Ui::TWinArmatura::EZawZwrCena, "3E+38"}},
+       "Zawór zwrotny: liczba elementów (2000000000) razy cena za element (3E38 zł) daje koszt "
+       "zbyt "
+       "duży do obliczenia."},
+      {"pipes",
+       {{&Ui::TWinArmatura::ECenaZaMetr, "3E+38"}},
+       "Przewody rurowe: długość przewodów rurowych (20 m) razy cena netto za metr bieżący "
+       "(3E38 zł) daje koszt zbyt duży do obliczenia."},
+      {"each cost finite, their sum not",
+       {{&Ui::TWinArmatura::EKolankoCena, "8E+37"}, {&Ui::TWinArmatura::ETrozgCena, "3E+37"}},
+       "Suma kosztów armatury (3.8E38 zł) jest zbyt duża do obliczenia: popraw liczby elementów "
+       "lub ceny."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TWinArmatura& window = Armatura();
+    EnterFittings(window.ui);
+    window.ui().BitBtn1->click();
+    const float price = Engine.CenaArmatury;
+    const float drop = Engine.InstallationPressureDrop;
+    const CFittings computed = Engine.Armatura;
+
+    for (const auto& [edit, text] : c.typed) (window.ui().*edit)->setText(text);
+    dialogs.ExpectBox("Uwaga", QString::fromUtf8(c.message), platform::Icon::Warning);
+    window.ui().BitBtn1->click();
+    EXPECT_EQ(dialogs.Pending(), 0u);
+    EXPECT_EQ(Engine.CenaArmatury, price);
+    EXPECT_EQ(Engine.InstallationPressureDrop, drop);
+    EXPECT_EQ(Engine.Armatura.FittingsPrice, computed.FittingsPrice);
+    EXPECT_EQ(Engine.Armatura.TotalPressureDrop, computed.TotalPressureDrop);
+    EXPECT_EQ(Engine.Armatura.VesselVolume, computed.VesselVolume);
+    EXPECT_EQ(window.ui().ESumaCenaArmatura->text(), "360.00");
+
+    // Shown again, the window keeps the cost item of the last calculation.
+    window.ui().BitBtn4->click();
+    window.show();
+    EXPECT_EQ(Engine.CenaArmatury, price);
+    window.hide();
   }
 }
 

@@ -126,6 +126,42 @@ TEST_F(KosztyTest, CostItemsKeepTheTotalAndVat) {
   EXPECT_EQ(ui().ESumaBrutto->text(), "1220.00");
 }
 
+// An item or a VAT rate that makes a sum too large for a float is refused by its caption: the
+// design and the sums keep what they were, and no later handler meets an infinite sum.
+TEST_F(KosztyTest, ASumTooLargeForAFloatIsRefused) {
+  TWinKoszty& window = Koszty();
+  auto& ui = window.ui;
+  ui().EKosztZasobnika->setText("1E+38");
+  const QString net = ui().ESumaKoszt->text();
+  const QString gross = ui().ESumaBrutto->text();
+  const float pump = Engine.CenaPompa;
+  const float collectors = Engine.CenaKolektory;
+
+  // Its net sum a float holds, its gross sum at 22 % not.
+  dialogs.ExpectBox(
+      "Uwaga",
+      QString::fromUtf8("Pompa obiegowa: koszt (2E+38 zł) daje sumę zbyt dużą do obliczenia."),
+      platform::Icon::Warning);
+  ui().EKosztPompy->setText("2E+38");
+  dialogs.ExpectBox(
+      "Uwaga", QString::fromUtf8("Kolektory: koszt (3E+38 zł) daje sumę zbyt dużą do obliczenia."),
+      platform::Icon::Warning);
+  ui().EKosztKolektora->setText("3E+38");
+  EXPECT_EQ(Engine.CenaPompa, pump);
+  EXPECT_EQ(Engine.CenaKolektory, collectors);
+  EXPECT_EQ(ui().ESumaKoszt->text(), net);
+  EXPECT_EQ(ui().ESumaBrutto->text(), gross);
+
+  dialogs.ExpectBox("Uwaga",
+                    QString::fromUtf8("Suma brutto (suma netto ") + net +
+                        QString::fromUtf8(" zł, VAT 300 %) jest zbyt duża do obliczenia."),
+                    platform::Icon::Warning);
+  ui().Evat->setText("300");
+  EXPECT_EQ(ui().Evat->text(), "22");
+  EXPECT_EQ(ui().ESumaBrutto->text(), gross);
+  EXPECT_EQ(dialogs.Pending(), 0u);
+}
+
 TEST_F(KosztyTest, ShowingBringsItemsOptionsAndEligibleCostFromTheEngine) {
   Engine.CollectorArea = 2;
   TWinKoszty& window = Koszty();

@@ -52,7 +52,8 @@ TEST(Ecology, ReductionsByHeatingType) {
     EXPECT_NEAR(r.Pollutants[0], c.firstPollutant, 1e-3 * c.firstPollutant);
     EXPECT_EQ(r.Pollutants[1], 0);
   }
-  // The spec's figures for coal.
+  // Coal of 70 % carbon and 0.65 % sulphur, 7.5 kWh/kg, burnt at 75 %: 1000 kWh spare 177.8 kg of
+  // it: 0.7 x 3.66 x 177.8 = 455.5 kg of CO2 and 0.0065 x 2000 x 177.8 = 2311 g of SO2.
   EmissionInputs coalInputs = inputs(75, 7.5f, 0, 0, 0, 0, 70, 0.65f);
   const EmissionReduction r = ComputeEmissionReduction(1, 1000, coalInputs);
   EXPECT_NEAR(r.Co2, 455.5, 0.1);
@@ -86,6 +87,42 @@ TEST(Ecology, MeaninglessDivisorsAreRefused) {
   EmissionInputs heat;
   heat.Efficiency = 90;  // heat needs no calorific value
   EXPECT_NO_THROW(ComputeEmissionReduction(0, 1000, heat));
+}
+
+// Typed values far beyond any fuel's give a reduction no float holds: refused by its name.
+TEST(Ecology, AReductionTooLargeForAFloatIsRefused) {
+  struct Case {
+    const char* name;
+    int type;
+    EmissionInputs in;
+    const char* reduction;
+  };
+  auto with = [](float efficiency, float hu, float carbon, float factor) {
+    EmissionInputs in;
+    in.Efficiency = efficiency;
+    in.CalorificValue = hu;
+    in.Carbon = carbon;
+    in.Factors[3] = factor;
+    in.FlueGasVolume = 10;
+    return in;
+  };
+  const Case cases[] = {
+      {"coal burnt at an efficiency near 0", 1, with(1e-36f, 7.5f, 70, 0), "CO2"},
+      {"a TOC factor of 3E+38 mg/kWh of heat", 0, with(50, 0, 0, 3e38f), "TOC"},
+      {"a calorific value near 0", 2, with(75, 1e-37f, 70, 0), "CO2"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    try {
+      ComputeEmissionReduction(c.type, 1000, c.in);
+      ADD_FAILURE() << "not refused";
+    } catch (const DesignInputError& error) {
+      EXPECT_EQ(std::string(error.what()),
+                std::string("Roczna redukcja emisji ") + c.reduction +
+                    " jest zbyt duża do obliczenia: popraw dane na temat konwencjonalnego "
+                    "systemu ogrzewania.");
+    }
+  }
 }
 
 TEST(Ecology, YearlySolarEnergyIncludesThePool) {

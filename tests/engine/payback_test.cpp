@@ -181,7 +181,8 @@ TEST(SubsidisedLoan, WorkedExamples) {
     EXPECT_NEAR(r.LoanCosts, 200 + 200 + after + 100, 1e-2);
     EXPECT_NEAR(r.NetSubsidy, c.gross - c.tax - 200 - 200 - after - 100, 1e-2);
   }
-  // The loan of the worked example: 550 zł of interest after a subsidy of 10000 zł.
+  // A subsidy of 10000 zł paid after 3 months leaves 10000 zł of the loan at 6 % for the other
+  // 22 months: 10000 x 6 x 22 / 2400 = 550 zł of interest.
   LoanTerms terms = Loan(40, 0);
   EXPECT_NEAR(ComputeSubsidisedLoan(terms).InterestAfterSubsidy, 550, 1e-3);
   // Waiting as long as the loan runs: the second interest runs over one month.

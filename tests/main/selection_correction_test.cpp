@@ -10,6 +10,8 @@
 
 namespace {
 
+using TForm3Ui = Ui::TForm3;
+
 class CorrectionWindowTest : public SelectionTest {
  protected:
   void SetUp() override {
@@ -86,18 +88,62 @@ TEST_F(CorrectionWindowTest, HorizontalPlaneKeepsTheInsolation) {
   EXPECT_EQ(BarHeight(window, 1), 100);
 }
 
-TEST_F(CorrectionWindowTest, AzimuthEastOrWestGivesTheSameFactorsAndTrackBarsStayInRange) {
+// Beyond its track bar's range an angle gives factors below zero: it is refused, by name, and the
+// table and bars keep the last angles' values.
+TEST_F(CorrectionWindowTest, AnAngleOutsideItsTrackBarsRangeIsRefused) {
+  struct Case {
+    const char* name;
+    QLineEdit* TForm3Ui::*edit;
+    const char* text;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"tilt far too steep", &TForm3Ui::Edit1, "901000",
+       "Kąt beta (901000°) musi się mieścić w zakresie od 0 do 90°."},
+      {"tilt below the horizontal", &TForm3Ui::Edit1, "-5",
+       "Kąt beta (-5°) musi się mieścić w zakresie od 0 do 90°."},
+      {"azimuth to the east", &TForm3Ui::Edit2, "-30",
+       "Kąt gamma (-30°) musi się mieścić w zakresie od 0 do 90°."},
+      {"azimuth past west", &TForm3Ui::Edit2, "90.5",
+       "Kąt gamma (90.5°) musi się mieścić w zakresie od 0 do 90°."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    platform::ScriptedDialogs dialogs;
+    std::unique_ptr<TForm3> opened = Open("40", "30");
+    TForm3& window = *opened;
+    std::vector<std::string> shown;
+    for (int m = 1; m <= 12; ++m) {
+      for (int row = 1; row <= 5; ++row) shown.push_back(Text(window.ui().StringGrid1, m, row));
+    }
+    const int bars[3] = {BarHeight(window, 1), BarHeight(window, 14), BarHeight(window, 26)};
+    dialogs.ExpectBox("Uwaga", QString::fromUtf8(c.message), platform::Icon::Warning);
+    (window.ui().*c.edit)->setText(c.text);
+    EXPECT_EQ(dialogs.Pending(), 0u);
+    size_t k = 0;
+    for (int m = 1; m <= 12; ++m) {
+      for (int row = 1; row <= 5; ++row) {
+        EXPECT_EQ(Text(window.ui().StringGrid1, m, row), shown[k++]) << m << " " << row;
+      }
+    }
+    EXPECT_EQ(BarHeight(window, 1), bars[0]);
+    EXPECT_EQ(BarHeight(window, 14), bars[1]);
+    EXPECT_EQ(BarHeight(window, 26), bars[2]);
+  }
+  // The ends of the range are angles like any other.
   platform::ScriptedDialogs dialogs;
-  std::unique_ptr<TForm3> opened = Open("40", "30");
-  TForm3& window = *opened;
-  std::vector<std::string> west;
-  for (int m = 1; m <= 12; ++m) west.push_back(Text(window.ui().StringGrid1, m, 1));
-  window.ui().Edit2->setText("-30");
-  for (int m = 1; m <= 12; ++m) EXPECT_EQ(Text(window.ui().StringGrid1, m, 1), west[size_t(m - 1)]);
-  window.hide();
+  std::unique_ptr<TForm3> opened = Open("90", "90");
+  EXPECT_EQ(Text(opened->ui().StringGrid1, 1, 3), GeneralText(DiffuseFactor(90), 2, 2));
+  // The main window's azimuth out of range: refused, and the track bar at its end gives the edit
+  // the angle the table then shows.
+  opened->hide();
   Form1->ui().EGamma->setText("-30");
-  window.show();
-  EXPECT_EQ(window.ui().TrackBar2->value(), 0);
+  dialogs.ExpectBox("Uwaga",
+                    QString::fromUtf8("Kąt gamma (-30°) musi się mieścić w zakresie od 0 do 90°."),
+                    platform::Icon::Warning);
+  opened->show();
+  EXPECT_EQ(opened->ui().TrackBar2->value(), 0);
+  EXPECT_EQ(opened->ui().Edit2->text(), "0");
 }
 
 TEST_F(CorrectionWindowTest, TrackBarsDriveTheEditsAndTheDesignStaysAsItWas) {

@@ -164,6 +164,43 @@ TEST_F(InsulationWindowTest, ThicknessCostIsPriceTimesPipeLengthPerGrid) {
   EXPECT_EQ(window.ui().Label6->text(), "32 [mm]");
 }
 
+// A price whose cost, or whose sum with the other side's cost, a float cannot hold is refused by
+// the captions of its group: nothing of that side changes.
+TEST_F(InsulationWindowTest, ACostTooLargeForAFloatIsRefused) {
+  platform::ScriptedDialogs dialogs;
+  CCatalogueTable& thicknesses = Form1->ThicknessCatalogue;
+  thicknesses.Rows.push_back({"10", "3", "18", "13", "3E+37", "1"});
+  thicknesses.Rows.push_back({"11", "3", "18", "19", "1E+37", "1"});
+  thicknesses.RowCount = int(thicknesses.Rows.size());
+  TWinIzolacja window;
+  Pick(window.ui().ComboWyborIzolacji, 2);
+  CIzolacja& insulation = *Engine.SelectedInsulation;
+  window.ui().StringGrid1->setCurrentCell(1, 1);  // 10 m at 3E+37: a float holds 3E+38
+  EXPECT_FLOAT_EQ(Engine.InsulationCost, 3e38f);
+  const float indoorThicknessMm = insulation.GruboscIzolacjiWew;
+  const QString indoorCost = window.ui().Label2->text();
+  const QString indoorThickness = window.ui().Label6->text();
+
+  dialogs.ExpectBox("Uwaga",
+                    QString::fromUtf8("Wybór grubości izolacji wewnątrz: długość przewodów (20 m) "
+                                      "razy cena (3E37 zł) daje koszt zbyt duży do obliczenia."),
+                    platform::Icon::Warning);
+  window.ui().StringGrid2->setCurrentCell(1, 1);
+  dialogs.ExpectBox("Uwaga",
+                    QString::fromUtf8("Koszt izolacji (5E38 zł) jest zbyt duży do obliczenia: "
+                                      "popraw ceny grubości."),
+                    platform::Icon::Warning);
+  window.ui().StringGrid2->setCurrentCell(2, 1);
+  EXPECT_EQ(dialogs.Pending(), 0u);
+  EXPECT_EQ(insulation.CenaIzolacjiWew, 0);
+  EXPECT_EQ(insulation.GruboscIzolacjiWew, indoorThicknessMm);
+  EXPECT_EQ(Engine.IndoorInsulationThickness, 0);
+  EXPECT_FLOAT_EQ(Engine.InsulationCost, 3e38f);
+  EXPECT_FLOAT_EQ(insulation.Cena, 3e38f);
+  EXPECT_EQ(window.ui().Label2->text(), indoorCost);
+  EXPECT_EQ(window.ui().Label6->text(), indoorThickness);
+}
+
 // A kind choice forgets the thicknesses: the same row clicked again is chosen again.
 TEST_F(InsulationWindowTest, ClickingAThicknessRowAfterAKindChoiceChoosesIt) {
   platform::ScriptedDialogs dialogs;
