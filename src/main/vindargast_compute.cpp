@@ -324,7 +324,9 @@ bool TForm1::InputsInRange() {
     Refuse(QStringLiteral("Czas pracy pomy cyrkulacyjnej musi zawierać sie w przedziale 1-24 !!!"));
     return false;
   }
-  if (!(Engine.LiczbaZasobnikow == 1 || (Engine.LiczbaZasobnikow == 2 && Engine.Tank2Index > 0))) {
+  // The second tank may come from the tank window (any of its rows), a project file or a set:
+  // what counts is that the design holds one with a capacity.
+  if (!(Engine.LiczbaZasobnikow == 1 || (Engine.LiczbaZasobnikow == 2 && Engine.Tank2Volume > 0))) {
     Refuse(QStringLiteral("Nie wybrałeś zasobnika lub wybrany zasobnik jest nieprawidłowy"));
     return false;
   }
