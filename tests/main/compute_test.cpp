@@ -478,7 +478,8 @@ TEST_F(ComputeTest, RefusedComputeLeavesNoResultOfTheDesignBefore) {
     EXPECT_EQ(Engine.AnnualHotWaterSolarEnergy, 0.0f);
     EXPECT_EQ(Engine.HotWaterSolarEnergy[6], 0.0f);
     EXPECT_EQ(Engine.YieldPerSquareMetre, 0.0f);
-    EXPECT_TRUE(std::all_of(MonthlyTable().begin(), MonthlyTable().end(),
+    const std::vector<std::string> table = MonthlyTable();
+    EXPECT_TRUE(std::all_of(table.begin(), table.end(),
                             [](const std::string& text) { return text.empty(); }));
     EXPECT_EQ(Main().Label28->text(), "0");
     EXPECT_FALSE(Main().BitBtn11->isEnabled());
