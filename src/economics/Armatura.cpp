@@ -1,6 +1,7 @@
 #include "economics/Armatura.h"
 
 #include <QShowEvent>
+#include <utility>
 
 #include "app/windows.h"
 #include "economics/edit_filters.h"
@@ -9,9 +10,11 @@
 #include "engine/numtext.h"
 #include "main/naczynie.h"
 #include "main/pompa.h"
+#include "main/vindargast.h"
 #include "platform/guard.h"
 #include "platform/message_box.h"
 #include "platform/opening.h"
+#include "platform/user_change.h"
 
 using economics::IntText;
 using economics::ReadFloat;
@@ -122,6 +125,11 @@ void TWinArmatura::ConnectHandlers() {
   economics::OnExit(ui().EJednostkoweNatezenie, [this] { EJednostkoweNatezenieExit(); });
   economics::OnExit(ui().EJednostkoweCisnienie, [this] { EJednostkoweCisnienieExit(); });
 
+  // Every input here is one of the hydraulics' or the design's: a change takes the figures away.
+  platform::OnUserChange(this, [] {
+    if (Form1) Form1->DesignChanged();
+  });
+
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinArmatura::BitBtn1Click);
   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinArmatura::BitBtn2Click);
   platform::Connect(ui().BitBtn3, &QPushButton::clicked, this, &TWinArmatura::BitBtn3Click);
@@ -184,19 +192,30 @@ void TWinArmatura::FormShow() {
   SetText(ui().ECenaZaMetr, StoredFloatText(a.CenaZaMetr, 4));
   SetText(ui().EDlugoscPrzewodowRurowych, StoredFloatText(a.DlugoscPrzewodow, 4));
   SetText(ui().EDodatkoweStratyCisn, StoredFloatText(a.DodatkowaStrataCisnienia, 4));
-  SetText(ui().ESumaStratCisnienia, General4(a.TotalPressureDrop));
-  SetText(ui().EWysokoscPodnoszenia, General4(a.PumpHead));
-  SetText(ui().EWydajnoscPompy, General4(a.PumpFlow));
-  SetText(ui().EPojemnoscWlasciwa, General4(a.VesselVolume));
-  SetText(ui().EPojemnoscWodnaWymiennika, General4(a.ExchangerWaterVolume));
-  SetText(ui().EPojemnoscWodnaKolektora, General4(a.CollectorWaterVolume));
-  SetText(ui().ECalkowitaPojWodna, General4(a.TotalWaterVolume));
-  SetText(ui().EPojemnoscWodnaRur, General4(a.PipeWaterVolume));
+  ShowHydraulics();
   try {
     Engine.CenaArmatury = a.ComputePrice();
   } catch (const DesignInputError&) {
     // A cost "PRZELICZ" refused leaves the last one it computed standing.
   }
+}
+
+void TWinArmatura::ShowHydraulics() {
+  if (!ui.Built()) return;  // the first showing shows them
+  const CFittings& a = Engine.Armatura;
+  const std::pair<QLineEdit*, float> figures[] = {
+      {ui().ESumaStratCisnienia, a.TotalPressureDrop},
+      {ui().EWysokoscPodnoszenia, a.PumpHead},
+      {ui().EWydajnoscPompy, a.PumpFlow},
+      {ui().EPojemnoscWlasciwa, a.VesselVolume},
+      {ui().EPojemnoscWodnaWymiennika, a.ExchangerWaterVolume},
+      {ui().EPojemnoscWodnaKolektora, a.CollectorWaterVolume},
+      {ui().ECalkowitaPojWodna, a.TotalWaterVolume},
+      {ui().EPojemnoscWodnaRur, a.PipeWaterVolume},
+  };
+  // Figures of no "PRZELICZ" for this design are not shown, as before the first one.
+  for (const auto& [edit, value] : figures)
+    SetText(edit, Engine.HydraulicsComputed == 1 ? General4(value) : std::string());
 }
 
 void TWinArmatura::BitBtn1Click() {
@@ -264,6 +283,7 @@ void TWinArmatura::BitBtn1Click() {
   Engine.CenaArmatury = price;
   Engine.InstallationPressureDrop = drop;
   Engine.FittingsComputed = 1;
+  Engine.HydraulicsComputed = 1;
 
   SetText(ui().ESumaCenaArmatura, FixedText(price, 4, 2));
   SetText(ui().ESumaStratCisnienia, General4(drop));

@@ -38,6 +38,9 @@ class TWinArmatura : public QDialog {
   void EJednostkoweNatezenieExit();
   void EJednostkoweCisnienieChange();
   void EJednostkoweCisnienieExit();
+  // The hydraulic figures the design holds: the record's after a "PRZELICZ" for this design,
+  // else none.
+  void ShowHydraulics();
 
   // The widgets are built before the first showing.
   void setVisible(bool visible) override;

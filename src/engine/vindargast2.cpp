@@ -1,5 +1,7 @@
 #include "engine/vindargast2.h"
 
+#include <initializer_list>
+
 CVindargast2::CVindargast2(
     float katGamma, float katBeta, int32_t liczbaOsob, float temperaturaWodySieci,
     float temperaturaWodyWZasobniku, float dcwu, float szerokoscGeograficzna, float hotWaterEnergy,
@@ -40,6 +42,15 @@ CVindargast2::CVindargast2(
 CVindargast2::CVindargast2(const CVindargast2& other)
     : CVindargast2(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0) {
   *this = other;
+}
+
+void CVindargast2::ClearHydraulics() {
+  CFittings& a = Armatura;
+  for (float* figure : {&a.TotalPressureDrop, &a.PumpHead, &a.PumpFlow, &a.VesselVolume,
+                        &a.CollectorWaterVolume, &a.ExchangerWaterVolume, &a.PipeWaterVolume,
+                        &a.TotalWaterVolume, &InstallationPressureDrop})
+    *figure = 0;
+  HydraulicsComputed = 0;
 }
 
 float CVindargast2::ComputeRequiredTankVolume() {

@@ -103,6 +103,9 @@ class CVindargast2 {
   uint8_t ProjectLoaded = 0;      // a project file has been read
   uint8_t CataloguesChanged = 0;  // a device catalogue was changed by an editor
   uint8_t FittingsComputed = 0;   // the fittings window has computed, or a project's were read
+  // The fittings window's hydraulic figures (Armatura's pressure drop to water volumes, and
+  // InstallationPressureDrop) belong to the design as it is; a project file holds none of them.
+  uint8_t HydraulicsComputed = 0;
   float DlugoscPrzewodowNaZewnatrz = 0;  // outdoor pipes, m
   float DlugoscPrzewodowWewnatrz = 0;    // indoor pipes, m
   float Tank1InsulationThickness = 0;
@@ -248,6 +251,10 @@ class CVindargast2 {
 
   // CenaZestawu while SetPriceMode is on, else the nine cost items added in single precision.
   float ComputeTotalCost() const;
+
+  // The fittings window's hydraulic figures back to 0 and HydraulicsComputed off: they were
+  // worked out for the design before a change. The fittings' counts, prices and connection stay.
+  void ClearHydraulics();
 
   // Pressure drop (mbar) and flow (l/h) of the collector field for Armatura.RodzajPolaczenia.
   float ComputeFieldPressureDrop() const;

@@ -175,11 +175,16 @@ class TForm1 : public QMainWindow, public CCatalogues {
   // settings or a loaded set, Engine's results, this window's result fields and monthly table and
   // the commands that need a compute are as before a first compute; then ResultsClearedHook
   // clears the other windows that show results (installed at start-up, as they sit above this one).
+  // The fittings window's hydraulic figures go as well (ClearHydraulics).
   void ClearResults();
   static std::function<void()> ResultsClearedHook;
-  // The user changed the design (an input of this window, a device, the city): the results on
-  // screen were computed for the design before, so they are cleared until the next compute.
+  // The user changed the design (an input of this window or of the fittings window, a device, the
+  // city): the results on screen and the hydraulic figures were worked out for the design before,
+  // so they are cleared until the next compute and the next "PRZELICZ".
   void DesignChanged();
+  // The fittings window's hydraulic figures, in Engine and on that window, until its next
+  // "PRZELICZ".
+  void ClearHydraulics();
 
   // The tool bar: each writes its status text, then opens its window.
   void ToolButton1Click();
@@ -242,6 +247,8 @@ class TForm1 : public QMainWindow, public CCatalogues {
   void CopyInputsIntoEngine();
   bool InputsInRange();
   void ShowResults();
+  // ClearResults without the hydraulic figures: a refused compute changed no input of theirs.
+  void ClearComputeResults();
   bool resultsShown_ = false;  // a compute's results are on screen
   // ---- end of the commands --------------------------------------------------------------------
 };

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/windows.h"
+#include "economics/Armatura.h"
 #include "economics/kalkulatorEkologiczny.h"
 #include "economics/koszt.h"
 #include "engine/design_error.h"
@@ -129,7 +130,7 @@ void TForm1::BitBtn2Click() {
   // number) make it another one.
   bool computed = false;
   const auto clearUnlessComputed = qScopeGuard([this, &computed] {
-    if (!computed) ClearResults();
+    if (!computed) ClearComputeResults();
   });
   if (!RequiredInputsGiven()) return;
   CopyInputsIntoEngine();
@@ -324,7 +325,9 @@ bool TForm1::InputsInRange() {
     Refuse(QStringLiteral("Czas pracy pomy cyrkulacyjnej musi zawierać sie w przedziale 1-24 !!!"));
     return false;
   }
-  if (!(Engine.LiczbaZasobnikow == 1 || (Engine.LiczbaZasobnikow == 2 && Engine.Tank2Index > 0))) {
+  // The second tank may come from the tank window (any of its rows), a project file or a set:
+  // what counts is that the design holds one with a capacity.
+  if (!(Engine.LiczbaZasobnikow == 1 || (Engine.LiczbaZasobnikow == 2 && Engine.Tank2Volume > 0))) {
     Refuse(QStringLiteral("Nie wybrałeś zasobnika lub wybrany zasobnik jest nieprawidłowy"));
     return false;
   }
@@ -508,10 +511,21 @@ void ClearDesignResults(CVindargast2& d) {
 }  // namespace
 
 void TForm1::DesignChanged() {
-  if (resultsShown_) ClearResults();
+  ClearHydraulics();
+  if (resultsShown_) ClearComputeResults();
+}
+
+void TForm1::ClearHydraulics() {
+  Engine.ClearHydraulics();
+  if (WinArmatura) WinArmatura->ShowHydraulics();
 }
 
 void TForm1::ClearResults() {
+  ClearHydraulics();
+  ClearComputeResults();
+}
+
+void TForm1::ClearComputeResults() {
   resultsShown_ = false;
   ClearDesignResults(Engine);
   for (QLabel* label : {ui().Label50, ui().Label52, ui().Label91})

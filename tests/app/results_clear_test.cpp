@@ -18,6 +18,7 @@
 #include "economics/kalkulatorEkologiczny.h"
 #include "economics/koszt.h"
 #include "engine/vindargast2.h"
+#include "hydraulic_figures.h"
 #include "main/izolacja.h"
 #include "main/kolektor.h"
 #include "main/lokalizacja.h"
@@ -61,8 +62,17 @@ class ResultsClearTest : public StartedProgramTest {
     QTRY_VERIFY(Engine.ProjectLoaded == 1);  // the first showing read the defaults
   }
 
-  // A compute of the defaults, with figures in every window that shows results.
+  // A compute of the defaults, with figures in every window that shows results, and the
+  // fittings window's hydraulics worked out for them.
   void ComputeAndShow() {
+    Form1->ToolButton4Click();
+    WinArmatura->ui().EKolankoLiczba->setText(QStringLiteral("4"));
+    WinArmatura->ui().EKolankoCena->setText(QStringLiteral("10"));
+    WinArmatura->ui().BitBtn1->click();
+    WinArmatura->hide();
+    ASSERT_EQ(Engine.HydraulicsComputed, 1);
+    ASSERT_NE(Engine.InstallationPressureDrop, 0.0f);
+    ASSERT_NE(WinArmatura->ui().EWysokoscPodnoszenia->text(), "");
     Form1->BitBtn2Click();
     ASSERT_TRUE(Form1->ui().BitBtn11->isEnabled());
     ASSERT_NE(Engine.AnnualHotWaterSolarEnergy, 0.0f);
@@ -105,18 +115,32 @@ class ResultsClearTest : public StartedProgramTest {
     EXPECT_EQ(platform::Cell(WinWyniki->ui().tabZanieczyszczenia, 1, 0), "");
     EXPECT_EQ(platform::Cell(WinWyniki->ui().tabZanieczyszczenia, 0, 0), "CO2");
     EXPECT_EQ(platform::Cell(WinWyniki->ui().tabZanieczyszczenia, 2, 0), "kg/rok");
+    // The hydraulic figures go too, and the fittings window shows none, not 0.
+    ExpectNoHydraulicFigures(*WinArmatura);
   }
 
   AgreeingDialogs dialogs_;
 };
 
 TEST_F(ResultsClearTest, OpeningAProjectLeavesNoResultOfTheDesignBefore) {
+  // A project file holds the fittings and their price, not their hydraulics.
+  Engine.Armatura.KolankoLiczba = 6;
+  Engine.Armatura.KolankoCena = 12.5f;
+  Engine.CenaArmatury = 75;
   ASSERT_EQ(Engine.WriteProjectFile(folder_.File("projekt.xml")), 1);
   ComputeAndShow();
   dialogs_.files.push_back(QString::fromStdString(folder_.File("projekt.xml")));
   project::OpenProject(*Form1);
   ASSERT_EQ(Form1->StatusText(0), QString::fromUtf8("Plik projekt.xml został pomyślnie wczytany"));
   ExpectNoResult();
+  // What the file brings stays, and the fittings window shows it.
+  EXPECT_EQ(Engine.Armatura.KolankoLiczba, 6);
+  EXPECT_EQ(Engine.CenaArmatury, 75.0f);
+  Form1->ToolButton4Click();
+  EXPECT_EQ(WinArmatura->ui().EKolankoLiczba->text(), "6");
+  EXPECT_EQ(WinArmatura->ui().EKolankoCena->text(), "12.5");
+  EXPECT_EQ(WinArmatura->ui().EWysokoscPodnoszenia->text(), "");
+  WinArmatura->hide();
   // The next compute shows results again.
   Form1->BitBtn2Click();
   EXPECT_TRUE(Form1->ui().BitBtn11->isEnabled());
@@ -168,8 +192,7 @@ TEST_F(ResultsClearTest, EveryChangeOfTheDesignTakesItsResultsAway) {
       {"the pipe diameter chosen", [&] { pick(f.ComboSrednicaPrzewodu); }},
       {"the pool ticked", [&f] { f.CheckBasen->click(); }},
       {"the circulation ticked", [&f] { f.CheckCyrkulacja->click(); }},
-      {"another scheme",
-       [&f] { (Engine.LiczbaZasobnikow == 2 ? f.Button1 : f.Button2)->click(); }},
+      {"another scheme", [&f] { (Engine.LiczbaZasobnikow == 2 ? f.Button1 : f.Button2)->click(); }},
       {"another collector", [&] { pick(WinKolektor->ui().ComboWyborKolektora); }},
       {"another tank", [&] { pick(WinZasobnik->ui().ComboWyborZasobnika); }},
       {"another insulation", [&] { pick(WinIzolacja->ui().ComboWyborIzolacji); }},
@@ -198,8 +221,8 @@ TEST_F(ResultsClearTest, WhatChangesNothingKeepsTheResults) {
   ASSERT_NE(extension, nullptr);
   extension->click();
   EXPECT_TRUE(f.BitBtn11->isEnabled()) << "tool bar extension";
-  for (QWidget* window : std::initializer_list<QWidget*>{WinKolektor, WinZasobnik, WinIzolacja,
-                                                         WinLokalizacja}) {
+  for (QWidget* window :
+       std::initializer_list<QWidget*>{WinKolektor, WinZasobnik, WinIzolacja, WinLokalizacja}) {
     window->show();
     QApplication::processEvents();
     window->hide();
@@ -208,6 +231,8 @@ TEST_F(ResultsClearTest, WhatChangesNothingKeepsTheResults) {
   EXPECT_TRUE(f.BitBtn11->isEnabled());
   EXPECT_NE(Engine.AnnualHotWaterSolarEnergy, 0.0f);
   EXPECT_NE(platform::Cell(f.TabelaKolektorow, 2, 1), "");
+  EXPECT_EQ(Engine.HydraulicsComputed, 1);
+  EXPECT_NE(Engine.InstallationPressureDrop, 0.0f);
 }
 
 }  // namespace

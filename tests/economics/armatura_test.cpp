@@ -3,6 +3,7 @@
 #include <QTest>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -12,8 +13,10 @@
 #include "economics_fixture.h"
 #include "engine/design_error.h"
 #include "engine/numtext.h"
+#include "hydraulic_figures.h"
 #include "main/naczynie.h"
 #include "main/pompa.h"
+#include "main/vindargast.h"
 
 namespace {
 
@@ -222,6 +225,7 @@ TEST_F(ArmaturaTest, ShowingAfterACalculationRefillsTheEditsFromTheRecord) {
   a.PumpFlow = 240;
   a.RodzajPolaczenia = 5;  // no connection type: back to parallel
   Engine.FittingsComputed = 1;
+  Engine.HydraulicsComputed = 1;
   window.show();
 
   EXPECT_EQ(a.RodzajPolaczenia, 2);
@@ -236,6 +240,59 @@ TEST_F(ArmaturaTest, ShowingAfterACalculationRefillsTheEditsFromTheRecord) {
   EXPECT_EQ(a.CenaZaMetr, 7.7777f);
   EXPECT_FLOAT_EQ(Engine.CenaArmatury, static_cast<float>(3 * 12.345f + 15 * 7.7777f));
   EXPECT_EQ(window.ui().ESumaCenaArmatura->text(), "0");  // not refilled
+  window.hide();
+}
+
+// The hydraulic figures belong to the design "PRZELICZ" worked them out for: the user's change of
+// an input of this window or of the main window takes them away, in Engine and on the window,
+// until the next "PRZELICZ"; the fittings and their price stay. A showing then shows no figure.
+TEST_F(ArmaturaTest, AChangeOfAnInputTakesTheHydraulicFiguresAway) {
+  TWinArmatura& window = Armatura();
+  Ui::TWinArmatura& w = window.ui();
+  const Ui::TForm1& f = Form1->ui();
+  const struct {
+    const char* name;
+    std::function<void()> change;
+  } cases[] = {
+      {"an elbow count typed", [&w] { QTest::keyClicks(w.EKolankoLiczba, "1"); }},
+      {"a price typed", [&w] { QTest::keyClicks(w.EZawZwrCena, "5"); }},
+      {"a digit of the additional drop taken away",
+       [&w] { QTest::keyClick(w.EDodatkoweStratyCisn, Qt::Key_Backspace); }},
+      {"the series connection chosen", [&w] { w.RSeries->click(); }},
+      {"a unit flow typed", [&w] { QTest::keyClicks(w.EJednostkoweNatezenie, "5"); }},
+      {"the collectors' count typed in the main window",
+       [&f] {
+         f.ELiczbaKolektorow->clear();
+         QTest::keyClicks(f.ELiczbaKolektorow, "4");
+       }},
+      {"the static height typed in the main window",
+       [&f] {
+         f.EHStatyczna->clear();
+         QTest::keyClicks(f.EHStatyczna, "3");
+       }},
+  };
+  window.show();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EnterFittings(window.ui);
+    w.RPararell->setChecked(true);
+    w.BitBtn1->click();
+    ASSERT_EQ(Engine.HydraulicsComputed, 1);
+    ASSERT_GT(Engine.Armatura.PumpHead, 0.0f);
+    ASSERT_NE(w.ECalkowitaPojWodna->text(), "");
+    const float price = Engine.CenaArmatury;
+
+    c.change();
+    ExpectNoHydraulicFigures(window);
+    EXPECT_EQ(Engine.CenaArmatury, price);
+    EXPECT_EQ(Engine.Armatura.KolankoCena, 10.0f);
+
+    // Shown again before a "PRZELICZ": the fittings come back, no figure does.
+    window.hide();
+    window.show();
+    EXPECT_EQ(w.EKolankoCena->text(), "10");
+    EXPECT_EQ(w.EWysokoscPodnoszenia->text(), "");
+  }
   window.hide();
 }
 

@@ -303,11 +303,12 @@ TEST_F(ComputeTest, RangeChecksRefuseExactlyBeyondTheirBounds) {
        },
        {},
        nullptr},
-      {"second tank is the first row",
+      {"two tanks, no second one chosen",
        {},
        [] {
          Engine.LiczbaZasobnikow = 2;
-         Engine.Tank2Index = 0;
+         Engine.Tank2Index = -1;
+         Engine.Tank2Volume = 0;
        },
        QString::fromUtf8("Nie wybrałeś zasobnika lub wybrany zasobnik jest nieprawidłowy"),
        nullptr},
@@ -364,6 +365,47 @@ TEST_F(ComputeTest, RangeChecksRefuseExactlyBeyondTheirBounds) {
     EXPECT_EQ(Form1->focusWidget(),
               c.focus ? static_cast<QWidget*>(Field(c.focus)) : Main().BitBtn2);
     EXPECT_EQ(Main().BitBtn3->isEnabled(), c.message.isEmpty());
+  }
+}
+
+// Two tanks compute whatever gave the design its second tank: the tank window's first row (a
+// tank like any other) or a set of devices. The results are the engine's own for that design.
+TEST_F(ComputeTest, TwoTanksComputeWhateverGaveTheSecondTank) {
+  const struct {
+    const char* name;
+    std::function<void()> take;
+  } origins[] = {
+      {"the tank window's first row",
+       [] {
+         // Both tanks large enough: the pick shows no warning.
+         Engine.SelectedTank->PojemnoscZasobnika = Engine.Tank1Volume;
+         Engine.LiczbaZasobnikow = 2;
+         WinZasobnik->ui().ComboWyborZasobnika2->setCurrentIndex(0);
+         emit WinZasobnik->ui().ComboWyborZasobnika2->activated(0);
+         ASSERT_EQ(Engine.Tank2Index, 0);
+         ASSERT_EQ(Engine.SelectedTank2->Model, Form1->TankCatalogue.Rows.at(0).at(2));
+       }},
+      {"a set of two tanks",
+       [] {
+         ASSERT_TRUE(WinOpenZestaw->LoadSetIntoDesign(
+             QString::fromUtf8(VINDARGAST_FIXTURES "/sets/two_tank_set.xml")));
+         ASSERT_EQ(Engine.LiczbaZasobnikow, 2);
+         ASSERT_EQ(Engine.SelectedTank2->Model, "Zasobnik 200 S");
+       }},
+  };
+  const CVindargast2 start = Engine;
+  for (const auto& origin : origins) {
+    SCOPED_TRACE(origin.name);
+    Engine = start;
+    Engine.Tank2Index = -1;  // no choice in the tank window
+    origin.take();
+    ASSERT_GT(Engine.Tank2Volume, 0);
+    const CVindargast2 expected = Expected();
+    Compute();
+    EXPECT_EQ(dialogs.Pending(), 0u);
+    EXPECT_TRUE(Main().BitBtn3->isEnabled());
+    EXPECT_EQ(design_example::ResultBits(Engine), design_example::ResultBits(expected));
+    EXPECT_GT(Engine.EffectiveTankVolume, 0.75f * Engine.Tank1Volume);  // the second tank counts
   }
 }
 
@@ -436,7 +478,8 @@ TEST_F(ComputeTest, RefusedComputeLeavesNoResultOfTheDesignBefore) {
     EXPECT_EQ(Engine.AnnualHotWaterSolarEnergy, 0.0f);
     EXPECT_EQ(Engine.HotWaterSolarEnergy[6], 0.0f);
     EXPECT_EQ(Engine.YieldPerSquareMetre, 0.0f);
-    EXPECT_TRUE(std::all_of(MonthlyTable().begin(), MonthlyTable().end(),
+    const std::vector<std::string> table = MonthlyTable();
+    EXPECT_TRUE(std::all_of(table.begin(), table.end(),
                             [](const std::string& text) { return text.empty(); }));
     EXPECT_EQ(Main().Label28->text(), "0");
     EXPECT_FALSE(Main().BitBtn11->isEnabled());

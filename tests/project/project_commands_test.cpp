@@ -83,6 +83,22 @@ TEST_F(ProjectCommandsTest, OpenReadsTheWholeDesignAndRefreshesTheMainWindow) {
   EXPECT_EQ(Engine.RequiredTankVolume, 390.0f);
 }
 
+// A design opened with two tanks computes: its second tank is the file's, not a row the tank
+// window chose. The file's azimuth of -30 degrees is one the compute refuses, so 30 is typed.
+TEST_F(ProjectCommandsTest, AnOpenedTwoTankDesignComputes) {
+  dialogs.ExpectOpenFile(
+      QString::fromStdString(project_test::GoldenPath(Design::TwoTanksCirculation)));
+  project::OpenProject(*Form1);
+  ASSERT_EQ(Engine.LiczbaZasobnikow, 2);
+  ASSERT_EQ(Engine.SelectedTank2->Model, "SGW(S) 200");
+  Form1->ui().EGamma->setText("30");
+  Form1->BitBtn2Click();
+  EXPECT_EQ(dialogs.Pending(), 0u);
+  EXPECT_TRUE(Form1->ui().BitBtn3->isEnabled());
+  EXPECT_GT(Engine.AnnualHotWaterSolarEnergy, 0.0f);
+  EXPECT_FLOAT_EQ(Engine.TotalTankVolume, 500);  // both tanks count
+}
+
 // A refused file changes nothing and the status bar never reports a read: neither its own nor
 // the earlier one of another file.
 TEST_F(ProjectCommandsTest, FailedOpenLeavesTheFlagsAndReportsNoRead) {
