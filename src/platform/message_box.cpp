@@ -67,11 +67,23 @@ std::vector<ButtonText> ButtonsOf(Buttons buttons) {
   return {kOk};
 }
 
+// A window kept above the others (the splash at start) would hide a box that has no active window
+// to open over: the box is then kept above too, and opens over it.
+bool AWindowIsKeptOnTop() {
+  for (const QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 // The real box, used by the system backend.
 Answer ShowSystemBox(const BoxRequest& request) {
-  QMessageBox box(QApplication::activeWindow());
+  QWidget* parent = QApplication::activeWindow();
+  QMessageBox box(parent);
+  if (!parent && AWindowIsKeptOnTop()) box.setWindowFlag(Qt::WindowStaysOnTopHint);
   box.setWindowTitle(request.title);
   box.setTextFormat(Qt::PlainText);
   box.setText(request.text);
