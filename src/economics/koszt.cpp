@@ -681,8 +681,9 @@ void TWinKoszty::ShowNoResults() {
                           ui().Edit7, ui().Edit8, ui().EOkresZwrotu, ui().Edit9}) {
     edit->setText(QStringLiteral("b/d"));
   }
-  for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77,
-                        Form1->ui().Label50, Form1->ui().Label52, WinWyniki->ui().StaticText71}) {
+  for (QLabel* label :
+       {ui().StaticText65, ui().StaticText67, ui().StaticText77, Form1->ui().Label50,
+        Form1->ui().Label52, WinWyniki->ui().StaticText71, WinWyniki->ui().StaticText73}) {
     label->setText(QStringLiteral("b/d"));
   }
   ui().StaticText42->hide();
@@ -763,6 +764,7 @@ void TWinKoszty::BitBtn1Click() {
   Engine.CostsLoaded = 1;
   EffectiveCost = static_cast<float>(static_cast<double>(investment) - subsidies);
   SetText(ui().Edit9, FixedText(EffectiveCost, 5, 2));
+  costs.ResultsComputed = true;
   resultsShown_ = true;
 }
 

@@ -434,6 +434,43 @@ class ReportFromWindowsTest : public CatalogueSetTest {
   std::unique_ptr<Windows> windows;
 };
 
+// Nothing computed for the design: no figure of the cost calculation or of the ecological
+// calculator is printed as a number, nor a unit without one.
+TEST_F(ReportFromWindowsTest, PaybackChapterPrintsBdForWhatWasNotComputed) {
+  Engine = ComputedDesign({false, false, 1});
+  Engine.Costs.ClearResults();
+  Ui::TWinRaport& r = windows->raport->ui();
+  r.CheckObliczenia->setChecked(false);
+  r.CheckInformacje->setChecked(false);
+  r.CheckWykresy->setChecked(false);
+  // A text some window still holds counts for nothing once the design has no cost results.
+  windows->koszty->ui().Edit3->setText("850.25");
+
+  const std::string file = Save("bez-wynikow.pdf");
+  const QString page = PageLayoutText(file, 1);
+  const struct {
+    const char* label;
+    const char* printed;  // the rest of the line
+  } rows[] = {
+      {"Okres zwrotu [lata]:", "b/d"},
+      {"NPV", "b/d IRR b/d"},
+      {"Koszt instalacji po odliczeniu dotacji", "b/d"},
+      {"Koszt paliw i energii do ogrzewania CWU bez", "b/d"},
+      {"Średnie roczne oszczędności", "CWU b/d CO b/d"},
+      {"Suma oszczędności", "CWU b/d CO b/d"},
+      {"Średnie roczne koszty eksploatacji", "b/d"},
+      {"Suma kosztów eksploatacji", "b/d"},
+      {"Koszt energii słonecznej", "b/d"},
+      {"CO2", "b/d"},
+      {"BaP", "b/d"},
+  };
+  for (const auto& row : rows) {
+    const QString line = LineStartingWith(page, QString::fromUtf8(row.label)).simplified();
+    EXPECT_TRUE(line.endsWith(QString::fromUtf8(row.printed)))
+        << row.label << ": " << line.toStdString();
+  }
+}
+
 TEST_F(ReportFromWindowsTest, PaybackChapterCopiesTheCostAndEcologyWindows) {
   Engine = ComputedDesign({false, false, 1});
   Ui::TWinRaport& r = windows->raport->ui();
@@ -467,6 +504,7 @@ TEST_F(ReportFromWindowsTest, PaybackChapterCopiesTheCostAndEcologyWindows) {
     Engine.Costs.SprawnoscProcesu = 85;
     Engine.Costs.FuelName = "Węgiel kamienny";
     Engine.Costs.PaybackYears = 9.4567f;
+    Engine.Costs.ResultsComputed = true;
     Engine.Costs.IleInflacja = 2.5f;
     Engine.Costs.DyskontTakNie = 1;
     const std::string file = Save("zwrot-" + std::to_string(h.type) + ".pdf");
