@@ -256,23 +256,12 @@ void TWinKoszty::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) platform::RunGuarded([this] { FormShow(); });
 }
 
-void TWinKoszty::FormShow() {
-  CKoszty& costs = Engine.Costs;
+void TWinKoszty::ShowCostItems() {
   const std::array<CostItem, 9> items = CostItems();
   if (Engine.SetPriceMode != 1) {
     SetItemEditsEnabled(true);
     for (int item = 0; item < 5; ++item) {
       SetText(items[item].edit, General15(Engine.*items[item].item));
-    }
-    SelectedFuelRow = costs.TypOgrzewania;
-    ui().ComboRodzajOgrzewania->setCurrentIndex(SelectedFuelRow);
-    if (Engine.CostsLoaded) {
-      SetText(ui().EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
-      SetText(ui().ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 4));
-      if (costs.TypOgrzewania != 1 && costs.TypOgrzewania != kHeatPump) {
-        ui().EWartoscOpalowa->show();
-        ui().StaticText25->show();
-      }
     }
     ui().StaticText44->hide();
     ui().StaticText45->hide();
@@ -285,11 +274,38 @@ void TWinKoszty::FormShow() {
     ui().ECenaZestaw->show();
     SetText(ui().ECenaZestaw, General15(Engine.CenaZestawu));
     SetText(ui().ESumaKoszt, General15(SetPriceTotal(Engine)));
+  }
+  // The edits that a change handler or "OBLICZ" stores again get texts that read back as the
+  // stored floats, so that showing the window never rounds an item.
+  SetText(ui().EKosztArmatury, StoredFloatText(Engine.CenaArmatury, 4));
+  SetText(ui().EKosztPlyn, General15(Engine.CenaPlynu));
+  SetText(ui().EKosztMontaz, General15(Engine.CenaMontazu));
+  SetText(ui().EKosztInne, General15(Engine.CenaInne));
+}
+
+void TWinKoszty::FollowDesignCosts() {
+  ShowCostItems();
+  ShowEligibleCost();
+}
+
+void TWinKoszty::FormShow() {
+  CKoszty& costs = Engine.Costs;
+  ShowCostItems();
+  if (Engine.SetPriceMode != 1) {
+    SelectedFuelRow = costs.TypOgrzewania;
+    ui().ComboRodzajOgrzewania->setCurrentIndex(SelectedFuelRow);
     if (Engine.CostsLoaded) {
-      SetText(ui().EKosztZakupu, StoredFloatText(costs.FuelPrice, 4));
       SetText(ui().EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
       SetText(ui().ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 4));
+      if (costs.TypOgrzewania != 1 && costs.TypOgrzewania != kHeatPump) {
+        ui().EWartoscOpalowa->show();
+        ui().StaticText25->show();
+      }
     }
+  } else if (Engine.CostsLoaded) {
+    SetText(ui().EKosztZakupu, StoredFloatText(costs.FuelPrice, 4));
+    SetText(ui().EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
+    SetText(ui().ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 4));
   }
 
   // Options that are on get their stored value, then their box is ticked; none is unticked.
@@ -314,13 +330,8 @@ void TWinKoszty::FormShow() {
   }
   if (costs.NfosigwSubsidyOn == 1) ui().CheckDotacjaNFOSIGW->setChecked(true);
 
-  // The edits that a change handler or "OBLICZ" stores again get texts that read back as the
-  // stored floats, so that showing the window never rounds an item, a rate or the service life.
+  // "OBLICZ" stores the service life again: a text that reads back as the stored float.
   SetText(ui().ElataEksploatacji, StoredFloatText(costs.IleCzasEksploatacji, 4));
-  SetText(ui().EKosztArmatury, StoredFloatText(Engine.CenaArmatury, 4));
-  SetText(ui().EKosztPlyn, General15(Engine.CenaPlynu));
-  SetText(ui().EKosztMontaz, General15(Engine.CenaMontazu));
-  SetText(ui().EKosztInne, General15(Engine.CenaInne));
 
   ui().StaticText82->setText(GrowthNote(costs.WzrostCenTakNie == 1));
   ui().StaticText80->setText(DiscountNote(costs.DyskontTakNie == 1));

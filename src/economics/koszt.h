@@ -68,6 +68,10 @@ class TWinKoszty : public QDialog {
   void CheckDotacjaNFOSIGWClick();
   void ButtonDotacjaClick();
 
+  // The cost items, the totals with VAT and the loan's eligible cost and amount as the design's
+  // cost items now give them: whatever reads the window's sums reads the design's, shown or not.
+  void FollowDesignCosts();
+
   // The cost window's inputs a project file gives, set as the user would; a window whose widgets
   // wait gets them when they are built (the inflation flag is stored at once).
   void ShowFileInputs(const project::WindowUpdates& updates);
@@ -100,6 +104,8 @@ class TWinKoszty : public QDialog {
   void SetUnitCaptions(int32_t type);
 
   void ShowTotalWithVat();
+  // The cost items and the installation total as the design gives them.
+  void ShowCostItems();
   void ShowEligibleCost();
   void ShowHeatingTypeOfCalculator();
   void SetItemEditsEnabled(bool enabled);
