@@ -28,6 +28,9 @@ namespace {
 
 // The text the window itself last wrote into an edit that the user may overwrite.
 const char* const kWrittenByWindow = "writtenByWindow";
+// The gross total that the eligible cost or the loan amount was typed against; none for a text
+// of a project file, which takes the gross total of its design at the next showing.
+const char* const kTypedAgainstGross = "typedAgainstGross";
 
 const char* const kGrossNote = "* do obliczeń wybrano sumę brutto";
 const char* const kNetNote = "* do obliczeń wybrano sumę netto";
@@ -108,7 +111,10 @@ void TWinKoszty::ShowFileInputs(const project::WindowUpdates& u) {
     setText(ui().Evat, u.vat);
     if (u.netSum) (*u.netSum ? ui().RSumaNetto : ui().RSumaBrutto)->setChecked(true);
     const std::array<QLineEdit*, 9> loan = LoanEdits();
-    for (size_t i = 0; i < loan.size(); ++i) setText(loan[i], u.loan[i]);
+    for (size_t i = 0; i < loan.size(); ++i) {
+      setText(loan[i], u.loan[i]);
+      if (u.loan[i]) loan[i]->setProperty(kTypedAgainstGross, QVariant());
+    }
     if (u.taxScale) ui().ComboStawkiPodatku->setCurrentIndex(*u.taxScale);
   });
 }
@@ -181,6 +187,11 @@ void TWinKoszty::ConnectHandlers() {
                     &TWinKoszty::ComboRodzajOgrzewaniaChange);
   platform::Connect(ui().ButtonDotacja, &QPushButton::clicked, this,
                     &TWinKoszty::ButtonDotacjaClick);
+  for (QLineEdit* edit : {ui().KosztyKwalifikowane, ui().WysokoscKredytu}) {
+    platform::Connect(edit, &QLineEdit::textChanged, this, [this, edit] {
+      edit->setProperty(kTypedAgainstGross, ui().ESumaBrutto->text());
+    });
+  }
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinKoszty::BitBtn1Click);
   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinKoszty::BitBtn2Click);
   // The results shown were computed from the inputs as they stood.
@@ -522,18 +533,37 @@ void TWinKoszty::ShowHeatingTypeOfCalculator() {
 }
 
 void TWinKoszty::ShowEligibleCost() {
-  const float gross = ui().ESumaBrutto->text().isEmpty() ? 0.0f : ReadFloat(ui().ESumaBrutto);
+  const QString grossText = ui().ESumaBrutto->text();
+  const float gross = grossText.isEmpty() ? 0.0f : ReadFloat(ui().ESumaBrutto);
   const QString eligible = economics::Q(
       FixedText(CappedEligibleCost(gross, Engine.LiczbaKolektorow, Engine.CollectorArea), 8, 2));
-  // An amount the user typed (or the loan calculation capped) stays; one the window wrote
-  // itself follows the total.
+  // An amount the user typed (or the loan calculation capped) stays while the gross total it
+  // was typed against does; one the window wrote itself follows the total.
+  bool replaced = false;
   for (QLineEdit* edit : {ui().KosztyKwalifikowane, ui().WysokoscKredytu}) {
     const QVariant written = edit->property(kWrittenByWindow);
-    if (edit->text().isEmpty() || (written.isValid() && written.toString() == edit->text())) {
+    const QVariant against = edit->property(kTypedAgainstGross);
+    const bool typed =
+        !edit->text().isEmpty() && !(written.isValid() && written.toString() == edit->text());
+    if (!typed || (against.isValid() && against.toString() != grossText)) {
+      replaced = replaced || edit->text() != eligible;
       edit->setText(eligible);
       edit->setProperty(kWrittenByWindow, eligible);
     }
+    edit->setProperty(kTypedAgainstGross, grossText);
   }
+  if (replaced && subsidyComputed_) ShowNoSubsidy();
+}
+
+void TWinKoszty::ShowNoSubsidy() {
+  for (QLineEdit* edit :
+       {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto})
+    edit->setText(QStringLiteral("b/d"));
+  NetSubsidy = 0;
+  GrossSubsidy = 0;
+  subsidyComputed_ = false;
+  subsidyOutdated_ = true;
+  if (resultsShown_) ShowNoResults();  // they counted the subsidy
 }
 
 void TWinKoszty::SetLoanEditsEnabled(bool enabled) {
@@ -558,6 +588,8 @@ void TWinKoszty::CheckDotacjaNFOSIGWClick() {
     Engine.Costs.NfosigwSubsidyOn = 0;
     NetSubsidy = 0;
     GrossSubsidy = 0;
+    subsidyComputed_ = false;
+    subsidyOutdated_ = false;
     for (QLineEdit* edit :
          {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto})
       edit->setText(QStringLiteral("0"));
@@ -575,6 +607,10 @@ bool TWinKoszty::ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMe
 }
 
 void TWinKoszty::ButtonDotacjaClick() {
+  ComputeLoanSubsidy();
+}
+
+bool TWinKoszty::ComputeLoanSubsidy() {
   // Every term is read before anything is stored: a term left empty, or no tax scale, stops the
   // calculation with the subsidy of the last complete one standing.
   LoanTerms terms;
@@ -597,13 +633,13 @@ void TWinKoszty::ButtonDotacjaClick() {
        "Puste pole czas oczekiwania na dotacje!"},
   };
   for (const auto& input : inputs) {
-    if (!ReadLoanTerm(input.edit, terms.*input.term, input.emptyMessage)) return;
+    if (!ReadLoanTerm(input.edit, terms.*input.term, input.emptyMessage)) return false;
   }
   terms.TaxScale = economics::ChosenRow(ui().ComboStawkiPodatku);
   if (terms.TaxScale < 0) {
     Notice("Nie wybrano stosowanej skali podatkowej!", "Uwaga");
     ui().ComboStawkiPodatku->setFocus();
-    return;
+    return false;
   }
 
   const LoanResult loan = ComputeSubsidisedLoan(terms);
@@ -629,6 +665,11 @@ void TWinKoszty::ButtonDotacjaClick() {
   SetText(ui().KosztyKredytu, FixedText(loan.LoanCosts, 7, 2));
   SetText(ui().PodatekDotacja, FixedText(SubsidyTax, 7, 2));
   SetText(ui().DotacjaNetto, FixedText(NetSubsidy, 7, 2));
+  subsidyComputed_ = true;
+  subsidyOutdated_ = false;
+  // The subsidy is an input of the cost calculation: its results were computed without this one.
+  if (resultsShown_) ShowNoResults();
+  return true;
 }
 
 void TWinKoszty::ReadOptionValue(uint8_t flag, QLineEdit* edit, float& value,
@@ -716,6 +757,11 @@ void TWinKoszty::BitBtn1Click() {
   if (!(years > 0)) {
     Notice("Nie można wykonać obliczeń dla okresu eksploatacji równego 0 lat !", "Komunikat");
     ui().ElataEksploatacji->setFocus();
+    ShowNoResults();
+    return;
+  }
+  // A subsidy taken away when its gross total changed counts only once computed for this one.
+  if (ui().CheckDotacjaNFOSIGW->isChecked() && subsidyOutdated_ && !ComputeLoanSubsidy()) {
     ShowNoResults();
     return;
   }
@@ -894,4 +940,6 @@ void TWinKoszty::ClearResults() {
   ui().StaticText42->hide();
   ui().BitBtn1->setEnabled(false);
   resultsShown_ = false;
+  // The loan's subsidy was computed for the design before.
+  if (subsidyComputed_) ShowNoSubsidy();
 }
