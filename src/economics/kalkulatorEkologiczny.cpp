@@ -302,8 +302,7 @@ void TWinKalkulatorEkologiczny::ClearReductions() {
   platform::RestoreSetUpTexts<Ui::TWinKalkulatorEkologiczny>(
       *this, {"StaticText12", "StaticText13", "StaticText14", "StaticText15", "StaticText16",
               "StaticText17", "StaticText18", "StaticText19"});
-  for (int row = 0; row < 8; ++row)
-    platform::SetCell(WinWyniki->ui().tabZanieczyszczenia, 1, row, "");
+  WinWyniki->ClearReductions();
   Form1->ui().Label91->setText(QStringLiteral("b/d"));
   resultsShown_ = false;
 }

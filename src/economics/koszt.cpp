@@ -34,6 +34,9 @@ namespace {
 const char* const kWrittenByWindow = "writtenByWindow";
 // The VAT rate of the gross sum shown.
 const char* const kRateOfGross = "rateOfGross";
+// The gross total that the eligible cost or the loan amount was typed against; none for a text
+// of a project file, which takes the gross total of its design at the next showing.
+const char* const kTypedAgainstGross = "typedAgainstGross";
 
 const char* const kGrossNote = "* do obliczeń wybrano sumę brutto";
 const char* const kNetNote = "* do obliczeń wybrano sumę netto";
@@ -114,7 +117,10 @@ void TWinKoszty::ShowFileInputs(const project::WindowUpdates& u) {
     setText(ui().Evat, u.vat);
     if (u.netSum) (*u.netSum ? ui().RSumaNetto : ui().RSumaBrutto)->setChecked(true);
     const std::array<QLineEdit*, 9> loan = LoanEdits();
-    for (size_t i = 0; i < loan.size(); ++i) setText(loan[i], u.loan[i]);
+    for (size_t i = 0; i < loan.size(); ++i) {
+      setText(loan[i], u.loan[i]);
+      if (u.loan[i]) loan[i]->setProperty(kTypedAgainstGross, QVariant());
+    }
     if (u.taxScale) ui().ComboStawkiPodatku->setCurrentIndex(*u.taxScale);
   });
 }
@@ -187,6 +193,11 @@ void TWinKoszty::ConnectHandlers() {
                     &TWinKoszty::ComboRodzajOgrzewaniaChange);
   platform::Connect(ui().ButtonDotacja, &QPushButton::clicked, this,
                     &TWinKoszty::ButtonDotacjaClick);
+  for (QLineEdit* edit : {ui().KosztyKwalifikowane, ui().WysokoscKredytu}) {
+    platform::Connect(edit, &QLineEdit::textChanged, this, [this, edit] {
+      edit->setProperty(kTypedAgainstGross, ui().ESumaBrutto->text());
+    });
+  }
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinKoszty::BitBtn1Click);
   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinKoszty::BitBtn2Click);
   // The results shown were computed from the inputs as they stood.
@@ -262,23 +273,12 @@ void TWinKoszty::showEvent(QShowEvent* event) {
   platform::RunAtOpening(event, [this] { FormShow(); });
 }
 
-void TWinKoszty::FormShow() {
-  CKoszty& costs = Engine.Costs;
+void TWinKoszty::ShowCostItems() {
   const std::array<CostItem, 9> items = CostItems();
   if (Engine.SetPriceMode != 1) {
     SetItemEditsEnabled(true);
     for (int item = 0; item < 5; ++item) {
       SetText(items[item].edit, General15(Engine.*items[item].item));
-    }
-    SelectedFuelRow = costs.TypOgrzewania;
-    ui().ComboRodzajOgrzewania->setCurrentIndex(SelectedFuelRow);
-    if (Engine.CostsLoaded) {
-      SetText(ui().EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
-      SetText(ui().ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 4));
-      if (costs.TypOgrzewania != 1 && costs.TypOgrzewania != kHeatPump) {
-        ui().EWartoscOpalowa->show();
-        ui().StaticText25->show();
-      }
     }
     ui().StaticText44->hide();
     ui().StaticText45->hide();
@@ -291,11 +291,38 @@ void TWinKoszty::FormShow() {
     ui().ECenaZestaw->show();
     SetText(ui().ECenaZestaw, General15(Engine.CenaZestawu));
     SetText(ui().ESumaKoszt, General15(SetPriceTotal(Engine)));
+  }
+  // The edits that a change handler or "OBLICZ" stores again get texts that read back as the
+  // stored floats, so that showing the window never rounds an item.
+  SetText(ui().EKosztArmatury, StoredFloatText(Engine.CenaArmatury, 4));
+  SetText(ui().EKosztPlyn, General15(Engine.CenaPlynu));
+  SetText(ui().EKosztMontaz, General15(Engine.CenaMontazu));
+  SetText(ui().EKosztInne, General15(Engine.CenaInne));
+}
+
+void TWinKoszty::FollowDesignCosts() {
+  ShowCostItems();
+  ShowEligibleCost();
+}
+
+void TWinKoszty::FormShow() {
+  CKoszty& costs = Engine.Costs;
+  ShowCostItems();
+  if (Engine.SetPriceMode != 1) {
+    SelectedFuelRow = costs.TypOgrzewania;
+    ui().ComboRodzajOgrzewania->setCurrentIndex(SelectedFuelRow);
     if (Engine.CostsLoaded) {
-      SetText(ui().EKosztZakupu, StoredFloatText(costs.FuelPrice, 4));
       SetText(ui().EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
       SetText(ui().ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 4));
+      if (costs.TypOgrzewania != 1 && costs.TypOgrzewania != kHeatPump) {
+        ui().EWartoscOpalowa->show();
+        ui().StaticText25->show();
+      }
     }
+  } else if (Engine.CostsLoaded) {
+    SetText(ui().EKosztZakupu, StoredFloatText(costs.FuelPrice, 4));
+    SetText(ui().EWartoscOpalowa, StoredFloatText(costs.WartoscOpalowa, 4));
+    SetText(ui().ESprawnoscProcesu, StoredFloatText(StoredEfficiency(costs), 4));
   }
 
   // Options that are on get their stored value, then their box is ticked; none is unticked.
@@ -320,13 +347,8 @@ void TWinKoszty::FormShow() {
   }
   if (costs.NfosigwSubsidyOn == 1) ui().CheckDotacjaNFOSIGW->setChecked(true);
 
-  // The edits that a change handler or "OBLICZ" stores again get texts that read back as the
-  // stored floats, so that showing the window never rounds an item, a rate or the service life.
+  // "OBLICZ" stores the service life again: a text that reads back as the stored float.
   SetText(ui().ElataEksploatacji, StoredFloatText(costs.IleCzasEksploatacji, 4));
-  SetText(ui().EKosztArmatury, StoredFloatText(Engine.CenaArmatury, 4));
-  SetText(ui().EKosztPlyn, General15(Engine.CenaPlynu));
-  SetText(ui().EKosztMontaz, General15(Engine.CenaMontazu));
-  SetText(ui().EKosztInne, General15(Engine.CenaInne));
 
   ui().StaticText82->setText(GrowthNote(costs.WzrostCenTakNie == 1));
   ui().StaticText80->setText(DiscountNote(costs.DyskontTakNie == 1));
@@ -555,18 +577,37 @@ void TWinKoszty::ShowHeatingTypeOfCalculator() {
 }
 
 void TWinKoszty::ShowEligibleCost() {
-  const float gross = ui().ESumaBrutto->text().isEmpty() ? 0.0f : ReadFloat(ui().ESumaBrutto);
+  const QString grossText = ui().ESumaBrutto->text();
+  const float gross = grossText.isEmpty() ? 0.0f : ReadFloat(ui().ESumaBrutto);
   const QString eligible = economics::Q(
       FixedText(CappedEligibleCost(gross, Engine.LiczbaKolektorow, Engine.CollectorArea), 8, 2));
-  // An amount the user typed (or the loan calculation capped) stays; one the window wrote
-  // itself follows the total.
+  // An amount the user typed (or the loan calculation capped) stays while the gross total it
+  // was typed against does; one the window wrote itself follows the total.
+  bool replaced = false;
   for (QLineEdit* edit : {ui().KosztyKwalifikowane, ui().WysokoscKredytu}) {
     const QVariant written = edit->property(kWrittenByWindow);
-    if (edit->text().isEmpty() || (written.isValid() && written.toString() == edit->text())) {
+    const QVariant against = edit->property(kTypedAgainstGross);
+    const bool typed =
+        !edit->text().isEmpty() && !(written.isValid() && written.toString() == edit->text());
+    if (!typed || (against.isValid() && against.toString() != grossText)) {
+      replaced = replaced || edit->text() != eligible;
       edit->setText(eligible);
       edit->setProperty(kWrittenByWindow, eligible);
     }
+    edit->setProperty(kTypedAgainstGross, grossText);
   }
+  if (replaced && subsidyComputed_) ShowNoSubsidy();
+}
+
+void TWinKoszty::ShowNoSubsidy() {
+  for (QLineEdit* edit :
+       {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto})
+    edit->setText(QStringLiteral("b/d"));
+  NetSubsidy = 0;
+  GrossSubsidy = 0;
+  subsidyComputed_ = false;
+  subsidyOutdated_ = true;
+  if (resultsShown_) ShowNoResults();  // they counted the subsidy
 }
 
 void TWinKoszty::SetLoanEditsEnabled(bool enabled) {
@@ -591,6 +632,8 @@ void TWinKoszty::CheckDotacjaNFOSIGWClick() {
     Engine.Costs.NfosigwSubsidyOn = 0;
     NetSubsidy = 0;
     GrossSubsidy = 0;
+    subsidyComputed_ = false;
+    subsidyOutdated_ = false;
     for (QLineEdit* edit :
          {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto})
       edit->setText(QStringLiteral("0"));
@@ -608,6 +651,10 @@ bool TWinKoszty::ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMe
 }
 
 void TWinKoszty::ButtonDotacjaClick() {
+  ComputeLoanSubsidy();
+}
+
+bool TWinKoszty::ComputeLoanSubsidy() {
   // Every term is read before anything is stored: a term left empty, or no tax scale, stops the
   // calculation with the subsidy of the last complete one standing.
   LoanTerms terms;
@@ -630,13 +677,13 @@ void TWinKoszty::ButtonDotacjaClick() {
        "Puste pole czas oczekiwania na dotacje!"},
   };
   for (const auto& input : inputs) {
-    if (!ReadLoanTerm(input.edit, terms.*input.term, input.emptyMessage)) return;
+    if (!ReadLoanTerm(input.edit, terms.*input.term, input.emptyMessage)) return false;
   }
   terms.TaxScale = economics::ChosenRow(ui().ComboStawkiPodatku);
   if (terms.TaxScale < 0) {
     Notice("Nie wybrano stosowanej skali podatkowej!", "Uwaga");
     ui().ComboStawkiPodatku->setFocus();
-    return;
+    return false;
   }
 
   const LoanResult loan = ComputeSubsidisedLoan(terms);
@@ -662,6 +709,11 @@ void TWinKoszty::ButtonDotacjaClick() {
   SetText(ui().KosztyKredytu, FixedText(loan.LoanCosts, 7, 2));
   SetText(ui().PodatekDotacja, FixedText(SubsidyTax, 7, 2));
   SetText(ui().DotacjaNetto, FixedText(NetSubsidy, 7, 2));
+  subsidyComputed_ = true;
+  subsidyOutdated_ = false;
+  // The subsidy is an input of the cost calculation: its results were computed without this one.
+  if (resultsShown_) ShowNoResults();
+  return true;
 }
 
 void TWinKoszty::ReadOptionValue(uint8_t flag, QLineEdit* edit, float& value,
@@ -725,8 +777,9 @@ void TWinKoszty::ShowNoResults() {
                           ui().Edit7, ui().Edit8, ui().EOkresZwrotu, ui().Edit9}) {
     edit->setText(QStringLiteral("b/d"));
   }
-  for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77,
-                        Form1->ui().Label50, Form1->ui().Label52, WinWyniki->ui().StaticText71}) {
+  for (QLabel* label :
+       {ui().StaticText65, ui().StaticText67, ui().StaticText77, Form1->ui().Label50,
+        Form1->ui().Label52, WinWyniki->ui().StaticText71, WinWyniki->ui().StaticText73}) {
     label->setText(QStringLiteral("b/d"));
   }
   ui().StaticText42->hide();
@@ -748,6 +801,11 @@ void TWinKoszty::BitBtn1Click() {
   if (!(years > 0)) {
     Notice("Nie można wykonać obliczeń dla okresu eksploatacji równego 0 lat !", "Komunikat");
     ui().ElataEksploatacji->setFocus();
+    ShowNoResults();
+    return;
+  }
+  // A subsidy taken away when its gross total changed counts only once computed for this one.
+  if (ui().CheckDotacjaNFOSIGW->isChecked() && subsidyOutdated_ && !ComputeLoanSubsidy()) {
     ShowNoResults();
     return;
   }
@@ -811,6 +869,7 @@ void TWinKoszty::BitBtn1Click() {
   Engine.CostsLoaded = 1;
   EffectiveCost = static_cast<float>(static_cast<double>(investment) - subsidies);
   SetText(ui().Edit9, FixedText(EffectiveCost, 5, 2));
+  costs.ResultsComputed = true;
   resultsShown_ = true;
 }
 
@@ -929,4 +988,6 @@ void TWinKoszty::ClearResults() {
   ui().StaticText42->hide();
   ui().BitBtn1->setEnabled(false);
   resultsShown_ = false;
+  // The loan's subsidy was computed for the design before.
+  if (subsidyComputed_) ShowNoSubsidy();
 }

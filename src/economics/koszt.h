@@ -68,6 +68,10 @@ class TWinKoszty : public QDialog {
   void CheckDotacjaNFOSIGWClick();
   void ButtonDotacjaClick();
 
+  // The cost items, the totals with VAT and the loan's eligible cost and amount as the design's
+  // cost items now give them: whatever reads the window's sums reads the design's, shown or not.
+  void FollowDesignCosts();
+
   // The cost window's inputs a project file gives, set as the user would; a window whose widgets
   // wait gets them when they are built (the inflation flag is stored at once).
   void ShowFileInputs(const project::WindowUpdates& updates);
@@ -103,7 +107,15 @@ class TWinKoszty : public QDialog {
   void SetUnitCaptions(int32_t type);
 
   void ShowTotalWithVat();
+  // The cost items and the installation total as the design gives them.
+  void ShowCostItems();
+  // The eligible cost and the loan amount for the gross total, unless the user typed them
+  // against this total; a subsidy computed from replaced ones is computed no more.
   void ShowEligibleCost();
+  // "b/d" in the loan's results, which count nowhere until they are computed again.
+  void ShowNoSubsidy();
+  // "Przelicz Dotację": false when a term is missing, the last complete subsidy standing.
+  bool ComputeLoanSubsidy();
   void ShowHeatingTypeOfCalculator();
   void SetItemEditsEnabled(bool enabled);
   // Enables one fuel-price edit and gives it the colour that tells whether it counts.
@@ -137,7 +149,9 @@ class TWinKoszty : public QDialog {
   // The inflation box as the waiting steps leave it.
   bool inflationTicked_ = false;
   bool clearQueued_ = false;
-  bool resultsShown_ = false;  // a calculation's results are on screen
+  bool resultsShown_ = false;     // a calculation's results are on screen
+  bool subsidyComputed_ = false;  // the loan's results are those of its inputs on screen
+  bool subsidyOutdated_ = false;  // they were taken away when their gross total changed
 
  public:
   // Back to what the window showed before a first compute, when the design is replaced.

@@ -28,6 +28,7 @@ void CKoszty::ClearResults() {
                        &LifetimeRunningCosts, &AverageRunningCosts, &AverageCostWithoutSolar,
                        &AverageCostWithSolar})
     *value = 0;
+  ResultsComputed = false;
 }
 
 int32_t CKoszty::ComputeFuelCosts(float ew, float eh, float /*poolEnergy*/, float e) {

@@ -67,6 +67,9 @@ class CKoszty {
   uint8_t InflationOn = 0;         // inflation of other prices taken into account
   uint8_t NPVTakNie = 0;           // NPV and IRR computed
   uint8_t NfosigwSubsidyOn = 0;    // the subsidised-loan programme taken into account
+  // The results belong to a cost calculation of this design; without one they read "b/d", not
+  // 0 (a payback of 0 would read as paid back within the first year).
+  bool ResultsComputed = false;
 
   // Prices the year's solar hot-water energy ew and central-heating energy eh (kWh) and the
   // monthly hot-water demand e (kWh) for the heating type; the pool energy is not priced. Reads the
@@ -75,7 +78,8 @@ class CKoszty {
   // type but the heat pump), or a calorific value of 0 or less (types 1 to 6 and unknown types).
   int32_t ComputeFuelCosts(float ew, float eh, float poolEnergy, float e);
 
-  // Every figure a cost calculation writes, back to 0; the inputs and options stay.
+  // Every figure a cost calculation writes, back to 0 and not computed; the inputs and options
+  // stay.
   void ClearResults();
 
   // Makes ComputeFuelCosts read the given yearly heat loss (the owning design's field).

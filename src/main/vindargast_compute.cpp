@@ -475,8 +475,10 @@ void TForm1::BitBtn11Click() {
       {w.StaticText68, PoolSeasonDemand(Engine), 7, 7},
       {w.StaticText69, Engine.PoolCoverage, 3, 3},
       {w.StaticText70, Engine.YieldPerSquareMetre, 4, 10},
-      {w.StaticText73, Engine.Costs.PaybackYears, 3, 1},
   });
+  // A payback of 0 would read as paid back within the first year.
+  w.StaticText73->setText(Engine.Costs.ResultsComputed ? General(Engine.Costs.PaybackYears, 3, 1)
+                                                       : QStringLiteral("b/d"));
 
   WinWyniki->exec();
 }

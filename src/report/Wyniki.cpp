@@ -107,6 +107,7 @@ void TWinWyniki::FormCreate() {
     platform::SetCell(pollutants, 0, row, kPollutants[row]);
     platform::SetCell(pollutants, 2, row, row == 0 ? "kg/rok" : "g/rok");
   }
+  ClearReductions();
   for (int col = 0; col < 3; ++col) pollutants->setColumnWidth(col, 60);
   PaintResultCells(pollutants,
                    [](int, int row) { return row % 2 == 1 ? kCream : QColor(Qt::white); });
@@ -132,6 +133,11 @@ void TWinWyniki::ClearResults() {
   for (const QLabel* label : findChildren<QLabel*>()) labels << label->objectName();
   platform::RestoreSetUpTexts<Ui::TWinWyniki>(*this, labels);
   platform::ClearCells(*ui().TabZyskEnergetyczny, 1, 1);
+  ClearReductions();
+}
+
+void TWinWyniki::ClearReductions() {
   // The reductions only: the names and their units (the last column) stay.
-  platform::ClearCells(*ui().tabZanieczyszczenia, 1, 0, 2);
+  for (int row = 0; row < ui().tabZanieczyszczenia->rowCount(); ++row)
+    platform::SetCell(ui().tabZanieczyszczenia, 1, row, "b/d");
 }

@@ -31,6 +31,8 @@ class TWinWyniki : public QDialog {
  public:
   // Back to what the window showed before a first compute, when the design is replaced.
   void ClearResults();
+  // "b/d" for every yearly reduction of a pollutant: none is computed for the design.
+  void ClearReductions();
 
  private:
   void BuildForm();

@@ -46,6 +46,8 @@ void TWinRaport::BuildForm() {
 PaybackTexts CurrentPaybackTexts() {
   PaybackTexts t;
   if (WinKoszty) {
+    // The sums of the design as it is now, also when the window was last shown for another.
+    WinKoszty->FollowDesignCosts();
     const Ui::TWinKoszty& k = WinKoszty->ui();
     using P = PaybackTexts;
     const std::pair<std::string P::*, const QWidget*> sources[] = {

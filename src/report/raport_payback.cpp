@@ -18,17 +18,34 @@ std::string Money4(double value) {
   return CurrencyText(value, 4, DotFormatSettings);
 }
 
+const std::string kNotComputed = "b/d";
+
+// A window's figure followed by its unit; a word ("nie liczono") stands alone, and a figure the
+// window has not got reads "b/d" rather than a bare unit.
+std::string WithUnit(const std::string& text, const std::string& unit) {
+  if (text.empty() || text == kNotComputed) return kNotComputed;
+  return ReadsAsFloat(text) ? text + unit : text;
+}
+
 }  // namespace
 
 void WritePaybackChapter(CRaport& report, const CKoszty& c, const PaybackTexts& t) {
   OpenChapterPage(report, "Zwrot z inwestycji i efekt ekologiczny");
   const float margin = report.LeftMargin;
   const std::string zl = "[zł]";
+  // The cost calculation's figures, none when it has not run for this design.
+  const auto result = [&c](const std::string& text, const std::string& unit) {
+    return c.ResultsComputed ? WithUnit(text, unit) : kNotComputed;
+  };
 
   report.DrawSectionHeading(margin, 165, "Sumaryczny koszt instalacji");
-  report.WriteCostTriple(161, 185, "netto", t.ESumaKoszt, "zł");
-  report.WriteCostTriple(161, 295, "vat", t.ESumaVat, "zł");
-  report.WriteCostTriple(161, 405, "brutto", t.ESumaBrutto, "zł");
+  const std::pair<const char*, const std::string*> sums[3] = {
+      {"netto", &t.ESumaKoszt}, {"vat", &t.ESumaVat}, {"brutto", &t.ESumaBrutto}};
+  for (int i = 0; i < 3; ++i) {
+    const std::string amount = WithUnit(*sums[i].second, "");
+    report.WriteCostTriple(161, 185 + 110 * i, sums[i].first, amount,
+                           amount == kNotComputed ? "" : "zł");
+  }
 
   report.DrawSectionHeading(margin, 190, "Dotacja NFOŚiGW do instalacji");
   report.WriteText(186, 350, YesNo(c.NfosigwSubsidyOn));
@@ -41,17 +58,17 @@ void WritePaybackChapter(CRaport& report, const CKoszty& c, const PaybackTexts& 
   float y = 205;
   for (const auto& row : subsidy) {
     report.WriteText(y, 0, row.first);
-    report.WriteText(y, 300, row.second + zl);
+    report.WriteText(y, 300, WithUnit(row.second, zl));
     y += 15;
   }
 
   report.DrawSectionHeading(margin, 275, "Inna dotacja ");
   report.WriteText(271, 350, YesNo(c.DotacjaTakNie));
   report.WriteText(290, 0, "Kwota");
-  report.WriteText(290, 300, t.EKredyt + zl);
+  report.WriteText(290, 300, WithUnit(t.EKredyt, zl));
 
   report.DrawSectionHeading(margin, 315, "Koszt instalacji po odliczeniu dotacji");
-  report.WriteText(311, 300, t.Edit9 + zl);
+  report.WriteText(311, 300, result(t.Edit9, zl));
   report.WriteText(330, 300, t.Label1);
 
   report.DrawSectionHeading(margin, 355, "Założenia do inwestycji");
@@ -95,11 +112,11 @@ void WritePaybackChapter(CRaport& report, const CKoszty& c, const PaybackTexts& 
   report.WriteText(515, -30,
                    "Koszt paliw i energii do ogrzewania CWU bez instalacji słonecznej - średni "
                    "roczny z okresu eksploatacji");
-  report.WriteText(515, 400, t.Edit7 + "zł");
+  report.WriteText(515, 400, result(t.Edit7, "zł"));
   report.WriteText(530, -30,
                    "Koszt paliw i energii  do ogrzewania CWU z instalacją  słoneczną - średni "
                    "roczny z okresu eksploatacji");
-  report.WriteText(530, 400, t.Edit8 + "zł");
+  report.WriteText(530, 400, result(t.Edit8, "zł"));
   const std::pair<const char*, const std::string*> savings[2][3] = {
       {{"Średnie roczne oszczędności na paliwie i energii  w okresie eksploatacji", nullptr},
        {"CWU", &t.Edit3},
@@ -112,32 +129,33 @@ void WritePaybackChapter(CRaport& report, const CKoszty& c, const PaybackTexts& 
   for (const auto& row : savings) {
     report.WriteText(y, -30, row[0].first);
     report.WriteText(y, 270, row[1].first);
-    report.WriteText(y, 300, *row[1].second + "zł");
+    report.WriteText(y, 300, result(*row[1].second, "zł"));
     report.WriteText(y, 370, row[2].first);
-    report.WriteText(y, 400, *row[2].second + "zł");
+    report.WriteText(y, 400, result(*row[2].second, "zł"));
     y += 15;
   }
   report.WriteText(575, -30, "Średnie roczne koszty eksploatacji i serwisowania instalcji");
-  report.WriteText(575, 250, t.Edit1 + "zł");
+  report.WriteText(575, 250, result(t.Edit1, "zł"));
   report.WriteText(590, -30, "Suma kosztów eksploatacji i serwisowania instalacji");
-  report.WriteText(590, 250, t.Edit11 + "zł");
+  report.WriteText(590, 250, result(t.Edit11, "zł"));
   report.WriteText(605, -30, "Okres zwrotu [lata]:");
-  report.WriteText(605, 70, ReportGeneral(c.PaybackYears, 3));
+  report.WriteText(605, 70, c.ResultsComputed ? ReportGeneral(c.PaybackYears, 3) : kNotComputed);
   report.WriteText(620, -30, "Koszt energii słonecznej");
   report.WriteText(620, 100,
                    "(Koszt instalacji słonecznej/uzysk słoneczny w okresie eksploatacji)");
-  report.WriteText(620, 400, t.StaticText77 + "zł");
+  report.WriteText(620, 400, result(t.StaticText77, "zł"));
 
   report.DrawSectionHeading(margin, 645, "Wskaźniki NPV i IRR dla inwestycji");
   report.WriteText(656, 50, "NPV");
-  report.WriteText(656, 100, t.StaticText65);
+  report.WriteText(656, 100, result(t.StaticText65, ""));
   report.WriteText(656, 300, "IRR");
-  report.WriteText(656, 350, t.StaticText67 + "%");
+  report.WriteText(656, 350, result(t.StaticText67, "%"));
 
   report.DrawSectionHeading(margin, 680, "Roczna redukcja emisji zanieczyszczeń ");
   const char* const pollutants[8] = {"CO2", "SO2", "CO", "NOx", "pyły", "TOC", "16 WWA", "BaP"};
   for (int i = 0; i < 8; ++i) {
-    report.WriteEmissionRow(692 + 12 * i, pollutants[i], t.Emissions[i],
-                            i == 0 ? "kg/rok" : "g/rok");
+    const std::string value = WithUnit(t.Emissions[i], "");
+    const char* const unit = i == 0 ? "kg/rok" : "g/rok";
+    report.WriteEmissionRow(692 + 12 * i, pollutants[i], value, value == kNotComputed ? "" : unit);
   }
 }

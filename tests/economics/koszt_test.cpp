@@ -550,7 +550,7 @@ TEST_F(KosztyTest, TheLoanCountsOnlyWhileItsBoxIsTicked) {
   EXPECT_EQ(ui().Edit9->text(), "20000.00");
 }
 
-TEST_F(KosztyTest, ShowingKeepsTheEligibleCostAndLoanTheUserTyped) {
+TEST_F(KosztyTest, ShowingKeepsTheEligibleCostAndLoanOnlyAgainstTheirGrossTotal) {
   Engine.CollectorArea = 2;
   TWinKoszty& window = Koszty();
   auto& ui = window.ui;
@@ -560,19 +560,106 @@ TEST_F(KosztyTest, ShowingKeepsTheEligibleCostAndLoanTheUserTyped) {
   EXPECT_EQ(ui().KosztyKwalifikowane->text(), "1220.00");
   EXPECT_EQ(ui().WysokoscKredytu->text(), "1220.00");
 
+  // Typed against a gross total of 1220: that total gone, the amount goes with it.
   ui().WysokoscKredytu->setText("900");
   Engine.CenaKolektory = 2000;
   window.show();
   window.hide();
   EXPECT_EQ(ui().KosztyKwalifikowane->text(), "2440.00");  // written by the window: follows
-  EXPECT_EQ(ui().WysokoscKredytu->text(), "900");          // typed: stays
+  EXPECT_EQ(ui().WysokoscKredytu->text(), "2440.00");      // typed against 1220: follows
   ui().KosztyKwalifikowane->setText("1500");
+  ui().WysokoscKredytu->setText("900");
   for (int showing = 0; showing < 10; ++showing) {
     window.show();
     window.hide();
   }
-  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "1500");
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "1500");  // typed against 2440: stays
   EXPECT_EQ(ui().WysokoscKredytu->text(), "900");
+  Engine.CenaZasobnik = 500;  // a second tank
+  window.show();
+  window.hide();
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "3050.00");
+  EXPECT_EQ(ui().WysokoscKredytu->text(), "3050.00");
+
+  // A project file's amounts belong to its design: they stay at its first showing and follow
+  // a later change of its gross total.
+  project::WindowUpdates file;
+  file.loan[1] = "1700";
+  file.loan[3] = "1600";
+  Engine.CenaZasobnik = 0;
+  window.ShowFileInputs(file);
+  window.show();
+  window.hide();
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "1700");
+  EXPECT_EQ(ui().WysokoscKredytu->text(), "1600");
+  Engine.CenaZasobnik = 500;
+  window.show();
+  window.hide();
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "3050.00");
+  EXPECT_EQ(ui().WysokoscKredytu->text(), "3050.00");
+}
+
+// The subsidised loan of a gross total that changed, and the results of "OBLICZ" after the
+// subsidy was computed again.
+TEST_F(KosztyTest, TheLoanSubsidyAndItsResultsBelongToTheirGrossTotal) {
+  Wyniki();
+  Engine.CollectorArea = 10;  // a cap of 25000 zł per collector
+  TWinKoszty& window = Koszty();
+  auto& ui = window.ui;
+  Engine.CenaKolektory = 10000;
+  window.show();
+  EnterLoan(ui, "40");
+  ui().KosztyKwalifikowane->setText("12200.00");
+  ui().WysokoscKredytu->setText("12200.00");
+  ui().ComboStawkiPodatku->setCurrentIndex(0);
+  ui().CheckDotacjaNFOSIGW->setChecked(true);
+  EXPECT_EQ(ui().DotacjaBrutto->text(), "4880.00");  // 40 % of 12200
+  EnterComputeBasics(ui, "10");
+  ui().BitBtn1->click();
+  ASSERT_TRUE(Engine.Costs.ResultsComputed);
+  const QString payback = ui().EOkresZwrotu->text();
+  ASSERT_NE(payback, "b/d");
+
+  // "Przelicz Dotację" changes an input of the calculation: its results go.
+  ui().ButtonDotacja->click();
+  EXPECT_FALSE(Engine.Costs.ResultsComputed);
+  for (QLineEdit* edit : {ui().EOkresZwrotu, ui().Edit9, ui().Edit3})
+    EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
+  EXPECT_EQ(Form1->ui().Label52->text(), "b/d");
+  EXPECT_EQ(WinWyniki->ui().StaticText71->text(), "b/d");
+  ui().BitBtn1->click();
+  EXPECT_EQ(ui().EOkresZwrotu->text(), payback);
+  window.hide();
+
+  // Another gross total: the amounts typed against the old one and the subsidy computed from
+  // them go.
+  Engine.CenaKolektory = 20000;
+  window.show();
+  EXPECT_EQ(ui().ESumaBrutto->text(), "24400.00");
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "24400.00");
+  EXPECT_EQ(ui().WysokoscKredytu->text(), "24400.00");
+  for (QLineEdit* edit :
+       {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto})
+    EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
+  EXPECT_EQ(window.NetSubsidy, 0);
+  EXPECT_EQ(ui().EOkresZwrotu->text(), "b/d");  // computed with the subsidy taken away
+
+  // "OBLICZ" counts the subsidy of this gross total.
+  ui().BitBtn1->click();
+  EXPECT_EQ(ui().DotacjaBrutto->text(), "9760.00");  // 40 % of 24400
+  ASSERT_GT(window.NetSubsidy, 0);
+  // The net total counts (EnterComputeBasics).
+  EXPECT_EQ(ui().Edit9->text().toStdString(), FixedText(20000.0 - window.NetSubsidy, 5, 2));
+  EXPECT_TRUE(Engine.Costs.ResultsComputed);
+  window.hide();
+
+  // A design replaced (a project opened, a set accepted) takes the subsidy of the one before.
+  const float net = window.NetSubsidy;
+  window.ClearResults();
+  EXPECT_EQ(ui().DotacjaNetto->text(), "b/d");
+  EXPECT_EQ(window.NetSubsidy, 0);
+  window.BitBtn1Click();
+  EXPECT_EQ(window.NetSubsidy, net);
 }
 
 TEST_F(KosztyTest, PumpElectricityIsTypedWhileItsBoxIsTicked) {

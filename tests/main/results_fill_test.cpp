@@ -148,6 +148,7 @@ TEST_F(ResultsFillTest, DesignDataAndSummaryComeFromTheDesign) {
   Engine.PoolCoverage = 45.6f;
   Engine.YieldPerSquareMetre = 412.3f;
   Engine.Costs.PaybackYears = 12.34f;
+  Engine.Costs.ResultsComputed = true;
   ShowResults();
 
   const std::vector<std::pair<QLabel*, const char*>> expected = {
@@ -175,6 +176,10 @@ TEST_F(ResultsFillTest, DesignDataAndSummaryComeFromTheDesign) {
   Engine.BasenDo = 2;
   ShowResults();
   EXPECT_EQ(Results().StaticText68->text(), "0");
+  // Without a cost calculation of this design there is no payback period, not one of 0 years.
+  Engine.Costs.ClearResults();
+  ShowResults();
+  EXPECT_EQ(Results().StaticText73->text(), "b/d");
 }
 
 // After a project was opened the location window's grid may still show the city chosen before;

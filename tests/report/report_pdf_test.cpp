@@ -431,21 +431,92 @@ class ReportFromWindowsTest : public CatalogueSetTest {
     return file;
   }
 
+  void ChoosePaybackOnly() {
+    Ui::TWinRaport& r = windows->raport->ui();
+    r.CheckObliczenia->setChecked(false);
+    r.CheckInformacje->setChecked(false);
+    r.CheckWykresy->setChecked(false);
+  }
+  // The collectors' and the tanks' cost items; every other item 0.
+  static void SetCostItems(float collectors, float tanks) {
+    Engine.SetPriceMode = 0;
+    for (float CVindargast2::*item :
+         {&CVindargast2::CenaSterownik, &CVindargast2::CenaNaczynie, &CVindargast2::CenaPompa,
+          &CVindargast2::CenaArmatury, &CVindargast2::CenaPlynu, &CVindargast2::CenaMontazu,
+          &CVindargast2::CenaInne})
+      Engine.*item = 0;
+    Engine.CenaKolektory = collectors;
+    Engine.CenaZasobnik = tanks;
+  }
+
   std::unique_ptr<Windows> windows;
 };
 
+// Nothing computed for the design: no figure of the cost calculation or of the ecological
+// calculator is printed as a number, nor a unit without one.
+TEST_F(ReportFromWindowsTest, PaybackChapterPrintsBdForWhatWasNotComputed) {
+  Engine = ComputedDesign({false, false, 1});
+  Engine.Costs.ClearResults();
+  ChoosePaybackOnly();
+  // A text some window still holds counts for nothing once the design has no cost results.
+  windows->koszty->ui().Edit3->setText("850.25");
+
+  const std::string file = Save("bez-wynikow.pdf");
+  const QString page = PageLayoutText(file, 1);
+  const struct {
+    const char* label;
+    const char* printed;  // the rest of the line
+  } rows[] = {
+      {"Okres zwrotu [lata]:", "b/d"},
+      {"NPV", "b/d IRR b/d"},
+      {"Koszt instalacji po odliczeniu dotacji", "b/d"},
+      {"Koszt paliw i energii do ogrzewania CWU bez", "b/d"},
+      {"Średnie roczne oszczędności", "CWU b/d CO b/d"},
+      {"Suma oszczędności", "CWU b/d CO b/d"},
+      {"Średnie roczne koszty eksploatacji", "b/d"},
+      {"Suma kosztów eksploatacji", "b/d"},
+      {"Koszt energii słonecznej", "b/d"},
+      {"CO2", "b/d"},
+      {"BaP", "b/d"},
+  };
+  for (const auto& row : rows) {
+    const QString line = LineStartingWith(page, QString::fromUtf8(row.label)).simplified();
+    EXPECT_TRUE(line.endsWith(QString::fromUtf8(row.printed)))
+        << row.label << ": " << line.toStdString();
+  }
+}
+
+// The cost window was last shown for another design: the report prints the sums of this one,
+// and the window shows them too.
+TEST_F(ReportFromWindowsTest, PaybackChapterPrintsTheSumsOfTheDesignAsItIsNow) {
+  Engine = ComputedDesign({false, false, 1});
+  ChoosePaybackOnly();
+  SetCostItems(10000, 0);
+  windows->koszty->show();
+  windows->koszty->hide();
+  ASSERT_EQ(windows->koszty->ui().ESumaBrutto->text(), "12200.00");  // 22 % VAT
+
+  SetCostItems(12000, 3000);  // more collectors and a second tank
+  const std::string file = Save("nowe-sumy.pdf");
+  const QString line = LineStartingWith(PageLayoutText(file, 1), "Sumaryczny koszt instalacji");
+  const std::vector<double> sums = Numbers(line);
+  ASSERT_EQ(sums.size(), 3u) << line.toStdString();
+  EXPECT_DOUBLE_EQ(sums[0], 15000);
+  EXPECT_DOUBLE_EQ(sums[1], 3300);
+  EXPECT_DOUBLE_EQ(sums[2], 18300);
+  EXPECT_EQ(windows->koszty->ui().ESumaBrutto->text(), "18300.00");
+}
+
 TEST_F(ReportFromWindowsTest, PaybackChapterCopiesTheCostAndEcologyWindows) {
   Engine = ComputedDesign({false, false, 1});
-  Ui::TWinRaport& r = windows->raport->ui();
-  r.CheckObliczenia->setChecked(false);
-  r.CheckInformacje->setChecked(false);
-  r.CheckWykresy->setChecked(false);
+  ChoosePaybackOnly();
 
-  // The texts as a cost calculation leaves them.
+  // The sums of the design's cost items, and the texts as a cost calculation leaves them.
+  SetCostItems(12000, 0);
   Ui::TWinKoszty& k = windows->koszty->ui();
-  k.ESumaKoszt->setText("12000.00");
-  k.ESumaVat->setText("960.00");
-  k.ESumaBrutto->setText("12960.00");
+  k.Evat->setText("8");
+  windows->koszty->show();
+  windows->koszty->hide();
   k.DotacjaNetto->setText("4100.50");
   k.Edit9->setText("8859.50");
   k.Edit3->setText("850.25");
@@ -467,6 +538,7 @@ TEST_F(ReportFromWindowsTest, PaybackChapterCopiesTheCostAndEcologyWindows) {
     Engine.Costs.SprawnoscProcesu = 85;
     Engine.Costs.FuelName = "Węgiel kamienny";
     Engine.Costs.PaybackYears = 9.4567f;
+    Engine.Costs.ResultsComputed = true;
     Engine.Costs.IleInflacja = 2.5f;
     Engine.Costs.DyskontTakNie = 1;
     const std::string file = Save("zwrot-" + std::to_string(h.type) + ".pdf");
