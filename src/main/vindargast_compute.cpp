@@ -155,12 +155,10 @@ void TForm1::BitBtn2Click() {
 }
 
 void TForm1::ResetResults() {
-  for (QLabel* label : {ui().Label50, ui().Label52, ui().Label91})
-    label->setText(QStringLiteral("b/d"));
-  for (QLabel* value : {ui().StaticText19, ui().StaticText16, ui().StaticText22, ui().StaticText25,
-                        ui().StaticText40, ui().StaticText37, ui().StaticText41, ui().StaticText38,
-                        ui().StaticText39})
-    value->setText(QStringLiteral("0"));
+  for (QLabel* value : {ui().Label50, ui().Label52, ui().Label91, ui().StaticText19,
+                        ui().StaticText16, ui().StaticText22, ui().StaticText25, ui().StaticText40,
+                        ui().StaticText37, ui().StaticText41, ui().StaticText38, ui().StaticText39})
+    value->setText(QStringLiteral("b/d"));
 
   const bool pool = ui().CheckBasen->isChecked();
   ui().StaticText14->setText(pool ? QStringLiteral("Zapotrzebowanie")
@@ -530,12 +528,12 @@ void TForm1::ClearResults() {
 void TForm1::ClearComputeResults() {
   resultsShown_ = false;
   ClearDesignResults(Engine);
-  for (QLabel* label : {ui().Label50, ui().Label52, ui().Label91})
-    label->setText(QStringLiteral("b/d"));
-  for (QLabel* value : {ui().Label28, ui().Label27, ui().StaticText19, ui().StaticText16,
-                        ui().StaticText22, ui().StaticText25, ui().StaticText40, ui().StaticText37,
-                        ui().StaticText41, ui().StaticText38, ui().StaticText39})
-    value->setText(QStringLiteral("0"));
+  // A figure not computed for the design on screen reads "b/d": a "0" would read as a result.
+  for (QLabel* value : {ui().Label50, ui().Label52, ui().Label91, ui().Label28, ui().Label27,
+                        ui().StaticText19, ui().StaticText16, ui().StaticText22, ui().StaticText25,
+                        ui().StaticText40, ui().StaticText37, ui().StaticText41, ui().StaticText38,
+                        ui().StaticText39})
+    value->setText(QStringLiteral("b/d"));
   platform::ClearCells(*ui().TabelaKolektorow, 1, 1);
   for (QWidget* command :
        {static_cast<QWidget*>(ui().BitBtn11), static_cast<QWidget*>(ui().BitBtn1),

@@ -92,8 +92,8 @@ class ResultsClearTest : public StartedProgramTest {
     EXPECT_EQ(Engine.HotWaterSolarEnergy[6], 0.0f);
     EXPECT_EQ(Engine.YieldPerSquareMetre, 0.0f);
     EXPECT_EQ(Engine.Costs.PaybackYears, 0.0f);
-    EXPECT_EQ(f.Label28->text(), "0");
-    EXPECT_EQ(f.StaticText16->text(), "0");
+    EXPECT_EQ(f.Label28->text(), "b/d");
+    EXPECT_EQ(f.StaticText16->text(), "b/d");
     EXPECT_EQ(f.Label52->text(), "b/d");
     for (int m = 1; m <= 12; ++m)
       for (int col = 1; col <= 3; ++col)

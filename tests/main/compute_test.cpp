@@ -185,7 +185,7 @@ TEST_F(ComputeTest, RequiredInputsAreNamedInTheirOrderAndGetTheFocus) {
     EXPECT_EQ(Form1->focusWidget(),
               field->isVisibleTo(Form1) ? static_cast<QWidget*>(field) : Main().BitBtn2);
     // The reset has run; nothing reached the engine, and there is no result to show.
-    EXPECT_EQ(Main().StaticText16->text(), "0");
+    EXPECT_EQ(Main().StaticText16->text(), "b/d");
     EXPECT_EQ(Main().Label91->text(), "b/d");
     EXPECT_FALSE(Main().BitBtn11->isEnabled());
     EXPECT_FALSE(Main().Opcjeraportu1->isEnabled());
@@ -481,7 +481,7 @@ TEST_F(ComputeTest, RefusedComputeLeavesNoResultOfTheDesignBefore) {
     const std::vector<std::string> table = MonthlyTable();
     EXPECT_TRUE(std::all_of(table.begin(), table.end(),
                             [](const std::string& text) { return text.empty(); }));
-    EXPECT_EQ(Main().Label28->text(), "0");
+    EXPECT_EQ(Main().Label28->text(), "b/d");
     EXPECT_FALSE(Main().BitBtn11->isEnabled());
     EXPECT_FALSE(Main().Opcjeraportu1->isEnabled());
     EXPECT_FALSE(Main().BitBtn3->isEnabled());
