@@ -305,6 +305,13 @@ void TWinKoszty::FollowDesignCosts() {
   ShowEligibleCost();
 }
 
+void TWinKoszty::FittingsChanged() {
+  // Unbuilt, the window shows neither sums nor results: its first showing takes the item.
+  if (!ui.Built()) return;
+  FollowDesignCosts();
+  if (resultsShown_) ShowNoResults();
+}
+
 void TWinKoszty::FormShow() {
   CKoszty& costs = Engine.Costs;
   ShowCostItems();

@@ -71,6 +71,10 @@ class TWinKoszty : public QDialog {
   // The cost items, the totals with VAT and the loan's eligible cost and amount as the design's
   // cost items now give them: whatever reads the window's sums reads the design's, shown or not.
   void FollowDesignCosts();
+  // The fittings window's "PRZELICZ" gave another fittings cost item or installation pressure
+  // drop: the sums follow the item, and the results of the last "OBLICZ", computed with the ones
+  // before, read "b/d" until the next.
+  void FittingsChanged();
 
   // The cost window's inputs a project file gives, set as the user would; a window whose widgets
   // wait gets them when they are built (the inflation flag is stored at once).
