@@ -2,10 +2,12 @@
 
 #include <QShowEvent>
 #include <utility>
+#include <vector>
 
 #include "app/windows.h"
 #include "economics/edit_filters.h"
 #include "economics/edit_text.h"
+#include "economics/koszt.h"
 #include "engine/design_error.h"
 #include "engine/numtext.h"
 #include "main/naczynie.h"
@@ -104,6 +106,14 @@ void TWinArmatura::ConnectHandlers() {
   }
   storeFloat(ui().ECenaZaMetr, &CFittings::CenaZaMetr);
   storeFloat(ui().EDodatkoweStratyCisn, &CFittings::DodatkowaStrataCisnienia);
+  // The sum shown is that of the counts and prices of the last "PRZELICZ": one the user changes
+  // leaves no sum until the next, as the hydraulic figures. The cost item keeps the last sum.
+  std::vector<QLineEdit*> priced = {ui().ECenaZaMetr};
+  for (const FittingKind& kind : Kinds()) priced.insert(priced.end(), {kind.count, kind.price});
+  for (QLineEdit* edit : priced) {
+    platform::Connect(edit, &QLineEdit::textEdited, this,
+                      [this] { ui().ESumaCenaArmatura->clear(); });
+  }
 
   // A radio's handler runs when it becomes selected, by the user or from code.
   auto onSelected = [this](QRadioButton* radio, void (TWinArmatura::*handler)()) {
@@ -279,6 +289,10 @@ void TWinArmatura::BitBtn1Click() {
   a.TotalWaterVolume = ::ReadFloat(totalText);
   a.VesselVolume = vessel;
 
+  // The cost window's sums and the results of its last "OBLICZ" count the fittings cost item, and
+  // the pump's electricity cost the pressure drop: those of a "PRZELICZ" before.
+  const bool costInputsChanged =
+      price != Engine.CenaArmatury || drop != Engine.InstallationPressureDrop;
   Engine.Armatura = a;
   Engine.CenaArmatury = price;
   Engine.InstallationPressureDrop = drop;
@@ -294,6 +308,7 @@ void TWinArmatura::BitBtn1Click() {
   SetText(ui().EPojemnoscWodnaKolektora, collectorText);
   SetText(ui().EPojemnoscWodnaRur, pipeText);
   SetText(ui().ECalkowitaPojWodna, totalText);
+  if (costInputsChanged && WinKoszty) WinKoszty->FittingsChanged();
 }
 
 void TWinArmatura::ShowFieldValues() {

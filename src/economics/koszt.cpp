@@ -305,6 +305,13 @@ void TWinKoszty::FollowDesignCosts() {
   ShowEligibleCost();
 }
 
+void TWinKoszty::FittingsChanged() {
+  // Unbuilt, the window shows neither sums nor results: its first showing takes the item.
+  if (!ui.Built()) return;
+  FollowDesignCosts();
+  if (resultsShown_) ShowNoResults();
+}
+
 void TWinKoszty::FormShow() {
   CKoszty& costs = Engine.Costs;
   ShowCostItems();
@@ -345,7 +352,11 @@ void TWinKoszty::FormShow() {
     if (values[i].edit) SetText(values[i].edit, StoredFloatText(costs.*values[i].value, 4));
     options[i].box->setChecked(true);
   }
-  if (costs.NfosigwSubsidyOn == 1) ui().CheckDotacjaNFOSIGW->setChecked(true);
+  if (costs.NfosigwSubsidyOn == 1) {
+    tickingFromCode_ = true;
+    ui().CheckDotacjaNFOSIGW->setChecked(true);
+    tickingFromCode_ = false;
+  }
 
   // "OBLICZ" stores the service life again: a text that reads back as the stored float.
   SetText(ui().ElataEksploatacji, StoredFloatText(costs.IleCzasEksploatacji, 4));
@@ -626,7 +637,7 @@ void TWinKoszty::CheckDotacjaNFOSIGWClick() {
     SetLoanEditsEnabled(true);
     Engine.Costs.NfosigwSubsidyOn = 1;
     if (ui().CheckKredyt->isChecked()) Notice(kTwoSubsidiesMessage, "Komunikat");
-    ButtonDotacjaClick();
+    ComputeLoanSubsidy(!tickingFromCode_);
   } else {
     SetLoanEditsEnabled(false);
     Engine.Costs.NfosigwSubsidyOn = 0;
@@ -650,13 +661,24 @@ bool TWinKoszty::ReadLoanTerm(QLineEdit* edit, float& value, const char* emptyMe
   return true;
 }
 
+bool TWinKoszty::LoanTermsComplete() const {
+  for (const QLineEdit* edit : LoanEdits()) {
+    if (!ReadsAsFloat(edit->text().toStdString())) return false;
+  }
+  return economics::ChosenRow(ui().ComboStawkiPodatku) >= 0;
+}
+
 void TWinKoszty::ButtonDotacjaClick() {
   ComputeLoanSubsidy();
 }
 
-bool TWinKoszty::ComputeLoanSubsidy() {
+bool TWinKoszty::ComputeLoanSubsidy(bool askedByUser) {
   // Every term is read before anything is stored: a term left empty, or no tax scale, stops the
   // calculation with the subsidy of the last complete one standing.
+  if (!askedByUser && !LoanTermsComplete()) {
+    ShowNoSubsidy();
+    return false;
+  }
   LoanTerms terms;
   terms.CollectorArea = ReadFloat(ui().PowKolektorow);
   terms.EligibleCost = ReadFloat(ui().KosztyKwalifikowane);

@@ -71,6 +71,10 @@ class TWinKoszty : public QDialog {
   // The cost items, the totals with VAT and the loan's eligible cost and amount as the design's
   // cost items now give them: whatever reads the window's sums reads the design's, shown or not.
   void FollowDesignCosts();
+  // The fittings window's "PRZELICZ" gave another fittings cost item or installation pressure
+  // drop: the sums follow the item, and the results of the last "OBLICZ", computed with the ones
+  // before, read "b/d" until the next.
+  void FittingsChanged();
 
   // The cost window's inputs a project file gives, set as the user would; a window whose widgets
   // wait gets them when they are built (the inflation flag is stored at once).
@@ -114,8 +118,12 @@ class TWinKoszty : public QDialog {
   void ShowEligibleCost();
   // "b/d" in the loan's results, which count nowhere until they are computed again.
   void ShowNoSubsidy();
-  // "Przelicz Dotację": false when a term is missing, the last complete subsidy standing.
-  bool ComputeLoanSubsidy();
+  // "Przelicz Dotację": false when a term is missing, the last complete subsidy standing. Asked
+  // by no user (the box ticked from code at a showing), a missing or unreadable term is no
+  // message: no subsidy is computed ("b/d") until the user asks for one.
+  bool ComputeLoanSubsidy(bool askedByUser = true);
+  // Whether every loan term reads as a number and a tax scale is chosen.
+  bool LoanTermsComplete() const;
   void ShowHeatingTypeOfCalculator();
   void SetItemEditsEnabled(bool enabled);
   // Enables one fuel-price edit and gives it the colour that tells whether it counts.
@@ -152,6 +160,7 @@ class TWinKoszty : public QDialog {
   bool resultsShown_ = false;     // a calculation's results are on screen
   bool subsidyComputed_ = false;  // the loan's results are those of its inputs on screen
   bool subsidyOutdated_ = false;  // they were taken away when their gross total changed
+  bool tickingFromCode_ = false;  // the showing ticks the loan's box as the design has it
 
  public:
   // Back to what the window showed before a first compute, when the design is replaced.

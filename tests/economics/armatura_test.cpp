@@ -253,23 +253,28 @@ TEST_F(ArmaturaTest, AChangeOfAnInputTakesTheHydraulicFiguresAway) {
   const struct {
     const char* name;
     std::function<void()> change;
+    bool sumGoes;  // the fittings' sum shown is no longer that of the counts and prices shown
   } cases[] = {
-      {"an elbow count typed", [&w] { QTest::keyClicks(w.EKolankoLiczba, "1"); }},
-      {"a price typed", [&w] { QTest::keyClicks(w.EZawZwrCena, "5"); }},
+      {"an elbow count typed", [&w] { QTest::keyClicks(w.EKolankoLiczba, "1"); }, true},
+      {"a price typed", [&w] { QTest::keyClicks(w.EZawZwrCena, "5"); }, true},
+      {"a digit of the price per metre taken away",
+       [&w] { QTest::keyClick(w.ECenaZaMetr, Qt::Key_Backspace); }, true},
       {"a digit of the additional drop taken away",
-       [&w] { QTest::keyClick(w.EDodatkoweStratyCisn, Qt::Key_Backspace); }},
-      {"the series connection chosen", [&w] { w.RSeries->click(); }},
-      {"a unit flow typed", [&w] { QTest::keyClicks(w.EJednostkoweNatezenie, "5"); }},
+       [&w] { QTest::keyClick(w.EDodatkoweStratyCisn, Qt::Key_Backspace); }, false},
+      {"the series connection chosen", [&w] { w.RSeries->click(); }, false},
+      {"a unit flow typed", [&w] { QTest::keyClicks(w.EJednostkoweNatezenie, "5"); }, false},
       {"the collectors' count typed in the main window",
        [&f] {
          f.ELiczbaKolektorow->clear();
          QTest::keyClicks(f.ELiczbaKolektorow, "4");
-       }},
+       },
+       false},
       {"the static height typed in the main window",
        [&f] {
          f.EHStatyczna->clear();
          QTest::keyClicks(f.EHStatyczna, "3");
-       }},
+       },
+       false},
   };
   window.show();
   for (const auto& c : cases) {
@@ -282,9 +287,12 @@ TEST_F(ArmaturaTest, AChangeOfAnInputTakesTheHydraulicFiguresAway) {
     ASSERT_NE(w.ECalkowitaPojWodna->text(), "");
     const float price = Engine.CenaArmatury;
 
+    ASSERT_EQ(w.ESumaCenaArmatura->text(), "360.00");
+
     c.change();
     ExpectNoHydraulicFigures(window);
-    EXPECT_EQ(Engine.CenaArmatury, price);
+    EXPECT_EQ(Engine.CenaArmatury, price);  // the cost item, until the next "PRZELICZ"
+    EXPECT_EQ(w.ESumaCenaArmatura->text(), c.sumGoes ? "" : "360.00");
     EXPECT_EQ(Engine.Armatura.KolankoCena, 10.0f);
 
     // Shown again before a "PRZELICZ": the fittings come back, no figure does.
@@ -294,6 +302,72 @@ TEST_F(ArmaturaTest, AChangeOfAnInputTakesTheHydraulicFiguresAway) {
     EXPECT_EQ(w.EWysokoscPodnoszenia->text(), "");
   }
   window.hide();
+}
+
+// "PRZELICZ" that gives another fittings cost item or pressure drop: the cost window's sums follow
+// the item, and the results of its last "OBLICZ", computed with the ones before, read "b/d" on
+// every window until the next; one that changes neither keeps them.
+TEST_F(ArmaturaTest, PrzeliczOfAnotherCostOrDropTakesTheCostResultsAway) {
+  Wyniki();
+  TWinArmatura& fittings = Armatura();
+  Ui::TWinArmatura& w = fittings.ui();
+  EnterFittings(fittings.ui);
+  w.BitBtn1->click();
+  ASSERT_FLOAT_EQ(Engine.CenaArmatury, 360);
+  TWinKoszty& costs = Koszty();
+  Ui::TWinKoszty& k = costs.ui();
+  costs.show();
+  EnterComputeBasics(costs.ui, "10");
+  k.EKosztKolektora->setText("20000");
+  const struct {
+    const char* name;
+    std::function<void()> change;
+    const char* item;  // the cost window's fittings item afterwards
+    bool resultsGo;
+  } cases[] = {
+      {"nothing changed", [] {}, "360", false},
+      {"an elbow's price typed",
+       [&w] {
+         w.EKolankoCena->clear();
+         QTest::keyClicks(w.EKolankoCena, "15");
+       },
+       "380", true},
+      // Set as a project or the main window would: the hydraulics stand, only the drop differs.
+      {"another additional drop", [&w] { w.EDodatkoweStratyCisn->setText("20"); }, "380", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    k.BitBtn1->click();
+    ASSERT_TRUE(Engine.Costs.ResultsComputed);
+    const QString payback = k.EOkresZwrotu->text();
+    ASSERT_NE(payback, "b/d");
+    const float item = Engine.CenaArmatury;
+    const float total = ReadFloat(k.ESumaKoszt->text().toStdString());
+
+    c.change();
+    w.BitBtn1->click();
+    EXPECT_EQ(k.EKosztArmatury->text(), c.item);
+    EXPECT_FLOAT_EQ(ReadFloat(k.ESumaKoszt->text().toStdString()) - total,
+                    ReadFloat(c.item) - item);
+    EXPECT_EQ(Engine.Costs.ResultsComputed, !c.resultsGo);
+    for (const QString& text :
+         {k.EOkresZwrotu->text(), k.Edit9->text(), k.Edit3->text(), Form1->ui().Label50->text(),
+          Form1->ui().Label52->text(), WinWyniki->ui().StaticText71->text()}) {
+      if (c.resultsGo) {
+        EXPECT_EQ(text, "b/d");
+      } else {
+        EXPECT_NE(text, "b/d");
+      }
+    }
+    if (!c.resultsGo) {
+      EXPECT_EQ(k.EOkresZwrotu->text(), payback);
+    }
+  }
+  // The next "OBLICZ" has results again.
+  k.BitBtn1->click();
+  EXPECT_TRUE(Engine.Costs.ResultsComputed);
+  EXPECT_NE(k.EOkresZwrotu->text(), "b/d");
+  costs.hide();
 }
 
 // What "PRZELICZ" stores, bit for bit: the whole record and the engine fields it writes.

@@ -432,6 +432,66 @@ TEST_F(KosztyTest, UntickingTheLoanClearsItsResults) {
     EXPECT_EQ(edit->text(), "0");
 }
 
+// The showing ticks the loan's box of a design that has it on, which computes the subsidy: a term
+// missing then is no box and changes nothing the design holds, the subsidy reads "b/d"; the user's
+// own "Przelicz Dotację" still names what is missing.
+TEST_F(KosztyTest, ShowingTicksTheLoanWithoutABoxForAMissingTerm) {
+  struct Case {
+    QLineEdit* Ui::TWinKoszty::*edit;  // emptied; none: the tax scale is unchosen
+    QString userMessage;               // at the user's "Przelicz Dotację"
+    bool error;                        // the error box of a text that is no number
+  };
+  const Case cases[] = {
+      {&Ui::TWinKoszty::PowKolektorow, "'' is not a valid floating point value", true},
+      {&Ui::TWinKoszty::KosztyKwalifikowane, "'' is not a valid floating point value", true},
+      {&Ui::TWinKoszty::OprocentowanieKredytu,
+       QString::fromUtf8("Puste pole oprocentowanie kredytu!"), false},
+      {nullptr, QString::fromUtf8("Nie wybrano stosowanej skali podatkowej!"), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.userMessage.toStdString());
+    Engine.Costs.NfosigwSubsidyOn = 1;
+    TWinKoszty& window = Koszty();
+    auto& ui = window.ui;
+    EnterLoan(ui, "40");
+    if (c.edit) (ui().*c.edit)->clear();
+    ui().ComboStawkiPodatku->setCurrentIndex(c.edit ? 0 : -1);
+    window.show();  // no box
+    window.hide();
+    EXPECT_TRUE(ui().CheckDotacjaNFOSIGW->isChecked());
+    EXPECT_TRUE(ui().ButtonDotacja->isEnabled());
+    EXPECT_EQ(Engine.Costs.NfosigwSubsidyOn, 1);
+    for (QLineEdit* edit :
+         {ui().DotacjaBrutto, ui().KosztyKredytu, ui().PodatekDotacja, ui().DotacjaNetto})
+      EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
+    EXPECT_EQ(window.NetSubsidy, 0);
+
+    if (c.edit == &Ui::TWinKoszty::KosztyKwalifikowane) {
+      // The showing gave the eligible cost of the gross total: the next term missing is named.
+      ui().IinneKosztyKredytu->clear();
+      dialogs.ExpectBox("Uwaga", QString::fromUtf8("Puste pole inne koszty udzielenia kredytu!"),
+                        platform::Icon::Warning);
+    } else if (c.error) {
+      dialogs.ExpectError(c.userMessage);
+    } else {
+      dialogs.ExpectBox("Uwaga", c.userMessage, platform::Icon::Warning);
+    }
+    ui().ButtonDotacja->click();
+    EXPECT_EQ(dialogs.Pending(), 0u);
+  }
+
+  // With every term there, the showing computes the subsidy of the terms the design restored.
+  Engine.Costs.NfosigwSubsidyOn = 1;
+  TWinKoszty& window = Koszty();
+  auto& ui = window.ui;
+  EnterLoan(ui, "40");
+  ui().ComboStawkiPodatku->setCurrentIndex(0);
+  window.show();
+  window.hide();
+  EXPECT_EQ(ui().DotacjaBrutto->text(), "10000.00");
+  EXPECT_GT(window.NetSubsidy, 0);
+}
+
 TEST_F(KosztyTest, ChoosingAHeatingTypeSetsCaptionsDataAndTheCalculatorsFuel) {
   TWinKoszty& window = Koszty();
   TWinKalkulatorEkologiczny& calculator = Kalkulator();

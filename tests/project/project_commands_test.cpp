@@ -99,6 +99,34 @@ TEST_F(ProjectCommandsTest, AnOpenedTwoTankDesignComputes) {
   EXPECT_FLOAT_EQ(Engine.TotalTankVolume, 500);  // both tanks count
 }
 
+// The two-tank design has the subsidised loan on, without a collector area or an eligible cost:
+// the cost window shown ticks the loan's box without a box of its own and without a subsidy, and
+// changes nothing the design holds.
+TEST_F(ProjectCommandsTest, AnOpenedDesignWithTheLoanOnShowsItsCostWindowWithoutABox) {
+  dialogs.ExpectOpenFile(
+      QString::fromStdString(project_test::GoldenPath(Design::TwoTanksCirculation)));
+  project::OpenProject(*Form1);
+  ASSERT_EQ(Engine.Costs.NfosigwSubsidyOn, 1);
+  const std::string saved = Write("przed.xml");
+
+  WinKoszty->show();  // any box here fails the test
+  WinKoszty->hide();
+  const Ui::TWinKoszty& k = WinKoszty->ui();
+  EXPECT_TRUE(k.CheckDotacjaNFOSIGW->isChecked());
+  EXPECT_EQ(Engine.Costs.NfosigwSubsidyOn, 1);
+  for (const QLineEdit* edit : {k.DotacjaBrutto, k.KosztyKredytu, k.PodatekDotacja, k.DotacjaNetto})
+    EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
+  EXPECT_EQ(WinKoszty->NetSubsidy, 0);
+  EXPECT_EQ(k.ProcentDotacji->text(), "45");
+  // The design as it was; the eligible cost the file left empty is the gross total's now.
+  std::string after = Write("po.xml");
+  const std::string eligible = "\"Koszty_Kwalifikowane\">";
+  const size_t at = after.find(eligible) + eligible.size();
+  EXPECT_EQ(after.substr(at, after.find('<', at) - at), "17507.85");
+  after.erase(at, after.find('<', at) - at);
+  EXPECT_EQ(after, saved);
+}
+
 // A refused file changes nothing and the status bar never reports a read: neither its own nor
 // the earlier one of another file.
 TEST_F(ProjectCommandsTest, FailedOpenLeavesTheFlagsAndReportsNoRead) {
