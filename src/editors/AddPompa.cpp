@@ -37,6 +37,7 @@ void TWinAddPompa::FormShow() {
   for (QLineEdit* edit : {ui().Edit1, ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6,
                           ui().Edit7, ui().Edit8})
     edit->clear();
+  ForgetShownRecord();
 }
 
 bool TWinAddPompa::InUse(const std::string& listed) const {

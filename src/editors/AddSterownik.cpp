@@ -45,6 +45,7 @@ void TWinAddSterownik::FormShow() {
        {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8})
     edit->clear();
   ui().Opis->clear();
+  ForgetShownRecord();
 }
 
 bool TWinAddSterownik::InUse(const std::string& listed) const {

@@ -45,6 +45,7 @@ void TWinAddZasobnik::FormShow() {
        {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8,
         ui().Edit9, ui().Edit10, ui().Edit11, ui().Edit12, ui().Edit13})
     edit->clear();
+  ForgetShownRecord();
 }
 
 // Both tank objects count, whatever the number of tanks in the design.

@@ -120,6 +120,8 @@ void CatalogueEditorFrame::FileReplaced() {
   LoadDocument();
   if (list_ && TableLoaded()) FillList();
   FillProducerCombo();
+  // An id of the old file may stand for another record in the new one.
+  ForgetShownRecord();
 }
 
 bool CatalogueEditorFrame::TableLoaded() const {
@@ -381,6 +383,7 @@ void CatalogueEditorFrame::AddRow() {
     ++MainCatalogues().DeviceCount;
     Engine.CataloguesChanged = 1;
   }
+  shownId_ = RowBuffer[0];  // the fields keep their texts, the new record's
   FillList();
   TableChanged(true);
 }
@@ -475,6 +478,7 @@ void CatalogueEditorFrame::ChangeRow(int index) {
   // The table and the list follow the file only once the file holds the change.
   ReloadTable();
   LoadDocument();
+  shownId_ = id;
   FillList();
   SelectListedId(id);
   TableChanged(false);
@@ -499,13 +503,26 @@ bool CatalogueEditorFrame::DeleteRow(int index) {
   const DocumentRelease release{*this};
   const int row = DeletableRecord(index);
   if (row < 0) return false;
+  const std::string id = editors::RecordId(RowNodes[size_t(row)]);
   RowNodes[size_t(row)].Remove();
   SaveDocument();
   ReloadTable();
   LoadDocument();
   FillList();
+  if (!shownId_.empty() && id == shownId_)
+    EmptyShownRecord();
+  else if (!shownId_.empty())
+    SelectListedId(shownId_);
   TableChanged(false);
   return true;
+}
+
+void CatalogueEditorFrame::EmptyShownRecord() {
+  for (const Field& field : fields_) {
+    if (qobject_cast<QComboBox*>(field.control) && field.control != producers_) continue;
+    SetControlText(field, QString());
+  }
+  shownId_.clear();
 }
 
 // The record as the file holds it now, found by the entry's id.
@@ -517,7 +534,9 @@ void CatalogueEditorFrame::ShowRow(int index) {
   } catch (const std::exception&) {
     return ReportUnreadable();
   }
-  if (!ShowRecord(ListedRow(index))) ReportUnreadable();
+  const int row = ListedRow(index);
+  if (!ShowRecord(row)) return ReportUnreadable();
+  shownId_ = editors::RecordId(RowNodes[size_t(row)]);
 }
 
 int CatalogueEditorFrame::ListedRow(int index) const {
@@ -549,6 +568,7 @@ void CatalogueEditorFrame::ReportUnreadable() const {
 void CatalogueEditorFrame::ClearFields() {
   BuildWidgets();
   for (QWidget* control : cleared_) SetControlText({0, control, false}, QString());
+  ForgetShownRecord();
 }
 
 void CatalogueEditorFrame::ProducerSelected(int index) {

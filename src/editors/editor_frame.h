@@ -91,6 +91,9 @@ class CatalogueEditorFrame : public QDialog {
   // is now; a record that is no longer there is reported and nothing is written. DeleteRow
   // returns whether a row was removed. An editor whose record spans more than its row (the
   // insulation editor) does more in its own.
+  // After a delete the fields show no record that is gone: those of the deleted record are
+  // emptied, and a record they still show is selected again, so that "Zmień" acts on what is
+  // shown.
   virtual bool DeleteRow(int index);
   virtual void ChangeRow(int index);
   virtual void ShowRow(int index);
@@ -220,6 +223,8 @@ class CatalogueEditorFrame : public QDialog {
   // The main window's table read again from the file.
   void ReloadTable();
   QString FileBaseName() const;
+  // The fields no longer hold a record's texts (an opening emptied them).
+  void ForgetShownRecord() { shownId_.clear(); }
 
  private:
   bool IsVendorRow(int row) const;
@@ -228,12 +233,18 @@ class CatalogueEditorFrame : public QDialog {
   bool ListShowsDocument() const;
   std::string ListedId(int index) const;
   void SaveDocument();
+  // Empties the fields of the record they show; a choice among fixed answers (Tak/Nie) keeps its
+  // answer, as "Wyczyść" leaves it.
+  void EmptyShownRecord();
 
   std::vector<Field> fields_;
   std::vector<NumericColumn> numeric_;
   std::vector<QWidget*> cleared_;
   QLineEdit* producerWebPage_ = nullptr;
   QPlainTextEdit* producerDescription_ = nullptr;
+  // The id of the record whose texts the fields hold (shown, added or changed); empty while
+  // they hold none.
+  std::string shownId_;
 
   Parameters parameters_;
   QListWidget* list_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QtTest/QTest>
 #include <cstdint>
@@ -482,6 +483,63 @@ TEST_F(EditorCommandsTest, DeleteOfAUserRowAsksAndRemovesItEverywhereOnlyOnYes) 
     EXPECT_EQ(Form1->DeviceCount, devices - (c.device ? 1 : 0));
     EXPECT_EQ(Engine.CataloguesChanged, c.device ? 1 : 0);
   });
+}
+
+// After a delete the fields show no record that is gone. Deleting another record keeps the shown
+// one and selects it again, so that "Zmień" writes over it; deleting the shown one empties its
+// fields (a Tak/Nie choice keeps its answer), selects nothing, and "Zmień" then writes nothing.
+TEST_F(EditorCommandsTest, AfterADeleteTheFieldsShowNoRecordThatIsGone) {
+  for (const EditorCase& c : Editors()) {
+    SCOPED_TRACE(c.name);
+    std::unique_ptr<CatalogueEditorFrame> editor = c.create();
+    QListWidget* list = List(*editor, c);
+    const auto answerYes = [&] {
+      dialogs.ExpectBox("Pytanie", QString::fromUtf8(c.question), platform::Icon::Question,
+                        platform::Buttons::YesNo, platform::Answer::Yes);
+    };
+    c.fillRequired(*editor);
+    Button(*editor, c.add)->click();  // id 3
+    ASSERT_EQ(list->count(), 3);
+    Select(*editor, c, 1);
+    editor->ShowRow(1);  // id 2
+    const QString shown = list->item(1)->text();
+
+    Select(*editor, c, 2);
+    answerYes();
+    Button(*editor, c.remove)->click();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(list->item(1)->text(), shown);
+    c.fillRequired(*editor);
+    Button(*editor, c.change)->click();
+    const size_t listed = size_t(editor->Frame().listColumn);
+    const Row changed = Records(dir_.File(c.file))[1];
+    EXPECT_EQ(changed[0], "2");
+    EXPECT_EQ(changed[listed], Expected(c, "2")[listed]);
+
+    Select(*editor, c, 1);
+    answerYes();
+    Button(*editor, c.remove)->click();
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->currentRow(), -1);
+    for (const QLineEdit* edit : editor->findChildren<QLineEdit*>(QRegularExpression("^Edit")))
+      EXPECT_EQ(edit->text(), "") << edit->objectName().toStdString();
+    for (const QPlainTextEdit* memo : editor->findChildren<QPlainTextEdit*>())
+      EXPECT_EQ(memo->toPlainText(), "") << memo->objectName().toStdString();
+    for (const QComboBox* combo : editor->findChildren<QComboBox*>()) {
+      const bool choice = combo->findText("Tak") >= 0;
+      EXPECT_EQ(combo->currentText().isEmpty(), !choice) << combo->objectName().toStdString();
+    }
+    for (const QTableWidget* grid : editor->findChildren<QTableWidget*>())
+      for (int row = 1; row < grid->rowCount(); ++row)
+        for (int col = 1; col < grid->columnCount(); ++col)
+          EXPECT_EQ(platform::Cell(grid, col, row), "") << col << ", " << row;
+    Snapshot(c);
+    c.fillRequired(*editor);
+    Button(*editor, c.change)->click();
+    EXPECT_TRUE(FileUnchanged(c));
+    EXPECT_EQ(list->count(), 1);
+  }
 }
 
 // "Zmień" writes the fields into the file and the table, and the list shows the changed record.
