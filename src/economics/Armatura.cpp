@@ -203,11 +203,9 @@ void TWinArmatura::FormShow() {
   SetText(ui().EDlugoscPrzewodowRurowych, StoredFloatText(a.DlugoscPrzewodow, 4));
   SetText(ui().EDodatkoweStratyCisn, StoredFloatText(a.DodatkowaStrataCisnienia, 4));
   ShowHydraulics();
-  try {
-    Engine.CenaArmatury = a.ComputePrice();
-  } catch (const DesignInputError&) {
-    // A cost "PRZELICZ" refused leaves the last one it computed standing.
-  }
+  // Showing changes no cost item: the fittings cost stays the one of the last "PRZELICZ", of the
+  // project file or typed in the cost window, and the sum shows it (not that of a design before).
+  SetText(ui().ESumaCenaArmatura, FixedText(Engine.CenaArmatury, 4, 2));
 }
 
 void TWinArmatura::ShowHydraulics() {
