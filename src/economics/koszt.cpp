@@ -1,6 +1,7 @@
 #include "economics/koszt.h"
 
 #include <QApplication>
+#include <QScopedValueRollback>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPalette>
@@ -313,6 +314,7 @@ void TWinKoszty::FittingsChanged() {
 }
 
 void TWinKoszty::FormShow() {
+  const QScopedValueRollback<bool> showing(showing_, true);
   CKoszty& costs = Engine.Costs;
   ShowCostItems();
   if (Engine.SetPriceMode != 1) {
@@ -428,6 +430,9 @@ void TWinKoszty::ShowTotalWithVat() {
   SetText(ui().ESumaBrutto, FixedText(GrossFromNet(sum, vat), 10, 2));
   SetText(ui().ESumaVat, FixedText(VatAmount(sum, vat), 10, 2));
   ui().Evat->setProperty(kRateOfGross, ui().Evat->text());
+  // A cost item or VAT changed in the open window: the loan's amounts follow the gross total as at
+  // a showing, not only at the next one.
+  if (isVisible() && !showing_) ShowEligibleCost();
 }
 
 void TWinKoszty::ESumaKosztChange() {

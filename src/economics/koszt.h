@@ -160,6 +160,7 @@ class TWinKoszty : public QDialog {
   bool resultsShown_ = false;     // a calculation's results are on screen
   bool subsidyComputed_ = false;  // the loan's results are those of its inputs on screen
   bool subsidyOutdated_ = false;  // they were taken away when their gross total changed
+  bool showing_ = false;          // the showing sets the loan's amounts once it has the totals
   bool tickingFromCode_ = false;  // the showing ticks the loan's box as the design has it
 
  public:

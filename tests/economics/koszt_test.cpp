@@ -661,6 +661,43 @@ TEST_F(KosztyTest, ShowingKeepsTheEligibleCostAndLoanOnlyAgainstTheirGrossTotal)
 
 // The subsidised loan of a gross total that changed, and the results of "OBLICZ" after the
 // subsidy was computed again.
+// A cost item changed in the open window changes the gross total at once: the loan's amounts and
+// the subsidy follow it there, not only at the next showing.
+TEST_F(KosztyTest, TheLoanFollowsAGrossTotalChangedInTheOpenWindow) {
+  Wyniki();
+  Engine.CollectorArea = 10;  // a cap of 25000 zł per collector
+  TWinKoszty& window = Koszty();
+  auto& ui = window.ui;
+  Engine.CenaKolektory = 10000;
+  window.show();
+  EnterLoan(ui, "40");
+  ui().ComboStawkiPodatku->setCurrentIndex(0);
+  // The amounts as the window writes them for this gross total.
+  ui().KosztyKwalifikowane->clear();
+  ui().WysokoscKredytu->clear();
+  window.FollowDesignCosts();
+  ASSERT_EQ(ui().KosztyKwalifikowane->text(), "12200.00");
+  ui().CheckDotacjaNFOSIGW->setChecked(true);
+  ASSERT_EQ(ui().DotacjaBrutto->text(), "4880.00");  // 40 % of 12200
+
+  QLineEdit* collectors = ui().EKosztKolektora;
+  collectors->selectAll();
+  QTest::keyClicks(collectors, "20000");
+  EXPECT_EQ(ui().ESumaBrutto->text(), "24400.00");
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "24400.00");
+  EXPECT_EQ(ui().WysokoscKredytu->text(), "24400.00");
+  EXPECT_EQ(ui().DotacjaBrutto->text(), "b/d");  // computed for the gross total before
+  EXPECT_EQ(window.NetSubsidy, 0);
+
+  // Amounts the user typed stay while the gross total stays, and go with it.
+  ui().KosztyKwalifikowane->setText("15000.00");
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "15000.00");
+  collectors->selectAll();
+  QTest::keyClicks(collectors, "10000");
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "12200.00");
+  window.hide();
+}
+
 TEST_F(KosztyTest, TheLoanSubsidyAndItsResultsBelongToTheirGrossTotal) {
   Wyniki();
   Engine.CollectorArea = 10;  // a cap of 25000 zł per collector
