@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QVariant>
 #include <algorithm>
+#include <initializer_list>
 
 #include "app/windows.h"
 #include "economics/edit_filters.h"
@@ -837,6 +838,8 @@ void TWinKoszty::BitBtn1Click() {
     return;
   }
 
+  // A calculation refused for results too large keeps the record as it was.
+  const CKoszty before = costs;
   costs.HeatingSaving = 0;
   costs.IleDotacja = 0;
   costs.IleEksploatacja = 0;
@@ -891,6 +894,11 @@ void TWinKoszty::BitBtn1Click() {
   const float subsidies = static_cast<float>(static_cast<double>(costs.IleDotacja) + loanSubsidy);
   costs.IleCzasEksploatacji = years;
   ComputeLifetime(investment, subsidies);
+  if (!ResultsHold(investment, subsidies)) {
+    costs = before;
+    ShowNoResults();
+    return;
+  }
   ShowNetPresentValue(investment, subsidies);
   ShowResults(investment, subsidies);
   Engine.CostsLoaded = 1;
@@ -935,6 +943,63 @@ void TWinKoszty::ComputeLifetime(float investment, float subsidies) {
         QString::fromUtf8("Zwrot z inwestycji nie nastąpi w okresie krótszym od 100 lat"));
     ui().StaticText42->show();
   }
+}
+
+bool TWinKoszty::ResultsHold(float investment, float subsidies) {
+  const CKoszty& c = Engine.Costs;
+  auto hold = [](std::initializer_list<double> values) {
+    return std::all_of(values.begin(), values.end(), FloatHolds);
+  };
+  // The inputs each group of results comes from.
+  enum : unsigned { kFuel = 1, kLife = 2, kRates = 4, kRunning = 8, kSubsidy = 16 };
+  unsigned named = 0;
+  // Yearly costs too large make the savings over the years too large: the fuel data are named.
+  if (!hold({c.AnnualCostWithoutSolar, c.AnnualCostWithSolar, c.HotWaterSaving, c.HeatingSaving}))
+    named = kFuel;
+  else if (!hold({c.LifetimeHotWaterSavings, c.LifetimeHeatingSavings, c.AverageHotWaterSavings,
+                  c.AverageHeatingSavings, c.AverageCostWithoutSolar, c.AverageCostWithSolar}))
+    named |= kFuel | kLife | kRates;
+  if (!hold({c.LifetimeRunningCosts, c.AverageRunningCosts})) named |= kLife | kRates | kRunning;
+  if (!hold({subsidies, static_cast<double>(investment) - subsidies})) named |= kSubsidy;
+  if (named == 0) return true;
+
+  const bool net = ui().RSumaNetto->isChecked();
+  const int32_t type = c.TypOgrzewania;
+  const struct {
+    unsigned group;
+    bool used;
+    QString caption;
+    QLineEdit* edit;
+  } inputs[] = {
+      {kFuel, true, ui().StaticText13->text() + ' ' + (net ? ui().label_24 : ui().label_25)->text(),
+       net ? ui().EKosztZakupuNetto : ui().EKosztZakupu},
+      {kFuel, type != 0 && type != kHeatPump, ui().StaticText25->text(), ui().EWartoscOpalowa},
+      {kFuel, true, ui().StaticText26->text(), ui().ESprawnoscProcesu},
+      {kLife, true, ui().label_40->text(), ui().ElataEksploatacji},
+      {kRates, c.WzrostCenTakNie == 1, ui().CheckWzrostCen->text(), ui().ERocznyWzrostCen},
+      // Energy prices follow inflation unless their own growth is ticked.
+      {kRates, c.WzrostCenTakNie != 1 || c.InflationOn == 1, ui().CheckInflacja->text(),
+       ui().Einflacja},
+      {kRates, c.DyskontTakNie == 1, ui().CheckDyskont->text(), ui().Edyskont},
+      {kRunning, c.EksploatacjaTakNie == 1, ui().CheckKosztInstalacji->text(),
+       ui().EKosztUtrzInstalacji},
+      {kRunning, c.KosztPompyTakNie == 1, ui().CheckEnergiaPompy->text(), ui().EEnergiaPompy},
+      {kSubsidy, c.DotacjaTakNie == 1, ui().CheckKredyt->text(), ui().EKredyt},
+      {kSubsidy, ui().CheckDotacjaNFOSIGW->isChecked(), ui().label_68->text(), ui().DotacjaNetto},
+  };
+  QStringList names;
+  QLineEdit* first = nullptr;
+  for (const auto& input : inputs) {
+    if (!(input.group & named) || !input.used) continue;
+    names << input.caption.simplified() + QStringLiteral(" (") + input.edit->text() + ')';
+    if (!first) first = input.edit;
+  }
+  Notice(("Wyniki obliczeń: " + names.join(QStringLiteral(", ")).toStdString() +
+          (names.size() > 1 ? " dają" : " daje") + " koszt zbyt duży do obliczenia.")
+             .c_str(),
+         "Uwaga");
+  if (first) first->setFocus();
+  return false;
 }
 
 void TWinKoszty::ShowNetPresentValue(float investment, float subsidies) {

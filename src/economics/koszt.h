@@ -143,6 +143,9 @@ class TWinKoszty : public QDialog {
   // Lifetime running costs and savings, average yearly costs and the payback period.
   void ComputeLifetime(float investment, float subsidies);
   InvestmentFlows Flows(float investment, float subsidies) const;
+  // Whether every cost, saving and sum of the calculation is a number a float holds; otherwise a
+  // warning names the inputs they come from by their captions.
+  bool ResultsHold(float investment, float subsidies);
   // NPV and IRR, or "nie liczono".
   void ShowNetPresentValue(float investment, float subsidies);
   void ShowResults(float investment, float subsidies);

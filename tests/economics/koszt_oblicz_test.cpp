@@ -243,7 +243,8 @@ TEST_F(KosztyObliczTest, ChangingAnInputTakesTheResultsAway) {
     std::function<void(Ui::TWinKoszty&)> change;
   } cases[] = {
       {"an item typed", [](Ui::TWinKoszty& u) { QTest::keyClicks(u.EKosztMontaz, "5"); }},
-      {"the service life typed", [](Ui::TWinKoszty& u) { QTest::keyClicks(u.ElataEksploatacji, "1"); }},
+      {"the service life typed",
+       [](Ui::TWinKoszty& u) { QTest::keyClicks(u.ElataEksploatacji, "1"); }},
       {"the gross sum chosen", [](Ui::TWinKoszty& u) { u.RSumaBrutto->click(); }},
       {"another fuel", [](Ui::TWinKoszty& u) { Pick(u.ComboRodzajOgrzewania, 3); }},
       // Last: the window keeps the box ticked, and its value is not given.
@@ -322,6 +323,91 @@ TEST_F(KosztyObliczTest, ShowingTenTimesBetweenComputesKeepsEveryStoredValue) {
   EXPECT_EQ(ui().ElataEksploatacji->text(), "12.345");
   ui().BitBtn1->click();  // from what the window now shows
   EXPECT_TRUE(SameBits(StoredItemsAndCosts(), computed));
+}
+
+// A typed value whose costs, savings or sums over the service life no float holds is refused by
+// the captions of the inputs they come from: the window shows "b/d", never "INF" or "NAN", and
+// the design keeps the inputs and results it had.
+TEST_F(KosztyObliczTest, ResultsTooLargeToComputeAreRefusedByTheirInputs) {
+  const struct {
+    const char* name;
+    int type;  // 5: litres of a fuel with a calorific value
+    QCheckBox* Ui::TWinKoszty::*option;
+    QLineEdit* Ui::TWinKoszty::*edit;
+    const char* text;
+    const char* message;
+  } cases[] = {
+      {"fuel price", 0, nullptr, &Ui::TWinKoszty::EKosztZakupuNetto, "1E38",
+       "Koszt zakupu netto (1E38), Sprawność procesu (100)"},
+      {"calorific value", 5, nullptr, &Ui::TWinKoszty::EWartoscOpalowa, "1E-38",
+       "Koszt zakupu netto (1), Wartość opałowa (1E-38), Sprawność procesu (100)"},
+      {"efficiency", 0, nullptr, &Ui::TWinKoszty::ESprawnoscProcesu, "1E-37",
+       "Koszt zakupu netto (1), Sprawność procesu (1E-37)"},
+      {"fuel price over the years", 0, nullptr, &Ui::TWinKoszty::EKosztZakupuNetto, "1E35",
+       "Koszt zakupu netto (1E35), Sprawność procesu (100), zakładany okres eksploatacji (20), "
+       "inflacja (0), stopa dyskonta (0)"},
+      {"price growth", 0, &Ui::TWinKoszty::CheckWzrostCen, &Ui::TWinKoszty::ERocznyWzrostCen,
+       "1E30",
+       "Koszt zakupu netto (1), Sprawność procesu (100), zakładany okres eksploatacji (20), "
+       "wzrost cen nośników energii (1E30), inflacja (0), stopa dyskonta (0)"},
+      {"inflation", 0, nullptr, &Ui::TWinKoszty::Einflacja, "1E30",
+       "Koszt zakupu netto (1), Sprawność procesu (100), zakładany okres eksploatacji (20), "
+       "inflacja (1E30), stopa dyskonta (0)"},
+      {"upkeep", 0, &Ui::TWinKoszty::CheckKosztInstalacji, &Ui::TWinKoszty::EKosztUtrzInstalacji,
+       "1E38",
+       "zakładany okres eksploatacji (20), inflacja (0), stopa dyskonta (0), roczne koszty "
+       "serwisowania instalacji "
+       "(1E38)"},
+      {"pump electricity", 0, &Ui::TWinKoszty::CheckEnergiaPompy, &Ui::TWinKoszty::EEnergiaPompy,
+       "1E38",
+       "zakładany okres eksploatacji (20), inflacja (0), stopa dyskonta (0), roczny koszt energii "
+       "elektrycznej do "
+       "napędu pompy (1E38)"},
+      {"service life", 0, nullptr, &Ui::TWinKoszty::ElataEksploatacji, "1E38",
+       "Koszt zakupu netto (1), Sprawność procesu (100), zakładany okres eksploatacji (1E38), "
+       "inflacja (0), stopa dyskonta (0)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    // The design keeps the options of the case before: only this case's is ticked.
+    Engine.Costs.WzrostCenTakNie = Engine.Costs.EksploatacjaTakNie = Engine.Costs.KosztPompyTakNie =
+        0;
+    platform::FormUi<Ui::TWinKoszty>& ui = Prepare();
+    Pick(ui().ComboRodzajOgrzewania, c.type);
+    EnterComputeBasics(ui, "20");
+    ui().EWartoscOpalowa->setText("1");
+    ui().npv->setChecked(true);
+    ui().CheckDyskont->setChecked(true);
+    ui().Edyskont->setText("0");
+    ui().ERocznyWzrostCen->setText("1");
+    ui().EKosztUtrzInstalacji->setText("0");
+    ui().EEnergiaPompy->setText("0");
+    if (c.option) (ui().*c.option)->click();
+    ui().BitBtn1->click();
+    ASSERT_NE(ui().EOkresZwrotu->text(), "b/d");
+    // An edit's own handler may store its value; the command stores nothing more.
+    (ui().*c.edit)->setText(QString::fromUtf8(c.text));
+    const CKoszty stored = Engine.Costs;
+    Engine.Costs.ClearResults();
+    const std::vector<float> expected = StoredCosts();
+    Engine.Costs = stored;
+    dialogs.ExpectBox("Uwaga",
+                      QString::fromUtf8("Wyniki obliczeń: ") + QString::fromUtf8(c.message) +
+                          QString::fromUtf8(" dają koszt zbyt duży do obliczenia."),
+                      platform::Icon::Warning);
+    ui().BitBtn1->click();
+    EXPECT_TRUE(SameBits(StoredCosts(), expected));
+    EXPECT_FALSE(Engine.Costs.ResultsComputed);
+    for (QLineEdit* edit : {ui().Edit11, ui().Edit1, ui().Edit5, ui().Edit6, ui().Edit3, ui().Edit4,
+                            ui().Edit7, ui().Edit8, ui().EOkresZwrotu, ui().Edit9}) {
+      EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
+    }
+    for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77,
+                          Form1->ui().Label50, Form1->ui().Label52, WinWyniki->ui().StaticText71}) {
+      EXPECT_EQ(label->text(), "b/d") << label->objectName().toStdString();
+    }
+    EXPECT_TRUE(ui().StaticText42->isHidden());
+  }
 }
 
 }  // namespace
