@@ -78,7 +78,21 @@ bool SameBits(const std::vector<float>& a, const std::vector<float>& b) {
 
 TEST_F(KosztyObliczTest, SavingsPaybackAndResultsWithoutGrowthOrDiscount) {
   platform::FormUi<Ui::TWinKoszty>& ui = Prepare();
+  // The yearly energies are figures of "OBLICZ": none before it, then each once with its unit.
+  QLabel* const energies[] = {ui().StaticText43, ui().StaticText48, ui().StaticText86,
+                              ui().StaticText87, ui().StaticText89};
+  for (QLabel* energy : energies)
+    EXPECT_EQ(energy->text(), "b/d") << energy->objectName().toStdString();
   ui().BitBtn1->click();
+  EXPECT_EQ(ui().StaticText43->text().toStdString(),
+            FixedText(Engine.AnnualHotWaterSolarEnergy, 10, 0) + " [kWh/rok]");
+  for (QLabel* energy : energies) {
+    EXPECT_TRUE(energy->text().endsWith(" [kWh/rok]")) << energy->objectName().toStdString();
+  }
+  int units = 0;
+  for (const QLabel* label : ui().StaticText43->parentWidget()->findChildren<QLabel*>())
+    units += label->text().count(QStringLiteral("[kWh/rok]"));
+  EXPECT_EQ(units, int(std::size(energies)));
 
   const CKoszty& costs = Engine.Costs;
   EXPECT_FLOAT_EQ(costs.IleCzasEksploatacji, 20);
