@@ -72,6 +72,19 @@ std::vector<float> StoredItemsAndCosts() {
   return values;
 }
 
+// Every result of the cost window, and the ones it writes into other windows, reads "b/d".
+void ExpectNoResults(const Ui::TWinKoszty& u) {
+  for (const QLineEdit* edit : {u.Edit11, u.Edit1, u.Edit5, u.Edit6, u.Edit3, u.Edit4, u.Edit7,
+                                u.Edit8, u.EOkresZwrotu, u.Edit9}) {
+    EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
+  }
+  for (const QLabel* label : {u.StaticText65, u.StaticText67, u.StaticText77, Form1->ui().Label50,
+                              Form1->ui().Label52, WinWyniki->ui().StaticText71}) {
+    EXPECT_EQ(label->text(), "b/d") << label->objectName().toStdString();
+  }
+  EXPECT_TRUE(u.StaticText42->isHidden());
+}
+
 bool SameBits(const std::vector<float>& a, const std::vector<float>& b) {
   return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(float)) == 0;
 }
@@ -236,15 +249,7 @@ TEST_F(KosztyObliczTest, MissingFuelDataOrServiceLifeStopsWithoutAResult) {
     ui().BitBtn1->click();
     EXPECT_TRUE(SameBits(StoredItemsAndCosts(), expected));
     EXPECT_EQ(Engine.Costs.PaybackYears, 0.0f);
-    for (QLineEdit* edit : {ui().Edit11, ui().Edit1, ui().Edit5, ui().Edit6, ui().Edit3, ui().Edit4,
-                            ui().Edit7, ui().Edit8, ui().EOkresZwrotu, ui().Edit9}) {
-      EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
-    }
-    for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77,
-                          Form1->ui().Label50, Form1->ui().Label52, WinWyniki->ui().StaticText71}) {
-      EXPECT_EQ(label->text(), "b/d") << label->objectName().toStdString();
-    }
-    EXPECT_TRUE(ui().StaticText42->isHidden());
+    ExpectNoResults(ui());
   }
 }
 
@@ -412,15 +417,7 @@ TEST_F(KosztyObliczTest, ResultsTooLargeToComputeAreRefusedByTheirInputs) {
     ui().BitBtn1->click();
     EXPECT_TRUE(SameBits(StoredCosts(), expected));
     EXPECT_FALSE(Engine.Costs.ResultsComputed);
-    for (QLineEdit* edit : {ui().Edit11, ui().Edit1, ui().Edit5, ui().Edit6, ui().Edit3, ui().Edit4,
-                            ui().Edit7, ui().Edit8, ui().EOkresZwrotu, ui().Edit9}) {
-      EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
-    }
-    for (QLabel* label : {ui().StaticText65, ui().StaticText67, ui().StaticText77,
-                          Form1->ui().Label50, Form1->ui().Label52, WinWyniki->ui().StaticText71}) {
-      EXPECT_EQ(label->text(), "b/d") << label->objectName().toStdString();
-    }
-    EXPECT_TRUE(ui().StaticText42->isHidden());
+    ExpectNoResults(ui());
   }
 }
 

@@ -28,6 +28,17 @@ class KosztyTest : public EconomicsTest {
 
   // The terms of a loan of 20000 zł at 6 % for 24 months, the subsidy paid after 3 months, a
   // commission of 1 % and 100 zł of other costs, on 10 m2 of collectors.
+  // The window shown for collectors of 10000 zł net (12200 gross) with a loan of 40 % entered.
+  TWinKoszty& ShowWithLoan() {
+    Wyniki();
+    Engine.CollectorArea = 10;  // a cap of 25000 zł per collector
+    TWinKoszty& window = Koszty();
+    Engine.CenaKolektory = 10000;
+    window.show();
+    EnterLoan(window.ui, "40");
+    return window;
+  }
+
   static void EnterLoan(platform::FormUi<Ui::TWinKoszty>& ui, const char* percent) {
     ui().PowKolektorow->setText("10");
     ui().KosztyKwalifikowane->setText("30000");
@@ -659,18 +670,11 @@ TEST_F(KosztyTest, ShowingKeepsTheEligibleCostAndLoanOnlyAgainstTheirGrossTotal)
   EXPECT_EQ(ui().WysokoscKredytu->text(), "3050.00");
 }
 
-// The subsidised loan of a gross total that changed, and the results of "OBLICZ" after the
-// subsidy was computed again.
 // A cost item changed in the open window changes the gross total at once: the loan's amounts and
 // the subsidy follow it there, not only at the next showing.
 TEST_F(KosztyTest, TheLoanFollowsAGrossTotalChangedInTheOpenWindow) {
-  Wyniki();
-  Engine.CollectorArea = 10;  // a cap of 25000 zł per collector
-  TWinKoszty& window = Koszty();
+  TWinKoszty& window = ShowWithLoan();
   auto& ui = window.ui;
-  Engine.CenaKolektory = 10000;
-  window.show();
-  EnterLoan(ui, "40");
   ui().ComboStawkiPodatku->setCurrentIndex(0);
   // The amounts as the window writes them for this gross total.
   ui().KosztyKwalifikowane->clear();
@@ -698,14 +702,11 @@ TEST_F(KosztyTest, TheLoanFollowsAGrossTotalChangedInTheOpenWindow) {
   window.hide();
 }
 
+// The subsidised loan of a gross total that changed, and the results of "OBLICZ" after the
+// subsidy was computed again.
 TEST_F(KosztyTest, TheLoanSubsidyAndItsResultsBelongToTheirGrossTotal) {
-  Wyniki();
-  Engine.CollectorArea = 10;  // a cap of 25000 zł per collector
-  TWinKoszty& window = Koszty();
+  TWinKoszty& window = ShowWithLoan();
   auto& ui = window.ui;
-  Engine.CenaKolektory = 10000;
-  window.show();
-  EnterLoan(ui, "40");
   ui().KosztyKwalifikowane->setText("12200.00");
   ui().WysokoscKredytu->setText("12200.00");
   ui().ComboStawkiPodatku->setCurrentIndex(0);
