@@ -52,11 +52,7 @@ class AgreeingDialogs : public RecordingDialogs {
 
 class ResultsClearTest : public StartedProgramTest {
  protected:
-  void BeforeStart() override {
-    namespace fs = std::filesystem;
-    for (const char* name : {"default.xml", "default_fabryczne.xml"})
-      fs::copy_file(fs::path(VINDARGAST_DATA) / name, folder_.File(name));
-  }
+  void BeforeStart() override { CopyDefaultSettings(); }
   void SetUp() override {
     StartedProgramTest::SetUp();
     QTRY_VERIFY(Engine.ProjectLoaded == 1);  // the first showing read the defaults

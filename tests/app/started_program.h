@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <filesystem>
 
 #include "app/startup.h"
 #include "app/windows.h"
@@ -32,6 +33,11 @@ class StartedProgramTest : public testing::Test {
   }
   // What the program folder needs beyond the copy of the data, before the start.
   virtual void BeforeStart() {}
+  // The shipped default and factory designs, which the start reads.
+  void CopyDefaultSettings() {
+    for (const char* name : {"default.xml", "default_fabryczne.xml"})
+      std::filesystem::copy_file(std::filesystem::path(VINDARGAST_DATA) / name, folder_.File(name));
+  }
 
   ProgramFolder folder_;
 };

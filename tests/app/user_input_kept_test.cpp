@@ -67,8 +67,7 @@ class UserInputKeptTest : public StartedProgramTest {
  protected:
   void BeforeStart() override {
     namespace fs = std::filesystem;
-    for (const char* name : {"default.xml", "default_fabryczne.xml"})
-      fs::copy_file(fs::path(VINDARGAST_DATA) / name, folder_.File(name));
+    CopyDefaultSettings();
     // A set for the set opener to list.
     fs::copy_file(VINDARGAST_FIXTURES "/sets/one_tank_set.xml",
                   folder_.File("Zestawy/one_tank_set.xml"));
