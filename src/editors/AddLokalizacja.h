@@ -20,4 +20,5 @@ class TWinAddMiasta : public CatalogueEditor<Ui::TWinAddMiasta> {
   QString VendorChangeText() const override;
   QString VendorDeleteText() const override;
   QString InUseText() const override;
+  bool ValuesValid() override;
 };

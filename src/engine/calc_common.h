@@ -1,6 +1,7 @@
 // Helpers shared by the calculation files of the design state; internal to the engine.
 #pragma once
 
+#include "engine/climate.h"
 #include "engine/design_error.h"
 #include "engine/numtext.h"
 #include "engine/solar_geometry.h"
@@ -20,7 +21,7 @@ inline bool Sunlit(float insolation, float tiltFactor) {
 
 // Refuses a latitude at which the monthly method has no day length.
 inline void RequireUsableLatitude(float latitude) {
-  if (!solar::LatitudeUsable(latitude)) {
+  if (!climate::LatitudeUsable(latitude)) {
     throw DesignInputError("SzerokoscGeograficzna",
                            "Szerokość geograficzna lokalizacji (" + GeneralText(latitude, 6, 2) +
                                "°) jest poza zakresem metody obliczeń: w niektórych miesiącach "

@@ -38,15 +38,4 @@ inline float DayLength(float latitude, int m) {
   return static_cast<float>(7.639437268410977 * ClampedAcos(cosine) + kDayLengthCorrection[m]);
 }
 
-// The monthly method has a meaning only where every month has a sunrise and a sunset and a
-// positive corrected day length; nearer the poles (about 66.8 degrees and beyond) it has none.
-inline bool LatitudeUsable(float latitude) {
-  for (int m = 0; m < 12; ++m) {
-    double cosine = HorizontalSunsetCosine(latitude, m);
-    if (!(cosine > -1.0 && cosine < 1.0)) return false;
-    if (!(DayLength(latitude, m) > 0.0f)) return false;
-  }
-  return true;
-}
-
 }  // namespace solar

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -29,12 +30,20 @@ int TrackPosition(const QString& text) {
   return int(std::fmin(90.0, std::fmax(0.0, value)));
 }
 
-// The factors' formulas take the angles their track bars give; beyond them they turn negative.
-bool AngleInRange(float degrees, const char* caption) {
-  if (degrees >= 0.0f && degrees <= 90.0f) return true;
+// Beyond these angles the factors' formulas turn negative. An azimuth east of south (below 0)
+// is a real orientation: the formulas give it the values of the same angle west.
+constexpr float kLowestTilt = 0.0f;
+constexpr float kLowestAzimuth = -90.0f;
+constexpr float kHighestAngle = 90.0f;
+
+bool AngleInRange(float degrees, float lowest, const char* caption) {
+  if (degrees >= lowest && degrees <= kHighestAngle) return true;
   platform::MessageBox(QString::fromUtf8(caption) + QStringLiteral(" (") +
                            QString::fromStdString(GeneralText(degrees, 15, 2)) +
-                           QString::fromUtf8("°) musi się mieścić w zakresie od 0 do 90°."),
+                           QString::fromUtf8("°) musi się mieścić w zakresie od ") +
+                           QString::fromStdString(General15(lowest)) + QString::fromUtf8(" do ") +
+                           QString::fromStdString(General15(kHighestAngle)) +
+                           QString::fromUtf8("°."),
                        QStringLiteral("Uwaga"), platform::Icon::Warning);
   return false;
 }
@@ -116,8 +125,14 @@ void TForm3::FormShow() {
 
   ui().Edit1->setText(Form1->ui().EBeta->text());
   ui().Edit2->setText(Form1->ui().EGamma->text());
-  ui().TrackBar1->setValue(TrackPosition(ui().Edit1->text()));
-  ui().TrackBar2->setValue(TrackPosition(ui().Edit2->text()));
+  {
+    // The edits hold the main window's angles; a track bar put at its nearest position (an
+    // azimuth east of south at 0, a fraction cut off) must not write that position over them.
+    const QSignalBlocker tiltBar(ui().TrackBar1);
+    const QSignalBlocker azimuthBar(ui().TrackBar2);
+    ui().TrackBar1->setValue(TrackPosition(ui().Edit1->text()));
+    ui().TrackBar2->setValue(TrackPosition(ui().Edit2->text()));
+  }
   // The location as the design holds it: the location window's grid may still show the city
   // chosen before a project was opened.
   ui().Label4->setText(Form1->ui().Label49->text());
@@ -145,7 +160,11 @@ void TForm3::Button1Click() {
   const float latitude = Engine.SzerokoscGeograficzna;
   const float tilt = ReadFloat(ui().Edit1->text().toStdString());
   const float azimuth = ReadFloat(ui().Edit2->text().toStdString());
-  if (!AngleInRange(tilt, "Kąt beta") || !AngleInRange(azimuth, "Kąt gamma")) return;
+  if (!AngleInRange(tilt, kLowestTilt, "Kąt beta") ||
+      !AngleInRange(azimuth, kLowestAzimuth, "Kąt gamma")) {
+    ClearFactors();
+    return;
+  }
 
   // The window's own factor: beam and diffuse weighed equally in every month.
   float beam[12];
@@ -171,6 +190,17 @@ void TForm3::Button1Click() {
     PlaceBar(beamBars_[size_t(m)], ui().Image3, ui().Image3->x() + 40 * (m + 1), beam[m] * 50.0);
     PlaceBar(diffuseBars_[size_t(m)], ui().Image4, ui().Image4->x() + 40 * (m + 1),
              diffuse * 100.0);
+  }
+}
+
+void TForm3::ClearFactors() {
+  // Row 4, the location's insolation, belongs to no angle and stays.
+  QTableWidget* grid = ui().StringGrid1;
+  for (int m = 0; m < 12; ++m) {
+    for (int row : {1, 2, 3, 5}) platform::SetCell(grid, m + 1, row, "");
+    PlaceBar(averageBars_[size_t(m)], ui().Image1, averageBars_[size_t(m)]->x(), 0);
+    PlaceBar(beamBars_[size_t(m)], ui().Image3, beamBars_[size_t(m)]->x(), 0);
+    PlaceBar(diffuseBars_[size_t(m)], ui().Image4, diffuseBars_[size_t(m)]->x(), 0);
   }
 }
 

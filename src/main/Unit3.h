@@ -38,6 +38,8 @@ class TForm3 : public QDialog {
   void BuildForm();
   // The frames, axes, dashed lines and labels of the three charts.
   void DrawChartFrames();
+  // Empties the table's figures of an angle and lowers the bars, after an angle was refused.
+  void ClearFactors();
   // A bar of `height` px (truncated) standing on its image's base line at `left`.
   static void PlaceBar(QFrame* bar, const QLabel* image, int left, double height);
 

@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 
 namespace platform {
 
@@ -17,6 +20,33 @@ std::optional<QString> Ask(FileDialogKind kind, const FileDialogOptions& options
   if (kind == FileDialogKind::Save) return WithDefaultExtension(*name, options.defaultExtension);
   return name;
 }
+
+// The dialogs' file list writes sizes and dates in the system's locale, which may be English or C
+// ("Dec") while Qt's translations make the rest of the dialog Polish. The list shows them in
+// Polish; the program's own number texts never follow a locale.
+class PolishFileList : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (role != Qt::DisplayRole || !files) return QIdentityProxyModel::data(index, role);
+    const QModelIndex source = mapToSource(index);
+    static const QLocale polish(QLocale::Polish, QLocale::Poland);
+    if (index.column() == kSizeColumn && !files->isDir(source))
+      return polish.formattedDataSize(files->size(source));
+    if (index.column() == kDateColumn) {
+      const QDateTime modified = files->lastModified(source);
+      if (modified.isValid()) return polish.toString(modified, QLocale::ShortFormat);
+    }
+    return QIdentityProxyModel::data(index, role);
+  }
+
+ private:
+  // The columns of QFileSystemModel.
+  static constexpr int kSizeColumn = 1;
+  static constexpr int kDateColumn = 3;
+};
 
 }  // namespace
 
@@ -54,8 +84,9 @@ QString WithDefaultExtension(const QString& name, const QString& defaultExtensio
   return name;
 }
 
-std::optional<QString> AskSystemFileName(const FileRequest& request) {
-  QFileDialog dialog(QApplication::activeWindow(), request.title);
+void PrepareFileDialog(QFileDialog& dialog, const FileRequest& request) {
+  dialog.setWindowTitle(request.title);
+  dialog.setProxyModel(new PolishFileList(&dialog));
   dialog.setNameFilter(QtFilter(request.filter));
   dialog.setDirectory(request.initialFolder.isEmpty() ? QDir::currentPath()
                                                       : request.initialFolder);
@@ -69,6 +100,11 @@ std::optional<QString> AskSystemFileName(const FileRequest& request) {
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
   }
+}
+
+std::optional<QString> AskSystemFileName(const FileRequest& request) {
+  QFileDialog dialog(QApplication::activeWindow());
+  PrepareFileDialog(dialog, request);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;

@@ -7,6 +7,8 @@
 
 #include "platform/backend.h"
 
+class QFileDialog;
+
 namespace platform {
 
 struct FileDialogOptions {
@@ -29,5 +31,9 @@ QString QtFilter(const QString& filter);
 
 // name with the default extension added when its file name has no extension of its own.
 QString WithDefaultExtension(const QString& name, const QString& defaultExtension);
+
+// Sets the dialog up for the request as the system's dialog shows it: title, filter, folder,
+// mode, and a file list in Polish.
+void PrepareFileDialog(QFileDialog& dialog, const FileRequest& request);
 
 }  // namespace platform

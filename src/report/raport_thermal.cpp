@@ -89,9 +89,10 @@ void WriteThermalChapter(CRaport& report, const CVindargast2& d) {
   }
 
   report.DrawSectionHeading(report.LeftMargin, 346, "Średni uzysk z m2 kolektora");
-  report.WriteText(342, 220, "Wartość");
-  report.WriteText(342, 270, ReportGeneral(d.YieldPerSquareMetre, 4));
-  report.WriteText(342, 320, "[kWh/m2/rok]");
+  // Places from the left margin, to which WriteText adds the margin and the inset once more.
+  report.WriteText(342, report.LeftMargin + 220, "Wartość");
+  report.WriteText(342, report.LeftMargin + 270, ReportGeneral(d.YieldPerSquareMetre, 4));
+  report.WriteText(342, report.LeftMargin + 320, "[kWh/m2/rok]");
 
   const char* const kYear = "[kWh/rok]";
   report.DrawSectionHeading(report.LeftMargin, 366, "Ciepła woda");

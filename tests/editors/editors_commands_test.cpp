@@ -111,12 +111,13 @@ void FillCollector(TWinAddKolektor& editor, const char* k1, const char* k2,
   ui().Edit11->setText("1450");
 }
 
-// The location's name, the three monthly quantities (month m in grid row m) and the latitude.
+// The location's name, the three monthly quantities (month m in grid row m) and the latitude:
+// insolation 101.5 to 112.5, air temperatures -6.5 to 5.5, sunshine hours 301.5 to 312.5.
 Row LocationValues() {
   Row values{"Łomianki"};
   for (int quantity = 1; quantity <= 3; ++quantity)
     for (int month = 1; month <= 12; ++month)
-      values.push_back(std::to_string(quantity * 100 + month) + ".5");
+      values.push_back(std::to_string(quantity == 2 ? month - 7 : quantity * 100 + month) + ".5");
   values.push_back("52.3");
   return values;
 }
@@ -776,6 +777,108 @@ TEST_F(EditorCommandsTest, LocationGridCellsAreRequiredAndTheChosenLocationStays
                     platform::Icon::Warning);
   editor.ui().BitBtn1->click();
   EXPECT_EQ(Bytes(dir_.File("Dane/miasta.xml")), before);
+}
+
+// A climate that no place has is refused by "Dodaj" and "Zmień", naming the field and the month,
+// and nothing is stored; a latitude is refused where the compute would refuse it.
+TEST_F(EditorCommandsTest, LocationWithAClimateNoPlaceHasIsRefused) {
+  const EditorCase c = Case("miasta");
+  struct Refused {
+    const char* name;
+    int quantity;  // grid column; 0: the latitude
+    int month;
+    const char* typed;
+    const char* message;
+  };
+  const Refused cases[] = {
+      {"negative insolation", 1, 2, "-0.5",
+       "Wartość „-0.5” w polu „Nasłonecznienie w [kWh/m2], Luty” jest ujemna: nasłonecznienie nie "
+       "może być mniejsze od 0."},
+      {"mean air temperature of boiling water", 2, 1, "250",
+       "Wartość „250” w polu „Temperatura w [C], Styczeń” jest poza zakresem od -90 do 60 °C: "
+       "żadne miejsce nie ma takiej średniej temperatury miesiąca."},
+      {"mean air temperature below any measured", 2, 12, "-90.5",
+       "Wartość „-90.5” w polu „Temperatura w [C], Grudzień” jest poza zakresem od -90 do 60 °C: "
+       "żadne miejsce nie ma takiej średniej temperatury miesiąca."},
+      {"more sunshine than July has hours", 3, 7, "900",
+       "Wartość „900” w polu „Usłonecznienie w godzinach, Lipiec” jest poza zakresem od 0 do 744 "
+       "godzin, jakie ma ten miesiąc."},
+      {"more sunshine than a leap February has hours", 3, 2, "696.5",
+       "Wartość „696.5” w polu „Usłonecznienie w godzinach, Luty” jest poza zakresem od 0 do 696 "
+       "godzin, jakie ma ten miesiąc."},
+      {"negative sunshine", 3, 11, "-1",
+       "Wartość „-1” w polu „Usłonecznienie w godzinach, Listopad” jest poza zakresem od 0 do 720 "
+       "godzin, jakie ma ten miesiąc."},
+      {"latitude beyond the pole", 0, 0, "95",
+       "Wartość „95” w polu „Szerokość geograficzna” jest poza zakresem metody obliczeń: w "
+       "niektórych miesiącach panuje tam dzień lub noc polarna."},
+      {"latitude of polar nights", 0, 0, "-70",
+       "Wartość „-70” w polu „Szerokość geograficzna” jest poza zakresem metody obliczeń: w "
+       "niektórych miesiącach panuje tam dzień lub noc polarna."},
+  };
+  const QString ending = QString::fromUtf8("\nProszę wprowadzić poprawną wartość");
+  const QString latitudeEnding = QString::fromUtf8(
+      "\nProszę wprowadzić szerokość geograficzną miejsca położonego bliżej równika.");
+  for (const Refused& r : cases) {
+    SCOPED_TRACE(r.name);
+    std::unique_ptr<CatalogueEditorFrame> editor = c.create();
+    TWinAddMiasta& location = As<TWinAddMiasta>(*editor);
+    FillLocation(location);
+    if (r.quantity == 0)
+      location.ui().Edit2->setText(r.typed);
+    else
+      platform::SetCell(location.ui().DaneMiasta, r.quantity, r.month, r.typed);
+    Snapshot(c);
+    const QString message =
+        QString::fromUtf8(r.message) + (r.quantity == 0 ? latitudeEnding : ending);
+    dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), message, platform::Icon::Warning);
+    location.ui().BitBtn2->click();
+    Select(*editor, c, 1);
+    dialogs.ExpectBox(QString::fromUtf8("Ostrzeżenie"), message, platform::Icon::Warning);
+    location.ui().BitBtn3->click();
+    EXPECT_EQ(dialogs.Pending(), 0u);
+    EXPECT_TRUE(FileUnchanged(c));
+    EXPECT_EQ(Form1->CityCatalogue.RowCount, 2);
+    EXPECT_TRUE(editor->RowBuffer.empty());
+    // The refused value is the one the user is taken to.
+    if (r.quantity != 0) {
+      EXPECT_EQ(location.ui().DaneMiasta->currentRow(), r.month);
+      EXPECT_EQ(location.ui().DaneMiasta->currentColumn(), r.quantity);
+    }
+  }
+}
+
+// A plain winter, a southern latitude and the ends of the ranges are a climate like any other.
+TEST_F(EditorCommandsTest, LocationWinterSouthAndRangeEndsAreStoredAsTyped) {
+  const EditorCase c = Case("miasta");
+  std::unique_ptr<CatalogueEditorFrame> editor = c.create();
+  TWinAddMiasta& location = As<TWinAddMiasta>(*editor);
+  FillLocation(location);
+  const struct {
+    int quantity, month;
+    const char* typed;
+  } values[] = {{2, 1, "-3.5"}, {2, 7, "60"},  {2, 12, "-90"}, {1, 12, "0"},
+                {3, 2, "696"},  {3, 7, "744"}, {3, 11, "0"}};
+  Row expected = LocationValues();
+  for (const auto& v : values) {
+    platform::SetCell(location.ui().DaneMiasta, v.quantity, v.month, v.typed);
+    expected[size_t(12 * (v.quantity - 1) + v.month)] = v.typed;
+  }
+  location.ui().Edit2->setText("-33.9");
+  expected[37] = "-33.9";
+  location.ui().BitBtn2->click();
+  std::vector<Row> records = Records(dir_.File(c.file));
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(Row(records.back().begin() + 1, records.back().end() - 1), expected);
+
+  Select(*editor, c, 1);
+  location.ui().Edit2->setText("66.5");
+  expected[37] = "66.5";
+  location.ui().BitBtn3->click();
+  records = Records(dir_.File(c.file));
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(Row(records[1].begin() + 1, records[1].end() - 1), expected);
+  EXPECT_EQ(dialogs.Pending(), 0u);
 }
 
 // The producer lists, from which the device editors offer producers, follow every change.

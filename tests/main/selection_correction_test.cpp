@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QPushButton>
+#include <QTest>
 
 #include "main/Unit3.h"
 #include "main/lokalizacja.h"
@@ -39,6 +40,24 @@ class CorrectionWindowTest : public SelectionTest {
 
   static int BarHeight(const TForm3& window, int shape) {
     return window.findChild<QFrame*>(QStringLiteral("Shape%1").arg(shape))->height();
+  }
+
+  // The figures of an angle: rows 1 to 3 and 5 of every month.
+  static std::vector<std::string> Figures(const TForm3& window) {
+    std::vector<std::string> figures;
+    for (int m = 1; m <= 12; ++m) {
+      for (int row : {1, 2, 3, 5}) figures.push_back(Text(window.ui().StringGrid1, m, row));
+    }
+    return figures;
+  }
+
+  // The heights of the 36 bars, blue, yellow and red.
+  static std::vector<int> Bars(const TForm3& window) {
+    std::vector<int> heights;
+    for (int first : {1, 14, 26}) {
+      for (int k = 0; k < 12; ++k) heights.push_back(BarHeight(window, first + k));
+    }
+    return heights;
   }
 
   std::unique_ptr<TWinLokalizacja> location_;
@@ -88,9 +107,37 @@ TEST_F(CorrectionWindowTest, HorizontalPlaneKeepsTheInsolation) {
   EXPECT_EQ(BarHeight(window, 1), 100);
 }
 
-// Beyond its track bar's range an angle gives factors below zero: it is refused, by name, and the
-// table and bars keep the last angles' values.
-TEST_F(CorrectionWindowTest, AnAngleOutsideItsTrackBarsRangeIsRefused) {
+// An azimuth east of south is a real orientation: it gives the values of the same angle west.
+TEST_F(CorrectionWindowTest, AzimuthEastOfSouthGivesTheValuesOfTheSameAngleWest) {
+  platform::ScriptedDialogs dialogs;
+  std::unique_ptr<TForm3> opened = Open("40", "30");
+  TForm3& window = *opened;
+  const std::vector<std::string> west = Figures(window);
+  const std::vector<int> westBars = Bars(window);
+  ASSERT_NE(Text(window.ui().StringGrid1, 1, 2), "");
+
+  window.ui().Edit2->setText("-30");
+  EXPECT_EQ(Figures(window), west);
+  EXPECT_EQ(Bars(window), westBars);
+
+  // The main window's azimuth east of south is the window's angle; its track bar stands at 0,
+  // its lowest position, and leaves the edit as it was.
+  window.ui().Edit2->setText("30");
+  window.hide();
+  Form1->ui().EGamma->setText("-30");
+  window.show();
+  EXPECT_EQ(window.ui().Edit2->text(), "-30");
+  EXPECT_EQ(window.ui().TrackBar2->value(), 0);
+  EXPECT_EQ(Figures(window), west);
+  // The eastern end of the range is an angle like any other.
+  window.ui().Edit2->setText("-90");
+  std::unique_ptr<TForm3> western = Open("40", "90");
+  EXPECT_EQ(Figures(window), Figures(*western));
+}
+
+// Beyond its range an angle gives factors below zero: it is refused, by name, and the table and
+// bars show no figures of an earlier angle until one in range is typed.
+TEST_F(CorrectionWindowTest, AnAngleOutsideItsRangeIsRefusedAndLeavesNoFiguresOfAnother) {
   struct Case {
     const char* name;
     QLineEdit* TForm3Ui::*edit;
@@ -102,48 +149,46 @@ TEST_F(CorrectionWindowTest, AnAngleOutsideItsTrackBarsRangeIsRefused) {
        "Kąt beta (901000°) musi się mieścić w zakresie od 0 do 90°."},
       {"tilt below the horizontal", &TForm3Ui::Edit1, "-5",
        "Kąt beta (-5°) musi się mieścić w zakresie od 0 do 90°."},
-      {"azimuth to the east", &TForm3Ui::Edit2, "-30",
-       "Kąt gamma (-30°) musi się mieścić w zakresie od 0 do 90°."},
+      {"azimuth past east", &TForm3Ui::Edit2, "-90.5",
+       "Kąt gamma (-90.5°) musi się mieścić w zakresie od -90 do 90°."},
       {"azimuth past west", &TForm3Ui::Edit2, "90.5",
-       "Kąt gamma (90.5°) musi się mieścić w zakresie od 0 do 90°."},
+       "Kąt gamma (90.5°) musi się mieścić w zakresie od -90 do 90°."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     platform::ScriptedDialogs dialogs;
     std::unique_ptr<TForm3> opened = Open("40", "30");
     TForm3& window = *opened;
-    std::vector<std::string> shown;
-    for (int m = 1; m <= 12; ++m) {
-      for (int row = 1; row <= 5; ++row) shown.push_back(Text(window.ui().StringGrid1, m, row));
-    }
-    const int bars[3] = {BarHeight(window, 1), BarHeight(window, 14), BarHeight(window, 26)};
+    const std::vector<std::string> before = Figures(window);
     dialogs.ExpectBox("Uwaga", QString::fromUtf8(c.message), platform::Icon::Warning);
     (window.ui().*c.edit)->setText(c.text);
     EXPECT_EQ(dialogs.Pending(), 0u);
-    size_t k = 0;
-    for (int m = 1; m <= 12; ++m) {
-      for (int row = 1; row <= 5; ++row) {
-        EXPECT_EQ(Text(window.ui().StringGrid1, m, row), shown[k++]) << m << " " << row;
-      }
-    }
-    EXPECT_EQ(BarHeight(window, 1), bars[0]);
-    EXPECT_EQ(BarHeight(window, 14), bars[1]);
-    EXPECT_EQ(BarHeight(window, 26), bars[2]);
+    for (const std::string& figure : Figures(window)) EXPECT_EQ(figure, "");
+    EXPECT_EQ(Bars(window), std::vector<int>(36, 0));
+    // The location's insolation belongs to no angle.
+    EXPECT_EQ(Text(window.ui().StringGrid1, 1, 4), "10");
+    // An angle in range brings the figures back.
+    (window.ui().*c.edit)->setText(c.edit == &TForm3Ui::Edit1 ? "40" : "30");
+    EXPECT_EQ(Figures(window), before);
   }
-  // The ends of the range are angles like any other.
+
+  // Typed key by key: "9" is computed, "99" refused, and nothing of 9° stays on show.
   platform::ScriptedDialogs dialogs;
-  std::unique_ptr<TForm3> opened = Open("90", "90");
-  EXPECT_EQ(Text(opened->ui().StringGrid1, 1, 3), GeneralText(DiffuseFactor(90), 2, 2));
-  // The main window's azimuth out of range: refused, and the track bar at its end gives the edit
-  // the angle the table then shows.
-  opened->hide();
-  Form1->ui().EGamma->setText("-30");
+  std::unique_ptr<TForm3> opened = Open("40", "30");
+  dialogs.ExpectError("'' is not a valid floating point value");
+  opened->ui().Edit1->clear();
   dialogs.ExpectBox("Uwaga",
-                    QString::fromUtf8("Kąt gamma (-30°) musi się mieścić w zakresie od 0 do 90°."),
+                    QString::fromUtf8("Kąt beta (99°) musi się mieścić w zakresie od 0 do 90°."),
                     platform::Icon::Warning);
-  opened->show();
-  EXPECT_EQ(opened->ui().TrackBar2->value(), 0);
-  EXPECT_EQ(opened->ui().Edit2->text(), "0");
+  QTest::keyClicks(opened->ui().Edit1, "99");
+  EXPECT_EQ(dialogs.Pending(), 0u);
+  EXPECT_EQ(opened->ui().Edit1->text(), "99");
+  for (const std::string& figure : Figures(*opened)) EXPECT_EQ(figure, "");
+  EXPECT_EQ(Bars(*opened), std::vector<int>(36, 0));
+
+  // The ends of the range are angles like any other.
+  std::unique_ptr<TForm3> ends = Open("90", "90");
+  EXPECT_EQ(Text(ends->ui().StringGrid1, 1, 3), GeneralText(DiffuseFactor(90), 2, 2));
 }
 
 TEST_F(CorrectionWindowTest, TrackBarsDriveTheEditsAndTheDesignStaysAsItWas) {

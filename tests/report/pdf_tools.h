@@ -142,3 +142,27 @@ inline std::vector<PdfRect> Rectangles(const std::string& path) {
   }
   return rects;
 }
+
+// A word of a page as pdftotext -bbox places it: points from the page's left and top edges.
+struct PdfWord {
+  QString text;
+  double xMin, yMin, xMax, yMax;
+};
+
+// The words of one page (1-based), in reading order.
+inline std::vector<PdfWord> PageWords(const std::string& path, int page) {
+  const QString out =
+      RunTool("pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page),
+                            "-enc", "UTF-8", QString::fromStdString(path), "-"});
+  static const QRegularExpression re(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+  std::vector<PdfWord> words;
+  for (auto it = re.globalMatch(out); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    QString text = m.captured(5);
+    text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&");
+    words.push_back({text, m.captured(1).toDouble(), m.captured(2).toDouble(),
+                     m.captured(3).toDouble(), m.captured(4).toDouble()});
+  }
+  return words;
+}

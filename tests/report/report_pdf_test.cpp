@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -563,6 +564,77 @@ TEST_F(ReportFromWindowsTest, PaybackChapterCopiesTheCostAndEcologyWindows) {
     };
     for (const char* text : expected)
       EXPECT_TRUE(flat.contains(QString::fromUtf8(text))) << h.type << ": " << text;
+  }
+}
+
+// The words of the page's line that holds a word equal to `word`, the nth such line (0-based),
+// left to right.
+std::vector<PdfWord> LineOf(const std::vector<PdfWord>& words, const QString& word, int nth = 0) {
+  for (const PdfWord& w : words) {
+    if (w.text != word || nth-- > 0) continue;
+    std::vector<PdfWord> line;
+    for (const PdfWord& other : words)
+      if (std::fabs(other.yMin - w.yMin) < 1) line.push_back(other);
+    std::sort(line.begin(), line.end(),
+              [](const PdfWord& a, const PdfWord& b) { return a.xMin < b.xMin; });
+    return line;
+  }
+  ADD_FAILURE() << "no line with " << word.toStdString();
+  return {};
+}
+
+// The chapters give their free texts' places from the left margin (40 points): a label at +0
+// stands beside its heading's title (80), one at -30 30 points left of it and clear of the strip
+// printers cut, and the long ones end before the amounts at +400.
+TEST_F(ReportFromWindowsTest, FreeTextsStandWhereTheLayoutPutsThem) {
+  Engine = ComputedDesign({false, false, 1});
+  Engine.Costs.ResultsComputed = true;
+  ChoosePaybackOnly();
+  windows->raport->ui().CheckObliczenia->setChecked(true);
+  SetCostItems(12000, 0);
+  Ui::TWinKoszty& k = windows->koszty->ui();
+  windows->koszty->show();
+  windows->koszty->hide();
+  k.Edit7->setText("1234567.89");
+  k.Edit8->setText("987654.32");
+  k.Edit1->setText("350.00");
+
+  const std::string file = Save("miejsca.pdf");
+  ASSERT_EQ(ReadPdfInfo(file).pages, 2);
+  const double margin = 40;
+  // The thermal page's texts stand before its table sets the inset to 2, the payback page's after.
+  const std::vector<PdfWord> thermal = PageWords(file, 1);
+  const std::vector<PdfWord> yield = LineOf(thermal, QString::fromUtf8("Wartość"));
+  ASSERT_EQ(yield.size(), 8u);  // the heading's five words, "Wartość", the yield and its unit
+  EXPECT_NEAR(yield[5].xMin, margin + 5 + margin + 220, 0.5);
+  EXPECT_NEAR(yield[6].xMin, margin + 5 + margin + 270, 0.5);
+  EXPECT_NEAR(yield[7].xMin, margin + 5 + margin + 320, 0.5);
+
+  const std::vector<PdfWord> payback = PageWords(file, 2);
+  const double inset = 2;
+  const std::vector<PdfWord> other = LineOf(payback, "Inna");
+  const std::vector<PdfWord> amount = LineOf(payback, "Kwota");
+  ASSERT_FALSE(other.empty());
+  ASSERT_FALSE(amount.empty());
+  EXPECT_NEAR(amount.front().xMin, margin + inset + margin, 0.5);
+  EXPECT_NEAR(amount.front().xMin, other.front().xMin + inset, 0.5);
+
+  // The two rows of yearly fuel costs: the label at -30, the amount at +400.
+  for (int row = 0; row < 2; ++row) {
+    SCOPED_TRACE(row);
+    const std::vector<PdfWord> line = LineOf(payback, "paliw", row);
+    ASSERT_GE(line.size(), 2u);
+    EXPECT_EQ(line.front().text, "Koszt");
+    EXPECT_NEAR(line.front().xMin, margin + inset + margin - 30, 0.5);
+    const PdfWord& cost = line.back();
+    EXPECT_TRUE(cost.text.endsWith(QString::fromUtf8("zł"))) << cost.text.toStdString();
+    EXPECT_NEAR(cost.xMin, margin + inset + margin + 400, 0.5);
+    EXPECT_EQ(line[line.size() - 2].text, "eksploatacji");
+    EXPECT_LT(line[line.size() - 2].xMax + 5, cost.xMin);
+  }
+  // No text starts in the margin.
+  for (const auto* page : {&thermal, &payback}) {
+    for (const PdfWord& w : *page) EXPECT_GE(w.xMin, margin) << w.text.toStdString();
   }
 }
 
