@@ -22,8 +22,9 @@ std::optional<QString> Ask(FileDialogKind kind, const FileDialogOptions& options
 }
 
 // The dialogs' file list writes sizes and dates in the system's locale, which may be English or C
-// ("Dec") while Qt's translations make the rest of the dialog Polish. The list shows them in
-// Polish; the program's own number texts never follow a locale.
+// ("Dec"), and file kinds in the program's locale, which stays C, while Qt's translations make the
+// rest of the dialog Polish. The list shows them in Polish; the program's own number texts never
+// follow a locale.
 class PolishFileList : public QIdentityProxyModel {
  public:
   using QIdentityProxyModel::QIdentityProxyModel;
@@ -35,6 +36,8 @@ class PolishFileList : public QIdentityProxyModel {
     static const QLocale polish(QLocale::Polish, QLocale::Poland);
     if (index.column() == kSizeColumn && !files->isDir(source))
       return polish.formattedDataSize(files->size(source));
+    if (index.column() == kKindColumn && !files->isDir(source))
+      return FileKind(files->fileInfo(source));
     if (index.column() == kDateColumn) {
       const QDateTime modified = files->lastModified(source);
       if (modified.isValid()) return polish.toString(modified, QLocale::ShortFormat);
@@ -45,7 +48,19 @@ class PolishFileList : public QIdentityProxyModel {
  private:
   // The columns of QFileSystemModel.
   static constexpr int kSizeColumn = 1;
+  static constexpr int kKindColumn = 2;
   static constexpr int kDateColumn = 3;
+
+  // The kinds of the files the program opens and writes by name, any other by its extension, as
+  // the system's own file windows name a file of a kind they do not know.
+  static QString FileKind(const QFileInfo& file) {
+    const QString suffix = file.suffix().toLower();
+    if (suffix == QLatin1String("xml")) return QStringLiteral("Dokument XML");
+    if (suffix == QLatin1String("pdf")) return QStringLiteral("Dokument PDF");
+    if (suffix == QLatin1String("xlsx")) return QStringLiteral("Skoroszyt programu Excel");
+    if (suffix.isEmpty()) return QStringLiteral("Plik");
+    return QStringLiteral("Plik ") + file.suffix().toUpper();
+  }
 };
 
 }  // namespace

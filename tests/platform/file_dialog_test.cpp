@@ -16,7 +16,7 @@
 
 namespace {
 
-TEST(FileDialogTest, TheFileListShowsDatesAndSizesInPolish) {
+TEST(FileDialogTest, TheFileListShowsDatesSizesAndKindsInPolish) {
   EnsureApplication();
   TempDir dir;
   const QString path = QString::fromStdString(dir.Write("projekt.xml", std::string(1536, 'x')));
@@ -52,6 +52,7 @@ TEST(FileDialogTest, TheFileListShowsDatesAndSizesInPolish) {
   EXPECT_EQ(date.find("Dec"), std::string::npos) << date;
   EXPECT_EQ(shown(1), polish.formattedDataSize(1536).toStdString());
   EXPECT_EQ(shown(0), "projekt.xml");
+  EXPECT_EQ(shown(2), "Dokument XML");
 }
 
 }  // namespace
