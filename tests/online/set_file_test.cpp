@@ -295,7 +295,7 @@ TEST_F(SetOpenerTest, AcceptShowsTheCollectorsCoefficientsAsTheCollectorWindowDo
   EXPECT_EQ(Form1->ui().Label63->text(), "0.015");
 }
 
-// The cost window's total shows every digit of the single-precision set price.
+// The cost window's total reads as an amount, not as every digit of the float holding it.
 TEST_F(SetOpenerTest, AcceptPutsTheSetPriceIntoTheCostWindow) {
   SaveGoldenSet();
   TWinKoszty costs;
@@ -304,7 +304,7 @@ TEST_F(SetOpenerTest, AcceptPutsTheSetPriceIntoTheCostWindow) {
   Select(opener, QString::fromStdString(kSetName + ".xml"));
   opener.ui().BitBtn1->click();
   WinKoszty = nullptr;
-  EXPECT_EQ(costs.ui().ESumaKoszt->text(), "12345.7001953125");
+  EXPECT_EQ(costs.ui().ESumaKoszt->text(), "12345.7");
 }
 
 TEST_F(SetOpenerTest, PreviewShowsTheSetAndChangesNothing) {
