@@ -1,10 +1,10 @@
 #include "economics/koszt.h"
 
 #include <QApplication>
-#include <QScopedValueRollback>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPalette>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QVariant>
 #include <algorithm>
@@ -253,9 +253,9 @@ void TWinKoszty::FormCreate() {
   inflationTicked_ = true;
   Engine.Costs.InflationOn = 1;
   // The collectors' item as its change handler stores it, and the total it then shows.
-  const std::string collectors = General15(Engine.CenaKolektory);
+  const std::string collectors = ShortestText(Engine.CenaKolektory);
   Engine.CenaKolektory = ::ReadFloat(collectors);
-  const std::string total = General15(InstallationTotal(Engine));
+  const std::string total = ShortestText(InstallationTotal(Engine));
   widgetSteps_.Add([this, row, fuels = Form1->FuelCatalogue.Rows, collectors, total] {
     economics::FillFuelCombo(ui().ComboRodzajOgrzewania, fuels);
     ui().ComboRodzajOgrzewania->setCurrentIndex(row);
@@ -280,7 +280,7 @@ void TWinKoszty::ShowCostItems() {
   if (Engine.SetPriceMode != 1) {
     SetItemEditsEnabled(true);
     for (int item = 0; item < 5; ++item) {
-      SetText(items[item].edit, General15(Engine.*items[item].item));
+      SetText(items[item].edit, ShortestText(Engine.*items[item].item));
     }
     ui().StaticText44->hide();
     ui().StaticText45->hide();
@@ -291,15 +291,15 @@ void TWinKoszty::ShowCostItems() {
     ui().StaticText44->show();
     ui().StaticText45->show();
     ui().ECenaZestaw->show();
-    SetText(ui().ECenaZestaw, General15(Engine.CenaZestawu));
-    SetText(ui().ESumaKoszt, General15(SetPriceTotal(Engine)));
+    SetText(ui().ECenaZestaw, ShortestText(Engine.CenaZestawu));
+    SetText(ui().ESumaKoszt, ShortestText(SetPriceTotal(Engine)));
   }
   // The edits that a change handler or "OBLICZ" stores again get texts that read back as the
   // stored floats, so that showing the window never rounds an item.
   SetText(ui().EKosztArmatury, StoredFloatText(Engine.CenaArmatury, 4));
-  SetText(ui().EKosztPlyn, General15(Engine.CenaPlynu));
-  SetText(ui().EKosztMontaz, General15(Engine.CenaMontazu));
-  SetText(ui().EKosztInne, General15(Engine.CenaInne));
+  SetText(ui().EKosztPlyn, ShortestText(Engine.CenaPlynu));
+  SetText(ui().EKosztMontaz, ShortestText(Engine.CenaMontazu));
+  SetText(ui().EKosztInne, ShortestText(Engine.CenaInne));
 }
 
 void TWinKoszty::FollowDesignCosts() {
@@ -406,7 +406,7 @@ void TWinKoszty::CostItemChange(int item) {
   const CostItem cost = CostItems()[item];
   if (cost.edit->text().isEmpty()) return;
   if (!StoreCostItem(cost)) return;
-  SetText(ui().ESumaKoszt, General15(InstallationTotal(Engine)));
+  SetText(ui().ESumaKoszt, ShortestText(InstallationTotal(Engine)));
 }
 
 void TWinKoszty::ShowTotalWithVat() {
@@ -861,7 +861,7 @@ void TWinKoszty::BitBtn1Click() {
   ReadOptionValue(costs.DotacjaTakNie, ui().EKredyt, costs.IleDotacja,
                   "Zaznaczono dotację, lecz nie podano jej wartości ");
 
-  SetText(ui().ESumaKoszt, General15(InstallationTotal(Engine)));
+  SetText(ui().ESumaKoszt, ShortestText(InstallationTotal(Engine)));
   float investment = 0;
   if (ui().RSumaNetto->isChecked()) {
     investment = ReadFloat(ui().ESumaKoszt);

@@ -44,18 +44,12 @@ constexpr int kExactDigits = 800;
 // cannot move a digit up to the 19th unless the dropped part reads "5" followed by zeros.
 constexpr int kShortDigits = 25;
 
-// The value's first `significant` digits in scientific form, correctly rounded.
-Decimal ScientificDecimal(double value, int significant) {
+// The digits and exponent of a magnitude that std::to_chars wrote in scientific form,
+// "d.ddd...e+XX" or "d.ddd...e-XXX".
+Decimal ParseScientific(double value, const char* first, const char* end) {
   Decimal d;
   d.value = value;
   d.negative = std::signbit(value);
-  if (value == 0) return d;
-  char buffer[kExactDigits + 32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                    std::chars_format::scientific, significant - 1);
-  // The text is "d.ddd...e+XX" or "d.ddd...e-XXX".
-  const char* const end = result.ptr;
-  const char* const first = buffer;
   const char* e = std::find(first, end, 'e');
   d.digits.reserve(e - first);
   for (const char* p = first; p != e; ++p)
@@ -67,6 +61,19 @@ Decimal ScientificDecimal(double value, int significant) {
   d.exponent = scientificExponent + 1;
   d.digits.erase(d.digits.find_last_not_of('0') + 1);
   return d;
+}
+
+// The value's first `significant` digits in scientific form, correctly rounded.
+Decimal ScientificDecimal(double value, int significant) {
+  if (value == 0) {
+    Decimal zero;
+    zero.negative = std::signbit(value);
+    return zero;
+  }
+  char buffer[kExactDigits + 32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                    std::chars_format::scientific, significant - 1);
+  return ParseScientific(value, buffer, result.ptr);
 }
 
 Decimal ExactDecimal(double value) {
@@ -205,15 +212,9 @@ bool IsDigit(char c) {
 
 using DecimalSource = Decimal (*)(double);
 
-std::string GeneralFrom(DecimalSource source, double value, int precision, int digits) {
-  if (!std::isfinite(value)) return NonFiniteText(value);
-  precision = ClampPrecision(precision);
-  if (digits < 0 || digits > 4) digits = 0;
-
-  Decimal d = source(value);
+// Lays out digits that need no more rounding by the rules of G(P, D).
+std::string GeneralLayout(const Decimal& d, int precision, int digits) {
   if (d.IsZero()) return "0";
-  RoundToDigits(d, precision);
-
   std::string text = d.negative ? "-" : "";
   const int x = d.exponent;
   if (x > precision || x < -3) {
@@ -240,6 +241,16 @@ std::string GeneralFrom(DecimalSource source, double value, int precision, int d
     }
   }
   return text;
+}
+
+std::string GeneralFrom(DecimalSource source, double value, int precision, int digits) {
+  if (!std::isfinite(value)) return NonFiniteText(value);
+  precision = ClampPrecision(precision);
+  if (digits < 0 || digits > 4) digits = 0;
+
+  Decimal d = source(value);
+  RoundToDigits(d, precision);
+  return GeneralLayout(d, precision, digits);
 }
 
 std::string FixedFrom(DecimalSource source, double value, int precision, int digits) {
@@ -433,4 +444,15 @@ std::string StoredFloatText(float value, int precision) {
     }
   }
   return GeneralText(value, precision, 2);
+}
+
+std::string ShortestText(float value) {
+  if (!std::isfinite(value)) return NonFiniteText(value);
+  if (value == 0) return "0";
+  // std::to_chars of a float without a precision writes the fewest digits that read back as
+  // the same float, and the nearest such decimal to it.
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                    std::chars_format::scientific);
+  return GeneralLayout(ParseScientific(value, buffer, result.ptr), 15, 0);
 }

@@ -51,6 +51,11 @@ inline std::string General4(double value) {
 // showing the window never rounds a stored value (1234.56 stays "1234.56", not "1235").
 std::string StoredFloatText(float value, int precision);
 
+// The fewest significant digits that read back as the same float, laid out as general 15: what
+// a typed amount reads as when it is shown again (6123.45, not the 6123.4501953125 that general
+// 15 makes of the float that holds it).
+std::string ShortestText(float value);
+
 // Strict readers: an optional sign, digits, "." and an optional exponent (floats), nothing else;
 // no blanks, no ",", no "nan" or "inf". Throw NumberConversionError with the exact messages
 // "'%s' is not a valid floating point value" / "'%s' is not a valid integer value".

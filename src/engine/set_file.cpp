@@ -62,7 +62,9 @@ void ApplyTank(const CZasobnik& tank, float& diameter, float& height, float& ins
 }  // namespace
 
 std::string PriceText(float price) {
-  std::string text = GeneralText(price, 6, 2);
+  // Six digits at least, and as many more as the price needs to read back as the price the
+  // set's author typed (12345.67, not 12345.7).
+  std::string text = StoredFloatText(price, 6);
   // The set format signs a positive exponent too ("1.23457E+06").
   const size_t exponent = text.find('E');
   if (exponent != std::string::npos && text.compare(exponent + 1, 1, "-") != 0)

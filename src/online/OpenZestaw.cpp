@@ -190,7 +190,7 @@ void TWinOpenZestaw::BitBtn1Click() {
   if (path.isEmpty()) return;
   // A set that was not read leaves the total and the picture as the design has them.
   if (!LoadSetIntoDesign(path)) return;
-  if (WinKoszty) WinKoszty->ui().ESumaKoszt->setText(Text(General15(Engine.CenaZestawu)));
+  if (WinKoszty) WinKoszty->ui().ESumaKoszt->setText(Text(ShortestText(Engine.CenaZestawu)));
 }
 
 void TWinOpenZestaw::BitBtn4Click() {

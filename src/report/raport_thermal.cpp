@@ -45,11 +45,7 @@ std::string ReportPlain(float value) {
 }
 
 std::string ReportExact(float value) {
-  for (int digits = 1; digits < 9; ++digits) {
-    const std::string text = GeneralText(value, digits, 0);
-    if (ReadsAsFloat(text) && ReadFloat(text) == value) return text;
-  }
-  return GeneralText(value, 9, 0);
+  return ShortestText(value);
 }
 
 void OpenChapterPage(CRaport& report, const std::string& title) {

@@ -194,8 +194,7 @@ TEST_F(KosztyTest, ShowingBringsItemsOptionsAndEligibleCostFromTheEngine) {
   EXPECT_EQ(ui().EKosztArmatury->text(), "1234.56");  // in full: its handler stores it again
   EXPECT_EQ(Engine.CenaArmatury, 1234.56f);
   EXPECT_EQ(ui().EKosztPlyn->text(), "50");
-  const float total = 1000.0f + 200.0f + 1234.56f + 50.0f;
-  EXPECT_EQ(ui().ESumaKoszt->text().toStdString(), General15(total));
+  EXPECT_EQ(ui().ESumaKoszt->text().toStdString(), "2484.56");
   EXPECT_TRUE(ui().StaticText44->isHidden());
   EXPECT_TRUE(ui().ECenaZestaw->isHidden());
 
@@ -250,6 +249,43 @@ TEST_F(KosztyTest, SetPriceModeShowsOneSetPriceTotalEverywhere) {
   ui().BitBtn1->click();  // the command counts the same total
   EXPECT_EQ(ui().ESumaKoszt->text(), "5975");
   EXPECT_EQ(ui().Edit9->text(), "5975.00");
+}
+
+// The items, the set price and the totals read as amounts, as they were typed, not as the long
+// texts of the floats that hold them (6123.4501953125).
+TEST_F(KosztyTest, ShowingWritesAmountsAsTheyWereTyped) {
+  TWinKoszty& window = Koszty();
+  auto& ui = window.ui;
+  const struct {
+    QLineEdit* edit;
+    float CVindargast2::*item;
+    const char* typed;
+  } items[] = {
+      {ui().EKosztKolektora, &CVindargast2::CenaKolektory, "5000"},
+      {ui().EKosztZasobnika, &CVindargast2::CenaZasobnik, "6123.45"},
+      {ui().EKosztSterownika, &CVindargast2::CenaSterownik, "850.5"},
+      {ui().EKosztNaczynia, &CVindargast2::CenaNaczynie, "99.1"},
+      {ui().EKosztPompy, &CVindargast2::CenaPompa, "555.55"},
+      {ui().EKosztArmatury, &CVindargast2::CenaArmatury, "300.25"},
+      {ui().EKosztPlyn, &CVindargast2::CenaPlynu, "120.7"},
+      {ui().EKosztMontaz, &CVindargast2::CenaMontazu, "1234.56"},
+      {ui().EKosztInne, &CVindargast2::CenaInne, "348.9"},
+  };
+  for (const auto& item : items) Engine.*item.item = ReadFloat(item.typed);
+  window.show();
+  for (const auto& item : items) EXPECT_EQ(item.edit->text(), item.typed);
+  EXPECT_EQ(ui().ESumaKoszt->text(), "14633.01");
+  window.hide();
+
+  Engine.SetPriceMode = 1;
+  Engine.CenaZestawu = 12345.67f;
+  Engine.CenaArmatury = 2005.03f;
+  Engine.CenaPlynu = Engine.CenaMontazu = Engine.CenaInne = 0;
+  window.show();
+  EXPECT_EQ(ui().ECenaZestaw->text(), "12345.67");
+  EXPECT_EQ(ui().EKosztArmatury->text(), "2005.03");
+  EXPECT_EQ(ui().ESumaKoszt->text(), "14350.7");
+  window.hide();
 }
 
 TEST_F(KosztyTest, OptionBoxesEnableTheirEditsAndKeepTheirFlags) {

@@ -596,6 +596,62 @@ TEST(NumTextRoundTrip, StoredFloatTextKeepsTheFloatAndPrefersTheShortForm) {
   }
 }
 
+// Significant digits of a text: its mantissa without sign, point and outer zeros.
+int SignificantDigits(const std::string& text) {
+  std::string digits;
+  for (char c : text.substr(0, text.find('E')))
+    if (c >= '0' && c <= '9') digits.push_back(c);
+  const auto first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return 0;
+  return static_cast<int>(digits.find_last_not_of('0') - first + 1);
+}
+
+// An amount typed into an edit reads the same when it is shown again.
+TEST(NumTextRoundTrip, ShortestTextIsTheTypedAmount) {
+  const std::pair<float, const char*> cases[] = {
+      {6123.45f, "6123.45"},
+      {1234.56f, "1234.56"},
+      {14633.01f, "14633.01"},
+      {14350.7f, "14350.7"},
+      {12345.67f, "12345.67"},
+      {0.1f, "0.1"},
+      {0.0001f, "0.0001"},
+      {1e-5f, "1E-5"},
+      {-30.0f, "-30"},
+      {4990.0f, "4990"},
+      {1234567.0f, "1234567"},
+      {16777216.0f, "16777216"},
+      {1e10f, "10000000000"},
+      {1e14f, "100000000000000"},
+      {1e15f, "1E15"},
+      {std::numeric_limits<float>::max(), "3.4028235E38"},
+      {std::numeric_limits<float>::denorm_min(), "1E-45"},
+      {0.0f, "0"},
+      {-0.0f, "0"},
+      {std::numeric_limits<float>::infinity(), "INF"},
+      {std::numeric_limits<float>::quiet_NaN(), "NAN"},
+  };
+  for (const auto& [value, expected] : cases) {
+    SCOPED_TRACE(expected);
+    EXPECT_EQ(ShortestText(value), expected);
+  }
+  // Over the whole range: the same float back, and one digit fewer would not give it.
+  for (uint64_t bits = 1; bits < 0xFF000000u; bits += 104729) {
+    float f;
+    const uint32_t b = static_cast<uint32_t>(bits);
+    std::memcpy(&f, &b, sizeof f);
+    if (!std::isfinite(f)) continue;
+    const std::string text = ShortestText(f);
+    ASSERT_TRUE(SameFloat(ReadFloat(text), f)) << "bits " << b << " text " << text;
+    const int digits = SignificantDigits(text);
+    if (digits > 2) {
+      const std::string shorter = GeneralText(f, digits - 1, 0);
+      ASSERT_FALSE(ReadsAsFloat(shorter) && SameFloat(ReadFloat(shorter), f))
+          << "bits " << b << " text " << text;
+    }
+  }
+}
+
 // The second run of this executable is only worth something when the Polish locale really
 // took effect in the C library.
 TEST(NumTextLocale, PolishRunUsesCommaAsDecimalPoint) {

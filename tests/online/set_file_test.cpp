@@ -7,12 +7,15 @@
 #include <QImage>
 #include <QPushButton>
 #include <QTest>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "catalogue_set.h"
 #include "economics/koszt.h"
+#include "engine/numtext.h"
 #include "file_size_limit.h"
 #include "online/OpenZestaw.h"
 #include "online/zestawy.h"
@@ -67,7 +70,7 @@ std::string Golden(const std::string& name) {
   return ReadFileBytes(std::string(VINDARGAST_FIXTURES) + "/sets/" + name);
 }
 
-// The file is the golden one: CR LF line breaks and the price's exponent signed.
+// The file is the golden one: CR LF line breaks, and the price as it was typed.
 TEST_F(SetFileTest, SavedSetIsTheGoldenFile) {
   TWinZestawy window;
   FillSet(window);
@@ -75,7 +78,7 @@ TEST_F(SetFileTest, SavedSetIsTheGoldenFile) {
   Save(window);
   const std::string bytes = ReadFileBytes(SetPath());
   EXPECT_EQ(bytes, Golden("one_tank_set.xml"));
-  EXPECT_NE(bytes.find("<field name=\"Cena_zestawu\">1.23457E+06</field>\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("<field name=\"Cena_zestawu\">1234567</field>\r\n"), std::string::npos);
   for (size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 1))
     ASSERT_TRUE(at > 0 && bytes[at - 1] == '\r') << "a bare LF at byte " << at;
   // Polish letters are single ISO-8859-2 bytes ("Ł" 0xA3, "ó" 0xF3, "ź" 0xBC).
@@ -108,13 +111,30 @@ TEST_F(SetFileTest, TwoTankSetNumbersTheTanksInListOrder) {
   EXPECT_EQ(document.DocumentElement().Child(5).Child(2).Text(), "ZS-200");
 }
 
-TEST(SetPriceText, GeneralFormatWithSixDigits) {
+// Six significant digits, and more where the price needs them to read back as typed; a price
+// that six digits hold is written as before, its exponent signed.
+TEST(SetPriceText, GeneralFormatWithTheDigitsThePriceNeeds) {
   const struct {
     float price;
     const char* text;
-  } cases[] = {{12345.67f, "12345.7"}, {4990, "4990"},       {1234567, "1.23457E+06"},
-               {0.5f, "0.5"},          {1.5e-5f, "1.5E-05"}, {1e10f, "1E+10"}};
+  } cases[] = {
+      {12345.67f, "12345.67"},
+      {4990, "4990"},
+      {1234567, "1234567"},
+      {123456.7f, "123456.7"},
+      {123456.78f, "123456.78"},
+      {1234570, "1.23457E+06"},
+      {0.5f, "0.5"},
+      {1.5e-5f, "1.5E-05"},
+      {1e10f, "1E+10"},
+  };
   for (const auto& c : cases) EXPECT_EQ(setfile::PriceText(c.price), c.text) << c.price;
+  for (uint64_t bits = 1; bits < 0x7F800000u; bits += 104729) {
+    float price;
+    const uint32_t b = static_cast<uint32_t>(bits);
+    std::memcpy(&price, &b, sizeof price);
+    ASSERT_EQ(ReadFloat(setfile::PriceText(price)), price) << "bits " << b;
+  }
 }
 
 TEST_F(SetFileTest, SaveChecksStopBeforeWriting) {
@@ -249,7 +269,7 @@ TEST_F(SetOpenerTest, AcceptLoadsTheSetsDevicesAndPrice) {
   EXPECT_EQ(Engine.SelectedInsulation->Model, "Moja izolacja");
   EXPECT_EQ(Engine.SelectedStructure->Model, "KW-Dach");
   EXPECT_FLOAT_EQ(Engine.CollectorEta0, 78);
-  EXPECT_FLOAT_EQ(Engine.CenaZestawu, 12345.7f);  // as the file holds it
+  EXPECT_EQ(Engine.CenaZestawu, 12345.67f);  // as its author typed it
   EXPECT_EQ(Engine.SetPriceMode, 1);
   EXPECT_EQ(Engine.LiczbaKolektorow, 3);
   EXPECT_EQ(Engine.LiczbaZasobnikow, 1);
@@ -263,7 +283,7 @@ TEST_F(SetOpenerTest, AcceptLoadsTheSetsDevicesAndPrice) {
   EXPECT_FLOAT_EQ(Engine.CenaArmatury, 300);
   EXPECT_EQ(Engine.SelectedTank2->Model, "Drugi");
   EXPECT_FLOAT_EQ(Engine.Tank2Volume, 150);
-  EXPECT_FLOAT_EQ(Engine.ComputeTotalCost(), 12345.7f);
+  EXPECT_EQ(Engine.ComputeTotalCost(), 12345.67f);
 
   EXPECT_EQ(opener.ui().StaticText9->text(), QString::fromStdString(kSetName));
   EXPECT_EQ(opener.ui().StaticText10->text(), "Kalorynka");
@@ -295,7 +315,7 @@ TEST_F(SetOpenerTest, AcceptShowsTheCollectorsCoefficientsAsTheCollectorWindowDo
   EXPECT_EQ(Form1->ui().Label63->text(), "0.015");
 }
 
-// The cost window's total shows every digit of the single-precision set price.
+// The cost window's total reads as the set's author typed the price.
 TEST_F(SetOpenerTest, AcceptPutsTheSetPriceIntoTheCostWindow) {
   SaveGoldenSet();
   TWinKoszty costs;
@@ -304,7 +324,7 @@ TEST_F(SetOpenerTest, AcceptPutsTheSetPriceIntoTheCostWindow) {
   Select(opener, QString::fromStdString(kSetName + ".xml"));
   opener.ui().BitBtn1->click();
   WinKoszty = nullptr;
-  EXPECT_EQ(costs.ui().ESumaKoszt->text(), "12345.7001953125");
+  EXPECT_EQ(costs.ui().ESumaKoszt->text(), "12345.67");
 }
 
 TEST_F(SetOpenerTest, PreviewShowsTheSetAndChangesNothing) {
@@ -312,7 +332,7 @@ TEST_F(SetOpenerTest, PreviewShowsTheSetAndChangesNothing) {
   TWinOpenZestaw opener;
   Select(opener, QString::fromStdString(kSetName + ".xml"));
   opener.ui().BitBtn2->click();
-  EXPECT_EQ(opener.ui().StaticText17->text(), QString::fromUtf8("12345.7 zł"));
+  EXPECT_EQ(opener.ui().StaticText17->text(), QString::fromUtf8("12345.67 zł"));
   EXPECT_EQ(opener.ui().Opis->toPlainText(),
             QString::fromUtf8("Dla domu jednorodzinnego\nz żółtą ścianą"));
   EXPECT_EQ(opener.ui().ListBox2->count(), 7);
@@ -339,7 +359,7 @@ TEST_F(SetOpenerTest, DamagedSetChangesNothingAndIsReported) {
     std::string bytes;
   } cases[] = {
       {"cut short", good.substr(0, good.size() / 2)},
-      {"price with a comma", replaced(">12345.7<", ">12345,7<")},
+      {"price with a comma", replaced(">12345.67<", ">12345,67<")},
       {"collector count no integer", replaced(">3<", ">trzy<")},
       {"information short of a field", replaced("<field name=\"Liczba_zasobnikow\">1</field>", "")},
       {"last device short of a field",
@@ -414,7 +434,7 @@ TEST_F(SetOpenerTest, AnOlderLfSetFileStillReads) {
   EXPECT_EQ(Engine.SelectedStructure->Model, "KW-Dach");
   EXPECT_FLOAT_EQ(Engine.IndoorInsulationThickness, 20);
 
-  // The golden file of today reads the same: its CR LF inside the description is a line break.
+  // The golden file of today reads too: its CR LF inside the description is a line break.
   dir_.Write("Zestawy/nowy.xml", Golden("one_tank_set.xml"));
   Select(opener, "nowy.xml");
   opener.ui().BitBtn2->click();
@@ -422,7 +442,7 @@ TEST_F(SetOpenerTest, AnOlderLfSetFileStillReads) {
             QString::fromUtf8("Dla domu jednorodzinnego\nz żółtą ścianą"));
   Engine.CenaZestawu = 0;
   opener.ui().BitBtn1->click();
-  EXPECT_FLOAT_EQ(Engine.CenaZestawu, 1234570);
+  EXPECT_EQ(Engine.CenaZestawu, 1234567);
 }
 
 TEST_F(SetOpenerTest, LinksOpenTheSetsAddressesButNotBrak) {

@@ -171,13 +171,13 @@ TEST_F(ProjectTest, TypedCostItemsSurviveSaveAndEveryReadBitForBit) {
         float CVindargast2::*item;
       } items[] = {
           {k.EKosztKolektora, "7777.5", 7777.5f, &CVindargast2::CenaKolektory},
-          {k.EKosztZasobnika, "1999", 1999, &CVindargast2::CenaZasobnik},
+          {k.EKosztZasobnika, "6123.45", 6123.45f, &CVindargast2::CenaZasobnik},
           {k.EKosztSterownika, "555.25", 555.25f, &CVindargast2::CenaSterownik},
           {k.EKosztNaczynia, "99.1", 99.1f, &CVindargast2::CenaNaczynie},
           {k.EKosztPompy, "333", 333, &CVindargast2::CenaPompa},
           {k.EKosztArmatury, "444.75", 444.75f, &CVindargast2::CenaArmatury},
           {k.EKosztPlyn, "120.5", 120.5f, &CVindargast2::CenaPlynu},
-          {k.EKosztMontaz, "1600.3", 1600.3f, &CVindargast2::CenaMontazu},
+          {k.EKosztMontaz, "1234.56", 1234.56f, &CVindargast2::CenaMontazu},
           {k.EKosztInne, "777", 777, &CVindargast2::CenaInne},
       };
       WinKoszty->show();
@@ -197,11 +197,16 @@ TEST_F(ProjectTest, TypedCostItemsSurviveSaveAndEveryReadBitForBit) {
       (Engine.CWUCO == 1 ? Form1->ui().Button2 : Form1->ui().Button4)->click();
       Form1->ui().ELiczbaKolektorow->selectAll();
       QTest::keyClicks(Form1->ui().ELiczbaKolektorow, "9");
-      ASSERT_NE(Engine.CenaZasobnik, 1999.0f);
+      ASSERT_NE(Engine.CenaZasobnik, 6123.45f);
       ASSERT_NE(Engine.CenaKolektory, 7777.5f);
       read.read();
       EXPECT_EQ(Compute(), before);
       for (const auto& item : items) EXPECT_EQ(Engine.*item.item, item.value) << item.text;
+      // The window shows the items read as they were typed.
+      for (const auto& item : items) item.edit->clear();
+      WinKoszty->show();
+      for (const auto& item : items) EXPECT_EQ(item.edit->text(), item.text);
+      WinKoszty->hide();
     }
   }
 }

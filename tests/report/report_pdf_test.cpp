@@ -508,6 +508,32 @@ TEST_F(ReportFromWindowsTest, PaybackChapterPrintsTheSumsOfTheDesignAsItIsNow) {
   EXPECT_EQ(windows->koszty->ui().ESumaBrutto->text(), "18300.00");
 }
 
+// A set's net sum is printed as an amount, and stands clear of its unit and of the VAT beside it.
+TEST_F(ReportFromWindowsTest, PaybackChapterPrintsASetsSumAsAnAmountInItsPlace) {
+  Engine = ComputedDesign({false, false, 1});
+  ChoosePaybackOnly();
+  SetCostItems(0, 0);
+  Engine.SetPriceMode = 1;
+  Engine.CenaZestawu = 12345.67f;
+  Engine.CenaArmatury = 2005.03f;
+  const std::string file = Save("zestaw.pdf");
+
+  std::vector<PdfWord> line;
+  double y = -1;
+  for (const PdfWord& word : PageWords(file, 1)) {
+    if (y < 0 && word.text == "netto") y = word.yMin;
+    if (y >= 0 && std::abs(word.yMin - y) < 1) line.push_back(word);
+  }
+  std::sort(line.begin(), line.end(),
+            [](const PdfWord& a, const PdfWord& b) { return a.xMin < b.xMin; });
+  QStringList texts;
+  for (const PdfWord& word : line) texts << word.text;
+  ASSERT_GE(line.size(), 4u) << texts.join(' ').toStdString();
+  EXPECT_EQ(texts.mid(0, 4).join(' '), QString::fromUtf8("netto 14350.7 zł vat"));
+  for (size_t i = 1; i < line.size(); ++i)
+    EXPECT_LT(line[i - 1].xMax, line[i].xMin) << texts.join(' ').toStdString();
+}
+
 TEST_F(ReportFromWindowsTest, PaybackChapterCopiesTheCostAndEcologyWindows) {
   Engine = ComputedDesign({false, false, 1});
   ChoosePaybackOnly();
