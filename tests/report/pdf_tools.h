@@ -61,27 +61,6 @@ inline QString PageLayoutText(const std::string& path, int page) {
                                "-enc", "UTF-8", QString::fromStdString(path), "-"});
 }
 
-struct PdfWord {
-  QString text;
-  double xMin, yMin, xMax, yMax;  // points, y from the top of the page
-};
-
-// The words of one page (1-based) with their boxes, as pdftotext places them.
-inline std::vector<PdfWord> PageWords(const std::string& path, int page) {
-  const QString out =
-      RunTool("pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page),
-                            "-enc", "UTF-8", QString::fromStdString(path), "-"});
-  static const QRegularExpression re(
-      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-  std::vector<PdfWord> words;
-  for (auto it = re.globalMatch(out); it.hasNext();) {
-    const QRegularExpressionMatch m = it.next();
-    words.push_back({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
-                     m.captured(3).toDouble(), m.captured(4).toDouble()});
-  }
-  return words;
-}
-
 inline std::set<QString> FontNames(const std::string& path) {
   const QString out = RunTool("pdffonts", {QString::fromStdString(path)});
   std::set<QString> names;
