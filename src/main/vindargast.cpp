@@ -186,7 +186,7 @@ void TForm1::ShowDesignDefaults() {
       {ui().PowDomu, Engine.PowierzchniaBudynku},
       {ui().EnergiaDom, Engine.ZapotrzebowanieEnergi},
   };
-  for (const Bound& bound : edits) bound.edit->setText(Text(General15(bound.value)));
+  for (const Bound& bound : edits) bound.edit->setText(Text(ShortestText(bound.value)));
   ui().ELiczbaOsob->setText(Text(std::to_string(Engine.LiczbaOsob)));
 }
 

@@ -99,7 +99,7 @@ void ShowValue(QComboBox* combo, const std::function<bool(const std::string&)>& 
 void ShowFloat(QComboBox* combo, float value) {
   ShowValue(
       combo, [value](const std::string& item) { return ReadFloat(item) == value; },
-      Q(General15(value)));
+      Q(ShortestText(value)));
 }
 
 void ShowInt(QComboBox* combo, int32_t value) {
@@ -194,17 +194,17 @@ void RefreshInputsFromEngine(TForm1& form) {
   // Every value is taken when its control is set: the handlers of the controls set before may
   // have changed the engine (the collector count sets the collectors' price, unticking the
   // circulation clears its values).
-  Type(ui().ETempCWU, Q(General15(e.TemperaturaCieplejWody)));
+  Type(ui().ETempCWU, Q(ShortestText(e.TemperaturaCieplejWody)));
   Type(ui().ELiczbaOsob, IntText(e.LiczbaOsob));
-  Type(ui().EDCWU, Q(General15(e.DCWU)));
-  Type(ui().ETempZasobnika, Q(General15(e.TemperaturaWodyWZasobniku)));
-  Type(ui().ETempOtoczZasobnika, Q(General15(e.TemperaturaOtoczeniaZasobnika)));
-  Type(ui().EBeta, Q(General15(e.KatBeta)));
-  Type(ui().EGamma, Q(General15(e.KatGamma)));
-  Type(ui().EDlugoscPrzewZew, Q(General15(e.DlugoscPrzewodowNaZewnatrz)));
-  Type(ui().EDlugoscPrzewWew, Q(General15(e.DlugoscPrzewodowWewnatrz)));
-  Type(ui().EHStatyczna, Q(General15(e.WysokoscStatyczna)));
-  Type(ui().ETempZimnaWoda, Q(General15(e.TemperaturaWodySieci)));
+  Type(ui().EDCWU, Q(ShortestText(e.DCWU)));
+  Type(ui().ETempZasobnika, Q(ShortestText(e.TemperaturaWodyWZasobniku)));
+  Type(ui().ETempOtoczZasobnika, Q(ShortestText(e.TemperaturaOtoczeniaZasobnika)));
+  Type(ui().EBeta, Q(ShortestText(e.KatBeta)));
+  Type(ui().EGamma, Q(ShortestText(e.KatGamma)));
+  Type(ui().EDlugoscPrzewZew, Q(ShortestText(e.DlugoscPrzewodowNaZewnatrz)));
+  Type(ui().EDlugoscPrzewWew, Q(ShortestText(e.DlugoscPrzewodowWewnatrz)));
+  Type(ui().EHStatyczna, Q(ShortestText(e.WysokoscStatyczna)));
+  Type(ui().ETempZimnaWoda, Q(ShortestText(e.TemperaturaWodySieci)));
   {
     // The count's change handler prices the collectors a user counts anew; the design read holds
     // the cost item the user saved.
@@ -215,8 +215,8 @@ void RefreshInputsFromEngine(TForm1& form) {
 
   ui().CheckIzolacja->setChecked(e.Izolacja == 1);
   ui().CheckCyrkulacja->setChecked(e.Cyrkulacja == 1);
-  Type(ui().ECzasPompyCyrk, Q(General15(e.CzasPracyPompyCyrkulacyjnej)));
-  Type(ui().EDlugoscPompyCyrk, Q(General15(e.DlugoscPrzewodowCyrkulacyjnych)));
+  Type(ui().ECzasPompyCyrk, Q(ShortestText(e.CzasPracyPompyCyrkulacyjnej)));
+  Type(ui().EDlugoscPompyCyrk, Q(ShortestText(e.DlugoscPrzewodowCyrkulacyjnych)));
 
   ShowInt(ui().ComboSrednicaPrzewodu, e.SrednicaPrzewodu);
   ShowFloat(ui().ComboWspKrotnosci, e.WspolczynnikKrotnosci);
@@ -236,10 +236,10 @@ void RefreshInputsFromEngine(TForm1& form) {
   form.ShowScheme(e.CWUCO, e.LiczbaZasobnikow);
 
   if (e.CWUCO == 1) {
-    Type(ui().PowDomu, Q(General15(e.PowierzchniaBudynku)));
-    Type(ui().EnergiaDom, Q(General15(e.ZapotrzebowanieEnergi)));
-    Type(ui().Edit7, Q(General15(e.TemperaturaZasilania)));
-    Type(ui().Edit8, Q(General15(e.TemperaturaPowrotu)));
+    Type(ui().PowDomu, Q(ShortestText(e.PowierzchniaBudynku)));
+    Type(ui().EnergiaDom, Q(ShortestText(e.ZapotrzebowanieEnergi)));
+    Type(ui().Edit7, Q(ShortestText(e.TemperaturaZasilania)));
+    Type(ui().Edit8, Q(ShortestText(e.TemperaturaPowrotu)));
   }
 
   ui().Label61->setText(Q(e.SelectedCollector->Model));

@@ -70,7 +70,10 @@ TEST_F(ProjectCommandsTest, OpenReadsTheWholeDesignAndRefreshesTheMainWindow) {
   EXPECT_FALSE(Form1->ui().CheckBasen->isChecked());
   EXPECT_EQ(Status(), QString::fromUtf8("Plik hot_water.xml został pomyślnie wczytany"));
   EXPECT_EQ(Form1->ui().EGamma->text(), "-30");
-  EXPECT_EQ(Form1->ui().EDlugoscPrzewZew->text(), "2.29999995231628");
+  // The file's 2.29999995231628 is the float the user typed as 2.3: it shows as typed and its
+  // text reads back as the same float.
+  EXPECT_EQ(Form1->ui().EDlugoscPrzewZew->text(), "2.3");
+  EXPECT_EQ(Engine.DlugoscPrzewodowNaZewnatrz, 2.3f);
   EXPECT_EQ(Form1->ui().ELiczbaOsob->text(), "4");
   EXPECT_TRUE(Form1->ui().CheckIzolacja->isChecked());
   EXPECT_EQ(Form1->ui().Label61->text(), QString::fromUtf8("SŻ-2000 płaski"));
@@ -261,7 +264,7 @@ TEST_F(ProjectCommandsTest, RefreshShowsListValuesAsTheDesignHoldsThem) {
   const Case cases[] = {
       {1.0f, 12, 4, 8, 0, 0, 0, 4, "1.0", "12", "05", "09"},
       {3.0f, 35, 7, 4, 8, 6, 3, 0, "3.0", "35", "08", "05"},
-      {1.3f, 16, 8, 9, -1, -1, -1, -1, "1.29999995231628", "16", "09", "10"},
+      {1.3f, 16, 8, 9, -1, -1, -1, -1, "1.3", "16", "09", "10"},
       {2.75f, 30, 0, 11, 7, 5, -1, -1, "2.75", "30", "01", "12"},
   };
   Engine.Basen = 1;
