@@ -1,10 +1,10 @@
 #include "economics/koszt.h"
 
 #include <QApplication>
-#include <QScopedValueRollback>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPalette>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QVariant>
 #include <algorithm>
@@ -312,6 +312,10 @@ void TWinKoszty::FittingsChanged() {
   if (!ui.Built()) return;
   FollowDesignCosts();
   if (resultsShown_) ShowNoResults();
+}
+
+void TWinKoszty::PumpCostChanged() {
+  if (resultsShown_ && Engine.Costs.KosztPompyTakNie == 1) ShowNoResults();
 }
 
 void TWinKoszty::FormShow() {

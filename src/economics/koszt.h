@@ -75,6 +75,9 @@ class TWinKoszty : public QDialog {
   // drop: the sums follow the item, and the results of the last "OBLICZ", computed with the ones
   // before, read "b/d" until the next.
   void FittingsChanged();
+  // The pump's electricity cost followed another pressure drop: results of the last "OBLICZ" that
+  // counted the one before read "b/d" until the next.
+  void PumpCostChanged();
 
   // The cost window's inputs a project file gives, set as the user would; a window whose widgets
   // wait gets them when they are built (the inflation flag is stored at once).
