@@ -719,6 +719,7 @@ bool TWinKoszty::ComputeLoanSubsidy(bool askedByUser) {
   }
 
   const LoanResult loan = ComputeSubsidisedLoan(terms);
+  const float countedSubsidy = NetSubsidy;
   CollectorAreaTotal = terms.CollectorArea;
   EligibleCost = loan.EligibleCost;
   SubsidyPercent = terms.SubsidyPercent;
@@ -743,8 +744,8 @@ bool TWinKoszty::ComputeLoanSubsidy(bool askedByUser) {
   SetText(ui().DotacjaNetto, FixedText(NetSubsidy, 7, 2));
   subsidyComputed_ = true;
   subsidyOutdated_ = false;
-  // The subsidy is an input of the cost calculation: its results were computed without this one.
-  if (resultsShown_) ShowNoResults();
+  // The net subsidy is an input of the cost calculation: its results go when it is another one.
+  if (resultsShown_ && NetSubsidy != countedSubsidy) ShowNoResults();
   return true;
 }
 

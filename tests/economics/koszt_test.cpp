@@ -718,13 +718,22 @@ TEST_F(KosztyTest, TheLoanSubsidyAndItsResultsBelongToTheirGrossTotal) {
   const QString payback = ui().EOkresZwrotu->text();
   ASSERT_NE(payback, "b/d");
 
-  // "Przelicz Dotację" changes an input of the calculation: its results go.
+  // "Przelicz Dotację" giving the same subsidy changes nothing: the results stay.
+  ui().ButtonDotacja->click();
+  EXPECT_TRUE(Engine.Costs.ResultsComputed);
+  EXPECT_EQ(ui().EOkresZwrotu->text(), payback);
+  EXPECT_EQ(Form1->ui().Label52->text(), payback);
+
+  // Another subsidy changes an input of the calculation: its results go.
+  ui().ProcentDotacji->setText("30");
   ui().ButtonDotacja->click();
   EXPECT_FALSE(Engine.Costs.ResultsComputed);
   for (QLineEdit* edit : {ui().EOkresZwrotu, ui().Edit9, ui().Edit3})
     EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
   EXPECT_EQ(Form1->ui().Label52->text(), "b/d");
   EXPECT_EQ(WinWyniki->ui().StaticText71->text(), "b/d");
+  ui().ProcentDotacji->setText("40");
+  ui().ButtonDotacja->click();
   ui().BitBtn1->click();
   EXPECT_EQ(ui().EOkresZwrotu->text(), payback);
   window.hide();
