@@ -16,7 +16,6 @@
 #include "platform/guard.h"
 #include "platform/message_box.h"
 #include "platform/opening.h"
-#include "platform/user_change.h"
 
 using economics::IntText;
 using economics::ReadFloat;
@@ -107,13 +106,26 @@ void TWinArmatura::ConnectHandlers() {
   storeFloat(ui().ECenaZaMetr, &CFittings::CenaZaMetr);
   storeFloat(ui().EDodatkoweStratyCisn, &CFittings::DodatkowaStrataCisnienia);
   // The sum shown is that of the counts and prices of the last "PRZELICZ": one the user changes
-  // leaves no sum until the next, as the hydraulic figures. The cost item keeps the last sum.
+  // leaves no sum until the next. The cost item keeps the last sum.
   std::vector<QLineEdit*> priced = {ui().ECenaZaMetr};
   for (const FittingKind& kind : Kinds()) priced.insert(priced.end(), {kind.count, kind.price});
   for (QLineEdit* edit : priced) {
     platform::Connect(edit, &QLineEdit::textEdited, this,
                       [this] { ui().ESumaCenaArmatura->clear(); });
   }
+  // The hydraulic figures are those of the counts, the additional drop, the connection and the
+  // collectors' unit values of the last "PRZELICZ": one the user changes leaves none until the
+  // next (a price feeds none of them). No result of the main window reads these inputs.
+  const auto clearHydraulics = [] {
+    if (Form1) Form1->ClearHydraulics();
+  };
+  std::vector<QLineEdit*> hydraulic = {ui().EDodatkoweStratyCisn, ui().EKolRown, ui().EKolSzereg,
+                                       ui().EJednostkoweNatezenie, ui().EJednostkoweCisnienie};
+  for (const FittingKind& kind : Kinds()) hydraulic.push_back(kind.count);
+  for (QLineEdit* edit : hydraulic)
+    platform::Connect(edit, &QLineEdit::textEdited, this, clearHydraulics);
+  for (QRadioButton* radio : {ui().RSeries, ui().RPararell, ui().RadioMixed})
+    platform::Connect(radio, &QRadioButton::clicked, this, clearHydraulics);
 
   // A radio's handler runs when it becomes selected, by the user or from code.
   auto onSelected = [this](QRadioButton* radio, void (TWinArmatura::*handler)()) {
@@ -125,6 +137,10 @@ void TWinArmatura::ConnectHandlers() {
   onSelected(ui().RPararell, &TWinArmatura::RPararellClick);
   onSelected(ui().RadioMixed, &TWinArmatura::RadioMixedClick);
 
+  // The main window writes the pipes' length after the showing: the sum is that of the length
+  // on screen.
+  platform::Connect(ui().EDlugoscPrzewodowRurowych, &QLineEdit::textChanged, this,
+                    &TWinArmatura::ShowFittingsSum);
   platform::Connect(ui().EKolRown, &QLineEdit::textChanged, this, &TWinArmatura::EKolRownChange);
   platform::Connect(ui().EKolSzereg, &QLineEdit::textChanged, this,
                     &TWinArmatura::EKolSzeregChange);
@@ -134,11 +150,6 @@ void TWinArmatura::ConnectHandlers() {
                     &TWinArmatura::EJednostkoweCisnienieChange);
   economics::OnExit(ui().EJednostkoweNatezenie, [this] { EJednostkoweNatezenieExit(); });
   economics::OnExit(ui().EJednostkoweCisnienie, [this] { EJednostkoweCisnienieExit(); });
-
-  // Every input here is one of the hydraulics' or the design's: a change takes the figures away.
-  platform::OnUserChange(this, [] {
-    if (Form1) Form1->DesignChanged();
-  });
 
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinArmatura::BitBtn1Click);
   platform::Connect(ui().BitBtn2, &QPushButton::clicked, this, &TWinArmatura::BitBtn2Click);
@@ -203,9 +214,38 @@ void TWinArmatura::FormShow() {
   SetText(ui().EDlugoscPrzewodowRurowych, StoredFloatText(a.DlugoscPrzewodow, 4));
   SetText(ui().EDodatkoweStratyCisn, StoredFloatText(a.DodatkowaStrataCisnienia, 4));
   ShowHydraulics();
+  ShowFittingsSum();
+}
+
+void TWinArmatura::ShowFittingsSum() {
   // Showing changes no cost item: the fittings cost stays the one of the last "PRZELICZ", of the
-  // project file or typed in the cost window, and the sum shows it (not that of a design before).
-  SetText(ui().ESumaCenaArmatura, FixedText(Engine.CenaArmatury, 4, 2));
+  // project file or typed in the cost window. The sum shows it only while it is the sum of the
+  // counts and prices on screen, else none until the next "PRZELICZ".
+  bool onScreen = false;
+  try {
+    CFittings a = Engine.Armatura;
+    ReadPricedInputs(a);
+    onScreen = a.ComputePrice() == Engine.CenaArmatury;
+  } catch (const NumberConversionError&) {
+  } catch (const DesignInputError&) {
+  }
+  SetText(ui().ESumaCenaArmatura, onScreen ? FixedText(Engine.CenaArmatury, 4, 2) : std::string());
+}
+
+void TWinArmatura::ReadPricedInputs(CFittings& a) const {
+  for (const FittingKind& kind : Kinds()) {
+    if (!kind.count->text().isEmpty() && !kind.price->text().isEmpty()) {
+      a.*kind.countField = ReadInt(kind.count);
+      a.*kind.priceField = ReadFloat(kind.price);
+    } else {
+      a.*kind.countField = 0;
+      a.*kind.priceField = 0;
+    }
+  }
+  if (!ui().ECenaZaMetr->text().isEmpty()) a.CenaZaMetr = ReadFloat(ui().ECenaZaMetr);
+  if (!ui().EDlugoscPrzewodowRurowych->text().isEmpty()) {
+    a.DlugoscPrzewodow = ReadFloat(ui().EDlugoscPrzewodowRurowych);
+  }
 }
 
 void TWinArmatura::ShowHydraulics() {
@@ -232,19 +272,7 @@ void TWinArmatura::BitBtn1Click() {
   // that is no number leaves the record, the cost item and the results exactly as they were.
   CFittings a = Engine.Armatura;
   const int32_t n = Engine.LiczbaKolektorow;
-  for (const FittingKind& kind : Kinds()) {
-    if (!kind.count->text().isEmpty() && !kind.price->text().isEmpty()) {
-      a.*kind.countField = ReadInt(kind.count);
-      a.*kind.priceField = ReadFloat(kind.price);
-    } else {
-      a.*kind.countField = 0;
-      a.*kind.priceField = 0;
-    }
-  }
-  if (!ui().ECenaZaMetr->text().isEmpty()) a.CenaZaMetr = ReadFloat(ui().ECenaZaMetr);
-  if (!ui().EDlugoscPrzewodowRurowych->text().isEmpty()) {
-    a.DlugoscPrzewodow = ReadFloat(ui().EDlugoscPrzewodowRurowych);
-  }
+  ReadPricedInputs(a);
   a.DodatkowaStrataCisnienia =
       ui().EDodatkoweStratyCisn->text().isEmpty() ? 0.0f : ReadFloat(ui().EDodatkoweStratyCisn);
   const float localLosses = a.SumLocalLosses();
@@ -307,6 +335,7 @@ void TWinArmatura::BitBtn1Click() {
   SetText(ui().EPojemnoscWodnaRur, pipeText);
   SetText(ui().ECalkowitaPojWodna, totalText);
   if (costInputsChanged && WinKoszty) WinKoszty->FittingsChanged();
+  if (Form1) Form1->FollowHydraulics();
 }
 
 void TWinArmatura::ShowFieldValues() {

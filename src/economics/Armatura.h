@@ -41,6 +41,9 @@ class TWinArmatura : public QDialog {
   // The hydraulic figures the design holds: the record's after a "PRZELICZ" for this design,
   // else none.
   void ShowHydraulics();
+  // The fittings cost item as the sum shown, while it is the sum of the counts, prices and pipes
+  // on screen; else no sum.
+  void ShowFittingsSum();
 
   // The widgets are built before the first showing.
   void setVisible(bool visible) override;
@@ -57,6 +60,9 @@ class TWinArmatura : public QDialog {
     float CFittings::*priceField;
   };
   std::array<FittingKind, 6> Kinds() const;
+  // The counts, prices, price per metre and pipe length on screen into a, as "PRZELICZ" reads
+  // them: a kind without both its count and its price counts none.
+  void ReadPricedInputs(CFittings& a) const;
 
   void ShowFieldValues();
   // The check of a unit value typed or left: stores and shows it, or warns and takes the focus.

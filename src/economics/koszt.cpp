@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <initializer_list>
+#include <limits>
 
 #include "app/windows.h"
 #include "economics/edit_filters.h"
@@ -32,13 +33,8 @@ using economics::SetText;
 
 namespace {
 
-// The text the window itself last wrote into an edit that the user may overwrite.
-const char* const kWrittenByWindow = "writtenByWindow";
 // The VAT rate of the gross sum shown.
 const char* const kRateOfGross = "rateOfGross";
-// The gross total that the eligible cost or the loan amount was typed against; none for a text
-// of a project file, which takes the gross total of its design at the next showing.
-const char* const kTypedAgainstGross = "typedAgainstGross";
 
 const char* const kGrossNote = "* do obliczeń wybrano sumę brutto";
 const char* const kNetNote = "* do obliczeń wybrano sumę netto";
@@ -110,6 +106,16 @@ void TWinKoszty::ShowFileInputs(const project::WindowUpdates& u) {
   const auto setText = [](QLineEdit* edit, const std::optional<std::string>& text) {
     if (text) edit->setText(QString::fromStdString(*text));
   };
+  // The file's eligible cost and loan amount hold against the gross total of the design as it
+  // was opened, not against the one of its first showing.
+  if (u.loan[1] || u.loan[3]) {
+    const double net = Engine.SetPriceMode == 1 ? SetPriceTotal(Engine) : InstallationTotal(Engine);
+    const std::string vat = u.vat ? *u.vat : ShownVat();
+    const double gross = ReadsAsFloat(vat) ? GrossFromNet(net, ::ReadFloat(vat))
+                                           : std::numeric_limits<double>::quiet_NaN();
+    if (u.loan[1]) Engine.Costs.EligibleCostTypedAgainst = gross;
+    if (u.loan[3]) Engine.Costs.LoanAmountTypedAgainst = gross;
+  }
   widgetSteps_.Add([this, u, setText] {
     // As the user would set them, so that their own handlers run on a change; the fuel price
     // before the VAT rate and the sum.
@@ -119,10 +125,7 @@ void TWinKoszty::ShowFileInputs(const project::WindowUpdates& u) {
     setText(ui().Evat, u.vat);
     if (u.netSum) (*u.netSum ? ui().RSumaNetto : ui().RSumaBrutto)->setChecked(true);
     const std::array<QLineEdit*, 9> loan = LoanEdits();
-    for (size_t i = 0; i < loan.size(); ++i) {
-      setText(loan[i], u.loan[i]);
-      if (u.loan[i]) loan[i]->setProperty(kTypedAgainstGross, QVariant());
-    }
+    for (size_t i = 0; i < loan.size(); ++i) setText(loan[i], u.loan[i]);
     if (u.taxScale) ui().ComboStawkiPodatku->setCurrentIndex(*u.taxScale);
   });
 }
@@ -131,6 +134,19 @@ std::array<QLineEdit*, 9> TWinKoszty::LoanEdits() const {
   return {ui().PowKolektorow,      ui().KosztyKwalifikowane,   ui().ProcentDotacji,
           ui().WysokoscKredytu,    ui().OprocentowanieKredytu, ui().ProwizjaKredytu,
           ui().IinneKosztyKredytu, ui().OkresKredytowania,     ui().OczekiwanieDaDotacje};
+}
+
+std::array<TWinKoszty::LoanFigure, 2> TWinKoszty::LoanFigures() const {
+  return {{{ui().KosztyKwalifikowane, &CKoszty::EligibleCostTypedAgainst},
+           {ui().WysokoscKredytu, &CKoszty::LoanAmountTypedAgainst}}};
+}
+
+std::string TWinKoszty::ShownVat() {
+  if (ui.Built()) return ui().Evat->text().toStdString();
+  QDialog pristine;
+  Ui::TWinKoszty form;
+  form.setupUi(&pristine);
+  return form.Evat->text().toStdString();
 }
 
 std::array<TWinKoszty::CostItem, 9> TWinKoszty::CostItems() const {
@@ -195,9 +211,11 @@ void TWinKoszty::ConnectHandlers() {
                     &TWinKoszty::ComboRodzajOgrzewaniaChange);
   platform::Connect(ui().ButtonDotacja, &QPushButton::clicked, this,
                     &TWinKoszty::ButtonDotacjaClick);
-  for (QLineEdit* edit : {ui().KosztyKwalifikowane, ui().WysokoscKredytu}) {
-    platform::Connect(edit, &QLineEdit::textChanged, this, [this, edit] {
-      edit->setProperty(kTypedAgainstGross, ui().ESumaBrutto->text());
+  // An amount the user types holds against the gross total shown.
+  for (const LoanFigure& amount : LoanFigures()) {
+    platform::Connect(amount.edit, &QLineEdit::textEdited, this, [against = amount.against] {
+      Engine.Costs.*against =
+          Engine.Costs.GrossTotal.value_or(std::numeric_limits<double>::quiet_NaN());
     });
   }
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinKoszty::BitBtn1Click);
@@ -314,6 +332,10 @@ void TWinKoszty::FittingsChanged() {
   if (resultsShown_) ShowNoResults();
 }
 
+void TWinKoszty::PumpCostChanged() {
+  if (resultsShown_ && Engine.Costs.KosztPompyTakNie == 1) ShowNoResults();
+}
+
 void TWinKoszty::FormShow() {
   const QScopedValueRollback<bool> showing(showing_, true);
   CKoszty& costs = Engine.Costs;
@@ -361,8 +383,7 @@ void TWinKoszty::FormShow() {
     tickingFromCode_ = false;
   }
 
-  // "OBLICZ" stores the service life again: a text that reads back as the stored float.
-  SetText(ui().ElataEksploatacji, StoredFloatText(costs.IleCzasEksploatacji, 4));
+  ShowStoredAssumptions();
 
   ui().StaticText82->setText(GrowthNote(costs.WzrostCenTakNie == 1));
   ui().StaticText80->setText(DiscountNote(costs.DyskontTakNie == 1));
@@ -375,18 +396,29 @@ void TWinKoszty::FormShow() {
   ShowHeatingTypeOfCalculator();
 }
 
+void TWinKoszty::ShowStoredAssumptions() {
+  const CKoszty& costs = Engine.Costs;
+  if (costs.DyskontTakNie == 1) SetText(ui().Edyskont, StoredFloatText(costs.IleDyskont, 4));
+  // "OBLICZ" stores the service life again: a text that reads back as the stored float.
+  SetText(ui().ElataEksploatacji, StoredFloatText(costs.IleCzasEksploatacji, 4));
+}
+
 void TWinKoszty::SetItemEditsEnabled(bool enabled) {
   for (const CostItem& item : CostItems()) item.edit->setEnabled(enabled);
 }
 
 bool TWinKoszty::StoreCostItem(const CostItem& cost) {
-  const float previous = Engine.*cost.item;
-  Engine.*cost.item = ReadFloat(cost.edit);
   // A sum no float holds would be carried on as infinity into the other sums and the results.
-  const double total = InstallationTotal(Engine);
   const std::string vat = ui().Evat->text().toStdString();
-  const double gross = ReadsAsFloat(vat) ? GrossFromNet(total, ::ReadFloat(vat)) : total;
-  if (FloatHolds(total) && FloatHolds(gross)) return true;
+  const auto grossHolds = [&vat](double total) {
+    return FloatHolds(ReadsAsFloat(vat) ? GrossFromNet(total, ::ReadFloat(vat)) : total);
+  };
+  const float previous = Engine.*cost.item;
+  const bool grossHeld = grossHolds(InstallationTotal(Engine));
+  Engine.*cost.item = ReadFloat(cost.edit);
+  const double total = InstallationTotal(Engine);
+  // A gross total the VAT rate had already made too large is no fault of this item.
+  if (FloatHolds(total) && (grossHolds(total) || !grossHeld)) return true;
   Engine.*cost.item = previous;
   const auto* layout = qobject_cast<const QGridLayout*>(cost.edit->parentWidget()->layout());
   int row = 0, col = 0, rows = 0, cols = 0;
@@ -416,24 +448,32 @@ void TWinKoszty::ShowTotalWithVat() {
   // large for one goes back to the rate of the gross sum shown.
   const QVariant shownRate = ui().Evat->property(kRateOfGross);
   if (!FloatHolds(GrossFromNet(sum, vat))) {
-    Notice(("Suma brutto (suma netto " + ui().ESumaKoszt->text().toStdString() + " zł, VAT " +
-            ui().Evat->text().toStdString() + " %) jest zbyt duża do obliczenia.")
-               .c_str(),
-           "Uwaga");
-    if (shownRate.isValid() && shownRate.toString() != ui().Evat->text()) {
+    const bool revert = shownRate.isValid() && shownRate.toString() != ui().Evat->text();
+    // Told once when the gross total loses its value, not again for each sum written meanwhile.
+    if (revert || Engine.Costs.GrossTotal) GrossTooLargeNotice();
+    if (revert) {
       ui().Evat->setText(shownRate.toString());
     } else {
       ui().ESumaBrutto->setText(QStringLiteral("b/d"));
       ui().ESumaVat->setText(QStringLiteral("b/d"));
+      Engine.Costs.GrossTotal.reset();
     }
     return;
   }
   SetText(ui().ESumaBrutto, FixedText(GrossFromNet(sum, vat), 10, 2));
   SetText(ui().ESumaVat, FixedText(VatAmount(sum, vat), 10, 2));
+  Engine.Costs.GrossTotal = ReadFloat(ui().ESumaBrutto);
   ui().Evat->setProperty(kRateOfGross, ui().Evat->text());
   // A cost item or VAT changed in the open window: the loan's amounts follow the gross total as at
   // a showing, not only at the next one.
   if (isVisible() && !showing_) ShowEligibleCost();
+}
+
+void TWinKoszty::GrossTooLargeNotice() {
+  Notice(("Suma brutto (suma netto " + ui().ESumaKoszt->text().toStdString() + " zł, VAT " +
+          ui().Evat->text().toStdString() + " %) jest zbyt duża do obliczenia.")
+             .c_str(),
+         "Uwaga");
 }
 
 void TWinKoszty::ESumaKosztChange() {
@@ -501,7 +541,9 @@ void TWinKoszty::ERocznyWzrostCenExit() {
 void TWinKoszty::Edit2Change() {
   if (ui().Edit2->text().isEmpty()) return;
   const double percent = ReadFloat(ui().Edit2);
-  const double base = ReadFloat(ui().RSumaNetto->isChecked() ? ui().ESumaKoszt : ui().ESumaBrutto);
+  const bool net = ui().RSumaNetto->isChecked();
+  if (!net && !Engine.Costs.GrossTotal) return;  // a gross total that reads "b/d"
+  const double base = net ? ReadFloat(ui().ESumaKoszt) : *Engine.Costs.GrossTotal;
   SetText(ui().EKredyt, General(0.01 * percent * base, 5));
 }
 
@@ -594,24 +636,25 @@ void TWinKoszty::ShowHeatingTypeOfCalculator() {
 }
 
 void TWinKoszty::ShowEligibleCost() {
-  const QString grossText = ui().ESumaBrutto->text();
-  const float gross = grossText.isEmpty() ? 0.0f : ReadFloat(ui().ESumaBrutto);
-  const QString eligible = economics::Q(
-      FixedText(CappedEligibleCost(gross, Engine.LiczbaKolektorow, Engine.CollectorArea), 8, 2));
-  // An amount the user typed (or the loan calculation capped) stays while the gross total it
-  // was typed against does; one the window wrote itself follows the total.
+  CKoszty& costs = Engine.Costs;
+  // A gross total that reads "b/d" gives no eligible cost: the amounts stay as they are.
+  if (!costs.GrossTotal) return;
+  const double gross = *costs.GrossTotal;
+  const QString eligible = economics::Q(FixedText(
+      CappedEligibleCost(static_cast<float>(gross), Engine.LiczbaKolektorow, Engine.CollectorArea),
+      8, 2));
+  // An amount the user typed (or the loan calculation capped, or a project file brought) stays
+  // while the gross total it was typed against does; one the window wrote itself follows the
+  // total.
   bool replaced = false;
-  for (QLineEdit* edit : {ui().KosztyKwalifikowane, ui().WysokoscKredytu}) {
-    const QVariant written = edit->property(kWrittenByWindow);
-    const QVariant against = edit->property(kTypedAgainstGross);
-    const bool typed =
-        !edit->text().isEmpty() && !(written.isValid() && written.toString() == edit->text());
-    if (!typed || (against.isValid() && against.toString() != grossText)) {
+  for (const LoanFigure& amount : LoanFigures()) {
+    QLineEdit* edit = amount.edit;
+    std::optional<double>& against = costs.*amount.against;
+    if (edit->text().isEmpty() || !CKoszty::HoldsAgainst(against, gross)) {
       replaced = replaced || edit->text() != eligible;
       edit->setText(eligible);
-      edit->setProperty(kWrittenByWindow, eligible);
+      against.reset();
     }
-    edit->setProperty(kTypedAgainstGross, grossText);
   }
   if (replaced && subsidyComputed_) ShowNoSubsidy();
 }
@@ -715,6 +758,7 @@ bool TWinKoszty::ComputeLoanSubsidy(bool askedByUser) {
   }
 
   const LoanResult loan = ComputeSubsidisedLoan(terms);
+  const float countedSubsidy = NetSubsidy;
   CollectorAreaTotal = terms.CollectorArea;
   EligibleCost = loan.EligibleCost;
   SubsidyPercent = terms.SubsidyPercent;
@@ -732,15 +776,21 @@ bool TWinKoszty::ComputeLoanSubsidy(bool askedByUser) {
   SubsidyTax = loan.SubsidyTax;
   NetSubsidy = loan.NetSubsidy;
 
+  const QString uncapped = ui().KosztyKwalifikowane->text();
   SetText(ui().KosztyKwalifikowane, FixedText(EligibleCost, 7, 2));
+  // A capped amount is the user's (its cap's) own: it holds against the gross total shown.
+  if (ui().KosztyKwalifikowane->text() != uncapped) {
+    Engine.Costs.EligibleCostTypedAgainst =
+        Engine.Costs.GrossTotal.value_or(std::numeric_limits<double>::quiet_NaN());
+  }
   SetText(ui().DotacjaBrutto, FixedText(GrossSubsidy, 8, 2));
   SetText(ui().KosztyKredytu, FixedText(loan.LoanCosts, 7, 2));
   SetText(ui().PodatekDotacja, FixedText(SubsidyTax, 7, 2));
   SetText(ui().DotacjaNetto, FixedText(NetSubsidy, 7, 2));
   subsidyComputed_ = true;
   subsidyOutdated_ = false;
-  // The subsidy is an input of the cost calculation: its results were computed without this one.
-  if (resultsShown_) ShowNoResults();
+  // The net subsidy is an input of the cost calculation: its results go when it is another one.
+  if (resultsShown_ && NetSubsidy != countedSubsidy) ShowNoResults();
   return true;
 }
 
@@ -866,7 +916,15 @@ void TWinKoszty::BitBtn1Click() {
   if (ui().RSumaNetto->isChecked()) {
     investment = ReadFloat(ui().ESumaKoszt);
   } else if (ui().RSumaBrutto->isChecked()) {
-    investment = ReadFloat(ui().ESumaBrutto);
+    // A gross total that reads "b/d" is no investment: refused by the inputs that caused it.
+    if (!costs.GrossTotal) {
+      costs = before;
+      GrossTooLargeNotice();
+      ui().Evat->setFocus();
+      ShowNoResults();
+      return;
+    }
+    investment = static_cast<float>(*costs.GrossTotal);
   }
   const float hotWater = Engine.SumValues(Engine.HotWaterSolarEnergy, 12);
 

@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/payback.h"
@@ -75,6 +77,9 @@ class TWinKoszty : public QDialog {
   // drop: the sums follow the item, and the results of the last "OBLICZ", computed with the ones
   // before, read "b/d" until the next.
   void FittingsChanged();
+  // The pump's electricity cost followed another pressure drop: results of the last "OBLICZ" that
+  // counted the one before read "b/d" until the next.
+  void PumpCostChanged();
 
   // The cost window's inputs a project file gives, set as the user would; a window whose widgets
   // wait gets them when they are built (the inflation flag is stored at once).
@@ -82,6 +87,10 @@ class TWinKoszty : public QDialog {
 
   // The loan block's edits as a project file lists them.
   std::array<QLineEdit*, 9> LoanEdits() const;
+
+  // The stored assumptions the report reads from the window, as its showing fills them: the
+  // discount rate while it counts and the service life.
+  void ShowStoredAssumptions();
 
   // The widgets are built before the first showing.
   void setVisible(bool visible) override;
@@ -95,6 +104,17 @@ class TWinKoszty : public QDialog {
     float CVindargast2::*item;
   };
   std::array<CostItem, 9> CostItems() const;
+  // The loan's eligible cost and amount, with the gross total of the cost record each holds
+  // against.
+  struct LoanFigure {
+    QLineEdit* edit;
+    std::optional<double> CKoszty::*against;
+  };
+  std::array<LoanFigure, 2> LoanFigures() const;
+  // The VAT rate shown, or the form's before the window is built.
+  std::string ShownVat();
+  // The gross total is too large for a float: the net total and the VAT rate say why.
+  void GrossTooLargeNotice();
   // Stores the item its edit shows; an item that would make the total too large for a float is
   // refused by its caption and leaves the design as it was.
   bool StoreCostItem(const CostItem& cost);

@@ -119,8 +119,14 @@ void CVindargast2::ComputeMonthlyBalance(int32_t collectors, int32_t scheme, flo
                                             AnnualPoolSolarEnergy + AnnualHeatingSolarEnergy) /
                                            field);
 
-  // The pump and controller run while the sun shines. The price is converted last, so that a
-  // price that is not a number leaves every other result stored and this cost at 0.
+  // The price is converted last, so that a price that is not a number leaves every other result
+  // stored and this cost at 0.
+  ComputePumpElectricityCost(collectors, electricityPrice);
+}
+
+float CVindargast2::ComputePumpElectricityCost(int32_t collectors,
+                                               const std::string& electricityPrice) {
+  // The pump and controller run while the sun shines.
   const double sunshineHours = SumValues(Uslonecznienie, 12);
   const double price = ReadFloat(electricityPrice);
   const double n = collectors;
@@ -128,4 +134,5 @@ void CVindargast2::ComputeMonthlyBalance(int32_t collectors, int32_t scheme, flo
       static_cast<float>(static_cast<double>(InstallationPressureDrop) * 100 * 0.001 * n *
                              CollectorUnitFlow * sunshineHours * 2.778e-07 +
                          (n * 0.05 * 0.05 + 0.05) * sunshineHours * price);
+  return PumpElectricityCost;
 }

@@ -1,8 +1,9 @@
 #include "engine/koszty.h"
 
-#include "engine/vindargast2.h"
-
+#include <cmath>
 #include <initializer_list>
+
+#include "engine/vindargast2.h"
 
 CKoszty::CKoszty(int32_t typOgrzewania, float fuelPrice, float wartoscOpalowa,
                  float sprawnoscProcesu)
@@ -21,12 +22,16 @@ FuelDataFault CheckFuelData(int32_t heatingType, const FuelData& data) {
   return FuelDataFault::None;
 }
 
+bool CKoszty::HoldsAgainst(const std::optional<double>& against, double gross) {
+  return against && std::fabs(*against - gross) < 0.005;
+}
+
 void CKoszty::ClearResults() {
-  for (float* value : {&AnnualCostWithoutSolar, &AnnualCostWithSolar, &HotWaterSaving,
-                       &HeatingSaving, &PaybackYears, &AnnualAmortisation, &LifetimeHotWaterSavings,
-                       &LifetimeHeatingSavings, &AverageHotWaterSavings, &AverageHeatingSavings,
-                       &LifetimeRunningCosts, &AverageRunningCosts, &AverageCostWithoutSolar,
-                       &AverageCostWithSolar})
+  for (float* value :
+       {&AnnualCostWithoutSolar, &AnnualCostWithSolar, &HotWaterSaving, &HeatingSaving,
+        &PaybackYears, &AnnualAmortisation, &LifetimeHotWaterSavings, &LifetimeHeatingSavings,
+        &AverageHotWaterSavings, &AverageHeatingSavings, &LifetimeRunningCosts,
+        &AverageRunningCosts, &AverageCostWithoutSolar, &AverageCostWithSolar})
     *value = 0;
   ResultsComputed = false;
 }

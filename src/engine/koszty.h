@@ -70,6 +70,18 @@ class CKoszty {
   // The results belong to a cost calculation of this design; without one they read "b/d", not
   // 0 (a payback of 0 would read as paid back within the first year).
   bool ResultsComputed = false;
+  // The gross total (zł) the cost window shows for the design; none while it reads "b/d" (a VAT
+  // rate that makes it too large for a float), when nothing can count it.
+  std::optional<double> GrossTotal;
+  // The gross total (zł) the loan's eligible cost and amount were typed against by the user, or
+  // opened with from a project file: they hold while it does. None while the cost window writes
+  // them itself for the gross total it shows; NaN, which no total equals, for one typed while the
+  // gross total read "b/d".
+  std::optional<double> EligibleCostTypedAgainst;
+  std::optional<double> LoanAmountTypedAgainst;
+  // Whether an amount typed against the gross total `against` still holds for `gross`: the same
+  // to the grosz.
+  static bool HoldsAgainst(const std::optional<double>& against, double gross);
 
   // Prices the year's solar hot-water energy ew and central-heating energy eh (kWh) and the
   // monthly hot-water demand e (kWh) for the heating type; the pool energy is not priced. Reads the

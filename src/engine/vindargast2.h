@@ -246,6 +246,11 @@ class CVindargast2 {
   void ComputeMonthlyBalance(int32_t collectors, int32_t scheme, float hotWaterDemand,
                              const std::string& electricityPrice);
 
+  // The pump's and controller's yearly electricity cost for the installation's pressure drop,
+  // the collectors' flow and the sunshine hours; stored in PumpElectricityCost. A price that is
+  // not a number raises NumberConversionError and stores nothing.
+  float ComputePumpElectricityCost(int32_t collectors, const std::string& electricityPrice);
+
   // Sum of the first count values, added in order in single precision; 0 for count <= 0.
   float SumValues(const float* values, int32_t count) const;
 

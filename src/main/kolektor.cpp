@@ -48,6 +48,7 @@ void TWinKolektor::FormCreate() {
 void TWinKolektor::ComboWyborKolektoraSelect() {
   if (!ChoosePanel(panel_, Engine.CollectorIndex)) return;
   CopyIntoEngine();
+  Form1->ClearHydraulics();  // the collector's flow, pressure drop and water volume
   const std::vector<std::string>& row =
       Form1->CollectorCatalogue.Rows[size_t(Engine.CollectorIndex)];
   SetStatusText(QString::fromStdString("Wybrano Kolektor: " + row[2] + ", " + row[3]));

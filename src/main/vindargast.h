@@ -178,13 +178,17 @@ class TForm1 : public QMainWindow, public CCatalogues {
   // The fittings window's hydraulic figures go as well (ClearHydraulics).
   void ClearResults();
   static std::function<void()> ResultsClearedHook;
-  // The user changed the design (an input of this window or of the fittings window, a device, the
-  // city): the results on screen and the hydraulic figures were worked out for the design before,
-  // so they are cleared until the next compute and the next "PRZELICZ".
+  // The user changed the design (an input of this window, a device, the city): the results on
+  // screen were worked out for the design before, so they are cleared until the next compute.
   void DesignChanged();
-  // The fittings window's hydraulic figures, in Engine and on that window, until its next
-  // "PRZELICZ".
+  // An input the hydraulics read changed (the collectors, their connection, the pipes, the static
+  // height, the tanks, the fittings): the fittings window's hydraulic figures go, in Engine and on
+  // that window, until its next "PRZELICZ"; the pump cost follows (FollowHydraulics).
   void ClearHydraulics();
+  // The installation's pressure drop or the collectors' flow changed: the pump's electricity cost
+  // of the results on screen becomes the one the next compute would give, in Engine and in the
+  // cost window, so that no cost calculation counts the cost of a drop before.
+  void FollowHydraulics();
 
   // The tool bar: each writes its status text, then opens its window.
   void ToolButton1Click();
@@ -249,6 +253,8 @@ class TForm1 : public QMainWindow, public CCatalogues {
   void ShowResults();
   // ClearResults without the hydraulic figures: a refused compute changed no input of theirs.
   void ClearComputeResults();
+  // The electricity price of the pump cost: row 0, column 3 of the fuel catalogue.
+  std::string ElectricityPrice() const;
   bool resultsShown_ = false;  // a compute's results are on screen
   // ---- end of the commands --------------------------------------------------------------------
 };

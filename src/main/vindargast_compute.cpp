@@ -137,13 +137,10 @@ void TForm1::BitBtn2Click() {
   if (!InputsInRange()) return;
 
   // The run works on a copy, so that a design the engine refuses leaves no half-computed result.
-  const std::string electricityPrice =
-      FuelCatalogue.Rows.empty() || FuelCatalogue.Rows[0].size() < 4 ? std::string()
-                                                                     : FuelCatalogue.Rows[0][3];
   CVindargast2 design = Engine;
   ClearMonthlyResults(design);
   try {
-    RunDesign(design, electricityPrice);
+    RunDesign(design, ElectricityPrice());
   } catch (const DesignInputError& error) {
     Refuse(QString::fromUtf8(error.what()));
     return;
@@ -152,6 +149,11 @@ void TForm1::BitBtn2Click() {
   ShowResults();
   computed = true;
   resultsShown_ = true;
+}
+
+std::string TForm1::ElectricityPrice() const {
+  return FuelCatalogue.Rows.empty() || FuelCatalogue.Rows[0].size() < 4 ? std::string()
+                                                                        : FuelCatalogue.Rows[0][3];
 }
 
 void TForm1::ResetResults() {
@@ -511,28 +513,37 @@ void ClearDesignResults(CVindargast2& d) {
 }  // namespace
 
 void TForm1::DesignChanged() {
-  ClearHydraulics();
   if (resultsShown_) ClearComputeResults();
 }
 
 void TForm1::ClearHydraulics() {
   Engine.ClearHydraulics();
   if (WinArmatura) WinArmatura->ShowHydraulics();
+  FollowHydraulics();
+}
+
+void TForm1::FollowHydraulics() {
+  if (!resultsShown_) return;
+  const float before = Engine.PumpElectricityCost;
+  Engine.ComputePumpElectricityCost(Engine.LiczbaKolektorow, ElectricityPrice());
+  if (!WinKoszty) return;
+  WinKoszty->ui().EEnergiaPompy->setText(General(Engine.PumpElectricityCost, 4, 2));
+  if (Engine.PumpElectricityCost != before) WinKoszty->PumpCostChanged();
 }
 
 void TForm1::ClearResults() {
-  ClearHydraulics();
   ClearComputeResults();
+  ClearHydraulics();
 }
 
 void TForm1::ClearComputeResults() {
   resultsShown_ = false;
   ClearDesignResults(Engine);
   // A figure not computed for the design on screen reads "b/d": a "0" would read as a result.
-  for (QLabel* value : {ui().Label50, ui().Label52, ui().Label91, ui().Label28, ui().Label27,
-                        ui().StaticText19, ui().StaticText16, ui().StaticText22, ui().StaticText25,
-                        ui().StaticText40, ui().StaticText37, ui().StaticText41, ui().StaticText38,
-                        ui().StaticText39})
+  for (QLabel* value :
+       {ui().Label50, ui().Label52, ui().Label91, ui().Label28, ui().Label27, ui().StaticText19,
+        ui().StaticText16, ui().StaticText22, ui().StaticText25, ui().StaticText40,
+        ui().StaticText37, ui().StaticText41, ui().StaticText38, ui().StaticText39})
     value->setText(QStringLiteral("b/d"));
   platform::ClearCells(*ui().TabelaKolektorow, 1, 1);
   for (QWidget* command :

@@ -204,6 +204,13 @@ void TForm1::ConnectInputs() {
   // What the program writes itself (a project, a set) clears the results on its own; another
   // scheme does so in ChooseScheme.
   platform::OnUserChange(this, [this] { DesignChanged(); });
+  // The hydraulics read the collectors' count, the pipes and the static height of this window;
+  // its other inputs leave their figures and the installation's pressure drop as they are.
+  for (QLineEdit* edit :
+       {ui().ELiczbaKolektorow, ui().EDlugoscPrzewZew, ui().EDlugoscPrzewWew, ui().EHStatyczna})
+    platform::Connect(edit, &QLineEdit::textEdited, this, [this] { ClearHydraulics(); });
+  platform::Connect(ui().ComboSrednicaPrzewodu, &QComboBox::activated, this,
+                    [this] { ClearHydraulics(); });
 }
 
 void TForm1::FilterNumericKey(QChar& key) {
@@ -372,6 +379,7 @@ void TForm1::ChooseScheme(int scheme) {
   // The tank cost item counts the second tank only while the design has two.
   TWinZasobnik::StoreTankPrice();
   DesignChanged();
+  ClearHydraulics();  // the second tank's exchanger counts in the hydraulics
 }
 
 void TForm1::ShowScheme(int32_t centralHeating, int32_t tanks) {

@@ -106,6 +106,7 @@ void TWinZasobnik::ComboWyborZasobnikaSelect() {
   ShowSummary(false);
   Engine.SetPriceMode = 0;
   Form1->DesignChanged();
+  Form1->ClearHydraulics();  // the exchanger's volume and pressure drop
 }
 
 void TWinZasobnik::ComboWyborZasobnika2Select() {
@@ -122,6 +123,7 @@ void TWinZasobnik::ComboWyborZasobnika2Select() {
   ShowRequiredVolume(ui().TabelaZasobnika2);
   Engine.SetPriceMode = 0;
   Form1->DesignChanged();
+  Form1->ClearHydraulics();  // the exchanger's volume and pressure drop
 }
 
 void TWinZasobnik::FormShow() {

@@ -46,8 +46,10 @@ void TWinRaport::BuildForm() {
 PaybackTexts CurrentPaybackTexts() {
   PaybackTexts t;
   if (WinKoszty) {
-    // The sums of the design as it is now, also when the window was last shown for another.
+    // The sums and assumptions of the design as it is now, also when the window was last shown
+    // for another.
     WinKoszty->FollowDesignCosts();
+    WinKoszty->ShowStoredAssumptions();
     const Ui::TWinKoszty& k = WinKoszty->ui();
     using P = PaybackTexts;
     const std::pair<std::string P::*, const QWidget*> sources[] = {

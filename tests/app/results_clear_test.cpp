@@ -17,6 +17,7 @@
 #include "app/windows.h"
 #include "economics/kalkulatorEkologiczny.h"
 #include "economics/koszt.h"
+#include "engine/numtext.h"
 #include "engine/vindargast2.h"
 #include "hydraulic_figures.h"
 #include "main/izolacja.h"
@@ -82,7 +83,8 @@ class ResultsClearTest : public StartedProgramTest {
     platform::SetCell(WinWyniki->ui().tabZanieczyszczenia, 1, 0, "1850.4");
   }
 
-  void ExpectNoResult() {
+  // hydraulicsGo: the change was one of an input the hydraulics read, or the design was replaced.
+  void ExpectNoResult(bool hydraulicsGo = true) {
     const Ui::TForm1& f = Form1->ui();
     EXPECT_EQ(Engine.AnnualHotWaterSolarEnergy, 0.0f);
     EXPECT_EQ(Engine.HotWaterSolarEnergy[6], 0.0f);
@@ -114,8 +116,21 @@ class ResultsClearTest : public StartedProgramTest {
     EXPECT_EQ(platform::Cell(WinWyniki->ui().tabZanieczyszczenia, 1, 0), "b/d");
     EXPECT_EQ(platform::Cell(WinWyniki->ui().tabZanieczyszczenia, 0, 0), "CO2");
     EXPECT_EQ(platform::Cell(WinWyniki->ui().tabZanieczyszczenia, 2, 0), "kg/rok");
-    // The hydraulic figures go too, and the fittings window shows none, not 0.
-    ExpectNoHydraulicFigures(*WinArmatura);
+    if (hydraulicsGo) {
+      // The hydraulic figures go too, and the fittings window shows none, not 0.
+      ExpectNoHydraulicFigures(*WinArmatura);
+    } else {
+      // An input the hydraulics never read leaves their figures, and the pressure drop the next
+      // compute prices the pump's electricity with.
+      EXPECT_EQ(Engine.HydraulicsComputed, 1);
+      EXPECT_NE(Engine.InstallationPressureDrop, 0.0f);
+      EXPECT_NE(WinArmatura->ui().EWysokoscPodnoszenia->text(), "");
+    }
+  }
+
+  // The pump's electricity cost the cost window shows, as a number.
+  static float ShownPumpCost() {
+    return ReadFloat(WinKoszty->ui().EEnergiaPompy->text().toStdString());
   }
 
   AgreeingDialogs dialogs_;
@@ -180,30 +195,101 @@ TEST_F(ResultsClearTest, EveryChangeOfTheDesignTakesItsResultsAway) {
     emit combo->activated(other);
   };
   const Ui::TForm1& f = Form1->ui();
+  // hydraulics: the hydraulics read the input, so that their figures go as well.
   const struct {
     const char* name;
     std::function<void()> change;
+    bool hydraulics;
   } cases[] = {
-      {"a persons' count typed", [&f] { QTest::keyClicks(f.ELiczbaOsob, "1"); }},
-      {"a pipe length emptied", [&f] { QTest::keyClick(f.EDlugoscPrzewZew, Qt::Key_Backspace); }},
-      {"a collectors' count typed", [&f] { QTest::keyClicks(f.ELiczbaKolektorow, "2"); }},
-      {"the multiplicity chosen", [&] { pick(f.ComboWspKrotnosci); }},
-      {"the pipe diameter chosen", [&] { pick(f.ComboSrednicaPrzewodu); }},
-      {"the pool ticked", [&f] { f.CheckBasen->click(); }},
-      {"the circulation ticked", [&f] { f.CheckCyrkulacja->click(); }},
-      {"another scheme", [&f] { (Engine.LiczbaZasobnikow == 2 ? f.Button1 : f.Button2)->click(); }},
-      {"another collector", [&] { pick(WinKolektor->ui().ComboWyborKolektora); }},
-      {"another tank", [&] { pick(WinZasobnik->ui().ComboWyborZasobnika); }},
-      {"another insulation", [&] { pick(WinIzolacja->ui().ComboWyborIzolacji); }},
-      {"another city", [&] { pick(WinLokalizacja->ui().ComboWyborLokalizacji); }},
+      {"a persons' count typed", [&f] { QTest::keyClicks(f.ELiczbaOsob, "1"); }, false},
+      {"a pipe length emptied", [&f] { QTest::keyClick(f.EDlugoscPrzewZew, Qt::Key_Backspace); },
+       true},
+      {"a collectors' count typed", [&f] { QTest::keyClicks(f.ELiczbaKolektorow, "2"); }, true},
+      {"the static height typed", [&f] { QTest::keyClicks(f.EHStatyczna, "1"); }, true},
+      {"the multiplicity chosen", [&] { pick(f.ComboWspKrotnosci); }, false},
+      {"the pipe diameter chosen", [&] { pick(f.ComboSrednicaPrzewodu); }, true},
+      {"the pool ticked", [&f] { f.CheckBasen->click(); }, false},
+      {"the circulation ticked", [&f] { f.CheckCyrkulacja->click(); }, false},
+      {"another scheme", [&f] { (Engine.LiczbaZasobnikow == 2 ? f.Button1 : f.Button2)->click(); },
+       true},
+      {"another collector", [&] { pick(WinKolektor->ui().ComboWyborKolektora); }, true},
+      {"another tank", [&] { pick(WinZasobnik->ui().ComboWyborZasobnika); }, true},
+      {"another insulation", [&] { pick(WinIzolacja->ui().ComboWyborIzolacji); }, false},
+      {"another city", [&] { pick(WinLokalizacja->ui().ComboWyborLokalizacji); }, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     project::RestoreFactorySettings(*Form1);  // each change from a design that computes
     ComputeAndShow();
     c.change();
-    ExpectNoResult();
+    ExpectNoResult(c.hydraulics);
   }
+}
+
+// One design computes one pump cost: an input the hydraulics never read, typed and taken back,
+// leaves the pressure drop that the compute prices the pump's electricity with.
+TEST_F(ResultsClearTest, AnInputTypedAndTakenBackComputesTheSamePumpCost) {
+  ComputeAndShow();
+  const float pumpCost = Engine.PumpElectricityCost;
+  const QString shown = WinKoszty->ui().EEnergiaPompy->text();
+  QTest::keyClicks(Form1->ui().ELiczbaOsob, "1");
+  QTest::keyClick(Form1->ui().ELiczbaOsob, Qt::Key_Backspace);
+  Form1->BitBtn2Click();
+  EXPECT_EQ(Engine.PumpElectricityCost, pumpCost);
+  EXPECT_EQ(WinKoszty->ui().EEnergiaPompy->text(), shown);
+}
+
+// Typing in the fittings window changes no thermal figure: the main window keeps its results and
+// commands. A count takes the hydraulic figures and the pressure drop away (and with it the drop's
+// part of the pump cost, as the next compute would give it); a price takes only the sum shown.
+TEST_F(ResultsClearTest, TypingInTheFittingsWindowKeepsTheMainWindowsResults) {
+  const Ui::TWinArmatura& w = WinArmatura->ui();
+  const struct {
+    const char* name;
+    QLineEdit* edit;
+    bool hydraulicsGo;
+  } cases[] = {
+      {"an elbow's price", w.EKolankoCena, false},
+      {"an elbow count", w.EKolankoLiczba, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ComputeAndShow();
+    const float solar = Engine.AnnualHotWaterSolarEnergy;
+    const float item = Engine.CenaArmatury;
+    WinArmatura->show();
+    QTest::keyClicks(c.edit, "5");
+    EXPECT_EQ(Engine.AnnualHotWaterSolarEnergy, solar);
+    EXPECT_NE(Form1->ui().StaticText16->text(), "b/d");
+    EXPECT_TRUE(Form1->ui().BitBtn11->isEnabled());
+    EXPECT_TRUE(Form1->ui().BitBtn3->isEnabled());
+    EXPECT_TRUE(WinKoszty->ui().BitBtn1->isEnabled());
+    EXPECT_EQ(Engine.CenaArmatury, item);
+    EXPECT_EQ(w.ESumaCenaArmatura->text(), "");
+    EXPECT_EQ(Engine.HydraulicsComputed, c.hydraulicsGo ? 0 : 1);
+    EXPECT_EQ(w.EWysokoscPodnoszenia->text().isEmpty(), c.hydraulicsGo);
+    // The pump cost shown is the one the next compute gives.
+    const float shown = ShownPumpCost();
+    Form1->BitBtn2Click();
+    EXPECT_EQ(ShownPumpCost(), shown);
+    WinArmatura->hide();
+    c.edit->clear();
+  }
+}
+
+// A "PRZELICZ" that moves the pressure drop moves the pump cost at once, as the next compute gives
+// it; a cost "OBLICZ" in between counts that one.
+TEST_F(ResultsClearTest, APrzeliczOfAnotherDropMovesThePumpCost) {
+  ComputeAndShow();
+  const float before = ShownPumpCost();
+  Form1->ToolButton4Click();
+  WinArmatura->ui().EDodatkoweStratyCisn->setText(QStringLiteral("500"));
+  WinArmatura->ui().BitBtn1->click();
+  WinArmatura->hide();
+  const float followed = ShownPumpCost();
+  EXPECT_GT(followed, before);
+  Form1->BitBtn2Click();
+  EXPECT_EQ(ShownPumpCost(), followed);
 }
 
 // Only a change clears: the scheme already chosen clicked again, the tool bar's extension, and

@@ -240,15 +240,46 @@ TEST_F(ArmaturaTest, ShowingAfterACalculationRefillsTheEditsFromTheRecord) {
   EXPECT_EQ(window.ui().EWydajnoscPompy->text(), "240");
   EXPECT_EQ(a.KolankoCena, 12.345f);
   EXPECT_EQ(a.CenaZaMetr, 7.7777f);
-  // Showing prices nothing anew: the cost item stays, and the sum shows it.
+  // Showing prices nothing anew: the cost item stays, and no sum shows it, for it is not the sum
+  // of the fittings shown.
   EXPECT_EQ(Engine.CenaArmatury, 200.0f);
-  EXPECT_EQ(window.ui().ESumaCenaArmatura->text(), "200.00");
+  EXPECT_EQ(window.ui().ESumaCenaArmatura->text(), "");
+  window.hide();
+}
+
+// The sum shown is that of the counts and prices on screen, or none until the next "PRZELICZ":
+// a count typed after one is shown again with no sum, and the fittings it was computed from bring
+// it back.
+TEST_F(ArmaturaTest, ShowingAgainShowsNoSumOfOtherCounts) {
+  TWinArmatura& window = Armatura();
+  Ui::TWinArmatura& w = window.ui();
+  window.show();
+  w.EKolankoLiczba->setText("4");
+  w.EKolankoCena->setText("10");
+  w.BitBtn1->click();
+  ASSERT_EQ(w.ESumaCenaArmatura->text(), "40.00");
+  w.EKolankoLiczba->clear();
+  QTest::keyClicks(w.EKolankoLiczba, "8");
+  EXPECT_EQ(w.ESumaCenaArmatura->text(), "");
+  window.hide();
+  window.show();
+  EXPECT_EQ(w.EKolankoLiczba->text(), "8");
+  EXPECT_EQ(w.EKolankoCena->text(), "10");
+  EXPECT_EQ(w.ESumaCenaArmatura->text(), "");
+  EXPECT_EQ(Engine.CenaArmatury, 40.0f);  // the cost item, until the next "PRZELICZ"
+
+  w.EKolankoLiczba->clear();
+  QTest::keyClicks(w.EKolankoLiczba, "4");
+  window.hide();
+  window.show();
+  EXPECT_EQ(w.ESumaCenaArmatura->text(), "40.00");
   window.hide();
 }
 
 // The hydraulic figures belong to the design "PRZELICZ" worked them out for: the user's change of
-// an input of this window or of the main window takes them away, in Engine and on the window,
-// until the next "PRZELICZ"; the fittings and their price stay. A showing then shows no figure.
+// an input they read, in this window or in the main window, takes them away, in Engine and on the
+// window, until the next "PRZELICZ"; the fittings and their price stay. A showing then shows no
+// figure. A price feeds no hydraulic figure: it takes only the sum shown.
 TEST_F(ArmaturaTest, AChangeOfAnInputTakesTheHydraulicFiguresAway) {
   TWinArmatura& window = Armatura();
   Ui::TWinArmatura& w = window.ui();
@@ -257,27 +288,30 @@ TEST_F(ArmaturaTest, AChangeOfAnInputTakesTheHydraulicFiguresAway) {
     const char* name;
     std::function<void()> change;
     bool sumGoes;  // the fittings' sum shown is no longer that of the counts and prices shown
+    bool hydraulicsGo;
   } cases[] = {
-      {"an elbow count typed", [&w] { QTest::keyClicks(w.EKolankoLiczba, "1"); }, true},
-      {"a price typed", [&w] { QTest::keyClicks(w.EZawZwrCena, "5"); }, true},
+      {"an elbow count typed", [&w] { QTest::keyClicks(w.EKolankoLiczba, "1"); }, true, true},
+      {"a price typed", [&w] { QTest::keyClicks(w.EZawZwrCena, "5"); }, true, false},
       {"a digit of the price per metre taken away",
-       [&w] { QTest::keyClick(w.ECenaZaMetr, Qt::Key_Backspace); }, true},
+       [&w] { QTest::keyClick(w.ECenaZaMetr, Qt::Key_Backspace); }, true, false},
       {"a digit of the additional drop taken away",
-       [&w] { QTest::keyClick(w.EDodatkoweStratyCisn, Qt::Key_Backspace); }, false},
-      {"the series connection chosen", [&w] { w.RSeries->click(); }, false},
-      {"a unit flow typed", [&w] { QTest::keyClicks(w.EJednostkoweNatezenie, "5"); }, false},
+       [&w] { QTest::keyClick(w.EDodatkoweStratyCisn, Qt::Key_Backspace); }, false, true},
+      {"the series connection chosen", [&w] { w.RSeries->click(); }, false, true},
+      {"a unit flow typed", [&w] { QTest::keyClicks(w.EJednostkoweNatezenie, "5"); }, false, true},
       {"the collectors' count typed in the main window",
        [&f] {
          f.ELiczbaKolektorow->clear();
          QTest::keyClicks(f.ELiczbaKolektorow, "4");
        },
-       false},
+       false, true},
       {"the static height typed in the main window",
        [&f] {
          f.EHStatyczna->clear();
          QTest::keyClicks(f.EHStatyczna, "3");
        },
-       false},
+       false, true},
+      {"the persons' count typed in the main window",
+       [&f] { QTest::keyClicks(f.ELiczbaOsob, "3"); }, false, false},
   };
   window.show();
   for (const auto& c : cases) {
@@ -292,17 +326,23 @@ TEST_F(ArmaturaTest, AChangeOfAnInputTakesTheHydraulicFiguresAway) {
 
     ASSERT_EQ(w.ESumaCenaArmatura->text(), "360.00");
 
+    const QString head = w.EWysokoscPodnoszenia->text();
     c.change();
-    ExpectNoHydraulicFigures(window);
+    if (c.hydraulicsGo) {
+      ExpectNoHydraulicFigures(window);
+    } else {
+      EXPECT_EQ(Engine.HydraulicsComputed, 1);
+      EXPECT_EQ(w.EWysokoscPodnoszenia->text(), head);
+    }
     EXPECT_EQ(Engine.CenaArmatury, price);  // the cost item, until the next "PRZELICZ"
     EXPECT_EQ(w.ESumaCenaArmatura->text(), c.sumGoes ? "" : "360.00");
     EXPECT_EQ(Engine.Armatura.KolankoCena, 10.0f);
 
-    // Shown again before a "PRZELICZ": the fittings come back, no figure does.
+    // Shown again before a "PRZELICZ": the fittings come back, no figure of another design does.
     window.hide();
     window.show();
     EXPECT_EQ(w.EKolankoCena->text(), "10");
-    EXPECT_EQ(w.EWysokoscPodnoszenia->text(), "");
+    EXPECT_EQ(w.EWysokoscPodnoszenia->text(), c.hydraulicsGo ? "" : head);
   }
   window.hide();
 }
@@ -450,12 +490,13 @@ TEST_F(ArmaturaTest, PrzeliczWithUnusableHydraulicsStoresNothing) {
     Engine.WysokoscStatyczna = c.height;
     window.ui().EDlugoscPrzewodowRurowych->setText("40");
     window.ui().EZawZwrCena->clear();  // would zero the check valves
+    const QString shownSum = window.ui().ESumaCenaArmatura->text();
     dialogs.ExpectBox("Uwaga", c.message, platform::Icon::Warning);
     window.ui().BitBtn1->click();
     EXPECT_TRUE(StoredFittings() == computed);
     EXPECT_EQ(window.ui().ESumaStratCisnienia->text(), shownDrop);
     EXPECT_EQ(window.ui().EPojemnoscWlasciwa->text(), shownVessel);
-    EXPECT_EQ(window.ui().ESumaCenaArmatura->text(), "360.00");
+    EXPECT_EQ(window.ui().ESumaCenaArmatura->text(), shownSum);
   }
 }
 

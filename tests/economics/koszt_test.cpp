@@ -10,6 +10,7 @@
 
 #include "economics_fixture.h"
 #include "engine/numtext.h"
+#include "engine/payback.h"
 
 namespace {
 
@@ -39,11 +40,21 @@ class KosztyTest : public EconomicsTest {
     return window;
   }
 
+  // As the user types it (the loan's box ticked, which enables the edit): the loan's amounts
+  // typed hold against the gross total shown.
+  static void Type(QLineEdit* edit, const char* text) {
+    const bool enabled = edit->isEnabled();
+    edit->setEnabled(true);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+    edit->setEnabled(enabled);
+  }
+
   static void EnterLoan(platform::FormUi<Ui::TWinKoszty>& ui, const char* percent) {
     ui().PowKolektorow->setText("10");
-    ui().KosztyKwalifikowane->setText("30000");
+    Type(ui().KosztyKwalifikowane, "30000");
     ui().ProcentDotacji->setText(percent);
-    ui().WysokoscKredytu->setText("20000");
+    Type(ui().WysokoscKredytu, "20000");
     ui().OprocentowanieKredytu->setText("6");
     ui().ProwizjaKredytu->setText("1");
     ui().IinneKosztyKredytu->setText("100");
@@ -446,7 +457,7 @@ TEST_F(KosztyTest, AnEmptyLoanTermOrNoTaxScaleStopsWithTheLastSubsidyStanding) {
     const std::vector<float> values = LoanValues(window);
     const QStringList texts = LoanTexts(ui);
 
-    ui().KosztyKwalifikowane->setText("12000");
+    Type(ui().KosztyKwalifikowane, "12000");
     ui().ProcentDotacji->setText("50");  // a change that must not count half-way
     if (c.edit) {
       (ui().*c.edit)->clear();
@@ -668,14 +679,14 @@ TEST_F(KosztyTest, ShowingKeepsTheEligibleCostAndLoanOnlyAgainstTheirGrossTotal)
   EXPECT_EQ(ui().WysokoscKredytu->text(), "1220.00");
 
   // Typed against a gross total of 1220: that total gone, the amount goes with it.
-  ui().WysokoscKredytu->setText("900");
+  Type(ui().WysokoscKredytu, "900");
   Engine.CenaKolektory = 2000;
   window.show();
   window.hide();
   EXPECT_EQ(ui().KosztyKwalifikowane->text(), "2440.00");  // written by the window: follows
   EXPECT_EQ(ui().WysokoscKredytu->text(), "2440.00");      // typed against 1220: follows
-  ui().KosztyKwalifikowane->setText("1500");
-  ui().WysokoscKredytu->setText("900");
+  Type(ui().KosztyKwalifikowane, "1500");
+  Type(ui().WysokoscKredytu, "900");
   for (int showing = 0; showing < 10; ++showing) {
     window.show();
     window.hide();
@@ -704,6 +715,61 @@ TEST_F(KosztyTest, ShowingKeepsTheEligibleCostAndLoanOnlyAgainstTheirGrossTotal)
   window.hide();
   EXPECT_EQ(ui().KosztyKwalifikowane->text(), "3050.00");
   EXPECT_EQ(ui().WysokoscKredytu->text(), "3050.00");
+
+  // They hold against the gross total the design was opened with: changed before its first
+  // showing, the design's new total replaces them; back as saved, they come back as saved.
+  file.loan[3] = "1500";
+  Engine.CenaZasobnik = 0;
+  window.ShowFileInputs(file);
+  Engine.CenaZasobnik = 500;
+  window.show();
+  window.hide();
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "3050.00");
+  EXPECT_EQ(ui().WysokoscKredytu->text(), "3050.00");
+  Engine.CenaZasobnik = 0;
+  window.ShowFileInputs(file);
+  window.show();
+  window.hide();
+  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "1700");
+  EXPECT_EQ(ui().WysokoscKredytu->text(), "1500");
+}
+
+// A gross total that reads "b/d" is no value: the showing and "OBLICZ" give the message of the
+// net total and VAT rate that caused it, once, never the conversion error of "b/d", nor a cost
+// item's message.
+TEST_F(KosztyTest, AGrossTotalWithoutValueIsRefusedByItsInputs) {
+  Wyniki();
+  TWinKoszty& window = Koszty();
+  auto& ui = window.ui;
+  Engine.CenaKolektory = 10000;
+  window.show();
+  const QString vat = QStringLiteral("1") + QString(36, QLatin1Char('0'));
+  ui().Evat->setText(vat);  // a gross total of about 1E38, which a float still holds
+  ASSERT_NE(ui().ESumaBrutto->text(), "b/d");
+  window.hide();
+
+  Engine.CenaKolektory = 100000;
+  const QString message = QString::fromUtf8("Suma brutto (suma netto ") +
+                          QString::fromStdString(General15(InstallationTotal(Engine))) +
+                          QString::fromUtf8(" zł, VAT ") + vat +
+                          QString::fromUtf8(" %) jest zbyt duża do obliczenia.");
+  dialogs.ExpectBox("Uwaga", message, platform::Icon::Warning);
+  window.show();
+  EXPECT_EQ(dialogs.Pending(), 0u);
+  EXPECT_EQ(ui().ESumaBrutto->text(), "b/d");
+  EXPECT_EQ(Engine.CenaKolektory, 100000.0f);
+
+  ui().RSumaBrutto->click();
+  ui().Einflacja->setText("0");
+  ui().ElataEksploatacji->setText("10");
+  ui().EKosztZakupu->setText("1");
+  ui().ESprawnoscProcesu->setText("100");
+  dialogs.ExpectBox("Uwaga", message, platform::Icon::Warning);
+  ui().BitBtn1->click();
+  EXPECT_EQ(dialogs.Pending(), 0u);
+  EXPECT_FALSE(Engine.Costs.ResultsComputed);
+  EXPECT_EQ(ui().EOkresZwrotu->text(), "b/d");
+  window.hide();
 }
 
 // A cost item changed in the open window changes the gross total at once: the loan's amounts and
@@ -730,7 +796,7 @@ TEST_F(KosztyTest, TheLoanFollowsAGrossTotalChangedInTheOpenWindow) {
   EXPECT_EQ(window.NetSubsidy, 0);
 
   // Amounts the user typed stay while the gross total stays, and go with it.
-  ui().KosztyKwalifikowane->setText("15000.00");
+  Type(ui().KosztyKwalifikowane, "15000.00");
   EXPECT_EQ(ui().KosztyKwalifikowane->text(), "15000.00");
   collectors->selectAll();
   QTest::keyClicks(collectors, "10000");
@@ -743,8 +809,8 @@ TEST_F(KosztyTest, TheLoanFollowsAGrossTotalChangedInTheOpenWindow) {
 TEST_F(KosztyTest, TheLoanSubsidyAndItsResultsBelongToTheirGrossTotal) {
   TWinKoszty& window = ShowWithLoan();
   auto& ui = window.ui;
-  ui().KosztyKwalifikowane->setText("12200.00");
-  ui().WysokoscKredytu->setText("12200.00");
+  Type(ui().KosztyKwalifikowane, "12200.00");
+  Type(ui().WysokoscKredytu, "12200.00");
   ui().ComboStawkiPodatku->setCurrentIndex(0);
   ui().CheckDotacjaNFOSIGW->setChecked(true);
   EXPECT_EQ(ui().DotacjaBrutto->text(), "4880.00");  // 40 % of 12200
@@ -754,13 +820,22 @@ TEST_F(KosztyTest, TheLoanSubsidyAndItsResultsBelongToTheirGrossTotal) {
   const QString payback = ui().EOkresZwrotu->text();
   ASSERT_NE(payback, "b/d");
 
-  // "Przelicz Dotację" changes an input of the calculation: its results go.
+  // "Przelicz Dotację" giving the same subsidy changes nothing: the results stay.
+  ui().ButtonDotacja->click();
+  EXPECT_TRUE(Engine.Costs.ResultsComputed);
+  EXPECT_EQ(ui().EOkresZwrotu->text(), payback);
+  EXPECT_EQ(Form1->ui().Label52->text(), payback);
+
+  // Another subsidy changes an input of the calculation: its results go.
+  ui().ProcentDotacji->setText("30");
   ui().ButtonDotacja->click();
   EXPECT_FALSE(Engine.Costs.ResultsComputed);
   for (QLineEdit* edit : {ui().EOkresZwrotu, ui().Edit9, ui().Edit3})
     EXPECT_EQ(edit->text(), "b/d") << edit->objectName().toStdString();
   EXPECT_EQ(Form1->ui().Label52->text(), "b/d");
   EXPECT_EQ(WinWyniki->ui().StaticText71->text(), "b/d");
+  ui().ProcentDotacji->setText("40");
+  ui().ButtonDotacja->click();
   ui().BitBtn1->click();
   EXPECT_EQ(ui().EOkresZwrotu->text(), payback);
   window.hide();

@@ -534,6 +534,25 @@ TEST_F(ReportFromWindowsTest, PaybackChapterPrintsASetsSumAsAnAmountInItsPlace) 
     EXPECT_LT(line[i - 1].xMax, line[i].xMin) << texts.join(' ').toStdString();
 }
 
+// The assumptions of an opened design print as the cost window's showing fills them, shown or
+// not: never the texts the window kept of the design shown before.
+TEST_F(ReportFromWindowsTest, PaybackChapterPrintsTheStoredAssumptionsOfTheDesign) {
+  Engine = ComputedDesign({false, false, 1});
+  ChoosePaybackOnly();
+  Ui::TWinKoszty& k = windows->koszty->ui();
+  k.ElataEksploatacji->setText("25");
+  k.Edyskont->setText("3");
+  // As a project file brings them.
+  Engine.Costs.IleCzasEksploatacji = 20;
+  Engine.Costs.DyskontTakNie = 1;
+  Engine.Costs.IleDyskont = 4.5f;
+  const QString page = PageLayoutText(Save("zalozenia.pdf"), 1);
+  EXPECT_EQ(LineStartingWith(page, QString::fromUtf8("Zakładany czas")).simplified(),
+            QString::fromUtf8("Zakładany czas eksploatacji [lata] 20"));
+  EXPECT_EQ(LineStartingWith(page, "Stopa dyskonta").simplified(),
+            QString::fromUtf8("Stopa dyskonta Tak 4.5[%]"));
+}
+
 TEST_F(ReportFromWindowsTest, PaybackChapterCopiesTheCostAndEcologyWindows) {
   Engine = ComputedDesign({false, false, 1});
   ChoosePaybackOnly();
