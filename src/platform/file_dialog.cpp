@@ -5,8 +5,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
+#include <QTreeView>
 
 namespace platform {
 
@@ -100,8 +102,18 @@ QString WithDefaultExtension(const QString& name, const QString& defaultExtensio
 }
 
 void PrepareFileDialog(QFileDialog& dialog, const FileRequest& request) {
-  dialog.setWindowTitle(request.title);
+  // A dialog the program gives no title is captioned as the system's own dialogs are, not with
+  // the program's name.
+  if (!request.title.isEmpty())
+    dialog.setWindowTitle(request.title);
+  else
+    dialog.setWindowTitle(request.kind == FileDialogKind::Save ? QStringLiteral("Zapisz jako")
+                                                               : QString::fromUtf8("Otwórz"));
   dialog.setProxyModel(new PolishFileList(&dialog));
+  // The kind column is as wide as its Polish names ("Dokument XML"), which Qt's default width
+  // cuts short.
+  if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView")))
+    view->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   dialog.setNameFilter(QtFilter(request.filter));
   dialog.setDirectory(request.initialFolder.isEmpty() ? QDir::currentPath()
                                                       : request.initialFolder);

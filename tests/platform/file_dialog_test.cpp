@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLocale>
 #include <QTreeView>
 
@@ -53,6 +54,22 @@ TEST(FileDialogTest, TheFileListShowsDatesSizesAndKindsInPolish) {
   EXPECT_EQ(shown(1), polish.formattedDataSize(1536).toStdString());
   EXPECT_EQ(shown(0), "projekt.xml");
   EXPECT_EQ(shown(2), "Dokument XML");
+  EXPECT_EQ(view->header()->sectionResizeMode(2), QHeaderView::ResizeToContents);
+}
+
+// A dialog the program gives no title of its own is captioned as the system's dialogs are.
+TEST(FileDialogTest, AnUntitledDialogIsCaptionedByWhatItDoes) {
+  EnsureApplication();
+  const struct {
+    platform::FileDialogKind kind;
+    const char* title;
+  } cases[] = {{platform::FileDialogKind::Open, "Otwórz"},
+               {platform::FileDialogKind::Save, "Zapisz jako"}};
+  for (const auto& c : cases) {
+    QFileDialog dialog;
+    platform::PrepareFileDialog(dialog, {c.kind, QString(), "XML Files (*.xml)|*.xml", ".xml", {}});
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(c.title));
+  }
 }
 
 }  // namespace
