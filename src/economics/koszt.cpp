@@ -295,11 +295,12 @@ void TWinKoszty::showEvent(QShowEvent* event) {
 
 void TWinKoszty::ShowCostItems() {
   const std::array<CostItem, 9> items = CostItems();
+  // The device items as the design holds them, in set-price mode too: the set's price replaced
+  // them, and their edits must not go on showing the prices of the design before the set.
+  for (int item = 0; item < 5; ++item)
+    SetText(items[item].edit, ShortestText(Engine.*items[item].item));
   if (Engine.SetPriceMode != 1) {
     SetItemEditsEnabled(true);
-    for (int item = 0; item < 5; ++item) {
-      SetText(items[item].edit, ShortestText(Engine.*items[item].item));
-    }
     ui().StaticText44->hide();
     ui().StaticText45->hide();
     ui().ECenaZestaw->hide();

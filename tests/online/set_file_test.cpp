@@ -16,6 +16,7 @@
 #include "catalogue_set.h"
 #include "economics/koszt.h"
 #include "engine/numtext.h"
+#include "engine/payback.h"
 #include "file_size_limit.h"
 #include "online/OpenZestaw.h"
 #include "online/zestawy.h"
@@ -325,6 +326,32 @@ TEST_F(SetOpenerTest, AcceptPutsTheSetPriceIntoTheCostWindow) {
   opener.ui().BitBtn1->click();
   WinKoszty = nullptr;
   EXPECT_EQ(costs.ui().ESumaKoszt->text(), "12345.67");
+}
+
+// The set's price replaces the device items: the cost window's greyed item edits read them as the
+// design holds them, not the prices of the design shown before the set.
+TEST_F(SetOpenerTest, AfterASetTheCostWindowShowsNoDeviceItemOfTheDesignBefore) {
+  SaveGoldenSet();
+  TWinKoszty costs;
+  WinKoszty = &costs;
+  Ui::TWinKoszty& k = costs.ui();
+  costs.show();
+  EXPECT_EQ(k.EKosztKolektora->text(), "2500");
+  costs.hide();
+  TWinOpenZestaw opener;
+  Select(opener, QString::fromStdString(kSetName + ".xml"));
+  opener.ui().BitBtn1->click();
+  costs.show();
+  for (QLineEdit* item : {k.EKosztKolektora, k.EKosztZasobnika, k.EKosztSterownika,
+                          k.EKosztNaczynia, k.EKosztPompy}) {
+    EXPECT_EQ(item->text(), "0") << item->objectName().toStdString();
+    EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
+  }
+  // The set price with the fittings and the other cost item the set keeps.
+  EXPECT_EQ(k.ECenaZestaw->text(), "12345.67");
+  EXPECT_EQ(k.ESumaKoszt->text().toStdString(), ShortestText(SetPriceTotal(Engine)));
+  costs.hide();
+  WinKoszty = nullptr;
 }
 
 TEST_F(SetOpenerTest, PreviewShowsTheSetAndChangesNothing) {
