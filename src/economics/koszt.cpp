@@ -214,8 +214,7 @@ void TWinKoszty::ConnectHandlers() {
   // An amount the user types holds against the gross total shown.
   for (const LoanFigure& amount : LoanFigures()) {
     platform::Connect(amount.edit, &QLineEdit::textEdited, this, [against = amount.against] {
-      Engine.Costs.*against =
-          Engine.Costs.GrossTotal.value_or(std::numeric_limits<double>::quiet_NaN());
+      Engine.Costs.*against = Engine.Costs.GrossTotalTypedAgainst();
     });
   }
   platform::Connect(ui().BitBtn1, &QPushButton::clicked, this, &TWinKoszty::BitBtn1Click);
@@ -781,8 +780,7 @@ bool TWinKoszty::ComputeLoanSubsidy(bool askedByUser) {
   SetText(ui().KosztyKwalifikowane, FixedText(EligibleCost, 7, 2));
   // A capped amount is the user's (its cap's) own: it holds against the gross total shown.
   if (ui().KosztyKwalifikowane->text() != uncapped) {
-    Engine.Costs.EligibleCostTypedAgainst =
-        Engine.Costs.GrossTotal.value_or(std::numeric_limits<double>::quiet_NaN());
+    Engine.Costs.EligibleCostTypedAgainst = Engine.Costs.GrossTotalTypedAgainst();
   }
   SetText(ui().DotacjaBrutto, FixedText(GrossSubsidy, 8, 2));
   SetText(ui().KosztyKredytu, FixedText(loan.LoanCosts, 7, 2));

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 
 #include "engine/vindargast2.h"
 
@@ -24,6 +25,10 @@ FuelDataFault CheckFuelData(int32_t heatingType, const FuelData& data) {
 
 bool CKoszty::HoldsAgainst(const std::optional<double>& against, double gross) {
   return against && std::fabs(*against - gross) < 0.005;
+}
+
+double CKoszty::GrossTotalTypedAgainst() const {
+  return GrossTotal.value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
 void CKoszty::ClearResults() {

@@ -82,6 +82,9 @@ class CKoszty {
   // Whether an amount typed against the gross total `against` still holds for `gross`: the same
   // to the grosz.
   static bool HoldsAgainst(const std::optional<double>& against, double gross);
+  // The gross total an amount typed now holds against: the one shown, or NaN while it reads
+  // "b/d".
+  double GrossTotalTypedAgainst() const;
 
   // Prices the year's solar hot-water energy ew and central-heating energy eh (kWh) and the
   // monthly hot-water demand e (kWh) for the heating type; the pool energy is not priced. Reads the

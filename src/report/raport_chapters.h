@@ -40,5 +40,3 @@ void WriteChartsChapter(CRaport& report, const CVindargast2& design);
 // Number texts of the report.
 std::string ReportGeneral(double value, int digits);
 std::string ReportPlain(float value);
-// The fewest significant digits that read back as the same single-precision value.
-std::string ReportExact(float value);

@@ -44,10 +44,6 @@ std::string ReportPlain(float value) {
   return General15(static_cast<double>(value));
 }
 
-std::string ReportExact(float value) {
-  return ShortestText(value);
-}
-
 void OpenChapterPage(CRaport& report, const std::string& title) {
   report.NewPage();
   report.AddChapterOutline(title);
@@ -71,7 +67,7 @@ void WriteThermalChapter(CRaport& report, const CVindargast2& d) {
       {"Dzienne zużycie ciepłej wody [l]", ReportPlain(d.DCWU)},
       {"Izolacja przewodów", YesNo(d.Izolacja)},
       // A conductivity such as 0.035 needs more than one significant digit.
-      {"Współczynnik przenikania ciepła [W/mK]", ReportExact(d.InsulationLambda)},
+      {"Współczynnik przenikania ciepła [W/mK]", ShortestText(d.InsulationLambda)},
       {"Grubość izolacji [mm]", ReportPlain(d.OutdoorInsulationThickness)},
       {"Liczba kolektorów", std::to_string(d.LiczbaKolektorow)},
       {"Powierzchnia kolektorów [m2]", ReportGeneral(static_cast<double>(d.LiczbaKolektorow) *

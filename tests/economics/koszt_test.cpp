@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTest>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "economics_fixture.h"
@@ -672,32 +673,29 @@ TEST_F(KosztyTest, ShowingKeepsTheEligibleCostAndLoanOnlyAgainstTheirGrossTotal)
   Engine.CollectorArea = 2;
   TWinKoszty& window = Koszty();
   auto& ui = window.ui;
+  // The eligible cost and the loan amount after a showing.
+  using Amounts = std::pair<std::string, std::string>;
+  const auto ShownAmounts = [&window, &ui] {
+    window.show();
+    window.hide();
+    return Amounts(ui().KosztyKwalifikowane->text().toStdString(),
+                   ui().WysokoscKredytu->text().toStdString());
+  };
   Engine.CenaKolektory = 1000;
-  window.show();
-  window.hide();
-  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "1220.00");
-  EXPECT_EQ(ui().WysokoscKredytu->text(), "1220.00");
+  EXPECT_EQ(ShownAmounts(), Amounts("1220.00", "1220.00"));
 
   // Typed against a gross total of 1220: that total gone, the amount goes with it.
   Type(ui().WysokoscKredytu, "900");
   Engine.CenaKolektory = 2000;
-  window.show();
-  window.hide();
-  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "2440.00");  // written by the window: follows
-  EXPECT_EQ(ui().WysokoscKredytu->text(), "2440.00");      // typed against 1220: follows
+  // The eligible cost the window wrote follows, and so does the loan typed against 1220.
+  EXPECT_EQ(ShownAmounts(), Amounts("2440.00", "2440.00"));
   Type(ui().KosztyKwalifikowane, "1500");
   Type(ui().WysokoscKredytu, "900");
-  for (int showing = 0; showing < 10; ++showing) {
-    window.show();
-    window.hide();
-  }
-  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "1500");  // typed against 2440: stays
-  EXPECT_EQ(ui().WysokoscKredytu->text(), "900");
+  // Typed against 2440: they stay, however often the window is shown.
+  for (int showing = 0; showing < 10; ++showing)
+    EXPECT_EQ(ShownAmounts(), Amounts("1500", "900")) << "showing " << showing;
   Engine.CenaZasobnik = 500;  // a second tank
-  window.show();
-  window.hide();
-  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "3050.00");
-  EXPECT_EQ(ui().WysokoscKredytu->text(), "3050.00");
+  EXPECT_EQ(ShownAmounts(), Amounts("3050.00", "3050.00"));
 
   // A project file's amounts belong to its design: they stay at its first showing and follow
   // a later change of its gross total.
@@ -706,15 +704,9 @@ TEST_F(KosztyTest, ShowingKeepsTheEligibleCostAndLoanOnlyAgainstTheirGrossTotal)
   file.loan[3] = "1600";
   Engine.CenaZasobnik = 0;
   window.ShowFileInputs(file);
-  window.show();
-  window.hide();
-  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "1700");
-  EXPECT_EQ(ui().WysokoscKredytu->text(), "1600");
+  EXPECT_EQ(ShownAmounts(), Amounts("1700", "1600"));
   Engine.CenaZasobnik = 500;
-  window.show();
-  window.hide();
-  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "3050.00");
-  EXPECT_EQ(ui().WysokoscKredytu->text(), "3050.00");
+  EXPECT_EQ(ShownAmounts(), Amounts("3050.00", "3050.00"));
 
   // They hold against the gross total the design was opened with: changed before its first
   // showing, the design's new total replaces them; back as saved, they come back as saved.
@@ -722,16 +714,10 @@ TEST_F(KosztyTest, ShowingKeepsTheEligibleCostAndLoanOnlyAgainstTheirGrossTotal)
   Engine.CenaZasobnik = 0;
   window.ShowFileInputs(file);
   Engine.CenaZasobnik = 500;
-  window.show();
-  window.hide();
-  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "3050.00");
-  EXPECT_EQ(ui().WysokoscKredytu->text(), "3050.00");
+  EXPECT_EQ(ShownAmounts(), Amounts("3050.00", "3050.00"));
   Engine.CenaZasobnik = 0;
   window.ShowFileInputs(file);
-  window.show();
-  window.hide();
-  EXPECT_EQ(ui().KosztyKwalifikowane->text(), "1700");
-  EXPECT_EQ(ui().WysokoscKredytu->text(), "1500");
+  EXPECT_EQ(ShownAmounts(), Amounts("1700", "1500"));
 }
 
 // A gross total that reads "b/d" is no value: the showing and "OBLICZ" give the message of the

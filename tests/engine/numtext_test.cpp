@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "engine/numtext_reference.h"
+#include "float_sweep.h"
 
 namespace {
 
@@ -549,14 +550,10 @@ TEST(NumTextRoundTrip, General15GivesBackTheExactFloat) {
     EXPECT_TRUE(SameFloat(ReadFloat(text), f));
   }
   // A sweep over the whole range of finite floats, both signs.
-  for (uint64_t bits = 1; bits < 0xFF000000u; bits += 104729) {
-    float f;
-    const uint32_t b = static_cast<uint32_t>(bits);
-    std::memcpy(&f, &b, sizeof f);
-    if (!std::isfinite(f)) continue;
+  ForSampledFloats(104729, 0xFF000000u, [](float f, uint32_t b) {
     const std::string text = General15(f);
     ASSERT_TRUE(SameFloat(ReadFloat(text), f)) << "bits " << b << " text " << text;
-  }
+  });
 }
 
 TEST(NumTextRoundTrip, General4GivesBackTheValueRoundedToFourDigits) {
@@ -586,14 +583,10 @@ TEST(NumTextRoundTrip, StoredFloatTextKeepsTheFloatAndPrefersTheShortForm) {
   }
   EXPECT_EQ(StoredFloatText(7.456f, 3), "7.456");
   EXPECT_EQ(StoredFloatText(7.5f, 3), "7.5");
-  for (uint64_t bits = 1; bits < 0xFF000000u; bits += 1000003) {
-    float f;
-    const uint32_t b = static_cast<uint32_t>(bits);
-    std::memcpy(&f, &b, sizeof f);
-    if (!std::isfinite(f)) continue;
+  ForSampledFloats(1000003, 0xFF000000u, [](float f, uint32_t b) {
     const std::string text = StoredFloatText(f, 4);
     ASSERT_TRUE(SameFloat(ReadFloat(text), f)) << "bits " << b << " text " << text;
-  }
+  });
 }
 
 // Significant digits of a text: its mantissa without sign, point and outer zeros.
@@ -636,11 +629,7 @@ TEST(NumTextRoundTrip, ShortestTextIsTheTypedAmount) {
     EXPECT_EQ(ShortestText(value), expected);
   }
   // Over the whole range: the same float back, and one digit fewer would not give it.
-  for (uint64_t bits = 1; bits < 0xFF000000u; bits += 104729) {
-    float f;
-    const uint32_t b = static_cast<uint32_t>(bits);
-    std::memcpy(&f, &b, sizeof f);
-    if (!std::isfinite(f)) continue;
+  ForSampledFloats(104729, 0xFF000000u, [](float f, uint32_t b) {
     const std::string text = ShortestText(f);
     ASSERT_TRUE(SameFloat(ReadFloat(text), f)) << "bits " << b << " text " << text;
     const int digits = SignificantDigits(text);
@@ -649,7 +638,7 @@ TEST(NumTextRoundTrip, ShortestTextIsTheTypedAmount) {
       ASSERT_FALSE(ReadsAsFloat(shorter) && SameFloat(ReadFloat(shorter), f))
           << "bits " << b << " text " << text;
     }
-  }
+  });
 }
 
 // The second run of this executable is only worth something when the Polish locale really

@@ -18,6 +18,7 @@
 #include "engine/numtext.h"
 #include "engine/payback.h"
 #include "file_size_limit.h"
+#include "float_sweep.h"
 #include "online/OpenZestaw.h"
 #include "online/zestawy.h"
 
@@ -130,12 +131,9 @@ TEST(SetPriceText, GeneralFormatWithTheDigitsThePriceNeeds) {
       {1e10f, "1E+10"},
   };
   for (const auto& c : cases) EXPECT_EQ(setfile::PriceText(c.price), c.text) << c.price;
-  for (uint64_t bits = 1; bits < 0x7F800000u; bits += 104729) {
-    float price;
-    const uint32_t b = static_cast<uint32_t>(bits);
-    std::memcpy(&price, &b, sizeof price);
+  ForSampledFloats(104729, 0x7F800000u, [](float price, uint32_t b) {
     ASSERT_EQ(ReadFloat(setfile::PriceText(price)), price) << "bits " << b;
-  }
+  });
 }
 
 TEST_F(SetFileTest, SaveChecksStopBeforeWriting) {

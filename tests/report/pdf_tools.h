@@ -2,6 +2,8 @@
 // pdfimages and qpdf), so that the tests see what a viewer sees, not the writer's own numbers.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,6 +12,8 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 #include <string>
@@ -165,4 +169,21 @@ inline std::vector<PdfWord> PageWords(const std::string& path, int page) {
                      m.captured(3).toDouble(), m.captured(4).toDouble()});
   }
   return words;
+}
+
+// The words of the page's line that holds a word equal to `word`, the nth such line (0-based),
+// left to right.
+inline std::vector<PdfWord> LineOf(const std::vector<PdfWord>& words, const QString& word,
+                                   int nth = 0) {
+  for (const PdfWord& w : words) {
+    if (w.text != word || nth-- > 0) continue;
+    std::vector<PdfWord> line;
+    for (const PdfWord& other : words)
+      if (std::fabs(other.yMin - w.yMin) < 1) line.push_back(other);
+    std::sort(line.begin(), line.end(),
+              [](const PdfWord& a, const PdfWord& b) { return a.xMin < b.xMin; });
+    return line;
+  }
+  ADD_FAILURE() << "no line with " << word.toStdString();
+  return {};
 }
